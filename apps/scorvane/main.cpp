@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("FrmMDI"));
+    window.setWindowTitle(QStringLiteral("Scorvane for Soccer"));
+    window.resize(800, 600);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace scorvane {
+
+// Text fields on disk hold Windows-1252 bytes. The table is our own and total: every byte maps
+// to one character and back, including the five bytes Windows-1252 leaves undefined (they map to
+// the C1 control characters of the same value), so reading and writing a record never alters it.
+class TextCodec
+{
+public:
+    static QChar decodeByte(unsigned char byte);
+    static QString decode(const QByteArray& bytes);
+    static QString decode(const char* bytes, int length);
+
+    // A character with no byte in the table becomes "?".
+    static char encodeChar(QChar ch);
+    static QByteArray encode(const QString& text);
+};
+
+} // namespace scorvane

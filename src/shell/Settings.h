@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace scorvane {
+
+struct AppState;
+
+// The settings file: read into the program's state at start-up and written back at shut-down.
+class Settings
+{
+public:
+    enum class LoadResult { Loaded, Corrupt };
+
+    // Opens file 1; when it is not exactly 669 bytes the result is Corrupt (an empty file the
+    // open created stays behind, as it would with any other program run). Otherwise copies the
+    // record into the state: DataPath and ReportPath trimmed with a trailing "/", the printer
+    // settings, game type names, user codes, report columns and sort; fills CategoryCodes.
+    static LoadResult Load(AppState& state);
+
+    // Writes the state back as record 1: version 200, reserved fields blank except the two at
+    // offsets 579 and 581, which keep what the file held.
+    static void Save(AppState& state);
+
+    // A folder name trimmed of blanks with "/" appended when its last character is not "/".
+    static QString FolderWithSlash(const QString& text);
+};
+
+} // namespace scorvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace scorvane {
+
+// Writes the fields of one fixed-length record back to back: little-endian 16-bit integers and
+// blank-padded 8-bit text, with no alignment padding.
+class FieldWriter
+{
+public:
+    explicit FieldWriter(int recordLength);
+
+    void integer(qint16 value);
+    void text(const QString& value, int width);   // cut to width or padded with blanks
+    void raw(const QByteArray& bytes, int width); // bytes kept as they are, cut or blank-padded
+    void byte(char value);
+
+    int offset() const { return offset_; }
+    QByteArray finish() const; // asserts that every byte was written
+
+private:
+    QByteArray bytes_;
+    int offset_ = 0;
+};
+
+// Reads the fields of one record in the order they were written. Reading never runs past the
+// record, whatever the bytes hold.
+class FieldReader
+{
+public:
+    explicit FieldReader(const QByteArray& bytes);
+
+    qint16 integer();
+    QString text(int width); // the full width, blanks kept
+    QByteArray raw(int width);
+    char byte();
+
+    int offset() const { return offset_; }
+
+private:
+    const char* at(int width);
+
+    const QByteArray& bytes_;
+    int offset_ = 0;
+};
+
+} // namespace scorvane

@@ -1,0 +1,23 @@
+#include "TestSupport.h"
+
+#include <QFile>
+
+namespace scorvane::testing {
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write test file");
+    f.write(bytes);
+}
+
+} // namespace scorvane::testing
