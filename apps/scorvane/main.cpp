@@ -1,13 +1,25 @@
+#include "shell/AppState.h"
+#include "ui/DesktopErrorReporter.h"
+#include "ui/DesktopPrompter.h"
+#include "ui/FrmMDI.h"
+#include "ui/WindowFactory.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
+    using namespace scorvane;
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("FrmMDI"));
-    window.setWindowTitle(QStringLiteral("Scorvane for Soccer"));
-    window.resize(800, 600);
+    QApplication::setApplicationName(QStringLiteral("Scorvane"));
+
+    DesktopPrompter prompter;
+    DesktopErrorReporter reporter(prompter);
+    AppState state(reporter);
+    WindowFactory factory;
+    RegisterWindows(factory);
+
+    FrmMDI window(state, prompter, factory);
+    reporter.setOwner(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -14,21 +14,21 @@ namespace scorvane {
 // Every kind of child window has one flag, set while that window is open.
 enum WindowKind : int {
     WindowSelectTeam = 1,
-    WindowTeamName,
-    WindowDeleteFiles,
-    WindowDatapath,
-    WindowBackup,
-    WindowPlayerNumber,
-    WindowRoster,
-    WindowGameMenu,
-    WindowGameScreen,
-    WindowPScreen,
-    WindowNameYourOwn,
-    WindowStats,
-    WindowScores,
-    WindowRecord,
-    WindowStandings,
-    WindowBegScreen,
+    WindowStats = 2,
+    WindowScores = 3,
+    WindowRecord = 4,
+    WindowRoster = 5,
+    WindowStandings = 6,
+    WindowGameMenu = 7,
+    WindowGameScreen = 8,
+    WindowPScreen = 9,
+    WindowTeamName = 10,
+    WindowDeleteFiles = 11,
+    WindowPlayerNumber = 12,
+    WindowNameYourOwn = 13,
+    WindowDatapath = 14,
+    WindowBackup = 15,
+    WindowBegScreen = 16,
 };
 inline constexpr int WindowKindCount = 16;
 
@@ -89,6 +89,16 @@ struct AppState : FileState
     QString DialogResult = QStringLiteral("N"); // "Y" when a modal dialog was cancelled
     QString TextAtFocus;
     QString BackupMode = QStringLiteral("Y"); // "Y" back up, "N" restore
+
+    // Games
+    // ----------------------------------------------------------------------------------------
+    qint16 CurrentGame = 0;       // the game the game windows and the player screen work on
+    qint16 ReselectGame = 0;      // the game the game list selects when it is next shown
+    qint32 CurrentGameRecord = 0; // record number of the current game in file 4
+    QString GameEditMode = QStringLiteral("S"); // "A" add, "I" insert, "C" change; "S" team window
+    int OpponentTeamNo = 0; // opponent's slot 1-100 chosen on the game screen, 0 none
+    QString ImportMark = QStringLiteral("N");  // "Y" when the import window chose a game
+    QString CommentMark = QStringLiteral("N"); // "Y" when the imported comment is to be copied
 
     // Report selection
     // -----------------------------------------------------------------------------

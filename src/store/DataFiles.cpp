@@ -119,6 +119,18 @@ void DataFiles::OpenDataFile(int fileNumber)
     open_[fileNumber] = fd;
 }
 
+bool DataFiles::TryOpenDataFile(int fileNumber)
+{
+    RecordLength(fileNumber);
+    CloseDataFile(fileNumber);
+    const QByteArray native = QFile::encodeName(FileName(fileNumber));
+    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    open_[fileNumber] = fd;
+    return true;
+}
+
 void DataFiles::CloseDataFile(int fileNumber)
 {
     if (fileNumber == AllFiles) {

@@ -42,6 +42,9 @@ public:
     QString FileName(int fileNumber) const;
 
     void OpenDataFile(int fileNumber);  // creates an empty file when none exists
+    // Opens like OpenDataFile but reports nothing: false when the file cannot be opened (the
+    // start-up test of the team list).
+    bool TryOpenDataFile(int fileNumber);
     void CloseDataFile(int fileNumber); // AllFiles closes every open file
     void KillDataFile(int fileNumber);  // the file must be closed; a missing file is not an error
     bool IsOpen(int fileNumber) const;

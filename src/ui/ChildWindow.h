@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/AppState.h"
+
+#include <QWidget>
+
+namespace scorvane {
+
+class Prompter;
+class WindowHost;
+
+// Base of every child window shown in the main window: marks its WindowOpen flag while it
+// exists, and reaches the program state, the prompter and window switching through its host.
+class ChildWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ChildWindow(WindowHost& host, WindowKind kind, QWidget* parent = nullptr);
+    ~ChildWindow() override;
+
+    WindowKind kind() const { return kind_; }
+
+    // Called by the host once the window is in place and shown; windows that do work on opening
+    // which may show a message (e.g. a start-up notice) do it here, not in the constructor.
+    virtual void opened() { }
+
+protected:
+    WindowHost& host() { return host_; }
+    AppState& state();
+    Prompter& prompter();
+
+    // Unloads this window and shows the team window.
+    void ReturnToTeamWindow();
+    // Unloads this window and shows a window of another kind.
+    void SwitchTo(WindowKind kind);
+
+private:
+    WindowHost& host_;
+    WindowKind kind_;
+};
+
+} // namespace scorvane

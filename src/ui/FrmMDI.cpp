@@ -1,0 +1,333 @@
+#include "ui/FrmMDI.h"
+
+#include "common/Version.h"
+#include "shell/TeamSelection.h"
+#include "ui/ChildWindow.h"
+#include "ui/Prompter.h"
+#include "ui/TeamListView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+FrmMDI::FrmMDI(AppState& state, Prompter& prompter, const WindowFactory& factory, QWidget* parent)
+    : QMainWindow(parent)
+    , state_(state)
+    , prompter_(prompter)
+    , factory_(factory)
+{
+    setObjectName(QStringLiteral("FrmMDI"));
+    setWindowTitle(QStringLiteral("%1 %2.%3.%4")
+                       .arg(QString::fromLatin1(ProductName))
+                       .arg(VersionMajor)
+                       .arg(VersionMinor)
+                       .arg(VersionRevision));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    toolBox_ = new QWidget(central);
+    toolBox_->setObjectName(QStringLiteral("ToolBox"));
+    toolBox_->setFixedHeight(44);
+    toolBox_->setAutoFillBackground(true);
+    cmdExit_ = new QPushButton(QStringLiteral("Exit Scorvane"), toolBox_);
+    cmdExit_->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit_->resize(cmdExit_->sizeHint().width() + 24, 32);
+    connect(cmdExit_, &QPushButton::clicked, this, &FrmMDI::close);
+    toolBox_->installEventFilter(this);
+    layout->addWidget(toolBox_);
+
+    workspace_ = new QMdiArea(central);
+    workspace_->setObjectName(QStringLiteral("MDIClient"));
+    workspace_->setBackground(QColor(0x6b, 0x8e, 0xad));
+    layout->addWidget(workspace_, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    setTeamItemsEnabled(0);
+    resize(1000, 720);
+}
+
+FrmMDI::~FrmMDI()
+{
+    // Child windows are unloaded before the state they refer to goes away.
+    const auto windows = workspace_->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        delete window;
+}
+
+QAction* FrmMDI::addItem(
+    QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    return action;
+}
+
+void FrmMDI::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        ShowWindow(WindowDatapath);
+    });
+    file->addSeparator();
+    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        state_.BackupMode = QStringLiteral("Y");
+        ShowWindow(WindowBackup);
+    });
+    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        state_.BackupMode = QStringLiteral("N");
+        ShowWindow(WindowBackup);
+    });
+    file->addSeparator();
+    addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
+
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    reports->setObjectName(QStringLiteral("mnuReport"));
+    addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
+        [this] { reportCommand(QStringLiteral("P"), WindowStats); });
+    reports->addSeparator();
+    addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
+        [this] { reportCommand(QStringLiteral("G"), WindowScores); });
+    addItem(reports, "mnuRecord", QStringLiteral("&Record"),
+        [this] { reportCommand(QStringLiteral("R"), WindowRecord); });
+    reports->addSeparator();
+    addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
+        [this] { reportCommand(QStringLiteral("S"), WindowStandings); });
+
+    QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    const auto windowThenDisable = [this](WindowKind kind) {
+        return [this, kind] {
+            TakeTeamSelection();
+            CloseChildWindows();
+            ShowWindow(kind);
+            DisableMenus();
+        };
+    };
+    addItem(update, "mnuUpdateGames", QStringLiteral("&Games"), windowThenDisable(WindowGameMenu));
+    addItem(update, "mnuRoster", QStringLiteral("&Roster"), [this] {
+        TakeTeamSelection();
+        CloseChildWindows();
+        ShowWindow(WindowRoster);
+    });
+    addItem(update, "mnuTeamName", QStringLiteral("&Team Name"), windowThenDisable(WindowTeamName));
+    update->addSeparator();
+    addItem(update, "mnuChangePlayerNumber", QStringLiteral("&Change Player Number"),
+        windowThenDisable(WindowPlayerNumber));
+    addItem(update, "mnuDeleteFiles", QStringLiteral("&Delete Files"),
+        windowThenDisable(WindowDeleteFiles));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        ShowWindow(WindowNameYourOwn);
+    });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(help, "mnuGettingStarted", QStringLiteral("&Overview"),
+        [this] { RunMenuCommand(QStringLiteral("help:10")); });
+    help->addSeparator();
+    addItem(help, "mnuStatistics", QStringLiteral("&Statistics..."),
+        [this] { RunMenuCommand(QStringLiteral("help:240")); });
+    help->addSeparator();
+    addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
+        [this] { RunMenuCommand(QStringLiteral("web:support")); });
+    help->addSeparator();
+    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { ShowWindow(WindowBegScreen); });
+}
+
+QAction* FrmMDI::menuAction(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void FrmMDI::reportCommand(const QString& reportKind, WindowKind window)
+{
+    TakeTeamSelection();
+    state_.ResetReportSelection();
+    state_.ReportKind = reportKind;
+    CloseChildWindows();
+    ShowWindow(window);
+}
+
+void FrmMDI::setTeamItemsEnabled(int count)
+{
+    const MenuEnabling e = MenuEnablingFor(count);
+    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.always);
+    for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+             "mnuChangePlayerNumber", "mnuDeleteFiles"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
+    for (const char* name : {"mnuGames", "mnuRecord"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
+    menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
+}
+
+void FrmMDI::SelectionChanged(int count)
+{
+    state_.TeamCount = count;
+    setTeamItemsEnabled(count);
+}
+
+void FrmMDI::DisableMenus()
+{
+    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
+             "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+             "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+        menuAction(QString::fromLatin1(name))->setEnabled(false);
+}
+
+void FrmMDI::TakeTeamSelection()
+{
+    // The selection is read from the team window's list when it is showing; otherwise the
+    // selection last taken stands.
+    TeamLines lines{};
+    if (const auto* view = dynamic_cast<const TeamListView*>(currentChild())) {
+        lines = view->selectedLines();
+    } else {
+        for (int slot = 1; slot <= 100; ++slot)
+            lines[static_cast<std::size_t>(slot - 1)] = state_.TeamSelected[slot] == u"Y";
+    }
+    scorvane::TakeTeamSelection(state_, lines);
+}
+
+ChildWindow* FrmMDI::currentChild() const
+{
+    if (current_.isNull())
+        return nullptr;
+    return qobject_cast<ChildWindow*>(current_->widget());
+}
+
+void FrmMDI::CloseChildWindows()
+{
+    const auto windows = workspace_->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        window->hide();
+        // Unloaded now: the window's flag clears at once, its memory goes after the event.
+        if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
+            state_.WindowOpen[child->kind()] = false;
+        workspace_->removeSubWindow(window);
+        window->deleteLater();
+    }
+    current_.clear();
+}
+
+void FrmMDI::SwitchWindow(WindowKind show, ChildWindow* close)
+{
+    if (close != nullptr)
+        CloseChildWindows();
+    ShowWindow(show);
+}
+
+void FrmMDI::showNotice(WindowKind kind)
+{
+    prompter_.tell(this, QStringLiteral("Not Available"),
+        QStringLiteral("The window %1 is not part of this version yet.")
+            .arg(WindowFactory::windowName(kind)));
+}
+
+void FrmMDI::ShowWindow(WindowKind kind)
+{
+    ChildWindow* child = factory_.make(kind, *this);
+    if (child == nullptr) {
+        showNotice(kind);
+        if (kind != WindowSelectTeam && currentChild() == nullptr)
+            ShowWindow(WindowSelectTeam);
+        return;
+    }
+    // One child window at a time.
+    if (!current_.isNull())
+        CloseChildWindows();
+    auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    frame->adjustSize();
+    current_ = frame;
+    // Placed off screen, shown, then centred: it is never seen before it is centred.
+    frame->move(-10000, -10000);
+    frame->show();
+    CentreWindow(frame);
+    child->setFocus();
+    child->opened();
+}
+
+void FrmMDI::CentreWindow(QWidget* child)
+{
+    const QWidget* area = workspace_->viewport();
+    const double dpi = logicalDpiY() > 0 ? logicalDpiY() : 96.0;
+    const int lift = static_cast<int>(800.0 / 1440.0 * dpi);
+    const int left = (area->width() - child->width()) / 2;
+    int top = (area->height() - child->height()) / 2 - lift;
+    if (top < 0)
+        top = 0;
+    child->move(left, top);
+}
+
+void FrmMDI::SetExitEnabled(bool enabled)
+{
+    cmdExit_->setEnabled(enabled);
+}
+
+void FrmMDI::RunMenuCommand(const QString& menuObjectName)
+{
+    if (QAction* action = menuAction(menuObjectName)) {
+        action->trigger();
+        return;
+    }
+}
+
+void FrmMDI::placeExitButton()
+{
+    cmdExit_->move(
+        (toolBox_->width() - cmdExit_->width()) / 2, (toolBox_->height() - cmdExit_->height()) / 2);
+}
+
+bool FrmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == toolBox_ && event->type() == QEvent::Resize)
+        placeExitButton();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMDI::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeExitButton();
+    if (recentreOnResize_ && !current_.isNull())
+        CentreWindow(current_);
+}
+
+void FrmMDI::closeEvent(QCloseEvent* event)
+{
+    if (shutDown_)
+        shutDown_();
+    event->accept();
+}
+
+} // namespace scorvane

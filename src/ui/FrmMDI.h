@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ui/WindowFactory.h"
+#include "ui/WindowHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+
+namespace scorvane {
+
+class ChildWindow;
+
+// The main window: menus, the tool box with the exit button, and one child window at a time.
+class FrmMDI : public QMainWindow, public WindowHost
+{
+    Q_OBJECT
+
+public:
+    FrmMDI(AppState& state, Prompter& prompter, const WindowFactory& factory,
+        QWidget* parent = nullptr);
+    ~FrmMDI() override;
+
+    // WindowHost
+    AppState& state() override { return state_; }
+    Prompter& prompter() override { return prompter_; }
+    QWidget* mainWidget() override { return this; }
+    void SwitchWindow(WindowKind show, ChildWindow* close) override;
+    void CloseChildWindows() override;
+    void SetExitEnabled(bool enabled) override;
+    void SelectionChanged(int count) override;
+    void RunMenuCommand(const QString& menuObjectName) override;
+
+    // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
+    void ShowWindow(WindowKind kind);
+    ChildWindow* currentChild() const;
+    QAction* menuAction(const QString& objectName) const;
+
+    void DisableMenus();
+    void TakeTeamSelection();
+
+    // Centres a child window in the main window's client area, lifted by 800 twips, never above
+    // the top.
+    void CentreWindow(QWidget* child);
+
+    // Called once the About window has been closed: from then on a resize centres the child.
+    void AboutWindowClosed() { recentreOnResize_ = true; }
+
+    // Shut-down hook: the program's own shut-down runs here when the window is closed.
+    void setShutDown(std::function<void()> shutDown) { shutDown_ = std::move(shutDown); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(
+        QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
+    void showNotice(WindowKind kind);
+    void placeExitButton();
+    void reportCommand(const QString& reportKind, WindowKind window);
+    void setTeamItemsEnabled(int count);
+
+    AppState& state_;
+    Prompter& prompter_;
+    const WindowFactory& factory_;
+    QMdiArea* workspace_ = nullptr;
+    QWidget* toolBox_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPointer<QMdiSubWindow> current_;
+    bool recentreOnResize_ = false;
+    std::function<void()> shutDown_;
+};
+
+} // namespace scorvane

@@ -1,0 +1,90 @@
+#include "GuiTestSupport.h"
+
+#include "entry/Categories.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace scorvane::testing {
+
+Message::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
+{
+    asked.append(message);
+    if (answers.empty())
+        return message.defaultButton;
+    const Message::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompter::saveFileName(QWidget*, const FileQuestion& question)
+{
+    fileQuestions.append(question);
+    if (fileNames.empty())
+        return {};
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)
+{
+    ++printerSetups;
+    return true;
+}
+
+bool ScriptedPrompter::wasAsked(const QString& title, const QString& text) const
+{
+    for (const Message& m : asked) {
+        if (m.title == title && m.text == text)
+            return true;
+    }
+    return false;
+}
+
+GuiFixture::GuiFixture()
+{
+    qputenv("XDG_CONFIG_HOME", (dir.path() + QStringLiteral("/config")).toLocal8Bit());
+    state = std::make_unique<AppState>(reporter);
+    state->DataPath = dir.path() + QStringLiteral("/data/");
+    state->ReportPath = state->DataPath;
+    state->SettingsFolder = dir.path() + QStringLiteral("/config/Scorvane/");
+    QDir().mkpath(state->DataPath);
+    QDir().mkpath(state->SettingsFolder);
+    for (int t = 1; t <= 7; ++t)
+        state->GameTypeNames[t] = QStringLiteral("GameType%1").arg(t);
+    for (int u = 1; u <= 5; ++u)
+        state->UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
+    FillCategoryCodes(state->CategoryCodes, state->UserStatCodes);
+    RegisterWindows(factory);
+    mdi = std::make_unique<FrmMDI>(*state, prompter, factory);
+}
+
+GuiFixture::~GuiFixture()
+{
+    mdi.reset();
+}
+
+void GuiFixture::loadTeamList()
+{
+    CheckAndLoadTeamList(state->Files, state->TeamNames, state->TeamShortNames);
+    state->TeamListLoaded = true;
+}
+
+void GuiFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(state->DataPath + name);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write test data file");
+    f.write(bytes);
+}
+
+QByteArray GuiFixture::readDataFile(const QString& name) const
+{
+    QFile f(state->DataPath + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+} // namespace scorvane::testing
