@@ -41,7 +41,7 @@ public:
     // folder copied from a case-insensitive system) is found and used under its own name.
     QString FileName(int fileNumber) const;
 
-    void OpenDataFile(int fileNumber);  // creates an empty file when none exists
+    void OpenDataFile(int fileNumber); // creates an empty file when none exists
     // Opens like OpenDataFile but reports nothing: false when the file cannot be opened (the
     // start-up test of the team list).
     bool TryOpenDataFile(int fileNumber);

@@ -40,8 +40,7 @@ struct ProgramEnded : std::runtime_error
 {
     ProgramEnded()
         : std::runtime_error("program ended")
-    {
-    }
+    { }
 };
 
 class ThrowingReporter : public ErrorReporter

@@ -18,16 +18,16 @@ private Q_SLOTS:
     void menuTreeHasEveryItem()
     {
         GuiFixture f;
-        const QStringList captions = {
-            QStringLiteral("&File"), QStringLiteral("&Reports"), QStringLiteral("&Update"),
-            QStringLiteral("&Options"), QStringLiteral("&Help")};
+        const QStringList captions = {QStringLiteral("&File"), QStringLiteral("&Reports"),
+            QStringLiteral("&Update"), QStringLiteral("&Options"), QStringLiteral("&Help")};
         QStringList shown;
         for (QAction* a : f.mdi->menuBar()->actions())
             shown << a->text();
         QCOMPARE(shown, captions);
-        QCOMPARE(f.mdi->menuAction(QStringLiteral("mnuUpdateGames"))->text(), QStringLiteral("&Games"));
+        QCOMPARE(
+            f.mdi->menuAction(QStringLiteral("mnuUpdateGames"))->text(), QStringLiteral("&Games"));
         QCOMPARE(f.mdi->menuAction(QStringLiteral("mnu_techsupport"))->text(),
-                 QStringLiteral("&Quillmere Technical Support Website"));
+            QStringLiteral("&Quillmere Technical Support Website"));
         auto* exit = f.mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"));
         QVERIFY(exit);
         QCOMPARE(exit->text(), QStringLiteral("Exit Scorvane"));
@@ -41,12 +41,12 @@ private Q_SLOTS:
         };
         f.mdi->SelectionChanged(0);
         QVERIFY(enabled("mnuDataPath") && enabled("mnuBackUp") && enabled("mnuRestore")
-                && enabled("mnuNameYourOwn"));
+            && enabled("mnuNameYourOwn"));
         QVERIFY(!enabled("mnuPlayer") && !enabled("mnuUpdateGames") && !enabled("mnuGames")
-                && !enabled("mnuStandings"));
+            && !enabled("mnuStandings"));
         f.mdi->SelectionChanged(1);
         QVERIFY(enabled("mnuPlayer") && enabled("mnuGames") && enabled("mnuRecord")
-                && enabled("mnuDeleteFiles"));
+            && enabled("mnuDeleteFiles"));
         QVERIFY(!enabled("mnuStandings"));
         f.mdi->SelectionChanged(2);
         QVERIFY(enabled("mnuStandings") && enabled("mnuRoster"));
