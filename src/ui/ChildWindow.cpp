@@ -2,6 +2,8 @@
 
 #include "ui/WindowHost.h"
 
+#include <QDialog>
+
 namespace scorvane {
 
 ChildWindow::ChildWindow(WindowHost& host, WindowKind kind, QWidget* parent)
@@ -29,6 +31,10 @@ Prompter& ChildWindow::prompter()
 
 void ChildWindow::ReturnToTeamWindow()
 {
+    if (modalHost_ != nullptr) {
+        modalHost_->accept();
+        return;
+    }
     host_.SwitchWindow(WindowSelectTeam, this);
 }
 

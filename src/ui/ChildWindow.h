@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QDialog;
+
 namespace scorvane {
 
 class Prompter;
@@ -30,7 +32,7 @@ protected:
     AppState& state();
     Prompter& prompter();
 
-    // Unloads this window and shows the team window.
+    // Unloads this window and shows the team window (or closes the modal dialog it is shown in).
     void ReturnToTeamWindow();
     // Unloads this window and shows a window of another kind.
     void SwitchTo(WindowKind kind);
@@ -38,6 +40,7 @@ protected:
 private:
     WindowHost& host_;
     WindowKind kind_;
+    QDialog* modalHost_ = nullptr;
 };
 
 } // namespace scorvane

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -275,6 +276,26 @@ void FrmMDI::ShowWindow(WindowKind kind)
     CentreWindow(frame);
     child->setFocus();
     child->opened();
+}
+
+void FrmMDI::ShowModal(WindowKind kind)
+{
+    ChildWindow* child = factory_.make(kind, *this);
+    if (child == nullptr) {
+        showNotice(kind);
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(child->objectName() + QStringLiteral("Dialog"));
+    dialog.setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, &dialog, &QWidget::setWindowTitle);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(child);
+    child->setModalHost(&dialog);
+    dialog.adjustSize();
+    child->opened();
+    dialog.exec();
 }
 
 void FrmMDI::CentreWindow(QWidget* child)

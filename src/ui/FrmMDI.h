@@ -33,6 +33,7 @@ public:
     Prompter& prompter() override { return prompter_; }
     QWidget* mainWidget() override { return this; }
     void SwitchWindow(WindowKind show, ChildWindow* close) override;
+    void ShowModal(WindowKind kind) override;
     void CloseChildWindows() override;
     void SetExitEnabled(bool enabled) override;
     void SelectionChanged(int count) override;

@@ -22,6 +22,10 @@ public:
 
     // Unloads the window to close (may be null), then creates and shows a window of `kind`.
     virtual void SwitchWindow(WindowKind show, ChildWindow* close) = 0;
+    // Shows a window of `kind` as a modal dialog above the current child window and returns when
+    // it closes (the player screen opens the roster this way). A kind with no window shows a
+    // notice.
+    virtual void ShowModal(WindowKind kind) = 0;
     // Unloads every open child window.
     virtual void CloseChildWindows() = 0;
     // Enables or disables the main window's exit button (the player screen disables it).
