@@ -27,6 +27,11 @@ public:
     // which may show a message (e.g. a start-up notice) do it here, not in the constructor.
     virtual void opened() { }
 
+    // Set when the window is shown as a modal dialog (WindowHost::ShowModal): leaving it then
+    // closes the dialog and returns to the caller instead of showing the team window.
+    void setModalHost(QDialog* dialog) { modalHost_ = dialog; }
+    bool isModal() const { return modalHost_ != nullptr; }
+
 protected:
     WindowHost& host() { return host_; }
     AppState& state();
