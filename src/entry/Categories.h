@@ -23,7 +23,7 @@ inline constexpr int EnteredStatisticCount = 29;
 inline constexpr int UserStatisticFirst = 24; // k = 24..28 are user-named
 
 // Statistic indexes by name, for the rules and computations that refer to them.
-enum StatIndex : int {
+enum StatisticIndex : int {
     StatMin = 0,
     StatPP,
     StatGS,

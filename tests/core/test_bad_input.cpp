@@ -1,0 +1,61 @@
+// Files written by other installations or damaged on the way: odd player numbers and statuses
+// must neither crash nor reach outside the program's tables.
+#include "TestSupport.h"
+
+#include "entry/StatIndex.h"
+#include "shell/TeamSelection.h"
+#include "store/PlayerNameRecord.h"
+#include "store/PlayerStatRecord.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
+{
+    TempState t;
+    QByteArray bytes;
+    for (int number : {5, 150, -3, 99, 0, 7}) {
+        PlayerNameRecord p;
+        p.PlayerNumber = static_cast<qint16>(number);
+        p.PlayerName = QStringLiteral("Name %1").arg(number);
+        bytes += p.encode();
+    }
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
+    TeamLines lines{};
+    lines[0] = true;
+    TakeTeamSelection(t.state, lines);
+    EXPECT_EQ(t.state.RosterFree[5], QStringLiteral("N"));
+    EXPECT_EQ(t.state.RosterFree[99], QStringLiteral("N"));
+    // The record numbered 0 ends the reading: 7 stays free.
+    EXPECT_EQ(t.state.RosterFree[7], QStringLiteral("Y"));
+    EXPECT_EQ(t.state.RosterNames[7], QStringLiteral("Player 7         "));
+    EXPECT_EQ(t.state.TeamCount, 1);
+    EXPECT_EQ(t.state.TeamNo, QStringLiteral("1"));
+}
+
+TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
+{
+    TempState t;
+    QByteArray bytes;
+    for (int number : {3, 0, 120, -1, 8}) {
+        PlayerStatRecord s;
+        s.GameNumber = 2;
+        s.PlayerNumber = static_cast<qint16>(number);
+        s.StatGameType = '9';
+        bytes += s.encode();
+    }
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
+    t.state.Files.OpenDataFile(FileStats);
+    const StatIndex index = BuildStatIndex(t.state.Files, 2, '3', '1');
+    EXPECT_EQ(index.StatRecordOf[3], 1);
+    EXPECT_EQ(index.StatRecordOf[8], 5);
+    EXPECT_EQ(index.PlayersRecorded, 2);
+    EXPECT_EQ(index.StatInsertPos, 6);
+    // Every active result of the game carries the game's type again.
+    t.state.Files.CloseDataFile(AllFiles);
+    const QByteArray after = ReadWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(after[r * 115 + 6], '3');
+}
