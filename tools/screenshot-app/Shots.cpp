@@ -1,0 +1,198 @@
+#include "Shots.h"
+
+#include "store/GameRecord.h"
+#include "store/PlayerInfoRecord.h"
+#include "store/PlayerNameRecord.h"
+#include "store/PlayerStatRecord.h"
+#include "store/TeamList.h"
+#include "ui/ChildWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QWidget>
+
+#include <array>
+
+namespace scorvane::shots {
+
+Message::Answer ShotPrompter::ask(QWidget*, const Message& message)
+{
+    asked.append(message);
+    QTextStream(stdout) << "  message \"" << message.title << "\": " << message.text << '\n';
+    return message.defaultButton;
+}
+
+QString ShotPrompter::saveFileName(QWidget*, const FileQuestion&)
+{
+    return {};
+}
+
+bool ShotPrompter::printerSetup(QWidget*, QPrinter&)
+{
+    return false;
+}
+
+void ShotContext::settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void ShotContext::save(QWidget* w, const QString& name)
+{
+    if (w == nullptr) {
+        QTextStream(stderr) << "  skipped " << name << ": no window\n";
+        return;
+    }
+    settle();
+    const QString path = QDir(outDir).filePath(name + QStringLiteral(".png"));
+    if (w->grab().save(path))
+        QTextStream(stdout) << "  wrote " << path << '\n';
+    else
+        QTextStream(stderr) << "  could not write " << path << '\n';
+}
+
+QWidget* ShotContext::open(WindowKind kind)
+{
+    mdi.CloseChildWindows();
+    mdi.ShowWindow(kind);
+    settle();
+    ChildWindow* child = mdi.currentChild();
+    return child != nullptr && child->kind() == kind ? child : nullptr;
+}
+
+namespace {
+
+struct SampleGame
+{
+    const char* date;
+    const char* location;
+    const char* opponent;
+    qint16 goalsFor;
+    qint16 goalsAgainst;
+    char type;
+    char home;
+};
+
+void WriteRoster(DataFiles& files, const QStringList& names)
+{
+    files.OpenDataFile(FileRoster);
+    for (int i = 0; i < names.size(); ++i) {
+        PlayerNameRecord player;
+        player.PlayerNumber = static_cast<qint16>(i * 2 + 3);
+        player.PlayerName = names[i];
+        files.Put(FileRoster, i + 1, player);
+    }
+    files.CloseDataFile(FileRoster);
+}
+
+void WriteGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games, int players)
+{
+    files.OpenDataFile(FileGames);
+    files.OpenDataFile(FileStats);
+    qint32 statRecord = 0;
+    for (std::size_t g = 0; g < games.size(); ++g) {
+        const SampleGame& s = games[g];
+        GameRecord game;
+        game.GameNumber = static_cast<qint16>(g + 1);
+        game.GameDate = QString::fromLatin1(s.date);
+        game.GameLocation = QString::fromLatin1(s.location);
+        game.Opponent = QString::fromLatin1(s.opponent);
+        game.GoalsFor = s.goalsFor;
+        game.GoalsAgainst = s.goalsAgainst;
+        game.GameComment = g == 0 ? QStringLiteral("Season opener") : QString();
+        game.GameType = s.type;
+        game.HomeGame = s.home;
+        files.Put(FileGames, static_cast<qint32>(g + 1), game);
+        for (int p = 0; p < players; ++p) {
+            // Figures vary by player and game but always pass the consistency rules.
+            const int seed = static_cast<int>(g) * 7 + p * 3;
+            PlayerStatRecord stat;
+            stat.GameNumber = game.GameNumber;
+            stat.PlayerNumber = static_cast<qint16>(p * 2 + 3);
+            stat.StatGameType = s.type;
+            stat.StatValues[StatMin] = static_cast<qint16>(40 + seed % 50);
+            stat.StatValues[StatPP] = static_cast<qint16>(2 + seed % 3);
+            stat.StatValues[StatGS] = static_cast<qint16>(p % 4 == 0 ? seed % 3 : 0);
+            stat.StatValues[StatSOG] = static_cast<qint16>(seed % 4);
+            stat.StatValues[StatSAG] = static_cast<qint16>(seed % 5);
+            stat.StatValues[StatPKA] = static_cast<qint16>(p == 2 ? 1 : 0);
+            stat.StatValues[StatPKG] = static_cast<qint16>(p == 2 && g % 2 == 0 ? 1 : 0);
+            stat.StatValues[StatCKA] = static_cast<qint16>(seed % 3);
+            stat.StatValues[StatCKG] = static_cast<qint16>(seed % 3 == 2 ? 1 : 0);
+            stat.StatValues[StatF] = static_cast<qint16>(seed % 2);
+            stat.StatValues[StatAst] = static_cast<qint16>(seed % 6 == 1 ? 1 : 0);
+            stat.StatValues[StatStl] = static_cast<qint16>(seed % 4);
+            stat.StatValues[StatT] = static_cast<qint16>(seed % 5);
+            if (p == 0) { // the keeper
+                stat.StatValues[StatSF] = static_cast<qint16>(4 + static_cast<int>(g));
+                stat.StatValues[StatSv] = static_cast<qint16>(2 + static_cast<int>(g) % 3);
+                stat.StatValues[StatPKF] = 1;
+                stat.StatValues[StatPKB] = static_cast<qint16>(g % 2);
+            }
+            files.Put(FileStats, ++statRecord, stat);
+        }
+    }
+    files.CloseDataFile(FileGames);
+    files.CloseDataFile(FileStats);
+}
+
+} // namespace
+
+void FillSampleData(AppState& state)
+{
+    DataFiles& files = state.Files;
+    CheckAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+    const std::array<std::pair<const char*, const char*>, 3> teams
+        = {{{"Riverside Rovers", "Rovers"}, {"Hillcrest United", "Hillcrest"},
+            {"Northfield Falcons", "Falcons"}}};
+    for (std::size_t t = 0; t < teams.size(); ++t)
+        WriteTeamNames(files, static_cast<int>(t) + 1, QString::fromLatin1(teams[t].first),
+            QString::fromLatin1(teams[t].second));
+    CheckAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+
+    const QString savedTeam = state.TeamNo;
+    state.TeamNo = QStringLiteral("1");
+    WriteRoster(files,
+        {QStringLiteral("Alex Morgan"), QStringLiteral("Sam Carter"), QStringLiteral("Jamie Lee"),
+            QStringLiteral("Chris Novak"), QStringLiteral("Taylor Brooks"),
+            QStringLiteral("Jordan Price"), QStringLiteral("Casey Flynn"),
+            QStringLiteral("Riley Quinn"), QStringLiteral("Drew Patel"),
+            QStringLiteral("Morgan Diaz"), QStringLiteral("Avery Stone"),
+            QStringLiteral("Parker Wells"), QStringLiteral("Quinn Harper"),
+            QStringLiteral("Reese Walker")});
+    files.OpenDataFile(FilePlayerInfo);
+    PlayerInfoRecord info;
+    info.PlayerNumber = 3;
+    info.Phone = QStringLiteral("555-0142");
+    info.Address1 = QStringLiteral("12 Elm Street");
+    info.City = QStringLiteral("Riverside");
+    info.State = QStringLiteral("CA");
+    info.Zip = QStringLiteral("92501");
+    info.OtherInfo = QStringLiteral("Goalkeeper; parent contact Pat Morgan");
+    files.Put(FilePlayerInfo, 1, info);
+    files.CloseDataFile(FilePlayerInfo);
+    WriteGamesAndFigures(files,
+        {{"090724", "Memorial Field", "Hillcrest United", 3, 1, '1', '1'},
+            {"091424", "Oak Park", "Lakeside Strikers", 1, 1, '1', '2'},
+            {"092124", "Memorial Field", "Northfield Falcons", 0, 2, '1', '1'},
+            {"092824", "County Complex", "Westbrook FC", 4, 0, '2', '2'},
+            {"100524", "County Complex", "Eastgate Eagles", 2, 1, '2', '2'},
+            {"101224", "Memorial Field", "Hillcrest United", 2, 2, '3', '1'}},
+        14);
+
+    state.TeamNo = QStringLiteral("2");
+    WriteRoster(files,
+        {QStringLiteral("Ben Ortiz"), QStringLiteral("Eli Grant"), QStringLiteral("Max Young"),
+            QStringLiteral("Noah Reid"), QStringLiteral("Owen Shaw"), QStringLiteral("Leo King")});
+    WriteGamesAndFigures(files,
+        {{"090724", "Memorial Field", "Riverside Rovers", 1, 3, '1', '2'},
+            {"091424", "Hill Park", "Northfield Falcons", 2, 0, '1', '1'},
+            {"092124", "Hill Park", "Lakeside Strikers", 1, 2, '1', '1'}},
+        6);
+    state.TeamNo = savedTeam;
+}
+
+} // namespace scorvane::shots

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/AppState.h"
+#include "ui/FrmMDI.h"
+#include "ui/Prompter.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace scorvane::shots {
+
+// Answers every message box with its default button at once and never blocks; remembers what
+// was asked so a picture of the last message can be described in the log.
+class ShotPrompter : public Prompter
+{
+public:
+    QList<Message> asked;
+    Message::Answer ask(QWidget* over, const Message& message) override;
+    QString saveFileName(QWidget* over, const FileQuestion& question) override;
+    bool printerSetup(QWidget* over, QPrinter& printer) override;
+};
+
+// What every area's screenshot function works with: the real main window on a temporary data
+// folder filled by FillSampleData, the program state, and the prompter.
+struct ShotContext
+{
+    FrmMDI& mdi;
+    AppState& state;
+    ShotPrompter& prompter;
+    QString outDir;
+
+    // Lets pending paint and layout events run, then grabs `w` into OUTDIR/name.png.
+    void save(QWidget* w, const QString& name);
+    // Grabs the whole main window (menus, tool box and the child window in place).
+    void saveMain(const QString& name) { save(&mdi, name); }
+    // Opens a window of `kind` as the menus do (the one child window) and returns it, or null
+    // when that kind has no window yet.
+    QWidget* open(WindowKind kind);
+    // Lets pending events run (windows that open a message or another window on a timer).
+    static void settle();
+};
+
+// Sample data: teams 1-3 named, team 1 with a roster of 14 players, 6 games and every player's
+// figures in each game, team 2 with a short roster and 3 games.
+void FillSampleData(AppState& state);
+
+// One function per window area; each opens its windows and saves their pictures.
+void ShotsShell(ShotContext& context);
+void ShotsRoster(ShotContext& context);
+void ShotsGames(ShotContext& context);
+void ShotsEntry(ShotContext& context);
+
+} // namespace scorvane::shots

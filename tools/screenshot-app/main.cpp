@@ -1,0 +1,71 @@
+// Runs the program's windows on a temporary data folder filled with sample teams and writes a
+// picture of each window into the folder given as the only argument.
+#include "Shots.h"
+
+#include "shell/DefaultSettings.h"
+#include "shell/Settings.h"
+#include "store/TeamList.h"
+#include "ui/DesktopErrorReporter.h"
+#include "ui/WindowFactory.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    using namespace scorvane;
+    using namespace scorvane::shots;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Scorvane"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: scorvane-screenshots OUTDIR\n";
+        return 2;
+    }
+    const QString outDir = QDir(args[1]).absolutePath();
+    QDir().mkpath(outDir);
+
+    QTemporaryDir temp;
+    const QString settingsFolder = temp.path() + QStringLiteral("/config/Scorvane/");
+    const QString dataFolder = temp.path() + QStringLiteral("/data/");
+    qputenv("XDG_CONFIG_HOME", (temp.path() + QStringLiteral("/config")).toLocal8Bit());
+    if (const QString error = SupplyDefaultSettings(settingsFolder, dataFolder); !error.isEmpty()) {
+        QTextStream(stderr) << error << '\n';
+        return 1;
+    }
+
+    ShotPrompter prompter;
+    DesktopErrorReporter reporter(prompter);
+    AppState state(reporter);
+    state.SettingsFolder = settingsFolder;
+    state.ProgramFolder = QApplication::applicationDirPath() + u'/';
+    WindowFactory factory;
+    RegisterWindows(factory);
+    FrmMDI mdi(state, prompter, factory);
+    reporter.setOwner(&mdi);
+
+    if (Settings::Load(state) != Settings::LoadResult::Loaded) {
+        QTextStream(stderr) << "the default settings file could not be read\n";
+        return 1;
+    }
+    FillSampleData(state);
+    CheckAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    state.TeamListLoaded = true;
+
+    mdi.resize(1100, 800);
+    mdi.show();
+    mdi.ShowWindow(WindowSelectTeam);
+    ShotContext::settle();
+
+    ShotContext context{mdi, state, prompter, outDir};
+    ShotsShell(context);
+    ShotsRoster(context);
+    ShotsGames(context);
+    ShotsEntry(context);
+
+    mdi.CloseChildWindows();
+    state.Files.CloseDataFile(AllFiles);
+    return 0;
+}
