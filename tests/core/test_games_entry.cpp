@@ -1,0 +1,141 @@
+// Game information as typed: the date rules, the record a save writes, the import seen from the
+// other side, the opponent's team, and the user's own names.
+#include "GameBytes.h"
+
+#include "common/Blanks.h"
+#include "games/GameEntry.h"
+#include "games/OwnNames.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+TEST(GameDate, ImpossibleDaysAndShortEntriesAreInvalid)
+{
+    for (const char* bad : {"023003", "043105", "133001", "000105", "12345", "1", "093199"})
+        EXPECT_FALSE(CheckGameDate(QString::fromLatin1(bad)).valid) << bad;
+    for (const char* good : {"022901", "022900", "123199", "010130"})
+        EXPECT_TRUE(CheckGameDate(QString::fromLatin1(good)).valid) << good;
+}
+
+TEST(GameDate, EmptyMeansNoDateAndValidDatesComeInWords)
+{
+    const auto none = CheckGameDate(QString());
+    EXPECT_TRUE(none.valid);
+    EXPECT_EQ(none.stored, QStringLiteral("000000"));
+    EXPECT_TRUE(none.words.isEmpty());
+
+    const auto leap = CheckGameDate(QStringLiteral("022900"));
+    EXPECT_EQ(leap.words, QStringLiteral("Feb  29,  2000"));
+    EXPECT_EQ(CheckGameDate(QStringLiteral("010130")).words, QStringLiteral("Jan  1,  1930"));
+    EXPECT_EQ(CheckGameDate(QStringLiteral("010129")).words, QStringLiteral("Jan  1,  2029"));
+}
+
+TEST(GameFields, SavedRecordMatchesTheFileLayout)
+{
+    GameFields f;
+    f.location = QStringLiteral("Memorial Park North Field"); // 25: cut to 20
+    f.opponent = QStringLiteral("  Rovers ");
+    f.goalsFor = QStringLiteral("12");
+    f.goalsAgainst = QString();
+    f.comment = QStringLiteral("rain");
+    f.typeLine = 2;
+    f.homeTeam = false;
+    f.specialSelect = true;
+
+    GameBytes expected;
+    expected.number = 6;
+    expected.date = "000000";
+    expected.location = "Memorial Park North ";
+    expected.opponent = "Rovers";
+    expected.goalsFor = 12;
+    expected.comment = "rain";
+    expected.type = '3';
+    expected.home = '2';
+    expected.special = '2';
+    EXPECT_EQ(RecordOfFields(f, 6).encode(), expected.bytes());
+
+    // Loading the record back gives the fields without their padding.
+    const GameFields back = FieldsOfGame(GameRecord::decode(expected.bytes()));
+    EXPECT_EQ(back.location, QStringLiteral("Memorial Park North"));
+    EXPECT_EQ(back.goalsAgainst, QStringLiteral("0"));
+    EXPECT_EQ(back.typeLine, 2);
+    EXPECT_FALSE(back.homeTeam);
+    EXPECT_TRUE(back.specialSelect);
+}
+
+TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
+{
+    GameBytes theirs;
+    theirs.date = "101505";
+    theirs.location = "Their Field";
+    theirs.goalsFor = 3;
+    theirs.goalsAgainst = 1;
+    theirs.home = '1';
+    theirs.type = '5';
+    theirs.special = '1';
+    theirs.comment = "windy";
+    const GameRecord record = GameRecord::decode(theirs.bytes());
+
+    GameFields ours;
+    ours.opponent = QStringLiteral("Hawks");
+    ours.comment = QStringLiteral("keep me");
+    ours.specialSelect = true;
+
+    const GameFields imported = ImportedFields(ours, record, false);
+    EXPECT_EQ(imported.date, QStringLiteral("101505"));
+    EXPECT_EQ(imported.location, QStringLiteral("Their Field"));
+    EXPECT_EQ(imported.goalsFor, QStringLiteral("1"));
+    EXPECT_EQ(imported.goalsAgainst, QStringLiteral("3"));
+    EXPECT_FALSE(imported.homeTeam);
+    EXPECT_EQ(imported.typeLine, 4);
+    EXPECT_EQ(imported.comment, QStringLiteral("keep me"));
+    EXPECT_EQ(imported.opponent, QStringLiteral("Hawks"));
+    EXPECT_TRUE(imported.specialSelect);
+
+    theirs.home = '2';
+    const GameFields withComment = ImportedFields(ours, GameRecord::decode(theirs.bytes()), true);
+    EXPECT_TRUE(withComment.homeTeam);
+    EXPECT_EQ(withComment.comment, QStringLiteral("windy"));
+}
+
+TEST(GameFields, OpponentSlotAndNumberLabel)
+{
+    TeamNameTable names;
+    for (int s = 1; s <= 100; ++s)
+        names[s] = FitWidth(QStringLiteral("Team %1").arg(s), 25);
+    names[4] = FitWidth(QStringLiteral("Hawks"), 25);
+    EXPECT_EQ(OpponentSlot(names, QStringLiteral("Hawks")), 4);
+    EXPECT_EQ(OpponentSlot(names, QStringLiteral("Team 100")), 100);
+    EXPECT_EQ(OpponentSlot(names, QStringLiteral("hawks")), 0);
+    EXPECT_EQ(OpponentSlot(names, QString()), 0);
+
+    EXPECT_EQ(GameNumberLabel(QStringLiteral("A"), 6), QStringLiteral("Add Game 6"));
+    EXPECT_EQ(GameNumberLabel(QStringLiteral("I"), 2), QStringLiteral("Insert Game 2"));
+    EXPECT_EQ(GameNumberLabel(QStringLiteral("C"), 12), QStringLiteral("Change Game 12"));
+}
+
+TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
+{
+    TempState t;
+    OwnNames names = CurrentOwnNames(t.state);
+    names.gameTypes = {QStringLiteral("  League "), QStringLiteral("Cup"), QString(),
+        QStringLiteral("Friendly"), QStringLiteral(" "), QStringLiteral("Tourney"),
+        QStringLiteral("Indoor")};
+    names.statCodes = {QStringLiteral("TKL"), QString(), QStringLiteral("x"), QStringLiteral("  "),
+        QStringLiteral("OFS")};
+    ApplyOwnNames(t.state, names);
+
+    EXPECT_EQ(t.state.GameTypeNames[1], QStringLiteral("League    "));
+    EXPECT_EQ(t.state.GameTypeNames[3], QStringLiteral("GameType3 "));
+    EXPECT_EQ(t.state.GameTypeNames[5], QStringLiteral("GameType5 "));
+    EXPECT_EQ(t.state.UserStatCodes[2], QStringLiteral("KV2"));
+    EXPECT_EQ(t.state.UserStatCodes[3], QStringLiteral("x  "));
+    EXPECT_EQ(t.state.UserStatCodes[4], QStringLiteral("KV4"));
+    EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("TKL"));
+    EXPECT_EQ(t.state.CategoryCodes[34], QStringLiteral("KV2"));
+    EXPECT_EQ(t.state.CategoryCodes[37], QStringLiteral("OFS"));
+
+    EXPECT_EQ(CurrentOwnNames(t.state).gameTypes[2], QStringLiteral("GameType3"));
+}
