@@ -39,6 +39,7 @@ struct AppState : FileState
 {
     explicit AppState(ErrorReporter& reporter)
         : Files(*this, reporter)
+        , Reporter(reporter)
     {
         TeamSelected.fill(QStringLiteral("N"));
         RosterFree.fill(QStringLiteral("Y"));
@@ -49,6 +50,7 @@ struct AppState : FileState
     AppState& operator=(const AppState&) = delete;
 
     DataFiles Files;
+    ErrorReporter& Reporter; // where file faults outside DataFiles (copies) go
 
     // Start-up (program folder, help) -----------------------------------------------------------
     QString ProgramFolder;
@@ -82,6 +84,7 @@ struct AppState : FileState
     OneBasedArray<QString, 99> RosterNames;     // 17 characters each
     QString RosterOrigin = QStringLiteral("S"); // where the roster window was opened from
     bool TeamListLoaded = false;
+    bool TeamWindowShown = false; // the team window selects slot 1 alone at its first showing
 
     // Windows and dialogs
     // ----------------------------------------------------------------------------

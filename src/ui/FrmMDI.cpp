@@ -1,19 +1,25 @@
 #include "ui/FrmMDI.h"
 
 #include "common/Version.h"
+#include "shell/HelpTopics.h"
 #include "shell/TeamSelection.h"
+#include "shell/gui/FrmHelp.h"
 #include "ui/ChildWindow.h"
 #include "ui/Prompter.h"
 #include "ui/TeamListView.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace scorvane {
@@ -151,13 +157,13 @@ void FrmMDI::buildMenus()
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addItem(help, "mnuGettingStarted", QStringLiteral("&Overview"),
-        [this] { RunMenuCommand(QStringLiteral("help:10")); });
+        [this] { ShowHelpTopic(QStringLiteral("10")); });
     help->addSeparator();
     addItem(help, "mnuStatistics", QStringLiteral("&Statistics..."),
-        [this] { RunMenuCommand(QStringLiteral("help:240")); });
+        [this] { ShowHelpTopic(QStringLiteral("240")); });
     help->addSeparator();
     addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
-        [this] { RunMenuCommand(QStringLiteral("web:support")); });
+        [this] { OpenWebPage(SupportWebAddress()); });
     help->addSeparator();
     addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { ShowWindow(WindowBegScreen); });
 }
@@ -321,6 +327,86 @@ void FrmMDI::RunMenuCommand(const QString& menuObjectName)
         action->trigger();
         return;
     }
+}
+
+namespace {
+
+// The system's URL opener, with the system shell's result codes: 2 when there is no opener at
+// all (no browser set up), 31 when the opener refused the address, 42 when it was opened.
+int OpenWithSystem(const QString& address)
+{
+    const bool desktop = !qEnvironmentVariableIsEmpty("XDG_CURRENT_DESKTOP");
+    if (!desktop && QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return 2;
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address)) ? 42 : 31;
+}
+
+} // namespace
+
+bool FrmMDI::StartProgram(const ProgramFolders& folders)
+{
+    StartOutcome outcome;
+    {
+        BusyPointer busy;
+        outcome = StartUp(state_, folders, [] { QCoreApplication::processEvents(); });
+    }
+    switch (outcome) {
+    case StartOutcome::SettingsCorrupt:
+        prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
+            QStringLiteral("Reinstall Scorvane for Soccer"));
+        return false;
+    case StartOutcome::InternalError:
+        prompter_.tell(this, QStringLiteral("Error"),
+            QStringLiteral("Internal Error- gProgName not set!"), Message::Icon::Critical);
+        return false;
+    case StartOutcome::DataFolderWindow:
+        ShowWindow(WindowDatapath);
+        break;
+    case StartOutcome::TeamWindow:
+        ShowWindow(WindowSelectTeam);
+        break;
+    }
+    if (!shutDown_)
+        shutDown_ = [this] {
+            BusyPointer busy;
+            ShutDown(state_);
+        };
+    return true;
+}
+
+FrmHelp* FrmMDI::helpViewer() const
+{
+    return help_.data();
+}
+
+void FrmMDI::ShowHelpTopic(const QString& topic)
+{
+    if (!IsLocalPath(state_.HelpFilePath)) {
+        prompter_.tell(this, QStringLiteral("Help Error"), HelpNetworkErrorText());
+        return;
+    }
+    if (help_.isNull())
+        help_ = new FrmHelp(this);
+    const QString page = HelpTopicPage(state_.HelpFilePath, topic);
+    if (!help_->showPage(page)) {
+        prompter_.tell(this, QStringLiteral("Help Error"),
+            QStringLiteral("The help page %1 cannot be found.").arg(page));
+        return;
+    }
+    help_->show();
+    help_->raise();
+}
+
+void FrmMDI::OpenWebPage(const QString& address)
+{
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty()) {
+        prompter_.tell(this, QString::fromLatin1(ProductName), EmptyWebAddressText());
+        return;
+    }
+    const int result = urlOpener_ ? urlOpener_(trimmed) : OpenWithSystem(trimmed);
+    if (result < 33)
+        prompter_.tell(this, QString::fromLatin1(ProductName), WebPageErrorText(trimmed, result));
 }
 
 void FrmMDI::placeExitButton()

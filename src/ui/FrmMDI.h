@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/StartUp.h"
 #include "ui/WindowFactory.h"
 #include "ui/WindowHost.h"
 
@@ -17,6 +18,7 @@ class QPushButton;
 namespace scorvane {
 
 class ChildWindow;
+class FrmHelp;
 
 // The main window: menus, the tool box with the exit button, and one child window at a time.
 class FrmMDI : public QMainWindow, public WindowHost
@@ -57,6 +59,20 @@ public:
     // Shut-down hook: the program's own shut-down runs here when the window is closed.
     void setShutDown(std::function<void()> shutDown) { shutDown_ = std::move(shutDown); }
 
+    // Start-up from the settings file to the first window. False when the program must end
+    // (its message has been shown). Once started, closing the window runs the shut-down.
+    bool StartProgram(const ProgramFolders& folders);
+
+    // Shows help topic `topic` ("10", "240") in the help viewer.
+    void ShowHelpTopic(const QString& topic);
+    FrmHelp* helpViewer() const;
+
+    // Opens a web or e-mail address with the system's opener. The opener returns a result code
+    // as the system shell does: 33 and above is success.
+    using UrlOpener = std::function<int(const QString&)>;
+    void OpenWebPage(const QString& address);
+    void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +96,8 @@ private:
     QPointer<QMdiSubWindow> current_;
     bool recentreOnResize_ = false;
     std::function<void()> shutDown_;
+    QPointer<FrmHelp> help_;
+    UrlOpener urlOpener_;
 };
 
 } // namespace scorvane

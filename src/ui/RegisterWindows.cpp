@@ -1,5 +1,12 @@
 #include "ui/WindowFactory.h"
 
+#include "shell/gui/FrmBackup.h"
+#include "shell/gui/FrmBegScreen.h"
+#include "shell/gui/FrmDatapath.h"
+#include "shell/gui/FrmDeleteFiles.h"
+#include "shell/gui/FrmSelectTeam.h"
+#include "shell/gui/FrmTeamName.h"
+
 #include "entry/gui/FrmPScreen.h"
 
 namespace scorvane {
@@ -8,6 +15,18 @@ namespace scorvane {
 void RegisterWindows(WindowFactory& factory)
 {
     (void)factory;
+    factory.add(WindowSelectTeam, QStringLiteral("frmSelectTeam"),
+        [](WindowHost& h) { return new FrmSelectTeam(h); });
+    factory.add(WindowTeamName, QStringLiteral("frmTeamName"),
+        [](WindowHost& h) { return new FrmTeamName(h); });
+    factory.add(WindowDeleteFiles, QStringLiteral("frmDeleteFiles"),
+        [](WindowHost& h) { return new FrmDeleteFiles(h); });
+    factory.add(WindowDatapath, QStringLiteral("frmDatapath"),
+        [](WindowHost& h) { return new FrmDatapath(h); });
+    factory.add(
+        WindowBackup, QStringLiteral("frmBackup"), [](WindowHost& h) { return new FrmBackup(h); });
+    factory.add(WindowBegScreen, QStringLiteral("frmBegScreen"),
+        [](WindowHost& h) { return new FrmBegScreen(h); });
     factory.add(WindowPScreen, QStringLiteral("frmPScreen"),
         [](WindowHost& h) { return new FrmPScreen(h); });
 }

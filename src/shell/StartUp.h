@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace scorvane {
+
+struct AppState;
+
+// The folders start-up works with. On Linux the program-files folder is /opt/ and the common
+// application-data folder /var/lib/; tests pass temporary folders.
+struct ProgramFolders
+{
+    QString programFolder;      // the folder the program runs from, with "/"
+    QString programFilesFolder; // with "/"
+    QString commonDataFolder;   // with "/"
+    QString tempFolder;         // with "/"
+    QString executableName;     // the program file's own name, never moved
+};
+
+// The folders of the running program on this machine.
+ProgramFolders SystemProgramFolders();
+
+// What the main window does once start-up has run.
+enum class StartOutcome {
+    TeamWindow,       // show the team window
+    DataFolderWindow, // the team list could not be opened: choose a data folder first
+    SettingsCorrupt,  // "Reinstall Scorvane for Soccer", then the program ends
+    InternalError,    // the product code is missing, then the program ends
+};
+
+// Runs start-up from the program folder to the team list: the help location, the shared
+// tables, the settings file, the first-start move, the team list. `yield` runs between the
+// steps of the first-start move so the window system can process events.
+StartOutcome StartUp(
+    AppState& state, const ProgramFolders& folders, const std::function<void()>& yield = {});
+
+// The folder the installation shares its data in: for a program installed in the program-files
+// folder under "Quillmere Software/Scorvane for Soccer/", the same two levels under the common
+// data folder (created when missing); otherwise the program folder itself.
+bool InstalledInStandardPlace(const ProgramFolders& folders);
+QString SharedDataFolder(const ProgramFolders& folders);
+
+// The one-time move after an installation: when the program is installed in the standard place
+// and "movefile.txt" is in the shared data folder, deletes the marker and moves every file and
+// folder of the program folder there, except the program itself, files ending in "log" and the
+// "help" folder. Returns the number of entries moved.
+int MoveProgramFilesOnFirstStart(
+    const ProgramFolders& folders, const std::function<void()>& yield = {});
+
+// Shut-down: closes every file, writes the settings back and deletes every empty "KV*.DAT" of
+// the data folder.
+void ShutDown(AppState& state);
+
+} // namespace scorvane

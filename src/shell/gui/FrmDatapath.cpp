@@ -1,0 +1,78 @@
+#include "shell/gui/FrmDatapath.h"
+
+#include "shell/Settings.h"
+#include "shell/gui/FolderPicker.h"
+#include "store/TeamList.h"
+#include "ui/Prompter.h"
+#include "ui/WindowHost.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+FrmDatapath::FrmDatapath(WindowHost& host)
+    : ChildWindow(host, WindowDatapath)
+{
+    setObjectName(QStringLiteral("frmDatapath"));
+    setWindowTitle(QStringLiteral("Data Directory"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* pathRow = new QHBoxLayout;
+    auto* pathCaption = new QLabel(QStringLiteral("Path:"), this);
+    lblPathDesc_ = new QLabel(this);
+    lblPathDesc_->setObjectName(QStringLiteral("lblPathDesc"));
+    lblPathDesc_->setFrameShape(QFrame::StyledPanel);
+    lblPathDesc_->setMinimumWidth(320);
+    lblPathDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathRow->addWidget(pathCaption);
+    pathRow->addWidget(lblPathDesc_, 1);
+    layout->addLayout(pathRow);
+
+    picker_ = new FolderPicker(this);
+    layout->addWidget(picker_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel_);
+    layout->addLayout(buttons);
+
+    connect(picker_, &FolderPicker::pathChanged, lblPathDesc_, &QLabel::setText);
+    connect(cmdOK, &QPushButton::clicked, this, &FrmDatapath::ok);
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+
+    picker_->setPath(state().DataPath);
+    lblPathDesc_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
+    cmdCancel_->setVisible(state().TeamListError != u"E");
+    setFocusProxy(picker_->folderList());
+}
+
+void FrmDatapath::opened()
+{
+    if (state().TeamListError == u"E")
+        prompter().tell(host().mainWidget(), QStringLiteral("Drive/Directory Error"),
+            QStringLiteral("Select valid data directory"));
+}
+
+void FrmDatapath::ok()
+{
+    picker_->takeHighlighted();
+    AppState& s = state();
+    s.DataPath = Settings::FolderWithSlash(picker_->path());
+    CheckAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
+    s.TeamListLoaded = true;
+    s.TeamListError.clear();
+    ReturnToTeamWindow();
+}
+
+} // namespace scorvane
