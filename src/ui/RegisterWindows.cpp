@@ -1,5 +1,8 @@
 #include "ui/WindowFactory.h"
 
+#include "games/gui/FrmGameMenu.h"
+#include "games/gui/FrmGameScreen.h"
+#include "games/gui/FrmNameYourOwn.h"
 #include "shell/gui/FrmBackup.h"
 #include "shell/gui/FrmBegScreen.h"
 #include "shell/gui/FrmDatapath.h"
@@ -27,6 +30,12 @@ void RegisterWindows(WindowFactory& factory)
         WindowBackup, QStringLiteral("frmBackup"), [](WindowHost& h) { return new FrmBackup(h); });
     factory.add(WindowBegScreen, QStringLiteral("frmBegScreen"),
         [](WindowHost& h) { return new FrmBegScreen(h); });
+    factory.add(WindowGameMenu, QStringLiteral("frmGameMenu"),
+        [](WindowHost& h) { return new FrmGameMenu(h); });
+    factory.add(WindowGameScreen, QStringLiteral("frmGameScreen"),
+        [](WindowHost& h) { return new FrmGameScreen(h); });
+    factory.add(WindowNameYourOwn, QStringLiteral("frmNameYourOwn"),
+        [](WindowHost& h) { return new FrmNameYourOwn(h); });
     factory.add(WindowPScreen, QStringLiteral("frmPScreen"),
         [](WindowHost& h) { return new FrmPScreen(h); });
 }

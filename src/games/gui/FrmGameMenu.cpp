@@ -1,0 +1,166 @@
+#include "games/gui/FrmGameMenu.h"
+
+#include "games/GameFile.h"
+#include "ui/Prompter.h"
+#include "ui/WindowHost.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+namespace {
+
+constexpr int RecordNumberRole = Qt::UserRole;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+FrmGameMenu::FrmGameMenu(WindowHost& host)
+    : ChildWindow(host, WindowGameMenu)
+{
+    setObjectName(QStringLiteral("frmGameMenu"));
+    buildUi();
+    setWindowTitle(QStringLiteral("Game Menu - ") + state().CurrentTeamName);
+    load();
+}
+
+void FrmGameMenu::buildUi()
+{
+    lblGameList = new QLabel(QStringLiteral("Game List:"), this);
+    lblGameList->setObjectName(QStringLiteral("lblGameList"));
+    lstGameMenu = new QListWidget(this);
+    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
+    lblGameList->setBuddy(lstGameMenu);
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setPointSize(9);
+    lstGameMenu->setFont(courier);
+    // Room for a whole game line (65 characters) and a dozen games.
+    const QFontMetrics metrics(courier);
+    lstGameMenu->setMinimumSize(
+        metrics.horizontalAdvance(QString(68, u'0')) + 24, metrics.lineSpacing() * 12 + 8);
+
+    cmdAddGame = MakeButton(this, "cmdAddGame", QStringLiteral("&Add Game"));
+    cmdInsert = MakeButton(this, "cmdInsert", QStringLiteral("&Insert"));
+    cmdModify = MakeButton(this, "cmdModify", QStringLiteral("&Change"));
+    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("&Delete"));
+    cmdPlayers = MakeButton(this, "cmdPlayers", QStringLiteral("&Player Screen"));
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdAddGame, cmdInsert, cmdModify, cmdDelete, cmdPlayers, cmdClose})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblGameList);
+    layout->addWidget(lstGameMenu);
+    layout->addLayout(buttons);
+
+    connect(cmdAddGame, &QPushButton::clicked, this, &FrmGameMenu::cmdAddGame_Click);
+    connect(cmdInsert, &QPushButton::clicked, this, &FrmGameMenu::cmdInsert_Click);
+    connect(cmdModify, &QPushButton::clicked, this, &FrmGameMenu::cmdModify_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &FrmGameMenu::cmdDelete_Click);
+    connect(cmdPlayers, &QPushButton::clicked, this, &FrmGameMenu::cmdPlayers_Click);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &FrmGameMenu::cmdModify_Click);
+}
+
+void FrmGameMenu::load()
+{
+    lstGameMenu->clear();
+    for (const ListedGame& listed : ReadActiveGames(state().Files, FileGames)) {
+        auto* item = new QListWidgetItem(GameLine(listed.Game, state().GameTypeNames));
+        item->setData(RecordNumberRole, listed.RecordNumber);
+        lstGameMenu->addItem(item);
+    }
+    const int line = LineToSelect(lstGameMenu->count(), state().ReselectGame);
+    if (line >= 0)
+        lstGameMenu->setCurrentRow(line);
+    const bool any = lstGameMenu->count() > 0;
+    for (QWidget* w : {static_cast<QWidget*>(cmdModify), static_cast<QWidget*>(cmdInsert),
+             static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(cmdPlayers),
+             static_cast<QWidget*>(lstGameMenu)})
+        w->setEnabled(any);
+}
+
+qint16 FrmGameMenu::takeSelectedGame()
+{
+    const int line = qMax(lstGameMenu->currentRow(), 0);
+    const auto gameNumber = static_cast<qint16>(line + 1);
+    state().CurrentGame = gameNumber;
+    state().ReselectGame = gameNumber;
+    // The record the list read for this line; the game windows look the game up by its number
+    // and fall back on this record when the file's numbers have gaps.
+    if (QListWidgetItem* item = lstGameMenu->item(line))
+        state().CurrentGameRecord = item->data(RecordNumberRole).toInt();
+    return gameNumber;
+}
+
+void FrmGameMenu::openGameScreen(const QString& mode, qint16 gameNumber)
+{
+    state().CurrentGame = gameNumber;
+    state().ReselectGame = gameNumber;
+    state().GameEditMode = mode;
+    SwitchTo(WindowGameScreen);
+}
+
+void FrmGameMenu::cmdAddGame_Click()
+{
+    state().CurrentGameRecord = 0;
+    openGameScreen(QStringLiteral("A"), static_cast<qint16>(lstGameMenu->count() + 1));
+}
+
+void FrmGameMenu::cmdInsert_Click()
+{
+    if (lstGameMenu->count() == 0)
+        return;
+    openGameScreen(QStringLiteral("I"), takeSelectedGame());
+}
+
+void FrmGameMenu::cmdModify_Click()
+{
+    if (lstGameMenu->count() == 0)
+        return;
+    openGameScreen(QStringLiteral("C"), takeSelectedGame());
+}
+
+void FrmGameMenu::cmdPlayers_Click()
+{
+    if (lstGameMenu->count() == 0)
+        return;
+    takeSelectedGame();
+    state().GameEditMode = QStringLiteral("C");
+    SwitchTo(WindowPScreen);
+}
+
+void FrmGameMenu::cmdDelete_Click()
+{
+    if (lstGameMenu->count() == 0)
+        return;
+    const Message question{QStringLiteral("Delete Game?"),
+        QStringLiteral("Are you sure?  Player results will also be deleted!"),
+        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
+    if (prompter().ask(this, question) != Message::Answer::Ok)
+        return;
+    const qint16 gameNumber = takeSelectedGame();
+    qint32 record = FindGameRecord(state().Files, gameNumber);
+    if (record == 0)
+        record = state().CurrentGameRecord;
+    {
+        const BusyPointer busy;
+        DeleteGame(state().Files, record);
+    }
+    load();
+}
+
+} // namespace scorvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/ChildWindow.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace scorvane {
+
+// The user's own names for the seven game types and codes for the five spare statistics.
+class FrmNameYourOwn : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FrmNameYourOwn(WindowHost& host);
+
+private:
+    void cmdOK_Click();
+
+    std::array<QLineEdit*, 7> txtGameType{};
+    std::array<QLineEdit*, 5> txtCat{};
+    QLabel* lblGameTypes = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+};
+
+} // namespace scorvane

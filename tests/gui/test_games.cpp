@@ -1,0 +1,335 @@
+// The game windows as a coach uses them: the game list, the game screen in its three modes, the
+// import from the opponent's games, and the user's own names.
+#include "GuiTestSupport.h"
+
+#include "games/gui/FrmGameScreen.h"
+#include "shell/TeamSelection.h"
+#include "store/GameRecord.h"
+#include "store/PlayerStatRecord.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+GameRecord Game(int number, const char* opponent, int goalsFor, int goalsAgainst)
+{
+    GameRecord g;
+    g.GameNumber = static_cast<qint16>(number);
+    g.GameDate = QStringLiteral("0915%1").arg(number, 2, 10, QChar(u'0'));
+    g.GameLocation = QStringLiteral("Field");
+    g.Opponent = QString::fromLatin1(opponent);
+    g.GoalsFor = static_cast<qint16>(goalsFor);
+    g.GoalsAgainst = static_cast<qint16>(goalsAgainst);
+    g.GameComment = QStringLiteral("note %1").arg(number);
+    return g;
+}
+
+QByteArray Games(std::initializer_list<GameRecord> games)
+{
+    QByteArray all;
+    for (const GameRecord& g : games)
+        all += g.encode();
+    return all;
+}
+
+// Team 1 ("Hawks") is current with the given games; team 2 is "Rovers".
+struct GamesFixture : GuiFixture
+{
+    explicit GamesFixture(const QByteArray& games = {})
+    {
+        writeDataFile(QStringLiteral("KVGS1.DAT"), games);
+        loadTeamList();
+        state->TeamNames[1] = QStringLiteral("Hawks");
+        state->TeamNames[2] = QStringLiteral("Rovers");
+        TeamLines lines{};
+        lines[0] = true;
+        TakeTeamSelection(*state, lines);
+    }
+    ~GamesFixture()
+    {
+        // Windows left by a switch are deleted later; that must happen while the state lives.
+        mdi->CloseChildWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    GamesFixture(const GamesFixture&) = delete;
+    GamesFixture& operator=(const GamesFixture&) = delete;
+    ChildWindow* open(WindowKind kind)
+    {
+        mdi->ShowWindow(kind);
+        return current();
+    }
+    ChildWindow* current() const { return mdi->currentChild(); }
+    template <typename W> W* find(const char* name) const
+    {
+        return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    }
+    void click(const char* name) const { find<QPushButton>(name)->click(); }
+    QList<GameRecord> storedGames() const
+    {
+        const QByteArray bytes = readDataFile(QStringLiteral("KVGS1.DAT"));
+        QList<GameRecord> games;
+        for (qsizetype at = 0; at + 150 <= bytes.size(); at += 150)
+            games.append(GameRecord::decode(bytes.mid(at, 150)));
+        return games;
+    }
+};
+
+} // namespace
+
+class TestGames : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyListOffersOnlyAddAndClose()
+    {
+        GamesFixture f;
+        f.open(WindowGameMenu);
+        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Menu - Hawks"));
+        QCOMPARE(f.find<QListWidget>("lstGameMenu")->count(), 0);
+        for (const char* name : {"cmdModify", "cmdInsert", "cmdDelete", "cmdPlayers"})
+            QVERIFY2(!f.find<QPushButton>(name)->isEnabled(), name);
+        QVERIFY(f.find<QPushButton>("cmdAddGame")->isEnabled());
+        QVERIFY(f.find<QPushButton>("cmdClose")->isEnabled());
+    }
+
+    void listShowsGameLinesAndDeleteAsksFirst()
+    {
+        GamesFixture f(
+            Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1), Game(3, "Bears", 0, 2)}));
+        f.state->ReselectGame = 2;
+        f.open(WindowGameMenu);
+        auto* list = f.find<QListWidget>("lstGameMenu");
+        QCOMPARE(list->count(), 3);
+        QVERIFY(list->item(0)->text().endsWith(QStringLiteral("   3-1   WON ")));
+        QCOMPARE(list->currentRow(), 1);
+
+        f.prompter.answers = {Message::Answer::Cancel};
+        f.click("cmdDelete");
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("Delete Game?"),
+            QStringLiteral("Are you sure?  Player results will also be deleted!")));
+        QCOMPARE(list->count(), 3);
+
+        f.prompter.answers = {Message::Answer::Ok};
+        f.click("cmdDelete");
+        QCOMPARE(list->count(), 2);
+        QVERIFY(list->item(1)->text().startsWith(QStringLiteral("2  ")));
+        QVERIFY(list->item(1)->text().contains(QStringLiteral("Bears")));
+        QCOMPARE(list->currentRow(), 1);
+        const auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 3);
+        QCOMPARE(stored[1].GameStatus, 'D');
+        QCOMPARE(stored[1].GameNumber, qint16(1));
+    }
+
+    void addingChecksTheDateThenGoesToThePlayerScreen()
+    {
+        GamesFixture f(Games({Game(1, "Rovers", 3, 1)}));
+        f.open(WindowGameMenu);
+        f.click("cmdAddGame");
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
+        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Screen - Hawks"));
+        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
+        QVERIFY(!f.find<QLabel>("lblAddGame")->isHidden());
+        QVERIFY(f.find<QPushButton>("cmdPlayers")->isHidden());
+
+        auto* date = f.find<QLineEdit>("txtGameDate");
+        QTest::keyClicks(date, QStringLiteral("02x30"));
+        QCOMPARE(date->text(), QStringLiteral("0230")); // letters never reach the box
+        f.click("cmdOK");
+        QVERIFY(f.prompter.wasAsked(
+            QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)")));
+        QTest::keyClicks(date, QStringLiteral("07"));
+        f.click("cmdOK");
+        QCOMPARE(f.prompter.asked.size(), 2);
+        QCOMPARE(f.storedGames().size(), 1); // nothing saved
+
+        date->setText(QStringLiteral("022907"));
+        f.find<QComboBox>("cmbOpponents")->setEditText(QStringLiteral("Owls"));
+        f.find<QLineEdit>("txtPointsFor")->setText(QStringLiteral("4"));
+        f.click("cmdOK");
+        const auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[1].GameNumber, qint16(2));
+        QCOMPARE(stored[1].GameDate, QStringLiteral("022907"));
+        QCOMPARE(stored[1].Opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(stored[1].GoalsFor, qint16(4));
+        QCOMPARE(f.state->CurrentGame, qint16(2));
+        QVERIFY(!f.state->WindowOpen[WindowGameScreen]);
+        QVERIFY(f.state->WindowOpen[WindowPScreen]);
+    }
+
+    void changeModeFillsWithoutMarkingAChange()
+    {
+        GameRecord g = Game(1, "Rovers", 2, 0);
+        g.GameDate = QStringLiteral("000000");
+        g.GameType = '3';
+        g.HomeGame = '2';
+        g.SpecialSelect = '2';
+        GamesFixture f(Games({g, Game(2, "Owls", 0, 0)}));
+        f.state->ReselectGame = 1;
+        f.open(WindowGameMenu);
+        f.click("cmdModify");
+        auto* screen = qobject_cast<FrmGameScreen*>(f.current());
+        QVERIFY(screen);
+        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
+        QCOMPARE(f.find<QLineEdit>("txtGameDate")->text(), QStringLiteral("000000"));
+        QCOMPARE(f.find<QLabel>("lblDisplayDate")->text(), QString());
+        QCOMPARE(f.find<QComboBox>("cmbOpponents")->currentText(), QStringLiteral("Rovers"));
+        QCOMPARE(f.find<QListWidget>("lstGameTypes")->currentRow(), 2);
+        QVERIFY(!f.find<QCheckBox>("chkHomeTeam")->isChecked());
+        QVERIFY(f.find<QCheckBox>("chkSpecialSelect")->isChecked());
+        QCOMPARE(f.state->OpponentTeamNo, 2);
+        QVERIFY(!screen->changed());
+
+        // Cancel without an edit asks nothing and returns to the list on the same game.
+        f.click("cmdCancel");
+        QVERIFY(f.prompter.asked.isEmpty());
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameMenu"));
+        QCOMPARE(f.find<QListWidget>("lstGameMenu")->currentRow(), 0);
+
+        // An edit makes Cancel ask; No stays on the window.
+        f.click("cmdModify");
+        f.find<QLineEdit>("txtGameLoc")->setText(QStringLiteral("Away Park"));
+        f.prompter.answers = {Message::Answer::No};
+        f.click("cmdCancel");
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("Game Information Changed!"),
+            QStringLiteral("Do you really want to cancel?")));
+        QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
+
+        // OK in change mode saves over the game and goes back to the list.
+        f.click("cmdOK");
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameMenu"));
+        const auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].GameLocation.trimmed(), QStringLiteral("Away Park"));
+        QCOMPARE(stored[0].GameType, '3');
+        QCOMPARE(stored[0].SpecialSelect, '2');
+    }
+
+    void importTurnsTheOpponentsGameRound()
+    {
+        GamesFixture f;
+        GameRecord theirs = Game(1, "Hawks", 3, 1);
+        theirs.HomeGame = '1';
+        theirs.GameType = '2';
+        theirs.GameComment = QStringLiteral("their note");
+        f.writeDataFile(QStringLiteral("KVGS2.DAT"), Games({Game(1, "Owls", 0, 0), theirs}));
+        f.open(WindowGameMenu);
+        f.click("cmdAddGame");
+        auto* opponents = f.find<QComboBox>("cmbOpponents");
+        f.find<QLineEdit>("txtGameComment")->setText(QStringLiteral("ours"));
+
+        // Typed by hand the opponent is no team of the list; picking our own team is refused.
+        opponents->setEditText(QStringLiteral("Rovers"));
+        f.click("cmdImport");
+        QVERIFY(f.prompter.wasAsked(
+            QStringLiteral("No Opponent Selected"), QStringLiteral("Select opponent first")));
+        Q_EMIT opponents->activated(0);
+        f.click("cmdImport");
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("Incorrect Opponent"),
+            QStringLiteral("Opponent can not be update team")));
+
+        Q_EMIT opponents->activated(1);
+        QString caption;
+        QStringList lines;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            caption = dialog->windowTitle();
+            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstGameMenu"));
+            for (int i = 0; i < list->count(); ++i)
+                lines << list->item(i)->text();
+            QCOMPARE(list->currentRow(), 1);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        f.click("cmdImport");
+        QCOMPARE(caption, QStringLiteral("Rovers"));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(f.find<QLineEdit>("txtPointsFor")->text(), QStringLiteral("1"));
+        QCOMPARE(f.find<QLineEdit>("txtPointsAgainst")->text(), QStringLiteral("3"));
+        QVERIFY(!f.find<QCheckBox>("chkHomeTeam")->isChecked());
+        QCOMPARE(f.find<QListWidget>("lstGameTypes")->currentRow(), 1);
+        QCOMPARE(f.find<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
+        QCOMPARE(f.find<QLabel>("lblDisplayDate")->text(), QStringLiteral("Sep  15,  2001"));
+        QCOMPARE(opponents->currentText(), QStringLiteral("Rovers"));
+        QVERIFY(qobject_cast<FrmGameScreen*>(f.current())->changed());
+        // The current team's own files are used again.
+        QCOMPARE(f.state->TeamNo, QStringLiteral("1"));
+        QVERIFY(!f.state->Files.IsOpen(FileOtherGames));
+
+        // With the comment asked for, it comes too.
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QCheckBox*>(QStringLiteral("chkGameComment"))->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        f.click("cmdImport");
+        QCOMPARE(f.find<QLineEdit>("txtGameComment")->text(), QStringLiteral("their note"));
+    }
+
+    void importFromATeamWithoutGamesOffersOnlyCancel()
+    {
+        GamesFixture f;
+        f.open(WindowGameMenu);
+        f.click("cmdAddGame");
+        Q_EMIT f.find<QComboBox>("cmbOpponents")->activated(4);
+        bool okEnabled = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            okEnabled = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled();
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        });
+        f.click("cmdImport");
+        QVERIFY(!okEnabled);
+        QCOMPARE(f.state->ImportMark, QStringLiteral("N"));
+        QVERIFY(f.readDataFile(QStringLiteral("KVGS5.DAT")).isNull());
+    }
+
+    void ownNamesReachTheGameScreen()
+    {
+        GamesFixture f;
+        f.open(WindowNameYourOwn);
+        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Name Your Own"));
+        QCOMPARE(f.find<QLineEdit>("txtGameType1")->maxLength(), 10);
+        QCOMPARE(f.find<QLineEdit>("txtCat1")->maxLength(), 3);
+
+        // Cancel leaves every name as it was.
+        f.find<QLineEdit>("txtGameType2")->setText(QStringLiteral("Lost"));
+        f.click("cmdCancel");
+        QCOMPARE(f.state->GameTypeNames[2].trimmed(), QStringLiteral("GameType2"));
+
+        f.open(WindowNameYourOwn);
+        f.find<QLineEdit>("txtGameType1")->setText(QStringLiteral("League"));
+        f.find<QLineEdit>("txtGameType3")->clear();
+        f.find<QLineEdit>("txtCat2")->setText(QStringLiteral("TKL"));
+        f.click("cmdOK");
+        QVERIFY(!f.state->WindowOpen[WindowNameYourOwn]);
+        QCOMPARE(f.state->CategoryCodes[34], QStringLiteral("TKL"));
+
+        f.open(WindowGameMenu);
+        f.click("cmdAddGame");
+        auto* types = f.find<QListWidget>("lstGameTypes");
+        QCOMPARE(types->count(), 7);
+        QCOMPARE(types->item(0)->text(), QStringLiteral("League"));
+        QCOMPARE(types->item(2)->text(), QStringLiteral("GameType3"));
+    }
+};
+
+QTEST_MAIN(TestGames)
+#include "test_games.moc"
