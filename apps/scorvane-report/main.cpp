@@ -1,9 +1,13 @@
+#include "output/ReportTool.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stderr) << "scorvane-report: no report kinds yet\n";
-    return 2;
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    return scorvane::RunReportCommand(arguments, stdout, stderr);
 }

@@ -122,6 +122,7 @@ struct AppState : FileState
     QString ReportTitle;
     QString OutputFileName;
     QString AppendToFile = QStringLiteral("R");
+    QString OutputAsPdf = QStringLiteral("N"); // "Y": the file named is written as a PDF
     qint16 CopiesLeft = 1;
     qint16 PrintTop = 999;
     qint16 PageLineCount = 0;

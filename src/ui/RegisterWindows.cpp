@@ -1,16 +1,17 @@
 #include "ui/WindowFactory.h"
 
+#include "entry/gui/FrmPScreen.h"
 #include "games/gui/FrmGameMenu.h"
 #include "games/gui/FrmGameScreen.h"
 #include "games/gui/FrmNameYourOwn.h"
+#include "roster/gui/FrmRoster.h"
 #include "shell/gui/FrmBackup.h"
 #include "shell/gui/FrmBegScreen.h"
 #include "shell/gui/FrmDatapath.h"
 #include "shell/gui/FrmDeleteFiles.h"
+#include "shell/gui/FrmPlayerNumber.h"
 #include "shell/gui/FrmSelectTeam.h"
 #include "shell/gui/FrmTeamName.h"
-
-#include "entry/gui/FrmPScreen.h"
 
 namespace scorvane {
 
@@ -18,6 +19,10 @@ namespace scorvane {
 void RegisterWindows(WindowFactory& factory)
 {
     (void)factory;
+    factory.add(
+        WindowRoster, QStringLiteral("frmRoster"), [](WindowHost& h) { return new FrmRoster(h); });
+    factory.add(WindowPlayerNumber, QStringLiteral("frmPlayerNumber"),
+        [](WindowHost& h) { return new FrmPlayerNumber(h); });
     factory.add(WindowSelectTeam, QStringLiteral("frmSelectTeam"),
         [](WindowHost& h) { return new FrmSelectTeam(h); });
     factory.add(WindowTeamName, QStringLiteral("frmTeamName"),

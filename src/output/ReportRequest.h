@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace scorvane {
+
+struct AppState;
+
+// The choices of one run of the command-line report tool, as parsed from its arguments. Options
+// not given stay unset so that the settings file supplies them.
+struct ReportRequest
+{
+    QString kind; // players, record, scores, standings, roster
+    QString dataFolder;
+    QString settingsFile;
+    QList<int> teams{1};
+    int fromGame = 1;
+    int toGame = 999;
+    std::array<bool, 7> gameTypes{true, true, true, true, true, true, true};
+    bool special = false;
+    int playerNumber = 0;
+    QString playerName; // as typed
+    QList<int> columns;
+    std::optional<int> sortColumn;
+    std::optional<QString> sortOrder;
+    std::optional<int> minimumGames;
+    std::optional<int> minimumShotsOnGoal;
+    std::optional<int> individual;
+    int top = 999;
+    std::optional<QString> title;
+    std::optional<int> linesPerPage;
+    int copies = 1;
+    bool shortScores = false;
+    QString outputFile; // empty: standard output
+    bool append = false;
+    bool help = false;
+};
+
+struct ParsedRequest
+{
+    ReportRequest request;
+    QString error; // one line; empty when the arguments are good
+};
+
+// Reads the arguments (without the program name). Every bad argument gives a one-line error.
+ParsedRequest ParseReportArguments(const QStringList& arguments);
+
+// The usage text `--help` prints.
+QString ReportUsage();
+
+// The print dialog's default title of a report kind letter.
+QString DefaultReportTitle(const QString& reportKind);
+
+// The kind letter ("P", "R", "G", "S", "X") of a kind name.
+QString ReportKindLetter(const QString& kind);
+
+// Puts the request's selection and print choices into the state (after the settings are loaded).
+void ApplyReportRequest(const ReportRequest& request, AppState& state);
+
+} // namespace scorvane

@@ -1,0 +1,102 @@
+#include "shell/gui/FrmPlayerNumber.h"
+
+#include "common/Blanks.h"
+#include "roster/RosterTable.h"
+#include "shell/PlayerNumberChange.h"
+#include "ui/Prompter.h"
+#include "ui/TextBoxes.h"
+#include "ui/WindowHost.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+FrmPlayerNumber::FrmPlayerNumber(WindowHost& host)
+    : ChildWindow(host, WindowPlayerNumber)
+{
+    setObjectName(QStringLiteral("frmPlayerNumber"));
+    setWindowTitle(QStringLiteral("Change Player Number - ") + state().CurrentTeamName);
+    buildUi();
+    fillList();
+    lstPlayer->setCurrentRow(0);
+    contacts_ = ReadPlayerContacts(state().Files);
+}
+
+void FrmPlayerNumber::buildUi()
+{
+    lstPlayer = new QListWidget(this);
+    lstPlayer->setObjectName(QStringLiteral("lstPlayer"));
+    lstPlayer->setAccessibleName(QStringLiteral("Players"));
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    lstPlayer->setFont(fixed);
+    lstPlayer->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(30, u'M')));
+
+    txtNewNumber = new QLineEdit(this);
+    txtNewNumber->setObjectName(QStringLiteral("txtNewNumber"));
+    txtNewNumber->setMaxLength(2);
+    TextBoxes::DigitsOnly(txtNewNumber);
+    TextBoxes::SelectAllOnFocus(txtNewNumber, &state().TextAtFocus);
+    auto* label = new QLabel(QStringLiteral("New Number:"), this);
+    label->setObjectName(QStringLiteral("lblNewNumber"));
+    label->setBuddy(txtNewNumber);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(label);
+    right->addWidget(txtNewNumber);
+    right->addStretch(1);
+    right->addWidget(cmdOK);
+    right->addWidget(cmdClose);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lstPlayer, 1);
+    layout->addLayout(right);
+
+    connect(cmdOK, &QPushButton::clicked, this, &FrmPlayerNumber::cmdOK_Click);
+    connect(lstPlayer, &QListWidget::itemDoubleClicked, this, &FrmPlayerNumber::cmdOK_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &FrmPlayerNumber::cmdClose_Click);
+    connect(txtNewNumber, &QLineEdit::returnPressed, this, &FrmPlayerNumber::cmdOK_Click);
+}
+
+void FrmPlayerNumber::fillList()
+{
+    lstPlayer->clear();
+    for (int n = 1; n <= 99; ++n)
+        lstPlayer->addItem(PlayerListLine(state(), n));
+}
+
+void FrmPlayerNumber::cmdOK_Click()
+{
+    const int oldNumber = lstPlayer->currentRow() + 1;
+    const int newNumber = static_cast<int>(NumericValue(txtNewNumber->text()));
+    const QString refusal = oldNumber < 1 ? QStringLiteral("Select the player to renumber!")
+                                          : CheckNewPlayerNumber(state(), oldNumber, newNumber);
+    if (!refusal.isEmpty()) {
+        prompter().tell(this, QString::fromLatin1(NewNumberInvalidTitle), refusal);
+        txtNewNumber->setFocus();
+        return;
+    }
+    BusyPointer busy;
+    ChangePlayerNumber(state(), contacts_, oldNumber, newNumber);
+    fillList();
+    lstPlayer->setCurrentRow(newNumber - 1);
+    txtNewNumber->clear();
+    lstPlayer->setFocus();
+}
+
+void FrmPlayerNumber::cmdClose_Click()
+{
+    RewritePlayerContacts(state().Files, contacts_);
+    ReturnToTeamWindow();
+}
+
+} // namespace scorvane

@@ -1,0 +1,96 @@
+// The roster printout as it reaches a text file: heading, player blocks, place lines, page
+// breaks, copies, and an output error that ends it.
+#include "TestSupport.h"
+
+#include "output/OutputEngine.h"
+#include "roster/RosterPrintout.h"
+#include "roster/RosterTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+struct PrintFixture
+{
+    TempState t;
+    PlayerContactTable contacts;
+    int questions = 0;
+    OutputEngine engine{t.state, [this](const QString&) {
+                            ++questions;
+                            return false;
+                        }};
+
+    PrintFixture()
+    {
+        t.state.TeamSlot = 1;
+        t.state.TeamNames[1] = QStringLiteral("Rovers U12") + QString(15, u' ');
+        t.state.ReportTitle = QStringLiteral("Roster");
+        t.state.OutputFileName = t.state.DataPath + QStringLiteral("ROSTER.TXT");
+        t.state.CopiesLeft = 1;
+        t.state.LinesPerPage = 60;
+    }
+    QString print()
+    {
+        PrintRoster(t.state, contacts, engine);
+        return QString::fromLatin1(ReadWholeFile(t.state.OutputFileName));
+    }
+};
+
+const QString Heading = QStringLiteral("\r\nRoster\r\n\r\nRovers U12\r\n\r\n");
+
+} // namespace
+
+TEST(RosterPrintout, PlaceLineRules)
+{
+    EXPECT_EQ(PlaceLine(QStringLiteral("Dover   "), QStringLiteral("DE"), QStringLiteral("19901")),
+        QStringLiteral("Dover, DE 19901"));
+    EXPECT_EQ(PlaceLine(QString(), QStringLiteral("  DE"), QStringLiteral("19901")),
+        QStringLiteral("DE 19901"));
+    EXPECT_EQ(PlaceLine(QStringLiteral("  Dover"), QString(), QStringLiteral("19901")),
+        QStringLiteral("Dover 19901"));
+    EXPECT_EQ(PlaceLine(QStringLiteral("   "), QString(), QStringLiteral("19901")), QString());
+}
+
+TEST(RosterPrintout, BlocksShowOnlyTheFieldsGiven)
+{
+    PrintFixture f;
+    ApplyNameEdit(f.t.state, 10, QStringLiteral("Lee Wu"));
+    ApplyNameEdit(f.t.state, 3, QStringLiteral("Ana Cruz"));
+    f.contacts[3]
+        = {QStringLiteral("555-0100"), QStringLiteral("1 Oak Rd"), QStringLiteral("Apt 2"),
+            QString(), QStringLiteral("NY"), QStringLiteral("10001"), QStringLiteral("Captain")};
+    f.contacts[10].Zip = QStringLiteral("99999"); // a zip alone gives no place line
+    f.contacts[50].Phone = QStringLiteral("555"); // contacts of a free number are not printed
+    EXPECT_EQ(f.print(),
+        Heading
+            + QStringLiteral("3 - Ana Cruz\r\n555-0100\r\n1 Oak Rd\r\nApt 2\r\nNY 10001\r\n"
+                             "Captain\r\n\r\n10 - Lee Wu\r\n\r\n\r\n\f\r\n"));
+}
+
+TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
+{
+    PrintFixture f;
+    f.t.state.LinesPerPage = 9; // heading 5 lines + two-line blocks
+    f.t.state.CopiesLeft = 2;
+    for (int n : {1, 2, 3, 4})
+        ApplyNameEdit(f.t.state, n, QStringLiteral("P%1").arg(n));
+    const QString block = QStringLiteral("%1 - P%1\r\n\r\n");
+    // 5 + 2 + 2 = 9 lines: the third block goes on a new page.
+    const QString copy = Heading + block.arg(1) + block.arg(2) + QStringLiteral("\f\r\n") + Heading
+        + block.arg(3) + block.arg(4) + QStringLiteral("\r\n\f\r\n");
+    EXPECT_EQ(f.print(), copy + copy);
+    EXPECT_EQ(f.t.state.CopiesLeft, 0);
+}
+
+TEST(RosterPrintout, AnOutputErrorEndsThePrintout)
+{
+    PrintFixture f;
+    ApplyNameEdit(f.t.state, 1, QStringLiteral("A"));
+    f.t.state.OutputFileName = f.t.state.DataPath + QStringLiteral("no/such/folder.txt");
+    f.print();
+    EXPECT_EQ(f.questions, 1); // asked once at open, nothing more tried
+    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
+}
