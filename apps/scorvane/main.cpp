@@ -7,26 +7,56 @@
 #include "ui/WindowFactory.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QSaveFile>
 #include <QTextStream>
+
+#include <cstring>
+
+namespace {
+
+// The switches an installer uses; they need no display. The program itself never creates the
+// settings file.
+//   --supply-settings [DATAFOLDER]  writes the user's settings file when there is none
+//   --write-default-settings FILE   writes the default settings file for ~/.local/share/Scorvane/
+int RunInstallerSwitch(int argc, char* argv[])
+{
+    using namespace scorvane;
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    QString error;
+    if (args[1] == u"--supply-settings") {
+        error = SupplyDefaultSettings(
+            DefaultSettingsFolder(), args.size() >= 3 ? args[2] : DefaultDataFolder());
+    } else if (args.size() == 3) {
+        QSaveFile file(args[2]);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(DefaultSettingsRecord(QStringLiteral("~/.local/share/Scorvane/")).encode());
+            if (file.commit())
+                return 0;
+        }
+        error = QStringLiteral("cannot write %1: %2").arg(args[2], file.errorString());
+    } else {
+        error = QStringLiteral("usage: scorvane --write-default-settings FILE");
+    }
+    if (error.isEmpty())
+        return 0;
+    QTextStream(stderr) << "scorvane: " << error << '\n';
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     using namespace scorvane;
+    if (argc >= 2
+        && (std::strcmp(argv[1], "--supply-settings") == 0
+            || std::strcmp(argv[1], "--write-default-settings") == 0))
+        return RunInstallerSwitch(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorvane"));
-
-    // The one switch: what an installer runs to supply the settings file of a new user. The
-    // program itself never creates it.
-    const QStringList args = QApplication::arguments();
-    if (args.size() >= 2 && args[1] == u"--supply-settings") {
-        const QString data = args.size() >= 3 ? args[2] : DefaultDataFolder();
-        const QString error = SupplyDefaultSettings(DefaultSettingsFolder(), data);
-        if (!error.isEmpty()) {
-            QTextStream(stderr) << "scorvane: " << error << '\n';
-            return 1;
-        }
-        return 0;
-    }
 
     DesktopPrompter prompter;
     DesktopErrorReporter reporter(prompter);

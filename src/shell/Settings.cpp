@@ -5,11 +5,16 @@
 #include "shell/AppState.h"
 #include "store/SettingsRecord.h"
 
+#include <QDir>
+
 namespace scorvane {
 
 QString Settings::FolderWithSlash(const QString& text)
 {
     QString folder = TrimBlanks(text);
+    // An installed default settings file names the data folder under the user's home as "~/".
+    if (folder == u"~" || folder.startsWith(QStringLiteral("~/")))
+        folder = QDir::homePath() + folder.mid(1);
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder;

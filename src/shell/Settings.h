@@ -22,7 +22,8 @@ public:
     // offsets 579 and 581, which keep what the file held.
     static void Save(AppState& state);
 
-    // A folder name trimmed of blanks with "/" appended when its last character is not "/".
+    // A folder name trimmed of blanks with "/" appended when its last character is not "/"; a
+    // leading "~/" stands for the home folder.
     static QString FolderWithSlash(const QString& text);
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "ui/ChildWindow.h"
 #include "ui/FrmMDI.h"
 #include "ui/Prompter.h"
 

@@ -3,8 +3,7 @@
 #include "Shots.h"
 
 #include "shell/DefaultSettings.h"
-#include "shell/Settings.h"
-#include "store/TeamList.h"
+#include "shell/StartUp.h"
 #include "ui/DesktopErrorReporter.h"
 #include "ui/WindowFactory.h"
 
@@ -40,23 +39,24 @@ int main(int argc, char* argv[])
     DesktopErrorReporter reporter(prompter);
     AppState state(reporter);
     state.SettingsFolder = settingsFolder;
-    state.ProgramFolder = QApplication::applicationDirPath() + u'/';
     WindowFactory factory;
     RegisterWindows(factory);
     FrmMDI mdi(state, prompter, factory);
     reporter.setOwner(&mdi);
 
-    if (Settings::Load(state) != Settings::LoadResult::Loaded) {
-        QTextStream(stderr) << "the default settings file could not be read\n";
-        return 1;
-    }
+    // The sample data goes in first; then the program starts as it would for a user.
+    state.DataPath = dataFolder;
     FillSampleData(state);
-    CheckAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
-    state.TeamListLoaded = true;
+    state.Files.CloseDataFile(AllFiles);
 
     mdi.resize(1100, 800);
     mdi.show();
-    mdi.ShowWindow(WindowSelectTeam);
+    ProgramFolders folders = SystemProgramFolders();
+    folders.programFolder = QApplication::applicationDirPath() + u'/';
+    if (!mdi.StartProgram(folders)) {
+        QTextStream(stderr) << "the program did not start on the sample data\n";
+        return 1;
+    }
     ShotContext::settle();
 
     ShotContext context{mdi, state, prompter, outDir};

@@ -13,6 +13,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// The logo is in the resources built into the window library, which a static library must load.
+static void LoadWindowResources()
+{
+    Q_INIT_RESOURCE(scorvane);
+}
+
 namespace scorvane {
 namespace {
 
@@ -37,6 +43,7 @@ FrmBegScreen::FrmBegScreen(WindowHost& host)
     setWindowTitle(QStringLiteral("About Scorvane for Soccer"));
 
     auto* layout = new QHBoxLayout(this);
+    LoadWindowResources();
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(QPixmap(QStringLiteral(":/logo.svg"))
