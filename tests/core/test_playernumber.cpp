@@ -1,0 +1,87 @@
+// Renumbering a player: the refusals in order, and the move of statistics, roster and contacts.
+#include "TestSupport.h"
+
+#include "roster/RosterTable.h"
+#include "shell/PlayerNumberChange.h"
+#include "shell/TeamSelection.h"
+#include "store/PlayerStatRecord.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+// A statistics record with only the fields renumbering reads and writes changed.
+QByteArray StatRecord(int game, int player, char status)
+{
+    return le16(game) + le16(player) + QByteArray("P") + QByteArray(1, status) + QByteArray("11")
+        + QByteArray(58, '\0') + QByteArray(49, ' ');
+}
+
+struct NumberFixture
+{
+    TempState t;
+    PlayerContactTable contacts;
+
+    explicit NumberFixture(const QByteArray& stats = {})
+    {
+        WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), stats);
+        t.state.Files.OpenDataFile(FileRoster);
+        t.state.Files.OpenDataFile(FileStats);
+        LoadRosterTables(t.state);
+        ApplyNameEdit(t.state, 7, QStringLiteral("Sam Ray"));
+        ApplyNameEdit(t.state, 9, QStringLiteral("Ida Fox"));
+        RewriteRosterFile(t.state);
+        contacts[7].Phone = QStringLiteral("555-0107");
+    }
+    QString check(int from, int to) { return CheckNewPlayerNumber(t.state, from, to); }
+    QByteArray file(const char* name)
+    {
+        t.state.Files.CloseDataFile(AllFiles);
+        return ReadWholeFile(t.state.DataPath + QString::fromLatin1(name));
+    }
+};
+
+} // namespace
+
+TEST(PlayerNumberChange, RefusalsInOrder)
+{
+    NumberFixture f(StatRecord(1, 12, 'A') + StatRecord(1, 13, 'I') + StatRecord(2, 9, 'A'));
+    EXPECT_EQ(f.check(7, 0), QStringLiteral("Must be 1 to 99!"));
+    EXPECT_EQ(f.check(7, 100), QStringLiteral("Must be 1 to 99!"));
+    EXPECT_EQ(f.check(7, 7), QStringLiteral("Same as old player number!"));
+    EXPECT_EQ(f.check(7, 12), QStringLiteral("Games already recorded for new number!"));
+    // Active statistics are checked before the roster: 9 is both used and recorded.
+    EXPECT_EQ(f.check(7, 9), QStringLiteral("Games already recorded for new number!"));
+    EXPECT_EQ(f.check(8, 20), QStringLiteral("No player under old number!"));
+    ApplyNameEdit(f.t.state, 20, QStringLiteral("New Kid"));
+    EXPECT_EQ(f.check(7, 20), QStringLiteral("New number already on roster!"));
+    // Statistics that do not count do not block the number.
+    EXPECT_EQ(f.check(7, 13), QString());
+}
+
+TEST(PlayerNumberChange, MovesStatisticsRosterAndContacts)
+{
+    const QByteArray stats = StatRecord(1, 7, 'A') + StatRecord(1, 12, 'I') + StatRecord(2, 9, 'A')
+        + StatRecord(3, 7, 'D');
+    NumberFixture f(stats);
+    ASSERT_EQ(f.check(7, 12), QString());
+    ChangePlayerNumber(f.t.state, f.contacts, 7, 12);
+
+    EXPECT_EQ(f.t.state.RosterFree[12], QStringLiteral("N"));
+    EXPECT_EQ(f.t.state.RosterNames[12], QStringLiteral("Sam Ray          "));
+    EXPECT_EQ(f.t.state.RosterFree[7], QStringLiteral("Y"));
+    EXPECT_EQ(PlayerListLine(f.t.state, 7), QStringLiteral("  7 ____________________"));
+    EXPECT_EQ(f.contacts[12].Phone, QStringLiteral("555-0107"));
+    EXPECT_TRUE(f.contacts[7].isBlank());
+
+    // Every record of 7 becomes 12 whatever its status; the others stay.
+    EXPECT_EQ(f.file("KVPS1.DAT"),
+        StatRecord(1, 12, 'A') + StatRecord(1, 12, 'I') + StatRecord(2, 9, 'A')
+            + StatRecord(3, 12, 'D'));
+    const QByteArray blanks(182, ' ');
+    EXPECT_EQ(f.file("KVPN1.DAT"),
+        le16(9) + pad("Ida Fox", 17) + blanks + le16(12) + pad("Sam Ray", 17) + blanks);
+}
