@@ -29,7 +29,7 @@ struct GameFields
     QString goalsAgainst;
     QString comment;
     int typeLine = 0; // 0..6, the game type minus one
-    bool homeTeam = true;
+    bool homeTeam = false;
     bool specialSelect = false;
 };
 

@@ -1,12 +1,50 @@
 #include "Shots.h"
 
+#include "games/gui/FrmImportGame.h"
+#include "shell/TeamSelection.h"
+
 namespace scorvane::shots {
 
-// Pictures of the game list, game information, import and Name Your Own windows: filled in by that
-// window area.
+namespace {
+
+QWidget* OpenGameScreen(ShotContext& context, const char* mode, qint16 game)
+{
+    context.state.GameEditMode = QString::fromLatin1(mode);
+    context.state.CurrentGame = game;
+    context.state.ReselectGame = game;
+    return context.open(WindowGameScreen);
+}
+
+} // namespace
+
+// Pictures of the game list, the game screen in its three modes, the import window and the
+// Name Your Own window, all for the first sample team.
 void ShotsGames(ShotContext& context)
 {
-    (void)context;
+    TeamLines first{};
+    first[0] = true;
+    TakeTeamSelection(context.state, first);
+
+    context.state.ReselectGame = 4;
+    context.save(context.open(WindowGameMenu), QStringLiteral("games-list"));
+    context.saveMain(QStringLiteral("games-list-in-main-window"));
+
+    context.save(OpenGameScreen(context, "A", 7), QStringLiteral("games-screen-add"));
+    context.save(OpenGameScreen(context, "I", 2), QStringLiteral("games-screen-insert"));
+    QWidget* change = OpenGameScreen(context, "C", 1);
+    context.save(change, QStringLiteral("games-screen-change"));
+
+    if (change != nullptr) {
+        context.state.OpponentTeamNo = 2;
+        FrmImportGame import(context.state, 2, change);
+        import.show();
+        context.save(&import, QStringLiteral("games-import"));
+        import.reject();
+    }
+
+    context.save(context.open(WindowNameYourOwn), QStringLiteral("games-name-your-own"));
+    context.mdi.CloseChildWindows();
+    context.mdi.ShowWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -66,14 +66,20 @@ void FrmGameScreen::buildUi()
     cmbOpponents->setEditable(true);
     cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
     cmbOpponents->setMaxVisibleItems(20);
+    cmbOpponents->setMinimumWidth(cmbOpponents->fontMetrics().horizontalAdvance(QString(28, u'n')));
     txtGameLoc = Named(new QLineEdit(this), "txtGameLoc");
     txtGameLoc->setMaxLength(20);
     txtPointsFor = Named(new QLineEdit(this), "txtPointsFor");
     txtPointsFor->setMaxLength(3);
     txtPointsAgainst = Named(new QLineEdit(this), "txtPointsAgainst");
     txtPointsAgainst->setMaxLength(3);
+    const int digitWidth = txtGameDate->fontMetrics().horizontalAdvance(u'0');
+    txtGameDate->setFixedWidth(digitWidth * 9 + 12);
+    txtPointsFor->setFixedWidth(digitWidth * 5 + 12);
+    txtPointsAgainst->setFixedWidth(digitWidth * 5 + 12);
     lstGameTypes = Named(new QListWidget(this), "lstGameTypes");
-    lstGameTypes->setMaximumHeight(lstGameTypes->fontMetrics().lineSpacing() * 7 + 8);
+    lstGameTypes->setFixedSize(lstGameTypes->fontMetrics().horizontalAdvance(QString(14, u'M')),
+        lstGameTypes->fontMetrics().lineSpacing() * 7 + 8);
     chkHomeTeam = Named(new QCheckBox(QStringLiteral("Home Team"), this), "chkHomeTeam");
     chkSpecialSelect
         = Named(new QCheckBox(QStringLiteral("Special Select"), this), "chkSpecialSelect");
@@ -96,40 +102,40 @@ void FrmGameScreen::buildUi()
 
     auto* grid = new QGridLayout;
     int row = 0;
+    // A labelled row: the field, then anything that stands beside it on the same line.
     const auto addRow = [&](const QString& caption, const char* labelName, QWidget* field,
-                            QWidget* beside = nullptr) {
+                            std::initializer_list<QWidget*> beside = {}) {
         auto* label = Named(new QLabel(caption, this), labelName);
         label->setBuddy(field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1, 1, beside == nullptr ? 3 : 1);
-        if (beside != nullptr)
-            grid->addWidget(beside, row, 2, 1, 2);
+        // Only the tall type list puts its label at the top.
+        const Qt::Alignment vertical = field == lstGameTypes ? Qt::AlignTop : Qt::AlignVCenter;
+        grid->addWidget(label, row, 0, Qt::AlignLeft | vertical);
+        auto* line = new QHBoxLayout;
+        line->addWidget(field, 0, vertical);
+        for (QWidget* w : beside)
+            line->addWidget(w, 0, vertical);
+        if (beside.size() > 0)
+            line->addStretch();
+        grid->addLayout(line, row, 1);
         ++row;
     };
-    addRow(QStringLiteral("Game Date (MMDDYY):"), "lblGameDate", txtGameDate, lblDisplayDate);
-    addRow(QStringLiteral("Opponent:"), "lblOpponent", cmbOpponents);
-    addRow(QStringLiteral("Game Location:"), "lblGameLoc", txtGameLoc);
-    auto* goals = new QHBoxLayout;
     auto* lblPointsAgainst
         = Named(new QLabel(QStringLiteral("Goals Against:"), this), "lblPointsAgainst");
     lblPointsAgainst->setBuddy(txtPointsAgainst);
-    goals->addWidget(lblPointsAgainst);
-    goals->addWidget(txtPointsAgainst);
-    auto* goalsBox = new QWidget(this);
-    goalsBox->setLayout(goals);
-    goals->setContentsMargins(0, 0, 0, 0);
-    addRow(QStringLiteral("Goals For:"), "lblPointsFor", txtPointsFor, goalsBox);
-    auto* marks = new QVBoxLayout;
-    marks->addWidget(chkHomeTeam);
-    marks->addWidget(chkSpecialSelect);
-    marks->addStretch();
-    auto* marksBox = new QWidget(this);
-    marks->setContentsMargins(0, 0, 0, 0);
-    marksBox->setLayout(marks);
-    addRow(QStringLiteral("Game Type:"), "lblGameType", lstGameTypes, marksBox);
+    auto* marks = new QWidget(this);
+    auto* marksLayout = new QVBoxLayout(marks);
+    marksLayout->setContentsMargins(12, 0, 0, 0);
+    marksLayout->addWidget(chkHomeTeam);
+    marksLayout->addWidget(chkSpecialSelect);
+
+    addRow(QStringLiteral("Game Date (MMDDYY):"), "lblGameDate", txtGameDate, {lblDisplayDate});
+    addRow(QStringLiteral("Opponent:"), "lblOpponent", cmbOpponents);
+    addRow(QStringLiteral("Game Location:"), "lblGameLoc", txtGameLoc);
+    addRow(QStringLiteral("Goals For:"), "lblPointsFor", txtPointsFor,
+        {lblPointsAgainst, txtPointsAgainst});
+    addRow(QStringLiteral("Game Type:"), "lblGameType", lstGameTypes, {marks});
     addRow(QStringLiteral("Comment:"), "lblGameComment", txtGameComment);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -184,7 +190,6 @@ void FrmGameScreen::load()
     cmbOpponents->setEditText(QString());
     lblGameNumber->setText(GameNumberLabel(mode_, s.CurrentGame));
     lstGameTypes->setCurrentRow(0);
-    chkHomeTeam->setChecked(true);
 
     const bool adding = mode_ != u"C";
     lblAddGame->setVisible(adding);
