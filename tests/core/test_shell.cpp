@@ -1,0 +1,312 @@
+// Start-up, the first-start move, shut-down, back-up copies, team naming and deletion.
+#include "TestSupport.h"
+
+#include "shell/Backup.h"
+#include "shell/DefaultSettings.h"
+#include "shell/FolderBrowsing.h"
+#include "shell/HelpTopics.h"
+#include "shell/StartUp.h"
+#include "shell/TeamSetup.h"
+#include "store/TeamList.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QString SettingsFile(const AppState& s)
+{
+    return s.SettingsFolder + QStringLiteral("QMKV.INI");
+}
+
+ProgramFolders FoldersUnder(const QString& root, bool standard)
+{
+    ProgramFolders f;
+    f.programFilesFolder = root + QStringLiteral("/opt/");
+    f.commonDataFolder = root + QStringLiteral("/var/");
+    f.programFolder = standard
+        ? f.programFilesFolder + QStringLiteral("Quillmere Software/Scorvane for Soccer/")
+        : root + QStringLiteral("/elsewhere/");
+    f.tempFolder = root + QStringLiteral("/tmp/");
+    f.executableName = QStringLiteral("scorvane");
+    QDir().mkpath(f.programFolder);
+    return f;
+}
+
+} // namespace
+
+TEST(DefaultSettings, BytesAtTheirOffsets)
+{
+    const QByteArray b = DefaultSettingsRecord(QStringLiteral("/home/coach/data")).encode();
+    ASSERT_EQ(b.size(), 669);
+    EXPECT_EQ(b.mid(0, 2), le16(200));
+    EXPECT_EQ(b.mid(2, 145), pad("/home/coach/data/", 145));   // report folder
+    EXPECT_EQ(b.mid(147, 145), pad("/home/coach/data/", 145)); // data folder
+    EXPECT_EQ(b.mid(292, 10), pad("League", 10));
+    EXPECT_EQ(b.mid(362, 15), QByteArray("KV1KV2KV3KV4KV5"));
+    EXPECT_EQ(b.mid(377, 69), QByteArray(69, ' '));
+    // Report columns G, GS, SOG, SAG ... Sv, then zeros.
+    EXPECT_EQ(b.mid(446, 8), le16(1) + le16(7) + le16(4) + le16(5));
+    EXPECT_EQ(b.mid(446 + 17 * 2, 2), le16(28));
+    EXPECT_EQ(b.mid(446 + 18 * 2, 64), QByteArray(64, '\0'));
+    EXPECT_EQ(b.mid(566, 3), le16(7) + QByteArray("D"));
+    EXPECT_EQ(b.mid(569, 10), le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
+    EXPECT_EQ(b.mid(588, 81), QByteArray(81, ' '));
+}
+
+TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
+{
+    QTemporaryDir dir;
+    const QString settings = dir.path() + QStringLiteral("/cfg/Scorvane/");
+    const QString data = dir.path() + QStringLiteral("/share/Scorvane/");
+    EXPECT_TRUE(SupplyDefaultSettings(settings, data).isEmpty());
+    EXPECT_TRUE(QFileInfo(data).isDir());
+    EXPECT_EQ(ReadWholeFile(settings + QStringLiteral("QMKV.INI")).size(), 669);
+    WriteWholeFile(settings + QStringLiteral("QMKV.INI"), "mine");
+    EXPECT_TRUE(SupplyDefaultSettings(settings, data).isEmpty());
+    EXPECT_EQ(ReadWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
+}
+
+class StartUpTest : public ::testing::Test
+{
+protected:
+    TempState t;
+    ProgramFolders folders = FoldersUnder(t.dir.path(), false);
+};
+
+TEST_F(StartUpTest, SettingsOfWrongLengthStopTheProgram)
+{
+    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::SettingsCorrupt); // missing
+    EXPECT_EQ(ReadWholeFile(SettingsFile(t.state)).size(), 0); // the empty file stays behind
+    for (int length : {668, 670}) {
+        WriteWholeFile(SettingsFile(t.state), QByteArray(length, ' '));
+        EXPECT_EQ(StartUp(t.state, folders), StartOutcome::SettingsCorrupt) << length;
+    }
+}
+
+TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
+{
+    WriteWholeFile(SettingsFile(t.state),
+        DefaultSettingsRecord(QStringLiteral("  ") + t.state.DataPath.chopped(1)).encode());
+    t.state.DataPath.clear();
+    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::TeamWindow);
+    EXPECT_EQ(t.state.DataPath, t.dir.path() + QStringLiteral("/data/"));
+    EXPECT_EQ(t.state.SortColumn, 7);
+    EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("KV1"));
+    EXPECT_EQ(t.state.TeamNames[100].trimmed(), QStringLiteral("Team 100"));
+    EXPECT_EQ(ReadWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+    EXPECT_TRUE(t.state.TeamListError.isEmpty());
+}
+
+TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
+{
+    WriteWholeFile(SettingsFile(t.state),
+        DefaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
+    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::DataFolderWindow);
+    EXPECT_EQ(t.state.TeamListError, QStringLiteral("E"));
+}
+
+TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
+{
+    SettingsRecord old = DefaultSettingsRecord(t.state.DataPath);
+    old.Reserved377 = QByteArray(60, 'x');
+    old.Reserved588 = QByteArray(81, 'y');
+    old.Reserved579 = 1234;
+    old.Reserved581 = QByteArray("keepme!");
+    WriteWholeFile(SettingsFile(t.state), old.encode());
+    ASSERT_EQ(StartUp(t.state, folders), StartOutcome::TeamWindow);
+    t.state.Files.OpenDataFile(FileStats); // opened, nothing written
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    WriteWholeFile(t.state.DataPath + QStringLiteral("other.txt"), QByteArray());
+    t.state.DataPath = t.dir.path() + QStringLiteral("/data/");
+    t.state.LinesPerPage = 55;
+    t.state.GameTypeNames[2] = QStringLiteral("Cup");
+
+    ShutDown(t.state);
+
+    const QByteArray b = ReadWholeFile(SettingsFile(t.state));
+    ASSERT_EQ(b.size(), 669);
+    EXPECT_EQ(b.mid(0, 2), le16(200));
+    EXPECT_EQ(b.mid(302, 10), pad("Cup", 10));
+    EXPECT_EQ(b.mid(377, 60), QByteArray(60, ' '));
+    EXPECT_EQ(b.mid(569, 2), le16(55));
+    EXPECT_EQ(b.mid(579, 9), le16(1234) + QByteArray("keepme!"));
+    EXPECT_EQ(b.mid(588, 81), QByteArray(81, ' '));
+    EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("KVPS1.DAT")));
+    EXPECT_TRUE(QFile::exists(t.state.DataPath + QStringLiteral("KVPN1.DAT")));
+    EXPECT_TRUE(QFile::exists(t.state.DataPath + QStringLiteral("other.txt")));
+}
+
+TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
+{
+    QTemporaryDir dir;
+    const ProgramFolders f = FoldersUnder(dir.path(), true);
+    const QString shared = SharedDataFolder(f);
+    EXPECT_EQ(
+        shared, f.commonDataFolder + QStringLiteral("Quillmere Software/Scorvane for Soccer/"));
+    WriteWholeFile(shared + QStringLiteral("movefile.txt"), "");
+    WriteWholeFile(shared + QStringLiteral("KVRPTFMT.DAT"), "old");
+    for (const char* name : {"scorvane", "KVRPTFMT.DAT", "install.LOG", "readme.txt"})
+        WriteWholeFile(f.programFolder + QString::fromLatin1(name), name);
+    QDir().mkpath(f.programFolder + QStringLiteral("help"));
+    QDir().mkpath(f.programFolder + QStringLiteral("samples"));
+    WriteWholeFile(f.programFolder + QStringLiteral("samples/KVTEAMS.DAT"), "teams");
+
+    int yields = 0;
+    EXPECT_EQ(MoveProgramFilesOnFirstStart(f, [&] { ++yields; }), 3);
+    EXPECT_GT(yields, 0);
+    EXPECT_FALSE(QFile::exists(shared + QStringLiteral("movefile.txt")));
+    EXPECT_EQ(ReadWholeFile(shared + QStringLiteral("KVRPTFMT.DAT")), QByteArray("KVRPTFMT.DAT"));
+    EXPECT_EQ(ReadWholeFile(shared + QStringLiteral("samples/KVTEAMS.DAT")), QByteArray("teams"));
+    EXPECT_FALSE(QFile::exists(f.programFolder + QStringLiteral("readme.txt")));
+    EXPECT_FALSE(QFileInfo::exists(f.programFolder + QStringLiteral("samples")));
+    EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("scorvane")));
+    EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("install.LOG")));
+    EXPECT_TRUE(QFileInfo(f.programFolder + QStringLiteral("help")).isDir());
+
+    WriteWholeFile(f.programFolder + QStringLiteral("late.txt"), "x");
+    EXPECT_EQ(MoveProgramFilesOnFirstStart(f), 0); // the marker is gone: once only
+}
+
+TEST(FirstStartMove, OutsideTheStandardPlaceNothingMoves)
+{
+    QTemporaryDir dir;
+    const ProgramFolders f = FoldersUnder(dir.path(), false);
+    EXPECT_EQ(SharedDataFolder(f), f.programFolder);
+    WriteWholeFile(f.programFolder + QStringLiteral("movefile.txt"), "");
+    WriteWholeFile(f.programFolder + QStringLiteral("readme.txt"), "x");
+    EXPECT_EQ(MoveProgramFilesOnFirstStart(f), 0);
+    EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("movefile.txt")));
+}
+
+TEST(BackupCopies, WorkingFolderIsComparedWithoutCase)
+{
+    EXPECT_TRUE(IsWorkingFolder(QStringLiteral("/home/a/Data"), QStringLiteral("/home/a/data/")));
+    EXPECT_TRUE(IsWorkingFolder(QStringLiteral("/HOME/A/DATA/"), QStringLiteral("/home/a/data/")));
+    EXPECT_FALSE(
+        IsWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
+}
+
+TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
+{
+    TempState t;
+    const QString target = t.dir.path() + QStringLiteral("/usb/");
+    QDir().mkpath(target);
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    WriteWholeFile(t.state.DataPath + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray());
+    WriteWholeFile(t.state.DataPath + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
+    WriteWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
+    t.state.Files.OpenDataFile(FileTeamList);
+
+    QStringList told;
+    EXPECT_EQ(CopyDataFiles(t.state, t.state.DataPath, target,
+                  [&](const QString& name) { told << QFileInfo(name).fileName(); }),
+        3);
+    EXPECT_EQ(told.size(), 3);
+    EXPECT_FALSE(t.state.Files.IsOpen(FileTeamList));
+    EXPECT_EQ(ReadWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
+    EXPECT_EQ(ReadWholeFile(target + QStringLiteral("kvgs1.dat")).size(), 150);
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral("KVPS1.DAT")));
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral("notes.DAT")));
+
+    const QString empty = t.dir.path() + QStringLiteral("/empty/");
+    QDir().mkpath(empty);
+    EXPECT_EQ(CopyDataFiles(t.state, empty, t.state.DataPath), 0);
+}
+
+TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)
+{
+    TempState t;
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    EXPECT_THROW(CopyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")),
+        ProgramEnded);
+    ASSERT_EQ(t.reporter.errors.size(), 1u);
+}
+
+class TeamSetupTest : public ::testing::Test
+{
+protected:
+    TempState t;
+    void SetUp() override
+    {
+        CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+        t.state.TeamSlot = 12;
+        t.state.TeamNo = QStringLiteral("12");
+    }
+    QByteArray slotBytes(int slot)
+    {
+        return ReadWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"))
+            .mid((slot - 1) * 40, 40);
+    }
+};
+
+TEST_F(TeamSetupTest, NamingRules)
+{
+    NameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
+    EXPECT_EQ(
+        slotBytes(12), pad("Riverside Rovers Under Tw", 25) + pad("Riverside", 10) + pad("", 5));
+    EXPECT_EQ(t.state.CurrentTeamName, QStringLiteral("Riverside Rovers Under Tw"));
+
+    NameTeam(t.state, QString(), QStringLiteral("Rovers"));
+    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Rovers", 10) + pad("", 5));
+
+    NameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
+    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
+    EXPECT_EQ(slotBytes(11), pad("Team 11", 25) + pad("Team 11", 10) + pad("", 5));
+}
+
+TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
+{
+    NameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
+    for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
+        WriteWholeFile(t.state.DataPath + QString::fromLatin1(name), "data");
+    t.state.Files.OpenDataFile(FileStats); // an open team file is closed first
+    DeleteTeamFiles(t.state);              // KVPI12.DAT never existed
+    EXPECT_TRUE(t.reporter.errors.empty());
+    const QStringList left = QDir(t.state.DataPath).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(left,
+        (QStringList{QStringLiteral("KVPN1.DAT"), QStringLiteral("KVPS2.DAT"),
+            QStringLiteral("KVTEAMS.DAT")}));
+    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
+}
+
+TEST(HelpAndWeb, MessagesAndPlaces)
+{
+    EXPECT_EQ(WebPageErrorText(QStringLiteral("http://x.example"), 2),
+        QStringLiteral("Unable to link to http://x.example from WebPage.\nError code: 2\n\nYour "
+                       "browser may not be installed correctly."));
+    EXPECT_FALSE(IsLocalPath(QStringLiteral("//server/share/kvhelp.html")));
+    EXPECT_TRUE(IsLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
+    EXPECT_TRUE(IsNetworkFileSystem("nfs4"));
+    EXPECT_TRUE(IsNetworkFileSystem("CIFS"));
+    EXPECT_FALSE(IsNetworkFileSystem("ext4"));
+    EXPECT_EQ(HelpTopicPage(
+                  QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
+        QStringLiteral("/usr/share/scorvane/help/topic240.html"));
+}
+
+TEST(FolderLists, LinesAndDrives)
+{
+    QTemporaryDir dir;
+    for (const char* sub : {"beta", "Alpha", ".hidden", "gamma"})
+        QDir().mkpath(dir.path() + u'/' + QString::fromLatin1(sub));
+    int open = -1;
+    const QStringList lines = FolderListLines(dir.path(), &open);
+    EXPECT_EQ(lines.first(), QStringLiteral("/"));
+    EXPECT_EQ(lines[open], dir.path() + u'/');
+    EXPECT_EQ(lines.mid(open + 1),
+        (QStringList{dir.path() + QStringLiteral("/Alpha/"), dir.path() + QStringLiteral("/beta/"),
+            dir.path() + QStringLiteral("/gamma/")}));
+    const QStringList roots{
+        QStringLiteral("/"), QStringLiteral("/home/coach/"), QStringLiteral("/media/usb/")};
+    EXPECT_EQ(
+        DriveOfFolder(QStringLiteral("/media/usb/backup"), roots), QStringLiteral("/media/usb/"));
+    EXPECT_EQ(DriveOfFolder(QStringLiteral("/home/coachx"), roots), QStringLiteral("/"));
+}
