@@ -451,6 +451,8 @@ void FrmPScreen::boxFocused(int k)
     cmdIncrement->setEnabled(true);
     cmdDecrement->setEnabled(true);
     LastBox = k;
+    // Selected now for keyboard arrival; the shared focus handling selects again after a click.
+    txtCat[k]->selectAll();
     lblMsg->setText(StatisticLongName(k));
 }
 

@@ -1,0 +1,180 @@
+// Save all on a large statistics file: 20 new results inserted into the middle of 30,000 records,
+// measured against copying that file once (the least any rewrite of the file's tail can cost).
+// The run ends with the ratio of the two; the goal is at most 2.
+#include "entry/PlayerEntry.h"
+#include "store/DataFiles.h"
+#include "store/GameRecord.h"
+#include "store/PlayerStatRecord.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+using namespace scorvane;
+
+namespace {
+
+constexpr int GameCount = 1000;
+constexpr int ResultsPerGame = 30; // players 1..30 in every game: 30,000 results
+constexpr int MiddleGame = GameCount / 2;
+constexpr int NewResults = 20; // players 31..50 added to the middle game
+
+class AbortingReporter : public ErrorReporter
+{
+public:
+    Choice reportFileError(const FileError& error) override
+    {
+        std::fprintf(stderr, "file error %d: %s\n", error.code, qPrintable(error.systemText));
+        return Choice::EndProgram;
+    }
+    [[noreturn]] void endProgram() override { std::abort(); }
+};
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
+// A data folder with the games file and the 30,000-record statistics file of team 1.
+struct BenchFolder
+{
+    QTemporaryDir dir;
+    FileState state;
+    QByteArray statistics;
+
+    BenchFolder()
+    {
+        state.DataPath = dir.path() + QStringLiteral("/");
+        state.ReportPath = state.DataPath;
+        state.TeamNo = QStringLiteral("1");
+        QByteArray games;
+        for (int g = 1; g <= GameCount; ++g) {
+            GameRecord game;
+            game.GameNumber = static_cast<qint16>(g);
+            games += game.encode();
+            for (int n = 1; n <= ResultsPerGame; ++n) {
+                PlayerStatRecord result;
+                result.GameNumber = static_cast<qint16>(g);
+                result.PlayerNumber = static_cast<qint16>(n);
+                result.StatValues.fill(static_cast<qint16>(n));
+                statistics += result.encode();
+            }
+        }
+        WriteFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
+        restore();
+    }
+    void restore() const { WriteFile(statisticsPath(), statistics); }
+    QString statisticsPath() const { return state.DataPath + QStringLiteral("KVPS1.DAT"); }
+};
+
+BenchFolder& Folder()
+{
+    static BenchFolder folder;
+    return folder;
+}
+
+void BM_SaveAllInsert20(benchmark::State& bench)
+{
+    BenchFolder& folder = Folder();
+    AbortingReporter reporter;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        folder.restore();
+        DataFiles files(folder.state, reporter);
+        files.OpenDataFile(FileGames);
+        files.OpenDataFile(FileStats);
+        auto entry = std::make_unique<PlayerEntry>(
+            files, *FindEntryGame(files, static_cast<qint16>(MiddleGame)));
+        for (int n = ResultsPerGame + 1; n <= ResultsPerGame + NewResults; ++n)
+            entry->SetPlayed(n, true);
+        bench.ResumeTiming();
+
+        entry->SaveAll();
+
+        bench.PauseTiming();
+        if (files.RecordCount(FileStats) != GameCount * ResultsPerGame + NewResults)
+            bench.SkipWithError("wrong record count after saving");
+        files.CloseDataFile(AllFiles);
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveAllInsert20)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_CopyStatisticsFile(benchmark::State& bench)
+{
+    BenchFolder& folder = Folder();
+    const QString copy = folder.state.DataPath + QStringLiteral("COPY.DAT");
+    for (auto _ : bench) {
+        QFile source(folder.statisticsPath());
+        QFile target(copy);
+        if (!source.open(QIODevice::ReadOnly)
+            || !target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
+        const QByteArray bytes = source.readAll();
+        target.write(bytes);
+        target.close();
+        benchmark::DoNotOptimize(bytes.constData());
+    }
+}
+BENCHMARK(BM_CopyStatisticsFile)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Opening the screen on the middle game: the index scan of the whole file.
+void BM_OpenMiddleGame(benchmark::State& bench)
+{
+    BenchFolder& folder = Folder();
+    AbortingReporter reporter;
+    DataFiles files(folder.state, reporter);
+    files.OpenDataFile(FileGames);
+    files.OpenDataFile(FileStats);
+    const GameRecord game = *FindEntryGame(files, static_cast<qint16>(MiddleGame));
+    for (auto _ : bench) {
+        PlayerEntry entry(files, game);
+        benchmark::DoNotOptimize(entry.PlayersRecorded());
+    }
+}
+BENCHMARK(BM_OpenMiddleGame)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Prints as usual and keeps each benchmark's time for the closing ratio.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> realTime;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto save = reporter.realTime.find("BM_SaveAllInsert20");
+    const auto copy = reporter.realTime.find("BM_CopyStatisticsFile");
+    if (save != reporter.realTime.end() && copy != reporter.realTime.end() && copy->second > 0) {
+        const double ratio = save->second / copy->second;
+        std::printf("Save all / copy of the file: %.2f (goal: at most 2.00) %s\n", ratio,
+            ratio <= 2.0 ? "met" : "NOT MET");
+    }
+    return 0;
+}

@@ -1,0 +1,391 @@
+// The player screen driven as a coach would: ticking by typing, unticking, the consistency rules,
+// keyboard flow, team totals and the three ways out.
+#include "GuiTestSupport.h"
+
+#include "entry/gui/FrmPScreen.h"
+#include "shell/TeamSelection.h"
+#include "store/GameRecord.h"
+#include "store/PlayerNameRecord.h"
+#include "store/PlayerStatRecord.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+constexpr int R = PlayerStatRecord::Length;
+
+QByteArray Roster(std::initializer_list<std::pair<int, const char*>> players)
+{
+    QByteArray bytes;
+    for (const auto& [number, name] : players)
+        bytes += PlayerNameRecord{static_cast<qint16>(number), QString::fromLatin1(name)}.encode();
+    return bytes;
+}
+
+QByteArray Games(int count)
+{
+    QByteArray bytes;
+    for (int g = 1; g <= count; ++g) {
+        GameRecord game;
+        game.GameNumber = static_cast<qint16>(g);
+        game.GameDate = QStringLiteral("091502");
+        game.Opponent = QStringLiteral("Rovers");
+        bytes += game.encode();
+    }
+    return bytes;
+}
+
+QByteArray Result(
+    int game, int player, std::initializer_list<std::pair<int, int>> values, char status = 'A')
+{
+    PlayerStatRecord r;
+    r.GameNumber = static_cast<qint16>(game);
+    r.PlayerNumber = static_cast<qint16>(player);
+    r.StatStatus = status;
+    for (const auto& [k, v] : values)
+        r.StatValues[static_cast<std::size_t>(k)] = static_cast<qint16>(v);
+    return r.encode();
+}
+
+// A main window with team 1 chosen (roster, games, results written first) and the player screen
+// open on `game`.
+struct ScreenFixture : GuiFixture
+{
+    FrmPScreen* screen = nullptr;
+
+    ScreenFixture(
+        const QByteArray& roster, const QByteArray& games, const QByteArray& results, int game)
+    {
+        writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
+        writeDataFile(QStringLiteral("KVGS1.DAT"), games);
+        writeDataFile(QStringLiteral("KVPS1.DAT"), results);
+        loadTeamList();
+        TeamLines lines{};
+        lines[0] = true;
+        TakeTeamSelection(*state, lines);
+        state->CurrentGame = static_cast<qint16>(game);
+        mdi->show();
+        if (!QTest::qWaitForWindowActive(mdi.get()))
+            throw std::runtime_error("main window not active");
+        open();
+    }
+    ~ScreenFixture()
+    {
+        // Windows closed during the test are deleted later; that must happen while the main
+        // window they belong to still exists.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void open()
+    {
+        mdi->ShowWindow(WindowPScreen);
+        screen = qobject_cast<FrmPScreen*>(mdi->currentChild());
+        if (screen == nullptr)
+            throw std::runtime_error("player screen did not open");
+    }
+    QLineEdit* box(int k) const
+    {
+        return screen->findChild<QLineEdit*>(QStringLiteral("txtCat%1").arg(k));
+    }
+    template <typename W> W* get(const char* name) const
+    {
+        return screen->findChild<W*>(QString::fromLatin1(name));
+    }
+    QTableWidget* table() const { return get<QTableWidget>("tblPlayerList"); }
+    QString marker(int row) const { return table()->item(row, 0)->data(Qt::UserRole).toString(); }
+    void selectRow(int row) const { table()->setCurrentCell(row, 1); }
+    void type(int k, const QString& text) const
+    {
+        box(k)->setFocus();
+        box(k)->selectAll();
+        QTest::keyClicks(box(k), text);
+    }
+    void click(const char* button) const { get<QPushButton>(button)->click(); }
+    QByteArray results() const { return readDataFile(QStringLiteral("KVPS1.DAT")); }
+    bool screenOpen() const { return state->WindowOpen[WindowPScreen]; }
+};
+
+// Stands in for the roster window: adds player 12 to the roster tables, then closes itself once
+// its dialog is running.
+class RosterAddingPlayer12 : public ChildWindow
+{
+public:
+    explicit RosterAddingPlayer12(WindowHost& host)
+        : ChildWindow(host, WindowRoster)
+    { }
+    void opened() override
+    {
+        state().RosterFree[12] = QStringLiteral("N");
+        state().RosterNames[12] = QStringLiteral("Dee Roy");
+        QTimer::singleShot(0, this, [this] { ReturnToTeamWindow(); });
+    }
+};
+
+QByteArray ThreePlayers()
+{
+    return Roster({{4, "Ana Lopes"}, {7, "Ben Ode"}, {9, "Cy Park"}});
+}
+
+} // namespace
+
+class TestPScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openingShowsHeadingTableAndFirstPlayer()
+    {
+        // Player 30 left the roster but has a result in game 2.
+        ScreenFixture f(ThreePlayers(), Games(3), Result(2, 30, {{0, 55}, {16, 2}}), 2);
+        QCOMPARE(f.screen->windowTitle(), QStringLiteral("Player Screen - Team 1"));
+        QCOMPARE(f.get<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
+        QCOMPARE(f.get<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
+        QCOMPARE(f.table()->rowCount(), 4);
+        QCOMPARE(f.table()->item(3, 1)->text().trimmed(), QStringLiteral("Player 30"));
+        QCOMPARE(f.marker(0), QStringLiteral("picNoBallHL"));
+        QCOMPARE(f.marker(3), QStringLiteral("picBallNH"));
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("1"));
+        QCOMPARE(f.get<QLabel>("lblCat24")->text(), QStringLiteral("KV1"));
+        QCOMPARE(f.get<QLabel>("lblCat5")->text(), QStringLiteral("PKG"));
+        QVERIFY(!f.mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled());
+
+        f.selectRow(3);
+        QCOMPARE(f.marker(0), QStringLiteral("picNoBallNH"));
+        QCOMPARE(f.marker(3), QStringLiteral("picBallHL"));
+        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Player 30"));
+        QCOMPARE(f.box(0)->text(), QStringLiteral("55"));
+        QCOMPARE(f.box(16)->text(), QStringLiteral("2"));
+        QVERIFY(f.get<QCheckBox>("chkPlayed")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+    }
+
+    void emptyRosterStillGivesPlayerOne()
+    {
+        ScreenFixture f({}, Games(1), {}, 1);
+        QCOMPARE(f.table()->rowCount(), 1);
+        QCOMPARE(f.table()->item(0, 1)->text().trimmed(), QStringLiteral("Player 1"));
+    }
+
+    void typingIntoAnUntickedPlayerTicksAndCountsThem()
+    {
+        ScreenFixture f(ThreePlayers(), Games(3), Result(3, 9, {{0, 10}}), 3);
+        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isChecked());
+        f.type(2, QStringLiteral("3"));
+        QVERIFY(f.get<QCheckBox>("chkPlayed")->isChecked());
+        QCOMPARE(f.marker(0), QStringLiteral("picBallHL"));
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
+        f.type(3, QStringLiteral("5")); // already ticked: counted once
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
+    }
+
+    void untickingSavesNotPlayedAndReopensUnticked()
+    {
+        const QByteArray results = Result(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
+        ScreenFixture f(ThreePlayers(), Games(3), results, 3);
+        f.selectRow(1);
+        QCOMPARE(f.box(2)->text(), QStringLiteral("1"));
+        f.get<QCheckBox>("chkPlayed")->click();
+        for (int k = 0; k < 29; ++k)
+            QCOMPARE(f.box(k)->text(), QStringLiteral("0"));
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
+        QCOMPARE(f.marker(1), QStringLiteral("picNoBallHL"));
+        f.click("cmdOK");
+        QVERIFY(!f.screenOpen());
+        QVERIFY(f.mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled());
+        QCOMPARE(f.results().size(), R);
+        QCOMPARE(f.results().at(5), 'I');
+
+        f.open();
+        QCOMPARE(f.marker(1), QStringLiteral("picNoBallNH"));
+        f.selectRow(1);
+        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isChecked());
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
+    }
+
+    void onlyTheFirstFailingRuleIsShownWithFocusOnItsBox()
+    {
+        ScreenFixture f(ThreePlayers(), Games(3), {}, 3);
+        f.type(5, QStringLiteral("3"));  // PKG
+        f.type(6, QStringLiteral("2"));  // PKA
+        f.type(20, QStringLiteral("5")); // Sv
+        f.type(21, QStringLiteral("1")); // SF
+        f.click("cmdOK");
+        QCOMPARE(f.prompter.asked.size(), 1);
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Error"));
+        QCOMPARE(f.prompter.last().text,
+            QStringLiteral("Penalty Kick Goals (PKG) > Penalty Kick Attempts (PKA)"));
+        QCOMPARE(QApplication::focusWidget(), f.box(5));
+        QVERIFY(f.screenOpen());
+        QVERIFY(f.results().isEmpty());
+
+        // Another row and the team totals are refused too; the typed figures stay.
+        f.selectRow(2);
+        QCOMPARE(f.table()->currentRow(), 0);
+        QCOMPARE(f.box(5)->text(), QStringLiteral("3"));
+        f.click("cmdTeam");
+        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
+        QCOMPARE(f.prompter.asked.size(), 3);
+
+        f.type(6, QStringLiteral("3"));
+        f.click("cmdOK");
+        QCOMPARE(f.prompter.last().text, QStringLiteral("Saves (Sv) > Shots Faced (SF)"));
+        QCOMPARE(QApplication::focusWidget(), f.box(20));
+    }
+
+    void keyboardMovesThroughBoxesAndStepsTheLastOne()
+    {
+        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        f.box(27)->setFocus();
+        QTest::keyClick(f.box(27), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.box(28));
+        QTest::keyClicks(f.box(28), QStringLiteral("12345x"));
+        QCOMPARE(f.box(28)->text(), QStringLiteral("1234"));
+        QTest::keyClick(f.box(28), Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
+
+        f.click("cmdDecrement"); // 0 stays 0
+        QCOMPARE(f.box(0)->text(), QStringLiteral("0"));
+        f.click("cmdIncrement");
+        f.click("cmdIncrement");
+        QTest::keyClick(f.box(0), Qt::Key_Plus);
+        QCOMPARE(f.box(0)->text(), QStringLiteral("3"));
+        QTest::keyClick(f.box(0), Qt::Key_Minus);
+        QCOMPARE(f.box(0)->text(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+
+        QTest::keyClick(f.box(0), Qt::Key_PageDown);
+        QCOMPARE(f.table()->currentRow(), 1);
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+        f.get<QPushButton>("cmdOK")->setFocus();
+        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Save All Player Results"));
+        QVERIFY(!f.get<QPushButton>("cmdIncrement")->isEnabled());
+    }
+
+    void teamTotalsAreReadOnlyAndAnyRowLeavesThem()
+    {
+        const QByteArray results = Result(1, 4, {{0, 9000}, {17, 2}}) + Result(1, 9, {{0, 9000}});
+        ScreenFixture f(ThreePlayers(), Games(1), results, 1);
+        f.selectRow(1);
+        f.type(17, QStringLiteral("5")); // player 7 ticked by typing, not yet copied
+        f.click("cmdTeam");
+        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
+        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Players Recorded - 3"));
+        QCOMPARE(f.box(0)->text(), QStringLiteral("18000"));
+        QCOMPARE(f.box(17)->text(), QStringLiteral("7"));
+        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Players"));
+        QVERIFY(!f.get<QPushButton>("cmdRoster")->isEnabled());
+        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isEnabled());
+        QVERIFY(f.box(3)->isReadOnly());
+        QCOMPARE(f.box(3)->focusPolicy(), Qt::NoFocus);
+        f.box(3)->setFocus();
+        QVERIFY(QApplication::focusWidget() != f.box(3));
+
+        f.selectRow(2);
+        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Cy Park"));
+        QVERIFY(!f.box(0)->isReadOnly());
+        QCOMPARE(f.box(0)->text(), QStringLiteral("9000"));
+        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
+        QVERIFY(f.get<QPushButton>("cmdRoster")->isEnabled());
+    }
+
+    void cancelWithChangesAnsweredNoStays()
+    {
+        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        f.type(1, QStringLiteral("2"));
+        f.prompter.answers = {Message::Answer::No};
+        f.click("cmdCancel");
+        const Message asked = f.prompter.last();
+        QCOMPARE(asked.title, QStringLiteral("Player Statistics Changed!"));
+        QCOMPARE(asked.text, QStringLiteral("Do you really want to cancel?"));
+        QCOMPARE(asked.icon, Message::Icon::Question);
+        QCOMPARE(asked.defaultButton, Message::Answer::No);
+        QVERIFY(f.screenOpen());
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+
+        f.prompter.answers = {Message::Answer::Yes};
+        f.click("cmdCancel");
+        QVERIFY(!f.screenOpen());
+        QVERIFY(f.results().isEmpty());
+    }
+
+    void gameScreenWithChangesAnsweredNoLeavesWithoutSaving()
+    {
+        const QByteArray results = Result(1, 4, {{0, 60}});
+        ScreenFixture f(ThreePlayers(), Games(2), results, 1);
+        f.type(0, QStringLiteral("70"));
+        f.prompter.answers = {Message::Answer::No};
+        f.click("cmdGameScreen");
+        QCOMPARE(f.prompter.asked.first().text, QStringLiteral("Save player statistics?"));
+        QCOMPARE(f.prompter.asked.first().icon, Message::Icon::None);
+        QVERIFY(!f.screenOpen());
+        QCOMPARE(f.state->GameEditMode, QStringLiteral("C"));
+        QCOMPARE(f.results(), results);
+    }
+
+    void gameScreenAnsweredYesSaves()
+    {
+        ScreenFixture f(ThreePlayers(), Games(2), Result(2, 4, {}), 1);
+        f.type(0, QStringLiteral("70"));
+        f.prompter.answers = {Message::Answer::Yes};
+        f.click("cmdGameScreen");
+        QVERIFY(!f.screenOpen());
+        QCOMPARE(f.results(), Result(1, 4, {{0, 70}}) + Result(2, 4, {}));
+    }
+
+    void wholeGameFromTheKeyboardIsSavedByteForByte()
+    {
+        // Twenty players, each with minutes, periods, goals and one user figure, typed with
+        // Enter between boxes and Page Down to the next player.
+        QByteArray roster;
+        for (int n = 1; n <= 20; ++n)
+            roster += PlayerNameRecord{static_cast<qint16>(n), QStringLiteral("Kid %1").arg(n)}
+                          .encode();
+        const QByteArray before = Result(1, 3, {{0, 1}}) + Result(3, 3, {{0, 3}});
+        ScreenFixture f(roster, Games(3), before, 2);
+        QByteArray expected;
+        for (int n = 1; n <= 20; ++n) {
+            QWidget* focus = QApplication::focusWidget();
+            QCOMPARE(focus, f.box(0));
+            QTest::keyClicks(focus, QString::number(n * 3));
+            QTest::keyClick(focus, Qt::Key_Return);
+            QTest::keyClicks(f.box(1), QStringLiteral("2"));
+            QTest::keyClick(f.box(1), Qt::Key_Return);
+            QTest::keyClicks(f.box(2), QString::number(n % 3));
+            f.box(28)->setFocus();
+            QTest::keyClicks(f.box(28), QString::number(n));
+            QTest::keyClick(f.box(28), Qt::Key_PageDown);
+            expected += Result(2, n, {{0, n * 3}, {1, 2}, {2, n % 3}, {28, n}});
+        }
+        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("20"));
+        f.click("cmdOK");
+        QVERIFY(f.prompter.asked.isEmpty());
+        QCOMPARE(f.results(), before.left(R) + expected + before.mid(R));
+    }
+
+    void rosterRefillsTheTableAndKeepsChanges()
+    {
+        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        f.factory.add(WindowRoster, QStringLiteral("frmRoster"),
+            [](WindowHost& h) { return new RosterAddingPlayer12(h); });
+        f.type(0, QStringLiteral("30"));
+        f.click("cmdRoster");
+        QCOMPARE(f.table()->rowCount(), 4);
+        QCOMPARE(f.table()->item(3, 1)->text(), QStringLiteral("Dee Roy"));
+        QCOMPARE(f.table()->currentRow(), 0);
+        QCOMPARE(f.box(0)->text(), QStringLiteral("30"));
+        f.click("cmdOK");
+        QCOMPARE(f.results(), Result(1, 4, {{0, 30}}));
+    }
+};
+
+QTEST_MAIN(TestPScreen)
+#include "test_pscreen.moc"
