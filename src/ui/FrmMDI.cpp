@@ -70,6 +70,9 @@ FrmMDI::~FrmMDI()
     const auto windows = workspace_->subWindowList();
     for (QMdiSubWindow* window : windows)
         delete window;
+    // Windows already closed but not yet deleted must not outlive the state either.
+    for (const QPointer<QMdiSubWindow>& window : std::as_const(unloaded_))
+        delete window.data();
 }
 
 QAction* FrmMDI::addItem(
@@ -240,6 +243,8 @@ void FrmMDI::CloseChildWindows()
             state_.WindowOpen[child->kind()] = false;
         workspace_->removeSubWindow(window);
         window->deleteLater();
+        unloaded_.removeAll(nullptr);
+        unloaded_.append(window);
     }
     current_.clear();
 }

@@ -4,6 +4,7 @@
 #include "ui/WindowFactory.h"
 #include "ui/WindowHost.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -94,6 +95,7 @@ private:
     QWidget* toolBox_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPointer<QMdiSubWindow> current_;
+    QList<QPointer<QMdiSubWindow>> unloaded_; // closed windows waiting for their deferred delete
     bool recentreOnResize_ = false;
     std::function<void()> shutDown_;
     QPointer<FrmHelp> help_;

@@ -1,0 +1,334 @@
+// The shell's windows driven as a user would: start-up, the team window and the menus, team name,
+// delete files, data folder, back-up and restore, help and web pages, shut-down.
+#include "GuiTestSupport.h"
+
+#include "shell/DefaultSettings.h"
+#include "shell/gui/FolderPicker.h"
+#include "shell/gui/FrmHelp.h"
+#include "ui/ChildWindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QString SettingsPath(const GuiFixture& f)
+{
+    return f.state->SettingsFolder + QStringLiteral("QMKV.INI");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ProgramFolders TempFolders(const GuiFixture& f)
+{
+    ProgramFolders folders;
+    folders.programFolder = f.dir.path() + QStringLiteral("/program/");
+    folders.programFilesFolder = f.dir.path() + QStringLiteral("/opt/");
+    folders.commonDataFolder = f.dir.path() + QStringLiteral("/var/");
+    folders.tempFolder = f.dir.path() + QStringLiteral("/tmp/");
+    folders.executableName = QStringLiteral("scorvane");
+    QDir().mkpath(folders.programFolder);
+    return folders;
+}
+
+// Writes the default settings for the fixture's data folder and starts the program.
+bool Start(GuiFixture& f)
+{
+    WriteFile(SettingsPath(f), DefaultSettingsRecord(f.state->DataPath).encode());
+    return f.mdi->StartProgram(TempFolders(f));
+}
+
+template <typename T> T* Find(GuiFixture& f, const char* name)
+{
+    return f.mdi->findChild<T*>(QString::fromLatin1(name));
+}
+
+QString CurrentWindow(GuiFixture& f)
+{
+    ChildWindow* child = f.mdi->currentChild();
+    return child != nullptr ? child->objectName() : QString();
+}
+
+void ClickLine(GuiFixture& f, int line, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    auto* list = Find<QListWidget>(f, "lstSelectTeam");
+    QVERIFY(list);
+    list->scrollToItem(list->item(line));
+    const QRect rect = list->visualItemRect(list->item(line));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+void Click(GuiFixture& f, const char* button)
+{
+    auto* b = Find<QPushButton>(f, button);
+    QVERIFY2(b != nullptr, button);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+bool Enabled(GuiFixture& f, const char* item)
+{
+    return f.mdi->menuAction(QString::fromLatin1(item))->isEnabled();
+}
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpChecksTheSettingsLength()
+    {
+        for (int length : {668, 670}) {
+            GuiFixture f;
+            WriteFile(SettingsPath(f), QByteArray(length, ' '));
+            QVERIFY(!f.mdi->StartProgram(TempFolders(f)));
+            QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
+                QStringLiteral("Reinstall Scorvane for Soccer")));
+            QVERIFY(f.mdi->currentChild() == nullptr);
+        }
+        GuiFixture f;
+        QVERIFY(Start(f));
+        QVERIFY(f.prompter.asked.isEmpty());
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("1"));
+        QVERIFY(Find<QListWidget>(f, "lstSelectTeam")->item(0)->isSelected());
+        QCOMPARE(f.mdi->windowTitle(), QStringLiteral("Scorvane for Soccer 1.0.0"));
+    }
+
+    void missingDataFolderAsksForOneWithoutCancel()
+    {
+        GuiFixture f;
+        WriteFile(SettingsPath(f),
+            DefaultSettingsRecord(f.dir.path() + QStringLiteral("/gone/")).encode());
+        QVERIFY(f.mdi->StartProgram(TempFolders(f)));
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmDatapath"));
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("Drive/Directory Error"),
+            QStringLiteral("Select valid data directory")));
+        QVERIFY(Find<QPushButton>(f, "cmdCancel")->isHidden());
+        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuTeamName"));
+
+        // Choosing the fixture's data folder creates the team list there.
+        Find<FolderPicker>(f, "")->setPath(f.dataPath());
+        Click(f, "cmdOK");
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+        QVERIFY(f.state->TeamListError.isEmpty());
+    }
+
+    void menusFollowTheTeamsChosen()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        QVERIFY(Enabled(f, "mnuGames") && Enabled(f, "mnuRecord") && !Enabled(f, "mnuStandings"));
+        ClickLine(f, 4, Qt::ControlModifier); // slots 1 and 5
+        QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("2"));
+        QVERIFY(Enabled(f, "mnuStandings") && Enabled(f, "mnuRoster") && Enabled(f, "mnuPlayer"));
+        QVERIFY(!Enabled(f, "mnuGames") && !Enabled(f, "mnuRecord"));
+        ClickLine(f, 0, Qt::ControlModifier);
+        ClickLine(f, 4, Qt::ControlModifier); // nothing chosen
+        QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("0"));
+        QVERIFY(Enabled(f, "mnuDataPath") && Enabled(f, "mnuBackUp") && Enabled(f, "mnuRestore")
+            && Enabled(f, "mnuNameYourOwn"));
+        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuUpdateGames")
+            && !Enabled(f, "mnuDeleteFiles") && !Enabled(f, "mnuStandings"));
+    }
+
+    void namingATeamAndRestoringTheDefault()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        ClickLine(f, 2);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmTeamName"));
+        QVERIFY(!Enabled(f, "mnuTeamName")); // menus wait for the team window
+        Find<QLineEdit>(f, "txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
+        Find<QLineEdit>(f, "TxtShortTeamName")->clear();
+        Click(f, "cmdOK");
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(Find<QListWidget>(f, "lstSelectTeam")->item(2)->text(),
+            QStringLiteral("Northfield Falcons"));
+        QVERIFY(Find<QListWidget>(f, "lstSelectTeam")->item(2)->isSelected());
+        QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).mid(80, 40),
+            QByteArray("Northfield Falcons").leftJustified(25) + QByteArray("Northfield     "));
+
+        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
+        Find<QLineEdit>(f, "txtTeamName")->clear();
+        Find<QLineEdit>(f, "TxtShortTeamName")->clear();
+        Click(f, "cmdOK");
+        QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).mid(80, 40),
+            QByteArray("Team 3").leftJustified(25) + QByteArray("Team 3").leftJustified(15));
+    }
+
+    void deletingATeamsFilesLeavesTheOthers()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        for (const char* name :
+            {"KVPN2.DAT", "KVGS2.DAT", "KVPS2.DAT", "KVPI2.DAT", "KVPN1.DAT", "KVGS12.DAT"})
+            f.writeDataFile(QString::fromLatin1(name), "data");
+        ClickLine(f, 1);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuDeleteFiles"));
+        QCOMPARE(f.mdi->currentChild()->windowTitle(), QStringLiteral("Delete Files - Team 2"));
+        f.prompter.answers = {Message::Answer::Cancel, Message::Answer::Ok};
+        Click(f, "cmdDelete");
+        QCOMPARE(f.prompter.last().text, QStringLiteral("Are you sure?"));
+        QVERIFY(QFile::exists(f.dataPath() + QStringLiteral("KVPN2.DAT")));
+        Click(f, "cmdDelete");
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        const QStringList left = QDir(f.dataPath()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(left,
+            (QStringList{QStringLiteral("KVGS12.DAT"), QStringLiteral("KVPN1.DAT"),
+                QStringLiteral("KVTEAMS.DAT")}));
+    }
+
+    void movingToANewDataFolder()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        const QString fresh = f.dir.path() + QStringLiteral("/season2025/");
+        QDir().mkpath(fresh);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuDataPath"));
+        QCOMPARE(Find<QLabel>(f, "lblPathDesc")->text(), f.dataPath());
+        auto* picker = Find<FolderPicker>(f, "");
+        picker->setPath(f.dir.path());
+        // Highlighted, not opened: it still counts.
+        auto* folders = Find<QListWidget>(f, "Dir1");
+        const auto found = folders->findItems(QStringLiteral("season2025"), Qt::MatchEndsWith);
+        QCOMPARE(found.size(), 1);
+        folders->setCurrentItem(found.first());
+        Click(f, "cmdOK");
+        QCOMPARE(f.state->DataPath, fresh);
+        QCOMPARE(ReadFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+        QCOMPARE(
+            Find<QListWidget>(f, "lstSelectTeam")->item(99)->text(), QStringLiteral("Team 100"));
+    }
+
+    void backUpRefusesTheDataFolderInAnotherCase()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        const QString upper = f.dir.path() + QStringLiteral("/DATA/");
+        QDir().mkpath(upper);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuBackUp"));
+        QCOMPARE(f.mdi->currentChild()->windowTitle(), QStringLiteral("Back Up Data Files"));
+        Find<FolderPicker>(f, "")->setPath(upper);
+        Click(f, "cmdOK");
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("Invalid Directory"),
+            QStringLiteral("Can not back up to working directory")));
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmBackup"));
+        QVERIFY(QDir(upper).isEmpty());
+    }
+
+    void backUpAndRestoreCountTheFilesCopied()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+        f.writeDataFile(QStringLiteral("KVPS1.DAT"), QByteArray()); // skipped
+        const QString usb = f.dir.path() + QStringLiteral("/usb/");
+        QDir().mkpath(usb);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuBackUp"));
+        Find<FolderPicker>(f, "")->setPath(usb);
+        Click(f, "cmdOK");
+        QVERIFY(f.prompter.wasAsked(
+            QStringLiteral("Back Up Complete"), QStringLiteral("2 files backed up!")));
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+
+        // A team renamed in the copy comes back with a restore.
+        QByteArray teams = ReadFile(usb + QStringLiteral("KVTEAMS.DAT"));
+        teams.replace(0, 25, QByteArray("Restored Rovers          "));
+        WriteFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuRestore"));
+        QCOMPARE(Find<QLabel>(f, "lblFrom")->text(), QStringLiteral("Restore data files to:"));
+        QCOMPARE(Find<QLabel>(f, "lblPathDesc")->text(), f.dataPath());
+        Find<FolderPicker>(f, "")->setPath(usb);
+        Click(f, "cmdOK");
+        QVERIFY(f.prompter.wasAsked(
+            QStringLiteral("Restore Complete"), QStringLiteral("2 files restored!")));
+        QCOMPARE(Find<QListWidget>(f, "lstSelectTeam")->item(0)->text(),
+            QStringLiteral("Restored Rovers"));
+    }
+
+    void helpAndWebPages()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        const QString help = f.dir.path() + QStringLiteral("/help/");
+        QDir().mkpath(help);
+        WriteFile(help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
+        f.state->HelpFilePath = help + QStringLiteral("kvhelp.html");
+        f.mdi->RunMenuCommand(QStringLiteral("mnuStatistics"));
+        QVERIFY(f.mdi->helpViewer() != nullptr);
+        QCOMPARE(f.mdi->helpViewer()->currentPage(), help + QStringLiteral("topic240.html"));
+        f.mdi->RunMenuCommand(QStringLiteral("mnuGettingStarted")); // no page 10 here
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Help Error"));
+
+        QStringList opened;
+        f.mdi->setUrlOpener([&](const QString& address) {
+            opened << address;
+            return 2;
+        });
+        f.mdi->OpenWebPage(QStringLiteral("  "));
+        QCOMPARE(f.prompter.last().text,
+            QStringLiteral(
+                "An empty URL was encountered in WebPage.  This page cannot be loaded."));
+        f.mdi->RunMenuCommand(QStringLiteral("mnu_techsupport"));
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(
+            f.prompter.last().text.startsWith(QStringLiteral("Unable to link to ") + opened[0]));
+        QVERIFY(f.prompter.last().text.endsWith(
+            QStringLiteral("Error code: 2\n\nYour browser may not be installed correctly.")));
+
+        f.mdi->RunMenuCommand(QStringLiteral("mnuAbout"));
+        QCOMPARE(Find<QLabel>(f, "LabelBuild")->text(), QStringLiteral("Build: 1.0.0"));
+        QTest::mouseClick(Find<QLabel>(f, "Label1"), Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        Click(f, "cmdOK");
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+    }
+
+    void closingTheMainWindowShutsDown()
+    {
+        GuiFixture f;
+        QVERIFY(Start(f));
+        QByteArray settings = ReadFile(SettingsPath(f));
+        settings.replace(377, 60, QByteArray(60, 'x'));
+        settings.replace(581, 7, QByteArray("KEEP ME"));
+        WriteFile(SettingsPath(f), settings);
+        f.mdi->RunMenuCommand(QStringLiteral("mnuRoster")); // opens the team files, writes nothing
+        f.state->SortColumn = 4;
+        f.mdi->close();
+        const QByteArray saved = ReadFile(SettingsPath(f));
+        QCOMPARE(saved.size(), 669);
+        QCOMPARE(saved.mid(377, 60), QByteArray(60, ' '));
+        QCOMPARE(saved.mid(581, 7), QByteArray("KEEP ME"));
+        QCOMPARE(saved.mid(566, 2), QByteArray("\x04\x00", 2));
+        QCOMPARE(saved.mid(147, 145).trimmed(), f.dataPath().toLocal8Bit());
+        QCOMPARE(
+            QDir(f.dataPath()).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
