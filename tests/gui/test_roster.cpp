@@ -1,0 +1,260 @@
+// The roster window: list lines, name editing, Delete, the Enter order, Close from the team
+// window and from a caller, and the printout to a file matching the report tool byte for byte.
+#include "GuiTestSupport.h"
+
+#include "output/ReportTool.h"
+#include "output/gui/FrmPrint.h"
+#include "roster/gui/FrmRoster.h"
+#include "shell/TeamSelection.h"
+#include "store/TeamList.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+QByteArray NameRecord(int number, const char* name)
+{
+    QByteArray text(name);
+    return QByteArray(1, static_cast<char>(number)) + QByteArray(1, '\0') + text
+        + QByteArray(17 - text.size(), ' ') + QByteArray(182, ' ');
+}
+
+struct RosterWindow
+{
+    GuiFixture f;
+    FrmRoster* window = nullptr;
+
+    explicit RosterWindow(const QByteArray& roster = {})
+    {
+        f.loadTeamList();
+        WriteTeamNames(f.state->Files, 1, QStringLiteral("Rovers"), QStringLiteral("Rovers"));
+        f.state->TeamNames[1] = QStringLiteral("Rovers");
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
+        TeamLines lines{};
+        lines[0] = true;
+        TakeTeamSelection(*f.state, lines);
+        f.mdi->show();
+        QApplication::setActiveWindow(f.mdi.get());
+        f.mdi->ShowWindow(WindowRoster);
+        window = qobject_cast<FrmRoster*>(f.mdi->currentChild());
+    }
+    ~RosterWindow()
+    {
+        // Closed windows go at the next event; they must go while the state they mark lives.
+        f.mdi->CloseChildWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    RosterWindow(const RosterWindow&) = delete;
+    RosterWindow& operator=(const RosterWindow&) = delete;
+    QListWidget* list() const
+    {
+        return window->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
+    }
+    QLineEdit* box(const char* name) const
+    {
+        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    void click(const char* button) const
+    {
+        QTest::mouseClick(
+            window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+    // Selects number n's line and types a name into the name box, ending with the focus there.
+    void typeName(int number, const QString& name) const
+    {
+        list()->setFocus();
+        list()->setCurrentRow(number - 1);
+        box("txtPlayerName")->setFocus();
+        box("txtPlayerName")->selectAll();
+        QTest::keyClick(box("txtPlayerName"), Qt::Key_Backspace);
+        QTest::keyClicks(box("txtPlayerName"), name);
+    }
+    void typeInfo(const char* name, const QString& text) const
+    {
+        box(name)->setFocus();
+        QTest::keyClicks(box(name), text);
+    }
+};
+
+// Runs `step` on the next modal dialog once it is shown.
+void OnNextModal(std::function<void(QWidget*)> step)
+{
+    QTimer::singleShot(0, qApp, [step = std::move(step)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        step(modal);
+    });
+}
+
+} // namespace
+
+class TestRoster : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensWithNinetyNineLinesAndNumberOneShown()
+    {
+        RosterWindow r(NameRecord(1, "Ann Lee") + NameRecord(42, "Bo Kim"));
+        QVERIFY(r.window);
+        QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
+        QCOMPARE(r.list()->count(), 99);
+        QCOMPARE(r.list()->item(0)->text(), QStringLiteral("  1 Ann Lee          "));
+        QCOMPARE(r.list()->item(1)->text(), QStringLiteral("  2 ____________________"));
+        QCOMPARE(r.list()->item(41)->text(), QStringLiteral("42 Bo Kim           "));
+        QCOMPARE(r.list()->currentRow(), 0);
+        QCOMPARE(r.box("txtPlayerName")->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(r.box("txtPlayerName")->maxLength(), 17);
+        QCOMPARE(r.box("txtOther")->maxLength(), 70);
+    }
+
+    void leavingTheNameForAnotherLineSavesItAndMovesOn()
+    {
+        RosterWindow r;
+        r.typeName(5, QStringLiteral("Christopher Montgomery"));
+        r.list()->setFocus();
+        r.list()->setCurrentRow(29);
+        QCOMPARE(r.list()->item(4)->text(), QStringLiteral("  5 Christopher Montg"));
+        QCOMPARE(r.f.state->RosterFree[5], QStringLiteral("N"));
+        QCOMPARE(r.list()->currentRow(), 29);
+        QCOMPARE(r.box("txtPlayerName")->text(), QString());
+    }
+
+    void erasingANameFreesTheNumberButKeepsItsAddress()
+    {
+        RosterWindow r(NameRecord(12, "Kim"));
+        r.list()->setCurrentRow(11);
+        r.typeInfo("txtAddress1", QStringLiteral("9 Bay Rd"));
+        r.typeName(12, QString());
+        r.list()->setFocus();
+        QCOMPARE(r.list()->item(11)->text(), QStringLiteral("12 ____________________"));
+        QCOMPARE(r.list()->currentRow(), 11);
+        QCOMPARE(r.box("txtAddress1")->text(), QStringLiteral("9 Bay Rd"));
+        r.click("cmdClose");
+        QCOMPARE(r.f.readDataFile(QStringLiteral("KVPN1.DAT")), QByteArray());
+        const QByteArray info = r.f.readDataFile(QStringLiteral("KVPI1.DAT"));
+        QCOMPARE(info.size(), 500);
+        QCOMPARE(info.mid(0, 2), QByteArray("\x0c\x00", 2));
+        QCOMPARE(info.mid(22, 8), QByteArray("9 Bay Rd"));
+    }
+
+    void deleteAsksFirst()
+    {
+        RosterWindow r(NameRecord(3, "Tia Ortiz"));
+        r.list()->setCurrentRow(2);
+        r.typeInfo("txtPhone", QStringLiteral("555"));
+        r.f.prompter.answers = {Message::Answer::No};
+        r.click("cmdDelete");
+        const Message asked = r.f.prompter.last();
+        QCOMPARE(asked.title, QStringLiteral("Delete Player From Roster"));
+        QCOMPARE(asked.text,
+            QStringLiteral("Are you sure you want to delete the player name and information?"));
+        QCOMPARE(asked.buttons, Message::Buttons::YesNo);
+        QCOMPARE(asked.defaultButton, Message::Answer::No);
+        QCOMPARE(r.f.state->RosterFree[3], QStringLiteral("N"));
+
+        r.f.prompter.answers = {Message::Answer::Yes};
+        r.click("cmdDelete");
+        QCOMPARE(r.f.state->RosterFree[3], QStringLiteral("Y"));
+        QCOMPARE(r.list()->item(2)->text(), QStringLiteral("  3 ____________________"));
+        QCOMPARE(r.box("txtPhone")->text(), QString());
+        QCOMPARE(r.list()->currentRow(), 2);
+        r.click("cmdClose");
+        QCOMPARE(r.f.readDataFile(QStringLiteral("KVPI1.DAT")), QByteArray());
+    }
+
+    void enterMovesThroughTheBoxesInOrder()
+    {
+        RosterWindow r;
+        const char* order[] = {"txtPlayerName", "txtPhone", "txtAddress1", "txtAddress2", "txtCity",
+            "txtState", "txtZip", "txtOther"};
+        r.box(order[0])->setFocus();
+        for (int i = 1; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(order[i]));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
+    }
+
+    void closeReturnsToTheTeamWindowOrToTheCaller()
+    {
+        RosterWindow r;
+        r.click("cmdClose");
+        QVERIFY(r.f.mdi->currentChild() != nullptr);
+        QCOMPARE(r.f.mdi->currentChild()->kind(), WindowSelectTeam);
+
+        // Shown above another window, Close only closes the dialog.
+        ChildWindow* caller = r.f.mdi->currentChild();
+        bool closed = false;
+        OnNextModal([&closed](QWidget* modal) {
+            auto* roster = modal->findChild<FrmRoster*>();
+            QVERIFY(roster);
+            QTest::mouseClick(
+                roster->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
+            closed = true;
+        });
+        r.f.mdi->ShowModal(WindowRoster);
+        QVERIFY(closed);
+        QCOMPARE(r.f.mdi->currentChild(), caller);
+        QVERIFY(!r.f.state->WindowOpen[WindowRoster]);
+    }
+
+    void printingToAFileMatchesTheReportTool()
+    {
+        RosterWindow r;
+        for (int n = 1; n <= 20; ++n) {
+            r.typeName(n * 3, QStringLiteral("Player %1").arg(n * 3));
+            r.typeInfo("txtPhone", QStringLiteral("555-01%1").arg(n, 2, 10, QChar(u'0')));
+            if (n % 2 == 0)
+                r.typeInfo("txtCity", QStringLiteral("Elm Grove"));
+            if (n % 3 == 0)
+                r.typeInfo("txtState", QStringLiteral("WI"));
+            r.typeInfo("txtZip", QStringLiteral("53122"));
+        }
+        r.list()->setFocus();
+        const QString file = r.f.dir.path() + QStringLiteral("/window.txt");
+        OnNextModal([&file](QWidget* modal) {
+            auto* dialog = qobject_cast<FrmPrint*>(modal);
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtCopies"))
+                ->setText(QStringLiteral("2"));
+            QTest::mouseClick(
+                dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        r.click("cmdPrint");
+        QVERIFY(r.f.prompter.asked.isEmpty());
+        r.click("cmdClose");
+
+        const QString toolFile = r.f.dir.path() + QStringLiteral("/tool.txt");
+        std::FILE* sink = std::tmpfile();
+        const int code = RunReportCommand(
+            {QStringLiteral("roster"), QStringLiteral("--data"), r.f.dataPath(),
+                QStringLiteral("-o"), toolFile, QStringLiteral("--copies"), QStringLiteral("2")},
+            sink, sink);
+        std::fclose(sink);
+        QCOMPARE(code, 0);
+        QFile a(file);
+        QFile b(toolFile);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray printed = a.readAll();
+        QVERIFY(printed.contains("54 - Player 54\r\n555-0118\r\nElm Grove, WI 53122\r\n"));
+        QVERIFY(printed.count("\f\r\n") >= 4); // a page break in each of the two copies
+        QCOMPARE(printed, b.readAll());
+    }
+};
+
+QTEST_MAIN(TestRoster)
+#include "test_roster.moc"
