@@ -1,11 +1,42 @@
 #include "Shots.h"
 
+#include "shell/TeamSelection.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
 namespace scorvane::shots {
 
-// Pictures of the player screen (frmPScreen): filled in by that window area.
+// Pictures of the player screen for the first sample team: a played player selected, a new
+// figure typed for another, and the team totals view.
 void ShotsEntry(ShotContext& context)
 {
-    (void)context;
+    TeamLines first{};
+    first[0] = true;
+    TakeTeamSelection(context.state, first);
+    context.state.CurrentGame = 2;
+
+    QWidget* screen = context.open(WindowPScreen);
+    if (screen == nullptr)
+        return;
+    auto* table = screen->findChild<QTableWidget*>(QStringLiteral("tblPlayerList"));
+    table->setCurrentCell(2, 1);
+    context.save(screen, QStringLiteral("entry-pscreen"));
+    context.saveMain(QStringLiteral("entry-pscreen-in-main-window"));
+
+    table->setCurrentCell(5, 1);
+    auto* goals = screen->findChild<QLineEdit*>(QStringLiteral("txtCat2"));
+    goals->setFocus();
+    goals->setText(QStringLiteral("2"));
+    context.save(screen, QStringLiteral("entry-pscreen-editing"));
+
+    screen->findChild<QPushButton*>(QStringLiteral("cmdTeam"))->click();
+    context.save(screen, QStringLiteral("entry-pscreen-team-totals"));
+
+    context.mdi.CloseChildWindows();
+    context.mdi.SetExitEnabled(true);
+    context.mdi.ShowWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

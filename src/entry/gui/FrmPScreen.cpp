@@ -21,7 +21,7 @@
 namespace scorvane {
 namespace {
 
-constexpr int MarkerSize = 16;
+constexpr int MarkerSize = 18;
 constexpr int BoxColumns = 6; // the 29 boxes stand in rows of six
 constexpr int MarkerRole = Qt::UserRole + 1;
 
@@ -495,13 +495,18 @@ void FrmPScreen::enterTotalsView()
     lblPlayerName->setText(QStringLiteral("Team Totals"));
     cmdRoster->setEnabled(false);
     chkPlayed->setEnabled(false);
+    cmdIncrement->setEnabled(false);
+    cmdDecrement->setEnabled(false);
     const TeamTotals totals = entry_->Totals();
     std::array<qint64, BoxCount> sums{};
     std::copy(totals.Sums.begin(), totals.Sums.end(), sums.begin());
     for (QLineEdit* box : txtCat) {
         box->setFocusPolicy(Qt::NoFocus);
         box->setReadOnly(true);
-        box->setMaxLength(32767); // totals may be longer than four digits
+        box->setMaxLength(32767);         // totals may be longer than four digits
+        QPalette shaded = box->palette(); // read-only boxes look it
+        shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
+        box->setPalette(shaded);
     }
     fillBoxes(sums);
     lblMsg->setText(QStringLiteral("Players Recorded -") + NumberText(totals.PlayersCounted));
@@ -519,6 +524,7 @@ void FrmPScreen::leaveTotalsView()
         box->setFocusPolicy(Qt::StrongFocus);
         box->setReadOnly(false);
         box->setMaxLength(4);
+        box->setPalette(QPalette());
     }
 }
 
