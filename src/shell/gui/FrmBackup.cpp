@@ -8,8 +8,8 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 

@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QHBoxLayout>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
