@@ -23,17 +23,26 @@ void ShotsShell(ShotContext& context)
         mdi.ShowWindow(WindowSelectTeam);
     }
 
-    mdi.RunMenuCommand(QStringLiteral("mnuTeamName"));
+    // Menu commands run from the team window, as a user chooses them.
+    const auto fromTeamWindow = [&](const char* item) {
+        mdi.CloseChildWindows();
+        context.state.TeamSelected.fill(QStringLiteral("N"));
+        context.state.TeamSelected[1] = QStringLiteral("Y"); // the first team alone
+        mdi.ShowWindow(WindowSelectTeam);
+        mdi.RunMenuCommand(QString::fromLatin1(item));
+        ShotContext::settle();
+    };
+    fromTeamWindow("mnuTeamName");
     context.save(mdi.currentChild(), QStringLiteral("team-name"));
-    mdi.RunMenuCommand(QStringLiteral("mnuDeleteFiles"));
+    fromTeamWindow("mnuDeleteFiles");
     context.save(mdi.currentChild(), QStringLiteral("delete-files"));
-    mdi.RunMenuCommand(QStringLiteral("mnuDataPath"));
+    fromTeamWindow("mnuDataPath");
     context.saveMain(QStringLiteral("data-directory"));
-    mdi.RunMenuCommand(QStringLiteral("mnuBackUp"));
+    fromTeamWindow("mnuBackUp");
     context.save(mdi.currentChild(), QStringLiteral("back-up"));
-    mdi.RunMenuCommand(QStringLiteral("mnuRestore"));
+    fromTeamWindow("mnuRestore");
     context.save(mdi.currentChild(), QStringLiteral("restore"));
-    mdi.RunMenuCommand(QStringLiteral("mnuAbout"));
+    fromTeamWindow("mnuAbout");
     context.save(mdi.currentChild(), QStringLiteral("about"));
 
     mdi.ShowHelpTopic(QStringLiteral("10"));
