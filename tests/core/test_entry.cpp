@@ -100,14 +100,6 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
     EXPECT_EQ(none.PlayersRecorded, 0);
 }
 
-TEST(StatIndexBuild, EmptyFileInsertsAtOne)
-{
-    EntryFiles f(FiveGames(), {});
-    const StatIndex index = BuildStatIndex(f.state.Files, 2, '1', '1');
-    EXPECT_EQ(index.StatRecordCount, 0);
-    EXPECT_EQ(index.StatInsertPos, 1);
-}
-
 TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
 {
     // Game 2 is now type 4 and marked: its active results copy that; its "I" result and the
@@ -321,13 +313,4 @@ TEST(PlayerEntryHeading, SidesFollowHomeOrAwayAndBlankNamesReadOpponents)
     EXPECT_EQ(away.VisitorName, QStringLiteral("Hawks"));
     EXPECT_EQ(away.VisitorScore, QStringLiteral(" 3"));
     EXPECT_EQ(away.DateText, DateInWords(QStringLiteral("011505")));
-}
-
-TEST(PlayerEntryValues, BoxTextsReadAsTheirNumbers)
-{
-    EXPECT_EQ(ValueOfText(QString()), 0);
-    EXPECT_EQ(ValueOfText(QStringLiteral("0042")), 42);
-    EXPECT_EQ(ValueOfText(QStringLiteral("9999")), 9999);
-    EXPECT_EQ(ValueText(0), QStringLiteral("0"));
-    EXPECT_EQ(ValueText(17), QStringLiteral("17"));
 }

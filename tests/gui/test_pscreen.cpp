@@ -167,13 +167,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box(0));
     }
 
-    void emptyRosterStillGivesPlayerOne()
-    {
-        ScreenFixture f({}, Games(1), {}, 1);
-        QCOMPARE(f.table()->rowCount(), 1);
-        QCOMPARE(f.table()->item(0, 1)->text().trimmed(), QStringLiteral("Player 1"));
-    }
-
     void typingIntoAnUntickedPlayerTicksAndCountsThem()
     {
         ScreenFixture f(ThreePlayers(), Games(3), Result(3, 9, {{0, 10}}), 3);
