@@ -232,6 +232,7 @@ private Q_SLOTS:
         f.click("cmdAddGame");
         auto* opponents = f.find<QComboBox>("cmbOpponents");
         f.find<QLineEdit>("txtGameComment")->setText(QStringLiteral("ours"));
+        f.find<QCheckBox>("chkHomeTeam")->setChecked(true);
 
         // Typed by hand the opponent is no team of the list; picking our own team is refused.
         opponents->setEditText(QStringLiteral("Rovers"));
