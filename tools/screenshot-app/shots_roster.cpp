@@ -1,12 +1,62 @@
 #include "Shots.h"
 
+#include "output/gui/DesktopOutput.h"
+#include "output/gui/FrmPrint.h"
+#include "roster/PlayerContacts.h"
+#include "shell/TeamSelection.h"
+
+#include <QListWidget>
+
 namespace scorvane::shots {
 
-// Pictures of the roster window (frmRoster) and the player number change: filled in by that window
-// area.
+namespace {
+
+// Contact details for a few players of the first sample team, so the roster shows them.
+void FillSampleContacts(AppState& state)
+{
+    PlayerContactTable contacts = ReadPlayerContacts(state.Files);
+    contacts[3] = {QStringLiteral("555-0102"), QStringLiteral("14 Harbor Lane"),
+        QStringLiteral("Apt 3B"), QStringLiteral("Bayview"), QStringLiteral("CA"),
+        QStringLiteral("94010"), QStringLiteral("Prefers left wing; allergic to bees")};
+    contacts[5] = {QStringLiteral("555-0105"), QStringLiteral("2 Mill Road"), QString(),
+        QStringLiteral("Bayview"), QStringLiteral("CA"), QStringLiteral("94011"), QString()};
+    RewritePlayerContacts(state.Files, contacts);
+}
+
+void SavePrintDialog(ShotContext& context, const char* kind, const QString& name)
+{
+    context.state.ReportKind = QString::fromLatin1(kind);
+    FrmPrint dialog(context.state, context.prompter, ProgramPrinter(), &context.mdi);
+    dialog.show();
+    context.save(&dialog, name);
+    dialog.reject();
+    context.state.DialogResult = QStringLiteral("N");
+}
+
+} // namespace
+
+// Pictures of the roster window with a player's contact details, the print dialog for the roster
+// and for player statistics, and the player number window, for the first sample team.
 void ShotsRoster(ShotContext& context)
 {
-    (void)context;
+    TeamLines first{};
+    first[0] = true;
+    TakeTeamSelection(context.state, first);
+    FillSampleContacts(context.state);
+
+    QWidget* roster = context.open(WindowRoster);
+    if (roster != nullptr) {
+        if (auto* list = roster->findChild<QListWidget*>(QStringLiteral("lstPlayerList")))
+            list->setCurrentRow(2);
+    }
+    context.save(roster, QStringLiteral("roster-window"));
+    context.saveMain(QStringLiteral("roster-in-main-window"));
+    SavePrintDialog(context, "X", QStringLiteral("roster-print-dialog"));
+    SavePrintDialog(context, "P", QStringLiteral("print-dialog-player-statistics"));
+
+    context.save(context.open(WindowPlayerNumber), QStringLiteral("roster-player-number"));
+    context.mdi.CloseChildWindows();
+    context.mdi.ShowWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -59,7 +59,9 @@ void FrmRoster::buildUi()
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     lstPlayerList->setFont(fixed);
-    lstPlayerList->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(30, u'M')));
+    const QFontMetrics metrics(fixed);
+    lstPlayerList->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
+    lstPlayerList->setMinimumHeight(metrics.lineSpacing() * 22);
 
     auto* form = new QFormLayout;
     txtPlayerName = new QLineEdit(this);

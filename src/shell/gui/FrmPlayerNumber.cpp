@@ -35,7 +35,9 @@ void FrmPlayerNumber::buildUi()
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     lstPlayer->setFont(fixed);
-    lstPlayer->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(30, u'M')));
+    const QFontMetrics metrics(fixed);
+    lstPlayer->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
+    lstPlayer->setMinimumHeight(metrics.lineSpacing() * 18);
 
     txtNewNumber = new QLineEdit(this);
     txtNewNumber->setObjectName(QStringLiteral("txtNewNumber"));
