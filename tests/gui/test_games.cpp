@@ -220,6 +220,21 @@ private Q_SLOTS:
         QCOMPARE(stored[0].SpecialSelect, '2');
     }
 
+    void aGameMissingFromTheFileCanOnlyBeAdded()
+    {
+        GamesFixture f(Games({Game(1, "Rovers", 1, 0)}));
+        f.state->GameEditMode = QStringLiteral("C");
+        f.state->CurrentGame = 4;
+        f.state->CurrentGameRecord = 3;
+        f.open(WindowGameScreen);
+        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
+        f.click("cmdOK");
+        const auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[0].Opponent.trimmed(), QStringLiteral("Rovers"));
+        QCOMPARE(stored[1].GameNumber, qint16(2));
+    }
+
     void importTurnsTheOpponentsGameRound()
     {
         GamesFixture f;

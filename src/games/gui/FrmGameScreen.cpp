@@ -182,6 +182,19 @@ void FrmGameScreen::load()
     changed_ = false;
     s.OpponentTeamNo = 0;
     gameNumber_ = s.CurrentGame;
+    if (mode_ != u"A") {
+        gameRecord_ = FindGameRecord(s.Files, s.CurrentGame);
+        if (gameRecord_ == 0)
+            gameRecord_ = ActiveRecordOr0(s.Files, s.CurrentGameRecord);
+        s.CurrentGameRecord = gameRecord_;
+        if (gameRecord_ == 0) {
+            // The game is gone from the file: the window can only add one at the end.
+            mode_ = QStringLiteral("A");
+            s.GameEditMode = mode_;
+            gameNumber_ = static_cast<qint16>(ReadActiveGames(s.Files, FileGames).size() + 1);
+            s.CurrentGame = gameNumber_;
+        }
+    }
 
     for (int t = 1; t <= 7; ++t)
         lstGameTypes->addItem(RightTrimBlanks(s.GameTypeNames[t]));
@@ -195,19 +208,13 @@ void FrmGameScreen::load()
     lblAddGame->setVisible(adding);
     cmdPlayers->setVisible(!adding);
 
-    if (mode_ != u"A") {
-        gameRecord_ = FindGameRecord(s.Files, s.CurrentGame);
-        if (gameRecord_ == 0)
-            gameRecord_ = ActiveRecordOr0(s.Files, s.CurrentGameRecord);
-        s.CurrentGameRecord = gameRecord_;
-        if (mode_ == u"C" && gameRecord_ != 0) {
-            const auto game = s.Files.Get<GameRecord>(FileGames, gameRecord_);
-            // A changed game keeps its own number, which its player results carry.
-            gameNumber_ = game.GameNumber;
-            const GameFields fields = FieldsOfGame(game);
-            fill(fields);
-            s.OpponentTeamNo = OpponentSlot(s.TeamNames, fields.opponent);
-        }
+    if (mode_ == u"C") {
+        const auto game = s.Files.Get<GameRecord>(FileGames, gameRecord_);
+        // A changed game keeps its own number, which its player results carry.
+        gameNumber_ = game.GameNumber;
+        const GameFields fields = FieldsOfGame(game);
+        fill(fields);
+        s.OpponentTeamNo = OpponentSlot(s.TeamNames, fields.opponent);
     }
     loading_ = false;
 }
