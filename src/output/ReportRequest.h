@@ -50,9 +50,6 @@ struct ParsedRequest
 // Reads the arguments (without the program name). Every bad argument gives a one-line error.
 ParsedRequest ParseReportArguments(const QStringList& arguments);
 
-// The usage text `--help` prints.
-QString ReportUsage();
-
 // The print dialog's default title of a report kind letter.
 QString DefaultReportTitle(const QString& reportKind);
 

@@ -161,7 +161,9 @@ int Run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     return code;
 }
 
-QString Usage()
+} // namespace
+
+QString ReportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
@@ -197,18 +199,11 @@ QString Usage()
         "Exit status: 0 done, 1 data or output that cannot be read or written, 2 bad arguments.");
 }
 
-} // namespace
-
-QString ReportUsage()
-{
-    return Usage();
-}
-
 int RunReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     const ParsedRequest parsed = ParseReportArguments(arguments);
     if (parsed.request.help) {
-        PrintLine(out, Usage());
+        PrintLine(out, ReportUsage());
         return ExitDone;
     }
     if (!parsed.error.isEmpty()) {

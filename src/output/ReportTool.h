@@ -12,4 +12,7 @@ namespace scorvane {
 // written, 2 bad arguments. Messages are one line on `err`; --help prints the usage on `out`.
 int RunReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
+// The usage text `--help` prints: the kinds, every option and its default.
+QString ReportUsage();
+
 } // namespace scorvane

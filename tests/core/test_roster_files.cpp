@@ -43,17 +43,6 @@ struct RosterFixture
 
 } // namespace
 
-TEST(RosterTable, ListLinesForUsedAndFreeNumbers)
-{
-    RosterFixture f;
-    ApplyNameEdit(f.t.state, 7, QStringLiteral("Ann Lee"));
-    ApplyNameEdit(f.t.state, 42, QStringLiteral("Bo"));
-    EXPECT_EQ(PlayerListLine(f.t.state, 7), QStringLiteral("  7 Ann Lee          "));
-    EXPECT_EQ(PlayerListLine(f.t.state, 42), QStringLiteral("42 Bo               "));
-    EXPECT_EQ(PlayerListLine(f.t.state, 8), QStringLiteral("  8 ____________________"));
-    EXPECT_EQ(PlayerListLine(f.t.state, 99), QStringLiteral("99 ____________________"));
-}
-
 TEST(RosterTable, NameEditsAreTrimmedCutAndComparedTrimmed)
 {
     RosterFixture f;
