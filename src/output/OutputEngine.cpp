@@ -43,6 +43,9 @@ void OutputEngine::OutputLine(const QString& text, int width, const QString& ope
     (void)width;
     state_.OutputStopped = QStringLiteral("N");
     if (operation == u"O") {
+        // A text file left open by a report that was stopped is closed by the next opening,
+        // whichever destination that opening is for.
+        file_.close();
         attempt([this](OutputDevice& device) {
             device.setTarget(state_.OutputFileName, state_.AppendToFile == u"A");
             return device.open();

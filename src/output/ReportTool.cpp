@@ -128,7 +128,8 @@ int RunKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::
         const PlayerContactTable contacts = ReadPlayerContacts(state.Files);
         PrintRoster(state, contacts, engine);
     } else {
-        PrintLine(err, QStringLiteral("report kind %1 is not available yet").arg(r.kind));
+        PrintLine(err,
+            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         return ExitDataError;
     }
     return engine.stopped() ? ExitDataError : ExitDone;
@@ -150,7 +151,7 @@ int Run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     StreamOutput standardOutput(out);
     OutputEngine engine(state, [&](const QString& error) {
         PrintLine(err,
-            QStringLiteral("cannot write %1: %2")
+            QStringLiteral("scorvane-report: cannot write %1: %2")
                 .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
                     error));
         return false;

@@ -104,6 +104,19 @@ TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
     EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("first\r\n\f\r\nsecond\r\n\f\r\n"));
 }
 
+TEST(OutputFile, AFileLeftOpenIsClosedByTheNextOpeningForThePrinter)
+{
+    EngineFixture f;
+    f.t.state.OutputFileName = f.file();
+    f.engine.OutputLine({}, 80, QStringLiteral("O"));
+    f.engine.OutputLine(QStringLiteral("stopped here"), 80, QStringLiteral("P"));
+    // The report ended without "C"; the next report goes to the printer.
+    f.t.state.OutputFileName.clear();
+    f.engine.OutputLine({}, 80, QStringLiteral("O"));
+    EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("stopped here\r\n"));
+    EXPECT_EQ(f.printer.calls, QStringList{QStringLiteral("open")});
+}
+
 TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
 {
     EngineFixture f;

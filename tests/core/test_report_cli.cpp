@@ -152,7 +152,8 @@ TEST(ReportTool, HelpAndKindsNotYetAvailable)
     const Captured standings = RunTool({QStringLiteral("standings"), QStringLiteral("--data"),
         data.path, QStringLiteral("--teams"), QStringLiteral("1,3")});
     EXPECT_EQ(standings.code, 1);
-    EXPECT_EQ(standings.err, QByteArray("report kind standings is not available yet\n"));
+    EXPECT_EQ(
+        standings.err, QByteArray("scorvane-report: report kind standings is not available yet\n"));
 }
 
 TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)

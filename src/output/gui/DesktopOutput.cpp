@@ -5,6 +5,10 @@
 #include "ui/Prompter.h"
 
 #include <QCoreApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+
+#include <algorithm>
 
 namespace scorvane {
 
@@ -42,6 +46,13 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
     })
 {
     pdfPrinter_.setPageLayout(ProgramPrinter().pageLayout());
+    // A PDF is read on screen and printed anywhere: keep the text clear of the paper's edge.
+    const QMarginsF margins = pdfPrinter_.pageLayout().margins(QPageLayout::Millimeter);
+    const qreal least = 15.0;
+    pdfPrinter_.setPageMargins(
+        QMarginsF(std::max(margins.left(), least), std::max(margins.top(), least),
+            std::max(margins.right(), least), std::max(margins.bottom(), least)),
+        QPageLayout::Millimeter);
     engine_.setPrinter(&printer_);
     engine_.setPdf(&pdf_);
 }

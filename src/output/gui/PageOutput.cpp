@@ -42,6 +42,7 @@ QString PageOutput::open()
     y_ = 0;
     nextX_ = 0;
     pages_ = 1;
+    pageBreakPending_ = false;
     return {};
 }
 
@@ -49,16 +50,21 @@ QString PageOutput::writeLine(const QString& line)
 {
     if (!painter_)
         return QStringLiteral("The printer output is not open");
+    if (line == QString(FormFeed)) {
+        // The page is ended only when something follows, so that the form feed closing a
+        // report does not leave an empty last sheet.
+        pageBreakPending_ = true;
+        return {};
+    }
     const QFontMetrics metrics(painter_->font(), painter_->device());
     const int pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
-    if (line == QString(FormFeed) || y_ + metrics.lineSpacing() > pageHeight) {
+    if (pageBreakPending_ || y_ + metrics.lineSpacing() > pageHeight) {
         if (!printer_.newPage())
             return kind_ == Kind::Printer ? QStringLiteral("Printer not ready")
                                           : QStringLiteral("Cannot add a page to the PDF file");
         ++pages_;
         y_ = 0;
-        if (line == QString(FormFeed))
-            return {};
+        pageBreakPending_ = false;
     }
     painter_->drawText(nextX_, y_ + metrics.ascent(), line);
     y_ += metrics.lineSpacing();

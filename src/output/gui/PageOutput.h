@@ -13,7 +13,8 @@ class QPrinter;
 namespace scorvane {
 
 // Report lines drawn on pages of a QPrinter in "Courier New": the system printer, or a PDF file
-// when made for PDF. A form-feed line starts a new page, as does a line that no longer fits.
+// when made for PDF. A form-feed line starts a new page (once a line follows it), as does a line
+// that no longer fits.
 class PageOutput : public OutputDevice
 {
 public:
@@ -41,6 +42,7 @@ private:
     int y_ = 0;     // top of the next line, in printer units
     int nextX_ = 0; // left edge of the next line only
     int pages_ = 0;
+    bool pageBreakPending_ = false;
 };
 
 } // namespace scorvane
