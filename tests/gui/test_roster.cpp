@@ -186,6 +186,9 @@ private Q_SLOTS:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
+        // One more Enter presses Close, which saves and returns to the team window.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(r.f.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 
     void closeReturnsToTheTeamWindowOrToTheCaller()

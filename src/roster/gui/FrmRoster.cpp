@@ -116,6 +116,8 @@ void FrmRoster::buildUi()
         TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
         box->installEventFilter(this);
     }
+    for (QPushButton* button : {cmdDelete, cmdPrint, cmdClose})
+        button->installEventFilter(this);
     setTabOrder(lstPlayerList, txtPlayerName);
     for (int i = 0; i + 1 < enterOrder_.size(); ++i)
         setTabOrder(enterOrder_[i], enterOrder_[i + 1]);
@@ -142,10 +144,15 @@ bool FrmRoster::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         const auto at = enterOrder_.indexOf(qobject_cast<QWidget*>(watched));
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && at >= 0
-            && at + 1 < enterOrder_.size()) {
+        if (enter && at >= 0 && at + 1 < enterOrder_.size()) {
             enterOrder_[at + 1]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        // The Enter order ends on Close: Enter there (or on any button) presses the button.
+        if (auto* button = qobject_cast<QPushButton*>(watched); enter && button != nullptr) {
+            button->click();
             return true;
         }
     }
