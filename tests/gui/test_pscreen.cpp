@@ -9,6 +9,7 @@
 #include "store/PlayerStatRecord.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -255,9 +256,20 @@ private Q_SLOTS:
         QCOMPARE(f.box(0)->text(), QStringLiteral("2"));
         QCOMPARE(QApplication::focusWidget(), f.box(0));
 
+        // Page Down from box 0 keeps the focus there: the next player's figure must still
+        // replace the "0" rather than follow it, and the box's name must still show.
         QTest::keyClick(f.box(0), Qt::Key_PageDown);
         QCOMPARE(f.table()->currentRow(), 1);
         QCOMPARE(QApplication::focusWidget(), f.box(0));
+        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
+        QTest::keyClicks(f.box(0), QStringLiteral("1234"));
+        QCOMPARE(f.box(0)->text(), QStringLiteral("1234"));
+
+        // Pasted letters are refused like typed ones.
+        QApplication::clipboard()->setText(QStringLiteral("7a"));
+        f.box(1)->setFocus();
+        f.box(1)->paste();
+        QCOMPARE(f.box(1)->text(), QStringLiteral("0"));
         f.get<QPushButton>("cmdOK")->setFocus();
         QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Save All Player Results"));
         QVERIFY(!f.get<QPushButton>("cmdIncrement")->isEnabled());

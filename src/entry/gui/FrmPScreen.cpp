@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,6 +26,7 @@ constexpr int MarkerSize = 18;
 constexpr int BoxColumns = 6; // the 29 boxes stand in rows of six
 constexpr int MarkerRole = Qt::UserRole + 1;
 
+const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 const QString ErrorTitle = QStringLiteral("Error");
 const QString ChangedTitle = QStringLiteral("Player Statistics Changed!");
 
@@ -68,8 +70,14 @@ FrmPScreen::FrmPScreen(WindowHost& host)
         showHeading();
     }
     setWindowTitle(QStringLiteral("Player Screen - ") + state().CurrentTeamName);
-    for (int k = 0; k < BoxCount; ++k)
-        lblCat[k]->setText(StatisticCode(k, state().UserStatCodes));
+    for (int k = 0; k < BoxCount; ++k) {
+        const QString code = StatisticCode(k, state().UserStatCodes);
+        lblCat[k]->setText(code);
+        // A user-named box whose code is still blank has no label text to be known by.
+        if (TrimBlanks(code).isEmpty())
+            txtCat[k]->setAccessibleName(
+                QStringLiteral("%1 %2").arg(StatisticLongName(k)).arg(k - UserStatisticFirst + 1));
+    }
     if (!entry_)
         return;
     fillTable();
@@ -89,7 +97,7 @@ void FrmPScreen::opened()
         leaveTo(WindowGameMenu);
         return;
     }
-    txtCat[0]->setFocus();
+    focusFirstBox();
 }
 
 void FrmPScreen::buildUi()
@@ -116,6 +124,7 @@ void FrmPScreen::buildUi()
     heading->addWidget(lblGameDate, 0, 5);
     heading->addWidget(MakeLabel(this, "Label6", QStringLiteral("Location:")), 1, 4);
     heading->addWidget(lblGameLocation, 1, 5);
+    heading->setHorizontalSpacing(12);
     heading->setColumnMinimumWidth(2, 24);
     heading->setColumnStretch(5, 1);
 
@@ -157,6 +166,8 @@ void FrmPScreen::buildUi()
         box->setAccessibleDescription(StatisticLongName(k));
         TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
         TextBoxes::DigitsOnly(box);
+        // Pasted text passes no key filter: only digits are taken.
+        box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
         box->installEventFilter(this); // after the digit filter, so Enter, + and - reach us first
         auto* label = MakeLabel(this, "", {});
         label->setObjectName(QStringLiteral("lblCat%1").arg(k));
@@ -359,7 +370,17 @@ void FrmPScreen::runRowSelection(int row, int previousRow)
         PlayersMode = true;
         cmdTeam->setText(QStringLiteral("&Team Totals"));
     }
+    focusFirstBox();
+}
+
+void FrmPScreen::focusFirstBox()
+{
+    // Box 0 may still have the focus (Page Down from it): no focus event comes then, yet its
+    // text must be selected, so that the next figure replaces the "0", and its name shown.
+    const bool alreadyThere = txtCat[0]->hasFocus();
     txtCat[0]->setFocus();
+    if (alreadyThere)
+        boxFocused(0);
 }
 
 void FrmPScreen::showPlayer()
@@ -629,7 +650,7 @@ void FrmPScreen::cancelClicked()
         const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
             Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
         if (prompter().ask(this, question) != Message::Answer::Yes) {
-            txtCat[0]->setFocus();
+            focusFirstBox();
             return;
         }
     }

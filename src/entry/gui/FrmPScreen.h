@@ -46,6 +46,7 @@ private:
     void runRowSelection(int row, int previousRow);
     void moveSelectionTo(int row);
     void showPlayer();
+    void focusFirstBox();
     void fillBoxes(const std::array<qint64, BoxCount>& values);
     // Checks the figures being edited and copies them into the player's slot; false (with the
     // message shown and the focus on the box at fault) when a rule fails.
