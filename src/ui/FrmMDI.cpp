@@ -233,8 +233,22 @@ ChildWindow* FrmMDI::currentChild() const
     return qobject_cast<ChildWindow*>(current_->widget());
 }
 
+void FrmMDI::rememberTeamSelection()
+{
+    // The teams chosen outlive the team window, so a window opened without taking the selection
+    // (About) returns to the same choice.
+    const auto* view = dynamic_cast<const TeamListView*>(currentChild());
+    if (view == nullptr)
+        return;
+    const TeamLines lines = view->selectedLines();
+    for (int slot = 1; slot <= 100; ++slot)
+        state_.TeamSelected[slot]
+            = lines[static_cast<std::size_t>(slot - 1)] ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
 void FrmMDI::CloseChildWindows()
 {
+    rememberTeamSelection();
     const auto windows = workspace_->subWindowList();
     for (QMdiSubWindow* window : windows) {
         window->hide();
@@ -265,6 +279,7 @@ void FrmMDI::showNotice(WindowKind kind)
 
 void FrmMDI::ShowWindow(WindowKind kind)
 {
+    rememberTeamSelection();
     ChildWindow* child = factory_.make(kind, *this);
     if (child == nullptr) {
         showNotice(kind);

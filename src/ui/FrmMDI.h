@@ -87,6 +87,7 @@ private:
     void placeExitButton();
     void reportCommand(const QString& reportKind, WindowKind window);
     void setTeamItemsEnabled(int count);
+    void rememberTeamSelection();
 
     AppState& state_;
     Prompter& prompter_;

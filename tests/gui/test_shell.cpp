@@ -145,6 +145,15 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("2"));
         QVERIFY(Enabled(f, "mnuStandings") && Enabled(f, "mnuRoster") && Enabled(f, "mnuPlayer"));
         QVERIFY(!Enabled(f, "mnuGames") && !Enabled(f, "mnuRecord"));
+
+        // The About window takes no selection; back from it the same two teams are chosen.
+        f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmBegScreen"));
+        Click(f, "cmdOK");
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("2"));
+        QVERIFY(Enabled(f, "mnuStandings"));
+
         ClickLine(f, 0, Qt::ControlModifier);
         ClickLine(f, 4, Qt::ControlModifier); // nothing chosen
         QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("0"));

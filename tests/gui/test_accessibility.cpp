@@ -1,0 +1,238 @@
+// Every window a user can reach, checked for what a screen reader needs: each input is named by
+// its visible label (as buddy) or an accessible name, and each button has a caption.
+#include "GuiTestSupport.h"
+
+#include "store/GameRecord.h"
+#include "store/PlayerNameRecord.h"
+#include "store/PlayerStatRecord.h"
+#include "store/TeamList.h"
+#include "ui/ChildWindow.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <functional>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+// Widgets that take input and therefore need a name of their own.
+bool TakesInput(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)
+        || qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)
+        || qobject_cast<const QListView*>(w) || qobject_cast<const QTableView*>(w)
+        || qobject_cast<const QTreeView*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+// The text box inside an editable combo box or a spin box is named through its owner.
+bool PartOfAnotherInput(const QWidget* w, const QWidget* window)
+{
+    for (const QWidget* p = w->parentWidget(); p != nullptr && p != window; p = p->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p))
+            return true;
+    }
+    return false;
+}
+
+QString Describe(const QWidget* w)
+{
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+}
+
+// The faults of one window: inputs without a label or accessible name, buttons without caption.
+// `inputs` counts the inputs looked at.
+QStringList Faults(const QWidget* window, int* inputs = nullptr)
+{
+    QSet<const QWidget*> labelled;
+    const auto labels = window->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+        if (label->buddy() != nullptr && !label->text().trimmed().isEmpty())
+            labelled.insert(label->buddy());
+    }
+    QStringList faults;
+    const auto widgets = window->findChildren<QWidget*>();
+    for (const QWidget* w : widgets) {
+        if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            if (button->text().trimmed().isEmpty())
+                faults << Describe(w) + QStringLiteral(" has no caption");
+            continue;
+        }
+        if (!TakesInput(w) || PartOfAnotherInput(w, window))
+            continue;
+        if (inputs != nullptr)
+            ++*inputs;
+        if (labelled.contains(w) || !w->accessibleName().trimmed().isEmpty())
+            continue;
+        // A check box or option button carries its own visible caption.
+        const auto* caption = qobject_cast<const QAbstractButton*>(w);
+        if (caption != nullptr && !caption->text().trimmed().isEmpty())
+            continue;
+        faults << Describe(w) + QStringLiteral(" has no label or accessible name");
+    }
+    return faults;
+}
+
+PlayerStatRecord Figures(int player)
+{
+    PlayerStatRecord stat;
+    stat.GameNumber = 1;
+    stat.PlayerNumber = static_cast<qint16>(player);
+    stat.StatGameType = '1';
+    stat.StatValues[0] = 60;
+    stat.StatValues[2] = 1;
+    stat.StatValues[3] = 2;
+    return stat;
+}
+
+GameRecord FirstGame(const char* opponent)
+{
+    GameRecord game;
+    game.GameNumber = 1;
+    game.GameDate = QStringLiteral("091524");
+    game.GameLocation = QStringLiteral("Memorial Field");
+    game.Opponent = QString::fromLatin1(opponent);
+    game.GoalsFor = 2;
+    game.GoalsAgainst = 1;
+    return game;
+}
+
+// Team 1 "Hawks" with two players and one game with their figures; team 2 "Owls" with a game
+// to import.
+struct SampleTeams : GuiFixture
+{
+    SampleTeams()
+    {
+        PlayerNameRecord ann;
+        ann.PlayerNumber = 3;
+        ann.PlayerName = QStringLiteral("Ann Lee");
+        PlayerNameRecord bo;
+        bo.PlayerNumber = 7;
+        bo.PlayerName = QStringLiteral("Bo Kim");
+        writeDataFile(QStringLiteral("KVPN1.DAT"), ann.encode() + bo.encode());
+        writeDataFile(QStringLiteral("KVGS1.DAT"), FirstGame("Owls").encode());
+        writeDataFile(QStringLiteral("KVPS1.DAT"), Figures(3).encode() + Figures(7).encode());
+        writeDataFile(QStringLiteral("KVGS2.DAT"), FirstGame("Hawks").encode());
+        loadTeamList();
+        WriteTeamNames(state->Files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
+        WriteTeamNames(state->Files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
+        loadTeamList();
+        mdi->show();
+        mdi->ShowWindow(WindowSelectTeam);
+    }
+    ~SampleTeams()
+    {
+        mdi->CloseChildWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    SampleTeams(const SampleTeams&) = delete;
+    SampleTeams& operator=(const SampleTeams&) = delete;
+
+    // Opens `kind` from the team window with team 1 chosen, as a menu command does.
+    ChildWindow* open(WindowKind kind)
+    {
+        mdi->ShowWindow(WindowSelectTeam);
+        mdi->TakeTeamSelection();
+        state->CurrentGame = 1;
+        state->CurrentGameRecord = 1;
+        state->GameEditMode = QStringLiteral("C");
+        state->BackupMode = QStringLiteral("Y");
+        mdi->CloseChildWindows();
+        mdi->ShowWindow(kind);
+        ChildWindow* child = mdi->currentChild();
+        return child != nullptr && child->kind() == kind ? child : nullptr;
+    }
+    void click(const char* button) const
+    {
+        mdi->currentChild()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    }
+};
+
+// Checks the next modal dialog shown, then closes it with its Cancel button (or rejects it).
+void CheckNextModal(QStringList& faults, bool& seen)
+{
+    QTimer::singleShot(0, qApp, [&faults, &seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr)
+            return;
+        seen = true;
+        for (const QString& fault : Faults(modal))
+            faults << modal->objectName() + QStringLiteral(": ") + fault;
+        if (auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")))
+            cancel->click();
+        else
+            modal->close();
+    });
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyChildWindowNamesItsInputs()
+    {
+        SampleTeams f;
+        QStringList faults;
+        int opened = 0;
+        int inputs = 0;
+        for (int k = 1; k <= WindowKindCount; ++k) {
+            const auto kind = static_cast<WindowKind>(k);
+            if (!f.factory.has(kind))
+                continue;
+            ChildWindow* window = f.open(kind);
+            QVERIFY2(window != nullptr, qPrintable(WindowFactory::windowName(kind)));
+            ++opened;
+            for (const QString& fault : Faults(window, &inputs))
+                faults << WindowFactory::windowName(kind) + QStringLiteral(": ") + fault;
+        }
+        QVERIFY(opened >= 12);
+        QVERIFY(inputs >= 60);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    void modalDialogsNameTheirInputs()
+    {
+        SampleTeams f;
+        QStringList faults;
+
+        bool printSeen = false;
+        QVERIFY(f.open(WindowRoster));
+        CheckNextModal(faults, printSeen);
+        f.click("cmdPrint");
+        QVERIFY(printSeen);
+
+        bool importSeen = false;
+        QVERIFY(f.open(WindowGameMenu));
+        f.click("cmdAddGame");
+        auto* opponents
+            = f.mdi->currentChild()->findChild<QComboBox*>(QStringLiteral("cmbOpponents"));
+        QVERIFY(opponents);
+        Q_EMIT opponents->activated(1);
+        CheckNextModal(faults, importSeen);
+        f.click("cmdImport");
+        QVERIFY(importSeen);
+
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
