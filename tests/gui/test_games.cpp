@@ -36,6 +36,11 @@ GameRecord Game(int number, const char* opponent, int goalsFor, int goalsAgainst
     return g;
 }
 
+QString ChangedTitle()
+{
+    return QStringLiteral("Game Information Changed!");
+}
+
 QByteArray Games(std::initializer_list<GameRecord> games)
 {
     QByteArray all;
@@ -315,6 +320,112 @@ private Q_SLOTS:
         QVERIFY(!okEnabled);
         QCOMPARE(f.state->ImportMark, QStringLiteral("N"));
         QVERIFY(f.readDataFile(QStringLiteral("KVGS5.DAT")).isNull());
+    }
+
+    void keyboardAloneRunsTheGameWindows()
+    {
+        GamesFixture f(Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1)}));
+        f.mdi->show();
+        f.mdi->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.mdi.get()));
+
+        // The list has the focus, the last game selected; Enter changes the chosen game.
+        f.open(WindowGameMenu);
+        auto* list = f.find<QListWidget>("lstGameMenu");
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
+        auto* date = f.find<QLineEdit>("txtGameDate");
+        QCOMPARE(QApplication::focusWidget(), date);
+
+        // Escape is Cancel: without an edit it leaves at once, on the same game.
+        QTest::keyClick(date, Qt::Key_Escape);
+        QVERIFY(f.prompter.asked.isEmpty());
+        list = f.find<QListWidget>("lstGameMenu");
+        QCOMPARE(list->currentRow(), 0);
+
+        // Adding: the date box has the focus; pasted letters are refused like typed ones.
+        f.click("cmdAddGame");
+        date = f.find<QLineEdit>("txtGameDate");
+        QCOMPARE(QApplication::focusWidget(), date);
+        date->insert(QStringLiteral("ab12"));
+        QCOMPARE(date->text(), QString());
+        QTest::keyClicks(date, QStringLiteral("1003"));
+        // Enter on a focused Cancel is Cancel, not OK: the edit makes it ask.
+        f.find<QPushButton>("cmdCancel")->setFocus();
+        f.prompter.answers = {Message::Answer::No};
+        QTest::keyClick(f.find<QPushButton>("cmdCancel"), Qt::Key_Return);
+        QVERIFY(
+            f.prompter.wasAsked(ChangedTitle(), QStringLiteral("Do you really want to cancel?")));
+        QCOMPARE(f.storedGames().size(), 2);
+        QCOMPARE(QApplication::focusWidget(), date);
+
+        // Enter in a text box is OK: a short date is refused, a whole one saves.
+        QTest::keyClick(date, Qt::Key_Return);
+        QVERIFY(f.prompter.wasAsked(
+            QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)")));
+        QCOMPARE(f.storedGames().size(), 2);
+        QTest::keyClicks(date, QStringLiteral("24"));
+        auto* goals = f.find<QLineEdit>("txtPointsFor");
+        QTest::keyClicks(goals, QStringLiteral("2"));
+        QTest::keyClick(goals, Qt::Key_Enter, Qt::KeypadModifier);
+        const auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 3);
+        QCOMPARE(stored[2].GameDate, QStringLiteral("100324"));
+        QCOMPARE(stored[2].GoalsFor, qint16(2));
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
+    }
+
+    void playerScreenButtonAsksOnlyAfterAnEdit()
+    {
+        GamesFixture f(Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1)}));
+        f.state->ReselectGame = 2;
+        f.open(WindowGameMenu);
+
+        // Inserting before game 2 takes its number and goes on to the new game's players.
+        f.click("cmdInsert");
+        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Insert Game 2"));
+        f.find<QLineEdit>("txtGameLoc")->setText(QStringLiteral("New Park"));
+        f.click("cmdOK");
+        auto stored = f.storedGames();
+        QCOMPARE(stored.size(), 3);
+        QCOMPARE(stored[1].GameLocation.trimmed(), QStringLiteral("New Park"));
+        QCOMPARE(stored[1].GameNumber, qint16(2));
+        QCOMPARE(stored[2].Opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(stored[2].GameNumber, qint16(3));
+        QCOMPARE(f.state->CurrentGame, qint16(2));
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
+
+        // A game opened for a change and left untouched goes to its players without a question.
+        f.state->GameEditMode = QStringLiteral("C");
+        f.state->CurrentGame = 3;
+        f.open(WindowGameScreen);
+        f.click("cmdPlayers");
+        QVERIFY(f.prompter.asked.isEmpty());
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
+
+        // After an edit: Yes with a bad date stays; No drops the edit; Yes saves it.
+        f.open(WindowGameScreen);
+        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("0431"));
+        f.prompter.answers = {Message::Answer::Yes, Message::Answer::Ok};
+        f.click("cmdPlayers");
+        QVERIFY(f.prompter.wasAsked(ChangedTitle(), QStringLiteral("Save game information?")));
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
+        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
+        f.prompter.answers = {Message::Answer::No};
+        f.click("cmdPlayers");
+        QCOMPARE(f.storedGames()[2].GameDate, QStringLiteral("091502"));
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
+
+        f.open(WindowGameScreen);
+        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
+        f.prompter.answers = {Message::Answer::Yes};
+        f.click("cmdPlayers");
+        stored = f.storedGames();
+        QCOMPARE(stored[2].GameDate, QStringLiteral("043024"));
+        QCOMPARE(stored[2].Opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
     }
 
     void ownNamesReachTheGameScreen()

@@ -1,6 +1,7 @@
 #include "games/gui/FrmGameMenu.h"
 
 #include "games/GameFile.h"
+#include "games/gui/EnterEscapeKeys.h"
 #include "ui/Prompter.h"
 #include "ui/WindowHost.h"
 
@@ -73,6 +74,16 @@ void FrmGameMenu::buildUi()
     connect(cmdPlayers, &QPushButton::clicked, this, &FrmGameMenu::cmdPlayers_Click);
     connect(cmdClose, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
     connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &FrmGameMenu::cmdModify_Click);
+    // Enter on a line does what a double-click does.
+    EnterEscapeKeys::Install(this, cmdModify, cmdClose);
+}
+
+void FrmGameMenu::opened()
+{
+    if (lstGameMenu->isEnabled())
+        lstGameMenu->setFocus();
+    else
+        cmdAddGame->setFocus();
 }
 
 void FrmGameMenu::load()

@@ -17,6 +17,8 @@ class FrmGameMenu : public ChildWindow
 public:
     explicit FrmGameMenu(WindowHost& host);
 
+    void opened() override;
+
 private:
     void buildUi();
     void load();

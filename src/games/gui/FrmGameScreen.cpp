@@ -2,6 +2,7 @@
 
 #include "common/Blanks.h"
 #include "games/GameFile.h"
+#include "games/gui/EnterEscapeKeys.h"
 #include "games/gui/FrmImportGame.h"
 #include "ui/Prompter.h"
 #include "ui/TextBoxes.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace scorvane {
@@ -22,6 +24,7 @@ namespace scorvane {
 namespace {
 
 const QString ChangedTitle = QStringLiteral("Game Information Changed!");
+const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name)
 {
@@ -91,8 +94,11 @@ void FrmGameScreen::buildUi()
     for (QLineEdit* box : {txtGameDate, txtGameLoc, txtPointsFor, txtPointsAgainst, txtGameComment})
         TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
     TextBoxes::SelectAllOnFocus(cmbOpponents->lineEdit(), &state().TextAtFocus);
-    for (QLineEdit* box : {txtGameDate, txtPointsFor, txtPointsAgainst})
+    for (QLineEdit* box : {txtGameDate, txtPointsFor, txtPointsAgainst}) {
         TextBoxes::DigitsOnly(box);
+        // Pasted text passes no key filter: only digits are taken.
+        box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
+    }
 
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
@@ -171,6 +177,12 @@ void FrmGameScreen::buildUi()
     connect(cmdCancel, &QPushButton::clicked, this, &FrmGameScreen::cmdCancel_Click);
     connect(cmdImport, &QPushButton::clicked, this, &FrmGameScreen::cmdImport_Click);
     connect(cmdPlayers, &QPushButton::clicked, this, &FrmGameScreen::cmdPlayers_Click);
+    EnterEscapeKeys::Install(this, cmdOK, cmdCancel);
+}
+
+void FrmGameScreen::opened()
+{
+    txtGameDate->setFocus();
 }
 
 void FrmGameScreen::load()

@@ -22,6 +22,8 @@ class FrmGameScreen : public ChildWindow
 public:
     explicit FrmGameScreen(WindowHost& host);
 
+    void opened() override;
+
     bool changed() const { return changed_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "games/gui/FrmNameYourOwn.h"
 
 #include "games/OwnNames.h"
+#include "games/gui/EnterEscapeKeys.h"
 #include "ui/TextBoxes.h"
 
 #include <QGridLayout>
@@ -68,6 +69,12 @@ FrmNameYourOwn::FrmNameYourOwn(WindowHost& host)
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmNameYourOwn::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    EnterEscapeKeys::Install(this, cmdOK, cmdCancel);
+}
+
+void FrmNameYourOwn::opened()
+{
+    txtGameType[0]->setFocus();
 }
 
 void FrmNameYourOwn::cmdOK_Click()

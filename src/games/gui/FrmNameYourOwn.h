@@ -18,6 +18,8 @@ class FrmNameYourOwn : public ChildWindow
 public:
     explicit FrmNameYourOwn(WindowHost& host);
 
+    void opened() override;
+
 private:
     void cmdOK_Click();
 
