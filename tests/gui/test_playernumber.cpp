@@ -129,6 +129,20 @@ private Q_SLOTS:
         QCOMPARE(w.f.state->RosterFree[7], QStringLiteral("N"));
     }
 
+    void aRefusalByEnterLeavesTheNumberSelectedForRetyping()
+    {
+        NumberWindow w;
+        QApplication::setActiveWindow(w.f.mdi.get());
+        w.list()->setCurrentRow(6);
+        w.number()->setFocus();
+        QTest::keyClicks(w.number(), QStringLiteral("30"));
+        QTest::keyClick(w.number(), Qt::Key_Return);
+        QCOMPARE(w.f.prompter.last().text, QStringLiteral("New number already on roster!"));
+        QVERIFY(w.number()->hasFocus());
+        QTest::keyClicks(w.number(), QStringLiteral("8"));
+        QCOMPARE(w.number()->text(), QStringLiteral("8"));
+    }
+
     void renumberingMovesThePlayerAndCloseSavesContacts()
     {
         NumberWindow w;

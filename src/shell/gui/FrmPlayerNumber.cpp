@@ -84,7 +84,10 @@ void FrmPlayerNumber::cmdOK_Click()
                                           : CheckNewPlayerNumber(state(), oldNumber, newNumber);
     if (!refusal.isEmpty()) {
         prompter().tell(this, QString::fromLatin1(NewNumberInvalidTitle), refusal);
+        // The box may have kept the focus (Enter was pressed in it): select it all anyway, so
+        // the next number typed replaces the refused one.
         txtNewNumber->setFocus();
+        txtNewNumber->selectAll();
         return;
     }
     BusyPointer busy;
