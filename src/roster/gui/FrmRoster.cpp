@@ -67,12 +67,16 @@ void FrmRoster::buildUi()
     txtPlayerName = new QLineEdit(this);
     txtPlayerName->setObjectName(QStringLiteral("txtPlayerName"));
     txtPlayerName->setMaxLength(17);
+    txtPlayerName->setMaximumWidth(txtPlayerName->fontMetrics().averageCharWidth() * (17 + 4));
     form->addRow(QStringLiteral("Player Name:"), txtPlayerName);
     QList<QLineEdit*> infoBoxes;
     for (const InfoBox& info : InfoBoxes) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(info.name));
         box->setMaxLength(info.width);
+        // Short fields are drawn at about their own width, the long ones take the row.
+        if (info.width <= PlayerContact::CityWidth)
+            box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (info.width + 4));
         form->addRow(QString::fromLatin1(info.caption), box);
         infoBoxes << box;
         connect(box, &QLineEdit::textEdited, this, [this, field = info.field](const QString& text) {
