@@ -140,6 +140,9 @@ private:
             for (int slot : *slots) {
                 if (slot < 1 || slot > 100)
                     return QStringLiteral("--teams: slot %1 is outside 1 to 100").arg(slot);
+                // A slot given twice would count the team twice in TeamCount.
+                if (slots->count(slot) > 1)
+                    return QStringLiteral("--teams: slot %1 is given twice").arg(slot);
             }
             r.teams = *slots;
         } else if (name == u"--from" || name == u"--to") {

@@ -99,6 +99,7 @@ TEST(ReportArguments, BadArgumentsGiveExitTwoWithOneLine)
         withData({QStringLiteral("roster"), QStringLiteral("--teams"), QStringLiteral("101")}),
         withData({QStringLiteral("roster"), QStringLiteral("--teams"), QStringLiteral("1,2")}),
         withData({QStringLiteral("players"), QStringLiteral("--teams"), QStringLiteral("1,x")}),
+        withData({QStringLiteral("standings"), QStringLiteral("--teams"), QStringLiteral("2,2")}),
         withData({QStringLiteral("roster"), QStringLiteral("--copies"), QStringLiteral("two")}),
         withData({QStringLiteral("roster"), QStringLiteral("--copies"), QStringLiteral("51")}),
         withData(
