@@ -201,9 +201,15 @@ private Q_SLOTS:
         // Shown above another window, Close only closes the dialog.
         ChildWindow* caller = r.f.mdi->currentChild();
         bool closed = false;
-        OnNextModal([&closed](QWidget* modal) {
+        OnNextModal([&closed, &r](QWidget* modal) {
             auto* roster = modal->findChild<FrmRoster*>();
             QVERIFY(roster);
+            // Enter on the list is not taken by the dialog as a press of some button.
+            auto* list = roster->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(modal->isVisible());
+            QVERIFY(r.f.prompter.asked.isEmpty());
             QTest::mouseClick(
                 roster->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
             closed = true;

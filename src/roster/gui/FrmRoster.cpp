@@ -120,8 +120,12 @@ void FrmRoster::buildUi()
         TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
         box->installEventFilter(this);
     }
-    for (QPushButton* button : {cmdDelete, cmdPrint, cmdClose})
+    for (QPushButton* button : {cmdDelete, cmdPrint, cmdClose}) {
+        // Shown as a dialog above the player screen, no button may become the dialog's default
+        // and catch an Enter meant for the list; Enter presses only the focused button.
+        button->setAutoDefault(false);
         button->installEventFilter(this);
+    }
     setTabOrder(lstPlayerList, txtPlayerName);
     for (int i = 0; i + 1 < enterOrder_.size(); ++i)
         setTabOrder(enterOrder_[i], enterOrder_[i + 1]);
