@@ -275,6 +275,21 @@ private Q_SLOTS:
         QVERIFY(!f.get<QPushButton>("cmdIncrement")->isEnabled());
     }
 
+    void altKeysPressTheButtonsRatherThanTheMenus()
+    {
+        // Alt+T, Alt+P and Alt+O from a box: totals, back to the player, then save and leave,
+        // though the main window's Options menu has the same access key as OK.
+        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        f.type(0, QStringLiteral("45"));
+        QTest::keyClick(f.box(0), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), f.box(0));
+        QTest::keyClick(f.box(0), Qt::Key_O, Qt::AltModifier);
+        QVERIFY(!f.screenOpen());
+        QCOMPARE(f.results(), Result(1, 4, {{0, 45}}));
+    }
+
     void teamTotalsAreReadOnlyAndAnyRowLeavesThem()
     {
         const QByteArray results = Result(1, 4, {{0, 9000}, {17, 2}}) + Result(1, 9, {{0, 9000}});

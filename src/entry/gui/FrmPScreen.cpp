@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -252,7 +253,7 @@ void FrmPScreen::buildUi()
     for (int k = 0; k + 1 < BoxCount; ++k)
         setTabOrder(txtCat[k], txtCat[k + 1]);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
+             this, chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
         w->installEventFilter(this);
 
     connect(tblPlayerList, &QTableWidget::currentCellChanged, this,
@@ -551,8 +552,33 @@ void FrmPScreen::leaveTotalsView()
 
 // Focus, keys and the message line --------------------------------------------------------------
 
+QPushButton* FrmPScreen::buttonForAccessKey(const QEvent* event) const
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return nullptr;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->modifiers() != Qt::AltModifier)
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+    for (QPushButton* button : {cmdTeam, cmdRoster, cmdGameScreen, cmdOK}) {
+        if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == pressed)
+            return button;
+    }
+    return nullptr;
+}
+
 bool FrmPScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    // Alt+O and Alt+R are also the main window's Options and Reports menus; on this screen the
+    // buttons come first, so the keyboard user can save without the mouse.
+    if (QPushButton* button = buttonForAccessKey(event)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+        }
+        return true;
+    }
     const auto found = std::find(txtCat.begin(), txtCat.end(), watched);
     if (found != txtCat.end()) {
         const int k = static_cast<int>(found - txtCat.begin());

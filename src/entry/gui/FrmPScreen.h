@@ -62,6 +62,7 @@ private:
     void stepLastBox(int step);
     void showPlayerCount();
     void buttonFocused(QWidget* widget);
+    QPushButton* buttonForAccessKey(const QEvent* event) const;
 
     void okClicked();
     void cancelClicked();
