@@ -17,6 +17,9 @@ void ShotsEntry(ShotContext& context)
     TakeTeamSelection(context.state, first);
     context.state.CurrentGame = 2;
 
+    // The boxes only take the focus (and the message line its text) in the active window.
+    context.mdi.activateWindow();
+    ShotContext::settle();
     QWidget* screen = context.open(WindowPScreen);
     if (screen == nullptr)
         return;
