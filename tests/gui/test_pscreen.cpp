@@ -220,13 +220,21 @@ private Q_SLOTS:
         QVERIFY(f.screenOpen());
         QVERIFY(f.results().isEmpty());
 
-        // Another row and the team totals are refused too; the typed figures stay.
+        // Another row and the team totals are refused too; the typed figures stay, and a
+        // refused click leaves the highlight on the player being edited.
         f.selectRow(2);
         QCOMPARE(f.table()->currentRow(), 0);
         QCOMPARE(f.box(5)->text(), QStringLiteral("3"));
+        const QRect clicked = f.table()->visualItemRect(f.table()->item(2, 1));
+        QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, clicked.center());
+        QCoreApplication::processEvents();
+        const QModelIndexList highlighted = f.table()->selectionModel()->selectedRows();
+        QCOMPARE(highlighted.size(), 1);
+        QCOMPARE(highlighted.first().row(), 0);
+        QCOMPARE(f.table()->currentRow(), 0);
         f.click("cmdTeam");
         QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
-        QCOMPARE(f.prompter.asked.size(), 3);
+        QCOMPARE(f.prompter.asked.size(), 4);
 
         f.type(6, QStringLiteral("3"));
         f.click("cmdOK");

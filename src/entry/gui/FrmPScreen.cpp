@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace scorvane {
@@ -353,7 +354,10 @@ void FrmPScreen::runRowSelection(int row, int previousRow)
     leaveTotalsView();
     lblMsg->setText(QString());
     if (!commitCurrent()) {
-        moveSelectionTo(currentRow_); // the user stays on the player being edited
+        // The user stays on the player being edited. A refused click is still being handled by
+        // the table, which highlights the clicked row after this; take the highlight back then.
+        moveSelectionTo(currentRow_);
+        QTimer::singleShot(0, this, [this] { moveSelectionTo(currentRow_); });
         return;
     }
     if (previousRow >= 0)
