@@ -325,12 +325,12 @@ private Q_SLOTS:
         QVERIFY(f.get<QPushButton>("cmdRoster")->isEnabled());
     }
 
-    void cancelWithChangesAnsweredNoStays()
+    void cancelWithChangesAnsweredNoStays() // Escape is Cancel
     {
         ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
         f.type(1, QStringLiteral("2"));
         f.prompter.answers = {Message::Answer::No};
-        f.click("cmdCancel");
+        QTest::keyClick(f.box(1), Qt::Key_Escape);
         const Message asked = f.prompter.last();
         QCOMPARE(asked.title, QStringLiteral("Player Statistics Changed!"));
         QCOMPARE(asked.text, QStringLiteral("Do you really want to cancel?"));
@@ -359,12 +359,13 @@ private Q_SLOTS:
         QCOMPARE(f.results(), results);
     }
 
-    void gameScreenAnsweredYesSaves()
+    void gameScreenAnsweredYesSaves() // Enter on the focused button
     {
         ScreenFixture f(ThreePlayers(), Games(2), Result(2, 4, {}), 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::Yes};
-        f.click("cmdGameScreen");
+        f.get<QPushButton>("cmdGameScreen")->setFocus();
+        QTest::keyClick(f.get<QPushButton>("cmdGameScreen"), Qt::Key_Return);
         QVERIFY(!f.screenOpen());
         QCOMPARE(f.results(), Result(1, 4, {{0, 70}}) + Result(2, 4, {}));
     }

@@ -571,6 +571,24 @@ QPushButton* FrmPScreen::buttonForAccessKey(const QEvent* event) const
     return nullptr;
 }
 
+bool FrmPScreen::pressedByKey(QObject* watched, const QKeyEvent* key)
+{
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    // Escape cancels, as in the other windows; Enter presses the button that has the focus (the
+    // buttons are not default buttons, which would take Enter from the boxes).
+    if (key->key() == Qt::Key_Escape) {
+        cmdCancel->click();
+        return true;
+    }
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
+    return false;
+}
+
 bool FrmPScreen::eventFilter(QObject* watched, QEvent* event)
 {
     // Alt+O and Alt+R are also the main window's Options and Reports menus; on this screen the
@@ -583,6 +601,8 @@ bool FrmPScreen::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
+    if (event->type() == QEvent::KeyPress && pressedByKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     const auto found = std::find(txtCat.begin(), txtCat.end(), watched);
     if (found != txtCat.end()) {
         const int k = static_cast<int>(found - txtCat.begin());

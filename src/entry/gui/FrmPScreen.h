@@ -10,6 +10,7 @@
 #include <optional>
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,7 @@ private:
     void showPlayerCount();
     void buttonFocused(QWidget* widget);
     QPushButton* buttonForAccessKey(const QEvent* event) const;
+    bool pressedByKey(QObject* watched, const QKeyEvent* key);
 
     void okClicked();
     void cancelClicked();
