@@ -1,5 +1,7 @@
 #include "entry/gui/FrmPScreen.h"
 
+#include "entry/gui/ButtonKeys.h"
+
 #include "common/Blanks.h"
 #include "common/Formatting.h"
 #include "ui/Prompter.h"
@@ -12,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -254,8 +255,14 @@ void FrmPScreen::buildUi()
     for (int k = 0; k + 1 < BoxCount; ++k)
         setTabOrder(txtCat[k], txtCat[k + 1]);
     for (QWidget* w : std::initializer_list<QWidget*>{
-             this, chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
+             chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
         w->installEventFilter(this);
+    auto* keys = new ButtonKeys(this, {cmdTeam, cmdRoster, cmdGameScreen, cmdOK}, cmdCancel);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             this, chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
+        keys->watch(w);
+    for (QLineEdit* box : txtCat)
+        keys->watch(box);
 
     connect(tblPlayerList, &QTableWidget::currentCellChanged, this,
         [this](int row, int, int previousRow, int) { cellChanged(row, previousRow); });
@@ -556,53 +563,8 @@ void FrmPScreen::leaveTotalsView()
 
 // Focus, keys and the message line --------------------------------------------------------------
 
-QPushButton* FrmPScreen::buttonForAccessKey(const QEvent* event) const
-{
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return nullptr;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    if (key->modifiers() != Qt::AltModifier)
-        return nullptr;
-    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
-    for (QPushButton* button : {cmdTeam, cmdRoster, cmdGameScreen, cmdOK}) {
-        if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == pressed)
-            return button;
-    }
-    return nullptr;
-}
-
-bool FrmPScreen::pressedByKey(QObject* watched, const QKeyEvent* key)
-{
-    if (key->modifiers() & ~Qt::KeypadModifier)
-        return false;
-    // Escape cancels, as in the other windows; Enter presses the button that has the focus (the
-    // buttons are not default buttons, which would take Enter from the boxes).
-    if (key->key() == Qt::Key_Escape) {
-        cmdCancel->click();
-        return true;
-    }
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-        button->click();
-        return true;
-    }
-    return false;
-}
-
 bool FrmPScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    // Alt+O and Alt+R are also the main window's Options and Reports menus; on this screen the
-    // buttons come first, so the keyboard user can save without the mouse.
-    if (QPushButton* button = buttonForAccessKey(event)) {
-        event->accept();
-        if (event->type() == QEvent::KeyPress) {
-            button->setFocus(Qt::ShortcutFocusReason);
-            button->click();
-        }
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress && pressedByKey(watched, static_cast<QKeyEvent*>(event)))
-        return true;
     const auto found = std::find(txtCat.begin(), txtCat.end(), watched);
     if (found != txtCat.end()) {
         const int k = static_cast<int>(found - txtCat.begin());

@@ -10,7 +10,6 @@
 #include <optional>
 
 class QCheckBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,8 +62,6 @@ private:
     void stepLastBox(int step);
     void showPlayerCount();
     void buttonFocused(QWidget* widget);
-    QPushButton* buttonForAccessKey(const QEvent* event) const;
-    bool pressedByKey(QObject* watched, const QKeyEvent* key);
 
     void okClicked();
     void cancelClicked();
