@@ -189,6 +189,9 @@ void FrmPScreen::buildUi()
     chkPlayed = new QCheckBox(QStringLiteral("Played in Game"), this);
     chkPlayed->setObjectName(QStringLiteral("chkPlayed"));
     lblPlayerCount = MakeLabel(this, "lblPlayerCount");
+    // Room for two digits from the start, so the boxes do not shift when the count grows.
+    lblPlayerCount->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    lblPlayerCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmdIncrement = MakeButton(this, "cmdIncrement", QStringLiteral("+ 1"));
     cmdDecrement = MakeButton(this, "cmdDecrement", QStringLiteral("- 1"));
     // The step buttons never take the focus from the box they act on; from the keyboard the
