@@ -2,6 +2,7 @@
 
 #include "shell/TeamSelection.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -28,6 +29,9 @@ void ShotsEntry(ShotContext& context)
     context.save(screen, QStringLiteral("entry-pscreen"));
     context.saveMain(QStringLiteral("entry-pscreen-in-main-window"));
 
+    // One player marked as not played (no ball), then a figure typed for another.
+    table->setCurrentCell(4, 1);
+    screen->findChild<QCheckBox*>(QStringLiteral("chkPlayed"))->click();
     table->setCurrentCell(5, 1);
     auto* goals = screen->findChild<QLineEdit*>(QStringLiteral("txtCat2"));
     goals->setFocus();
