@@ -189,7 +189,7 @@ void FrmPScreen::buildUi()
     chkPlayed = new QCheckBox(QStringLiteral("Played in Game"), this);
     chkPlayed->setObjectName(QStringLiteral("chkPlayed"));
     lblPlayerCount = MakeLabel(this, "lblPlayerCount");
-    // Room for two digits from the start, so the boxes do not shift when the count grows.
+    // Room for any count (at most 99) from the start, so the boxes do not shift as it grows.
     lblPlayerCount->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
     lblPlayerCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmdIncrement = MakeButton(this, "cmdIncrement", QStringLiteral("+ 1"));
