@@ -2,7 +2,10 @@
 
 #include "ui/WindowHost.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 
 namespace scorvane {
 
@@ -41,6 +44,44 @@ void ChildWindow::ReturnToTeamWindow()
 void ChildWindow::SwitchTo(WindowKind kind)
 {
     host_.SwitchWindow(kind, this);
+}
+
+void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape)
+{
+    enterButton_ = enter;
+    escapeButton_ = escape;
+}
+
+namespace {
+
+bool Press(QPushButton* button)
+{
+    if (button == nullptr || button->isHidden() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+} // namespace
+
+void ChildWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Keys reach the window only when the widget with the focus left them unused.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget* focused = QApplication::focusWidget();
+    bool handled = false;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto* button = qobject_cast<QPushButton*>(focused))
+            handled = Press(button);
+        else if (qobject_cast<QAbstractItemView*>(focused) == nullptr)
+            handled = Press(enterButton_);
+    } else if (plain && event->key() == Qt::Key_Escape) {
+        handled = Press(escapeButton_);
+    }
+    if (handled)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace scorvane

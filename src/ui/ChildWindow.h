@@ -2,6 +2,8 @@
 
 #include "shell/AppState.h"
 
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 class QDialog;
@@ -42,10 +44,17 @@ protected:
     // Unloads this window and shows a window of another kind.
     void SwitchTo(WindowKind kind);
 
+    // Gives the window a dialog's keys: Enter presses the button with the focus, else `enter`
+    // (not while a list has the focus, where Enter opens the line); Escape presses `escape`.
+    void SetDialogKeys(QPushButton* enter, QPushButton* escape);
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     WindowHost& host_;
     WindowKind kind_;
     QDialog* modalHost_ = nullptr;
+    QPointer<QPushButton> enterButton_;
+    QPointer<QPushButton> escapeButton_;
 };
 
 } // namespace scorvane

@@ -171,9 +171,15 @@ private Q_SLOTS:
         f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
         QCOMPARE(CurrentWindow(f), QStringLiteral("frmTeamName"));
         QVERIFY(!Enabled(f, "mnuTeamName")); // menus wait for the team window
+        // Escape cancels, Enter in a name box is OK, as in any dialog.
+        QTest::keyClicks(Find<QLineEdit>(f, "txtTeamName"), QStringLiteral("Lost"));
+        QTest::keyClick(Find<QLineEdit>(f, "txtTeamName"), Qt::Key_Escape);
+        QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(f.state->TeamNames[3].trimmed(), QStringLiteral("Team 3"));
+        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
         Find<QLineEdit>(f, "txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
         Find<QLineEdit>(f, "TxtShortTeamName")->clear();
-        Click(f, "cmdOK");
+        QTest::keyClick(Find<QLineEdit>(f, "TxtShortTeamName"), Qt::Key_Return);
         QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
         QCOMPARE(Find<QListWidget>(f, "lstSelectTeam")->item(2)->text(),
             QStringLiteral("Northfield Falcons"));

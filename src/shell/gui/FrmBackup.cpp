@@ -70,6 +70,7 @@ FrmBackup::FrmBackup(WindowHost& host)
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
 
     picker_->setPath(state().DataPath);
+    SetDialogKeys(cmdOK, cmdCancel);
     setFocusProxy(picker_->folderList());
 }
 

@@ -95,6 +95,7 @@ FrmBegScreen::FrmBegScreen(WindowHost& host)
     layout->addLayout(text, 1);
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmBegScreen::close);
+    SetDialogKeys(cmdOK, cmdOK);
     setFocusProxy(cmdOK);
 }
 

@@ -54,6 +54,7 @@ FrmDatapath::FrmDatapath(WindowHost& host)
     picker_->setPath(state().DataPath);
     lblPathDesc_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
     cmdCancel_->setVisible(state().TeamListError != u"E");
+    SetDialogKeys(cmdOK, cmdCancel_);
     setFocusProxy(picker_->folderList());
 }
 

@@ -49,6 +49,7 @@ FrmDeleteFiles::FrmDeleteFiles(WindowHost& host)
 
     connect(cmdDelete, &QPushButton::clicked, this, &FrmDeleteFiles::deleteFiles);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    SetDialogKeys(cmdCancel, cmdCancel);
     setFocusProxy(cmdCancel);
 }
 

@@ -62,6 +62,7 @@ FrmTeamName::FrmTeamName(WindowHost& host)
     TextBoxes::SelectAllOnFocus(TxtShortTeamName_, &s.TextAtFocus);
     txtTeamName_->setText(RightTrimBlanks(s.TeamNames[s.TeamSlot]));
     TxtShortTeamName_->setText(RightTrimBlanks(s.TeamShortNames[s.TeamSlot]));
+    SetDialogKeys(cmdOK, cmdCancel);
     setFocusProxy(txtTeamName_);
 }
 
