@@ -2,6 +2,7 @@
 
 #include "shell/AppState.h"
 #include "shell/Settings.h"
+#include "store/DataFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,7 +104,10 @@ int CopyDataFiles(AppState& state, const QString& from, const QString& to,
             continue;
         if (copying)
             copying(source + name);
-        GuardedCopy(state.Reporter, source + name, target + name);
+        // A file already in the target under another letter case (a folder copied from a
+        // case-insensitive system) is replaced, not joined by a second copy the program would
+        // not read.
+        GuardedCopy(state.Reporter, source + name, ResolveInFolder(target, name));
         ++count;
     }
     return count;

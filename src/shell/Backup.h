@@ -27,9 +27,9 @@ struct BackupTexts
 BackupTexts BackupTextsFor(const QString& backupMode);
 
 // Copies every non-empty "KV*.DAT" file (any letter case) of `from` into `to`, replacing files of
-// the same name, and returns how many were copied. Every data file is closed first. `copying`
-// is told each source file's full name before it is copied. Copy faults go to the error
-// reporter (Retry repeats the copy; anything else ends the program).
+// the same name in any letter case, and returns how many were copied. Every data file is closed
+// first. `copying` is told each source file's full name before it is copied. Copy faults go to the
+// error reporter (Retry repeats the copy; anything else ends the program).
 int CopyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying = {});
 

@@ -219,6 +219,14 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     const QString empty = t.dir.path() + QStringLiteral("/empty/");
     QDir().mkpath(empty);
     EXPECT_EQ(CopyDataFiles(t.state, empty, t.state.DataPath), 0);
+
+    // Restoring "kvgs1.dat" over a data folder that holds "KVGS1.DAT" replaces that file.
+    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    WriteWholeFile(target + QStringLiteral("kvpn1.dat"), QByteArray(402, 'r'));
+    QFile::remove(target + QStringLiteral("KVPN1.DAT"));
+    CopyDataFiles(t.state, target, t.state.DataPath);
+    EXPECT_EQ(ReadWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT")), QByteArray(402, 'r'));
+    EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("kvpn1.dat")));
 }
 
 TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)

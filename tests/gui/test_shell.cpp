@@ -223,8 +223,10 @@ private Q_SLOTS:
         QVERIFY(Start(f));
         const QString fresh = f.dir.path() + QStringLiteral("/season2025/");
         QDir().mkpath(fresh);
+        const QString old = f.dataPath();
         f.mdi->RunMenuCommand(QStringLiteral("mnuDataPath"));
-        QCOMPARE(Find<QLabel>(f, "lblPathDesc")->text(), f.dataPath());
+        QVERIFY(QFile::exists(old + QStringLiteral("KVPN1.DAT")));
+        QCOMPARE(Find<QLabel>(f, "lblPathDesc")->text(), old);
         auto* picker = Find<FolderPicker>(f, "");
         picker->setPath(f.dir.path());
         // Highlighted, not opened: it still counts.
@@ -235,6 +237,8 @@ private Q_SLOTS:
         Click(f, "cmdOK");
         QCOMPARE(f.state->DataPath, fresh);
         QCOMPARE(ReadFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+        // The team files the menu command opened empty in the old folder are gone.
+        QCOMPARE(QDir(old).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
         QCOMPARE(
             Find<QListWidget>(f, "lstSelectTeam")->item(99)->text(), QStringLiteral("Team 100"));
     }

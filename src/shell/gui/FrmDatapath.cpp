@@ -69,6 +69,10 @@ void FrmDatapath::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
+    // The old folder is left as an exit would leave it: files closed, the empty team files that
+    // taking the selection created there removed.
+    s.Files.CloseDataFile(AllFiles);
+    RemoveEmptyDataFiles(s.DataPath);
     s.DataPath = Settings::FolderWithSlash(picker_->path());
     CheckAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     s.TeamListLoaded = true;
