@@ -52,6 +52,7 @@ FrmSelectTeam::FrmSelectTeam(WindowHost& host)
         lstSelectTeam_, &QListWidget::itemSelectionChanged, this, &FrmSelectTeam::selectionChanged);
     connect(lstSelectTeam_, &QListWidget::itemDoubleClicked, this,
         [this] { this->host().RunMenuCommand(QStringLiteral("mnuUpdateGames")); });
+    setFocusProxy(lstSelectTeam_); // arrow keys choose a team at once
     load();
 }
 
