@@ -46,10 +46,11 @@ void ChildWindow::SwitchTo(WindowKind kind)
     host_.SwitchWindow(kind, this);
 }
 
-void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape)
+void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists)
 {
     enterButton_ = enter;
     escapeButton_ = escape;
+    enterFromLists_ = enterFromLists;
 }
 
 namespace {
@@ -73,7 +74,7 @@ void ChildWindow::keyPressEvent(QKeyEvent* event)
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         if (auto* button = qobject_cast<QPushButton*>(focused))
             handled = Press(button);
-        else if (qobject_cast<QAbstractItemView*>(focused) == nullptr)
+        else if (enterFromLists_ || qobject_cast<QAbstractItemView*>(focused) == nullptr)
             handled = Press(enterButton_);
     } else if (plain && event->key() == Qt::Key_Escape) {
         handled = Press(escapeButton_);

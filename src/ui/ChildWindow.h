@@ -44,15 +44,19 @@ protected:
     // Unloads this window and shows a window of another kind.
     void SwitchTo(WindowKind kind);
 
-    // Gives the window a dialog's keys: Enter presses the button with the focus, else `enter`
-    // (not while a list has the focus, where Enter opens the line); Escape presses `escape`.
-    void SetDialogKeys(QPushButton* enter, QPushButton* escape);
+    // Gives the window a dialog's keys: Enter presses the button with the focus, else `enter`;
+    // Escape presses `escape`. While a list has the focus Enter is left to the list (where it
+    // opens the line) unless `enterFromLists` says the list's line is what `enter` acts on.
+    // Either button may be null. (Alt and a button's access letter are handled by the main
+    // window for every child window.)
+    void SetDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists = false);
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     WindowHost& host_;
     WindowKind kind_;
     QDialog* modalHost_ = nullptr;
+    bool enterFromLists_ = false;
     QPointer<QPushButton> enterButton_;
     QPointer<QPushButton> escapeButton_;
 };

@@ -8,11 +8,15 @@
 #include "ui/Prompter.h"
 #include "ui/TeamListView.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -51,6 +55,9 @@ FrmMDI::FrmMDI(AppState& state, Prompter& prompter, const WindowFactory& factory
     cmdExit_->resize(cmdExit_->sizeHint().width() + 24, 32);
     connect(cmdExit_, &QPushButton::clicked, this, &FrmMDI::close);
     toolBox_->installEventFilter(this);
+    // Alt and a letter go to the child window's button of that access letter before the menus
+    // that share it ("&OK" before "&Options"), as the focused window's own keys come first.
+    qApp->installEventFilter(this);
     layout->addWidget(toolBox_);
 
     workspace_ = new QMdiArea(central);
@@ -435,10 +442,39 @@ void FrmMDI::placeExitButton()
         (toolBox_->width() - cmdExit_->width()) / 2, (toolBox_->height() - cmdExit_->height()) / 2);
 }
 
+QAbstractButton* FrmMDI::childAccessButton(QObject* focused, const QKeyEvent* key) const
+{
+    if (key->modifiers() != Qt::AltModifier)
+        return nullptr;
+    ChildWindow* child = currentChild();
+    auto* widget = qobject_cast<QWidget*>(focused);
+    if (child == nullptr || widget == nullptr || (widget != child && !child->isAncestorOf(widget)))
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+    const auto buttons = child->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        if (button->isVisible() && button->isEnabled()
+            && QKeySequence::mnemonic(button->text()) == pressed)
+            return button;
+    }
+    return nullptr;
+}
+
 bool FrmMDI::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == toolBox_ && event->type() == QEvent::Resize)
         placeExitButton();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (QAbstractButton* button = childAccessButton(watched, static_cast<QKeyEvent*>(event))) {
+            // Accepting the override keeps the key from the menus; the press then clicks.
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                button->setFocus(Qt::ShortcutFocusReason);
+                button->click();
+            }
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

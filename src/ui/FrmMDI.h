@@ -10,7 +10,9 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QAction;
+class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -76,6 +78,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The current child window's button whose access letter is the Alt key pressed, if any.
+    QAbstractButton* childAccessButton(QObject* focused, const QKeyEvent* key) const;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

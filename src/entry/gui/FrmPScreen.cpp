@@ -1,7 +1,5 @@
 #include "entry/gui/FrmPScreen.h"
 
-#include "entry/gui/ButtonKeys.h"
-
 #include "common/Blanks.h"
 #include "common/Formatting.h"
 #include "ui/Prompter.h"
@@ -260,12 +258,8 @@ void FrmPScreen::buildUi()
     for (QWidget* w : std::initializer_list<QWidget*>{
              chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
         w->installEventFilter(this);
-    auto* keys = new ButtonKeys(this, {cmdTeam, cmdRoster, cmdGameScreen, cmdOK}, cmdCancel);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             this, chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
-        keys->watch(w);
-    for (QLineEdit* box : txtCat)
-        keys->watch(box);
+    // Enter in a box moves on (above); Enter on a button presses it; Escape cancels.
+    SetDialogKeys(nullptr, cmdCancel);
 
     connect(tblPlayerList, &QTableWidget::currentCellChanged, this,
         [this](int row, int, int previousRow, int) { cellChanged(row, previousRow); });

@@ -1,7 +1,6 @@
 #include "games/gui/FrmGameMenu.h"
 
 #include "games/GameFile.h"
-#include "games/gui/EnterEscapeKeys.h"
 #include "ui/Prompter.h"
 #include "ui/WindowHost.h"
 
@@ -75,7 +74,7 @@ void FrmGameMenu::buildUi()
     connect(cmdClose, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
     connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &FrmGameMenu::cmdModify_Click);
     // Enter on a line does what a double-click does.
-    EnterEscapeKeys::Install(this, cmdModify, cmdClose);
+    SetDialogKeys(cmdModify, cmdClose, true);
 }
 
 void FrmGameMenu::opened()

@@ -2,7 +2,6 @@
 
 #include "common/Blanks.h"
 #include "games/GameFile.h"
-#include "games/gui/EnterEscapeKeys.h"
 #include "games/gui/FrmImportGame.h"
 #include "ui/Prompter.h"
 #include "ui/TextBoxes.h"
@@ -177,7 +176,7 @@ void FrmGameScreen::buildUi()
     connect(cmdCancel, &QPushButton::clicked, this, &FrmGameScreen::cmdCancel_Click);
     connect(cmdImport, &QPushButton::clicked, this, &FrmGameScreen::cmdImport_Click);
     connect(cmdPlayers, &QPushButton::clicked, this, &FrmGameScreen::cmdPlayers_Click);
-    EnterEscapeKeys::Install(this, cmdOK, cmdCancel);
+    SetDialogKeys(cmdOK, cmdCancel);
 }
 
 void FrmGameScreen::opened()

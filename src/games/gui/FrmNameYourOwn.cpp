@@ -1,7 +1,6 @@
 #include "games/gui/FrmNameYourOwn.h"
 
 #include "games/OwnNames.h"
-#include "games/gui/EnterEscapeKeys.h"
 #include "ui/TextBoxes.h"
 
 #include <QGridLayout>
@@ -69,7 +68,7 @@ FrmNameYourOwn::FrmNameYourOwn(WindowHost& host)
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmNameYourOwn::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
-    EnterEscapeKeys::Install(this, cmdOK, cmdCancel);
+    SetDialogKeys(cmdOK, cmdCancel);
 }
 
 void FrmNameYourOwn::opened()
