@@ -48,6 +48,12 @@ void TakeTeamSelection(AppState& state, const TeamLines& selected)
     }
     if (state.TeamCount == 0)
         return;
+    if (state.TeamSlot != first) {
+        // The game last worked on belongs to the other team: the game list starts on its last
+        // game again.
+        state.CurrentGame = 0;
+        state.ReselectGame = 0;
+    }
     state.TeamSlot = first;
     state.TeamNo = QString::number(first);
     state.ReportTeamTitle

@@ -29,6 +29,10 @@ public:
     // which may show a message (e.g. a start-up notice) do it here, not in the constructor.
     virtual void opened() { }
 
+    // Asked before the program ends while this window is open: a window holding work that only
+    // its own buttons write either writes it now or asks; false keeps the program running.
+    virtual bool QueryClose() { return true; }
+
     // Set when the window is shown as a modal dialog (WindowHost::ShowModal): leaving it then
     // closes the dialog and returns to the caller instead of showing the team window.
     void setModalHost(QDialog* dialog) { modalHost_ = dialog; }

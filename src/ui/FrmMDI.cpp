@@ -488,6 +488,10 @@ void FrmMDI::resizeEvent(QResizeEvent* event)
 
 void FrmMDI::closeEvent(QCloseEvent* event)
 {
+    if (ChildWindow* child = currentChild(); child != nullptr && !child->QueryClose()) {
+        event->ignore();
+        return;
+    }
     if (shutDown_)
         shutDown_();
     event->accept();

@@ -59,3 +59,21 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(after[r * 115 + 6], '3');
 }
+
+TEST(TeamSelection, AnotherTeamForgetsTheGameLastWorkedOn)
+{
+    TempState t;
+    TeamLines lines{};
+    lines[0] = true;
+    TakeTeamSelection(t.state, lines);
+    t.state.CurrentGame = 5;
+    t.state.ReselectGame = 5;
+    TakeTeamSelection(t.state, lines); // the same team keeps it
+    EXPECT_EQ(t.state.CurrentGame, 5);
+    lines[0] = false;
+    lines[3] = true;
+    TakeTeamSelection(t.state, lines);
+    EXPECT_EQ(t.state.TeamNo, QStringLiteral("4"));
+    EXPECT_EQ(t.state.CurrentGame, 0);
+    EXPECT_EQ(t.state.ReselectGame, 0);
+}

@@ -653,17 +653,28 @@ void FrmPScreen::okClicked()
     leaveTo(WindowGameMenu);
 }
 
+bool FrmPScreen::confirmDiscard()
+{
+    if (!AnyChanged)
+        return true;
+    const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
+        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
+    if (prompter().ask(this, question) == Message::Answer::Yes)
+        return true;
+    focusFirstBox();
+    return false;
+}
+
 void FrmPScreen::cancelClicked()
 {
-    if (AnyChanged) {
-        const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
-            Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
-        if (prompter().ask(this, question) != Message::Answer::Yes) {
-            focusFirstBox();
-            return;
-        }
-    }
-    leaveTo(WindowGameMenu);
+    if (confirmDiscard())
+        leaveTo(WindowGameMenu);
+}
+
+bool FrmPScreen::QueryClose()
+{
+    // Ending the program with unsaved figures is a cancel of the screen: it asks first.
+    return confirmDiscard();
 }
 
 void FrmPScreen::gameScreenClicked()

@@ -24,6 +24,7 @@ class FrmPScreen : public ChildWindow
     Q_OBJECT
 
 public:
+    bool QueryClose() override;
     explicit FrmPScreen(WindowHost& host);
 
     void opened() override;
@@ -65,6 +66,7 @@ private:
 
     void okClicked();
     void cancelClicked();
+    bool confirmDiscard();
     void gameScreenClicked();
     void rosterClicked();
     void leaveTo(WindowKind kind);

@@ -309,17 +309,28 @@ void FrmGameScreen::cmdOK_Click()
     SwitchTo(WindowPScreen);
 }
 
+bool FrmGameScreen::confirmDiscard()
+{
+    if (!changed_)
+        return true;
+    const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
+        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
+    if (prompter().ask(this, question) == Message::Answer::Yes)
+        return true;
+    txtGameDate->setFocus();
+    return false;
+}
+
 void FrmGameScreen::cmdCancel_Click()
 {
-    if (changed_) {
-        const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
-            Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
-        if (prompter().ask(this, question) != Message::Answer::Yes) {
-            txtGameDate->setFocus();
-            return;
-        }
-    }
-    leaveToGameList();
+    if (confirmDiscard())
+        leaveToGameList();
+}
+
+bool FrmGameScreen::QueryClose()
+{
+    // Ending the program with an unsaved game is a cancel of the window: it asks first.
+    return confirmDiscard();
 }
 
 void FrmGameScreen::cmdPlayers_Click()

@@ -25,8 +25,10 @@ public:
     void opened() override;
 
     bool changed() const { return changed_; }
+    bool QueryClose() override;
 
 private:
+    bool confirmDiscard();
     void buildUi();
     void load();
     void fill(const GameFields& fields);

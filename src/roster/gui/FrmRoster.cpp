@@ -274,10 +274,17 @@ void FrmRoster::cmdPrint_Click()
 
 void FrmRoster::cmdClose_Click()
 {
+    QueryClose();
+    ReturnToTeamWindow();
+}
+
+bool FrmRoster::QueryClose()
+{
+    // The roster reaches the disk only here; ending the program keeps the edits too.
     txtPlayerName_LostFocus();
     RewriteRosterFile(state());
     RewritePlayerContacts(state().Files, contacts_);
-    ReturnToTeamWindow();
+    return true;
 }
 
 } // namespace scorvane

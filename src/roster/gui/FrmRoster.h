@@ -19,6 +19,7 @@ class FrmRoster : public ChildWindow
     Q_OBJECT
 
 public:
+    bool QueryClose() override;
     explicit FrmRoster(WindowHost& host);
 
 protected:

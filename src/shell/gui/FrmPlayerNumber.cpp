@@ -100,8 +100,16 @@ void FrmPlayerNumber::cmdOK_Click()
 
 void FrmPlayerNumber::cmdClose_Click()
 {
-    RewritePlayerContacts(state().Files, contacts_);
+    QueryClose();
     ReturnToTeamWindow();
+}
+
+bool FrmPlayerNumber::QueryClose()
+{
+    // Renumbering has already moved the statistics and roster; the contact details follow them
+    // here, also when the program ends with the window open.
+    RewritePlayerContacts(state().Files, contacts_);
+    return true;
 }
 
 } // namespace scorvane

@@ -16,6 +16,7 @@ class FrmPlayerNumber : public ChildWindow
     Q_OBJECT
 
 public:
+    bool QueryClose() override;
     explicit FrmPlayerNumber(WindowHost& host);
 
 private:

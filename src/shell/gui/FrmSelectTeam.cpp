@@ -60,6 +60,7 @@ void FrmSelectTeam::load()
 {
     AppState& s = state();
     s.RosterOrigin = QStringLiteral("S");
+    s.GameEditMode = QStringLiteral("S");
     loading_ = true;
     for (int slot = 1; slot <= 100; ++slot)
         lstSelectTeam_->addItem(RightTrimBlanks(s.TeamNames[slot]));

@@ -1,0 +1,105 @@
+// Ending the program while a window still holds work that only its own buttons write: unsaved
+// figures are asked about, roster edits are kept.
+#include "GuiTestSupport.h"
+
+#include "shell/TeamSelection.h"
+#include "ui/ChildWindow.h"
+#include "store/GameRecord.h"
+#include "store/PlayerNameRecord.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+class TestExitWithOpenWindow : public QObject
+{
+    Q_OBJECT
+
+    static void chooseTeamOne(GuiFixture& f)
+    {
+        PlayerNameRecord player;
+        player.PlayerNumber = 4;
+        player.PlayerName = QStringLiteral("Ana");
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), player.encode());
+        GameRecord game;
+        game.GameNumber = 1;
+        game.GameDate = QStringLiteral("091502");
+        f.writeDataFile(QStringLiteral("KVGS1.DAT"), game.encode());
+        f.loadTeamList();
+        TeamLines lines{};
+        lines[0] = true;
+        TakeTeamSelection(*f.state, lines);
+        f.state->CurrentGame = 1;
+    }
+
+    static bool closeMainWindow(GuiFixture& f)
+    {
+        // The shut-down itself is not what is tested here.
+        f.mdi->setShutDown([] {});
+        QCloseEvent close;
+        QCoreApplication::sendEvent(f.mdi.get(), &close);
+        return close.isAccepted();
+    }
+
+private Q_SLOTS:
+    void unsavedFiguresAreAskedAbout()
+    {
+        GuiFixture f;
+        chooseTeamOne(f);
+        f.mdi->show();
+        f.mdi->ShowWindow(WindowPScreen);
+        auto* box = f.mdi->currentChild()->findChild<QLineEdit*>(QStringLiteral("txtCat0"));
+        QVERIFY(box);
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("45"));
+
+        f.prompter.answers = {Message::Answer::No};
+        QVERIFY(!closeMainWindow(f));
+        QCOMPARE(f.prompter.last().text, QStringLiteral("Do you really want to cancel?"));
+        QVERIFY(f.state->WindowOpen[WindowPScreen]);
+
+        f.prompter.answers = {Message::Answer::Yes};
+        QVERIFY(closeMainWindow(f));
+        QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void nothingChangedAsksNothing()
+    {
+        GuiFixture f;
+        chooseTeamOne(f);
+        f.mdi->show();
+        f.mdi->ShowWindow(WindowGameScreen);
+        QVERIFY(closeMainWindow(f));
+        QVERIFY(f.prompter.asked.isEmpty());
+    }
+
+    void rosterEditsAreKept()
+    {
+        GuiFixture f;
+        chooseTeamOne(f);
+        f.mdi->show();
+        f.mdi->ShowWindow(WindowRoster);
+        auto* name = f.mdi->currentChild()->findChild<QLineEdit*>(QStringLiteral("txtPlayerName"));
+        auto* list
+            = f.mdi->currentChild()->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
+        QVERIFY(name && list);
+        list->setCurrentRow(6);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("Bea"));
+        QVERIFY(closeMainWindow(f));
+        const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
+        QCOMPARE(roster.size(), 2 * PlayerNameRecord::Length);
+        QCOMPARE(
+            PlayerNameRecord::decode(roster.mid(PlayerNameRecord::Length)).PlayerName.trimmed(),
+            QStringLiteral("Bea"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+QTEST_MAIN(TestExitWithOpenWindow)
+#include "test_exit_with_open_window.moc"
