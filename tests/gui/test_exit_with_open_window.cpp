@@ -3,9 +3,9 @@
 #include "GuiTestSupport.h"
 
 #include "shell/TeamSelection.h"
-#include "ui/ChildWindow.h"
 #include "store/GameRecord.h"
 #include "store/PlayerNameRecord.h"
+#include "ui/ChildWindow.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
