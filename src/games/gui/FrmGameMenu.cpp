@@ -1,10 +1,10 @@
 #include "games/gui/FrmGameMenu.h"
 
 #include "games/GameFile.h"
+#include "games/gui/GameListBox.h"
 #include "ui/Prompter.h"
 #include "ui/WindowHost.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -14,8 +14,6 @@
 namespace scorvane {
 
 namespace {
-
-constexpr int RecordNumberRole = Qt::UserRole;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -37,19 +35,9 @@ FrmGameMenu::FrmGameMenu(WindowHost& host)
 
 void FrmGameMenu::buildUi()
 {
-    lblGameList = new QLabel(QStringLiteral("Game List:"), this);
-    lblGameList->setObjectName(QStringLiteral("lblGameList"));
-    lstGameMenu = new QListWidget(this);
-    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
-    lblGameList->setBuddy(lstGameMenu);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setPointSize(9);
-    lstGameMenu->setFont(courier);
-    // Room for a whole game line (65 characters) and a dozen games.
-    const QFontMetrics metrics(courier);
-    lstGameMenu->setMinimumSize(
-        metrics.horizontalAdvance(QString(68, u'0')) + 24, metrics.lineSpacing() * 12 + 8);
+    const GameListBox box = MakeGameListBox(this, 12);
+    lblGameList = box.label;
+    lstGameMenu = box.list;
 
     cmdAddGame = MakeButton(this, "cmdAddGame", QStringLiteral("&Add Game"));
     cmdInsert = MakeButton(this, "cmdInsert", QStringLiteral("&Insert"));
@@ -87,12 +75,7 @@ void FrmGameMenu::opened()
 
 void FrmGameMenu::load()
 {
-    lstGameMenu->clear();
-    for (const ListedGame& listed : ReadActiveGames(state().Files, FileGames)) {
-        auto* item = new QListWidgetItem(GameLine(listed.Game, state().GameTypeNames));
-        item->setData(RecordNumberRole, listed.RecordNumber);
-        lstGameMenu->addItem(item);
-    }
+    FillGameList(lstGameMenu, ReadActiveGames(state().Files, FileGames), state().GameTypeNames);
     const int line = LineToSelect(lstGameMenu->count(), state().ReselectGame);
     if (line >= 0)
         lstGameMenu->setCurrentRow(line);
@@ -112,7 +95,7 @@ qint16 FrmGameMenu::takeSelectedGame()
     // The record the list read for this line; the game windows look the game up by its number
     // and fall back on this record when the file's numbers have gaps.
     if (QListWidgetItem* item = lstGameMenu->item(line))
-        state().CurrentGameRecord = item->data(RecordNumberRole).toInt();
+        state().CurrentGameRecord = ListedRecordNumber(*item);
     return gameNumber;
 }
 

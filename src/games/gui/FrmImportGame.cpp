@@ -1,20 +1,17 @@
 #include "games/gui/FrmImportGame.h"
 
 #include "common/Blanks.h"
+#include "games/gui/GameListBox.h"
 #include "shell/AppState.h"
+#include "ui/OkCancelRow.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace scorvane {
-
-namespace {
-constexpr int RecordNumberRole = Qt::UserRole;
-}
 
 FrmImportGame::FrmImportGame(AppState& state, int opponentSlot, QWidget* parent)
     : QDialog(parent)
@@ -25,41 +22,20 @@ FrmImportGame::FrmImportGame(AppState& state, int opponentSlot, QWidget* parent)
     setWindowTitle(RightTrimBlanks(state_.TeamNames[opponentSlot]));
     state_.ImportMark = QStringLiteral("N");
 
-    lblGameList = new QLabel(QStringLiteral("Game List:"), this);
-    lblGameList->setObjectName(QStringLiteral("lblGameList"));
-    lstGameMenu = new QListWidget(this);
-    lstGameMenu->setObjectName(QStringLiteral("lstGameMenu"));
-    lblGameList->setBuddy(lstGameMenu);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setPointSize(9);
-    lstGameMenu->setFont(courier);
-    const QFontMetrics metrics(courier);
-    lstGameMenu->setMinimumSize(
-        metrics.horizontalAdvance(QString(68, u'0')) + 24, metrics.lineSpacing() * 10 + 8);
+    const GameListBox box = MakeGameListBox(this, 10);
+    lblGameList = box.label;
+    lstGameMenu = box.list;
     chkGameComment = new QCheckBox(QStringLiteral("Import Game Comment"), this);
     chkGameComment->setObjectName(QStringLiteral("chkGameComment"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkGameComment);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    const OkCancelRow buttons = MakeOkCancelRow(this, chkGameComment);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblGameList);
     layout->addWidget(lstGameMenu);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
-    for (const ListedGame& listed : games_.ActiveGames()) {
-        auto* item = new QListWidgetItem(GameLine(listed.Game, state_.GameTypeNames));
-        item->setData(RecordNumberRole, listed.RecordNumber);
-        lstGameMenu->addItem(item);
-    }
+    FillGameList(lstGameMenu, games_.ActiveGames(), state_.GameTypeNames);
     if (lstGameMenu->count() > 0) {
         lstGameMenu->setCurrentRow(lstGameMenu->count() - 1); // the most recent game
     } else {
@@ -79,7 +55,7 @@ void FrmImportGame::cmdOK_Click()
     const QListWidgetItem* item = lstGameMenu->currentItem();
     if (item == nullptr)
         return;
-    chosen_ = games_.Game(item->data(RecordNumberRole).toInt());
+    chosen_ = games_.Game(ListedRecordNumber(*item));
     state_.ImportMark = QStringLiteral("Y");
     state_.CommentMark = chkGameComment->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
     accept();
