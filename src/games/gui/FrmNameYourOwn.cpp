@@ -1,10 +1,10 @@
 #include "games/gui/FrmNameYourOwn.h"
 
 #include "games/OwnNames.h"
+#include "ui/OkCancelRow.h"
 #include "ui/TextBoxes.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,19 +52,13 @@ FrmNameYourOwn::FrmNameYourOwn(WindowHost& host)
     Label2->setBuddy(txtCat[0]);
     grid->setHorizontalSpacing(24);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    const OkCancelRow buttons = MakeOkCancelRow(this);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(cmdOK, &QPushButton::clicked, this, &FrmNameYourOwn::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
