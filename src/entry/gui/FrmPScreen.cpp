@@ -640,17 +640,23 @@ void FrmPScreen::focusInEvent(QFocusEvent* event)
 
 // Leaving ---------------------------------------------------------------------------------------
 
-void FrmPScreen::okClicked()
+bool FrmPScreen::saveAll()
 {
     if (!commitCurrent()) {
         moveSelectionTo(currentRow_);
-        return;
+        return false;
     }
     if (AnyChanged) {
         BusyPointer busy;
         entry_->SaveAll();
     }
-    leaveTo(WindowGameMenu);
+    return true;
+}
+
+void FrmPScreen::okClicked()
+{
+    if (saveAll())
+        leaveTo(WindowGameMenu);
 }
 
 bool FrmPScreen::confirmDiscard()
@@ -688,14 +694,8 @@ void FrmPScreen::gameScreenClicked()
             return;
         }
     }
-    if (!commitCurrent()) {
-        moveSelectionTo(currentRow_);
+    if (!saveAll())
         return;
-    }
-    if (AnyChanged) {
-        BusyPointer busy;
-        entry_->SaveAll();
-    }
     state().GameEditMode = QStringLiteral("C");
     leaveTo(WindowGameScreen);
 }

@@ -64,6 +64,9 @@ private:
     void showPlayerCount();
     void buttonFocused(QWidget* widget);
 
+    // Checks the player being edited and writes every result when anything changed; false when a
+    // rule refused the figures (the screen stays as it is).
+    bool saveAll();
     void okClicked();
     void cancelClicked();
     bool confirmDiscard();
