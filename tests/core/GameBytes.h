@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace scorvane::testing {
 
@@ -42,6 +43,22 @@ inline QByteArray StatBytes(
     return b + QByteArray(49, ' ');
 }
 
+// A 115-byte player result with chosen figures: `values` gives k -> value, every other value 0.
+inline QByteArray ResultBytes(int game, int player,
+    std::initializer_list<std::pair<int, int>> values, char status = 'A', char type = '1',
+    char special = '1')
+{
+    QByteArray b = le16(game) + le16(player) + QByteArray(1, 'P') + QByteArray(1, status)
+        + QByteArray(1, type) + QByteArray(1, special);
+    for (int k = 0; k < 29; ++k) {
+        int v = 0;
+        for (const auto& [key, value] : values)
+            v = key == k ? value : v;
+        b += le16(v);
+    }
+    return b + QByteArray(49, ' ');
+}
+
 inline QByteArray Join(std::initializer_list<QByteArray> records)
 {
     QByteArray all;
@@ -49,5 +66,20 @@ inline QByteArray Join(std::initializer_list<QByteArray> records)
         all += r;
     return all;
 }
+
+// Team 1's game and result files holding the given bytes, opened as the program opens them.
+struct GameFiles : TempState
+{
+    GameFiles(const QByteArray& games, const QByteArray& results)
+    {
+        WriteWholeFile(path("KVGS1.DAT"), games);
+        WriteWholeFile(path("KVPS1.DAT"), results);
+        state.Files.OpenDataFile(FileGames);
+        state.Files.OpenDataFile(FileStats);
+    }
+    QString path(const char* name) const { return state.DataPath + QString::fromLatin1(name); }
+    QByteArray games() const { return ReadWholeFile(path("KVGS1.DAT")); }
+    QByteArray results() const { return ReadWholeFile(path("KVPS1.DAT")); }
+};
 
 } // namespace scorvane::testing

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "shell/AppState.h"
+#include "shell/TeamSelection.h"
 #include "store/ErrorReporter.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -60,6 +62,14 @@ struct TempState
 QByteArray ReadWholeFile(const QString& path);
 void WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// Chooses the one team in `slot` as the team window does.
+inline void ChooseTeam(AppState& state, int slot = 1)
+{
+    TeamLines lines{};
+    lines[static_cast<std::size_t>(slot - 1)] = true;
+    TakeTeamSelection(state, lines);
+}
+
 // Little-endian 16-bit integer as two bytes, for building expected records by hand.
 inline QByteArray le16(int value)
 {
@@ -73,5 +83,32 @@ inline QByteArray pad(const char* text, int width)
     QByteArray b(text);
     return b + QByteArray(width - b.size(), ' ');
 }
+
+// A 201-byte roster record.
+inline QByteArray NameBytes(int number, const char* name)
+{
+    return le16(number) + pad(name, 17) + QByteArray(182, ' ');
+}
+
+// A 500-byte contact record written out field by field.
+struct InfoBytes
+{
+    int number = 1;
+    const char* phone = "";
+    const char* address1 = "";
+    const char* address2 = "";
+    const char* city = "";
+    const char* state = "";
+    const char* zip = "";
+    const char* other = "";
+
+    QByteArray bytes() const
+    {
+        const QByteArray spare(20, ' ');
+        return le16(number) + pad(phone, 20) + pad(address1, 40) + pad(address2, 40) + pad(city, 20)
+            + spare + pad(state, 5) + spare + pad(zip, 10) + spare + pad(other, 70)
+            + QByteArray(233, ' ');
+    }
+};
 
 } // namespace scorvane::testing

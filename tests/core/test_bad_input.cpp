@@ -1,11 +1,10 @@
 // Files written by other installations or damaged on the way: odd player numbers and statuses
 // must neither crash nor reach outside the program's tables.
-#include "TestSupport.h"
+#include "GameBytes.h"
 
 #include "entry/StatIndex.h"
 #include "shell/TeamSelection.h"
 #include "store/PlayerNameRecord.h"
-#include "store/PlayerStatRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +22,7 @@ TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
         bytes += p.encode();
     }
     WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
-    TeamLines lines{};
-    lines[0] = true;
-    TakeTeamSelection(t.state, lines);
+    ChooseTeam(t.state);
     EXPECT_EQ(t.state.RosterFree[5], QStringLiteral("N"));
     EXPECT_EQ(t.state.RosterFree[99], QStringLiteral("N"));
     // The record numbered 0 ends the reading: 7 stays free.
@@ -39,13 +36,8 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
 {
     TempState t;
     QByteArray bytes;
-    for (int number : {3, 0, 120, -1, 8}) {
-        PlayerStatRecord s;
-        s.GameNumber = 2;
-        s.PlayerNumber = static_cast<qint16>(number);
-        s.StatGameType = '9';
-        bytes += s.encode();
-    }
+    for (int number : {3, 0, 120, -1, 8})
+        bytes += ResultBytes(2, number, {}, 'A', '9');
     WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
     t.state.Files.OpenDataFile(FileStats);
     const StatIndex index = BuildStatIndex(t.state.Files, 2, '3', '1');
@@ -63,16 +55,12 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
 TEST(TeamSelection, AnotherTeamForgetsTheGameLastWorkedOn)
 {
     TempState t;
-    TeamLines lines{};
-    lines[0] = true;
-    TakeTeamSelection(t.state, lines);
+    ChooseTeam(t.state);
     t.state.CurrentGame = 5;
     t.state.ReselectGame = 5;
-    TakeTeamSelection(t.state, lines); // the same team keeps it
+    ChooseTeam(t.state); // the same team keeps it
     EXPECT_EQ(t.state.CurrentGame, 5);
-    lines[0] = false;
-    lines[3] = true;
-    TakeTeamSelection(t.state, lines);
+    ChooseTeam(t.state, 4);
     EXPECT_EQ(t.state.TeamNo, QStringLiteral("4"));
     EXPECT_EQ(t.state.CurrentGame, 0);
     EXPECT_EQ(t.state.ReselectGame, 0);

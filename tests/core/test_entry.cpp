@@ -1,7 +1,6 @@
 // The player screen's model of one game: the result index, loading the slots, the played mark,
 // team totals and saving every result back into the statistics file.
 #include "GameBytes.h"
-#include "TestSupport.h"
 
 #include "entry/PlayerEntry.h"
 #include "entry/StatIndex.h"
@@ -16,35 +15,9 @@ namespace {
 
 constexpr int R = 115; // bytes per result
 
-// A result with chosen figures: `values` gives k -> value, every other value 0.
-QByteArray ResultBytes(int game, int player, std::initializer_list<std::pair<int, int>> values,
-    char status = 'A', char type = '1', char special = '1')
+struct EntryFiles : GameFiles
 {
-    QByteArray b = le16(game) + le16(player) + QByteArray(1, 'P') + QByteArray(1, status)
-        + QByteArray(1, type) + QByteArray(1, special);
-    QByteArray figures;
-    for (int k = 0; k < 29; ++k) {
-        int v = 0;
-        for (const auto& [key, value] : values)
-            v = key == k ? value : v;
-        figures += le16(v);
-    }
-    return b + figures + QByteArray(49, ' ');
-}
-
-struct EntryFiles : TempState
-{
-    explicit EntryFiles(const QByteArray& games, const QByteArray& results)
-    {
-        WriteWholeFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
-        WriteWholeFile(state.DataPath + QStringLiteral("KVPS1.DAT"), results);
-        state.Files.OpenDataFile(FileGames);
-        state.Files.OpenDataFile(FileStats);
-    }
-    QByteArray results() const
-    {
-        return ReadWholeFile(state.DataPath + QStringLiteral("KVPS1.DAT"));
-    }
+    using GameFiles::GameFiles;
     PlayerEntry open(int game)
     {
         auto found = FindEntryGame(state.Files, static_cast<qint16>(game));

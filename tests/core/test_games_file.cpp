@@ -14,21 +14,6 @@ using namespace scorvane::testing;
 
 namespace {
 
-// A team whose game and result files hold the given bytes, opened as the program opens them.
-struct TeamFiles : TempState
-{
-    TeamFiles(const QByteArray& games, const QByteArray& results)
-    {
-        WriteWholeFile(path("KVGS1.DAT"), games);
-        WriteWholeFile(path("KVPS1.DAT"), results);
-        state.Files.OpenDataFile(FileGames);
-        state.Files.OpenDataFile(FileStats);
-    }
-    QString path(const char* name) const { return state.DataPath + QString::fromLatin1(name); }
-    QByteArray games() const { return ReadWholeFile(path("KVGS1.DAT")); }
-    QByteArray results() const { return ReadWholeFile(path("KVPS1.DAT")); }
-};
-
 GameBytes Game(int number, const char* opponent, char status = 'A')
 {
     GameBytes g;
@@ -55,7 +40,7 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
     QByteArray games;
     for (int g = 1; g <= 5; ++g)
         games += Game(g, names[g - 1]).bytes();
-    TeamFiles t(games, ResultsOfGames(5));
+    GameFiles t(games, ResultsOfGames(5));
 
     ASSERT_EQ(FindGameRecord(t.state.Files, 3), 3);
     DeleteGame(t.state.Files, 3);
@@ -81,7 +66,7 @@ TEST(GameDeletion, FirstGameTakesNumberZeroAndEarlierDeletionsFollow)
         Game(2, "B").bytes(), Game(3, "C").bytes()});
     const QByteArray results
         = Join({StatBytes(1, 10), StatBytes(2, 7, 'D'), StatBytes(2, 10), StatBytes(3, 10, 'I')});
-    TeamFiles t(games, results);
+    GameFiles t(games, results);
 
     DeleteGame(t.state.Files, FindGameRecord(t.state.Files, 1));
 
@@ -97,7 +82,7 @@ TEST(GameInsertion, BeforeSecondOfThreeMovesLaterGamesAndResultsUp)
 {
     const QByteArray games
         = Join({Game(1, "A").bytes(), Game(2, "B").bytes(), Game(3, "C").bytes()});
-    TeamFiles t(games, ResultsOfGames(3));
+    GameFiles t(games, ResultsOfGames(3));
 
     GameBytes inserted = Game(2, "New");
     inserted.type = '4';
@@ -118,7 +103,7 @@ TEST(GameInsertion, BeforeSecondOfThreeMovesLaterGamesAndResultsUp)
 TEST(GameSaving, AppendAndChangeKeepResultCopiesInLine)
 {
     const QByteArray results = Join({StatBytes(1, 10), StatBytes(1, 11, 'I'), StatBytes(2, 10)});
-    TeamFiles t(Game(1, "A").bytes() + QByteArray(40, 'z'), results);
+    GameFiles t(Game(1, "A").bytes() + QByteArray(40, 'z'), results);
 
     // A trailing partial record is not a game: the new one is written over it.
     GameBytes second = Game(2, "B");
@@ -141,7 +126,7 @@ TEST(GameList, DamagedFilesAreReadAsFarAsWholeRecordsGo)
     // Numbers with a gap (3 missing) and a partial trailing record.
     const QByteArray games = Join({Game(1, "A").bytes(), Game(2, "B", 'D').bytes(),
         Game(4, "C").bytes(), QByteArray(100, '\0')});
-    TeamFiles t(games, {});
+    GameFiles t(games, {});
     const auto listed = ReadActiveGames(t.state.Files, FileGames);
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[1].RecordNumber, 3);
@@ -163,7 +148,7 @@ TEST(GameList, SelectedLineFollowsTheCurrentGame)
 
 TEST(OtherTeamGames, ReadsTheOpponentsFileAndKeepsOwnTeam)
 {
-    TeamFiles t(Game(1, "Own").bytes(), {});
+    GameFiles t(Game(1, "Own").bytes(), {});
     WriteWholeFile(t.path("KVGS7.DAT"),
         Join({Game(1, "Us").bytes(), Game(1, "Old", 'D').bytes(), Game(2, "Us again").bytes()}));
     {

@@ -1,5 +1,5 @@
 // Renumbering a player: the refusals in order, and the move of statistics, roster and contacts.
-#include "TestSupport.h"
+#include "GameBytes.h"
 
 #include "roster/RosterTable.h"
 #include "shell/PlayerNumberChange.h"
@@ -13,11 +13,9 @@ using namespace scorvane::testing;
 
 namespace {
 
-// A statistics record with only the fields renumbering reads and writes changed.
 QByteArray StatRecord(int game, int player, char status)
 {
-    return le16(game) + le16(player) + QByteArray("P") + QByteArray(1, status) + QByteArray("11")
-        + QByteArray(58, '\0') + QByteArray(49, ' ');
+    return ResultBytes(game, player, {}, status);
 }
 
 struct NumberFixture
@@ -81,7 +79,5 @@ TEST(PlayerNumberChange, MovesStatisticsRosterAndContacts)
     EXPECT_EQ(f.file("KVPS1.DAT"),
         StatRecord(1, 12, 'A') + StatRecord(1, 12, 'I') + StatRecord(2, 9, 'A')
             + StatRecord(3, 12, 'D'));
-    const QByteArray blanks(182, ' ');
-    EXPECT_EQ(f.file("KVPN1.DAT"),
-        le16(9) + pad("Ida Fox", 17) + blanks + le16(12) + pad("Sam Ray", 17) + blanks);
+    EXPECT_EQ(f.file("KVPN1.DAT"), NameBytes(9, "Ida Fox") + NameBytes(12, "Sam Ray"));
 }

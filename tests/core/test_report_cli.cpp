@@ -37,6 +37,17 @@ QByteArray ReadBack(std::FILE* stream)
     return bytes;
 }
 
+// The words of `line`, with "%n" in a word standing for values[n - 1] (which may hold blanks).
+QStringList Args(const char* line, const QStringList& values = {})
+{
+    QStringList words = QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
+    for (QString& word : words) {
+        for (qsizetype n = 0; n < values.size(); ++n)
+            word.replace(u'%' + QString::number(n + 1), values[n]);
+    }
+    return words;
+}
+
 Captured RunTool(const QStringList& arguments)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
@@ -59,13 +70,12 @@ struct DataFolder
         CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
         WriteTeamNames(t.state.Files, 3, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
         t.state.Files.CloseDataFile(AllFiles);
-        const QByteArray blanks(182, ' ');
         WriteWholeFile(path + QStringLiteral("KVPN3.DAT"),
-            le16(4) + pad("Mia Soto", 17) + blanks + le16(11) + pad("Eli Park", 17) + blanks);
-        const QByteArray spare(20, ' ');
+            NameBytes(4, "Mia Soto") + NameBytes(11, "Eli Park"));
         WriteWholeFile(path + QStringLiteral("KVPI3.DAT"),
-            le16(11) + pad("555-0111", 20) + pad("", 80) + pad("Salem", 20) + spare + pad("OR", 5)
-                + spare + pad("97301", 10) + spare + pad("", 70) + QByteArray(233, ' '));
+            InfoBytes{
+                .number = 11, .phone = "555-0111", .city = "Salem", .state = "OR", .zip = "97301"}
+                .bytes());
     }
     QStringList listing() const
     {
@@ -88,47 +98,31 @@ const QByteArray ExpectedRoster = "\r\nRoster\r\n\r\nHarbor FC\r\n\r\n4 - Mia So
 
 TEST(ReportArguments, BadArgumentsGiveExitTwoWithOneLine)
 {
-    const QStringList d = {QStringLiteral("--data"), QStringLiteral("/tmp")};
-    const auto withData = [&d](const QStringList& a) { return a + d; };
-    const QList<QStringList> bad = {
-        {},
-        withData({QStringLiteral("teams")}),
-        {QStringLiteral("roster")},
-        withData({QStringLiteral("roster"), QStringLiteral("--colour")}),
-        withData({QStringLiteral("roster"), QStringLiteral("--teams"), QStringLiteral("0")}),
-        withData({QStringLiteral("roster"), QStringLiteral("--teams"), QStringLiteral("101")}),
-        withData({QStringLiteral("roster"), QStringLiteral("--teams"), QStringLiteral("1,2")}),
-        withData({QStringLiteral("players"), QStringLiteral("--teams"), QStringLiteral("1,x")}),
-        withData({QStringLiteral("standings"), QStringLiteral("--teams"), QStringLiteral("2,2")}),
-        withData({QStringLiteral("roster"), QStringLiteral("--copies"), QStringLiteral("two")}),
-        withData({QStringLiteral("roster"), QStringLiteral("--copies"), QStringLiteral("51")}),
-        withData(
-            {QStringLiteral("roster"), QStringLiteral("--lines-per-page"), QStringLiteral("20")}),
-        withData({QStringLiteral("players"), QStringLiteral("--types"), QStringLiteral("8")}),
-        withData({QStringLiteral("players"), QStringLiteral("--columns"), QStringLiteral("38")}),
-        withData({QStringLiteral("players"), QStringLiteral("--order"), QStringLiteral("X")}),
-        {QStringLiteral("roster"), QStringLiteral("--data")},
-    };
+    const QList<QStringList> bad
+        = {Args(""), Args("teams --data /tmp"), Args("roster"), Args("roster --colour --data /tmp"),
+            Args("roster --teams 0 --data /tmp"), Args("roster --teams 101 --data /tmp"),
+            Args("roster --teams 1,2 --data /tmp"), Args("players --teams 1,x --data /tmp"),
+            Args("standings --teams 2,2 --data /tmp"), Args("roster --copies two --data /tmp"),
+            Args("roster --copies 51 --data /tmp"), Args("roster --lines-per-page 20 --data /tmp"),
+            Args("players --types 8 --data /tmp"), Args("players --columns 38 --data /tmp"),
+            Args("players --order X --data /tmp"), Args("roster --data")};
     for (const QStringList& arguments : bad) {
         const Captured c = RunTool(arguments);
         EXPECT_EQ(c.code, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(c.err.count('\n'), 1) << c.err.toStdString();
         EXPECT_TRUE(c.out.isEmpty());
     }
-    const Captured zero = RunTool({QStringLiteral("scores"), QStringLiteral("--from"),
-        QStringLiteral("0"), QStringLiteral("--data"), QStringLiteral("/tmp")});
+    const Captured zero = RunTool(Args("scores --from 0 --data /tmp"));
     EXPECT_EQ(zero.code, 2);
     EXPECT_TRUE(zero.err.contains("Must be 1 to 999"));
 }
 
 TEST(ReportArguments, SelectionOptionsReachTheRequest)
 {
-    const ParsedRequest p = ParseReportArguments(
-        {QStringLiteral("players"), QStringLiteral("--data"), QStringLiteral("d"),
-            QStringLiteral("--teams"), QStringLiteral("4,1,7"), QStringLiteral("--from"),
-            QStringLiteral("30"), QStringLiteral("--to"), QStringLiteral("5"),
-            QStringLiteral("--types"), QStringLiteral("2,5"), QStringLiteral("--player-name"),
-            QStringLiteral("  Mia SOTO"), QStringLiteral("--minimum-sog"), QStringLiteral("3")});
+    const ParsedRequest p
+        = ParseReportArguments(Args("players --data d --teams 4,1,7 --from 30 --to 5 --types 2,5 "
+                                    "--player-name %1 --minimum-sog 3",
+            {QStringLiteral("  Mia SOTO")}));
     ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
     EXPECT_EQ(p.request.fromGame, 5); // swapped
     EXPECT_EQ(p.request.toGame, 30);
@@ -144,14 +138,13 @@ TEST(ReportArguments, SelectionOptionsReachTheRequest)
 
 TEST(ReportTool, HelpAndKindsNotYetAvailable)
 {
-    const Captured help = RunTool({QStringLiteral("--help")});
+    const Captured help = RunTool(Args("--help"));
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("scorvane-report KIND --data DIR"));
     EXPECT_TRUE(help.out.contains("--lines-per-page"));
 
     DataFolder data;
-    const Captured standings = RunTool({QStringLiteral("standings"), QStringLiteral("--data"),
-        data.path, QStringLiteral("--teams"), QStringLiteral("1,3")});
+    const Captured standings = RunTool(Args("standings --teams 1,3 --data %1", {data.path}));
     EXPECT_EQ(standings.code, 1);
     EXPECT_EQ(
         standings.err, QByteArray("scorvane-report: report kind standings is not available yet\n"));
@@ -161,8 +154,7 @@ TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
 {
     DataFolder data;
     const QStringList before = data.listing();
-    const Captured c = RunTool({QStringLiteral("roster"), QStringLiteral("--data"), data.path,
-        QStringLiteral("--teams"), QStringLiteral("3")});
+    const Captured c = RunTool(Args("roster --teams 3 --data %1", {data.path}));
     EXPECT_EQ(c.code, 0) << c.err.toStdString();
     EXPECT_EQ(c.out, ExpectedRoster);
     EXPECT_EQ(data.listing(), before);
@@ -170,10 +162,9 @@ TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
     // To a file, appended, with the title and copies asked for.
     const QString file = data.t.dir.path() + QStringLiteral("/out.txt");
     WriteWholeFile(file, "before\r\n");
-    const Captured f = RunTool({QStringLiteral("roster"), QStringLiteral("--data"), data.path,
-        QStringLiteral("--teams"), QStringLiteral("3"), QStringLiteral("-o"), file,
-        QStringLiteral("--append"), QStringLiteral("--title"), QStringLiteral("Contacts"),
-        QStringLiteral("--copies"), QStringLiteral("2")});
+    const Captured f
+        = RunTool(Args("roster --teams 3 --append --title Contacts --copies 2 --data %1 -o %2",
+            {data.path, file}));
     EXPECT_EQ(f.code, 0) << f.err.toStdString();
     QByteArray copy = ExpectedRoster;
     copy.replace("Roster", "Contacts");
@@ -183,26 +174,23 @@ TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
 
 TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOne)
 {
-    const Captured missing = RunTool(
-        {QStringLiteral("roster"), QStringLiteral("--data"), QStringLiteral("/no/such/folder")});
+    const Captured missing = RunTool(Args("roster --data /no/such/folder"));
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains("/no/such/folder"));
 
     TempState empty;
-    const Captured noTeams
-        = RunTool({QStringLiteral("roster"), QStringLiteral("--data"), empty.state.DataPath});
+    const Captured noTeams = RunTool(Args("roster --data %1", {empty.state.DataPath}));
     EXPECT_EQ(noTeams.code, 1);
     EXPECT_TRUE(noTeams.err.contains("KVTEAMS.DAT"));
 
     DataFolder data;
-    const Captured badOut = RunTool(
-        {QStringLiteral("roster"), QStringLiteral("--data"), data.path, QStringLiteral("--teams"),
-            QStringLiteral("3"), QStringLiteral("-o"), data.path + QStringLiteral("none/x.txt")});
+    const Captured badOut
+        = RunTool(Args("roster --teams 3 --data %1 -o %1none/x.txt", {data.path}));
     EXPECT_EQ(badOut.code, 1);
     EXPECT_TRUE(badOut.err.contains("none/x.txt"));
 
-    const Captured badSettings = RunTool({QStringLiteral("roster"), QStringLiteral("--data"),
-        data.path, QStringLiteral("--settings"), data.path + QStringLiteral("KVPN3.DAT")});
+    const Captured badSettings
+        = RunTool(Args("roster --data %1 --settings %1KVPN3.DAT", {data.path}));
     EXPECT_EQ(badSettings.code, 1);
     EXPECT_TRUE(badSettings.err.contains("669"));
 }

@@ -13,20 +13,6 @@ using namespace scorvane::testing;
 
 namespace {
 
-QByteArray NameRecord(int number, const char* name)
-{
-    return le16(number) + pad(name, 17) + QByteArray(182, ' ');
-}
-
-QByteArray InfoRecord(int number, const char* phone, const char* address1, const char* address2,
-    const char* city, const char* state, const char* zip, const char* other)
-{
-    const QByteArray spare(20, ' ');
-    return le16(number) + pad(phone, 20) + pad(address1, 40) + pad(address2, 40) + pad(city, 20)
-        + spare + pad(state, 5) + spare + pad(zip, 10) + spare + pad(other, 70)
-        + QByteArray(233, ' ');
-}
-
 struct RosterFixture
 {
     TempState t;
@@ -85,12 +71,13 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
     RewritePlayerContacts(s.Files, contacts);
     s.Files.CloseDataFile(AllFiles);
 
-    EXPECT_EQ(f.file("KVPN1.DAT"), NameRecord(4, "Al Diaz") + NameRecord(30, "Zoe Park"));
+    EXPECT_EQ(f.file("KVPN1.DAT"), NameBytes(4, "Al Diaz") + NameBytes(30, "Zoe Park"));
     const QByteArray other = QByteArray("goalie") + QByteArray(64, 'x');
-    EXPECT_EQ(f.file("KVPI1.DAT"),
-        InfoRecord(4, "555-0101", "1 Elm St", "", "Springfield", "IL", "62701", "")
-            + InfoRecord(12, "", "", "", "Dover", "", "", "")
-            + InfoRecord(20, "", "", "", "", "", "", other.constData()));
+    const QByteArray expected
+        = InfoBytes{4, "555-0101", "1 Elm St", "", "Springfield", "IL", "62701"}.bytes()
+        + InfoBytes{.number = 12, .city = "Dover"}.bytes()
+        + InfoBytes{.number = 20, .other = other.constData()}.bytes();
+    EXPECT_EQ(f.file("KVPI1.DAT"), expected);
     EXPECT_EQ(contacts[4].City, QStringLiteral("Springfield")); // kept left-aligned
 }
 
@@ -98,7 +85,7 @@ TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
 {
     RosterFixture f;
     WriteWholeFile(f.t.state.DataPath + QStringLiteral("KVPI1.DAT"),
-        InfoRecord(3, "1", "", "", "", "", "", ""));
+        InfoBytes{.number = 3, .phone = "1"}.bytes());
     PlayerContactTable contacts;
     RewriteRosterFile(f.t.state);
     RewritePlayerContacts(f.t.state.Files, contacts);
@@ -112,10 +99,8 @@ TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
 {
     TempState t;
     WriteWholeFile(t.state.DataPath + QStringLiteral("KVPI1.DAT"),
-        InfoRecord(9, "nine", "", "", "", "", "", "")
-            + InfoRecord(0, "zero", "", "", "", "", "", "")
-            + InfoRecord(100, "hundred", "", "", "", "", "", "")
-            + InfoRecord(2, "two", "", "", "", "", "", "note"));
+        InfoBytes{.number = 9, .phone = "nine"}.bytes() + InfoBytes{0, "zero"}.bytes()
+            + InfoBytes{100, "hundred"}.bytes() + InfoBytes{.number = 2, .other = "note"}.bytes());
     const PlayerContactTable contacts = ReadPlayerContacts(t.state.Files);
     EXPECT_EQ(contacts[9].Phone.trimmed(), QStringLiteral("nine"));
     EXPECT_EQ(contacts[2].OtherInfo.trimmed(), QStringLiteral("note"));

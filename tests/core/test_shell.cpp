@@ -79,16 +79,6 @@ protected:
     ProgramFolders folders = FoldersUnder(t.dir.path(), false);
 };
 
-TEST_F(StartUpTest, SettingsOfWrongLengthStopTheProgram)
-{
-    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::SettingsCorrupt); // missing
-    EXPECT_EQ(ReadWholeFile(SettingsFile(t.state)).size(), 0); // the empty file stays behind
-    for (int length : {668, 670}) {
-        WriteWholeFile(SettingsFile(t.state), QByteArray(length, ' '));
-        EXPECT_EQ(StartUp(t.state, folders), StartOutcome::SettingsCorrupt) << length;
-    }
-}
-
 TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
 {
     WriteWholeFile(SettingsFile(t.state),
