@@ -1,9 +1,11 @@
 #include "GuiTestSupport.h"
 
 #include "entry/Categories.h"
+#include "store/TeamList.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QPushButton>
 
 namespace scorvane::testing {
 
@@ -62,7 +64,27 @@ GuiFixture::GuiFixture()
 
 GuiFixture::~GuiFixture()
 {
+    mdi->CloseChildWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     mdi.reset();
+}
+
+void GuiFixture::chooseTeam(int slot, const QString& name)
+{
+    loadTeamList();
+    if (!name.isEmpty()) {
+        WriteTeamNames(state->Files, slot, name, name);
+        state->TeamNames[slot] = name;
+    }
+    ChooseTeam(*state, slot);
+}
+
+void GuiFixture::click(const char* button) const
+{
+    auto* b = child<QPushButton>(button);
+    if (b == nullptr)
+        throw std::runtime_error(std::string("no button ") + button);
+    b->click();
 }
 
 void GuiFixture::loadTeamList()
@@ -73,18 +95,12 @@ void GuiFixture::loadTeamList()
 
 void GuiFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
 {
-    QFile f(state->DataPath + name);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write test data file");
-    f.write(bytes);
+    WriteWholeFile(state->DataPath + name, bytes);
 }
 
 QByteArray GuiFixture::readDataFile(const QString& name) const
 {
-    QFile f(state->DataPath + name);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return ReadWholeFile(state->DataPath + name);
 }
 
 } // namespace scorvane::testing

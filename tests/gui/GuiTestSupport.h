@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/AppState.h"
-#include "store/ErrorReporter.h"
+#include "../core/GameBytes.h"
+#include "ui/ChildWindow.h"
 #include "ui/FrmMDI.h"
 #include "ui/Prompter.h"
 #include "ui/WindowFactory.h"
@@ -12,7 +12,6 @@
 
 #include <deque>
 #include <memory>
-#include <stdexcept>
 
 namespace scorvane::testing {
 
@@ -36,38 +35,22 @@ public:
     bool wasAsked(const QString& title, const QString& text) const;
 };
 
-struct ProgramEnded : std::runtime_error
-{
-    ProgramEnded()
-        : std::runtime_error("program ended")
-    { }
-};
-
-class ThrowingReporter : public ErrorReporter
-{
-public:
-    QList<FileError> errors;
-    Choice reportFileError(const FileError& error) override
-    {
-        errors.append(error);
-        return Choice::EndProgram;
-    }
-    [[noreturn]] void endProgram() override { throw ProgramEnded(); }
-};
-
 // A main window on fresh temporary data and settings folders, with every window registered.
 // XDG_CONFIG_HOME points into the temporary folder as well.
 struct GuiFixture
 {
     QTemporaryDir dir;
-    ThrowingReporter reporter;
+    RecordingReporter reporter;
     ScriptedPrompter prompter;
     std::unique_ptr<AppState> state;
     WindowFactory factory;
     std::unique_ptr<FrmMDI> mdi;
 
     GuiFixture();
+    // Closes the child windows and deletes those left for later while the state still lives.
     ~GuiFixture();
+    GuiFixture(const GuiFixture&) = delete;
+    GuiFixture& operator=(const GuiFixture&) = delete;
 
     QString dataPath() const { return state->DataPath; }
     // Loads the team list (created with default names when missing) as start-up does.
@@ -75,6 +58,22 @@ struct GuiFixture
     // Writes a file in the data folder.
     void writeDataFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readDataFile(const QString& name) const;
+    // Loads the team list, names the team in `slot` in it when `name` is given, and chooses that
+    // team as the team window does.
+    void chooseTeam(int slot = 1, const QString& name = {});
+
+    ChildWindow* current() const { return mdi->currentChild(); }
+    ChildWindow* open(WindowKind kind)
+    {
+        mdi->ShowWindow(kind);
+        return current();
+    }
+    // A widget of the current child window by objectName.
+    template <typename W> W* child(const char* name) const
+    {
+        return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    }
+    void click(const char* button) const;
 };
 
 } // namespace scorvane::testing

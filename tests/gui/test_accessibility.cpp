@@ -2,11 +2,7 @@
 // its visible label (as buddy) or an accessible name, and each button has a caption.
 #include "GuiTestSupport.h"
 
-#include "store/GameRecord.h"
-#include "store/PlayerNameRecord.h"
-#include "store/PlayerStatRecord.h"
 #include "store/TeamList.h"
-#include "ui/ChildWindow.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -88,46 +84,18 @@ QStringList Faults(const QWidget* window, int* inputs = nullptr)
     return faults;
 }
 
-PlayerStatRecord Figures(int player)
-{
-    PlayerStatRecord stat;
-    stat.GameNumber = 1;
-    stat.PlayerNumber = static_cast<qint16>(player);
-    stat.StatGameType = '1';
-    stat.StatValues[0] = 60;
-    stat.StatValues[2] = 1;
-    stat.StatValues[3] = 2;
-    return stat;
-}
-
-GameRecord FirstGame(const char* opponent)
-{
-    GameRecord game;
-    game.GameNumber = 1;
-    game.GameDate = QStringLiteral("091524");
-    game.GameLocation = QStringLiteral("Memorial Field");
-    game.Opponent = QString::fromLatin1(opponent);
-    game.GoalsFor = 2;
-    game.GoalsAgainst = 1;
-    return game;
-}
-
 // Team 1 "Hawks" with two players and one game with their figures; team 2 "Owls" with a game
 // to import.
 struct SampleTeams : GuiFixture
 {
     SampleTeams()
     {
-        PlayerNameRecord ann;
-        ann.PlayerNumber = 3;
-        ann.PlayerName = QStringLiteral("Ann Lee");
-        PlayerNameRecord bo;
-        bo.PlayerNumber = 7;
-        bo.PlayerName = QStringLiteral("Bo Kim");
-        writeDataFile(QStringLiteral("KVPN1.DAT"), ann.encode() + bo.encode());
-        writeDataFile(QStringLiteral("KVGS1.DAT"), FirstGame("Owls").encode());
-        writeDataFile(QStringLiteral("KVPS1.DAT"), Figures(3).encode() + Figures(7).encode());
-        writeDataFile(QStringLiteral("KVGS2.DAT"), FirstGame("Hawks").encode());
+        writeDataFile(
+            QStringLiteral("KVPN1.DAT"), NameBytes(3, "Ann Lee") + NameBytes(7, "Bo Kim"));
+        writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{.opponent = "Owls"}.bytes());
+        writeDataFile(QStringLiteral("KVPS1.DAT"),
+            ResultBytes(1, 3, {{0, 60}, {2, 1}}) + ResultBytes(1, 7, {{0, 60}, {3, 2}}));
+        writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         loadTeamList();
         WriteTeamNames(state->Files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
         WriteTeamNames(state->Files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
@@ -135,13 +103,6 @@ struct SampleTeams : GuiFixture
         mdi->show();
         mdi->ShowWindow(WindowSelectTeam);
     }
-    ~SampleTeams()
-    {
-        mdi->CloseChildWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    SampleTeams(const SampleTeams&) = delete;
-    SampleTeams& operator=(const SampleTeams&) = delete;
 
     // Opens `kind` from the team window with team 1 chosen, as a menu command does.
     ChildWindow* open(WindowKind kind)
@@ -156,10 +117,6 @@ struct SampleTeams : GuiFixture
         mdi->ShowWindow(kind);
         ChildWindow* child = mdi->currentChild();
         return child != nullptr && child->kind() == kind ? child : nullptr;
-    }
-    void click(const char* button) const
-    {
-        mdi->currentChild()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     }
 };
 
@@ -222,8 +179,7 @@ private Q_SLOTS:
         bool importSeen = false;
         QVERIFY(f.open(WindowGameMenu));
         f.click("cmdAddGame");
-        auto* opponents
-            = f.mdi->currentChild()->findChild<QComboBox*>(QStringLiteral("cmbOpponents"));
+        auto* opponents = f.child<QComboBox>("cmbOpponents");
         QVERIFY(opponents);
         Q_EMIT opponents->activated(1);
         CheckNextModal(faults, importSeen);

@@ -2,8 +2,6 @@
 // figures are asked about, roster edits are kept.
 #include "GuiTestSupport.h"
 
-#include "shell/TeamSelection.h"
-#include "store/GameRecord.h"
 #include "store/PlayerNameRecord.h"
 #include "ui/ChildWindow.h"
 
@@ -21,18 +19,9 @@ class TestExitWithOpenWindow : public QObject
 
     static void chooseTeamOne(GuiFixture& f)
     {
-        PlayerNameRecord player;
-        player.PlayerNumber = 4;
-        player.PlayerName = QStringLiteral("Ana");
-        f.writeDataFile(QStringLiteral("KVPN1.DAT"), player.encode());
-        GameRecord game;
-        game.GameNumber = 1;
-        game.GameDate = QStringLiteral("091502");
-        f.writeDataFile(QStringLiteral("KVGS1.DAT"), game.encode());
-        f.loadTeamList();
-        TeamLines lines{};
-        lines[0] = true;
-        TakeTeamSelection(*f.state, lines);
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), NameBytes(4, "Ana"));
+        f.writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
+        f.chooseTeam();
         f.state->CurrentGame = 1;
     }
 
@@ -52,7 +41,7 @@ private Q_SLOTS:
         chooseTeamOne(f);
         f.mdi->show();
         f.mdi->ShowWindow(WindowPScreen);
-        auto* box = f.mdi->currentChild()->findChild<QLineEdit*>(QStringLiteral("txtCat0"));
+        auto* box = f.child<QLineEdit>("txtCat0");
         QVERIFY(box);
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("45"));
@@ -65,7 +54,6 @@ private Q_SLOTS:
         f.prompter.answers = {Message::Answer::Yes};
         QVERIFY(closeMainWindow(f));
         QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void nothingChangedAsksNothing()
@@ -84,9 +72,8 @@ private Q_SLOTS:
         chooseTeamOne(f);
         f.mdi->show();
         f.mdi->ShowWindow(WindowRoster);
-        auto* name = f.mdi->currentChild()->findChild<QLineEdit*>(QStringLiteral("txtPlayerName"));
-        auto* list
-            = f.mdi->currentChild()->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
+        auto* name = f.child<QLineEdit>("txtPlayerName");
+        auto* list = f.child<QListWidget>("lstPlayerList");
         QVERIFY(name && list);
         list->setCurrentRow(6);
         name->setFocus();
@@ -97,7 +84,6 @@ private Q_SLOTS:
         QCOMPARE(
             PlayerNameRecord::decode(roster.mid(PlayerNameRecord::Length)).PlayerName.trimmed(),
             QStringLiteral("Bea"));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

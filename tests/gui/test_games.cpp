@@ -3,7 +3,6 @@
 #include "GuiTestSupport.h"
 
 #include "games/gui/FrmGameScreen.h"
-#include "shell/TeamSelection.h"
 #include "store/GameRecord.h"
 #include "store/PlayerStatRecord.h"
 
@@ -36,11 +35,6 @@ GameRecord Game(int number, const char* opponent, int goalsFor, int goalsAgainst
     return g;
 }
 
-QString ChangedTitle()
-{
-    return QStringLiteral("Game Information Changed!");
-}
-
 QByteArray Games(std::initializer_list<GameRecord> games)
 {
     QByteArray all;
@@ -48,6 +42,8 @@ QByteArray Games(std::initializer_list<GameRecord> games)
         all += g.encode();
     return all;
 }
+
+const QString ChangedTitle = QStringLiteral("Game Information Changed!");
 
 // Team 1 ("Hawks") is current with the given games; team 2 is "Rovers".
 struct GamesFixture : GuiFixture
@@ -58,29 +54,8 @@ struct GamesFixture : GuiFixture
         loadTeamList();
         state->TeamNames[1] = QStringLiteral("Hawks");
         state->TeamNames[2] = QStringLiteral("Rovers");
-        TeamLines lines{};
-        lines[0] = true;
-        TakeTeamSelection(*state, lines);
+        ChooseTeam(*state);
     }
-    ~GamesFixture()
-    {
-        // Windows left by a switch are deleted later; that must happen while the state lives.
-        mdi->CloseChildWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    GamesFixture(const GamesFixture&) = delete;
-    GamesFixture& operator=(const GamesFixture&) = delete;
-    ChildWindow* open(WindowKind kind)
-    {
-        mdi->ShowWindow(kind);
-        return current();
-    }
-    ChildWindow* current() const { return mdi->currentChild(); }
-    template <typename W> W* find(const char* name) const
-    {
-        return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-    }
-    void click(const char* name) const { find<QPushButton>(name)->click(); }
     QList<GameRecord> storedGames() const
     {
         const QByteArray bytes = readDataFile(QStringLiteral("KVGS1.DAT"));
@@ -103,11 +78,11 @@ private Q_SLOTS:
         GamesFixture f;
         f.open(WindowGameMenu);
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Menu - Hawks"));
-        QCOMPARE(f.find<QListWidget>("lstGameMenu")->count(), 0);
+        QCOMPARE(f.child<QListWidget>("lstGameMenu")->count(), 0);
         for (const char* name : {"cmdModify", "cmdInsert", "cmdDelete", "cmdPlayers"})
-            QVERIFY2(!f.find<QPushButton>(name)->isEnabled(), name);
-        QVERIFY(f.find<QPushButton>("cmdAddGame")->isEnabled());
-        QVERIFY(f.find<QPushButton>("cmdClose")->isEnabled());
+            QVERIFY2(!f.child<QPushButton>(name)->isEnabled(), name);
+        QVERIFY(f.child<QPushButton>("cmdAddGame")->isEnabled());
+        QVERIFY(f.child<QPushButton>("cmdClose")->isEnabled());
     }
 
     void listShowsGameLinesAndDeleteAsksFirst()
@@ -116,7 +91,7 @@ private Q_SLOTS:
             Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1), Game(3, "Bears", 0, 2)}));
         f.state->ReselectGame = 2;
         f.open(WindowGameMenu);
-        auto* list = f.find<QListWidget>("lstGameMenu");
+        auto* list = f.child<QListWidget>("lstGameMenu");
         QCOMPARE(list->count(), 3);
         QVERIFY(list->item(0)->text().endsWith(QStringLiteral("   3-1   WON ")));
         QCOMPARE(list->currentRow(), 1);
@@ -146,24 +121,22 @@ private Q_SLOTS:
         f.click("cmdAddGame");
         QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Screen - Hawks"));
-        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
-        QVERIFY(!f.find<QLabel>("lblAddGame")->isHidden());
-        QVERIFY(f.find<QPushButton>("cmdPlayers")->isHidden());
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
+        QVERIFY(!f.child<QLabel>("lblAddGame")->isHidden());
+        QVERIFY(f.child<QPushButton>("cmdPlayers")->isHidden());
 
-        auto* date = f.find<QLineEdit>("txtGameDate");
+        auto* date = f.child<QLineEdit>("txtGameDate");
         QTest::keyClicks(date, QStringLiteral("02x30"));
         QCOMPARE(date->text(), QStringLiteral("0230")); // letters never reach the box
-        f.click("cmdOK");
+        QTest::keyClicks(date, QStringLiteral("07"));
+        f.click("cmdOK"); // 30 February
         QVERIFY(f.prompter.wasAsked(
             QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)")));
-        QTest::keyClicks(date, QStringLiteral("07"));
-        f.click("cmdOK");
-        QCOMPARE(f.prompter.asked.size(), 2);
         QCOMPARE(f.storedGames().size(), 1); // nothing saved
 
         date->setText(QStringLiteral("022907"));
-        f.find<QComboBox>("cmbOpponents")->setEditText(QStringLiteral("Owls"));
-        f.find<QLineEdit>("txtPointsFor")->setText(QStringLiteral("4"));
+        f.child<QComboBox>("cmbOpponents")->setEditText(QStringLiteral("Owls"));
+        f.child<QLineEdit>("txtPointsFor")->setText(QStringLiteral("4"));
         f.click("cmdOK");
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
@@ -189,13 +162,13 @@ private Q_SLOTS:
         f.click("cmdModify");
         auto* screen = qobject_cast<FrmGameScreen*>(f.current());
         QVERIFY(screen);
-        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
-        QCOMPARE(f.find<QLineEdit>("txtGameDate")->text(), QStringLiteral("000000"));
-        QCOMPARE(f.find<QLabel>("lblDisplayDate")->text(), QString());
-        QCOMPARE(f.find<QComboBox>("cmbOpponents")->currentText(), QStringLiteral("Rovers"));
-        QCOMPARE(f.find<QListWidget>("lstGameTypes")->currentRow(), 2);
-        QVERIFY(!f.find<QCheckBox>("chkHomeTeam")->isChecked());
-        QVERIFY(f.find<QCheckBox>("chkSpecialSelect")->isChecked());
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
+        QCOMPARE(f.child<QLineEdit>("txtGameDate")->text(), QStringLiteral("000000"));
+        QCOMPARE(f.child<QLabel>("lblDisplayDate")->text(), QString());
+        QCOMPARE(f.child<QComboBox>("cmbOpponents")->currentText(), QStringLiteral("Rovers"));
+        QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 2);
+        QVERIFY(!f.child<QCheckBox>("chkHomeTeam")->isChecked());
+        QVERIFY(f.child<QCheckBox>("chkSpecialSelect")->isChecked());
         QCOMPARE(f.state->OpponentTeamNo, 2);
         QVERIFY(!screen->changed());
 
@@ -203,15 +176,14 @@ private Q_SLOTS:
         f.click("cmdCancel");
         QVERIFY(f.prompter.asked.isEmpty());
         QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameMenu"));
-        QCOMPARE(f.find<QListWidget>("lstGameMenu")->currentRow(), 0);
+        QCOMPARE(f.child<QListWidget>("lstGameMenu")->currentRow(), 0);
 
         // An edit makes Cancel ask; No stays on the window.
         f.click("cmdModify");
-        f.find<QLineEdit>("txtGameLoc")->setText(QStringLiteral("Away Park"));
+        f.child<QLineEdit>("txtGameLoc")->setText(QStringLiteral("Away Park"));
         f.prompter.answers = {Message::Answer::No};
         f.click("cmdCancel");
-        QVERIFY(f.prompter.wasAsked(QStringLiteral("Game Information Changed!"),
-            QStringLiteral("Do you really want to cancel?")));
+        QVERIFY(f.prompter.wasAsked(ChangedTitle, QStringLiteral("Do you really want to cancel?")));
         QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
         QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
 
@@ -232,7 +204,7 @@ private Q_SLOTS:
         f.state->CurrentGame = 4;
         f.state->CurrentGameRecord = 3;
         f.open(WindowGameScreen);
-        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
         f.click("cmdOK");
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
@@ -250,9 +222,9 @@ private Q_SLOTS:
         f.writeDataFile(QStringLiteral("KVGS2.DAT"), Games({Game(1, "Owls", 0, 0), theirs}));
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
-        auto* opponents = f.find<QComboBox>("cmbOpponents");
-        f.find<QLineEdit>("txtGameComment")->setText(QStringLiteral("ours"));
-        f.find<QCheckBox>("chkHomeTeam")->setChecked(true);
+        auto* opponents = f.child<QComboBox>("cmbOpponents");
+        f.child<QLineEdit>("txtGameComment")->setText(QStringLiteral("ours"));
+        f.child<QCheckBox>("chkHomeTeam")->setChecked(true);
 
         // Typed by hand the opponent is no team of the list; picking our own team is refused.
         opponents->setEditText(QStringLiteral("Rovers"));
@@ -280,12 +252,12 @@ private Q_SLOTS:
         f.click("cmdImport");
         QCOMPARE(caption, QStringLiteral("Rovers"));
         QCOMPARE(lines.size(), 2);
-        QCOMPARE(f.find<QLineEdit>("txtPointsFor")->text(), QStringLiteral("1"));
-        QCOMPARE(f.find<QLineEdit>("txtPointsAgainst")->text(), QStringLiteral("3"));
-        QVERIFY(!f.find<QCheckBox>("chkHomeTeam")->isChecked());
-        QCOMPARE(f.find<QListWidget>("lstGameTypes")->currentRow(), 1);
-        QCOMPARE(f.find<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
-        QCOMPARE(f.find<QLabel>("lblDisplayDate")->text(), QStringLiteral("Sep  15,  2001"));
+        QCOMPARE(f.child<QLineEdit>("txtPointsFor")->text(), QStringLiteral("1"));
+        QCOMPARE(f.child<QLineEdit>("txtPointsAgainst")->text(), QStringLiteral("3"));
+        QVERIFY(!f.child<QCheckBox>("chkHomeTeam")->isChecked());
+        QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 1);
+        QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
+        QCOMPARE(f.child<QLabel>("lblDisplayDate")->text(), QStringLiteral("Sep  15,  2001"));
         QCOMPARE(opponents->currentText(), QStringLiteral("Rovers"));
         QVERIFY(qobject_cast<FrmGameScreen*>(f.current())->changed());
         // The current team's own files are used again.
@@ -300,7 +272,7 @@ private Q_SLOTS:
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         f.click("cmdImport");
-        QCOMPARE(f.find<QLineEdit>("txtGameComment")->text(), QStringLiteral("their note"));
+        QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("their note"));
     }
 
     void importFromATeamWithoutGamesOffersOnlyCancel()
@@ -308,7 +280,7 @@ private Q_SLOTS:
         GamesFixture f;
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
-        Q_EMIT f.find<QComboBox>("cmbOpponents")->activated(4);
+        Q_EMIT f.child<QComboBox>("cmbOpponents")->activated(4);
         bool okEnabled = true;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -331,33 +303,32 @@ private Q_SLOTS:
 
         // The list has the focus, the last game selected; Enter changes the chosen game.
         f.open(WindowGameMenu);
-        auto* list = f.find<QListWidget>("lstGameMenu");
+        auto* list = f.child<QListWidget>("lstGameMenu");
         QCOMPARE(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
-        auto* date = f.find<QLineEdit>("txtGameDate");
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
+        auto* date = f.child<QLineEdit>("txtGameDate");
         QCOMPARE(QApplication::focusWidget(), date);
 
         // Escape is Cancel: without an edit it leaves at once, on the same game.
         QTest::keyClick(date, Qt::Key_Escape);
         QVERIFY(f.prompter.asked.isEmpty());
-        list = f.find<QListWidget>("lstGameMenu");
+        list = f.child<QListWidget>("lstGameMenu");
         QCOMPARE(list->currentRow(), 0);
 
         // Adding: the date box has the focus; pasted letters are refused like typed ones.
         f.click("cmdAddGame");
-        date = f.find<QLineEdit>("txtGameDate");
+        date = f.child<QLineEdit>("txtGameDate");
         QCOMPARE(QApplication::focusWidget(), date);
         date->insert(QStringLiteral("ab12"));
         QCOMPARE(date->text(), QString());
         QTest::keyClicks(date, QStringLiteral("1003"));
         // Enter on a focused Cancel is Cancel, not OK: the edit makes it ask.
-        f.find<QPushButton>("cmdCancel")->setFocus();
+        f.child<QPushButton>("cmdCancel")->setFocus();
         f.prompter.answers = {Message::Answer::No};
-        QTest::keyClick(f.find<QPushButton>("cmdCancel"), Qt::Key_Return);
-        QVERIFY(
-            f.prompter.wasAsked(ChangedTitle(), QStringLiteral("Do you really want to cancel?")));
+        QTest::keyClick(f.child<QPushButton>("cmdCancel"), Qt::Key_Return);
+        QVERIFY(f.prompter.wasAsked(ChangedTitle, QStringLiteral("Do you really want to cancel?")));
         QCOMPARE(f.storedGames().size(), 2);
         QCOMPARE(QApplication::focusWidget(), date);
 
@@ -367,7 +338,7 @@ private Q_SLOTS:
             QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)")));
         QCOMPARE(f.storedGames().size(), 2);
         QTest::keyClicks(date, QStringLiteral("24"));
-        auto* goals = f.find<QLineEdit>("txtPointsFor");
+        auto* goals = f.child<QLineEdit>("txtPointsFor");
         QTest::keyClicks(goals, QStringLiteral("2"));
         QTest::keyClick(goals, Qt::Key_Enter, Qt::KeypadModifier);
         const auto stored = f.storedGames();
@@ -385,8 +356,8 @@ private Q_SLOTS:
 
         // Inserting before game 2 takes its number and goes on to the new game's players.
         f.click("cmdInsert");
-        QCOMPARE(f.find<QLabel>("lblGameNumber")->text(), QStringLiteral("Insert Game 2"));
-        f.find<QLineEdit>("txtGameLoc")->setText(QStringLiteral("New Park"));
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Insert Game 2"));
+        f.child<QLineEdit>("txtGameLoc")->setText(QStringLiteral("New Park"));
         f.click("cmdOK");
         auto stored = f.storedGames();
         QCOMPARE(stored.size(), 3);
@@ -407,19 +378,19 @@ private Q_SLOTS:
 
         // After an edit: Yes with a bad date stays; No drops the edit; Yes saves it.
         f.open(WindowGameScreen);
-        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("0431"));
+        f.child<QLineEdit>("txtGameDate")->setText(QStringLiteral("0431"));
         f.prompter.answers = {Message::Answer::Yes, Message::Answer::Ok};
         f.click("cmdPlayers");
-        QVERIFY(f.prompter.wasAsked(ChangedTitle(), QStringLiteral("Save game information?")));
+        QVERIFY(f.prompter.wasAsked(ChangedTitle, QStringLiteral("Save game information?")));
         QCOMPARE(f.current()->objectName(), QStringLiteral("frmGameScreen"));
-        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
+        f.child<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
         f.prompter.answers = {Message::Answer::No};
         f.click("cmdPlayers");
         QCOMPARE(f.storedGames()[2].GameDate, QStringLiteral("091502"));
         QCOMPARE(f.current()->objectName(), QStringLiteral("frmPScreen"));
 
         f.open(WindowGameScreen);
-        f.find<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
+        f.child<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
         f.prompter.answers = {Message::Answer::Yes};
         f.click("cmdPlayers");
         stored = f.storedGames();
@@ -433,25 +404,25 @@ private Q_SLOTS:
         GamesFixture f;
         f.open(WindowNameYourOwn);
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Name Your Own"));
-        QCOMPARE(f.find<QLineEdit>("txtGameType1")->maxLength(), 10);
-        QCOMPARE(f.find<QLineEdit>("txtCat1")->maxLength(), 3);
+        QCOMPARE(f.child<QLineEdit>("txtGameType1")->maxLength(), 10);
+        QCOMPARE(f.child<QLineEdit>("txtCat1")->maxLength(), 3);
 
         // Cancel leaves every name as it was.
-        f.find<QLineEdit>("txtGameType2")->setText(QStringLiteral("Lost"));
+        f.child<QLineEdit>("txtGameType2")->setText(QStringLiteral("Lost"));
         f.click("cmdCancel");
         QCOMPARE(f.state->GameTypeNames[2].trimmed(), QStringLiteral("GameType2"));
 
         f.open(WindowNameYourOwn);
-        f.find<QLineEdit>("txtGameType1")->setText(QStringLiteral("League"));
-        f.find<QLineEdit>("txtGameType3")->clear();
-        f.find<QLineEdit>("txtCat2")->setText(QStringLiteral("TKL"));
+        f.child<QLineEdit>("txtGameType1")->setText(QStringLiteral("League"));
+        f.child<QLineEdit>("txtGameType3")->clear();
+        f.child<QLineEdit>("txtCat2")->setText(QStringLiteral("TKL"));
         f.click("cmdOK");
         QVERIFY(!f.state->WindowOpen[WindowNameYourOwn]);
         QCOMPARE(f.state->CategoryCodes[34], QStringLiteral("TKL"));
 
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
-        auto* types = f.find<QListWidget>("lstGameTypes");
+        auto* types = f.child<QListWidget>("lstGameTypes");
         QCOMPARE(types->count(), 7);
         QCOMPARE(types->item(0)->text(), QStringLiteral("League"));
         QCOMPARE(types->item(2)->text(), QStringLiteral("GameType3"));

@@ -1,9 +1,7 @@
 // The player number window: list lines, refusals through the window, renumbering and Close.
 #include "GuiTestSupport.h"
 
-#include "shell/TeamSelection.h"
 #include "shell/gui/FrmPlayerNumber.h"
-#include "store/TeamList.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,25 +14,10 @@ using namespace scorvane::testing;
 
 namespace {
 
-QByteArray Blanks(int n)
+// Player 7's contacts, or the same under another number.
+QByteArray Contacts(int number)
 {
-    return QByteArray(n, ' ');
-}
-
-QByteArray NameRecord(int number, const char* name)
-{
-    QByteArray text(name);
-    return QByteArray(1, static_cast<char>(number)) + QByteArray(1, '\0') + text
-        + Blanks(17 - static_cast<int>(text.size())) + Blanks(182);
-}
-
-QByteArray InfoRecord(int number, const char* phone, const char* other)
-{
-    QByteArray p(phone);
-    QByteArray o(other);
-    return QByteArray(1, static_cast<char>(number)) + QByteArray(1, '\0') + p
-        + Blanks(20 - static_cast<int>(p.size())) + Blanks(100 + 20 + 5 + 20 + 10 + 20) + o
-        + Blanks(70 - static_cast<int>(o.size())) + Blanks(233);
+    return InfoBytes{.number = number, .phone = "555-0107", .other = "left foot"}.bytes();
 }
 
 struct NumberWindow
@@ -44,27 +27,14 @@ struct NumberWindow
 
     NumberWindow()
     {
-        f.loadTeamList();
-        WriteTeamNames(f.state->Files, 1, QStringLiteral("Comets"), QStringLiteral("Comets"));
-        f.state->TeamNames[1] = QStringLiteral("Comets");
         f.writeDataFile(
-            QStringLiteral("KVPN1.DAT"), NameRecord(7, "Ray Chen") + NameRecord(30, "Lu Ortiz"));
-        f.writeDataFile(QStringLiteral("KVPI1.DAT"), InfoRecord(7, "555-0107", "left foot"));
-        TeamLines lines{};
-        lines[0] = true;
-        TakeTeamSelection(*f.state, lines);
+            QStringLiteral("KVPN1.DAT"), NameBytes(7, "Ray Chen") + NameBytes(30, "Lu Ortiz"));
+        f.writeDataFile(QStringLiteral("KVPI1.DAT"), Contacts(7));
+        f.chooseTeam(1, QStringLiteral("Comets"));
         f.mdi->show();
         f.mdi->ShowWindow(WindowPlayerNumber);
         window = qobject_cast<FrmPlayerNumber*>(f.mdi->currentChild());
     }
-    ~NumberWindow()
-    {
-        f.mdi->CloseChildWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    NumberWindow(const NumberWindow&) = delete;
-    NumberWindow& operator=(const NumberWindow&) = delete;
-
     QListWidget* list() const
     {
         return window->findChild<QListWidget*>(QStringLiteral("lstPlayer"));
@@ -153,11 +123,10 @@ private Q_SLOTS:
         QCOMPARE(w.list()->currentRow(), 11);
         QCOMPARE(w.number()->text(), QString());
         QCOMPARE(w.f.readDataFile(QStringLiteral("KVPN1.DAT")),
-            NameRecord(12, "Ray Chen") + NameRecord(30, "Lu Ortiz"));
+            NameBytes(12, "Ray Chen") + NameBytes(30, "Lu Ortiz"));
         QTest::mouseClick(
             w.window->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
-        QCOMPARE(
-            w.f.readDataFile(QStringLiteral("KVPI1.DAT")), InfoRecord(12, "555-0107", "left foot"));
+        QCOMPARE(w.f.readDataFile(QStringLiteral("KVPI1.DAT")), Contacts(12));
         QCOMPARE(w.f.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 };

@@ -3,9 +3,6 @@
 #include "GuiTestSupport.h"
 
 #include "entry/gui/FrmPScreen.h"
-#include "shell/TeamSelection.h"
-#include "store/GameRecord.h"
-#include "store/PlayerNameRecord.h"
 #include "store/PlayerStatRecord.h"
 
 #include <QCheckBox>
@@ -24,37 +21,12 @@ namespace {
 
 constexpr int R = PlayerStatRecord::Length;
 
-QByteArray Roster(std::initializer_list<std::pair<int, const char*>> players)
-{
-    QByteArray bytes;
-    for (const auto& [number, name] : players)
-        bytes += PlayerNameRecord{static_cast<qint16>(number), QString::fromLatin1(name)}.encode();
-    return bytes;
-}
-
 QByteArray Games(int count)
 {
     QByteArray bytes;
-    for (int g = 1; g <= count; ++g) {
-        GameRecord game;
-        game.GameNumber = static_cast<qint16>(g);
-        game.GameDate = QStringLiteral("091502");
-        game.Opponent = QStringLiteral("Rovers");
-        bytes += game.encode();
-    }
+    for (int g = 1; g <= count; ++g)
+        bytes += GameBytes{.number = g}.bytes();
     return bytes;
-}
-
-QByteArray Result(
-    int game, int player, std::initializer_list<std::pair<int, int>> values, char status = 'A')
-{
-    PlayerStatRecord r;
-    r.GameNumber = static_cast<qint16>(game);
-    r.PlayerNumber = static_cast<qint16>(player);
-    r.StatStatus = status;
-    for (const auto& [k, v] : values)
-        r.StatValues[static_cast<std::size_t>(k)] = static_cast<qint16>(v);
-    return r.encode();
 }
 
 // A main window with team 1 chosen (roster, games, results written first) and the player screen
@@ -69,21 +41,12 @@ struct ScreenFixture : GuiFixture
         writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
         writeDataFile(QStringLiteral("KVGS1.DAT"), games);
         writeDataFile(QStringLiteral("KVPS1.DAT"), results);
-        loadTeamList();
-        TeamLines lines{};
-        lines[0] = true;
-        TakeTeamSelection(*state, lines);
+        chooseTeam();
         state->CurrentGame = static_cast<qint16>(game);
         mdi->show();
         if (!QTest::qWaitForWindowActive(mdi.get()))
             throw std::runtime_error("main window not active");
         open();
-    }
-    ~ScreenFixture()
-    {
-        // Windows closed during the test are deleted later; that must happen while the main
-        // window they belong to still exists.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void open()
     {
@@ -96,11 +59,7 @@ struct ScreenFixture : GuiFixture
     {
         return screen->findChild<QLineEdit*>(QStringLiteral("txtCat%1").arg(k));
     }
-    template <typename W> W* get(const char* name) const
-    {
-        return screen->findChild<W*>(QString::fromLatin1(name));
-    }
-    QTableWidget* table() const { return get<QTableWidget>("tblPlayerList"); }
+    QTableWidget* table() const { return child<QTableWidget>("tblPlayerList"); }
     QString marker(int row) const { return table()->item(row, 0)->data(Qt::UserRole).toString(); }
     void selectRow(int row) const { table()->setCurrentCell(row, 1); }
     void type(int k, const QString& text) const
@@ -109,7 +68,6 @@ struct ScreenFixture : GuiFixture
         box(k)->selectAll();
         QTest::keyClicks(box(k), text);
     }
-    void click(const char* button) const { get<QPushButton>(button)->click(); }
     QByteArray results() const { return readDataFile(QStringLiteral("KVPS1.DAT")); }
     bool screenOpen() const { return state->WindowOpen[WindowPScreen]; }
 };
@@ -132,7 +90,7 @@ public:
 
 QByteArray ThreePlayers()
 {
-    return Roster({{4, "Ana Lopes"}, {7, "Ben Ode"}, {9, "Cy Park"}});
+    return NameBytes(4, "Ana Lopes") + NameBytes(7, "Ben Ode") + NameBytes(9, "Cy Park");
 }
 
 } // namespace
@@ -145,51 +103,51 @@ private Q_SLOTS:
     void openingShowsHeadingTableAndFirstPlayer()
     {
         // Player 30 left the roster but has a result in game 2.
-        ScreenFixture f(ThreePlayers(), Games(3), Result(2, 30, {{0, 55}, {16, 2}}), 2);
+        ScreenFixture f(ThreePlayers(), Games(3), ResultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
         QCOMPARE(f.screen->windowTitle(), QStringLiteral("Player Screen - Team 1"));
-        QCOMPARE(f.get<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
-        QCOMPARE(f.get<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
+        QCOMPARE(f.child<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
         QCOMPARE(f.table()->rowCount(), 4);
         QCOMPARE(f.table()->item(3, 1)->text().trimmed(), QStringLiteral("Player 30"));
         QCOMPARE(f.marker(0), QStringLiteral("picNoBallHL"));
         QCOMPARE(f.marker(3), QStringLiteral("picBallNH"));
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("1"));
-        QCOMPARE(f.get<QLabel>("lblCat24")->text(), QStringLiteral("KV1"));
-        QCOMPARE(f.get<QLabel>("lblCat5")->text(), QStringLiteral("PKG"));
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("1"));
+        QCOMPARE(f.child<QLabel>("lblCat24")->text(), QStringLiteral("KV1"));
+        QCOMPARE(f.child<QLabel>("lblCat5")->text(), QStringLiteral("PKG"));
         QVERIFY(!f.mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled());
 
         f.selectRow(3);
         QCOMPARE(f.marker(0), QStringLiteral("picNoBallNH"));
         QCOMPARE(f.marker(3), QStringLiteral("picBallHL"));
-        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Player 30"));
+        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Player 30"));
         QCOMPARE(f.box(0)->text(), QStringLiteral("55"));
         QCOMPARE(f.box(16)->text(), QStringLiteral("2"));
-        QVERIFY(f.get<QCheckBox>("chkPlayed")->isChecked());
+        QVERIFY(f.child<QCheckBox>("chkPlayed")->isChecked());
         QCOMPARE(QApplication::focusWidget(), f.box(0));
     }
 
     void typingIntoAnUntickedPlayerTicksAndCountsThem()
     {
-        ScreenFixture f(ThreePlayers(), Games(3), Result(3, 9, {{0, 10}}), 3);
-        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isChecked());
+        ScreenFixture f(ThreePlayers(), Games(3), ResultBytes(3, 9, {{0, 10}}), 3);
+        QVERIFY(!f.child<QCheckBox>("chkPlayed")->isChecked());
         f.type(2, QStringLiteral("3"));
-        QVERIFY(f.get<QCheckBox>("chkPlayed")->isChecked());
+        QVERIFY(f.child<QCheckBox>("chkPlayed")->isChecked());
         QCOMPARE(f.marker(0), QStringLiteral("picBallHL"));
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
         f.type(3, QStringLiteral("5")); // already ticked: counted once
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("2"));
     }
 
     void untickingSavesNotPlayedAndReopensUnticked()
     {
-        const QByteArray results = Result(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
+        const QByteArray results = ResultBytes(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
         ScreenFixture f(ThreePlayers(), Games(3), results, 3);
         f.selectRow(1);
         QCOMPARE(f.box(2)->text(), QStringLiteral("1"));
-        f.get<QCheckBox>("chkPlayed")->click();
+        f.child<QCheckBox>("chkPlayed")->click();
         for (int k = 0; k < 29; ++k)
             QCOMPARE(f.box(k)->text(), QStringLiteral("0"));
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
         QCOMPARE(f.marker(1), QStringLiteral("picNoBallHL"));
         f.click("cmdOK");
         QVERIFY(!f.screenOpen());
@@ -200,8 +158,8 @@ private Q_SLOTS:
         f.open();
         QCOMPARE(f.marker(1), QStringLiteral("picNoBallNH"));
         f.selectRow(1);
-        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isChecked());
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
+        QVERIFY(!f.child<QCheckBox>("chkPlayed")->isChecked());
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("0"));
     }
 
     void onlyTheFirstFailingRuleIsShownWithFocusOnItsBox()
@@ -233,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(highlighted.first().row(), 0);
         QCOMPARE(f.table()->currentRow(), 0);
         f.click("cmdTeam");
-        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
+        QCOMPARE(f.child<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
         QCOMPARE(f.prompter.asked.size(), 4);
 
         f.type(6, QStringLiteral("3"));
@@ -252,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(f.box(28)->text(), QStringLiteral("1234"));
         QTest::keyClick(f.box(28), Qt::Key_Enter);
         QCOMPARE(QApplication::focusWidget(), f.box(0));
-        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
+        QCOMPARE(f.child<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
 
         f.click("cmdDecrement"); // 0 stays 0
         QCOMPARE(f.box(0)->text(), QStringLiteral("0"));
@@ -269,7 +227,7 @@ private Q_SLOTS:
         QTest::keyClick(f.box(0), Qt::Key_PageDown);
         QCOMPARE(f.table()->currentRow(), 1);
         QCOMPARE(QApplication::focusWidget(), f.box(0));
-        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
+        QCOMPARE(f.child<QLabel>("lblMsg")->text(), QStringLiteral("Minutes Played"));
         QTest::keyClicks(f.box(0), QStringLiteral("1234"));
         QCOMPARE(f.box(0)->text(), QStringLiteral("1234"));
 
@@ -278,9 +236,9 @@ private Q_SLOTS:
         f.box(1)->setFocus();
         f.box(1)->paste();
         QCOMPARE(f.box(1)->text(), QStringLiteral("0"));
-        f.get<QPushButton>("cmdOK")->setFocus();
-        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Save All Player Results"));
-        QVERIFY(!f.get<QPushButton>("cmdIncrement")->isEnabled());
+        f.child<QPushButton>("cmdOK")->setFocus();
+        QCOMPARE(f.child<QLabel>("lblMsg")->text(), QStringLiteral("Save All Player Results"));
+        QVERIFY(!f.child<QPushButton>("cmdIncrement")->isEnabled());
     }
 
     void altKeysPressTheButtonsRatherThanTheMenus()
@@ -290,39 +248,40 @@ private Q_SLOTS:
         ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
         f.type(0, QStringLiteral("45"));
         QTest::keyClick(f.box(0), Qt::Key_T, Qt::AltModifier);
-        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
+        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), f.box(0));
         QTest::keyClick(f.box(0), Qt::Key_O, Qt::AltModifier);
         QVERIFY(!f.screenOpen());
-        QCOMPARE(f.results(), Result(1, 4, {{0, 45}}));
+        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 45}}));
     }
 
     void teamTotalsAreReadOnlyAndAnyRowLeavesThem()
     {
-        const QByteArray results = Result(1, 4, {{0, 9000}, {17, 2}}) + Result(1, 9, {{0, 9000}});
+        const QByteArray results
+            = ResultBytes(1, 4, {{0, 9000}, {17, 2}}) + ResultBytes(1, 9, {{0, 9000}});
         ScreenFixture f(ThreePlayers(), Games(1), results, 1);
         f.selectRow(1);
         f.type(17, QStringLiteral("5")); // player 7 ticked by typing, not yet copied
         f.click("cmdTeam");
-        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
-        QCOMPARE(f.get<QLabel>("lblMsg")->text(), QStringLiteral("Players Recorded - 3"));
+        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
+        QCOMPARE(f.child<QLabel>("lblMsg")->text(), QStringLiteral("Players Recorded - 3"));
         QCOMPARE(f.box(0)->text(), QStringLiteral("18000"));
         QCOMPARE(f.box(17)->text(), QStringLiteral("7"));
-        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Players"));
-        QVERIFY(!f.get<QPushButton>("cmdRoster")->isEnabled());
-        QVERIFY(!f.get<QCheckBox>("chkPlayed")->isEnabled());
+        QCOMPARE(f.child<QPushButton>("cmdTeam")->text(), QStringLiteral("&Players"));
+        QVERIFY(!f.child<QPushButton>("cmdRoster")->isEnabled());
+        QVERIFY(!f.child<QCheckBox>("chkPlayed")->isEnabled());
         QVERIFY(f.box(3)->isReadOnly());
         QCOMPARE(f.box(3)->focusPolicy(), Qt::NoFocus);
         f.box(3)->setFocus();
         QVERIFY(QApplication::focusWidget() != f.box(3));
 
         f.selectRow(2);
-        QCOMPARE(f.get<QLabel>("lblPlayerName")->text(), QStringLiteral("Cy Park"));
+        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Cy Park"));
         QVERIFY(!f.box(0)->isReadOnly());
         QCOMPARE(f.box(0)->text(), QStringLiteral("9000"));
-        QCOMPARE(f.get<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
-        QVERIFY(f.get<QPushButton>("cmdRoster")->isEnabled());
+        QCOMPARE(f.child<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
+        QVERIFY(f.child<QPushButton>("cmdRoster")->isEnabled());
     }
 
     void cancelWithChangesAnsweredNoStays() // Escape is Cancel
@@ -347,7 +306,7 @@ private Q_SLOTS:
 
     void gameScreenWithChangesAnsweredNoLeavesWithoutSaving()
     {
-        const QByteArray results = Result(1, 4, {{0, 60}});
+        const QByteArray results = ResultBytes(1, 4, {{0, 60}});
         ScreenFixture f(ThreePlayers(), Games(2), results, 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::No};
@@ -361,13 +320,13 @@ private Q_SLOTS:
 
     void gameScreenAnsweredYesSaves() // Enter on the focused button
     {
-        ScreenFixture f(ThreePlayers(), Games(2), Result(2, 4, {}), 1);
+        ScreenFixture f(ThreePlayers(), Games(2), ResultBytes(2, 4, {}), 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::Yes};
-        f.get<QPushButton>("cmdGameScreen")->setFocus();
-        QTest::keyClick(f.get<QPushButton>("cmdGameScreen"), Qt::Key_Return);
+        f.child<QPushButton>("cmdGameScreen")->setFocus();
+        QTest::keyClick(f.child<QPushButton>("cmdGameScreen"), Qt::Key_Return);
         QVERIFY(!f.screenOpen());
-        QCOMPARE(f.results(), Result(1, 4, {{0, 70}}) + Result(2, 4, {}));
+        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 70}}) + ResultBytes(2, 4, {}));
     }
 
     void wholeGameFromTheKeyboardIsSavedByteForByte()
@@ -376,9 +335,8 @@ private Q_SLOTS:
         // Enter between boxes and Page Down to the next player.
         QByteArray roster;
         for (int n = 1; n <= 20; ++n)
-            roster += PlayerNameRecord{static_cast<qint16>(n), QStringLiteral("Kid %1").arg(n)}
-                          .encode();
-        const QByteArray before = Result(1, 3, {{0, 1}}) + Result(3, 3, {{0, 3}});
+            roster += NameBytes(n, QByteArray("Kid ").append(QByteArray::number(n)).constData());
+        const QByteArray before = ResultBytes(1, 3, {{0, 1}}) + ResultBytes(3, 3, {{0, 3}});
         ScreenFixture f(roster, Games(3), before, 2);
         QByteArray expected;
         for (int n = 1; n <= 20; ++n) {
@@ -392,9 +350,9 @@ private Q_SLOTS:
             f.box(28)->setFocus();
             QTest::keyClicks(f.box(28), QString::number(n));
             QTest::keyClick(f.box(28), Qt::Key_PageDown);
-            expected += Result(2, n, {{0, n * 3}, {1, 2}, {2, n % 3}, {28, n}});
+            expected += ResultBytes(2, n, {{0, n * 3}, {1, 2}, {2, n % 3}, {28, n}});
         }
-        QCOMPARE(f.get<QLabel>("lblPlayerCount")->text(), QStringLiteral("20"));
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("20"));
         f.click("cmdOK");
         QVERIFY(f.prompter.asked.isEmpty());
         QCOMPARE(f.results(), before.left(R) + expected + before.mid(R));
@@ -412,7 +370,7 @@ private Q_SLOTS:
         QCOMPARE(f.table()->currentRow(), 0);
         QCOMPARE(f.box(0)->text(), QStringLiteral("30"));
         f.click("cmdOK");
-        QCOMPARE(f.results(), Result(1, 4, {{0, 30}}));
+        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 30}}));
     }
 };
 

@@ -5,8 +5,6 @@
 #include "output/ReportTool.h"
 #include "output/gui/FrmPrint.h"
 #include "roster/gui/FrmRoster.h"
-#include "shell/TeamSelection.h"
-#include "store/TeamList.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,13 +21,6 @@ using namespace scorvane::testing;
 
 namespace {
 
-QByteArray NameRecord(int number, const char* name)
-{
-    QByteArray text(name);
-    return QByteArray(1, static_cast<char>(number)) + QByteArray(1, '\0') + text
-        + QByteArray(17 - text.size(), ' ') + QByteArray(182, ' ');
-}
-
 struct RosterWindow
 {
     GuiFixture f;
@@ -37,26 +28,13 @@ struct RosterWindow
 
     explicit RosterWindow(const QByteArray& roster = {})
     {
-        f.loadTeamList();
-        WriteTeamNames(f.state->Files, 1, QStringLiteral("Rovers"), QStringLiteral("Rovers"));
-        f.state->TeamNames[1] = QStringLiteral("Rovers");
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
-        TeamLines lines{};
-        lines[0] = true;
-        TakeTeamSelection(*f.state, lines);
+        f.chooseTeam(1, QStringLiteral("Rovers"));
         f.mdi->show();
         QApplication::setActiveWindow(f.mdi.get());
         f.mdi->ShowWindow(WindowRoster);
         window = qobject_cast<FrmRoster*>(f.mdi->currentChild());
     }
-    ~RosterWindow()
-    {
-        // Closed windows go at the next event; they must go while the state they mark lives.
-        f.mdi->CloseChildWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    RosterWindow(const RosterWindow&) = delete;
-    RosterWindow& operator=(const RosterWindow&) = delete;
     QListWidget* list() const
     {
         return window->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
@@ -106,7 +84,7 @@ class TestRoster : public QObject
 private Q_SLOTS:
     void opensWithNinetyNineLinesAndNumberOneShown()
     {
-        RosterWindow r(NameRecord(1, "Ann Lee") + NameRecord(42, "Bo Kim"));
+        RosterWindow r(NameBytes(1, "Ann Lee") + NameBytes(42, "Bo Kim"));
         QVERIFY(r.window);
         QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
         QCOMPARE(r.list()->count(), 99);
@@ -133,7 +111,7 @@ private Q_SLOTS:
 
     void erasingANameFreesTheNumberButKeepsItsAddress()
     {
-        RosterWindow r(NameRecord(12, "Kim"));
+        RosterWindow r(NameBytes(12, "Kim"));
         r.list()->setCurrentRow(11);
         r.typeInfo("txtAddress1", QStringLiteral("9 Bay Rd"));
         r.typeName(12, QString());
@@ -151,7 +129,7 @@ private Q_SLOTS:
 
     void deleteAsksFirst()
     {
-        RosterWindow r(NameRecord(3, "Tia Ortiz"));
+        RosterWindow r(NameBytes(3, "Tia Ortiz"));
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
         r.f.prompter.answers = {Message::Answer::No};

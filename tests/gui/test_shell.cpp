@@ -26,19 +26,6 @@ QString SettingsPath(const GuiFixture& f)
     return f.state->SettingsFolder + QStringLiteral("QMKV.INI");
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 ProgramFolders TempFolders(const GuiFixture& f)
 {
     ProgramFolders folders;
@@ -54,7 +41,7 @@ ProgramFolders TempFolders(const GuiFixture& f)
 // Writes the default settings for the fixture's data folder and starts the program.
 bool Start(GuiFixture& f)
 {
-    WriteFile(SettingsPath(f), DefaultSettingsRecord(f.state->DataPath).encode());
+    WriteWholeFile(SettingsPath(f), DefaultSettingsRecord(f.state->DataPath).encode());
     return f.mdi->StartProgram(TempFolders(f));
 }
 
@@ -101,7 +88,7 @@ private Q_SLOTS:
     {
         for (int length : {668, 670}) {
             GuiFixture f;
-            WriteFile(SettingsPath(f), QByteArray(length, ' '));
+            WriteWholeFile(SettingsPath(f), QByteArray(length, ' '));
             QVERIFY(!f.mdi->StartProgram(TempFolders(f)));
             QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
                 QStringLiteral("Reinstall Scorvane for Soccer")));
@@ -119,7 +106,7 @@ private Q_SLOTS:
     void missingDataFolderAsksForOneWithoutCancel()
     {
         GuiFixture f;
-        WriteFile(SettingsPath(f),
+        WriteWholeFile(SettingsPath(f),
             DefaultSettingsRecord(f.dir.path() + QStringLiteral("/gone/")).encode());
         QVERIFY(f.mdi->StartProgram(TempFolders(f)));
         QCOMPARE(CurrentWindow(f), QStringLiteral("frmDatapath"));
@@ -140,7 +127,8 @@ private Q_SLOTS:
     {
         GuiFixture f;
         QVERIFY(Start(f));
-        QVERIFY(Enabled(f, "mnuGames") && Enabled(f, "mnuRecord") && !Enabled(f, "mnuStandings"));
+        QVERIFY(Enabled(f, "mnuGames") && Enabled(f, "mnuRecord") && Enabled(f, "mnuPlayer")
+            && Enabled(f, "mnuDeleteFiles") && !Enabled(f, "mnuStandings"));
         ClickLine(f, 4, Qt::ControlModifier); // slots 1 and 5
         QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("2"));
         QVERIFY(Enabled(f, "mnuStandings") && Enabled(f, "mnuRoster") && Enabled(f, "mnuPlayer"));
@@ -159,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(f, "lblNumberOfTeams")->text(), QStringLiteral("0"));
         QVERIFY(Enabled(f, "mnuDataPath") && Enabled(f, "mnuBackUp") && Enabled(f, "mnuRestore")
             && Enabled(f, "mnuNameYourOwn"));
-        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuUpdateGames")
+        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuUpdateGames") && !Enabled(f, "mnuGames")
             && !Enabled(f, "mnuDeleteFiles") && !Enabled(f, "mnuStandings"));
     }
 
@@ -236,7 +224,7 @@ private Q_SLOTS:
         folders->setCurrentItem(found.first());
         Click(f, "cmdOK");
         QCOMPARE(f.state->DataPath, fresh);
-        QCOMPARE(ReadFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+        QCOMPARE(ReadWholeFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
         // The team files the menu command opened empty in the old folder are gone.
         QCOMPARE(QDir(old).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
         QCOMPARE(
@@ -275,9 +263,9 @@ private Q_SLOTS:
         QCOMPARE(CurrentWindow(f), QStringLiteral("frmSelectTeam"));
 
         // A team renamed in the copy comes back with a restore.
-        QByteArray teams = ReadFile(usb + QStringLiteral("KVTEAMS.DAT"));
+        QByteArray teams = ReadWholeFile(usb + QStringLiteral("KVTEAMS.DAT"));
         teams.replace(0, 25, QByteArray("Restored Rovers          "));
-        WriteFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
+        WriteWholeFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
         f.mdi->RunMenuCommand(QStringLiteral("mnuRestore"));
         QCOMPARE(Find<QLabel>(f, "lblFrom")->text(), QStringLiteral("Restore data files to:"));
         QCOMPARE(Find<QLabel>(f, "lblPathDesc")->text(), f.dataPath());
@@ -295,7 +283,8 @@ private Q_SLOTS:
         QVERIFY(Start(f));
         const QString help = f.dir.path() + QStringLiteral("/help/");
         QDir().mkpath(help);
-        WriteFile(help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
+        WriteWholeFile(
+            help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
         f.state->HelpFilePath = help + QStringLiteral("kvhelp.html");
         f.mdi->RunMenuCommand(QStringLiteral("mnuStatistics"));
         QVERIFY(f.mdi->helpViewer() != nullptr);
@@ -331,14 +320,14 @@ private Q_SLOTS:
     {
         GuiFixture f;
         QVERIFY(Start(f));
-        QByteArray settings = ReadFile(SettingsPath(f));
+        QByteArray settings = ReadWholeFile(SettingsPath(f));
         settings.replace(377, 60, QByteArray(60, 'x'));
         settings.replace(581, 7, QByteArray("KEEP ME"));
-        WriteFile(SettingsPath(f), settings);
+        WriteWholeFile(SettingsPath(f), settings);
         f.mdi->RunMenuCommand(QStringLiteral("mnuRoster")); // opens the team files, writes nothing
         f.state->SortColumn = 4;
         f.mdi->close();
-        const QByteArray saved = ReadFile(SettingsPath(f));
+        const QByteArray saved = ReadWholeFile(SettingsPath(f));
         QCOMPARE(saved.size(), 669);
         QCOMPARE(saved.mid(377, 60), QByteArray(60, ' '));
         QCOMPARE(saved.mid(581, 7), QByteArray("KEEP ME"));
