@@ -75,7 +75,6 @@ private Q_SLOTS:
         QFETCH(bool, topShown);
         QFETCH(bool, linesShown);
         PrintDialog d(kind.toLatin1().constData());
-        QCOMPARE(d.dialog->windowTitle(), QStringLiteral("Print"));
         QCOMPARE(d.box("txtTitle")->text(), title);
         QCOMPARE(d.box("txtTopX")->isVisible(), topShown);
         QCOMPARE(d.find<QLabel>("lblTopX2")->isVisible(), topShown);
@@ -87,42 +86,22 @@ private Q_SLOTS:
 
     void checksRunInOrderAndKeepTheDialogOpen_data()
     {
-        QTest::addColumn<QString>("copies");
-        QTest::addColumn<QString>("lines");
-        QTest::addColumn<QString>("top");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("no copies") << "0"
-                                   << "10"
-                                   << "0"
-                                   << "Copies Invalid"
-                                   << "Must be greater than 1"
-                                   << "txtCopies";
-        QTest::newRow("empty copies") << ""
-                                      << "60"
-                                      << "5"
-                                      << "Copies Invalid"
-                                      << "Must be greater than 1"
-                                      << "txtCopies";
-        QTest::newRow("51 copies") << "51"
-                                   << "10"
-                                   << "5"
-                                   << "Copies Invalid"
-                                   << "50 copies maximum"
-                                   << "txtCopies";
-        QTest::newRow("20 lines") << "50"
-                                  << "20"
-                                  << "0"
-                                  << "Lines per Page Invalid"
-                                  << "Must be greater than 20"
-                                  << "txtLines";
-        QTest::newRow("no top") << "1"
-                                << "21"
-                                << ""
-                                << "Top Players Invalid"
-                                << "Must be 1 to 999"
-                                << "txtTopX";
+        for (const char* column : {"copies", "lines", "top", "title", "text", "focus"})
+            QTest::addColumn<QString>(column);
+        const char* const rows[][7] = {
+            {"no copies", "0", "10", "0", "Copies Invalid", "Must be greater than 1", "txtCopies"},
+            {"empty copies", "", "60", "5", "Copies Invalid", "Must be greater than 1",
+                "txtCopies"},
+            {"51 copies", "51", "10", "5", "Copies Invalid", "50 copies maximum", "txtCopies"},
+            {"20 lines", "50", "20", "0", "Lines per Page Invalid", "Must be greater than 20",
+                "txtLines"},
+            {"no top", "1", "21", "", "Top Players Invalid", "Must be 1 to 999", "txtTopX"},
+        };
+        for (const auto& r : rows) {
+            QTestData& row = QTest::newRow(r[0]);
+            for (int c = 1; c < 7; ++c)
+                row << QString::fromLatin1(r[c]);
+        }
     }
     void checksRunInOrderAndKeepTheDialogOpen()
     {
