@@ -37,9 +37,10 @@ PlayerContactTable ReadPlayerContacts(DataFiles& files)
 
 void RewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
 {
-    files.CloseDataFile(FilePlayerInfo);
-    files.KillDataFile(FilePlayerInfo);
+    // Emptied in place rather than deleted and re-created, so a file copied from Windows keeps
+    // its own letter case instead of being replaced by an upper-case twin.
     files.OpenDataFile(FilePlayerInfo);
+    files.Truncate(FilePlayerInfo);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {
         PlayerContact& contact = contacts[n];
@@ -63,9 +64,8 @@ void RewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
 void RewriteRosterFile(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.CloseDataFile(FileRoster);
-    files.KillDataFile(FileRoster);
-    files.OpenDataFile(FileRoster);
+    files.OpenDataFile(FileRoster); // emptied in place, as the contacts file
+    files.Truncate(FileRoster);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {
         if (state.RosterFree[n] != u"N")

@@ -107,3 +107,29 @@ TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
     EXPECT_TRUE(contacts[1].isBlank());
     EXPECT_FALSE(t.state.Files.IsOpen(FilePlayerInfo));
 }
+
+TEST(RosterFiles, RewriteKeepsTheLetterCaseOfFilesCopiedFromWindows)
+{
+    TempState t;
+    const QString dir = t.state.DataPath;
+    WriteWholeFile(
+        dir + QStringLiteral("kvpn1.dat"), NameBytes(7, "Keeper") + NameBytes(8, "Leaving"));
+    WriteWholeFile(dir + QStringLiteral("kvpi1.dat"),
+        InfoBytes{.number = 7, .phone = "555"}.bytes() + InfoBytes{8, "556"}.bytes());
+    t.state.Files.OpenDataFile(FileRoster);
+    LoadRosterTables(t.state);
+    ApplyNameEdit(t.state, 8, QString());
+    PlayerContactTable contacts = ReadPlayerContacts(t.state.Files);
+    contacts[8] = {};
+
+    RewriteRosterFile(t.state);
+    RewritePlayerContacts(t.state.Files, contacts);
+    t.state.Files.CloseDataFile(AllFiles);
+
+    // Same two names, and the shorter contents leave no tail of the old records behind.
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files),
+        (QStringList{QStringLiteral("kvpi1.dat"), QStringLiteral("kvpn1.dat")}));
+    EXPECT_EQ(ReadWholeFile(dir + QStringLiteral("kvpn1.dat")), NameBytes(7, "Keeper"));
+    EXPECT_EQ(ReadWholeFile(dir + QStringLiteral("kvpi1.dat")),
+        (InfoBytes{.number = 7, .phone = "555"}.bytes()));
+}
