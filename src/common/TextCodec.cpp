@@ -12,6 +12,9 @@ constexpr std::array<char16_t, 32> HighControls
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr char16_t ControlPictures = 0x2400; // U+2400 to U+241F picture bytes 0x00 to 0x1F
+constexpr char16_t DeletePicture = 0x2421;
+
 const std::unordered_map<char16_t, unsigned char>& reverseTable()
 {
     static const std::unordered_map<char16_t, unsigned char> table = [] {
@@ -28,6 +31,13 @@ const std::unordered_map<char16_t, unsigned char>& reverseTable()
 
 QChar TextCodec::decodeByte(unsigned char byte)
 {
+    // Control bytes (found in files from damaged disks or other programs) are read as their
+    // visible pictures: a raw line feed would split a list line in two and a raw NUL shows as
+    // nothing. Both forms are written back as the same byte.
+    if (byte < 0x20)
+        return QChar(static_cast<char16_t>(ControlPictures + byte));
+    if (byte == 0x7F)
+        return QChar(DeletePicture);
     if (byte >= 0x80 && byte <= 0x9F)
         return QChar(HighControls[byte - 0x80]);
     return QChar(static_cast<char16_t>(byte));

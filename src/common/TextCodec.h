@@ -8,6 +8,8 @@ namespace scorvane {
 // Text fields on disk hold Windows-1252 bytes. The table is our own and total: every byte maps
 // to one character and back, including the five bytes Windows-1252 leaves undefined (they map to
 // the C1 control characters of the same value), so reading and writing a record never alters it.
+// Control bytes 0x00-0x1F and 0x7F read as their Unicode control pictures (U+2400 on); the
+// plain control characters still write as those bytes.
 class TextCodec
 {
 public:

@@ -24,6 +24,12 @@ TEST(TextCodec, EveryByteDecodesToADistinctCharacterAndBack)
     EXPECT_EQ(TextCodec::decodeByte(0x81), QChar(0x0081)); // undefined in Windows-1252, kept
     EXPECT_EQ(TextCodec::decodeByte(0xE9), QChar(0x00E9));
     EXPECT_EQ(TextCodec::encode(QStringLiteral("Żółw €")), QByteArray("?\xF3?w \x80"));
+
+    // Control bytes read as visible pictures, so a stray line feed cannot split a list line;
+    // typed or pasted control characters still write as their bytes.
+    EXPECT_EQ(TextCodec::decode(QByteArray("A\r\nB\0\x7F", 6)),
+        QString::fromUtf16(u"A\u240D\u240AB\u2400\u2421"));
+    EXPECT_EQ(TextCodec::encode(QStringLiteral("a\tb\n")), QByteArray("a\tb\n"));
 }
 
 TEST(PadText, AlignsCentresAndRefusesTooLong)
