@@ -66,6 +66,22 @@ char TextCodec::encodeChar(QChar ch)
     return found == table.end() ? '?' : static_cast<char>(found->second);
 }
 
+bool TextCodec::canStore(QChar ch)
+{
+    return ch == QLatin1Char('?') || encodeChar(ch) != '?';
+}
+
+QString TextCodec::storableOnly(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar ch : text) {
+        if (canStore(ch))
+            kept.append(ch);
+    }
+    return kept;
+}
+
 QByteArray TextCodec::encode(const QString& text)
 {
     QByteArray bytes(text.size(), ' ');

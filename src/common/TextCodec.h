@@ -20,6 +20,11 @@ public:
     // A character with no byte in the table becomes "?".
     static char encodeChar(QChar ch);
     static QByteArray encode(const QString& text);
+
+    // Whether the character has a byte of its own, so that it reads back as typed.
+    static bool canStore(QChar ch);
+    // The text without the characters that would be saved as "?".
+    static QString storableOnly(const QString& text);
 };
 
 } // namespace scorvane

@@ -1,6 +1,7 @@
 #include "ui/TextBoxes.h"
 
 #include "common/Formatting.h"
+#include "common/TextCodec.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -18,6 +19,22 @@ TextBoxes::TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus)
 void TextBoxes::SelectAllOnFocus(QLineEdit* box, QString* textAtFocus)
 {
     box->installEventFilter(new TextBoxes(box, false, textAtFocus));
+    KeepStorableCharacters(box);
+}
+
+void TextBoxes::KeepStorableCharacters(QLineEdit* box)
+{
+    // Only the user's own edits are filtered: text read from a file is storable already.
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QString kept = TextCodec::storableOnly(text);
+        if (kept.size() == text.size())
+            return;
+        const qsizetype cursor = box->cursorPosition();
+        const qsizetype droppedBeforeCursor
+            = cursor - TextCodec::storableOnly(text.left(cursor)).size();
+        box->setText(kept);
+        box->setCursorPosition(static_cast<int>(cursor - droppedBeforeCursor));
+    });
 }
 
 void TextBoxes::DigitsOnly(QLineEdit* box)

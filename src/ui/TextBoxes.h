@@ -8,14 +8,15 @@ class QLineEdit;
 namespace scorvane {
 
 // Behaviour shared by the program's text boxes: the whole text is selected when the box gets the
-// focus (and remembered as the text-at-focus value), and numeric boxes drop every key but digits,
-// Backspace and Delete.
+// focus (and remembered as the text-at-focus value), a typed or pasted character that the data
+// files cannot hold is dropped, and numeric boxes drop every key but digits, Backspace and Delete.
 class TextBoxes : public QObject
 {
     Q_OBJECT
 
 public:
-    // `textAtFocus` (may be null) receives the box's text each time it gets the focus.
+    // `textAtFocus` (may be null) receives the box's text each time it gets the focus. The box
+    // also keeps only characters with a Windows-1252 byte: anything else would be saved as "?".
     static void SelectAllOnFocus(QLineEdit* box, QString* textAtFocus = nullptr);
     static void DigitsOnly(QLineEdit* box);
 
@@ -23,6 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static void KeepStorableCharacters(QLineEdit* box);
+
     explicit TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus);
 
     bool digitsOnly_ = false;

@@ -32,6 +32,17 @@ TEST(TextCodec, EveryByteDecodesToADistinctCharacterAndBack)
     EXPECT_EQ(TextCodec::encode(QStringLiteral("a\tb\n")), QByteArray("a\tb\n"));
 }
 
+TEST(TextCodec, StorableOnlyDropsWhatWouldComeBackAsQuestionMarks)
+{
+    // Letters of the table stay (also the euro sign and a typed "?"), letters outside it and
+    // both halves of a character beyond 16 bits go.
+    EXPECT_EQ(TextCodec::storableOnly(QString::fromUtf16(u"Łódź? €5 Zoë")),
+        QString::fromUtf16(u"ód? €5 Zoë"));
+    EXPECT_EQ(TextCodec::storableOnly(QString::fromUtf16(u"a😀b")), QStringLiteral("ab"));
+    EXPECT_TRUE(TextCodec::canStore(QChar(0x2400))); // the picture of byte 0 writes back as 0
+    EXPECT_FALSE(TextCodec::canStore(QChar(0x0141)));
+}
+
 TEST(PadText, AlignsCentresAndRefusesTooLong)
 {
     EXPECT_EQ(PadText(QStringLiteral("12345"), 4, QStringLiteral("L")), QString());
