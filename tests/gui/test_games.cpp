@@ -103,11 +103,12 @@ private Q_SLOTS:
         QCOMPARE(list->count(), 3);
 
         f.prompter.answers = {Message::Answer::Ok};
-        f.click("cmdDelete");
+        QTest::mouseClick(f.child<QPushButton>("cmdDelete"), Qt::LeftButton); // takes the focus
         QCOMPARE(list->count(), 2);
         QVERIFY(list->item(1)->text().startsWith(QStringLiteral("2  ")));
         QVERIFY(list->item(1)->text().contains(QStringLiteral("Bears")));
         QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(list->window()->focusWidget(), list); // the arrow keys choose the next game
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 3);
         QCOMPARE(stored[1].GameStatus, 'D');

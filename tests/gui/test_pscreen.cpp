@@ -198,6 +198,12 @@ private Q_SLOTS:
         f.click("cmdOK");
         QCOMPARE(f.prompter.last().text, QStringLiteral("Saves (Sv) > Shots Faced (SF)"));
         QCOMPARE(QApplication::focusWidget(), f.box(20));
+
+        // Refused again from the box at fault itself: its figure is selected for replacing.
+        f.box(20)->deselect();
+        QTest::keyClick(f.box(20), Qt::Key_PageDown);
+        QCOMPARE(QApplication::focusWidget(), f.box(20));
+        QCOMPARE(f.box(20)->selectedText(), QStringLiteral("5"));
     }
 
     void keyboardMovesThroughBoxesAndStepsTheLastOne()

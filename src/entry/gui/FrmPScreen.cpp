@@ -420,7 +420,10 @@ bool FrmPScreen::commitCurrent()
         fixed[k] = static_cast<qint32>(NumericValue(txtCat[k]->text()));
     if (const auto failure = CheckFigures(fixed)) {
         prompter().tell(this, ErrorTitle, failure->message);
+        // The box at fault is selected whole, so the corrected figure replaces the wrong one
+        // even when the box had the focus already.
         txtCat[failure->focusIndex]->setFocus();
+        txtCat[failure->focusIndex]->selectAll();
         return false;
     }
     entry_->StoreValues(CurrentPlayer, boxValues());

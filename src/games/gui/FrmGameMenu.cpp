@@ -154,6 +154,8 @@ void FrmGameMenu::cmdDelete_Click()
         DeleteGame(state().Files, record);
     }
     load();
+    // Back to the list, so the arrow keys choose the next game to work on.
+    opened();
 }
 
 } // namespace scorvane
