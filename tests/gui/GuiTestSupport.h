@@ -63,6 +63,8 @@ struct GuiFixture
     void chooseTeam(int slot = 1, const QString& name = {});
 
     ChildWindow* current() const { return mdi->currentChild(); }
+    // The objectName of the current child window, or empty when none is shown.
+    QString currentName() const { return current() ? current()->objectName() : QString(); }
     ChildWindow* open(WindowKind kind)
     {
         mdi->ShowWindow(kind);
