@@ -20,34 +20,27 @@ QByteArray Contacts(int number)
     return InfoBytes{.number = number, .phone = "555-0107", .other = "left foot"}.bytes();
 }
 
-struct NumberWindow
+// The player number window of team 1 "Comets": Ray Chen (7, with contacts) and Lu Ortiz (30).
+struct NumberWindow : GuiFixture
 {
-    GuiFixture f;
     FrmPlayerNumber* window = nullptr;
 
     NumberWindow()
     {
-        f.writeDataFile(
+        writeDataFile(
             QStringLiteral("KVPN1.DAT"), NameBytes(7, "Ray Chen") + NameBytes(30, "Lu Ortiz"));
-        f.writeDataFile(QStringLiteral("KVPI1.DAT"), Contacts(7));
-        f.chooseTeam(1, QStringLiteral("Comets"));
-        f.mdi->show();
-        f.mdi->ShowWindow(WindowPlayerNumber);
-        window = qobject_cast<FrmPlayerNumber*>(f.mdi->currentChild());
+        writeDataFile(QStringLiteral("KVPI1.DAT"), Contacts(7));
+        chooseTeam(1, QStringLiteral("Comets"));
+        mdi->show();
+        window = qobject_cast<FrmPlayerNumber*>(open(WindowPlayerNumber));
     }
-    QListWidget* list() const
-    {
-        return window->findChild<QListWidget*>(QStringLiteral("lstPlayer"));
-    }
-    QLineEdit* number() const
-    {
-        return window->findChild<QLineEdit*>(QStringLiteral("txtNewNumber"));
-    }
+    QListWidget* list() const { return child<QListWidget>("lstPlayer"); }
+    QLineEdit* number() const { return child<QLineEdit>("txtNewNumber"); }
     void renumber(int from, const QString& to) const
     {
         list()->setCurrentRow(from - 1);
         number()->setText(to);
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        click("cmdOK");
     }
 };
 
@@ -90,24 +83,24 @@ private Q_SLOTS:
         QFETCH(QString, to);
         QFETCH(QString, message);
         NumberWindow w;
-        const QByteArray roster = w.f.readDataFile(QStringLiteral("KVPN1.DAT"));
+        const QByteArray roster = w.readDataFile(QStringLiteral("KVPN1.DAT"));
         w.renumber(from, to);
-        QCOMPARE(w.f.prompter.last().title, QStringLiteral("New Player Number Invalid"));
-        QCOMPARE(w.f.prompter.last().text, message);
-        QCOMPARE(w.f.prompter.last().buttons, Message::Buttons::Ok);
-        QCOMPARE(w.f.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
-        QCOMPARE(w.f.state->RosterFree[7], QStringLiteral("N"));
+        QCOMPARE(w.prompter.last().title, QStringLiteral("New Player Number Invalid"));
+        QCOMPARE(w.prompter.last().text, message);
+        QCOMPARE(w.prompter.last().buttons, Message::Buttons::Ok);
+        QCOMPARE(w.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
+        QCOMPARE(w.state->RosterFree[7], QStringLiteral("N"));
     }
 
     void aRefusalByEnterLeavesTheNumberSelectedForRetyping()
     {
         NumberWindow w;
-        QApplication::setActiveWindow(w.f.mdi.get());
+        QApplication::setActiveWindow(w.mdi.get());
         w.list()->setCurrentRow(6);
         w.number()->setFocus();
         QTest::keyClicks(w.number(), QStringLiteral("30"));
         QTest::keyClick(w.number(), Qt::Key_Return);
-        QCOMPARE(w.f.prompter.last().text, QStringLiteral("New number already on roster!"));
+        QCOMPARE(w.prompter.last().text, QStringLiteral("New number already on roster!"));
         QVERIFY(w.number()->hasFocus());
         QTest::keyClicks(w.number(), QStringLiteral("8"));
         QCOMPARE(w.number()->text(), QStringLiteral("8"));
@@ -117,17 +110,14 @@ private Q_SLOTS:
     {
         NumberWindow w;
         w.renumber(7, QStringLiteral("12"));
-        QVERIFY(w.f.prompter.asked.isEmpty());
+        QVERIFY(w.prompter.asked.isEmpty());
         QCOMPARE(w.list()->item(6)->text(), QStringLiteral("  7 ____________________"));
         QCOMPARE(w.list()->item(11)->text(), QStringLiteral("12 Ray Chen         "));
         QCOMPARE(w.list()->currentRow(), 11);
         QCOMPARE(w.number()->text(), QString());
-        QCOMPARE(w.f.readDataFile(QStringLiteral("KVPN1.DAT")),
-            NameBytes(12, "Ray Chen") + NameBytes(30, "Lu Ortiz"));
-        QTest::mouseClick(
-            w.window->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
-        QCOMPARE(w.f.readDataFile(QStringLiteral("KVPI1.DAT")), Contacts(12));
-        QCOMPARE(w.f.mdi->currentChild()->kind(), WindowSelectTeam);
+        w.click("cmdClose");
+        QCOMPARE(w.readDataFile(QStringLiteral("KVPI1.DAT")), Contacts(12));
+        QCOMPARE(w.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 };
 

@@ -21,33 +21,21 @@ using namespace scorvane::testing;
 
 namespace {
 
-struct RosterWindow
+// The roster window of team 1 "Rovers", opened on the given roster file.
+struct RosterWindow : GuiFixture
 {
-    GuiFixture f;
     FrmRoster* window = nullptr;
 
     explicit RosterWindow(const QByteArray& roster = {})
     {
-        f.writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
-        f.chooseTeam(1, QStringLiteral("Rovers"));
-        f.mdi->show();
-        QApplication::setActiveWindow(f.mdi.get());
-        f.mdi->ShowWindow(WindowRoster);
-        window = qobject_cast<FrmRoster*>(f.mdi->currentChild());
+        writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
+        chooseTeam(1, QStringLiteral("Rovers"));
+        mdi->show();
+        QApplication::setActiveWindow(mdi.get());
+        window = qobject_cast<FrmRoster*>(open(WindowRoster));
     }
-    QListWidget* list() const
-    {
-        return window->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
-    }
-    QLineEdit* box(const char* name) const
-    {
-        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    void click(const char* button) const
-    {
-        QTest::mouseClick(
-            window->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
+    QListWidget* list() const { return child<QListWidget>("lstPlayerList"); }
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     // Selects number n's line and types a name into the name box, ending with the focus there.
     void typeName(int number, const QString& name) const
     {
@@ -104,7 +92,7 @@ private Q_SLOTS:
         r.list()->setFocus();
         r.list()->setCurrentRow(29);
         QCOMPARE(r.list()->item(4)->text(), QStringLiteral("  5 Christopher Montg"));
-        QCOMPARE(r.f.state->RosterFree[5], QStringLiteral("N"));
+        QCOMPARE(r.state->RosterFree[5], QStringLiteral("N"));
         QCOMPARE(r.list()->currentRow(), 29);
         QCOMPARE(r.box("txtPlayerName")->text(), QString());
     }
@@ -120,8 +108,7 @@ private Q_SLOTS:
         QCOMPARE(r.list()->currentRow(), 11);
         QCOMPARE(r.box("txtAddress1")->text(), QStringLiteral("9 Bay Rd"));
         r.click("cmdClose");
-        QCOMPARE(r.f.readDataFile(QStringLiteral("KVPN1.DAT")), QByteArray());
-        const QByteArray info = r.f.readDataFile(QStringLiteral("KVPI1.DAT"));
+        const QByteArray info = r.readDataFile(QStringLiteral("KVPI1.DAT"));
         QCOMPARE(info.size(), 500);
         QCOMPARE(info.mid(0, 2), QByteArray("\x0c\x00", 2));
         QCOMPARE(info.mid(22, 8), QByteArray("9 Bay Rd"));
@@ -132,24 +119,24 @@ private Q_SLOTS:
         RosterWindow r(NameBytes(3, "Tia Ortiz"));
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
-        r.f.prompter.answers = {Message::Answer::No};
+        r.prompter.answers = {Message::Answer::No};
         r.click("cmdDelete");
-        const Message asked = r.f.prompter.last();
+        const Message asked = r.prompter.last();
         QCOMPARE(asked.title, QStringLiteral("Delete Player From Roster"));
         QCOMPARE(asked.text,
             QStringLiteral("Are you sure you want to delete the player name and information?"));
         QCOMPARE(asked.buttons, Message::Buttons::YesNo);
         QCOMPARE(asked.defaultButton, Message::Answer::No);
-        QCOMPARE(r.f.state->RosterFree[3], QStringLiteral("N"));
+        QCOMPARE(r.state->RosterFree[3], QStringLiteral("N"));
 
-        r.f.prompter.answers = {Message::Answer::Yes};
+        r.prompter.answers = {Message::Answer::Yes};
         r.click("cmdDelete");
-        QCOMPARE(r.f.state->RosterFree[3], QStringLiteral("Y"));
+        QCOMPARE(r.state->RosterFree[3], QStringLiteral("Y"));
         QCOMPARE(r.list()->item(2)->text(), QStringLiteral("  3 ____________________"));
         QCOMPARE(r.box("txtPhone")->text(), QString());
         QCOMPARE(r.list()->currentRow(), 2);
         r.click("cmdClose");
-        QCOMPARE(r.f.readDataFile(QStringLiteral("KVPI1.DAT")), QByteArray());
+        QCOMPARE(r.readDataFile(QStringLiteral("KVPI1.DAT")), QByteArray());
     }
 
     void enterMovesThroughTheBoxesInOrder()
@@ -166,18 +153,18 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
         // One more Enter presses Close, which saves and returns to the team window.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(r.f.mdi->currentChild()->kind(), WindowSelectTeam);
+        QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 
     void closeReturnsToTheTeamWindowOrToTheCaller()
     {
         RosterWindow r;
         r.click("cmdClose");
-        QVERIFY(r.f.mdi->currentChild() != nullptr);
-        QCOMPARE(r.f.mdi->currentChild()->kind(), WindowSelectTeam);
+        QVERIFY(r.mdi->currentChild() != nullptr);
+        QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
 
         // Shown above another window, Close only closes the dialog.
-        ChildWindow* caller = r.f.mdi->currentChild();
+        ChildWindow* caller = r.mdi->currentChild();
         bool closed = false;
         OnNextModal([&closed, &r](QWidget* modal) {
             auto* roster = modal->findChild<FrmRoster*>();
@@ -187,15 +174,15 @@ private Q_SLOTS:
             list->setFocus();
             QTest::keyClick(list, Qt::Key_Return);
             QVERIFY(modal->isVisible());
-            QVERIFY(r.f.prompter.asked.isEmpty());
+            QVERIFY(r.prompter.asked.isEmpty());
             QTest::mouseClick(
                 roster->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
             closed = true;
         });
-        r.f.mdi->ShowModal(WindowRoster);
+        r.mdi->ShowModal(WindowRoster);
         QVERIFY(closed);
-        QCOMPARE(r.f.mdi->currentChild(), caller);
-        QVERIFY(!r.f.state->WindowOpen[WindowRoster]);
+        QCOMPARE(r.mdi->currentChild(), caller);
+        QVERIFY(!r.state->WindowOpen[WindowRoster]);
     }
 
     void printingToAFileMatchesTheReportTool()
@@ -211,7 +198,7 @@ private Q_SLOTS:
             r.typeInfo("txtZip", QStringLiteral("53122"));
         }
         r.list()->setFocus();
-        const QString file = r.f.dir.path() + QStringLiteral("/window.txt");
+        const QString file = r.dir.path() + QStringLiteral("/window.txt");
         OnNextModal([&file](QWidget* modal) {
             auto* dialog = qobject_cast<FrmPrint*>(modal);
             QVERIFY(dialog);
@@ -222,14 +209,14 @@ private Q_SLOTS:
                 dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         });
         r.click("cmdPrint");
-        QVERIFY(r.f.prompter.asked.isEmpty());
+        QVERIFY(r.prompter.asked.isEmpty());
         r.click("cmdClose");
 
-        const QString toolFile = r.f.dir.path() + QStringLiteral("/tool.txt");
+        const QString toolFile = r.dir.path() + QStringLiteral("/tool.txt");
         std::FILE* sink = std::tmpfile();
         const int code = RunReportCommand(
-            {QStringLiteral("roster"), QStringLiteral("--data"), r.f.dataPath(),
-                QStringLiteral("-o"), toolFile, QStringLiteral("--copies"), QStringLiteral("2")},
+            {QStringLiteral("roster"), QStringLiteral("--data"), r.dataPath(), QStringLiteral("-o"),
+                toolFile, QStringLiteral("--copies"), QStringLiteral("2")},
             sink, sink);
         std::fclose(sink);
         QCOMPARE(code, 0);
