@@ -17,12 +17,15 @@ class TestExitWithOpenWindow : public QObject
 {
     Q_OBJECT
 
-    static void chooseTeamOne(GuiFixture& f)
+    // Team 1 with player 4 and game 1 chosen, and `kind` open on the shown main window.
+    static void openForTeamOne(GuiFixture& f, WindowKind kind)
     {
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), NameBytes(4, "Ana"));
         f.writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
         f.chooseTeam();
         f.state->CurrentGame = 1;
+        f.mdi->show();
+        f.open(kind);
     }
 
     static bool closeMainWindow(GuiFixture& f)
@@ -38,9 +41,7 @@ private Q_SLOTS:
     void unsavedFiguresAreAskedAbout()
     {
         GuiFixture f;
-        chooseTeamOne(f);
-        f.mdi->show();
-        f.mdi->ShowWindow(WindowPScreen);
+        openForTeamOne(f, WindowPScreen);
         auto* box = f.child<QLineEdit>("txtCat0");
         QVERIFY(box);
         box->setFocus();
@@ -59,9 +60,7 @@ private Q_SLOTS:
     void nothingChangedAsksNothing()
     {
         GuiFixture f;
-        chooseTeamOne(f);
-        f.mdi->show();
-        f.mdi->ShowWindow(WindowGameScreen);
+        openForTeamOne(f, WindowGameScreen);
         QVERIFY(closeMainWindow(f));
         QVERIFY(f.prompter.asked.isEmpty());
     }
@@ -69,9 +68,7 @@ private Q_SLOTS:
     void rosterEditsAreKept()
     {
         GuiFixture f;
-        chooseTeamOne(f);
-        f.mdi->show();
-        f.mdi->ShowWindow(WindowRoster);
+        openForTeamOne(f, WindowRoster);
         auto* name = f.child<QLineEdit>("txtPlayerName");
         auto* list = f.child<QListWidget>("lstPlayerList");
         QVERIFY(name && list);
