@@ -31,18 +31,6 @@ struct GameBytes
     }
 };
 
-// A 115-byte player result: game, player, status and copied type/special mark; every value is
-// the player number so that records can be told apart.
-inline QByteArray StatBytes(
-    int game, int player, char status = 'A', char type = '1', char special = '1')
-{
-    QByteArray b = le16(game) + le16(player) + QByteArray(1, 'P') + QByteArray(1, status)
-        + QByteArray(1, type) + QByteArray(1, special);
-    for (int k = 0; k < 29; ++k)
-        b += le16(player);
-    return b + QByteArray(49, ' ');
-}
-
 // A 115-byte player result with chosen figures: `values` gives k -> value, every other value 0.
 inline QByteArray ResultBytes(int game, int player,
     std::initializer_list<std::pair<int, int>> values, char status = 'A', char type = '1',
@@ -57,6 +45,16 @@ inline QByteArray ResultBytes(int game, int player,
         b += le16(v);
     }
     return b + QByteArray(49, ' ');
+}
+
+// A player result whose every value is the player number, so that records can be told apart.
+inline QByteArray StatBytes(
+    int game, int player, char status = 'A', char type = '1', char special = '1')
+{
+    QByteArray b = ResultBytes(game, player, {}, status, type, special);
+    for (int k = 0; k < 29; ++k)
+        b.replace(8 + 2 * k, 2, le16(player));
+    return b;
 }
 
 inline QByteArray Join(std::initializer_list<QByteArray> records)

@@ -51,10 +51,8 @@ struct GamesFixture : GuiFixture
     explicit GamesFixture(const QByteArray& games = {})
     {
         writeDataFile(QStringLiteral("KVGS1.DAT"), games);
-        loadTeamList();
-        state->TeamNames[1] = QStringLiteral("Hawks");
+        chooseTeam(1, QStringLiteral("Hawks"));
         state->TeamNames[2] = QStringLiteral("Rovers");
-        ChooseTeam(*state);
     }
     QList<GameRecord> storedGames() const
     {
