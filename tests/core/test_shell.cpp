@@ -7,6 +7,7 @@
 #include "shell/HelpTopics.h"
 #include "shell/StartUp.h"
 #include "shell/TeamSetup.h"
+#include "store/SettingsRecord.h"
 #include "store/TeamList.h"
 
 #include <QDir>
@@ -40,23 +41,27 @@ ProgramFolders FoldersUnder(const QString& root, bool standard)
 
 } // namespace
 
-TEST(DefaultSettings, BytesAtTheirOffsets)
+TEST(DefaultSettings, ValuesOfANewInstallation)
 {
-    const QByteArray b = DefaultSettingsRecord(QStringLiteral("/home/coach/data")).encode();
-    ASSERT_EQ(b.size(), 669);
-    EXPECT_EQ(b.mid(0, 2), le16(200));
-    EXPECT_EQ(b.mid(2, 145), pad("/home/coach/data/", 145));   // report folder
-    EXPECT_EQ(b.mid(147, 145), pad("/home/coach/data/", 145)); // data folder
-    EXPECT_EQ(b.mid(292, 10), pad("League", 10));
-    EXPECT_EQ(b.mid(362, 15), QByteArray("KV1KV2KV3KV4KV5"));
-    EXPECT_EQ(b.mid(377, 69), QByteArray(69, ' '));
+    // Checked field by field: where each field sits in the file is the record test's business.
+    const SettingsRecord s = DefaultSettingsRecord(QStringLiteral("/home/coach/data"));
+    EXPECT_EQ(s.ReportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
+    EXPECT_EQ(s.DataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
+    EXPECT_EQ(s.GameTypeNames[1].trimmed(), QStringLiteral("League"));
+    EXPECT_EQ(s.UserStatCodes[5], QStringLiteral("KV5"));
     // Report columns G, GS, SOG, SAG ... Sv, then zeros.
-    EXPECT_EQ(b.mid(446, 8), le16(1) + le16(7) + le16(4) + le16(5));
-    EXPECT_EQ(b.mid(446 + 17 * 2, 2), le16(28));
-    EXPECT_EQ(b.mid(446 + 18 * 2, 64), QByteArray(64, '\0'));
-    EXPECT_EQ(b.mid(566, 3), le16(7) + QByteArray("D"));
-    EXPECT_EQ(b.mid(569, 10), le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
-    EXPECT_EQ(b.mid(588, 81), QByteArray(81, ' '));
+    EXPECT_EQ(s.ReportColumns[1], 1);
+    EXPECT_EQ(s.ReportColumns[4], 5);
+    EXPECT_EQ(s.ReportColumns[18], 28);
+    EXPECT_EQ(s.ReportColumns[19], 0);
+    EXPECT_EQ(s.ReportColumns[50], 0);
+    EXPECT_EQ(s.SortColumn, 7);
+    EXPECT_EQ(s.SortOrder, 'D');
+    EXPECT_EQ(s.LinesPerPage, 60);
+    EXPECT_EQ(s.TitleFontSize, 12);
+    EXPECT_EQ(s.TitleBold, 0);
+    EXPECT_EQ(s.ReportFontSize, 12);
+    EXPECT_EQ(s.ReportBold, 0);
 }
 
 TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
