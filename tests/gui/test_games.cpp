@@ -22,24 +22,17 @@ using namespace scorvane::testing;
 
 namespace {
 
-GameRecord Game(int number, const char* opponent, int goalsFor, int goalsAgainst)
+GameBytes Game(int number, const char* opponent, int goalsFor, int goalsAgainst)
 {
-    GameRecord g;
-    g.GameNumber = static_cast<qint16>(number);
-    g.GameDate = QStringLiteral("0915%1").arg(number, 2, 10, QChar(u'0'));
-    g.GameLocation = QStringLiteral("Field");
-    g.Opponent = QString::fromLatin1(opponent);
-    g.GoalsFor = static_cast<qint16>(goalsFor);
-    g.GoalsAgainst = static_cast<qint16>(goalsAgainst);
-    g.GameComment = QStringLiteral("note %1").arg(number);
-    return g;
+    return {
+        .number = number, .opponent = opponent, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst};
 }
 
-QByteArray Games(std::initializer_list<GameRecord> games)
+QByteArray Games(std::initializer_list<GameBytes> games)
 {
     QByteArray all;
-    for (const GameRecord& g : games)
-        all += g.encode();
+    for (const GameBytes& g : games)
+        all += g.bytes();
     return all;
 }
 
@@ -147,11 +140,11 @@ private Q_SLOTS:
 
     void changeModeFillsWithoutMarkingAChange()
     {
-        GameRecord g = Game(1, "Rovers", 2, 0);
-        g.GameDate = QStringLiteral("000000");
-        g.GameType = '3';
-        g.HomeGame = '2';
-        g.SpecialSelect = '2';
+        GameBytes g = Game(1, "Rovers", 2, 0);
+        g.date = "000000";
+        g.type = '3';
+        g.home = '2';
+        g.special = '2';
         GamesFixture f(Games({g, Game(2, "Owls", 0, 0)}));
         f.state->ReselectGame = 1;
         f.open(WindowGameMenu);
@@ -211,10 +204,10 @@ private Q_SLOTS:
     void importTurnsTheOpponentsGameRound()
     {
         GamesFixture f;
-        GameRecord theirs = Game(1, "Hawks", 3, 1);
-        theirs.HomeGame = '1';
-        theirs.GameType = '2';
-        theirs.GameComment = QStringLiteral("their note");
+        GameBytes theirs = Game(1, "Hawks", 3, 1);
+        theirs.date = "091501";
+        theirs.type = '2';
+        theirs.comment = "their note";
         f.writeDataFile(QStringLiteral("KVGS2.DAT"), Games({Game(1, "Owls", 0, 0), theirs}));
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
