@@ -1,10 +1,10 @@
 // Save all on a large statistics file: 20 new results inserted into the middle of 30,000 records,
 // measured against copying that file once (the least any rewrite of the file's tail can cost).
 // The run ends with the ratio of the two; the goal is at most 2.
-#include "entry/PlayerEntry.h"
-#include "store/DataFiles.h"
-#include "store/GameRecord.h"
-#include "store/PlayerStatRecord.h"
+#include "core/entry/PlayerEntry.h"
+#include "core/store/DataFiles.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerStatRecord.h"
 
 #include <QFile>
 #include <QTemporaryDir>

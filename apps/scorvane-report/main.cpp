@@ -1,4 +1,4 @@
-#include "output/ReportTool.h"
+#include "core/output/ReportTool.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
-#include "shell/AppState.h"
-#include "shell/DefaultSettings.h"
-#include "shell/StartUp.h"
-#include "ui/DesktopErrorReporter.h"
-#include "ui/DesktopPrompter.h"
-#include "ui/FrmMDI.h"
-#include "ui/WindowFactory.h"
+#include "core/state/AppState.h"
+#include "core/state/DefaultSettings.h"
+#include "core/state/StartUp.h"
+#include "gui/app/DesktopErrorReporter.h"
+#include "gui/app/DesktopPrompter.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/WindowFactory.h"
 
 #include <QApplication>
 #include <QFile>
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     WindowFactory factory;
     RegisterWindows(factory);
 
-    FrmMDI window(state, prompter, factory);
+    MainWindow window(state, prompter, factory);
     reporter.setOwner(&window);
     window.show();
     if (!window.StartProgram(SystemProgramFolders()))

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/AppState.h"
-#include "shell/TeamSelection.h"
-#include "store/ErrorReporter.h"
+#include "core/state/AppState.h"
+#include "core/store/ErrorReporter.h"
+#include "core/teams/TeamSelection.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,9 +2,9 @@
 // must neither crash nor reach outside the program's tables.
 #include "GameBytes.h"
 
-#include "entry/StatIndex.h"
-#include "shell/TeamSelection.h"
-#include "store/PlayerNameRecord.h"
+#include "core/entry/StatIndex.h"
+#include "core/store/PlayerNameRecord.h"
+#include "core/teams/TeamSelection.h"
 
 #include <gtest/gtest.h>
 

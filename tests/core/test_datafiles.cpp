@@ -2,11 +2,11 @@
 // the error reporter's cases and the settings file.
 #include "TestSupport.h"
 
-#include "shell/Settings.h"
-#include "store/GameRecord.h"
-#include "store/PlayerStatRecord.h"
-#include "store/SettingsRecord.h"
-#include "store/TeamRecord.h"
+#include "core/state/Settings.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/store/SettingsRecord.h"
+#include "core/store/TeamRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // team totals and saving every result back into the statistics file.
 #include "GameBytes.h"
 
-#include "entry/PlayerEntry.h"
-#include "entry/StatIndex.h"
-#include "store/GameRecord.h"
+#include "core/entry/PlayerEntry.h"
+#include "core/entry/StatIndex.h"
+#include "core/store/GameRecord.h"
 
 #include <gtest/gtest.h>
 

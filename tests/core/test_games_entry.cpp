@@ -2,9 +2,9 @@
 // other side, the opponent's team, and the user's own names.
 #include "GameBytes.h"
 
-#include "common/Blanks.h"
-#include "games/GameEntry.h"
-#include "games/OwnNames.h"
+#include "core/games/GameEntry.h"
+#include "core/games/OwnNames.h"
+#include "core/text/Blanks.h"
 
 #include <gtest/gtest.h>
 

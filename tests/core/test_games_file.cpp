@@ -2,8 +2,8 @@
 // games and their player results, saving in each edit mode, and another team's games.
 #include "GameBytes.h"
 
-#include "games/GameFile.h"
-#include "games/OtherTeamGames.h"
+#include "core/games/GameFile.h"
+#include "core/games/OtherTeamGames.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // at every call, and the Retry/Cancel handling of output errors.
 #include "TestSupport.h"
 
-#include "output/OutputEngine.h"
+#include "core/output/OutputEngine.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 // Renumbering a player: the refusals in order, and the move of statistics, roster and contacts.
 #include "GameBytes.h"
 
-#include "roster/RosterTable.h"
-#include "shell/PlayerNumberChange.h"
-#include "shell/TeamSelection.h"
-#include "store/PlayerStatRecord.h"
+#include "core/roster/PlayerNumberChange.h"
+#include "core/roster/RosterTable.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/teams/TeamSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Record layouts checked against bytes built by hand, field by field.
 #include "TestSupport.h"
 
-#include "store/GameRecord.h"
-#include "store/PlayerInfoRecord.h"
-#include "store/PlayerNameRecord.h"
-#include "store/PlayerStatRecord.h"
-#include "store/ReportFormatRecord.h"
-#include "store/SettingsRecord.h"
-#include "store/TeamRecord.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerInfoRecord.h"
+#include "core/store/PlayerNameRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/store/ReportFormatRecord.h"
+#include "core/store/SettingsRecord.h"
+#include "core/store/TeamRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The command-line report tool: argument checks, exit codes, and the roster it prints.
 #include "TestSupport.h"
 
-#include "output/ReportRequest.h"
-#include "output/ReportTool.h"
-#include "store/TeamList.h"
+#include "core/output/ReportRequest.h"
+#include "core/output/ReportTool.h"
+#include "core/store/TeamList.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,9 +2,9 @@
 // player-information files checked against hand-built records.
 #include "TestSupport.h"
 
-#include "roster/PlayerContacts.h"
-#include "roster/RosterTable.h"
-#include "shell/TeamSelection.h"
+#include "core/roster/PlayerContacts.h"
+#include "core/roster/RosterTable.h"
+#include "core/teams/TeamSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // breaks, copies, and an output error that ends it.
 #include "TestSupport.h"
 
-#include "output/OutputEngine.h"
-#include "roster/RosterPrintout.h"
-#include "roster/RosterTable.h"
+#include "core/output/OutputEngine.h"
+#include "core/roster/RosterPrintout.h"
+#include "core/roster/RosterTable.h"
 
 #include <gtest/gtest.h>
 

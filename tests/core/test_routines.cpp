@@ -1,9 +1,9 @@
 // Shared formatting routines, the 8-bit text table and the statistic categories.
-#include "common/Blanks.h"
-#include "common/Formatting.h"
-#include "common/TextCodec.h"
-#include "entry/Categories.h"
-#include "store/GameRecord.h"
+#include "core/entry/Categories.h"
+#include "core/store/GameRecord.h"
+#include "core/text/Blanks.h"
+#include "core/text/Formatting.h"
+#include "core/text/TextCodec.h"
 
 #include <QSet>
 

@@ -1,14 +1,14 @@
 // Start-up, the first-start move, shut-down, back-up copies, team naming and deletion.
 #include "TestSupport.h"
 
-#include "shell/Backup.h"
-#include "shell/DefaultSettings.h"
-#include "shell/FolderBrowsing.h"
-#include "shell/HelpTopics.h"
-#include "shell/StartUp.h"
-#include "shell/TeamSetup.h"
-#include "store/SettingsRecord.h"
-#include "store/TeamList.h"
+#include "core/state/DefaultSettings.h"
+#include "core/state/HelpTopics.h"
+#include "core/state/StartUp.h"
+#include "core/store/Backup.h"
+#include "core/store/FolderBrowsing.h"
+#include "core/store/SettingsRecord.h"
+#include "core/store/TeamList.h"
+#include "core/teams/TeamSetup.h"
 
 #include <QDir>
 #include <QFile>

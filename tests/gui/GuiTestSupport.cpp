@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "entry/Categories.h"
-#include "store/TeamList.h"
+#include "core/entry/Categories.h"
+#include "core/store/TeamList.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ GuiFixture::GuiFixture()
         state->UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
     FillCategoryCodes(state->CategoryCodes, state->UserStatCodes);
     RegisterWindows(factory);
-    mdi = std::make_unique<FrmMDI>(*state, prompter, factory);
+    mdi = std::make_unique<MainWindow>(*state, prompter, factory);
 }
 
 GuiFixture::~GuiFixture()

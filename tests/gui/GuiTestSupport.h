@@ -1,10 +1,10 @@
 #pragma once
 
 #include "../core/GameBytes.h"
-#include "ui/ChildWindow.h"
-#include "ui/FrmMDI.h"
-#include "ui/Prompter.h"
-#include "ui/WindowFactory.h"
+#include "gui/app/ChildWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Prompter.h"
+#include "gui/app/WindowFactory.h"
 
 #include <QList>
 #include <QString>
@@ -44,7 +44,7 @@ struct GuiFixture
     ScriptedPrompter prompter;
     std::unique_ptr<AppState> state;
     WindowFactory factory;
-    std::unique_ptr<FrmMDI> mdi;
+    std::unique_ptr<MainWindow> mdi;
 
     GuiFixture();
     // Closes the child windows and deletes those left for later while the state still lives.

@@ -2,7 +2,7 @@
 // its visible label (as buddy) or an accessible name, and each button has a caption.
 #include "GuiTestSupport.h"
 
-#include "store/TeamList.h"
+#include "core/store/TeamList.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

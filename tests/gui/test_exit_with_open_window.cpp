@@ -2,8 +2,8 @@
 // figures are asked about, roster edits are kept.
 #include "GuiTestSupport.h"
 
-#include "store/PlayerNameRecord.h"
-#include "ui/ChildWindow.h"
+#include "core/store/PlayerNameRecord.h"
+#include "gui/app/ChildWindow.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

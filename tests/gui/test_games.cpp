@@ -2,9 +2,9 @@
 // import from the opponent's games, and the user's own names.
 #include "GuiTestSupport.h"
 
-#include "games/gui/FrmGameScreen.h"
-#include "store/GameRecord.h"
-#include "store/PlayerStatRecord.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "gui/games/GameWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -149,7 +149,7 @@ private Q_SLOTS:
         f.state->ReselectGame = 1;
         f.open(WindowGameMenu);
         f.click("cmdModify");
-        auto* screen = qobject_cast<FrmGameScreen*>(f.current());
+        auto* screen = qobject_cast<GameWindow*>(f.current());
         QVERIFY(screen);
         QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
         QCOMPARE(f.child<QLineEdit>("txtGameDate")->text(), QStringLiteral("000000"));
@@ -248,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
         QCOMPARE(f.child<QLabel>("lblDisplayDate")->text(), QStringLiteral("Sep  15,  2001"));
         QCOMPARE(opponents->currentText(), QStringLiteral("Rovers"));
-        QVERIFY(qobject_cast<FrmGameScreen*>(f.current())->changed());
+        QVERIFY(qobject_cast<GameWindow*>(f.current())->changed());
         // The current team's own files are used again.
         QCOMPARE(f.state->TeamNo, QStringLiteral("1"));
         QVERIFY(!f.state->Files.IsOpen(FileOtherGames));

@@ -1,7 +1,7 @@
 // The player number window: list lines, refusals through the window, renumbering and Close.
 #include "GuiTestSupport.h"
 
-#include "shell/gui/FrmPlayerNumber.h"
+#include "gui/shell/PlayerNumberWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ QByteArray Contacts(int number)
 // The player number window of team 1 "Comets": Ray Chen (7, with contacts) and Lu Ortiz (30).
 struct NumberWindow : GuiFixture
 {
-    FrmPlayerNumber* window = nullptr;
+    PlayerNumberWindow* window = nullptr;
 
     NumberWindow()
     {
@@ -31,7 +31,7 @@ struct NumberWindow : GuiFixture
         writeDataFile(QStringLiteral("KVPI1.DAT"), Contacts(7));
         chooseTeam(1, QStringLiteral("Comets"));
         mdi->show();
-        window = qobject_cast<FrmPlayerNumber*>(open(WindowPlayerNumber));
+        window = qobject_cast<PlayerNumberWindow*>(open(WindowPlayerNumber));
     }
     QListWidget* list() const { return child<QListWidget>("lstPlayer"); }
     QLineEdit* number() const { return child<QLineEdit>("txtNewNumber"); }

@@ -2,10 +2,10 @@
 // destination read back with pdftotext.
 #include "GuiTestSupport.h"
 
-#include "output/gui/DesktopOutput.h"
-#include "output/gui/FrmPrint.h"
-#include "roster/RosterPrintout.h"
-#include "roster/RosterTable.h"
+#include "core/roster/RosterPrintout.h"
+#include "core/roster/RosterTable.h"
+#include "gui/output/DesktopOutput.h"
+#include "gui/output/PrintDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,16 +24,16 @@ using namespace scorvane::testing;
 
 namespace {
 
-struct PrintDialog
+struct PrintDialogFixture
 {
     GuiFixture f;
-    std::unique_ptr<FrmPrint> dialog;
+    std::unique_ptr<PrintDialog> dialog;
 
-    explicit PrintDialog(const char* kind)
+    explicit PrintDialogFixture(const char* kind)
     {
         f.state->ReportKind = QString::fromLatin1(kind);
         f.state->DialogResult = QStringLiteral("N");
-        dialog = std::make_unique<FrmPrint>(*f.state, f.prompter, ProgramPrinter());
+        dialog = std::make_unique<PrintDialog>(*f.state, f.prompter, ProgramPrinter());
         dialog->show();
     }
     template <typename W> W* find(const char* name) const
@@ -74,7 +74,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(bool, topShown);
         QFETCH(bool, linesShown);
-        PrintDialog d(kind.toLatin1().constData());
+        PrintDialogFixture d(kind.toLatin1().constData());
         QCOMPARE(d.box("txtTitle")->text(), title);
         QCOMPARE(d.box("txtTopX")->isVisible(), topShown);
         QCOMPARE(d.find<QLabel>("lblTopX2")->isVisible(), topShown);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, text);
         QFETCH(QString, focus);
-        PrintDialog d("P");
+        PrintDialogFixture d("P");
         d.dialog->activateWindow();
         d.box("txtCopies")->setText(copies);
         d.box("txtLines")->setText(lines);
@@ -128,7 +128,7 @@ private Q_SLOTS:
 
     void printStoresTheChoices()
     {
-        PrintDialog d("P");
+        PrintDialogFixture d("P");
         d.box("txtTitle")->setText(QStringLiteral("Spring"));
         d.box("txtCopies")->setText(QStringLiteral("50"));
         d.box("txtLines")->setText(QStringLiteral("21"));
@@ -159,7 +159,7 @@ private Q_SLOTS:
         f.state->TitleFontSize = 5;
         f.state->ReportFontSize = 20;
         f.state->ReportKind = QStringLiteral("X");
-        FrmPrint dialog(*f.state, f.prompter, ProgramPrinter());
+        PrintDialog dialog(*f.state, f.prompter, ProgramPrinter());
         auto* title = dialog.findChild<QComboBox*>(QStringLiteral("cmbTitleFont"));
         QCOMPARE(title->count(), 7);
         QCOMPARE(title->itemText(0), QStringLiteral(" 6"));
@@ -173,7 +173,7 @@ private Q_SLOTS:
 
     void cancelFindAndSetup()
     {
-        PrintDialog d("X");
+        PrintDialogFixture d("X");
         d.f.prompter.fileNames.push_back(QStringLiteral("/tmp/team.TXT"));
         QTest::mouseClick(d.find<QPushButton>("cmdFind"), Qt::LeftButton);
         QCOMPARE(d.box("txtFileName")->text(), QStringLiteral("/tmp/team.TXT"));
@@ -194,7 +194,7 @@ private Q_SLOTS:
 
     void pdfNeedsAFileNameAndNeverAppends()
     {
-        PrintDialog d("X");
+        PrintDialogFixture d("X");
         d.find<QRadioButton>("optAppend")->setChecked(true);
         d.find<QCheckBox>("chkSavePdf")->setChecked(true);
         QVERIFY(!d.find<QRadioButton>("optAppend")->isEnabled());

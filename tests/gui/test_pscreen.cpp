@@ -2,8 +2,8 @@
 // keyboard flow, team totals and the three ways out.
 #include "GuiTestSupport.h"
 
-#include "entry/gui/FrmPScreen.h"
-#include "store/PlayerStatRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "gui/entry/PlayerFiguresWindow.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -33,7 +33,7 @@ QByteArray Games(int count)
 // open on `game`.
 struct ScreenFixture : GuiFixture
 {
-    FrmPScreen* screen = nullptr;
+    PlayerFiguresWindow* screen = nullptr;
 
     ScreenFixture(
         const QByteArray& roster, const QByteArray& games, const QByteArray& results, int game)
@@ -51,7 +51,7 @@ struct ScreenFixture : GuiFixture
     void open()
     {
         mdi->ShowWindow(WindowPScreen);
-        screen = qobject_cast<FrmPScreen*>(mdi->currentChild());
+        screen = qobject_cast<PlayerFiguresWindow*>(mdi->currentChild());
         if (screen == nullptr)
             throw std::runtime_error("player screen did not open");
     }

@@ -2,9 +2,9 @@
 // window and from a caller, and the printout to a file matching the report tool byte for byte.
 #include "GuiTestSupport.h"
 
-#include "output/ReportTool.h"
-#include "output/gui/FrmPrint.h"
-#include "roster/gui/FrmRoster.h"
+#include "core/output/ReportTool.h"
+#include "gui/output/PrintDialog.h"
+#include "gui/roster/RosterWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,17 +22,17 @@ using namespace scorvane::testing;
 namespace {
 
 // The roster window of team 1 "Rovers", opened on the given roster file.
-struct RosterWindow : GuiFixture
+struct RosterWindowFixture : GuiFixture
 {
-    FrmRoster* window = nullptr;
+    RosterWindow* window = nullptr;
 
-    explicit RosterWindow(const QByteArray& roster = {})
+    explicit RosterWindowFixture(const QByteArray& roster = {})
     {
         writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
         chooseTeam(1, QStringLiteral("Rovers"));
         mdi->show();
         QApplication::setActiveWindow(mdi.get());
-        window = qobject_cast<FrmRoster*>(open(WindowRoster));
+        window = qobject_cast<RosterWindow*>(open(WindowRoster));
     }
     QListWidget* list() const { return child<QListWidget>("lstPlayerList"); }
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
@@ -72,7 +72,7 @@ class TestRoster : public QObject
 private Q_SLOTS:
     void opensWithNinetyNineLinesAndNumberOneShown()
     {
-        RosterWindow r(NameBytes(1, "Ann Lee") + NameBytes(42, "Bo Kim"));
+        RosterWindowFixture r(NameBytes(1, "Ann Lee") + NameBytes(42, "Bo Kim"));
         QVERIFY(r.window);
         QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
         QCOMPARE(r.list()->count(), 99);
@@ -87,7 +87,7 @@ private Q_SLOTS:
 
     void leavingTheNameForAnotherLineSavesItAndMovesOn()
     {
-        RosterWindow r;
+        RosterWindowFixture r;
         r.typeName(5, QStringLiteral("Christopher Montgomery"));
         r.list()->setFocus();
         r.list()->setCurrentRow(29);
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     void erasingANameFreesTheNumberButKeepsItsAddress()
     {
-        RosterWindow r(NameBytes(12, "Kim"));
+        RosterWindowFixture r(NameBytes(12, "Kim"));
         r.list()->setCurrentRow(11);
         r.typeInfo("txtAddress1", QStringLiteral("9 Bay Rd"));
         r.typeName(12, QString());
@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     void deleteAsksFirst()
     {
-        RosterWindow r(NameBytes(3, "Tia Ortiz"));
+        RosterWindowFixture r(NameBytes(3, "Tia Ortiz"));
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
         r.prompter.answers = {Message::Answer::No};
@@ -141,7 +141,7 @@ private Q_SLOTS:
 
     void enterMovesThroughTheBoxesInOrder()
     {
-        RosterWindow r;
+        RosterWindowFixture r;
         const char* order[] = {"txtPlayerName", "txtPhone", "txtAddress1", "txtAddress2", "txtCity",
             "txtState", "txtZip", "txtOther"};
         r.box(order[0])->setFocus();
@@ -158,7 +158,7 @@ private Q_SLOTS:
 
     void closeReturnsToTheTeamWindowOrToTheCaller()
     {
-        RosterWindow r;
+        RosterWindowFixture r;
         r.click("cmdClose");
         QVERIFY(r.mdi->currentChild() != nullptr);
         QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
@@ -167,7 +167,7 @@ private Q_SLOTS:
         ChildWindow* caller = r.mdi->currentChild();
         bool closed = false;
         OnNextModal([&closed, &r](QWidget* modal) {
-            auto* roster = modal->findChild<FrmRoster*>();
+            auto* roster = modal->findChild<RosterWindow*>();
             QVERIFY(roster);
             // Enter on the list is not taken by the dialog as a press of some button.
             auto* list = roster->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
@@ -187,7 +187,7 @@ private Q_SLOTS:
 
     void printingToAFileMatchesTheReportTool()
     {
-        RosterWindow r;
+        RosterWindowFixture r;
         for (int n = 1; n <= 20; ++n) {
             r.typeName(n * 3, QStringLiteral("Player %1").arg(n * 3));
             r.typeInfo("txtPhone", QStringLiteral("555-01%1").arg(n, 2, 10, QChar(u'0')));
@@ -200,7 +200,7 @@ private Q_SLOTS:
         r.list()->setFocus();
         const QString file = r.dir.path() + QStringLiteral("/window.txt");
         OnNextModal([&file](QWidget* modal) {
-            auto* dialog = qobject_cast<FrmPrint*>(modal);
+            auto* dialog = qobject_cast<PrintDialog*>(modal);
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
             dialog->findChild<QLineEdit*>(QStringLiteral("txtCopies"))

@@ -2,11 +2,11 @@
 // delete files, data folder, back-up and restore, help and web pages, shut-down.
 #include "GuiTestSupport.h"
 
-#include "shell/DefaultSettings.h"
-#include "shell/HelpTopics.h"
-#include "shell/gui/FolderPicker.h"
-#include "shell/gui/FrmHelp.h"
-#include "ui/ChildWindow.h"
+#include "core/state/DefaultSettings.h"
+#include "core/state/HelpTopics.h"
+#include "gui/app/ChildWindow.h"
+#include "gui/shell/FolderPicker.h"
+#include "gui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>

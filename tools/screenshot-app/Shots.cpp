@@ -1,11 +1,11 @@
 #include "Shots.h"
 
-#include "store/GameRecord.h"
-#include "store/PlayerInfoRecord.h"
-#include "store/PlayerNameRecord.h"
-#include "store/PlayerStatRecord.h"
-#include "store/TeamList.h"
-#include "ui/ChildWindow.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerInfoRecord.h"
+#include "core/store/PlayerNameRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/store/TeamList.h"
+#include "gui/app/ChildWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/AppState.h"
-#include "ui/ChildWindow.h"
-#include "ui/FrmMDI.h"
-#include "ui/Prompter.h"
+#include "core/state/AppState.h"
+#include "gui/app/ChildWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/Prompter.h"
 
 #include <QList>
 #include <QString>
@@ -27,7 +27,7 @@ public:
 // folder filled by FillSampleData, the program state, and the prompter.
 struct ShotContext
 {
-    FrmMDI& mdi;
+    MainWindow& mdi;
     AppState& state;
     ShotPrompter& prompter;
     QString outDir;

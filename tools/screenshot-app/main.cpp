@@ -2,10 +2,10 @@
 // picture of each window into the folder given as the only argument.
 #include "Shots.h"
 
-#include "shell/DefaultSettings.h"
-#include "shell/StartUp.h"
-#include "ui/DesktopErrorReporter.h"
-#include "ui/WindowFactory.h"
+#include "core/state/DefaultSettings.h"
+#include "core/state/StartUp.h"
+#include "gui/app/DesktopErrorReporter.h"
+#include "gui/app/WindowFactory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
     state.SettingsFolder = settingsFolder;
     WindowFactory factory;
     RegisterWindows(factory);
-    FrmMDI mdi(state, prompter, factory);
+    MainWindow mdi(state, prompter, factory);
     reporter.setOwner(&mdi);
 
     // The sample data goes in first; then the program starts as it would for a user.

@@ -1,6 +1,6 @@
 #include "Shots.h"
 
-#include "shell/TeamSelection.h"
+#include "core/teams/TeamSelection.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "Shots.h"
 
-#include "games/gui/FrmImportGame.h"
-#include "shell/TeamSelection.h"
+#include "core/teams/TeamSelection.h"
+#include "gui/games/ImportGameDialog.h"
 
 namespace scorvane::shots {
 
@@ -36,7 +36,7 @@ void ShotsGames(ShotContext& context)
 
     if (change != nullptr) {
         context.state.OpponentTeamNo = 2;
-        FrmImportGame import(context.state, 2, change);
+        ImportGameDialog import(context.state, 2, change);
         import.show();
         context.save(&import, QStringLiteral("games-import"));
         import.reject();

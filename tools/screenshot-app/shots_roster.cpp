@@ -1,9 +1,9 @@
 #include "Shots.h"
 
-#include "output/gui/DesktopOutput.h"
-#include "output/gui/FrmPrint.h"
-#include "roster/PlayerContacts.h"
-#include "shell/TeamSelection.h"
+#include "core/roster/PlayerContacts.h"
+#include "core/teams/TeamSelection.h"
+#include "gui/output/DesktopOutput.h"
+#include "gui/output/PrintDialog.h"
 
 #include <QListWidget>
 
@@ -26,7 +26,7 @@ void FillSampleContacts(AppState& state)
 void SavePrintDialog(ShotContext& context, const char* kind, const QString& name)
 {
     context.state.ReportKind = QString::fromLatin1(kind);
-    FrmPrint dialog(context.state, context.prompter, ProgramPrinter(), &context.mdi);
+    PrintDialog dialog(context.state, context.prompter, ProgramPrinter(), &context.mdi);
     dialog.show();
     context.save(&dialog, name);
     dialog.reject();

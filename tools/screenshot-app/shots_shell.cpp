@@ -1,6 +1,6 @@
 #include "Shots.h"
 
-#include "shell/gui/FrmHelp.h"
+#include "gui/shell/HelpWindow.h"
 
 #include <QListWidget>
 
@@ -9,7 +9,7 @@ namespace scorvane::shots {
 // Pictures of the main window, the team window and the shell's own windows.
 void ShotsShell(ShotContext& context)
 {
-    FrmMDI& mdi = context.mdi;
+    MainWindow& mdi = context.mdi;
     context.saveMain(QStringLiteral("team-window"));
 
     // Two teams chosen: the menus follow the count.

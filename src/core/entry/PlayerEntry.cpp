@@ -1,0 +1,171 @@
+#include "core/entry/PlayerEntry.h"
+
+#include "core/store/DataFiles.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/text/Blanks.h"
+#include "core/text/Formatting.h"
+
+#include <algorithm>
+
+namespace scorvane {
+
+std::optional<GameRecord> FindEntryGame(DataFiles& files, qint16 gameNumber)
+{
+    const qint32 count = files.RecordCount(FileGames);
+    for (qint32 r = std::max<qint32>(gameNumber, 1); r <= count; ++r) {
+        auto game = files.Get<GameRecord>(FileGames, r);
+        if (game.GameStatus == 'A' && game.GameNumber == gameNumber)
+            return game;
+    }
+    return std::nullopt;
+}
+
+GameHeading MakeGameHeading(const GameRecord& game, const QString& teamName)
+{
+    const auto sideName = [](const QString& name) {
+        return TrimBlanks(name).isEmpty() ? QStringLiteral("Opponents") : name;
+    };
+    GameHeading h;
+    h.GameNumberText = QStringLiteral("Game") + NumberText(game.GameNumber);
+    h.DateText = game.GameDate == u"000000" ? QStringLiteral(" ") : DateInWords(game.GameDate);
+    h.LocationText = game.GameLocation;
+    const QString team = sideName(teamName);
+    const QString opponent = sideName(game.Opponent);
+    if (game.HomeGame == '1') {
+        h.HomeName = team;
+        h.HomeScore = NumberText(game.GoalsFor);
+        h.VisitorName = opponent;
+        h.VisitorScore = NumberText(game.GoalsAgainst);
+    } else {
+        h.HomeName = opponent;
+        h.HomeScore = NumberText(game.GoalsAgainst);
+        h.VisitorName = team;
+        h.VisitorScore = NumberText(game.GoalsFor);
+    }
+    return h;
+}
+
+PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
+    : files_(files)
+    , game_(game)
+    , index_(BuildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect))
+{
+    for (int n = 1; n <= 99; ++n) {
+        const qint32 record = index_.StatRecordOf[n];
+        if (record < 1)
+            continue;
+        slots_[n].Played = true;
+        slots_[n].Values = files_.Get<PlayerStatRecord>(FileStats, record).StatValues;
+    }
+}
+
+QList<int> PlayerEntry::TablePlayers(const OneBasedArray<QString, 99>& rosterFree) const
+{
+    QList<int> players;
+    for (int n = 1; n <= 99; ++n) {
+        if (rosterFree[n] != u"Y" || slots_[n].Played)
+            players.append(n);
+    }
+    if (players.isEmpty())
+        players.append(1);
+    return players;
+}
+
+void PlayerEntry::SetPlayed(int playerNumber, bool played)
+{
+    PlayerSlot& slot = slots_[playerNumber];
+    if (slot.Played == played)
+        return;
+    slot.Played = played;
+    if (played) {
+        ++index_.PlayersRecorded;
+    } else {
+        --index_.PlayersRecorded;
+        slot.Values.fill(0);
+    }
+}
+
+void PlayerEntry::StoreValues(int playerNumber, const StatValueArray& values)
+{
+    slots_[playerNumber].Values = values;
+}
+
+TeamTotals PlayerEntry::Totals() const
+{
+    TeamTotals totals;
+    for (const PlayerSlot& slot : slots_) {
+        if (!slot.Played)
+            continue;
+        ++totals.PlayersCounted;
+        for (std::size_t k = 0; k < slot.Values.size(); ++k)
+            totals.Sums[k] += slot.Values[k];
+    }
+    return totals;
+}
+
+PlayerStatRecord PlayerEntry::BuildResult(int playerNumber) const
+{
+    PlayerStatRecord result;
+    result.GameNumber = game_.GameNumber;
+    result.PlayerNumber = static_cast<qint16>(playerNumber);
+    result.StatKind = 'P';
+    result.StatStatus = 'A';
+    result.StatGameType = game_.GameType;
+    result.StatSpecialSelect = game_.SpecialSelect;
+    result.StatValues = slots_[playerNumber].Values;
+    return result;
+}
+
+void PlayerEntry::SaveAll()
+{
+    constexpr qint64 length = PlayerStatRecord::Length;
+    const qint32 recordCount = files_.RecordCount(FileStats);
+    // A file cut short since the index was built must not leave a gap before the new results.
+    index_.StatInsertPos = std::min(index_.StatInsertPos, recordCount + 1);
+
+    QByteArray inserted;
+    QList<int> newPlayers;
+    for (int n = 1; n <= 99; ++n) {
+        if (index_.StatRecordOf[n] < 1 && slots_[n].Played) {
+            inserted += BuildResult(n).encode();
+            newPlayers.append(n);
+        }
+    }
+    if (!newPlayers.isEmpty()) {
+        const auto places = static_cast<qint32>(newPlayers.size());
+        // One block move for the records that follow, then the new results as one block.
+        files_.ShiftRecordsUp(FileStats, index_.StatInsertPos, places);
+        files_.WriteBytes(FileStats, (index_.StatInsertPos - 1) * length, inserted);
+        for (int i = 0; i < newPlayers.size(); ++i)
+            index_.StatRecordOf[newPlayers[i]] = index_.StatInsertPos + i;
+        if (index_.FirstStatRecord == 0)
+            index_.FirstStatRecord = index_.StatInsertPos;
+        index_.StatInsertPos += places;
+        index_.StatRecordCount = recordCount + places;
+    }
+
+    for (int n = 1; n <= 99; ++n) {
+        const qint32 record = index_.StatRecordOf[n];
+        if (record < 1 || newPlayers.contains(n))
+            continue;
+        if (slots_[n].Played) {
+            files_.Put(FileStats, record, BuildResult(n));
+        } else {
+            auto result = files_.Get<PlayerStatRecord>(FileStats, record);
+            result.StatStatus = 'I';
+            files_.Put(FileStats, record, result);
+        }
+    }
+}
+
+QString ValueText(qint64 value)
+{
+    return QString::number(value);
+}
+
+qint16 ValueOfText(const QString& text)
+{
+    return static_cast<qint16>(std::clamp<qint64>(NumericValue(text), 0, 32767));
+}
+
+} // namespace scorvane

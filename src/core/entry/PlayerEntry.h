@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/entry/Categories.h"
+#include "core/entry/StatIndex.h"
+#include "core/store/GameRecord.h"
+#include "core/text/OneBasedArray.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace scorvane {
+
+class DataFiles;
+struct PlayerStatRecord;
+
+using StatValueArray = std::array<qint16, EnteredStatisticCount>;
+using TeamTotalArray = std::array<qint32, EnteredStatisticCount>; // 32-bit: sums never overflow
+
+// One player's place on the player screen: whether they played in the game, and their figures.
+struct PlayerSlot
+{
+    bool Played = false;
+    StatValueArray Values{};
+};
+using PlayerSlotTable = OneBasedArray<PlayerSlot, 99>;
+
+// The home and visiting sides and the other heading texts of one game, ready to show.
+struct GameHeading
+{
+    QString GameNumberText; // "Game" and the number with its sign blank
+    QString DateText;       // the date in words, or a single blank for "000000"
+    QString LocationText;
+    QString HomeName;
+    QString HomeScore;
+    QString VisitorName;
+    QString VisitorScore;
+};
+
+// The team's totals over every played slot.
+struct TeamTotals
+{
+    TeamTotalArray Sums{};
+    int PlayersCounted = 0;
+};
+
+// Finds the active record of game `gameNumber`, starting at the record numbered like the game
+// (games are numbered in record order, so it never stands before that). Files 4 must be open.
+std::optional<GameRecord> FindEntryGame(DataFiles& files, qint16 gameNumber);
+
+GameHeading MakeGameHeading(const GameRecord& game, const QString& teamName);
+
+// The figures of one game's players, from loading through editing to saving them back into the
+// statistics file (file 5, open).
+class PlayerEntry
+{
+public:
+    // Builds the index of the game's results and loads one slot per player number.
+    PlayerEntry(DataFiles& files, const GameRecord& game);
+
+    const GameRecord& game() const { return game_; }
+    const StatIndex& index() const { return index_; }
+    const PlayerSlot& slot(int playerNumber) const { return slots_[playerNumber]; }
+    int PlayersRecorded() const { return index_.PlayersRecorded; }
+
+    // Player numbers listed in the table, ascending: every player on the roster and every played
+    // slot; player 1 alone when that leaves none. `rosterFree` holds "Y" for a free number.
+    QList<int> TablePlayers(const OneBasedArray<QString, 99>& rosterFree) const;
+
+    // Ticking counts the player; unticking uncounts them and clears all their figures. Setting
+    // the mark a slot already has changes nothing.
+    void SetPlayed(int playerNumber, bool played);
+    void StoreValues(int playerNumber, const StatValueArray& values);
+
+    TeamTotals Totals() const;
+
+    // Writes every changed result: new ones inserted as one block after the game's existing
+    // results (and before any later game's), existing ones rewritten in place, a player no longer
+    // played marked "I". The index follows, so saving again rewrites rather than inserts.
+    void SaveAll();
+
+private:
+    PlayerStatRecord BuildResult(int playerNumber) const;
+
+    DataFiles& files_;
+    GameRecord game_;
+    StatIndex index_;
+    PlayerSlotTable slots_;
+};
+
+// Statistic values as the boxes show them (plain decimal, no sign blank) and back (the numeric
+// value of the typed text, empty = 0).
+QString ValueText(qint64 value);
+qint16 ValueOfText(const QString& text);
+
+} // namespace scorvane

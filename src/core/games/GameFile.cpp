@@ -1,0 +1,113 @@
+#include "core/games/GameFile.h"
+
+#include "core/entry/StatIndex.h"
+#include "core/store/DataFiles.h"
+#include "core/store/PlayerStatRecord.h"
+
+namespace scorvane {
+
+std::vector<ListedGame> ReadActiveGames(DataFiles& files, int fileNumber)
+{
+    std::vector<ListedGame> games;
+    const qint32 count = files.RecordCount(fileNumber);
+    for (qint32 r = 1; r <= count; ++r) {
+        GameRecord game = files.Get<GameRecord>(fileNumber, r);
+        if (game.GameStatus == 'A')
+            games.push_back({r, std::move(game)});
+    }
+    return games;
+}
+
+int LineToSelect(int lineCount, qint16 currentGame)
+{
+    if (lineCount == 0)
+        return -1;
+    if (currentGame <= 0 || currentGame >= lineCount)
+        return lineCount - 1;
+    return currentGame - 1;
+}
+
+qint32 FindGameRecord(DataFiles& files, qint16 gameNumber)
+{
+    const qint32 count = files.RecordCount(FileGames);
+    for (qint32 r = qMax<qint32>(gameNumber, 1); r <= count; ++r) {
+        const auto game = files.Get<GameRecord>(FileGames, r);
+        if (game.GameNumber == gameNumber && game.GameStatus == 'A')
+            return r;
+    }
+    return 0;
+}
+
+void DeleteGame(DataFiles& files, qint32 recordNumber)
+{
+    const qint32 count = files.RecordCount(FileGames);
+    if (recordNumber < 1 || recordNumber > count)
+        return;
+    auto deleted = files.Get<GameRecord>(FileGames, recordNumber);
+    const qint16 gameNumber = deleted.GameNumber;
+    deleted.GameStatus = 'D';
+    deleted.GameNumber
+        = recordNumber == 1 ? 0 : files.Get<GameRecord>(FileGames, recordNumber - 1).GameNumber;
+    files.Put(FileGames, recordNumber, deleted);
+
+    for (qint32 r = recordNumber + 1; r <= count; ++r) {
+        auto later = files.Get<GameRecord>(FileGames, r);
+        --later.GameNumber;
+        files.Put(FileGames, r, later);
+    }
+
+    const qint32 stats = files.RecordCount(FileStats);
+    for (qint32 r = 1; r <= stats; ++r) {
+        auto result = files.Get<PlayerStatRecord>(FileStats, r);
+        if (result.GameNumber == gameNumber)
+            result.StatStatus = 'D';
+        else if (result.GameNumber > gameNumber)
+            --result.GameNumber;
+        else
+            continue;
+        files.Put(FileStats, r, result);
+    }
+}
+
+qint32 AppendGame(DataFiles& files, const GameRecord& game)
+{
+    const qint32 recordNumber = files.RecordCount(FileGames) + 1;
+    files.Put(FileGames, recordNumber, game);
+    return recordNumber;
+}
+
+void InsertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
+{
+    const qint32 count = files.RecordCount(FileGames);
+    // Last record first, so that no record is overwritten before it has moved.
+    for (qint32 r = count; r >= recordNumber; --r) {
+        auto moved = files.Get<GameRecord>(FileGames, r);
+        ++moved.GameNumber;
+        files.Put(FileGames, r + 1, moved);
+    }
+    files.Put(FileGames, recordNumber, game);
+
+    const qint32 stats = files.RecordCount(FileStats);
+    for (qint32 r = 1; r <= stats; ++r) {
+        auto result = files.Get<PlayerStatRecord>(FileStats, r);
+        if (result.GameNumber >= game.GameNumber) {
+            ++result.GameNumber;
+            files.Put(FileStats, r, result);
+        }
+    }
+}
+
+qint32 SaveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game)
+{
+    qint32 written = recordNumber;
+    if (mode == u"I" && recordNumber >= 1)
+        InsertGame(files, recordNumber, game);
+    else if (mode == u"C" && recordNumber >= 1)
+        files.Put(FileGames, recordNumber, game);
+    else
+        written = AppendGame(files, game);
+    BuildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect);
+    return written;
+}
+
+} // namespace scorvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/output/OutputDevice.h"
+#include "core/output/TextFileOutput.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace scorvane {
+
+struct AppState;
+
+// The one path every printed report takes, a line at a time. The destination is chosen anew at
+// every call: the text file (or a PDF when OutputAsPdf is "Y") when OutputFileName is set, else
+// the printer. A failed step asks whether to retry; giving up sets OutputStopped to "Y", which
+// the caller checks after every call.
+class OutputEngine
+{
+public:
+    // Asked with the error text after a failed step: true tries the step again.
+    using RetryQuestion = std::function<bool(const QString& errorText)>;
+
+    OutputEngine(AppState& state, RetryQuestion retry);
+
+    // Page destinations are supplied by the window layer (or a stream by the command-line tool);
+    // they are not owned and may be null when there is none.
+    void setPrinter(OutputDevice* printer) { printer_ = printer; }
+    void setPdf(OutputDevice* pdf) { pdf_ = pdf; }
+
+    // Operation "O" opens, "C" closes, anything else outputs `text` as one line. The width is
+    // the caller's line width and does not change the output.
+    void OutputLine(const QString& text, int width, const QString& operation);
+
+    // Style 1 selects the title font, any other the body font (page destinations only).
+    void SetPrintFont(int style);
+    // Centres the next line on the page (page destinations only).
+    void CentreNextLine(const QString& text);
+
+    bool stopped() const;
+
+private:
+    OutputDevice* destination();
+    // Runs the step until it works or the user gives up; false when given up.
+    bool attempt(const std::function<QString(OutputDevice&)>& step);
+
+    AppState& state_;
+    RetryQuestion retry_;
+    TextFileOutput file_;
+    OutputDevice* printer_ = nullptr;
+    OutputDevice* pdf_ = nullptr;
+};
+
+} // namespace scorvane

@@ -1,0 +1,312 @@
+#include "core/output/ReportRequest.h"
+
+#include "core/state/AppState.h"
+#include "core/text/Blanks.h"
+
+#include <functional>
+#include <map>
+
+namespace scorvane {
+
+namespace {
+
+const QStringList Kinds = {QStringLiteral("players"), QStringLiteral("record"),
+    QStringLiteral("scores"), QStringLiteral("standings"), QStringLiteral("roster")};
+
+// A whole decimal number, or nothing.
+std::optional<int> WholeNumber(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || text.isEmpty() || !(text[0].isDigit()))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QList<int>> NumberList(const QString& text)
+{
+    QList<int> values;
+    for (const QString& piece : text.split(u',')) {
+        const auto value = WholeNumber(piece.trimmed());
+        if (!value)
+            return std::nullopt;
+        values << *value;
+    }
+    return values;
+}
+
+class Parser
+{
+public:
+    explicit Parser(const QStringList& arguments)
+        : args_(arguments)
+    { }
+
+    ParsedRequest run()
+    {
+        ParsedRequest result;
+        QString error = parse(result.request);
+        if (error.isEmpty() && !result.request.help)
+            error = check(result.request);
+        result.error = error;
+        return result;
+    }
+
+private:
+    QString parse(ReportRequest& r)
+    {
+        for (int i = 0; i < args_.size(); ++i) {
+            const QString arg = args_[i];
+            if (arg == u"--help" || arg == u"-h") {
+                r.help = true;
+                return {};
+            }
+            if (!arg.startsWith(u'-')) {
+                if (!r.kind.isEmpty())
+                    return QStringLiteral("unexpected argument \"%1\"").arg(arg);
+                if (!Kinds.contains(arg))
+                    return QStringLiteral("unknown report kind \"%1\"").arg(arg);
+                r.kind = arg;
+                continue;
+            }
+            QString error = option(r, arg, i);
+            if (!error.isEmpty())
+                return error;
+        }
+        return {};
+    }
+
+    // The value after option `name`, moving past it.
+    std::optional<QString> value(int& i)
+    {
+        if (i + 1 >= args_.size())
+            return std::nullopt;
+        return args_[++i];
+    }
+
+    QString number(const QString& name, const QString& text, int low, int high, int& target)
+    {
+        const auto n = WholeNumber(text);
+        if (!n)
+            return QStringLiteral("%1 needs a number, not \"%2\"").arg(name, text);
+        if (*n < low || *n > high)
+            return QStringLiteral("%1 must be %2 to %3").arg(name).arg(low).arg(high);
+        target = *n;
+        return {};
+    }
+
+    QString option(ReportRequest& r, const QString& name, int& i)
+    {
+        if (name == u"--special") {
+            r.special = true;
+            return {};
+        }
+        if (name == u"--short") {
+            r.shortScores = true;
+            return {};
+        }
+        if (name == u"--append") {
+            r.append = true;
+            return {};
+        }
+        static const QStringList valued = {QStringLiteral("--data"), QStringLiteral("--settings"),
+            QStringLiteral("--teams"), QStringLiteral("--from"), QStringLiteral("--to"),
+            QStringLiteral("--types"), QStringLiteral("--player-number"),
+            QStringLiteral("--player-name"), QStringLiteral("--columns"), QStringLiteral("--sort"),
+            QStringLiteral("--order"), QStringLiteral("--minimum-games"),
+            QStringLiteral("--minimum-sog"), QStringLiteral("--individual"),
+            QStringLiteral("--top"), QStringLiteral("--title"), QStringLiteral("--lines-per-page"),
+            QStringLiteral("--copies"), QStringLiteral("-o"), QStringLiteral("--output")};
+        if (!valued.contains(name))
+            return QStringLiteral("unknown option \"%1\"").arg(name);
+        const auto text = value(i);
+        if (!text)
+            return QStringLiteral("%1 needs a value").arg(name);
+        return valuedOption(r, name, *text);
+    }
+
+    QString valuedOption(ReportRequest& r, const QString& name, const QString& text)
+    {
+        int n = 0;
+        QString error;
+        if (name == u"--data") {
+            r.dataFolder = text;
+        } else if (name == u"--settings") {
+            r.settingsFile = text;
+        } else if (name == u"--teams") {
+            const auto slots = NumberList(text);
+            if (!slots)
+                return QStringLiteral("--teams needs slot numbers, not \"%1\"").arg(text);
+            for (int slot : *slots) {
+                if (slot < 1 || slot > 100)
+                    return QStringLiteral("--teams: slot %1 is outside 1 to 100").arg(slot);
+                // A slot given twice would count the team twice in TeamCount.
+                if (slots->count(slot) > 1)
+                    return QStringLiteral("--teams: slot %1 is given twice").arg(slot);
+            }
+            r.teams = *slots;
+        } else if (name == u"--from" || name == u"--to") {
+            const auto game = WholeNumber(text);
+            if (!game)
+                return QStringLiteral("%1 needs a number, not \"%2\"").arg(name, text);
+            if (*game < 1 || *game > 999)
+                return QStringLiteral("%1: Must be 1 to 999").arg(name);
+            (name == u"--from" ? r.fromGame : r.toGame) = *game;
+        } else if (name == u"--types") {
+            r.gameTypes.fill(false);
+            if (text == u"none")
+                return {};
+            const auto types = NumberList(text);
+            if (!types)
+                return QStringLiteral("--types needs digits 1-7 or none, not \"%1\"").arg(text);
+            for (int type : *types) {
+                if (type < 1 || type > 7)
+                    return QStringLiteral("--types: game type %1 is outside 1 to 7").arg(type);
+                r.gameTypes[static_cast<std::size_t>(type - 1)] = true;
+            }
+        } else if (name == u"--player-number") {
+            error = number(name, text, 0, 99, r.playerNumber);
+        } else if (name == u"--player-name") {
+            r.playerName = text;
+        } else if (name == u"--columns") {
+            const auto codes = NumberList(text);
+            if (!codes)
+                return QStringLiteral("--columns needs category codes, not \"%1\"").arg(text);
+            if (codes->size() > 50)
+                return QStringLiteral("--columns: at most 50 columns");
+            for (int code : *codes) {
+                if (code < 1 || code > 37)
+                    return QStringLiteral("--columns: code %1 is outside 1 to 37").arg(code);
+            }
+            r.columns = *codes;
+        } else if (name == u"--sort") {
+            error = number(name, text, 1, 50, n);
+            r.sortColumn = n;
+        } else if (name == u"--order") {
+            if (text != u"A" && text != u"D")
+                return QStringLiteral("--order must be A or D");
+            r.sortOrder = text;
+        } else if (name == u"--minimum-games") {
+            error = number(name, text, 0, 999, n);
+            r.minimumGames = n;
+        } else if (name == u"--minimum-sog") {
+            error = number(name, text, 0, 999, n);
+            r.minimumShotsOnGoal = n;
+        } else if (name == u"--individual") {
+            error = number(name, text, 1, 99, n);
+            r.individual = n;
+        } else if (name == u"--top") {
+            error = number(name, text, 1, 999, r.top);
+        } else if (name == u"--title") {
+            r.title = text.left(50);
+        } else if (name == u"--lines-per-page") {
+            error = number(name, text, 21, 999, n);
+            r.linesPerPage = n;
+        } else if (name == u"--copies") {
+            error = number(name, text, 1, 50, r.copies);
+        } else {
+            r.outputFile = text;
+        }
+        return error;
+    }
+
+    // Rules that need the whole request.
+    static QString check(ReportRequest& r)
+    {
+        if (r.kind.isEmpty())
+            return QStringLiteral("a report kind is required (players, record, scores, "
+                                  "standings or roster)");
+        if (r.dataFolder.isEmpty())
+            return QStringLiteral("--data DIR is required");
+        const bool oneTeam = r.kind == u"record" || r.kind == u"scores" || r.kind == u"roster";
+        if (oneTeam && r.teams.size() != 1)
+            return QStringLiteral("%1 takes exactly one team").arg(r.kind);
+        if (r.minimumGames && r.minimumShotsOnGoal)
+            return QStringLiteral("give either --minimum-games or --minimum-sog, not both");
+        if (r.individual && r.teams.size() != 1)
+            return QStringLiteral("--individual takes exactly one team");
+        if (r.fromGame > r.toGame)
+            std::swap(r.fromGame, r.toGame);
+        return {};
+    }
+
+    const QStringList& args_;
+};
+
+} // namespace
+
+ParsedRequest ParseReportArguments(const QStringList& arguments)
+{
+    return Parser(arguments).run();
+}
+
+QString DefaultReportTitle(const QString& reportKind)
+{
+    static const std::map<QString, QString> titles = {
+        {QStringLiteral("P"), QStringLiteral("Player Statistics")},
+        {QStringLiteral("R"), QStringLiteral("Team Record")},
+        {QStringLiteral("G"), QStringLiteral("Game Scores")},
+        {QStringLiteral("S"), QStringLiteral("Team Standings")},
+        {QStringLiteral("X"), QStringLiteral("Roster")},
+    };
+    const auto it = titles.find(reportKind);
+    return it == titles.end() ? QString() : it->second;
+}
+
+QString ReportKindLetter(const QString& kind)
+{
+    if (kind == u"players")
+        return QStringLiteral("P");
+    if (kind == u"record")
+        return QStringLiteral("R");
+    if (kind == u"scores")
+        return QStringLiteral("G");
+    if (kind == u"standings")
+        return QStringLiteral("S");
+    return QStringLiteral("X");
+}
+
+void ApplyReportRequest(const ReportRequest& r, AppState& state)
+{
+    state.ResetReportSelection();
+    state.ReportKind = ReportKindLetter(r.kind);
+    state.FromGame = static_cast<qint16>(r.fromGame);
+    state.ToGame = static_cast<qint16>(r.toGame);
+    for (int t = 1; t <= 7; ++t)
+        state.GameTypeOn[t] = r.gameTypes[static_cast<std::size_t>(t - 1)];
+    state.AllGameTypes
+        = std::all_of(r.gameTypes.begin(), r.gameTypes.end(), [](bool on) { return on; });
+    state.UseSpecialSelect = r.special;
+    state.SelectPlayerNumber = static_cast<qint16>(r.playerNumber);
+    state.SelectPlayerName = FitWidth(LeftTrimBlanks(r.playerName).toLower(), 17);
+    if (!r.columns.isEmpty()) {
+        for (int c = 1; c <= 50; ++c)
+            state.ReportColumns[c]
+                = c <= r.columns.size() ? static_cast<qint16>(r.columns[c - 1]) : 0;
+    }
+    if (r.sortColumn)
+        state.SortColumn = static_cast<qint16>(*r.sortColumn);
+    if (r.sortOrder)
+        state.SortOrder = *r.sortOrder;
+    if (r.minimumGames) {
+        state.MinimumKind = QStringLiteral("G");
+        state.MinimumValue = static_cast<qint16>(*r.minimumGames);
+    } else if (r.minimumShotsOnGoal) {
+        state.MinimumKind = QStringLiteral("O");
+        state.MinimumValue = static_cast<qint16>(*r.minimumShotsOnGoal);
+    }
+    if (r.individual) {
+        state.IndividualMode = true;
+        state.IndividualPlayer = static_cast<qint16>(*r.individual);
+    }
+    state.PrintTop = static_cast<qint16>(r.top);
+    state.ReportTitle = r.title.value_or(DefaultReportTitle(state.ReportKind));
+    if (r.linesPerPage)
+        state.LinesPerPage = static_cast<qint16>(*r.linesPerPage);
+    state.CopiesLeft = static_cast<qint16>(r.copies);
+    state.OutputFileName = r.outputFile;
+    state.AppendToFile = r.append ? QStringLiteral("A") : QStringLiteral("R");
+    state.OutputAsPdf = QStringLiteral("N");
+}
+
+} // namespace scorvane

@@ -1,0 +1,222 @@
+#include "core/output/ReportTool.h"
+
+#include "core/output/OutputEngine.h"
+#include "core/output/ReportRequest.h"
+#include "core/roster/RosterPrintout.h"
+#include "core/state/AppState.h"
+#include "core/state/DefaultSettings.h"
+#include "core/state/Settings.h"
+#include "core/store/DataFiles.h"
+#include "core/store/TeamList.h"
+#include "core/teams/TeamSelection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace scorvane {
+
+namespace {
+
+constexpr int ExitDone = 0;
+constexpr int ExitDataError = 1;
+constexpr int ExitBadArguments = 2;
+
+// Ends the run from deep inside the file layer with the message to print.
+struct ToolStopped
+{
+    QString message;
+};
+
+// A file fault ends the tool with the fault described on one line.
+class ToolErrorReporter : public ErrorReporter
+{
+public:
+    Choice reportFileError(const FileError& error) override
+    {
+        const FileErrorMessage message = FileErrorMessage::describe(error);
+        last_ = QStringLiteral("%1: %2").arg(error.path, message.text);
+        return Choice::EndProgram;
+    }
+    [[noreturn]] void endProgram() override { throw ToolStopped{last_}; }
+
+private:
+    QString last_ = QStringLiteral("file error");
+};
+
+void PrintLine(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = (text + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Copies the named file of `from` (any letter case) into `to` under the program's own name;
+// a missing file is left missing, as a team that never saved anything has none.
+void CopyIfPresent(const QString& from, const QString& to, const QString& name)
+{
+    const QString source = ResolveInFolder(from, name);
+    if (!QFileInfo::exists(source))
+        return;
+    if (!QFile::copy(source, to + name))
+        throw ToolStopped{QStringLiteral("cannot read %1").arg(source)};
+}
+
+// Builds a private copy of everything the report reads, so the data folder is only read.
+void CopyData(const ReportRequest& r, AppState& state, const QString& work)
+{
+    const QString data = Settings::FolderWithSlash(r.dataFolder);
+    if (!QFileInfo(data).isDir())
+        throw ToolStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
+    const QString teamList = ResolveInFolder(data, QStringLiteral("KVTEAMS.DAT"));
+    if (!QFileInfo::exists(teamList))
+        throw ToolStopped{QStringLiteral("no team list KVTEAMS.DAT in %1").arg(r.dataFolder)};
+    const QString copy = work + QStringLiteral("data/");
+    QDir().mkpath(copy);
+    CopyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
+    CopyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
+    for (int slot : r.teams) {
+        for (const char* prefix : {"KVPN", "KVGS", "KVPS", "KVPI"}) {
+            CopyIfPresent(data, copy,
+                QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
+        }
+    }
+    state.DataPath = copy;
+    state.ReportPath = copy;
+}
+
+// The settings: the file given, else the installed one, else the built-in defaults.
+void LoadSettings(const ReportRequest& r, AppState& state, const QString& work)
+{
+    state.SettingsFolder = work + QStringLiteral("settings/");
+    QDir().mkpath(state.SettingsFolder);
+    const QString target = state.SettingsFolder + QStringLiteral("QMKV.INI");
+    QString source = r.settingsFile;
+    if (source.isEmpty()) {
+        const QString installed
+            = ResolveInFolder(DefaultSettingsFolder(), QStringLiteral("QMKV.INI"));
+        if (QFileInfo::exists(installed))
+            source = installed;
+    }
+    if (source.isEmpty()) {
+        const QString error = SupplyDefaultSettings(state.SettingsFolder, state.DataPath);
+        if (!error.isEmpty())
+            throw ToolStopped{error};
+    } else if (!QFile::copy(source, target)) {
+        throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
+    }
+    const QString dataPath = state.DataPath;
+    if (Settings::Load(state) == Settings::LoadResult::Corrupt)
+        throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
+    state.DataPath = dataPath;
+    state.ReportPath = dataPath;
+}
+
+void SelectTeams(const ReportRequest& r, AppState& state)
+{
+    CheckAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    TeamLines lines{};
+    for (int slot : r.teams)
+        lines[static_cast<std::size_t>(slot - 1)] = true;
+    TakeTeamSelection(state, lines);
+}
+
+int RunKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
+{
+    if (r.kind == u"roster") {
+        const PlayerContactTable contacts = ReadPlayerContacts(state.Files);
+        PrintRoster(state, contacts, engine);
+    } else {
+        PrintLine(err,
+            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
+        return ExitDataError;
+    }
+    return engine.stopped() ? ExitDataError : ExitDone;
+}
+
+int Run(const ReportRequest& r, std::FILE* out, std::FILE* err)
+{
+    QTemporaryDir work;
+    if (!work.isValid())
+        throw ToolStopped{QStringLiteral("cannot create a temporary folder")};
+    ToolErrorReporter reporter;
+    AppState state(reporter);
+    const QString folder = work.path() + u'/';
+    CopyData(r, state, folder);
+    LoadSettings(r, state, folder);
+    SelectTeams(r, state);
+    ApplyReportRequest(r, state);
+
+    StreamOutput standardOutput(out);
+    OutputEngine engine(state, [&](const QString& error) {
+        PrintLine(err,
+            QStringLiteral("scorvane-report: cannot write %1: %2")
+                .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
+                    error));
+        return false;
+    });
+    engine.setPrinter(&standardOutput);
+    const int code = RunKind(r, state, engine, err);
+    state.Files.CloseDataFile(AllFiles);
+    return code;
+}
+
+} // namespace
+
+QString ReportUsage()
+{
+    return QStringLiteral(
+        "usage: scorvane-report KIND --data DIR [options]\n"
+        "KIND: players | record | scores | standings | roster\n"
+        "\n"
+        "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"
+        "  --settings FILE       a 669-byte settings file (default: the installed one, else\n"
+        "                        built-in defaults)\n"
+        "  --teams LIST          team slots 1-100, comma separated; players and standings take\n"
+        "                        one or more, record, scores and roster exactly one (default 1)\n"
+        "  --from N / --to M     first and last game, 1 to 999 (default 1 / 999)\n"
+        "  --types LIST          game types counted: digits 1-7 comma separated, or none\n"
+        "                        (default all seven)\n"
+        "  --special             count only specially selected games\n"
+        "  --player-number N     only player N (players)\n"
+        "  --player-name TEXT    only the player of this name (players)\n"
+        "  --columns LIST        report category codes 1-37 in column order (players)\n"
+        "  --sort N              sort column (players; default from the settings)\n"
+        "  --order A|D           ascending or descending sort (players)\n"
+        "  --minimum-games N     split by minimum games played (players, team mode)\n"
+        "  --minimum-sog N       split by minimum shots on goal (players, team mode)\n"
+        "  --individual N        individual report of player N (players, one team)\n"
+        "  --top N               number of players printed, 1 to 999 (default 999)\n"
+        "  --title TEXT          report title (default: the print dialog's title for the kind)\n"
+        "  --lines-per-page N    lines per page, 21 or more (default from the settings)\n"
+        "  --copies N            copies, 1 to 50 (default 1)\n"
+        "  --short               game scores in the short form\n"
+        "  -o, --output FILE     write to FILE (default: standard output)\n"
+        "  --append              append to FILE instead of replacing it\n"
+        "  --help                show this text\n"
+        "\n"
+        "Output is byte for byte what printing the same report to a text file writes.\n"
+        "Exit status: 0 done, 1 data or output that cannot be read or written, 2 bad arguments.");
+}
+
+int RunReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const ParsedRequest parsed = ParseReportArguments(arguments);
+    if (parsed.request.help) {
+        PrintLine(out, ReportUsage());
+        return ExitDone;
+    }
+    if (!parsed.error.isEmpty()) {
+        PrintLine(err, QStringLiteral("scorvane-report: ") + parsed.error);
+        return ExitBadArguments;
+    }
+    try {
+        return Run(parsed.request, out, err);
+    } catch (const ToolStopped& stopped) {
+        PrintLine(err, QStringLiteral("scorvane-report: ") + stopped.message);
+        return ExitDataError;
+    }
+}
+
+} // namespace scorvane

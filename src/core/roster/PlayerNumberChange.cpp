@@ -1,0 +1,51 @@
+#include "core/roster/PlayerNumberChange.h"
+
+#include "core/state/AppState.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/text/Blanks.h"
+
+namespace scorvane {
+
+QString CheckNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
+{
+    if (newNumber < 1 || newNumber > 99)
+        return QStringLiteral("Must be 1 to 99!");
+    if (newNumber == oldNumber)
+        return QStringLiteral("Same as old player number!");
+    DataFiles& files = state.Files;
+    const qint32 count = files.RecordCount(FileStats);
+    for (qint32 r = 1; r <= count; ++r) {
+        const auto record = files.Get<PlayerStatRecord>(FileStats, r);
+        if (record.PlayerNumber == newNumber && record.StatStatus == 'A')
+            return QStringLiteral("Games already recorded for new number!");
+    }
+    if (state.RosterFree[oldNumber] != u"N")
+        return QStringLiteral("No player under old number!");
+    if (state.RosterFree[newNumber] == u"N")
+        return QStringLiteral("New number already on roster!");
+    return {};
+}
+
+void ChangePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
+{
+    DataFiles& files = state.Files;
+    for (qint32 r = files.RecordCount(FileStats); r >= 1; --r) {
+        auto record = files.Get<PlayerStatRecord>(FileStats, r);
+        if (record.PlayerNumber != oldNumber)
+            continue;
+        record.PlayerNumber = static_cast<qint16>(newNumber);
+        files.Put(FileStats, r, record);
+    }
+
+    state.RosterFree[newNumber] = QStringLiteral("N");
+    state.RosterNames[newNumber] = state.RosterNames[oldNumber];
+    state.RosterFree[oldNumber] = QStringLiteral("Y");
+    state.RosterNames[oldNumber]
+        = FitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
+    RewriteRosterFile(state);
+
+    contacts[newNumber] = contacts[oldNumber];
+    contacts[oldNumber] = PlayerContact{};
+}
+
+} // namespace scorvane

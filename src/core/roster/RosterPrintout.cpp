@@ -1,0 +1,122 @@
+#include "core/roster/RosterPrintout.h"
+
+#include "core/output/OutputEngine.h"
+#include "core/state/AppState.h"
+#include "core/text/Blanks.h"
+
+#include <QStringList>
+
+namespace scorvane {
+
+namespace {
+
+constexpr int LineWidth = 80;
+
+// Sends the lines of a roster printout and keeps the page's line count.
+class RosterPrinter
+{
+public:
+    RosterPrinter(AppState& state, OutputEngine& engine)
+        : state_(state)
+        , engine_(engine)
+    { }
+
+    // False once the user has stopped the output.
+    bool line(const QString& text)
+    {
+        engine_.OutputLine(text, LineWidth, QStringLiteral("P"));
+        ++state_.PageLineCount;
+        return !engine_.stopped();
+    }
+
+    bool heading()
+    {
+        state_.PageLineCount = 0;
+        if (!line(QString()))
+            return false;
+        engine_.SetPrintFont(1);
+        if (!line(state_.ReportTitle) || !line(QString())
+            || !line(RightTrimBlanks(state_.TeamNames[state_.TeamSlot])) || !line(QString()))
+            return false;
+        engine_.SetPrintFont(3);
+        return true;
+    }
+
+    bool block(int number, const PlayerContact& contact)
+    {
+        QStringList lines{
+            QString::number(number) + QStringLiteral(" - ") + state_.RosterNames[number]};
+        for (const QString* field : {&contact.Phone, &contact.Address1, &contact.Address2}) {
+            if (!TrimBlanks(*field).isEmpty())
+                lines << *field;
+        }
+        const QString place = PlaceLine(contact.City, contact.State, contact.Zip);
+        if (!place.isEmpty())
+            lines << place;
+        if (!TrimBlanks(contact.OtherInfo).isEmpty())
+            lines << contact.OtherInfo;
+        lines << QString();
+        for (const QString& text : lines) {
+            if (!line(text))
+                return false;
+        }
+        return true;
+    }
+
+    bool copy(const PlayerContactTable& contacts)
+    {
+        if (!heading())
+            return false;
+        for (int n = 1; n <= 99; ++n) {
+            if (state_.RosterFree[n] != u"N")
+                continue;
+            if (state_.PageLineCount >= state_.LinesPerPage) {
+                if (!line(QString(FormFeed)) || !heading())
+                    return false;
+            }
+            if (!block(n, contacts[n]))
+                return false;
+        }
+        return line(QString()) && line(QString(FormFeed));
+    }
+
+private:
+    AppState& state_;
+    OutputEngine& engine_;
+};
+
+} // namespace
+
+QString PlaceLine(const QString& city, const QString& state, const QString& zip)
+{
+    // The fields are held blank-padded to their widths; the joins read best trimmed.
+    const QString c = TrimBlanks(city);
+    const QString s = TrimBlanks(state);
+    const QString z = TrimBlanks(zip);
+    if (c.isEmpty() && s.isEmpty())
+        return {};
+    if (c.isEmpty())
+        return s + u' ' + z;
+    if (s.isEmpty())
+        return c + u' ' + z;
+    return c + QStringLiteral(", ") + s + u' ' + z;
+}
+
+void PrintRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
+    const std::function<void()>& afterOpen)
+{
+    engine.OutputLine(QString(), LineWidth, QStringLiteral("O"));
+    if (engine.stopped())
+        return;
+    if (afterOpen)
+        afterOpen();
+    RosterPrinter printer(state, engine);
+    while (state.CopiesLeft > 0) {
+        if (!printer.copy(contacts))
+            return;
+        --state.CopiesLeft;
+    }
+    engine.OutputLine(QString(), LineWidth, QStringLiteral("C"));
+}
+
+} // namespace scorvane

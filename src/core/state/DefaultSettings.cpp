@@ -1,0 +1,87 @@
+#include "core/state/DefaultSettings.h"
+
+#include "core/state/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace scorvane {
+namespace {
+
+// The default report format's columns: G, GS, SOG, SAG, PKG, PKA, DK, IK, CY, CR, Ast, Stl, BS, T,
+// PKB, PKF, SF, Sv.
+constexpr std::array<qint16, 18> DefaultColumns
+    = {1, 7, 4, 5, 10, 11, 16, 17, 18, 19, 23, 24, 25, 26, 30, 31, 27, 28};
+constexpr qint16 SortByGoalsScored = 7;
+
+QString XdgFolder(const char* variable, const QString& fallbackUnderHome)
+{
+    QString base = qEnvironmentVariable(variable);
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + fallbackUnderHome;
+    return Settings::FolderWithSlash(base) + QStringLiteral("Scorvane/");
+}
+
+} // namespace
+
+SettingsRecord DefaultSettingsRecord(const QString& dataFolder)
+{
+    SettingsRecord record;
+    record.SettingsVersion = 200;
+    record.DataPathText = Settings::FolderWithSlash(dataFolder);
+    record.ReportPathText = record.DataPathText;
+    const std::array<const char*, 7> gameTypes
+        = {"League", "Tournament", "Friendly", "Playoff", "Cup", "Indoor", "Other"};
+    for (int t = 1; t <= 7; ++t)
+        record.GameTypeNames[t] = QString::fromLatin1(gameTypes[static_cast<std::size_t>(t - 1)]);
+    for (int u = 1; u <= 5; ++u)
+        record.UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
+    record.ReportColumns.fill(0);
+    for (std::size_t c = 0; c < DefaultColumns.size(); ++c)
+        record.ReportColumns[static_cast<int>(c) + 1] = DefaultColumns[c];
+    record.SortColumn = SortByGoalsScored;
+    record.SortOrder = 'D';
+    record.LinesPerPage = 60;
+    record.TitleFontSize = 12;
+    record.TitleBold = 0;
+    record.ReportFontSize = 12;
+    record.ReportBold = 0;
+    record.blankReservedFields();
+    return record;
+}
+
+QString SupplyDefaultSettings(const QString& settingsFolder, const QString& dataFolder)
+{
+    const QString folder = Settings::FolderWithSlash(settingsFolder);
+    const QString data = Settings::FolderWithSlash(dataFolder);
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("cannot create the settings folder %1").arg(folder);
+    if (!QDir().mkpath(data))
+        return QStringLiteral("cannot create the data folder %1").arg(data);
+    const QString path = folder + QStringLiteral("QMKV.INI");
+    if (QFile::exists(path))
+        return {};
+    // Written whole or not at all: a half-written file would stop every later start.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    file.write(DefaultSettingsRecord(data).encode());
+    if (!file.commit())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+QString DefaultDataFolder()
+{
+    return XdgFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+}
+
+QString DefaultSettingsFolder()
+{
+    return XdgFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
+}
+
+} // namespace scorvane

@@ -1,0 +1,75 @@
+#include "core/state/Settings.h"
+
+#include "core/state/AppState.h"
+#include "core/store/SettingsRecord.h"
+#include "core/text/Blanks.h"
+#include "core/text/TextCodec.h"
+
+#include <QDir>
+
+namespace scorvane {
+
+QString Settings::FolderWithSlash(const QString& text)
+{
+    QString folder = TrimBlanks(text);
+    // An installed default settings file names the data folder under the user's home as "~/".
+    if (folder == u"~" || folder.startsWith(QStringLiteral("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}
+
+Settings::LoadResult Settings::Load(AppState& state)
+{
+    DataFiles& files = state.Files;
+    files.OpenDataFile(FileSettings);
+    if (files.FileLength(FileSettings) != SettingsRecord::Length) {
+        files.CloseDataFile(FileSettings);
+        return LoadResult::Corrupt;
+    }
+    const auto record = files.Get<SettingsRecord>(FileSettings, 1);
+    state.DataPath = FolderWithSlash(record.DataPathText);
+    state.ReportPath = FolderWithSlash(record.ReportPathText);
+    state.LinesPerPage = record.LinesPerPage;
+    state.TitleFontSize = record.TitleFontSize;
+    state.TitleBold = record.TitleBold;
+    state.ReportFontSize = record.ReportFontSize;
+    state.ReportBold = record.ReportBold;
+    state.GameTypeNames = record.GameTypeNames;
+    state.UserStatCodes = record.UserStatCodes;
+    state.ReportColumns = record.ReportColumns;
+    state.SortColumn = record.SortColumn;
+    state.SortOrder = QString(TextCodec::decodeByte(static_cast<unsigned char>(record.SortOrder)));
+    files.CloseDataFile(FileSettings);
+    FillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
+    return LoadResult::Loaded;
+}
+
+void Settings::Save(AppState& state)
+{
+    DataFiles& files = state.Files;
+    files.OpenDataFile(FileSettings);
+    // The reserved fields at 579 and 581 are written back as the file held them.
+    SettingsRecord record = files.FileLength(FileSettings) >= SettingsRecord::Length
+        ? files.Get<SettingsRecord>(FileSettings, 1)
+        : SettingsRecord{};
+    record.GameTypeNames = state.GameTypeNames;
+    record.UserStatCodes = state.UserStatCodes;
+    record.ReportColumns = state.ReportColumns;
+    record.SettingsVersion = 200;
+    record.LinesPerPage = state.LinesPerPage;
+    record.TitleFontSize = state.TitleFontSize;
+    record.TitleBold = state.TitleBold;
+    record.ReportFontSize = state.ReportFontSize;
+    record.ReportBold = state.ReportBold;
+    record.SortColumn = state.SortColumn;
+    record.SortOrder = state.SortOrder.isEmpty() ? ' ' : TextCodec::encodeChar(state.SortOrder[0]);
+    record.DataPathText = state.DataPath;
+    record.ReportPathText = state.ReportPath;
+    record.blankReservedFields();
+    files.Put(FileSettings, 1, record);
+    files.CloseDataFile(FileSettings);
+}
+
+} // namespace scorvane

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/store/ErrorReporter.h"
+#include "core/store/FileState.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+
+namespace scorvane {
+
+// File numbers by which every part of the program names its files.
+enum FileNumber : int {
+    FileSettings = 1,
+    FileTeamList = 2,
+    FileRoster = 3,
+    FileGames = 4,
+    FileStats = 5,
+    FileReportFormats = 6,
+    FileOtherGames = 8, // another team's games, opened while TeamNo names that team
+    FilePlayerInfo = 9,
+    AllFiles = 99,
+};
+
+// Random access to the program's fixed-length record files. Every fault goes to the error
+// reporter; Retry repeats the failed operation and anything else ends the program, so callers
+// never see a failure. Record numbers count from 1 and are 32-bit.
+class DataFiles
+{
+public:
+    DataFiles(const FileState& state, ErrorReporter& reporter);
+    ~DataFiles();
+    DataFiles(const DataFiles&) = delete;
+    DataFiles& operator=(const DataFiles&) = delete;
+
+    static int RecordLength(int fileNumber);
+
+    // The file's name as built now. An existing file whose name differs only in letter case (a
+    // folder copied from a case-insensitive system) is found and used under its own name.
+    QString FileName(int fileNumber) const;
+
+    void OpenDataFile(int fileNumber); // creates an empty file when none exists
+    // Opens like OpenDataFile but reports nothing: false when the file cannot be opened (the
+    // start-up test of the team list).
+    bool TryOpenDataFile(int fileNumber);
+    void CloseDataFile(int fileNumber); // AllFiles closes every open file
+    void KillDataFile(int fileNumber);  // the file must be closed; a missing file is not an error
+    bool IsOpen(int fileNumber) const;
+
+    qint64 FileLength(int fileNumber);
+    qint32 RecordCount(int fileNumber); // length / record length, truncated
+
+    // Mode "G" reads record n into the buffer; any other mode writes the buffer as record n.
+    template <typename Record>
+    void Access(int fileNumber, char mode, qint32 recordNumber, Record& buffer)
+    {
+        if (mode == 'G')
+            buffer = Record::decode(ReadRecord(fileNumber, recordNumber));
+        else
+            WriteRecord(fileNumber, recordNumber, buffer.encode());
+    }
+    template <typename Record> Record Get(int fileNumber, qint32 recordNumber)
+    {
+        return Record::decode(ReadRecord(fileNumber, recordNumber));
+    }
+    template <typename Record> void Put(int fileNumber, qint32 recordNumber, const Record& buffer)
+    {
+        WriteRecord(fileNumber, recordNumber, buffer.encode());
+    }
+
+    // Raw record bytes. Reading past the end (or a partial trailing record) gives zero bytes
+    // for the missing part.
+    QByteArray ReadRecord(int fileNumber, qint32 recordNumber);
+    void WriteRecord(int fileNumber, qint32 recordNumber, const QByteArray& bytes);
+
+    // Raw byte ranges for block moves of many records at once (insertion into large files).
+    QByteArray ReadBytes(int fileNumber, qint64 offset, qint64 length);
+    void WriteBytes(int fileNumber, qint64 offset, const QByteArray& bytes);
+
+    // Moves records first..count up by `places` records, as one block read and one block write.
+    void ShiftRecordsUp(int fileNumber, qint32 first, qint32 places);
+
+    // Removes the file's contents (truncate to zero), keeping it open.
+    void Truncate(int fileNumber);
+
+private:
+    int descriptor(int fileNumber) const;
+    void guard(const QString& path, const std::function<bool()>& operation);
+
+    const FileState& state_;
+    ErrorReporter& reporter_;
+    std::map<int, int> open_; // file number -> descriptor
+};
+
+// Finds `name` in `folder` without regard to letter case when no entry has exactly that name.
+QString ResolveInFolder(const QString& folder, const QString& name);
+
+} // namespace scorvane

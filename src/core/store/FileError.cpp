@@ -1,0 +1,51 @@
+#include "core/store/FileError.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace scorvane {
+
+FileError FileError::fromErrno(int errnoValue, const QString& path)
+{
+    FileError e;
+    e.path = path;
+    e.systemText = QString::fromLocal8Bit(std::strerror(errnoValue));
+    switch (errnoValue) {
+    case ETIMEDOUT:
+        e.code = DeviceTimeout;
+        break;
+    case EAGAIN:
+    case EBUSY:
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM:
+    case EIO:
+        e.code = DiskNotReady;
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        e.code = PermissionDenied;
+        break;
+    default:
+        e.code = Other;
+        break;
+    }
+    return e;
+}
+
+FileErrorMessage FileErrorMessage::describe(const FileError& error)
+{
+    switch (error.code) {
+    case FileError::DeviceTimeout:
+    case FileError::DiskNotReady:
+        return {QStringLiteral("Error"), error.systemText, true};
+    case FileError::PermissionDenied:
+        return {QStringLiteral("Disk Error"), QStringLiteral("Disk write-protected"), false};
+    default:
+        return {QStringLiteral("Error"),
+            QStringLiteral("Unrecoverable Error - ") + error.systemText, false};
+    }
+}
+
+} // namespace scorvane

@@ -1,0 +1,66 @@
+#include "core/store/FolderBrowsing.h"
+
+#include "core/state/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace scorvane {
+
+QStringList DriveRoots()
+{
+    QStringList roots{QStringLiteral("/"), Settings::FolderWithSlash(QDir::homePath())};
+    const QStringList mountParents
+        = {QStringLiteral("/media/"), QStringLiteral("/mnt/"), QStringLiteral("/run/media/")};
+    const auto volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo& volume : volumes) {
+        const QString root = Settings::FolderWithSlash(volume.rootPath());
+        const bool extraDisk = std::any_of(mountParents.begin(), mountParents.end(),
+            [&](const QString& parent) { return root.startsWith(parent); });
+        if (extraDisk && !roots.contains(root))
+            roots.append(root);
+    }
+    return roots;
+}
+
+QString DriveOfFolder(const QString& folder, const QStringList& roots)
+{
+    const QString path = Settings::FolderWithSlash(folder);
+    QString best = QStringLiteral("/");
+    for (const QString& root : roots) {
+        if (path.startsWith(root) && root.size() > best.size())
+            best = root;
+    }
+    return best;
+}
+
+QStringList FolderListLines(const QString& folder, int* openIndex)
+{
+    const QString path = Settings::FolderWithSlash(QDir::cleanPath(folder));
+    QStringList lines{QStringLiteral("/")};
+    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
+    QString built = QStringLiteral("/");
+    for (const QString& part : parts) {
+        built += part + u'/';
+        lines.append(built);
+    }
+    if (openIndex != nullptr)
+        *openIndex = static_cast<int>(lines.size()) - 1;
+    QStringList children = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    std::sort(children.begin(), children.end(),
+        [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    for (const QString& child : children)
+        lines.append(path + child + u'/');
+    return lines;
+}
+
+bool FolderReadable(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+} // namespace scorvane

@@ -1,0 +1,88 @@
+#include "gui/app/ChildWindow.h"
+
+#include "gui/app/WindowHost.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+
+namespace scorvane {
+
+ChildWindow::ChildWindow(WindowHost& host, WindowKind kind, QWidget* parent)
+    : QWidget(parent)
+    , host_(host)
+    , kind_(kind)
+{
+    host_.state().WindowOpen[kind_] = true;
+}
+
+ChildWindow::~ChildWindow()
+{
+    host_.state().WindowOpen[kind_] = false;
+}
+
+AppState& ChildWindow::state()
+{
+    return host_.state();
+}
+
+Prompter& ChildWindow::prompter()
+{
+    return host_.prompter();
+}
+
+void ChildWindow::ReturnToTeamWindow()
+{
+    if (modalHost_ != nullptr) {
+        modalHost_->accept();
+        return;
+    }
+    host_.SwitchWindow(WindowSelectTeam, this);
+}
+
+void ChildWindow::SwitchTo(WindowKind kind)
+{
+    host_.SwitchWindow(kind, this);
+}
+
+void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists)
+{
+    enterButton_ = enter;
+    escapeButton_ = escape;
+    enterFromLists_ = enterFromLists;
+}
+
+namespace {
+
+bool Press(QPushButton* button)
+{
+    if (button == nullptr || button->isHidden() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+} // namespace
+
+void ChildWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Keys reach the window only when the widget with the focus left them unused.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget* focused = QApplication::focusWidget();
+    bool handled = false;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto* button = qobject_cast<QPushButton*>(focused))
+            handled = Press(button);
+        else if (enterFromLists_ || qobject_cast<QAbstractItemView*>(focused) == nullptr)
+            handled = Press(enterButton_);
+    } else if (plain && event->key() == Qt::Key_Escape) {
+        handled = Press(escapeButton_);
+    }
+    if (handled)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace scorvane

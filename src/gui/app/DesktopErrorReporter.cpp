@@ -1,0 +1,37 @@
+#include "gui/app/DesktopErrorReporter.h"
+
+#include "gui/app/Prompter.h"
+
+#include <cstdlib>
+
+namespace scorvane {
+
+DesktopErrorReporter::DesktopErrorReporter(Prompter& prompter)
+    : prompter_(prompter)
+{ }
+
+ErrorReporter::Choice DesktopErrorReporter::reportFileError(const FileError& error)
+{
+    const FileErrorMessage m = FileErrorMessage::describe(error);
+    Message message;
+    message.title = m.title;
+    message.text = m.text;
+    message.icon = Message::Icon::Critical;
+    if (m.offersRetry) {
+        message.buttons = Message::Buttons::RetryCancel;
+        message.defaultButton = Message::Answer::Retry;
+        if (prompter_.ask(owner_, message) == Message::Answer::Retry)
+            return Choice::Retry;
+        return Choice::EndProgram;
+    }
+    prompter_.ask(owner_, message);
+    return Choice::EndProgram;
+}
+
+void DesktopErrorReporter::endProgram()
+{
+    // An immediate stop: the system closes the open files, nothing further is saved.
+    std::_Exit(1);
+}
+
+} // namespace scorvane

@@ -1,0 +1,501 @@
+#include "gui/app/MainWindow.h"
+
+#include "core/state/HelpTopics.h"
+#include "core/teams/TeamSelection.h"
+#include "core/text/Version.h"
+#include "gui/app/ChildWindow.h"
+#include "gui/app/Prompter.h"
+#include "gui/app/TeamListView.h"
+#include "gui/shell/HelpWindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+MainWindow::MainWindow(
+    AppState& state, Prompter& prompter, const WindowFactory& factory, QWidget* parent)
+    : QMainWindow(parent)
+    , state_(state)
+    , prompter_(prompter)
+    , factory_(factory)
+{
+    setObjectName(QStringLiteral("FrmMDI"));
+    setWindowTitle(QStringLiteral("%1 %2.%3.%4")
+                       .arg(QString::fromLatin1(ProductName))
+                       .arg(VersionMajor)
+                       .arg(VersionMinor)
+                       .arg(VersionRevision));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    toolBox_ = new QWidget(central);
+    toolBox_->setObjectName(QStringLiteral("ToolBox"));
+    toolBox_->setFixedHeight(44);
+    toolBox_->setAutoFillBackground(true);
+    cmdExit_ = new QPushButton(QStringLiteral("Exit Scorvane"), toolBox_);
+    cmdExit_->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit_->resize(cmdExit_->sizeHint().width() + 24, 32);
+    connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
+    toolBox_->installEventFilter(this);
+    // Alt and a letter go to the child window's button of that access letter before the menus
+    // that share it ("&OK" before "&Options"), as the focused window's own keys come first.
+    qApp->installEventFilter(this);
+    layout->addWidget(toolBox_);
+
+    workspace_ = new QMdiArea(central);
+    workspace_->setObjectName(QStringLiteral("MDIClient"));
+    workspace_->setBackground(QColor(0x6b, 0x8e, 0xad));
+    layout->addWidget(workspace_, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    setTeamItemsEnabled(0);
+    resize(1000, 720);
+}
+
+MainWindow::~MainWindow()
+{
+    // Child windows are unloaded before the state they refer to goes away.
+    const auto windows = workspace_->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        delete window;
+    // Windows already closed but not yet deleted must not outlive the state either.
+    for (const QPointer<QMdiSubWindow>& window : std::as_const(unloaded_))
+        delete window.data();
+}
+
+QAction* MainWindow::addItem(
+    QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(objectName));
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        ShowWindow(WindowDatapath);
+    });
+    file->addSeparator();
+    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        state_.BackupMode = QStringLiteral("Y");
+        ShowWindow(WindowBackup);
+    });
+    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        state_.BackupMode = QStringLiteral("N");
+        ShowWindow(WindowBackup);
+    });
+    file->addSeparator();
+    addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
+
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    reports->setObjectName(QStringLiteral("mnuReport"));
+    addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
+        [this] { reportCommand(QStringLiteral("P"), WindowStats); });
+    reports->addSeparator();
+    addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
+        [this] { reportCommand(QStringLiteral("G"), WindowScores); });
+    addItem(reports, "mnuRecord", QStringLiteral("&Record"),
+        [this] { reportCommand(QStringLiteral("R"), WindowRecord); });
+    reports->addSeparator();
+    addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
+        [this] { reportCommand(QStringLiteral("S"), WindowStandings); });
+
+    QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    const auto windowThenDisable = [this](WindowKind kind) {
+        return [this, kind] {
+            TakeTeamSelection();
+            CloseChildWindows();
+            ShowWindow(kind);
+            DisableMenus();
+        };
+    };
+    addItem(update, "mnuUpdateGames", QStringLiteral("&Games"), windowThenDisable(WindowGameMenu));
+    addItem(update, "mnuRoster", QStringLiteral("&Roster"), [this] {
+        TakeTeamSelection();
+        CloseChildWindows();
+        ShowWindow(WindowRoster);
+    });
+    addItem(update, "mnuTeamName", QStringLiteral("&Team Name"), windowThenDisable(WindowTeamName));
+    update->addSeparator();
+    addItem(update, "mnuChangePlayerNumber", QStringLiteral("&Change Player Number"),
+        windowThenDisable(WindowPlayerNumber));
+    addItem(update, "mnuDeleteFiles", QStringLiteral("&Delete Files"),
+        windowThenDisable(WindowDeleteFiles));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), [this] {
+        TakeTeamSelection();
+        DisableMenus();
+        CloseChildWindows();
+        ShowWindow(WindowNameYourOwn);
+    });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(help, "mnuGettingStarted", QStringLiteral("&Overview"),
+        [this] { ShowHelpTopic(QStringLiteral("10")); });
+    help->addSeparator();
+    addItem(help, "mnuStatistics", QStringLiteral("&Statistics..."),
+        [this] { ShowHelpTopic(QStringLiteral("240")); });
+    help->addSeparator();
+    addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
+        [this] { OpenWebPage(SupportWebAddress()); });
+    help->addSeparator();
+    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { ShowWindow(WindowBegScreen); });
+}
+
+QAction* MainWindow::menuAction(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::reportCommand(const QString& reportKind, WindowKind window)
+{
+    TakeTeamSelection();
+    state_.ResetReportSelection();
+    state_.ReportKind = reportKind;
+    CloseChildWindows();
+    ShowWindow(window);
+}
+
+void MainWindow::setTeamItemsEnabled(int count)
+{
+    const MenuEnabling e = MenuEnablingFor(count);
+    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.always);
+    for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+             "mnuChangePlayerNumber", "mnuDeleteFiles"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
+    for (const char* name : {"mnuGames", "mnuRecord"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
+    menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
+}
+
+void MainWindow::SelectionChanged(int count)
+{
+    state_.TeamCount = count;
+    setTeamItemsEnabled(count);
+}
+
+void MainWindow::DisableMenus()
+{
+    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
+             "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+             "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+        menuAction(QString::fromLatin1(name))->setEnabled(false);
+}
+
+void MainWindow::TakeTeamSelection()
+{
+    // The selection is read from the team window's list when it is showing; otherwise the
+    // selection last taken stands.
+    TeamLines lines{};
+    if (const auto* view = dynamic_cast<const TeamListView*>(currentChild())) {
+        lines = view->selectedLines();
+    } else {
+        for (int slot = 1; slot <= 100; ++slot)
+            lines[static_cast<std::size_t>(slot - 1)] = state_.TeamSelected[slot] == u"Y";
+    }
+    scorvane::TakeTeamSelection(state_, lines);
+}
+
+ChildWindow* MainWindow::currentChild() const
+{
+    if (current_.isNull())
+        return nullptr;
+    return qobject_cast<ChildWindow*>(current_->widget());
+}
+
+void MainWindow::rememberTeamSelection()
+{
+    // The teams chosen outlive the team window, so a window opened without taking the selection
+    // (About) returns to the same choice.
+    const auto* view = dynamic_cast<const TeamListView*>(currentChild());
+    if (view == nullptr)
+        return;
+    const TeamLines lines = view->selectedLines();
+    for (int slot = 1; slot <= 100; ++slot)
+        state_.TeamSelected[slot]
+            = lines[static_cast<std::size_t>(slot - 1)] ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+void MainWindow::CloseChildWindows()
+{
+    rememberTeamSelection();
+    const auto windows = workspace_->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        window->hide();
+        // Unloaded now: the window's flag clears at once, its memory goes after the event.
+        if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
+            state_.WindowOpen[child->kind()] = false;
+        workspace_->removeSubWindow(window);
+        window->deleteLater();
+        unloaded_.removeAll(nullptr);
+        unloaded_.append(window);
+    }
+    current_.clear();
+}
+
+void MainWindow::SwitchWindow(WindowKind show, ChildWindow* close)
+{
+    if (close != nullptr)
+        CloseChildWindows();
+    ShowWindow(show);
+}
+
+void MainWindow::showNotice(WindowKind kind)
+{
+    prompter_.tell(this, QStringLiteral("Not Available"),
+        QStringLiteral("The window %1 is not part of this version yet.")
+            .arg(WindowFactory::windowName(kind)));
+}
+
+void MainWindow::ShowWindow(WindowKind kind)
+{
+    rememberTeamSelection();
+    ChildWindow* child = factory_.make(kind, *this);
+    if (child == nullptr) {
+        showNotice(kind);
+        if (kind != WindowSelectTeam && currentChild() == nullptr)
+            ShowWindow(WindowSelectTeam);
+        return;
+    }
+    // One child window at a time.
+    if (!current_.isNull())
+        CloseChildWindows();
+    auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
+    frame->adjustSize();
+    current_ = frame;
+    // Placed off screen, shown, then centred: it is never seen before it is centred.
+    frame->move(-10000, -10000);
+    frame->show();
+    CentreWindow(frame);
+    child->setFocus();
+    child->opened();
+}
+
+void MainWindow::ShowModal(WindowKind kind)
+{
+    ChildWindow* child = factory_.make(kind, *this);
+    if (child == nullptr) {
+        showNotice(kind);
+        return;
+    }
+    QDialog dialog(this);
+    dialog.setObjectName(child->objectName() + QStringLiteral("Dialog"));
+    dialog.setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, &dialog, &QWidget::setWindowTitle);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(child);
+    child->setModalHost(&dialog);
+    dialog.adjustSize();
+    child->opened();
+    dialog.exec();
+}
+
+void MainWindow::CentreWindow(QWidget* child)
+{
+    const QWidget* area = workspace_->viewport();
+    const double dpi = logicalDpiY() > 0 ? logicalDpiY() : 96.0;
+    const int lift = static_cast<int>(800.0 / 1440.0 * dpi);
+    const int left = (area->width() - child->width()) / 2;
+    int top = (area->height() - child->height()) / 2 - lift;
+    if (top < 0)
+        top = 0;
+    child->move(left, top);
+}
+
+void MainWindow::SetExitEnabled(bool enabled)
+{
+    cmdExit_->setEnabled(enabled);
+}
+
+void MainWindow::RunMenuCommand(const QString& menuObjectName)
+{
+    if (QAction* action = menuAction(menuObjectName)) {
+        action->trigger();
+        return;
+    }
+}
+
+namespace {
+
+// The system's URL opener, with the system shell's result codes: 2 when there is no opener at
+// all (no browser set up), 31 when the opener refused the address, 42 when it was opened.
+int OpenWithSystem(const QString& address)
+{
+    const bool desktop = !qEnvironmentVariableIsEmpty("XDG_CURRENT_DESKTOP");
+    if (!desktop && QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return 2;
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address)) ? 42 : 31;
+}
+
+} // namespace
+
+bool MainWindow::StartProgram(const ProgramFolders& folders)
+{
+    StartOutcome outcome;
+    {
+        BusyPointer busy;
+        outcome = StartUp(state_, folders, [] { QCoreApplication::processEvents(); });
+    }
+    switch (outcome) {
+    case StartOutcome::SettingsCorrupt:
+        prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
+            QStringLiteral("Reinstall Scorvane for Soccer"));
+        return false;
+    case StartOutcome::InternalError:
+        prompter_.tell(this, QStringLiteral("Error"),
+            QStringLiteral("Internal Error- gProgName not set!"), Message::Icon::Critical);
+        return false;
+    case StartOutcome::DataFolderWindow:
+        ShowWindow(WindowDatapath);
+        break;
+    case StartOutcome::TeamWindow:
+        ShowWindow(WindowSelectTeam);
+        break;
+    }
+    if (!shutDown_)
+        shutDown_ = [this] {
+            BusyPointer busy;
+            ShutDown(state_);
+        };
+    return true;
+}
+
+HelpWindow* MainWindow::helpViewer() const
+{
+    return help_.data();
+}
+
+void MainWindow::ShowHelpTopic(const QString& topic)
+{
+    if (!IsLocalPath(state_.HelpFilePath)) {
+        prompter_.tell(this, QStringLiteral("Help Error"), HelpNetworkErrorText());
+        return;
+    }
+    if (help_.isNull())
+        help_ = new HelpWindow(this);
+    const QString page = HelpTopicPage(state_.HelpFilePath, topic);
+    if (!help_->showPage(page)) {
+        prompter_.tell(this, QStringLiteral("Help Error"),
+            QStringLiteral("The help page %1 cannot be found.").arg(page));
+        return;
+    }
+    help_->show();
+    help_->raise();
+}
+
+void MainWindow::OpenWebPage(const QString& address)
+{
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty()) {
+        prompter_.tell(this, QString::fromLatin1(ProductName), EmptyWebAddressText());
+        return;
+    }
+    const int result = urlOpener_ ? urlOpener_(trimmed) : OpenWithSystem(trimmed);
+    if (result < 33)
+        prompter_.tell(this, QString::fromLatin1(ProductName), WebPageErrorText(trimmed, result));
+}
+
+void MainWindow::placeExitButton()
+{
+    cmdExit_->move(
+        (toolBox_->width() - cmdExit_->width()) / 2, (toolBox_->height() - cmdExit_->height()) / 2);
+}
+
+QAbstractButton* MainWindow::childAccessButton(QObject* focused, const QKeyEvent* key) const
+{
+    if (key->modifiers() != Qt::AltModifier)
+        return nullptr;
+    ChildWindow* child = currentChild();
+    auto* widget = qobject_cast<QWidget*>(focused);
+    if (child == nullptr || widget == nullptr || (widget != child && !child->isAncestorOf(widget)))
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+    const auto buttons = child->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons) {
+        if (button->isVisible() && button->isEnabled()
+            && QKeySequence::mnemonic(button->text()) == pressed)
+            return button;
+    }
+    return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == toolBox_ && event->type() == QEvent::Resize)
+        placeExitButton();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (QAbstractButton* button = childAccessButton(watched, static_cast<QKeyEvent*>(event))) {
+            // Accepting the override keeps the key from the menus; the press then clicks.
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                button->setFocus(Qt::ShortcutFocusReason);
+                button->click();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    placeExitButton();
+    if (recentreOnResize_ && !current_.isNull())
+        CentreWindow(current_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (ChildWindow* child = currentChild(); child != nullptr && !child->QueryClose()) {
+        event->ignore();
+        return;
+    }
+    if (shutDown_)
+        shutDown_();
+    event->accept();
+}
+
+} // namespace scorvane

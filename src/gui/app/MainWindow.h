@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/state/StartUp.h"
+#include "gui/app/WindowFactory.h"
+#include "gui/app/WindowHost.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QKeyEvent;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+
+namespace scorvane {
+
+class ChildWindow;
+class HelpWindow;
+
+// The main window: menus, the tool box with the exit button, and one child window at a time.
+class MainWindow : public QMainWindow, public WindowHost
+{
+    Q_OBJECT
+
+public:
+    MainWindow(AppState& state, Prompter& prompter, const WindowFactory& factory,
+        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // WindowHost
+    AppState& state() override { return state_; }
+    Prompter& prompter() override { return prompter_; }
+    QWidget* mainWidget() override { return this; }
+    void SwitchWindow(WindowKind show, ChildWindow* close) override;
+    void ShowModal(WindowKind kind) override;
+    void CloseChildWindows() override;
+    void SetExitEnabled(bool enabled) override;
+    void SelectionChanged(int count) override;
+    void RunMenuCommand(const QString& menuObjectName) override;
+
+    // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
+    void ShowWindow(WindowKind kind);
+    ChildWindow* currentChild() const;
+    QAction* menuAction(const QString& objectName) const;
+
+    void DisableMenus();
+    void TakeTeamSelection();
+
+    // Centres a child window in the main window's client area, lifted by 800 twips, never above
+    // the top.
+    void CentreWindow(QWidget* child);
+
+    // Called once the About window has been closed: from then on a resize centres the child.
+    void AboutWindowClosed() { recentreOnResize_ = true; }
+
+    // Shut-down hook: the program's own shut-down runs here when the window is closed.
+    void setShutDown(std::function<void()> shutDown) { shutDown_ = std::move(shutDown); }
+
+    // Start-up from the settings file to the first window. False when the program must end
+    // (its message has been shown). Once started, closing the window runs the shut-down.
+    bool StartProgram(const ProgramFolders& folders);
+
+    // Shows help topic `topic` ("10", "240") in the help viewer.
+    void ShowHelpTopic(const QString& topic);
+    HelpWindow* helpViewer() const;
+
+    // Opens a web or e-mail address with the system's opener. The opener returns a result code
+    // as the system shell does: 33 and above is success.
+    using UrlOpener = std::function<int(const QString&)>;
+    void OpenWebPage(const QString& address);
+    void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The current child window's button whose access letter is the Alt key pressed, if any.
+    QAbstractButton* childAccessButton(QObject* focused, const QKeyEvent* key) const;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(
+        QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
+    void showNotice(WindowKind kind);
+    void placeExitButton();
+    void reportCommand(const QString& reportKind, WindowKind window);
+    void setTeamItemsEnabled(int count);
+    void rememberTeamSelection();
+
+    AppState& state_;
+    Prompter& prompter_;
+    const WindowFactory& factory_;
+    QMdiArea* workspace_ = nullptr;
+    QWidget* toolBox_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPointer<QMdiSubWindow> current_;
+    QList<QPointer<QMdiSubWindow>> unloaded_; // closed windows waiting for their deferred delete
+    bool recentreOnResize_ = false;
+    std::function<void()> shutDown_;
+    QPointer<HelpWindow> help_;
+    UrlOpener urlOpener_;
+};
+
+} // namespace scorvane

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/entry/PlayerEntry.h"
+#include "gui/app/ChildWindow.h"
+#include "gui/entry/MarkerPictures.h"
+
+#include <QList>
+
+#include <array>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace scorvane {
+
+// The player screen: every player's figures for the current game, one player at a time in the 29
+// category boxes, with the team's totals on request. Nothing is written until OK or Game Screen.
+class PlayerFiguresWindow : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    bool QueryClose() override;
+    explicit PlayerFiguresWindow(WindowHost& host);
+
+    void opened() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    static constexpr int BoxCount = EnteredStatisticCount;
+
+    void buildUi();
+    void showHeading();
+    void fillTable();
+    void setRowMarker(int row, Marker marker);
+    void setRowHighlighted(int row, bool highlighted);
+    Marker rowMarker(int row) const;
+
+    void cellChanged(int row, int previousRow);
+    void runRowSelection(int row, int previousRow);
+    void moveSelectionTo(int row);
+    void showPlayer();
+    void focusFirstBox();
+    void fillBoxes(const std::array<qint64, BoxCount>& values);
+    // Checks the figures being edited and copies them into the player's slot; false (with the
+    // message shown and the focus on the box at fault) when a rule fails.
+    bool commitCurrent();
+    StatValueArray boxValues() const;
+
+    void boxChanged();
+    void boxFocused(int k);
+    void playedClicked();
+    void teamClicked();
+    void enterTotalsView();
+    void leaveTotalsView();
+    void stepLastBox(int step);
+    void showPlayerCount();
+    void buttonFocused(QWidget* widget);
+
+    // Checks the player being edited and writes every result when anything changed; false when a
+    // rule refused the figures (the screen stays as it is).
+    bool saveAll();
+    void okClicked();
+    void cancelClicked();
+    bool confirmDiscard();
+    void gameScreenClicked();
+    void rosterClicked();
+    void leaveTo(WindowKind kind);
+
+    std::optional<PlayerEntry> entry_;
+
+    QList<int> RowPlayer; // player number of each table row
+    int CurrentPlayer = 0;
+    int currentRow_ = 0;
+    bool CurrentChanged = false;
+    bool AnyChanged = false;
+    bool TotalsView = false;
+    bool PlayersMode = true;
+    int LastBox = 0;
+    bool fillingBoxes_ = false;    // the window itself is writing the boxes
+    bool movingSelection_ = false; // the window itself is moving the table selection
+
+    QLabel* lblGameNumber = nullptr;
+    QLabel* lblGameDate = nullptr;
+    QLabel* lblGameLocation = nullptr;
+    QLabel* lblHomeName = nullptr;
+    QLabel* lblHomeScore = nullptr;
+    QLabel* lblVisitorName = nullptr;
+    QLabel* lblVisitorScore = nullptr;
+    QTableWidget* tblPlayerList = nullptr;
+    QLabel* lblPlayerName = nullptr;
+    std::array<QLineEdit*, BoxCount> txtCat{};
+    std::array<QLabel*, BoxCount> lblCat{};
+    QLabel* lblMsg = nullptr;
+    QCheckBox* chkPlayed = nullptr;
+    QLabel* lblPlayerCount = nullptr;
+    QPushButton* cmdIncrement = nullptr;
+    QPushButton* cmdDecrement = nullptr;
+    QPushButton* cmdTeam = nullptr;
+    QPushButton* cmdRoster = nullptr;
+    QPushButton* cmdGameScreen = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    // Hidden holders of the four row markers, as the table draws them.
+    QLabel* picBallHL = nullptr;
+    QLabel* picBallNH = nullptr;
+    QLabel* picNoBallHL = nullptr;
+    QLabel* picNoBallNH = nullptr;
+};
+
+} // namespace scorvane

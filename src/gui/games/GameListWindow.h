@@ -1,0 +1,45 @@
+#pragma once
+
+#include "gui/app/ChildWindow.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace scorvane {
+
+// The game list: the current team's games in playing order, and the door to adding, inserting,
+// changing and deleting a game and to a game's player screen.
+class GameListWindow : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit GameListWindow(WindowHost& host);
+
+    void opened() override;
+
+private:
+    void buildUi();
+    void load();
+    // The selected game's number (its line + 1), made current for the next window.
+    qint16 takeSelectedGame();
+    void openGameScreen(const QString& mode, qint16 gameNumber);
+
+    void cmdAddGame_Click();
+    void cmdInsert_Click();
+    void cmdModify_Click();
+    void cmdDelete_Click();
+    void cmdPlayers_Click();
+
+    QLabel* lblGameList = nullptr;
+    QListWidget* lstGameMenu = nullptr;
+    QPushButton* cmdAddGame = nullptr;
+    QPushButton* cmdInsert = nullptr;
+    QPushButton* cmdModify = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdPlayers = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace scorvane

@@ -1,0 +1,65 @@
+#include "gui/output/DesktopOutput.h"
+
+#include "core/state/AppState.h"
+#include "gui/app/Prompter.h"
+#include "gui/output/PrintDialog.h"
+
+#include <QCoreApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+
+#include <algorithm>
+
+namespace scorvane {
+
+QPrinter& ProgramPrinter()
+{
+    // Made on first use and deleted with the application object, while Qt is still running.
+    static QPrinter* printer = nullptr;
+    if (printer == nullptr) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
+}
+
+bool ShowPrintDialog(QWidget* over, AppState& state, Prompter& prompter)
+{
+    state.DialogResult = QStringLiteral("N");
+    PrintDialog dialog(state, prompter, ProgramPrinter(), over);
+    dialog.exec();
+    return state.DialogResult != u"Y";
+}
+
+DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
+    : state_(state)
+    , pdfPrinter_(QPrinter::HighResolution)
+    , printer_(ProgramPrinter(), PageOutput::Kind::Printer)
+    , pdf_(pdfPrinter_, PageOutput::Kind::Pdf)
+    , engine_(state, [over, &prompter](const QString& error) {
+        const Message question{QStringLiteral("Printer/File Error"), error,
+            Message::Buttons::RetryCancel, Message::Icon::Warning, Message::Answer::Retry};
+        return prompter.ask(over, question) == Message::Answer::Retry;
+    })
+{
+    pdfPrinter_.setPageLayout(ProgramPrinter().pageLayout());
+    // A PDF is read on screen and printed anywhere: keep the text clear of the paper's edge.
+    const QMarginsF margins = pdfPrinter_.pageLayout().margins(QPageLayout::Millimeter);
+    const qreal least = 15.0;
+    pdfPrinter_.setPageMargins(
+        QMarginsF(std::max(margins.left(), least), std::max(margins.top(), least),
+            std::max(margins.right(), least), std::max(margins.bottom(), least)),
+        QPageLayout::Millimeter);
+    engine_.setPrinter(&printer_);
+    engine_.setPdf(&pdf_);
+}
+
+bool DesktopOutput::toPrinter() const
+{
+    return state_.OutputFileName.isEmpty();
+}
+
+} // namespace scorvane

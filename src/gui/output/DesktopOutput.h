@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/output/OutputEngine.h"
+#include "gui/output/PageOutput.h"
+
+#include <QPrinter>
+
+class QWidget;
+
+namespace scorvane {
+
+struct AppState;
+class Prompter;
+
+// The program's one printer, shared by every report so that the set-up chosen once holds for
+// the rest of the run.
+QPrinter& ProgramPrinter();
+
+// Shows the print settings dialog for the current ReportKind; false when it was cancelled.
+bool ShowPrintDialog(QWidget* over, AppState& state, Prompter& prompter);
+
+// The output engine as the desktop program uses it: the program's printer, a PDF file, or the
+// text file, with output errors asked as "Printer/File Error" with Retry and Cancel.
+class DesktopOutput
+{
+public:
+    DesktopOutput(QWidget* over, AppState& state, Prompter& prompter);
+
+    OutputEngine& engine() { return engine_; }
+    // True when the lines go to the printer itself (neither file nor PDF).
+    bool toPrinter() const;
+
+private:
+    AppState& state_;
+    QPrinter pdfPrinter_;
+    PageOutput printer_;
+    PageOutput pdf_;
+    OutputEngine engine_;
+};
+
+} // namespace scorvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/store/Backup.h"
+#include "gui/app/ChildWindow.h"
+
+class QLabel;
+
+namespace scorvane {
+
+class FolderPicker;
+
+// Copies every data file to a chosen folder (back-up mode) or from it (restore mode).
+class BackupWindow : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit BackupWindow(WindowHost& host);
+
+private:
+    void ok();
+    QString patternText();
+
+    BackupTexts texts_;
+    FolderPicker* picker_ = nullptr;
+    QLabel* lblPathDesc_ = nullptr;
+};
+
+} // namespace scorvane

@@ -1,0 +1,116 @@
+#include "gui/shell/FolderPicker.h"
+
+#include "core/state/Settings.h"
+#include "core/store/FolderBrowsing.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileIconProvider>
+#include <QFormLayout>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace scorvane {
+namespace {
+constexpr int PathRole = Qt::UserRole + 1;
+}
+
+FolderPicker::FolderPicker(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* form = new QFormLayout(this);
+    form->setContentsMargins(0, 0, 0, 0);
+    Drive1_ = new QComboBox(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
+    Dir1_ = new QListWidget(this);
+    Dir1_->setObjectName(QStringLiteral("Dir1"));
+    Dir1_->setMinimumSize(320, 220);
+    form->addRow(QStringLiteral("Drive:"), Drive1_);
+    form->addRow(QStringLiteral("Directory:"), Dir1_);
+
+    fillDrives();
+    connect(Drive1_, &QComboBox::activated, this, &FolderPicker::driveChosen);
+    connect(Dir1_, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem* item) { setPath(item->data(PathRole).toString()); });
+    Drive1_->installEventFilter(this);
+    Dir1_->installEventFilter(this);
+}
+
+void FolderPicker::fillDrives()
+{
+    const QSignalBlocker block(Drive1_);
+    Drive1_->clear();
+    for (const QString& root : DriveRoots()) {
+        const QString home = Settings::FolderWithSlash(QDir::homePath());
+        const QString shown = root == home ? QStringLiteral("Home (%1)").arg(root) : root;
+        Drive1_->addItem(shown, root);
+    }
+}
+
+void FolderPicker::setPath(const QString& folder)
+{
+    QString wanted = Settings::FolderWithSlash(QDir::cleanPath(folder));
+    // A folder that is gone falls back to its nearest existing parent.
+    while (!QFileInfo(wanted).isDir() && wanted != u"/")
+        wanted = Settings::FolderWithSlash(QFileInfo(wanted.chopped(1)).path());
+    const bool changed = wanted != path_;
+    path_ = wanted;
+    fillFolders();
+    QStringList roots;
+    for (int i = 0; i < Drive1_->count(); ++i)
+        roots.append(Drive1_->itemData(i).toString());
+    const int drive = Drive1_->findData(DriveOfFolder(path_, roots));
+    const QSignalBlocker block(Drive1_);
+    Drive1_->setCurrentIndex(drive);
+    if (changed)
+        Q_EMIT pathChanged(path_);
+}
+
+void FolderPicker::fillFolders()
+{
+    int open = 0;
+    const QStringList lines = FolderListLines(path_, &open);
+    const QFileIconProvider icons;
+    Dir1_->clear();
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const int depth = i <= open ? i : open + 1;
+        const QString name = line == u"/" ? QStringLiteral("/") : QDir(line).dirName();
+        auto* item = new QListWidgetItem(QString(depth * 3, u' ') + name, Dir1_);
+        item->setData(PathRole, line);
+        item->setIcon(icons.icon(QFileIconProvider::Folder));
+        if (i == open) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+    Dir1_->setCurrentRow(open);
+}
+
+void FolderPicker::driveChosen(int index)
+{
+    const QString root = Drive1_->itemData(index).toString();
+    if (!FolderReadable(root)) {
+        // An unreadable drive is absorbed: the drive list goes back to the folder's drive.
+        setPath(path_);
+        return;
+    }
+    setPath(root);
+}
+
+void FolderPicker::takeHighlighted()
+{
+    if (QListWidgetItem* item = Dir1_->currentItem())
+        setPath(item->data(PathRole).toString());
+}
+
+bool FolderPicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == Dir1_ || watched == Drive1_))
+        takeHighlighted();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace scorvane

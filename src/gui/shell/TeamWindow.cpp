@@ -1,0 +1,106 @@
+#include "gui/shell/TeamWindow.h"
+
+#include "core/text/Blanks.h"
+#include "gui/app/WindowHost.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace scorvane {
+
+TeamWindow::TeamWindow(WindowHost& host)
+    : ChildWindow(host, WindowSelectTeam)
+{
+    setObjectName(QStringLiteral("frmSelectTeam"));
+    setWindowTitle(QStringLiteral("Teams"));
+
+    auto* layout = new QVBoxLayout(this);
+    const QString gap(13, u' ');
+    auto* panel = new QLabel(
+        gap + QStringLiteral("Select Team(s)") + gap + QStringLiteral("Choose Menu Option"), this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    QFont bold = panel->font();
+    bold.setBold(true);
+    panel->setFont(bold);
+    panel->setMinimumHeight(28);
+    layout->addWidget(panel);
+
+    lstSelectTeam_ = new QListWidget(this);
+    lstSelectTeam_->setObjectName(QStringLiteral("lstSelectTeam"));
+    lstSelectTeam_->setAccessibleName(QStringLiteral("Teams"));
+    lstSelectTeam_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstSelectTeam_->setMinimumSize(380, 360);
+    layout->addWidget(lstSelectTeam_);
+
+    auto* countRow = new QHBoxLayout;
+    auto* caption = new QLabel(QStringLiteral("Teams Selected:"), this);
+    caption->setObjectName(QStringLiteral("lblTeamsSelected"));
+    lblNumberOfTeams_ = new QLabel(QStringLiteral("0"), this);
+    lblNumberOfTeams_->setObjectName(QStringLiteral("lblNumberOfTeams"));
+    caption->setBuddy(lstSelectTeam_);
+    countRow->addWidget(caption);
+    countRow->addWidget(lblNumberOfTeams_);
+    countRow->addStretch(1);
+    layout->addLayout(countRow);
+
+    connect(
+        lstSelectTeam_, &QListWidget::itemSelectionChanged, this, &TeamWindow::selectionChanged);
+    connect(lstSelectTeam_, &QListWidget::itemDoubleClicked, this,
+        [this] { this->host().RunMenuCommand(QStringLiteral("mnuUpdateGames")); });
+    setFocusProxy(lstSelectTeam_); // arrow keys choose a team at once
+    load();
+}
+
+void TeamWindow::load()
+{
+    AppState& s = state();
+    s.RosterOrigin = QStringLiteral("S");
+    s.GameEditMode = QStringLiteral("S");
+    loading_ = true;
+    for (int slot = 1; slot <= 100; ++slot)
+        lstSelectTeam_->addItem(RightTrimBlanks(s.TeamNames[slot]));
+    const int current = s.TeamSlot >= 1 && s.TeamSlot <= 100 ? s.TeamSlot : 1;
+    lstSelectTeam_->setCurrentRow(current - 1, QItemSelectionModel::NoUpdate);
+    if (!s.TeamWindowShown) {
+        // First showing in a run: slot 1 alone, whatever an earlier run had chosen.
+        s.TeamWindowShown = true;
+        s.TeamSelected.fill(QStringLiteral("N"));
+        lstSelectTeam_->item(0)->setSelected(true);
+    } else {
+        for (int slot = 1; slot <= 100; ++slot)
+            lstSelectTeam_->item(slot - 1)->setSelected(s.TeamSelected[slot] == u"Y");
+    }
+    loading_ = false;
+    selectionChanged();
+}
+
+int TeamWindow::CountSelected() const
+{
+    if (loading_)
+        return 0;
+    return static_cast<int>(lstSelectTeam_->selectedItems().size());
+}
+
+TeamLines TeamWindow::selectedLines() const
+{
+    TeamLines lines{};
+    for (int i = 0; i < 100; ++i)
+        lines[static_cast<std::size_t>(i)] = lstSelectTeam_->item(i)->isSelected();
+    return lines;
+}
+
+void TeamWindow::selectionChanged()
+{
+    if (loading_)
+        return;
+    const int count = CountSelected();
+    host().SelectionChanged(count);
+    lblNumberOfTeams_->setText(QString::number(count));
+}
+
+} // namespace scorvane

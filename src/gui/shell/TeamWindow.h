@@ -1,0 +1,32 @@
+#pragma once
+
+#include "gui/app/ChildWindow.h"
+#include "gui/app/TeamListView.h"
+
+class QLabel;
+class QListWidget;
+
+namespace scorvane {
+
+// The team window, home of the program: the 100 team slots, one or several of which are chosen
+// for the menu commands.
+class TeamWindow : public ChildWindow, public TeamListView
+{
+    Q_OBJECT
+
+public:
+    explicit TeamWindow(WindowHost& host);
+
+    TeamLines selectedLines() const override;
+    int CountSelected() const;
+
+private:
+    void load();
+    void selectionChanged();
+
+    QListWidget* lstSelectTeam_ = nullptr;
+    QLabel* lblNumberOfTeams_ = nullptr;
+    bool loading_ = true;
+};
+
+} // namespace scorvane
