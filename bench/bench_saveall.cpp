@@ -37,7 +37,7 @@ public:
     [[noreturn]] void endProgram() override { std::abort(); }
 };
 
-void WriteFile(const QString& path, const QByteArray& bytes)
+void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -69,14 +69,14 @@ struct BenchFolder
                 statistics += result.encode();
             }
         }
-        WriteFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
+        writeFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
         restore();
     }
-    void restore() const { WriteFile(statisticsPath(), statistics); }
+    void restore() const { writeFile(statisticsPath(), statistics); }
     QString statisticsPath() const { return state.DataPath + QStringLiteral("KVPS1.DAT"); }
 };
 
-BenchFolder& Folder()
+BenchFolder& sharedFolder()
 {
     static BenchFolder folder;
     return folder;
@@ -84,26 +84,26 @@ BenchFolder& Folder()
 
 void BM_SaveAllInsert20(benchmark::State& bench)
 {
-    BenchFolder& folder = Folder();
+    BenchFolder& folder = sharedFolder();
     AbortingReporter reporter;
     for (auto _ : bench) {
         bench.PauseTiming();
         folder.restore();
         DataFiles files(folder.state, reporter);
-        files.OpenDataFile(FileGames);
-        files.OpenDataFile(FileStats);
+        files.openDataFile(FileGames);
+        files.openDataFile(FileStats);
         auto entry = std::make_unique<PlayerEntry>(
-            files, *FindEntryGame(files, static_cast<qint16>(MiddleGame)));
+            files, *findEntryGame(files, static_cast<qint16>(MiddleGame)));
         for (int n = ResultsPerGame + 1; n <= ResultsPerGame + NewResults; ++n)
-            entry->SetPlayed(n, true);
+            entry->setPlayed(n, true);
         bench.ResumeTiming();
 
-        entry->SaveAll();
+        entry->saveAll();
 
         bench.PauseTiming();
-        if (files.RecordCount(FileStats) != GameCount * ResultsPerGame + NewResults)
+        if (files.recordCount(FileStats) != GameCount * ResultsPerGame + NewResults)
             bench.SkipWithError("wrong record count after saving");
-        files.CloseDataFile(AllFiles);
+        files.closeDataFile(AllFiles);
         bench.ResumeTiming();
     }
 }
@@ -111,7 +111,7 @@ BENCHMARK(BM_SaveAllInsert20)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_CopyStatisticsFile(benchmark::State& bench)
 {
-    BenchFolder& folder = Folder();
+    BenchFolder& folder = sharedFolder();
     const QString copy = folder.state.DataPath + QStringLiteral("COPY.DAT");
     for (auto _ : bench) {
         QFile source(folder.statisticsPath());
@@ -130,15 +130,15 @@ BENCHMARK(BM_CopyStatisticsFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 // Opening the screen on the middle game: the index scan of the whole file.
 void BM_OpenMiddleGame(benchmark::State& bench)
 {
-    BenchFolder& folder = Folder();
+    BenchFolder& folder = sharedFolder();
     AbortingReporter reporter;
     DataFiles files(folder.state, reporter);
-    files.OpenDataFile(FileGames);
-    files.OpenDataFile(FileStats);
-    const GameRecord game = *FindEntryGame(files, static_cast<qint16>(MiddleGame));
+    files.openDataFile(FileGames);
+    files.openDataFile(FileStats);
+    const GameRecord game = *findEntryGame(files, static_cast<qint16>(MiddleGame));
     for (auto _ : bench) {
         PlayerEntry entry(files, game);
-        benchmark::DoNotOptimize(entry.PlayersRecorded());
+        benchmark::DoNotOptimize(entry.playersRecorded());
     }
 }
 BENCHMARK(BM_OpenMiddleGame)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -9,5 +9,5 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return scorvane::RunReportCommand(arguments, stdout, stderr);
+    return scorvane::runReportCommand(arguments, stdout, stderr);
 }

@@ -19,19 +19,19 @@ namespace {
 // settings file.
 //   --supply-settings [DATAFOLDER]  writes the user's settings file when there is none
 //   --write-default-settings FILE   writes the default settings file for ~/.local/share/Scorvane/
-int RunInstallerSwitch(int argc, char* argv[])
+int runInstallerSwitch(int argc, char* argv[])
 {
     using namespace scorvane;
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     QString error;
     if (args[1] == u"--supply-settings") {
-        error = SupplyDefaultSettings(
-            DefaultSettingsFolder(), args.size() >= 3 ? args[2] : DefaultDataFolder());
+        error = supplyDefaultSettings(
+            defaultSettingsFolder(), args.size() >= 3 ? args[2] : defaultDataFolder());
     } else if (args.size() == 3) {
         QSaveFile file(args[2]);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write(DefaultSettingsRecord(QStringLiteral("~/.local/share/Scorvane/")).encode());
+            file.write(defaultSettingsRecord(QStringLiteral("~/.local/share/Scorvane/")).encode());
             if (file.commit())
                 return 0;
         }
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     if (argc >= 2
         && (std::strcmp(argv[1], "--supply-settings") == 0
             || std::strcmp(argv[1], "--write-default-settings") == 0))
-        return RunInstallerSwitch(argc, argv);
+        return runInstallerSwitch(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorvane"));
@@ -61,14 +61,14 @@ int main(int argc, char* argv[])
     DesktopPrompter prompter;
     DesktopErrorReporter reporter(prompter);
     AppState state(reporter);
-    state.SettingsFolder = DefaultSettingsFolder();
+    state.SettingsFolder = defaultSettingsFolder();
     WindowFactory factory;
-    RegisterWindows(factory);
+    registerWindows(factory);
 
     MainWindow window(state, prompter, factory);
     reporter.setOwner(&window);
     window.show();
-    if (!window.StartProgram(SystemProgramFolders()))
+    if (!window.startProgram(systemProgramFolders()))
         return 1;
     return QApplication::exec();
 }

@@ -32,7 +32,7 @@ struct GameBytes
 };
 
 // A 115-byte player result with chosen figures: `values` gives k -> value, every other value 0.
-inline QByteArray ResultBytes(int game, int player,
+inline QByteArray resultBytes(int game, int player,
     std::initializer_list<std::pair<int, int>> values, char status = 'A', char type = '1',
     char special = '1')
 {
@@ -48,16 +48,16 @@ inline QByteArray ResultBytes(int game, int player,
 }
 
 // A player result whose every value is the player number, so that records can be told apart.
-inline QByteArray StatBytes(
+inline QByteArray statBytes(
     int game, int player, char status = 'A', char type = '1', char special = '1')
 {
-    QByteArray b = ResultBytes(game, player, {}, status, type, special);
+    QByteArray b = resultBytes(game, player, {}, status, type, special);
     for (int k = 0; k < 29; ++k)
         b.replace(8 + 2 * k, 2, le16(player));
     return b;
 }
 
-inline QByteArray Join(std::initializer_list<QByteArray> records)
+inline QByteArray join(std::initializer_list<QByteArray> records)
 {
     QByteArray all;
     for (const QByteArray& r : records)
@@ -70,14 +70,14 @@ struct GameFiles : TempState
 {
     GameFiles(const QByteArray& games, const QByteArray& results)
     {
-        WriteWholeFile(path("KVGS1.DAT"), games);
-        WriteWholeFile(path("KVPS1.DAT"), results);
-        state.Files.OpenDataFile(FileGames);
-        state.Files.OpenDataFile(FileStats);
+        writeWholeFile(path("KVGS1.DAT"), games);
+        writeWholeFile(path("KVPS1.DAT"), results);
+        state.Files.openDataFile(FileGames);
+        state.Files.openDataFile(FileStats);
     }
     QString path(const char* name) const { return state.DataPath + QString::fromLatin1(name); }
-    QByteArray games() const { return ReadWholeFile(path("KVGS1.DAT")); }
-    QByteArray results() const { return ReadWholeFile(path("KVPS1.DAT")); }
+    QByteArray games() const { return readWholeFile(path("KVGS1.DAT")); }
+    QByteArray results() const { return readWholeFile(path("KVPS1.DAT")); }
 };
 
 } // namespace scorvane::testing

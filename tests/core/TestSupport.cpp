@@ -4,7 +4,7 @@
 
 namespace scorvane::testing {
 
-QByteArray ReadWholeFile(const QString& path)
+QByteArray readWholeFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -12,7 +12,7 @@ QByteArray ReadWholeFile(const QString& path)
     return f.readAll();
 }
 
-void WriteWholeFile(const QString& path, const QByteArray& bytes)
+void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))

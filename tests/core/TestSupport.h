@@ -59,15 +59,15 @@ struct TempState
     }
 };
 
-QByteArray ReadWholeFile(const QString& path);
-void WriteWholeFile(const QString& path, const QByteArray& bytes);
+QByteArray readWholeFile(const QString& path);
+void writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // Chooses the one team in `slot` as the team window does.
-inline void ChooseTeam(AppState& state, int slot = 1)
+inline void chooseTeam(AppState& state, int slot = 1)
 {
     TeamLines lines{};
     lines[static_cast<std::size_t>(slot - 1)] = true;
-    TakeTeamSelection(state, lines);
+    takeTeamSelection(state, lines);
 }
 
 // Little-endian 16-bit integer as two bytes, for building expected records by hand.
@@ -85,7 +85,7 @@ inline QByteArray pad(const char* text, int width)
 }
 
 // A 201-byte roster record.
-inline QByteArray NameBytes(int number, const char* name)
+inline QByteArray nameBytes(int number, const char* name)
 {
     return le16(number) + pad(name, 17) + QByteArray(182, ' ');
 }

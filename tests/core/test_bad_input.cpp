@@ -21,8 +21,8 @@ TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
         p.PlayerName = QStringLiteral("Name %1").arg(number);
         bytes += p.encode();
     }
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
-    ChooseTeam(t.state);
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
+    chooseTeam(t.state);
     EXPECT_EQ(t.state.RosterFree[5], QStringLiteral("N"));
     EXPECT_EQ(t.state.RosterFree[99], QStringLiteral("N"));
     // The record numbered 0 ends the reading: 7 stays free.
@@ -37,17 +37,17 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     TempState t;
     QByteArray bytes;
     for (int number : {3, 0, 120, -1, 8})
-        bytes += ResultBytes(2, number, {}, 'A', '9');
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
-    t.state.Files.OpenDataFile(FileStats);
-    const StatIndex index = BuildStatIndex(t.state.Files, 2, '3', '1');
+        bytes += resultBytes(2, number, {}, 'A', '9');
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
+    t.state.Files.openDataFile(FileStats);
+    const StatIndex index = buildStatIndex(t.state.Files, 2, '3', '1');
     EXPECT_EQ(index.StatRecordOf[3], 1);
     EXPECT_EQ(index.StatRecordOf[8], 5);
-    EXPECT_EQ(index.PlayersRecorded, 2);
+    EXPECT_EQ(index.playersRecorded, 2);
     EXPECT_EQ(index.StatInsertPos, 6);
     // Every active result of the game carries the game's type again.
-    t.state.Files.CloseDataFile(AllFiles);
-    const QByteArray after = ReadWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));
+    t.state.Files.closeDataFile(AllFiles);
+    const QByteArray after = readWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(after[r * 115 + 6], '3');
 }
@@ -55,12 +55,12 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
 TEST(TeamSelection, AnotherTeamForgetsTheGameLastWorkedOn)
 {
     TempState t;
-    ChooseTeam(t.state);
+    chooseTeam(t.state);
     t.state.CurrentGame = 5;
     t.state.ReselectGame = 5;
-    ChooseTeam(t.state); // the same team keeps it
+    chooseTeam(t.state); // the same team keeps it
     EXPECT_EQ(t.state.CurrentGame, 5);
-    ChooseTeam(t.state, 4);
+    chooseTeam(t.state, 4);
     EXPECT_EQ(t.state.TeamNo, QStringLiteral("4"));
     EXPECT_EQ(t.state.CurrentGame, 0);
     EXPECT_EQ(t.state.ReselectGame, 0);

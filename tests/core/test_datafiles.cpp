@@ -22,37 +22,37 @@ TEST(DataFiles, NamesFollowTheTeamNumber)
     TempState t;
     t.state.TeamNo = QStringLiteral("12");
     DataFiles& f = t.state.Files;
-    EXPECT_EQ(QFileInfo(f.FileName(FileRoster)).fileName(), QStringLiteral("KVPN12.DAT"));
-    EXPECT_EQ(QFileInfo(f.FileName(FileGames)).fileName(), QStringLiteral("KVGS12.DAT"));
-    EXPECT_EQ(QFileInfo(f.FileName(FileStats)).fileName(), QStringLiteral("KVPS12.DAT"));
-    EXPECT_EQ(QFileInfo(f.FileName(FilePlayerInfo)).fileName(), QStringLiteral("KVPI12.DAT"));
-    EXPECT_EQ(QFileInfo(f.FileName(FileTeamList)).fileName(), QStringLiteral("KVTEAMS.DAT"));
-    EXPECT_EQ(f.FileName(FileSettings), t.state.SettingsFolder + QStringLiteral("QMKV.INI"));
+    EXPECT_EQ(QFileInfo(f.fileName(FileRoster)).fileName(), QStringLiteral("KVPN12.DAT"));
+    EXPECT_EQ(QFileInfo(f.fileName(FileGames)).fileName(), QStringLiteral("KVGS12.DAT"));
+    EXPECT_EQ(QFileInfo(f.fileName(FileStats)).fileName(), QStringLiteral("KVPS12.DAT"));
+    EXPECT_EQ(QFileInfo(f.fileName(FilePlayerInfo)).fileName(), QStringLiteral("KVPI12.DAT"));
+    EXPECT_EQ(QFileInfo(f.fileName(FileTeamList)).fileName(), QStringLiteral("KVTEAMS.DAT"));
+    EXPECT_EQ(f.fileName(FileSettings), t.state.SettingsFolder + QStringLiteral("QMKV.INI"));
     t.state.TeamNo = QStringLiteral("1");
-    EXPECT_EQ(QFileInfo(f.FileName(FileRoster)).fileName(), QStringLiteral("KVPN1.DAT"));
+    EXPECT_EQ(QFileInfo(f.fileName(FileRoster)).fileName(), QStringLiteral("KVPN1.DAT"));
 }
 
 TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
 {
     TempState t;
     t.state.TeamNo = QStringLiteral("3");
-    WriteWholeFile(t.state.DataPath + QStringLiteral("kvps3.dat"), QByteArray(230, 'x'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("kvps3.dat"), QByteArray(230, 'x'));
     DataFiles& f = t.state.Files;
-    EXPECT_EQ(f.FileName(FileStats), t.state.DataPath + QStringLiteral("kvps3.dat"));
-    f.OpenDataFile(FileStats);
-    EXPECT_EQ(f.RecordCount(FileStats), 2);
-    f.CloseDataFile(AllFiles);
+    EXPECT_EQ(f.fileName(FileStats), t.state.DataPath + QStringLiteral("kvps3.dat"));
+    f.openDataFile(FileStats);
+    EXPECT_EQ(f.recordCount(FileStats), 2);
+    f.closeDataFile(AllFiles);
     EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("KVPS3.DAT")));
 }
 
 TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
 {
     TempState t;
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray(240, ' '));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray(240, ' '));
     DataFiles& f = t.state.Files;
-    f.OpenDataFile(FileStats);
-    EXPECT_EQ(f.RecordCount(FileStats), 2);
-    const QByteArray third = f.ReadRecord(FileStats, 3);
+    f.openDataFile(FileStats);
+    EXPECT_EQ(f.recordCount(FileStats), 2);
+    const QByteArray third = f.readRecord(FileStats, 3);
     EXPECT_EQ(third, QByteArray(10, ' ') + QByteArray(105, '\0'));
     const auto record = PlayerStatRecord::decode(third); // no crash on odd bytes
     EXPECT_EQ(record.StatValues[28], 0);
@@ -62,16 +62,16 @@ TEST(DataFiles, ModeGReadsOtherModesWrite)
 {
     TempState t;
     DataFiles& f = t.state.Files;
-    f.OpenDataFile(FileGames);
+    f.openDataFile(FileGames);
     GameRecord g;
     g.GameNumber = 2;
     g.Opponent = QStringLiteral("Eastside");
-    f.Access(FileGames, 'P', 2, g);
-    EXPECT_EQ(f.RecordCount(FileGames), 2);
+    f.access(FileGames, 'P', 2, g);
+    EXPECT_EQ(f.recordCount(FileGames), 2);
     GameRecord back;
-    f.Access(FileGames, 'G', 2, back);
+    f.access(FileGames, 'G', 2, back);
     EXPECT_EQ(back.Opponent.trimmed(), QStringLiteral("Eastside"));
-    f.CloseDataFile(FileGames);
+    f.closeDataFile(FileGames);
     EXPECT_EQ(QFileInfo(t.state.DataPath + QStringLiteral("KVGS1.DAT")).size(), 300);
 }
 
@@ -79,11 +79,11 @@ TEST(DataFiles, RecordNumbersBeyondSixteenBits)
 {
     TempState t;
     DataFiles& f = t.state.Files;
-    f.OpenDataFile(FileStats);
+    f.openDataFile(FileStats);
     PlayerStatRecord s;
     s.GameNumber = 9;
     f.Put(FileStats, 40000, s);
-    EXPECT_EQ(f.RecordCount(FileStats), 40000);
+    EXPECT_EQ(f.recordCount(FileStats), 40000);
     EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 40000).GameNumber, 9);
 }
 
@@ -91,14 +91,14 @@ TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
 {
     TempState t;
     DataFiles& f = t.state.Files;
-    f.OpenDataFile(FileStats);
+    f.openDataFile(FileStats);
     for (int n = 1; n <= 5; ++n) {
         PlayerStatRecord s;
         s.GameNumber = static_cast<qint16>(n);
         f.Put(FileStats, n, s);
     }
-    f.ShiftRecordsUp(FileStats, 3, 2);
-    EXPECT_EQ(f.RecordCount(FileStats), 7);
+    f.shiftRecordsUp(FileStats, 3, 2);
+    EXPECT_EQ(f.recordCount(FileStats), 7);
     EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 5).GameNumber, 3);
     EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 7).GameNumber, 5);
     EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 2).GameNumber, 2);
@@ -110,9 +110,9 @@ TEST(TeamList, WrongLengthIsRebuiltWithDefaultNames)
         TempState t;
         const QString path = t.state.DataPath + QStringLiteral("KVTEAMS.DAT");
         if (length >= 0)
-            WriteWholeFile(path, QByteArray(length, 'z'));
-        CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-        const QByteArray bytes = ReadWholeFile(path);
+            writeWholeFile(path, QByteArray(length, 'z'));
+        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+        const QByteArray bytes = readWholeFile(path);
         ASSERT_EQ(bytes.size(), 4000) << length;
         EXPECT_EQ(bytes.left(40), pad("Team 1", 25) + pad("Team 1", 10) + QByteArray(5, ' '));
         EXPECT_EQ(
@@ -128,22 +128,22 @@ TEST(TeamList, GoodListIsLoadedLeftTrimmed)
     for (int n = 1; n <= 100; ++n)
         bytes += pad(n == 7 ? "   Lakers" : "Other", 25) + pad("Lak", 10) + "     ";
     const QString path = t.state.DataPath + QStringLiteral("KVTEAMS.DAT");
-    WriteWholeFile(path, bytes);
-    CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+    writeWholeFile(path, bytes);
+    checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
     EXPECT_EQ(t.state.TeamNames[7], QString::fromLatin1(pad("Lakers", 25)));
     EXPECT_EQ(t.state.TeamShortNames[7], QString::fromLatin1(pad("Lak", 10)));
-    EXPECT_EQ(ReadWholeFile(path), bytes);
+    EXPECT_EQ(readWholeFile(path), bytes);
 }
 
 TEST(TeamList, EmptyKvFilesAreRemovedOthersKept)
 {
     TempState t;
     const QString d = t.state.DataPath;
-    WriteWholeFile(d + QStringLiteral("KVPN4.DAT"), {});
-    WriteWholeFile(d + QStringLiteral("kvgs4.dat"), {});
-    WriteWholeFile(d + QStringLiteral("KVPS4.DAT"), QByteArray(115, ' '));
-    WriteWholeFile(d + QStringLiteral("OTHER.DAT"), {});
-    EXPECT_EQ(RemoveEmptyDataFiles(d), 2);
+    writeWholeFile(d + QStringLiteral("KVPN4.DAT"), {});
+    writeWholeFile(d + QStringLiteral("kvgs4.dat"), {});
+    writeWholeFile(d + QStringLiteral("KVPS4.DAT"), QByteArray(115, ' '));
+    writeWholeFile(d + QStringLiteral("OTHER.DAT"), {});
+    EXPECT_EQ(removeEmptyDataFiles(d), 2);
     EXPECT_FALSE(QFile::exists(d + QStringLiteral("KVPN4.DAT")));
     EXPECT_FALSE(QFile::exists(d + QStringLiteral("kvgs4.dat")));
     EXPECT_TRUE(QFile::exists(d + QStringLiteral("KVPS4.DAT")));
@@ -172,10 +172,10 @@ TEST(ErrorReporter, FailedOpenEndsTheProgramThroughTheReporter)
 {
     TempState t;
     t.state.DataPath = t.dir.path() + QStringLiteral("/missing/");
-    EXPECT_THROW(t.state.Files.OpenDataFile(FileTeamList), ProgramEnded);
+    EXPECT_THROW(t.state.Files.openDataFile(FileTeamList), ProgramEnded);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
     EXPECT_EQ(t.reporter.errors[0].code, FileError::Other);
-    EXPECT_FALSE(t.state.Files.IsOpen(FileTeamList));
+    EXPECT_FALSE(t.state.Files.isOpen(FileTeamList));
 }
 
 TEST(ErrorReporter, RetryRepeatsTheOperation)
@@ -194,8 +194,8 @@ TEST(ErrorReporter, RetryRepeatsTheOperation)
     } reporter;
     reporter.folder = t.state.DataPath;
     DataFiles files(t.state, reporter);
-    files.OpenDataFile(FileTeamList);
-    EXPECT_TRUE(files.IsOpen(FileTeamList));
+    files.openDataFile(FileTeamList);
+    EXPECT_TRUE(files.isOpen(FileTeamList));
     EXPECT_EQ(reporter.errors.size(), 1u);
 }
 
@@ -203,12 +203,12 @@ TEST(Settings, LoadRefusesAnyLengthButExact)
 {
     for (int length : {0, 668, 670}) {
         TempState t;
-        WriteWholeFile(
+        writeWholeFile(
             t.state.SettingsFolder + QStringLiteral("QMKV.INI"), QByteArray(length, ' '));
-        EXPECT_EQ(Settings::Load(t.state), Settings::LoadResult::Corrupt) << length;
+        EXPECT_EQ(Settings::load(t.state), Settings::LoadResult::Corrupt) << length;
     }
     TempState missing;
-    EXPECT_EQ(Settings::Load(missing.state), Settings::LoadResult::Corrupt);
+    EXPECT_EQ(Settings::load(missing.state), Settings::LoadResult::Corrupt);
     // The attempt leaves an empty file behind, which gives the same answer next time.
     EXPECT_TRUE(QFile::exists(missing.state.SettingsFolder + QStringLiteral("QMKV.INI")));
 }
@@ -223,8 +223,8 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
     put(362, "ABCDEFGHIJKLMNO");
     put(566, le16(7) + "A" + le16(55) + le16(14) + le16(-1) + le16(10) + le16(0));
     const QString ini = t.state.SettingsFolder + QStringLiteral("QMKV.INI");
-    WriteWholeFile(ini, bytes);
-    ASSERT_EQ(Settings::Load(t.state), Settings::LoadResult::Loaded);
+    writeWholeFile(ini, bytes);
+    ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
     EXPECT_EQ(t.state.DataPath, QStringLiteral("/srv/data/"));
     EXPECT_EQ(t.state.ReportPath, QStringLiteral("/srv/reports/"));
     EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("ABC"));
@@ -234,8 +234,8 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
     EXPECT_EQ(t.state.TitleBold, -1);
 
     t.state.LinesPerPage = 66;
-    Settings::Save(t.state);
-    const QByteArray saved = ReadWholeFile(ini);
+    Settings::save(t.state);
+    const QByteArray saved = readWholeFile(ini);
     ASSERT_EQ(saved.size(), 669);
     EXPECT_EQ(saved.left(2), le16(200));
     EXPECT_EQ(saved.mid(147, 145), pad("/srv/data/", 145));

@@ -14,19 +14,19 @@ using namespace scorvane::testing;
 TEST(GameDate, ImpossibleDaysAndShortEntriesAreInvalid)
 {
     for (const char* bad : {"023003", "043105", "133001", "000105", "12345", "1", "093199"})
-        EXPECT_FALSE(CheckGameDate(QString::fromLatin1(bad)).valid) << bad;
+        EXPECT_FALSE(checkGameDate(QString::fromLatin1(bad)).valid) << bad;
     for (const char* good : {"022901", "022900", "123199", "010130"})
-        EXPECT_TRUE(CheckGameDate(QString::fromLatin1(good)).valid) << good;
+        EXPECT_TRUE(checkGameDate(QString::fromLatin1(good)).valid) << good;
 }
 
 TEST(GameDate, EmptyMeansNoDateAndValidDatesComeInWords)
 {
-    const auto none = CheckGameDate(QString());
+    const auto none = checkGameDate(QString());
     EXPECT_TRUE(none.valid);
     EXPECT_EQ(none.stored, QStringLiteral("000000"));
     EXPECT_TRUE(none.words.isEmpty());
 
-    EXPECT_EQ(CheckGameDate(QStringLiteral("022900")).words, QStringLiteral("Feb  29,  2000"));
+    EXPECT_EQ(checkGameDate(QStringLiteral("022900")).words, QStringLiteral("Feb  29,  2000"));
 }
 
 TEST(GameFields, SavedRecordMatchesTheFileLayout)
@@ -51,10 +51,10 @@ TEST(GameFields, SavedRecordMatchesTheFileLayout)
     expected.type = '3';
     expected.home = '2';
     expected.special = '2';
-    EXPECT_EQ(RecordOfFields(f, 6).encode(), expected.bytes());
+    EXPECT_EQ(recordOfFields(f, 6).encode(), expected.bytes());
 
     // Loading the record back gives the fields without their padding.
-    const GameFields back = FieldsOfGame(GameRecord::decode(expected.bytes()));
+    const GameFields back = fieldsOfGame(GameRecord::decode(expected.bytes()));
     EXPECT_EQ(back.location, QStringLiteral("Memorial Park North"));
     EXPECT_EQ(back.goalsAgainst, QStringLiteral("0"));
     EXPECT_EQ(back.typeLine, 2);
@@ -80,7 +80,7 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     ours.comment = QStringLiteral("keep me");
     ours.specialSelect = true;
 
-    const GameFields imported = ImportedFields(ours, record, false);
+    const GameFields imported = importedFields(ours, record, false);
     EXPECT_EQ(imported.date, QStringLiteral("101505"));
     EXPECT_EQ(imported.location, QStringLiteral("Their Field"));
     EXPECT_EQ(imported.goalsFor, QStringLiteral("1"));
@@ -92,7 +92,7 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     EXPECT_TRUE(imported.specialSelect);
 
     theirs.home = '2';
-    const GameFields withComment = ImportedFields(ours, GameRecord::decode(theirs.bytes()), true);
+    const GameFields withComment = importedFields(ours, GameRecord::decode(theirs.bytes()), true);
     EXPECT_TRUE(withComment.homeTeam);
     EXPECT_EQ(withComment.comment, QStringLiteral("windy"));
 }
@@ -101,28 +101,28 @@ TEST(GameFields, OpponentSlotAndNumberLabel)
 {
     TeamNameTable names;
     for (int s = 1; s <= 100; ++s)
-        names[s] = FitWidth(QStringLiteral("Team %1").arg(s), 25);
-    names[4] = FitWidth(QStringLiteral("Hawks"), 25);
-    EXPECT_EQ(OpponentSlot(names, QStringLiteral("Hawks")), 4);
-    EXPECT_EQ(OpponentSlot(names, QStringLiteral("Team 100")), 100);
-    EXPECT_EQ(OpponentSlot(names, QStringLiteral("hawks")), 0);
-    EXPECT_EQ(OpponentSlot(names, QString()), 0);
+        names[s] = fitWidth(QStringLiteral("Team %1").arg(s), 25);
+    names[4] = fitWidth(QStringLiteral("Hawks"), 25);
+    EXPECT_EQ(opponentSlot(names, QStringLiteral("Hawks")), 4);
+    EXPECT_EQ(opponentSlot(names, QStringLiteral("Team 100")), 100);
+    EXPECT_EQ(opponentSlot(names, QStringLiteral("hawks")), 0);
+    EXPECT_EQ(opponentSlot(names, QString()), 0);
 
-    EXPECT_EQ(GameNumberLabel(QStringLiteral("A"), 6), QStringLiteral("Add Game 6"));
-    EXPECT_EQ(GameNumberLabel(QStringLiteral("I"), 2), QStringLiteral("Insert Game 2"));
-    EXPECT_EQ(GameNumberLabel(QStringLiteral("C"), 12), QStringLiteral("Change Game 12"));
+    EXPECT_EQ(gameNumberLabel(QStringLiteral("A"), 6), QStringLiteral("Add Game 6"));
+    EXPECT_EQ(gameNumberLabel(QStringLiteral("I"), 2), QStringLiteral("Insert Game 2"));
+    EXPECT_EQ(gameNumberLabel(QStringLiteral("C"), 12), QStringLiteral("Change Game 12"));
 }
 
 TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
 {
     TempState t;
-    OwnNames names = CurrentOwnNames(t.state);
+    OwnNames names = currentOwnNames(t.state);
     names.gameTypes = {QStringLiteral("  League "), QStringLiteral("Cup"), QString(),
         QStringLiteral("Friendly"), QStringLiteral(" "), QStringLiteral("Tourney"),
         QStringLiteral("Indoor")};
     names.statCodes = {QStringLiteral("TKL"), QString(), QStringLiteral("x"), QStringLiteral("  "),
         QStringLiteral("OFS")};
-    ApplyOwnNames(t.state, names);
+    applyOwnNames(t.state, names);
 
     EXPECT_EQ(t.state.GameTypeNames[1], QStringLiteral("League    "));
     EXPECT_EQ(t.state.GameTypeNames[3], QStringLiteral("GameType3 "));
@@ -134,5 +134,5 @@ TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
     EXPECT_EQ(t.state.CategoryCodes[34], QStringLiteral("KV2"));
     EXPECT_EQ(t.state.CategoryCodes[37], QStringLiteral("OFS"));
 
-    EXPECT_EQ(CurrentOwnNames(t.state).gameTypes[2], QStringLiteral("GameType3"));
+    EXPECT_EQ(currentOwnNames(t.state).gameTypes[2], QStringLiteral("GameType3"));
 }

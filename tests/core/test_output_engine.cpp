@@ -59,10 +59,10 @@ struct EngineFixture
     QString file() const { return t.state.DataPath + QStringLiteral("REPORT.TXT"); }
     void print(const QStringList& lines)
     {
-        engine.OutputLine({}, 80, QStringLiteral("O"));
+        engine.outputLine({}, 80, QStringLiteral("O"));
         for (const QString& line : lines)
-            engine.OutputLine(line, 80, QStringLiteral("P"));
-        engine.OutputLine({}, 80, QStringLiteral("C"));
+            engine.outputLine(line, 80, QStringLiteral("P"));
+        engine.outputLine({}, 80, QStringLiteral("C"));
     }
 };
 
@@ -75,7 +75,7 @@ TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
     f.print({QStringLiteral("  Roster   "), QString(), QStringLiteral("   "),
         QStringLiteral("caf\u00e9 \u00bd"), QStringLiteral("\f"), QStringLiteral("\f ")});
     EXPECT_EQ(
-        ReadWholeFile(f.file()), QByteArray("  Roster\r\n\r\n\r\ncaf\xe9 \xbd\r\n\f\r\n\f\r\n"));
+        readWholeFile(f.file()), QByteArray("  Roster\r\n\r\n\r\ncaf\xe9 \xbd\r\n\f\r\n\f\r\n"));
     EXPECT_TRUE(f.printer.calls.isEmpty());
 }
 
@@ -83,37 +83,37 @@ TEST(OutputFile, FontsAndCentringLeaveTheFileAlone)
 {
     EngineFixture f;
     f.t.state.OutputFileName = f.file();
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
-    f.engine.SetPrintFont(1);
-    f.engine.CentreNextLine(QStringLiteral("Roster"));
-    f.engine.OutputLine(QStringLiteral("Roster"), 80, QStringLiteral("P"));
-    f.engine.OutputLine({}, 80, QStringLiteral("C"));
-    EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("Roster\r\n"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.engine.setPrintFont(1);
+    f.engine.centreNextLine(QStringLiteral("Roster"));
+    f.engine.outputLine(QStringLiteral("Roster"), 80, QStringLiteral("P"));
+    f.engine.outputLine({}, 80, QStringLiteral("C"));
+    EXPECT_EQ(readWholeFile(f.file()), QByteArray("Roster\r\n"));
 }
 
 TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
 {
     EngineFixture f;
     f.t.state.OutputFileName = f.file();
-    WriteWholeFile(f.file(), QByteArray("old contents that are longer\r\n"));
+    writeWholeFile(f.file(), QByteArray("old contents that are longer\r\n"));
     f.t.state.AppendToFile = QStringLiteral("R");
     f.print({QStringLiteral("first"), QStringLiteral("\f")});
-    EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("first\r\n\f\r\n"));
+    EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\n"));
     f.t.state.AppendToFile = QStringLiteral("A");
     f.print({QStringLiteral("second"), QStringLiteral("\f")});
-    EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("first\r\n\f\r\nsecond\r\n\f\r\n"));
+    EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\nsecond\r\n\f\r\n"));
 }
 
 TEST(OutputFile, AFileLeftOpenIsClosedByTheNextOpeningForThePrinter)
 {
     EngineFixture f;
     f.t.state.OutputFileName = f.file();
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
-    f.engine.OutputLine(QStringLiteral("stopped here"), 80, QStringLiteral("P"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.engine.outputLine(QStringLiteral("stopped here"), 80, QStringLiteral("P"));
     // The report ended without "C"; the next report goes to the printer.
     f.t.state.OutputFileName.clear();
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
-    EXPECT_EQ(ReadWholeFile(f.file()), QByteArray("stopped here\r\n"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    EXPECT_EQ(readWholeFile(f.file()), QByteArray("stopped here\r\n"));
     EXPECT_EQ(f.printer.calls, QStringList{QStringLiteral("open")});
 }
 
@@ -123,13 +123,13 @@ TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
     f.t.state.TitleFontSize = 1; // below 2: printed at 12
     f.t.state.TitleBold = -1;
     f.t.state.ReportFontSize = 9;
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
-    f.engine.SetPrintFont(1);
-    f.engine.CentreNextLine(QStringLiteral("T"));
-    f.engine.OutputLine(QStringLiteral("T  "), 80, QStringLiteral("P"));
-    f.engine.SetPrintFont(3);
-    f.engine.OutputLine(QStringLiteral("\f"), 80, QStringLiteral("P"));
-    f.engine.OutputLine({}, 80, QStringLiteral("C"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.engine.setPrintFont(1);
+    f.engine.centreNextLine(QStringLiteral("T"));
+    f.engine.outputLine(QStringLiteral("T  "), 80, QStringLiteral("P"));
+    f.engine.setPrintFont(3);
+    f.engine.outputLine(QStringLiteral("\f"), 80, QStringLiteral("P"));
+    f.engine.outputLine({}, 80, QStringLiteral("C"));
     EXPECT_EQ(f.printer.calls,
         QStringList({QStringLiteral("open"), QStringLiteral("font:12b"), QStringLiteral("centre:T"),
             QStringLiteral("line:T  "), QStringLiteral("font:9"), QStringLiteral("line:\f"),
@@ -141,7 +141,7 @@ TEST(OutputEngine, PdfWithoutAPdfDestinationIsAnErrorNotAFile)
     EngineFixture f;
     f.t.state.OutputFileName = f.file();
     f.t.state.OutputAsPdf = QStringLiteral("Y");
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
     EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
     EXPECT_FALSE(QFile::exists(f.file()));
 }
@@ -151,14 +151,14 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
     EngineFixture f;
     // A folder that does not exist fails at open with the system's text.
     f.t.state.OutputFileName = f.t.state.DataPath + QStringLiteral("missing/R.TXT");
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
     ASSERT_EQ(f.questions.size(), 1);
     EXPECT_FALSE(f.questions[0].isEmpty());
     EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
 
     // Every call starts with OutputStopped "N".
     f.t.state.OutputFileName.clear();
-    f.engine.OutputLine(QStringLiteral("x"), 80, QStringLiteral("P"));
+    f.engine.outputLine(QStringLiteral("x"), 80, QStringLiteral("P"));
     EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("N"));
 
     // A printer that comes ready after the second retry.
@@ -176,7 +176,7 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
     } recovering;
     recovering.opens = &opens;
     f.engine.setPrinter(&recovering);
-    f.engine.OutputLine({}, 80, QStringLiteral("O"));
+    f.engine.outputLine({}, 80, QStringLiteral("O"));
     EXPECT_EQ(opens, 3);
     EXPECT_EQ(f.questions,
         QStringList({QStringLiteral("Printer not ready"), QStringLiteral("Printer not ready")}));

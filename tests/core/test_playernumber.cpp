@@ -13,9 +13,9 @@ using namespace scorvane::testing;
 
 namespace {
 
-QByteArray StatRecord(int game, int player, char status)
+QByteArray statRecord(int game, int player, char status)
 {
-    return ResultBytes(game, player, {}, status);
+    return resultBytes(game, player, {}, status);
 }
 
 struct NumberFixture
@@ -25,20 +25,20 @@ struct NumberFixture
 
     explicit NumberFixture(const QByteArray& stats = {})
     {
-        WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), stats);
-        t.state.Files.OpenDataFile(FileRoster);
-        t.state.Files.OpenDataFile(FileStats);
-        LoadRosterTables(t.state);
-        ApplyNameEdit(t.state, 7, QStringLiteral("Sam Ray"));
-        ApplyNameEdit(t.state, 9, QStringLiteral("Ida Fox"));
-        RewriteRosterFile(t.state);
+        writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), stats);
+        t.state.Files.openDataFile(FileRoster);
+        t.state.Files.openDataFile(FileStats);
+        loadRosterTables(t.state);
+        applyNameEdit(t.state, 7, QStringLiteral("Sam Ray"));
+        applyNameEdit(t.state, 9, QStringLiteral("Ida Fox"));
+        rewriteRosterFile(t.state);
         contacts[7].Phone = QStringLiteral("555-0107");
     }
-    QString check(int from, int to) { return CheckNewPlayerNumber(t.state, from, to); }
+    QString check(int from, int to) { return checkNewPlayerNumber(t.state, from, to); }
     QByteArray file(const char* name)
     {
-        t.state.Files.CloseDataFile(AllFiles);
-        return ReadWholeFile(t.state.DataPath + QString::fromLatin1(name));
+        t.state.Files.closeDataFile(AllFiles);
+        return readWholeFile(t.state.DataPath + QString::fromLatin1(name));
     }
 };
 
@@ -46,7 +46,7 @@ struct NumberFixture
 
 TEST(PlayerNumberChange, RefusalsInOrder)
 {
-    NumberFixture f(StatRecord(1, 12, 'A') + StatRecord(1, 13, 'I') + StatRecord(2, 9, 'A'));
+    NumberFixture f(statRecord(1, 12, 'A') + statRecord(1, 13, 'I') + statRecord(2, 9, 'A'));
     EXPECT_EQ(f.check(7, 0), QStringLiteral("Must be 1 to 99!"));
     EXPECT_EQ(f.check(7, 100), QStringLiteral("Must be 1 to 99!"));
     EXPECT_EQ(f.check(7, 7), QStringLiteral("Same as old player number!"));
@@ -54,7 +54,7 @@ TEST(PlayerNumberChange, RefusalsInOrder)
     // Active statistics are checked before the roster: 9 is both used and recorded.
     EXPECT_EQ(f.check(7, 9), QStringLiteral("Games already recorded for new number!"));
     EXPECT_EQ(f.check(8, 20), QStringLiteral("No player under old number!"));
-    ApplyNameEdit(f.t.state, 20, QStringLiteral("New Kid"));
+    applyNameEdit(f.t.state, 20, QStringLiteral("New Kid"));
     EXPECT_EQ(f.check(7, 20), QStringLiteral("New number already on roster!"));
     // Statistics that do not count do not block the number.
     EXPECT_EQ(f.check(7, 13), QString());
@@ -62,22 +62,22 @@ TEST(PlayerNumberChange, RefusalsInOrder)
 
 TEST(PlayerNumberChange, MovesStatisticsRosterAndContacts)
 {
-    const QByteArray stats = StatRecord(1, 7, 'A') + StatRecord(1, 12, 'I') + StatRecord(2, 9, 'A')
-        + StatRecord(3, 7, 'D');
+    const QByteArray stats = statRecord(1, 7, 'A') + statRecord(1, 12, 'I') + statRecord(2, 9, 'A')
+        + statRecord(3, 7, 'D');
     NumberFixture f(stats);
     ASSERT_EQ(f.check(7, 12), QString());
-    ChangePlayerNumber(f.t.state, f.contacts, 7, 12);
+    changePlayerNumber(f.t.state, f.contacts, 7, 12);
 
     EXPECT_EQ(f.t.state.RosterFree[12], QStringLiteral("N"));
     EXPECT_EQ(f.t.state.RosterNames[12], QStringLiteral("Sam Ray          "));
     EXPECT_EQ(f.t.state.RosterFree[7], QStringLiteral("Y"));
-    EXPECT_EQ(PlayerListLine(f.t.state, 7), QStringLiteral("  7 ____________________"));
+    EXPECT_EQ(playerListLine(f.t.state, 7), QStringLiteral("  7 ____________________"));
     EXPECT_EQ(f.contacts[12].Phone, QStringLiteral("555-0107"));
     EXPECT_TRUE(f.contacts[7].isBlank());
 
     // Every record of 7 becomes 12 whatever its status; the others stay.
     EXPECT_EQ(f.file("KVPS1.DAT"),
-        StatRecord(1, 12, 'A') + StatRecord(1, 12, 'I') + StatRecord(2, 9, 'A')
-            + StatRecord(3, 12, 'D'));
-    EXPECT_EQ(f.file("KVPN1.DAT"), NameBytes(9, "Ida Fox") + NameBytes(12, "Sam Ray"));
+        statRecord(1, 12, 'A') + statRecord(1, 12, 'I') + statRecord(2, 9, 'A')
+            + statRecord(3, 12, 'D'));
+    EXPECT_EQ(f.file("KVPN1.DAT"), nameBytes(9, "Ida Fox") + nameBytes(12, "Sam Ray"));
 }

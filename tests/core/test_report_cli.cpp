@@ -25,7 +25,7 @@ struct Captured
     QByteArray err;
 };
 
-QByteArray ReadBack(std::FILE* stream)
+QByteArray readBack(std::FILE* stream)
 {
     std::fflush(stream);
     std::rewind(stream);
@@ -38,7 +38,7 @@ QByteArray ReadBack(std::FILE* stream)
 }
 
 // The words of `line`, with "%n" in a word standing for values[n - 1] (which may hold blanks).
-QStringList Args(const char* line, const QStringList& values = {})
+QStringList args(const char* line, const QStringList& values = {})
 {
     QStringList words = QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
     for (QString& word : words) {
@@ -48,14 +48,14 @@ QStringList Args(const char* line, const QStringList& values = {})
     return words;
 }
 
-Captured RunTool(const QStringList& arguments)
+Captured runTool(const QStringList& arguments)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
     Captured c;
-    c.code = RunReportCommand(arguments, out.get(), err.get());
-    c.out = ReadBack(out.get());
-    c.err = ReadBack(err.get());
+    c.code = runReportCommand(arguments, out.get(), err.get());
+    c.out = readBack(out.get());
+    c.err = readBack(err.get());
     return c;
 }
 
@@ -67,12 +67,12 @@ struct DataFolder
     DataFolder()
     {
         path = t.state.DataPath;
-        CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-        WriteTeamNames(t.state.Files, 3, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
-        t.state.Files.CloseDataFile(AllFiles);
-        WriteWholeFile(path + QStringLiteral("KVPN3.DAT"),
-            NameBytes(4, "Mia Soto") + NameBytes(11, "Eli Park"));
-        WriteWholeFile(path + QStringLiteral("KVPI3.DAT"),
+        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+        writeTeamNames(t.state.Files, 3, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
+        t.state.Files.closeDataFile(AllFiles);
+        writeWholeFile(path + QStringLiteral("KVPN3.DAT"),
+            nameBytes(4, "Mia Soto") + nameBytes(11, "Eli Park"));
+        writeWholeFile(path + QStringLiteral("KVPI3.DAT"),
             InfoBytes{
                 .number = 11, .phone = "555-0111", .city = "Salem", .state = "OR", .zip = "97301"}
                 .bytes());
@@ -99,20 +99,20 @@ const QByteArray ExpectedRoster = "\r\nRoster\r\n\r\nHarbor FC\r\n\r\n4 - Mia So
 TEST(ReportArguments, BadArgumentsGiveExitTwoWithOneLine)
 {
     const QList<QStringList> bad
-        = {Args(""), Args("teams --data /tmp"), Args("roster"), Args("roster --colour --data /tmp"),
-            Args("roster --teams 0 --data /tmp"), Args("roster --teams 101 --data /tmp"),
-            Args("roster --teams 1,2 --data /tmp"), Args("players --teams 1,x --data /tmp"),
-            Args("standings --teams 2,2 --data /tmp"), Args("roster --copies two --data /tmp"),
-            Args("roster --copies 51 --data /tmp"), Args("roster --lines-per-page 20 --data /tmp"),
-            Args("players --types 8 --data /tmp"), Args("players --columns 38 --data /tmp"),
-            Args("players --order X --data /tmp"), Args("roster --data")};
+        = {args(""), args("teams --data /tmp"), args("roster"), args("roster --colour --data /tmp"),
+            args("roster --teams 0 --data /tmp"), args("roster --teams 101 --data /tmp"),
+            args("roster --teams 1,2 --data /tmp"), args("players --teams 1,x --data /tmp"),
+            args("standings --teams 2,2 --data /tmp"), args("roster --copies two --data /tmp"),
+            args("roster --copies 51 --data /tmp"), args("roster --lines-per-page 20 --data /tmp"),
+            args("players --types 8 --data /tmp"), args("players --columns 38 --data /tmp"),
+            args("players --order X --data /tmp"), args("roster --data")};
     for (const QStringList& arguments : bad) {
-        const Captured c = RunTool(arguments);
+        const Captured c = runTool(arguments);
         EXPECT_EQ(c.code, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(c.err.count('\n'), 1) << c.err.toStdString();
         EXPECT_TRUE(c.out.isEmpty());
     }
-    const Captured zero = RunTool(Args("scores --from 0 --data /tmp"));
+    const Captured zero = runTool(args("scores --from 0 --data /tmp"));
     EXPECT_EQ(zero.code, 2);
     EXPECT_TRUE(zero.err.contains("Must be 1 to 999"));
 }
@@ -120,14 +120,14 @@ TEST(ReportArguments, BadArgumentsGiveExitTwoWithOneLine)
 TEST(ReportArguments, SelectionOptionsReachTheRequest)
 {
     const ParsedRequest p
-        = ParseReportArguments(Args("players --data d --teams 4,1,7 --from 30 --to 5 --types 2,5 "
+        = parseReportArguments(args("players --data d --teams 4,1,7 --from 30 --to 5 --types 2,5 "
                                     "--player-name %1 --minimum-sog 3",
             {QStringLiteral("  Mia SOTO")}));
     ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
     EXPECT_EQ(p.request.fromGame, 5); // swapped
     EXPECT_EQ(p.request.toGame, 30);
     TempState t;
-    ApplyReportRequest(p.request, t.state);
+    applyReportRequest(p.request, t.state);
     EXPECT_EQ(t.state.SelectPlayerName, QStringLiteral("mia soto         "));
     EXPECT_FALSE(t.state.AllGameTypes);
     EXPECT_TRUE(t.state.GameTypeOn[2] && t.state.GameTypeOn[5] && !t.state.GameTypeOn[1]);
@@ -138,13 +138,13 @@ TEST(ReportArguments, SelectionOptionsReachTheRequest)
 
 TEST(ReportTool, HelpAndKindsNotYetAvailable)
 {
-    const Captured help = RunTool(Args("--help"));
+    const Captured help = runTool(args("--help"));
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("scorvane-report KIND --data DIR"));
     EXPECT_TRUE(help.out.contains("--lines-per-page"));
 
     DataFolder data;
-    const Captured standings = RunTool(Args("standings --teams 1,3 --data %1", {data.path}));
+    const Captured standings = runTool(args("standings --teams 1,3 --data %1", {data.path}));
     EXPECT_EQ(standings.code, 1);
     EXPECT_EQ(
         standings.err, QByteArray("scorvane-report: report kind standings is not available yet\n"));
@@ -154,43 +154,43 @@ TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
 {
     DataFolder data;
     const QStringList before = data.listing();
-    const Captured c = RunTool(Args("roster --teams 3 --data %1", {data.path}));
+    const Captured c = runTool(args("roster --teams 3 --data %1", {data.path}));
     EXPECT_EQ(c.code, 0) << c.err.toStdString();
     EXPECT_EQ(c.out, ExpectedRoster);
     EXPECT_EQ(data.listing(), before);
 
     // To a file, appended, with the title and copies asked for.
     const QString file = data.t.dir.path() + QStringLiteral("/out.txt");
-    WriteWholeFile(file, "before\r\n");
+    writeWholeFile(file, "before\r\n");
     const Captured f
-        = RunTool(Args("roster --teams 3 --append --title Contacts --copies 2 --data %1 -o %2",
+        = runTool(args("roster --teams 3 --append --title Contacts --copies 2 --data %1 -o %2",
             {data.path, file}));
     EXPECT_EQ(f.code, 0) << f.err.toStdString();
     QByteArray copy = ExpectedRoster;
     copy.replace("Roster", "Contacts");
-    EXPECT_EQ(ReadWholeFile(file), "before\r\n" + copy + copy);
+    EXPECT_EQ(readWholeFile(file), "before\r\n" + copy + copy);
     EXPECT_TRUE(f.out.isEmpty());
 }
 
 TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOne)
 {
-    const Captured missing = RunTool(Args("roster --data /no/such/folder"));
+    const Captured missing = runTool(args("roster --data /no/such/folder"));
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.err.contains("/no/such/folder"));
 
     TempState empty;
-    const Captured noTeams = RunTool(Args("roster --data %1", {empty.state.DataPath}));
+    const Captured noTeams = runTool(args("roster --data %1", {empty.state.DataPath}));
     EXPECT_EQ(noTeams.code, 1);
     EXPECT_TRUE(noTeams.err.contains("KVTEAMS.DAT"));
 
     DataFolder data;
     const Captured badOut
-        = RunTool(Args("roster --teams 3 --data %1 -o %1none/x.txt", {data.path}));
+        = runTool(args("roster --teams 3 --data %1 -o %1none/x.txt", {data.path}));
     EXPECT_EQ(badOut.code, 1);
     EXPECT_TRUE(badOut.err.contains("none/x.txt"));
 
     const Captured badSettings
-        = RunTool(Args("roster --data %1 --settings %1KVPN3.DAT", {data.path}));
+        = runTool(args("roster --data %1 --settings %1KVPN3.DAT", {data.path}));
     EXPECT_EQ(badSettings.code, 1);
     EXPECT_TRUE(badSettings.err.contains("669"));
 }

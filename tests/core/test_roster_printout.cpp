@@ -34,8 +34,8 @@ struct PrintFixture
     }
     QString print()
     {
-        PrintRoster(t.state, contacts, engine);
-        return QString::fromLatin1(ReadWholeFile(t.state.OutputFileName));
+        printRoster(t.state, contacts, engine);
+        return QString::fromLatin1(readWholeFile(t.state.OutputFileName));
     }
 };
 
@@ -45,20 +45,20 @@ const QString Heading = QStringLiteral("\r\nRoster\r\n\r\nRovers U12\r\n\r\n");
 
 TEST(RosterPrintout, PlaceLineRules)
 {
-    EXPECT_EQ(PlaceLine(QStringLiteral("Dover   "), QStringLiteral("DE"), QStringLiteral("19901")),
+    EXPECT_EQ(placeLine(QStringLiteral("Dover   "), QStringLiteral("DE"), QStringLiteral("19901")),
         QStringLiteral("Dover, DE 19901"));
-    EXPECT_EQ(PlaceLine(QString(), QStringLiteral("  DE"), QStringLiteral("19901")),
+    EXPECT_EQ(placeLine(QString(), QStringLiteral("  DE"), QStringLiteral("19901")),
         QStringLiteral("DE 19901"));
-    EXPECT_EQ(PlaceLine(QStringLiteral("  Dover"), QString(), QStringLiteral("19901")),
+    EXPECT_EQ(placeLine(QStringLiteral("  Dover"), QString(), QStringLiteral("19901")),
         QStringLiteral("Dover 19901"));
-    EXPECT_EQ(PlaceLine(QStringLiteral("   "), QString(), QStringLiteral("19901")), QString());
+    EXPECT_EQ(placeLine(QStringLiteral("   "), QString(), QStringLiteral("19901")), QString());
 }
 
 TEST(RosterPrintout, BlocksShowOnlyTheFieldsGiven)
 {
     PrintFixture f;
-    ApplyNameEdit(f.t.state, 10, QStringLiteral("Lee Wu"));
-    ApplyNameEdit(f.t.state, 3, QStringLiteral("Ana Cruz"));
+    applyNameEdit(f.t.state, 10, QStringLiteral("Lee Wu"));
+    applyNameEdit(f.t.state, 3, QStringLiteral("Ana Cruz"));
     f.contacts[3]
         = {QStringLiteral("555-0100"), QStringLiteral("1 Oak Rd"), QStringLiteral("Apt 2"),
             QString(), QStringLiteral("NY"), QStringLiteral("10001"), QStringLiteral("Captain")};
@@ -76,7 +76,7 @@ TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
     f.t.state.LinesPerPage = 9; // heading 5 lines + two-line blocks
     f.t.state.CopiesLeft = 2;
     for (int n : {1, 2, 3, 4})
-        ApplyNameEdit(f.t.state, n, QStringLiteral("P%1").arg(n));
+        applyNameEdit(f.t.state, n, QStringLiteral("P%1").arg(n));
     const QString block = QStringLiteral("%1 - P%1\r\n\r\n");
     // 5 + 2 + 2 = 9 lines: the third block goes on a new page.
     const QString copy = Heading + block.arg(1) + block.arg(2) + QStringLiteral("\f\r\n") + Heading
@@ -88,7 +88,7 @@ TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
 TEST(RosterPrintout, AnOutputErrorEndsThePrintout)
 {
     PrintFixture f;
-    ApplyNameEdit(f.t.state, 1, QStringLiteral("A"));
+    applyNameEdit(f.t.state, 1, QStringLiteral("A"));
     f.t.state.OutputFileName = f.t.state.DataPath + QStringLiteral("no/such/folder.txt");
     f.print();
     EXPECT_EQ(f.questions, 1); // asked once at open, nothing more tried

@@ -43,52 +43,52 @@ TEST(TextCodec, StorableOnlyDropsWhatWouldComeBackAsQuestionMarks)
     EXPECT_FALSE(TextCodec::canStore(QChar(0x0141)));
 }
 
-TEST(PadText, AlignsCentresAndRefusesTooLong)
+TEST(padText, AlignsCentresAndRefusesTooLong)
 {
-    EXPECT_EQ(PadText(QStringLiteral("12345"), 4, QStringLiteral("L")), QString());
-    EXPECT_EQ(PadText(QStringLiteral("  7 "), 3, QStringLiteral("M")), QStringLiteral(" 7 "));
-    EXPECT_EQ(PadText(QStringLiteral("ab"), 5, QStringLiteral("M")), QStringLiteral(" ab  "));
-    EXPECT_EQ(PadText(QStringLiteral(" 42"), 5, QStringLiteral("L")), QStringLiteral("   42"));
-    EXPECT_EQ(PadText(QStringLiteral(" 42"), 5, QStringLiteral("R")), QStringLiteral("42   "));
-    EXPECT_EQ(PadText(QStringLiteral("42"), 5, QStringLiteral("l")), QString());
-    EXPECT_EQ(PadText(QStringLiteral("1234"), 4, QStringLiteral("L")), QStringLiteral("1234"));
+    EXPECT_EQ(padText(QStringLiteral("12345"), 4, QStringLiteral("L")), QString());
+    EXPECT_EQ(padText(QStringLiteral("  7 "), 3, QStringLiteral("M")), QStringLiteral(" 7 "));
+    EXPECT_EQ(padText(QStringLiteral("ab"), 5, QStringLiteral("M")), QStringLiteral(" ab  "));
+    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, QStringLiteral("L")), QStringLiteral("   42"));
+    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, QStringLiteral("R")), QStringLiteral("42   "));
+    EXPECT_EQ(padText(QStringLiteral("42"), 5, QStringLiteral("l")), QString());
+    EXPECT_EQ(padText(QStringLiteral("1234"), 4, QStringLiteral("L")), QStringLiteral("1234"));
 }
 
-TEST(NumberText, KeepsTheSignBlank)
+TEST(numberText, KeepsTheSignBlank)
 {
-    EXPECT_EQ(NumberText(7), QStringLiteral(" 7"));
-    EXPECT_EQ(NumberText(0), QStringLiteral(" 0"));
-    EXPECT_EQ(NumberText(-3), QStringLiteral("-3"));
-    EXPECT_EQ(NumericValue(QStringLiteral(" 12ab")), 12);
-    EXPECT_EQ(NumericValue(QString()), 0);
+    EXPECT_EQ(numberText(7), QStringLiteral(" 7"));
+    EXPECT_EQ(numberText(0), QStringLiteral(" 0"));
+    EXPECT_EQ(numberText(-3), QStringLiteral("-3"));
+    EXPECT_EQ(numericValue(QStringLiteral(" 12ab")), 12);
+    EXPECT_EQ(numericValue(QString()), 0);
 }
 
-TEST(DigitKeyFilter, PassesDigitsBackspaceAndDeleteOnly)
+TEST(digitKeyFilter, PassesDigitsBackspaceAndDeleteOnly)
 {
-    EXPECT_EQ(DigitKeyFilter('5'), '5');
-    EXPECT_EQ(DigitKeyFilter(8), 8);
-    EXPECT_EQ(DigitKeyFilter(127), 127);
-    EXPECT_EQ(DigitKeyFilter('a'), 0);
-    EXPECT_EQ(DigitKeyFilter('-'), 0);
-    EXPECT_EQ(DigitKeyFilter(13), 0);
+    EXPECT_EQ(digitKeyFilter('5'), '5');
+    EXPECT_EQ(digitKeyFilter(8), 8);
+    EXPECT_EQ(digitKeyFilter(127), 127);
+    EXPECT_EQ(digitKeyFilter('a'), 0);
+    EXPECT_EQ(digitKeyFilter('-'), 0);
+    EXPECT_EQ(digitKeyFilter(13), 0);
 }
 
 TEST(Dates, SlashesAndWords)
 {
-    EXPECT_EQ(DateWithSlashes(QStringLiteral("091502")), QStringLiteral("09/15/02"));
-    EXPECT_EQ(DateInWords(QStringLiteral("011505")), QStringLiteral("Jan  15,  2005"));
-    EXPECT_EQ(DateInWords(QStringLiteral("023099")), QStringLiteral("ERROR"));
-    EXPECT_EQ(DateInWords(QStringLiteral("133099")), QStringLiteral("ERROR"));
-    EXPECT_EQ(DateInWords(QStringLiteral("000000")), QStringLiteral("ERROR"));
-    EXPECT_EQ(DateInWords(QStringLiteral("043101")), QStringLiteral("ERROR"));
-    EXPECT_EQ(DateInWords(QStringLiteral("022900")), QStringLiteral("Feb  29,  2000"));
-    EXPECT_EQ(DateInWords(QStringLiteral("022901")), QStringLiteral("Feb  29,  2001"));
-    EXPECT_EQ(DateInWords(QStringLiteral("010130")), QStringLiteral("Jan  1,  1930"));
-    EXPECT_EQ(DateInWords(QStringLiteral("010129")), QStringLiteral("Jan  1,  2029"));
-    EXPECT_EQ(DateInWords(QStringLiteral("12")), QStringLiteral("ERROR"));
+    EXPECT_EQ(dateWithSlashes(QStringLiteral("091502")), QStringLiteral("09/15/02"));
+    EXPECT_EQ(dateInWords(QStringLiteral("011505")), QStringLiteral("Jan  15,  2005"));
+    EXPECT_EQ(dateInWords(QStringLiteral("023099")), QStringLiteral("ERROR"));
+    EXPECT_EQ(dateInWords(QStringLiteral("133099")), QStringLiteral("ERROR"));
+    EXPECT_EQ(dateInWords(QStringLiteral("000000")), QStringLiteral("ERROR"));
+    EXPECT_EQ(dateInWords(QStringLiteral("043101")), QStringLiteral("ERROR"));
+    EXPECT_EQ(dateInWords(QStringLiteral("022900")), QStringLiteral("Feb  29,  2000"));
+    EXPECT_EQ(dateInWords(QStringLiteral("022901")), QStringLiteral("Feb  29,  2001"));
+    EXPECT_EQ(dateInWords(QStringLiteral("010130")), QStringLiteral("Jan  1,  1930"));
+    EXPECT_EQ(dateInWords(QStringLiteral("010129")), QStringLiteral("Jan  1,  2029"));
+    EXPECT_EQ(dateInWords(QStringLiteral("12")), QStringLiteral("ERROR"));
 }
 
-TEST(GameLine, LaysOutEveryPiece)
+TEST(gameLine, LaysOutEveryPiece)
 {
     GameTypeNameTable names;
     names[1] = QStringLiteral("League    ");
@@ -100,15 +100,15 @@ TEST(GameLine, LaysOutEveryPiece)
     g.Opponent = QStringLiteral("Hilltop");
     g.GoalsFor = 3;
     g.GoalsAgainst = 1;
-    EXPECT_EQ(GameLine(g, names),
+    EXPECT_EQ(gameLine(g, names),
         QStringLiteral("3   09/15/02  Cup         Hilltop                     3-1   WON "));
     g.GoalsFor = 12;
     g.GoalsAgainst = 12;
-    EXPECT_TRUE(GameLine(g, names).endsWith(QStringLiteral("  12-12  tie ")));
+    EXPECT_TRUE(gameLine(g, names).endsWith(QStringLiteral("  12-12  tie ")));
     g.GoalsFor = 0;
     g.GameType = '9'; // a type byte outside 1-7 names nothing
-    EXPECT_TRUE(GameLine(g, names).endsWith(QStringLiteral("   0-12  lost")));
-    EXPECT_EQ(GameLine(g, names).mid(14, 10), QString(10, QChar(u' ')));
+    EXPECT_TRUE(gameLine(g, names).endsWith(QStringLiteral("   0-12  lost")));
+    EXPECT_EQ(gameLine(g, names).mid(14, 10), QString(10, QChar(u' ')));
 }
 
 TEST(Categories, EntryAndReportOrdersDiffer)
@@ -116,30 +116,30 @@ TEST(Categories, EntryAndReportOrdersDiffer)
     UserStatCodeTable codes;
     codes.fill(QStringLiteral("   "));
     CategoryCodeTable table;
-    FillCategoryCodes(table, codes);
+    fillCategoryCodes(table, codes);
     EXPECT_EQ(table[1], QStringLiteral("G  "));
     EXPECT_EQ(table[7], QStringLiteral("GS "));
     EXPECT_EQ(table[27], QStringLiteral("SF "));
     EXPECT_EQ(table[28], QStringLiteral("Sv "));
     EXPECT_EQ(table[33], QStringLiteral("   "));
     EXPECT_EQ(table[50], QStringLiteral("   "));
-    EXPECT_EQ(StatisticCode(20, codes), QStringLiteral("Sv"));
-    EXPECT_EQ(StatisticCode(21, codes), QStringLiteral("SF"));
+    EXPECT_EQ(statisticCode(20, codes), QStringLiteral("Sv"));
+    EXPECT_EQ(statisticCode(21, codes), QStringLiteral("SF"));
     EXPECT_EQ(ReportCategoryAt(27).enteredIndex, StatSF);
     EXPECT_EQ(ReportCategoryAt(28).enteredIndex, StatSv);
-    EXPECT_EQ(ReportCategoryOfStatistic(StatGS), 7);
-    EXPECT_EQ(StatisticLongName(26), QStringLiteral("User Defined Field"));
+    EXPECT_EQ(reportCategoryOfStatistic(StatGS), 7);
+    EXPECT_EQ(statisticLongName(26), QStringLiteral("User Defined Field"));
 
     codes[2] = QStringLiteral("Hdr");
-    FillCategoryCodes(table, codes);
+    fillCategoryCodes(table, codes);
     EXPECT_EQ(table[34], QStringLiteral("Hdr"));
-    EXPECT_EQ(StatisticCode(25, codes), QStringLiteral("Hdr"));
+    EXPECT_EQ(statisticCode(25, codes), QStringLiteral("Hdr"));
 }
 
-TEST(CheckFigures, RulesInOrderFirstFailureOnly)
+TEST(checkFigures, RulesInOrderFirstFailureOnly)
 {
     std::array<qint32, 24> v{};
-    EXPECT_FALSE(CheckFigures(v).has_value());
+    EXPECT_FALSE(checkFigures(v).has_value());
     v[StatPKG] = 2;
     v[StatPKA] = 2;
     v[StatCKG] = 1;
@@ -148,30 +148,30 @@ TEST(CheckFigures, RulesInOrderFirstFailureOnly)
     v[StatSF] = 4;
     v[StatPKB] = 1;
     v[StatPKF] = 1;
-    EXPECT_FALSE(CheckFigures(v).has_value()); // equal values pass
+    EXPECT_FALSE(checkFigures(v).has_value()); // equal values pass
 
     v[StatPKG] = 3;
     v[StatPKA] = 2;
     v[StatSv] = 5;
     v[StatSF] = 1;
-    auto f = CheckFigures(v);
+    auto f = checkFigures(v);
     ASSERT_TRUE(f.has_value());
     EXPECT_EQ(f->rule, 1);
     EXPECT_EQ(f->message, QStringLiteral("Penalty Kick Goals (PKG) > Penalty Kick Attempts (PKA)"));
     EXPECT_EQ(f->focusIndex, StatPKG);
 
     v[StatPKA] = 3;
-    f = CheckFigures(v);
+    f = checkFigures(v);
     ASSERT_TRUE(f.has_value());
     EXPECT_EQ(f->message, QStringLiteral("Saves (Sv) > Shots Faced (SF)"));
     EXPECT_EQ(f->focusIndex, StatSv);
 
     v[StatSF] = 5;
     v[StatCKG] = 2;
-    EXPECT_EQ(CheckFigures(v)->focusIndex, StatCKG);
+    EXPECT_EQ(checkFigures(v)->focusIndex, StatCKG);
     v[StatCKA] = 2;
     v[StatPKB] = 2;
-    f = CheckFigures(v);
+    f = checkFigures(v);
     EXPECT_EQ(
         f->message, QStringLiteral("Penalty Kicks Blocked (PKB) > Penalty Kicks Faced (PKF)"));
     EXPECT_EQ(f->focusIndex, StatPKB);

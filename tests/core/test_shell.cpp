@@ -20,12 +20,12 @@ using namespace scorvane::testing;
 
 namespace {
 
-QString SettingsFile(const AppState& s)
+QString settingsFile(const AppState& s)
 {
     return s.SettingsFolder + QStringLiteral("QMKV.INI");
 }
 
-ProgramFolders FoldersUnder(const QString& root, bool standard)
+ProgramFolders foldersUnder(const QString& root, bool standard)
 {
     ProgramFolders f;
     f.programFilesFolder = root + QStringLiteral("/opt/");
@@ -44,7 +44,7 @@ ProgramFolders FoldersUnder(const QString& root, bool standard)
 TEST(DefaultSettings, ValuesOfANewInstallation)
 {
     // Checked field by field: where each field sits in the file is the record test's business.
-    const SettingsRecord s = DefaultSettingsRecord(QStringLiteral("/home/coach/data"));
+    const SettingsRecord s = defaultSettingsRecord(QStringLiteral("/home/coach/data"));
     EXPECT_EQ(s.ReportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
     EXPECT_EQ(s.DataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
     EXPECT_EQ(s.GameTypeNames[1].trimmed(), QStringLiteral("League"));
@@ -69,58 +69,58 @@ TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
     QTemporaryDir dir;
     const QString settings = dir.path() + QStringLiteral("/cfg/Scorvane/");
     const QString data = dir.path() + QStringLiteral("/share/Scorvane/");
-    EXPECT_TRUE(SupplyDefaultSettings(settings, data).isEmpty());
+    EXPECT_TRUE(supplyDefaultSettings(settings, data).isEmpty());
     EXPECT_TRUE(QFileInfo(data).isDir());
-    EXPECT_EQ(ReadWholeFile(settings + QStringLiteral("QMKV.INI")).size(), 669);
-    WriteWholeFile(settings + QStringLiteral("QMKV.INI"), "mine");
-    EXPECT_TRUE(SupplyDefaultSettings(settings, data).isEmpty());
-    EXPECT_EQ(ReadWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
+    EXPECT_EQ(readWholeFile(settings + QStringLiteral("QMKV.INI")).size(), 669);
+    writeWholeFile(settings + QStringLiteral("QMKV.INI"), "mine");
+    EXPECT_TRUE(supplyDefaultSettings(settings, data).isEmpty());
+    EXPECT_EQ(readWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
 }
 
 class StartUpTest : public ::testing::Test
 {
 protected:
     TempState t;
-    ProgramFolders folders = FoldersUnder(t.dir.path(), false);
+    ProgramFolders folders = foldersUnder(t.dir.path(), false);
 };
 
 TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
 {
-    WriteWholeFile(SettingsFile(t.state),
-        DefaultSettingsRecord(QStringLiteral("  ") + t.state.DataPath.chopped(1)).encode());
+    writeWholeFile(settingsFile(t.state),
+        defaultSettingsRecord(QStringLiteral("  ") + t.state.DataPath.chopped(1)).encode());
     t.state.DataPath.clear();
-    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::TeamWindow);
+    EXPECT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
     EXPECT_EQ(t.state.DataPath, t.dir.path() + QStringLiteral("/data/"));
     EXPECT_EQ(t.state.SortColumn, 7);
     EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("KV1"));
     EXPECT_EQ(t.state.TeamNames[100].trimmed(), QStringLiteral("Team 100"));
-    EXPECT_EQ(ReadWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+    EXPECT_EQ(readWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
     EXPECT_TRUE(t.state.TeamListError.isEmpty());
 }
 
 TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
 {
-    WriteWholeFile(SettingsFile(t.state),
-        DefaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
-    EXPECT_EQ(StartUp(t.state, folders), StartOutcome::DataFolderWindow);
+    writeWholeFile(settingsFile(t.state),
+        defaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
+    EXPECT_EQ(startUp(t.state, folders), StartOutcome::DataFolderWindow);
     EXPECT_EQ(t.state.TeamListError, QStringLiteral("E"));
 }
 
 TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
 {
-    WriteWholeFile(SettingsFile(t.state), DefaultSettingsRecord(t.state.DataPath).encode());
-    ASSERT_EQ(StartUp(t.state, folders), StartOutcome::TeamWindow);
-    t.state.Files.OpenDataFile(FileStats); // opened, nothing written
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    WriteWholeFile(t.state.DataPath + QStringLiteral("other.txt"), QByteArray());
+    writeWholeFile(settingsFile(t.state), defaultSettingsRecord(t.state.DataPath).encode());
+    ASSERT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
+    t.state.Files.openDataFile(FileStats); // opened, nothing written
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("other.txt"), QByteArray());
     t.state.DataPath = t.dir.path() + QStringLiteral("/data/");
     t.state.LinesPerPage = 55;
     t.state.GameTypeNames[2] = QStringLiteral("Cup");
 
-    ShutDown(t.state);
+    shutDown(t.state);
 
     // The state's current values are saved; the reserved-field rules belong to the settings test.
-    const QByteArray b = ReadWholeFile(SettingsFile(t.state));
+    const QByteArray b = readWholeFile(settingsFile(t.state));
     EXPECT_EQ(b.mid(302, 10), pad("Cup", 10));
     EXPECT_EQ(b.mid(569, 2), le16(55));
     EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("KVPS1.DAT")));
@@ -131,51 +131,51 @@ TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
 TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
 {
     QTemporaryDir dir;
-    const ProgramFolders f = FoldersUnder(dir.path(), true);
-    const QString shared = SharedDataFolder(f);
+    const ProgramFolders f = foldersUnder(dir.path(), true);
+    const QString shared = sharedDataFolder(f);
     EXPECT_EQ(
         shared, f.commonDataFolder + QStringLiteral("Quillmere Software/Scorvane for Soccer/"));
-    WriteWholeFile(shared + QStringLiteral("movefile.txt"), "");
-    WriteWholeFile(shared + QStringLiteral("KVRPTFMT.DAT"), "old");
+    writeWholeFile(shared + QStringLiteral("movefile.txt"), "");
+    writeWholeFile(shared + QStringLiteral("KVRPTFMT.DAT"), "old");
     for (const char* name : {"scorvane", "KVRPTFMT.DAT", "install.LOG", "readme.txt"})
-        WriteWholeFile(f.programFolder + QString::fromLatin1(name), name);
+        writeWholeFile(f.programFolder + QString::fromLatin1(name), name);
     QDir().mkpath(f.programFolder + QStringLiteral("help"));
     QDir().mkpath(f.programFolder + QStringLiteral("samples"));
-    WriteWholeFile(f.programFolder + QStringLiteral("samples/KVTEAMS.DAT"), "teams");
+    writeWholeFile(f.programFolder + QStringLiteral("samples/KVTEAMS.DAT"), "teams");
 
     int yields = 0;
-    EXPECT_EQ(MoveProgramFilesOnFirstStart(f, [&] { ++yields; }), 3);
+    EXPECT_EQ(moveProgramFilesOnFirstStart(f, [&] { ++yields; }), 3);
     EXPECT_GT(yields, 0);
     EXPECT_FALSE(QFile::exists(shared + QStringLiteral("movefile.txt")));
-    EXPECT_EQ(ReadWholeFile(shared + QStringLiteral("KVRPTFMT.DAT")), QByteArray("KVRPTFMT.DAT"));
-    EXPECT_EQ(ReadWholeFile(shared + QStringLiteral("samples/KVTEAMS.DAT")), QByteArray("teams"));
+    EXPECT_EQ(readWholeFile(shared + QStringLiteral("KVRPTFMT.DAT")), QByteArray("KVRPTFMT.DAT"));
+    EXPECT_EQ(readWholeFile(shared + QStringLiteral("samples/KVTEAMS.DAT")), QByteArray("teams"));
     EXPECT_FALSE(QFile::exists(f.programFolder + QStringLiteral("readme.txt")));
     EXPECT_FALSE(QFileInfo::exists(f.programFolder + QStringLiteral("samples")));
     EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("scorvane")));
     EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("install.LOG")));
     EXPECT_TRUE(QFileInfo(f.programFolder + QStringLiteral("help")).isDir());
 
-    WriteWholeFile(f.programFolder + QStringLiteral("late.txt"), "x");
-    EXPECT_EQ(MoveProgramFilesOnFirstStart(f), 0); // the marker is gone: once only
+    writeWholeFile(f.programFolder + QStringLiteral("late.txt"), "x");
+    EXPECT_EQ(moveProgramFilesOnFirstStart(f), 0); // the marker is gone: once only
 }
 
 TEST(FirstStartMove, OutsideTheStandardPlaceNothingMoves)
 {
     QTemporaryDir dir;
-    const ProgramFolders f = FoldersUnder(dir.path(), false);
-    EXPECT_EQ(SharedDataFolder(f), f.programFolder);
-    WriteWholeFile(f.programFolder + QStringLiteral("movefile.txt"), "");
-    WriteWholeFile(f.programFolder + QStringLiteral("readme.txt"), "x");
-    EXPECT_EQ(MoveProgramFilesOnFirstStart(f), 0);
+    const ProgramFolders f = foldersUnder(dir.path(), false);
+    EXPECT_EQ(sharedDataFolder(f), f.programFolder);
+    writeWholeFile(f.programFolder + QStringLiteral("movefile.txt"), "");
+    writeWholeFile(f.programFolder + QStringLiteral("readme.txt"), "x");
+    EXPECT_EQ(moveProgramFilesOnFirstStart(f), 0);
     EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("movefile.txt")));
 }
 
 TEST(BackupCopies, WorkingFolderIsComparedWithoutCase)
 {
-    EXPECT_TRUE(IsWorkingFolder(QStringLiteral("/home/a/Data"), QStringLiteral("/home/a/data/")));
-    EXPECT_TRUE(IsWorkingFolder(QStringLiteral("/HOME/A/DATA/"), QStringLiteral("/home/a/data/")));
+    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/home/a/Data"), QStringLiteral("/home/a/data/")));
+    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/HOME/A/DATA/"), QStringLiteral("/home/a/data/")));
     EXPECT_FALSE(
-        IsWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
+        isWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
 }
 
 TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
@@ -183,43 +183,43 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     TempState t;
     const QString target = t.dir.path() + QStringLiteral("/usb/");
     QDir().mkpath(target);
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    WriteWholeFile(t.state.DataPath + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray());
-    WriteWholeFile(t.state.DataPath + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
-    WriteWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
-    t.state.Files.OpenDataFile(FileTeamList);
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray());
+    writeWholeFile(t.state.DataPath + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
+    writeWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
+    t.state.Files.openDataFile(FileTeamList);
 
     QStringList told;
-    EXPECT_EQ(CopyDataFiles(t.state, t.state.DataPath, target,
+    EXPECT_EQ(copyDataFiles(t.state, t.state.DataPath, target,
                   [&](const QString& name) { told << QFileInfo(name).fileName(); }),
         3);
     EXPECT_EQ(told.size(), 3);
-    EXPECT_FALSE(t.state.Files.IsOpen(FileTeamList));
-    EXPECT_EQ(ReadWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
-    EXPECT_EQ(ReadWholeFile(target + QStringLiteral("kvgs1.dat")).size(), 150);
+    EXPECT_FALSE(t.state.Files.isOpen(FileTeamList));
+    EXPECT_EQ(readWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
+    EXPECT_EQ(readWholeFile(target + QStringLiteral("kvgs1.dat")).size(), 150);
     EXPECT_FALSE(QFile::exists(target + QStringLiteral("KVPS1.DAT")));
     EXPECT_FALSE(QFile::exists(target + QStringLiteral("notes.DAT")));
 
     const QString empty = t.dir.path() + QStringLiteral("/empty/");
     QDir().mkpath(empty);
-    EXPECT_EQ(CopyDataFiles(t.state, empty, t.state.DataPath), 0);
+    EXPECT_EQ(copyDataFiles(t.state, empty, t.state.DataPath), 0);
 
     // Restoring "kvgs1.dat" over a data folder that holds "KVGS1.DAT" replaces that file.
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
-    WriteWholeFile(target + QStringLiteral("kvpn1.dat"), QByteArray(402, 'r'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    writeWholeFile(target + QStringLiteral("kvpn1.dat"), QByteArray(402, 'r'));
     QFile::remove(target + QStringLiteral("KVPN1.DAT"));
-    CopyDataFiles(t.state, target, t.state.DataPath);
-    EXPECT_EQ(ReadWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT")), QByteArray(402, 'r'));
+    copyDataFiles(t.state, target, t.state.DataPath);
+    EXPECT_EQ(readWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT")), QByteArray(402, 'r'));
     EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("kvpn1.dat")));
 }
 
 TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)
 {
     TempState t;
-    WriteWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    EXPECT_THROW(CopyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")),
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    EXPECT_THROW(copyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")),
         ProgramEnded);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
 }
@@ -230,39 +230,39 @@ protected:
     TempState t;
     void SetUp() override
     {
-        CheckAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
         t.state.TeamSlot = 12;
         t.state.TeamNo = QStringLiteral("12");
     }
     QByteArray slotBytes(int slot)
     {
-        return ReadWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"))
+        return readWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"))
             .mid((slot - 1) * 40, 40);
     }
 };
 
 TEST_F(TeamSetupTest, NamingRules)
 {
-    NameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
+    nameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
     EXPECT_EQ(
         slotBytes(12), pad("Riverside Rovers Under Tw", 25) + pad("Riverside", 10) + pad("", 5));
     EXPECT_EQ(t.state.CurrentTeamName, QStringLiteral("Riverside Rovers Under Tw"));
 
-    NameTeam(t.state, QString(), QStringLiteral("Rovers"));
+    nameTeam(t.state, QString(), QStringLiteral("Rovers"));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Rovers", 10) + pad("", 5));
 
-    NameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
+    nameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
     EXPECT_EQ(slotBytes(11), pad("Team 11", 25) + pad("Team 11", 10) + pad("", 5));
 }
 
 TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
 {
-    NameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
+    nameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
     for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
-        WriteWholeFile(t.state.DataPath + QString::fromLatin1(name), "data");
-    t.state.Files.OpenDataFile(FileStats); // an open team file is closed first
-    DeleteTeamFiles(t.state);              // KVPI12.DAT never existed
+        writeWholeFile(t.state.DataPath + QString::fromLatin1(name), "data");
+    t.state.Files.openDataFile(FileStats); // an open team file is closed first
+    deleteTeamFiles(t.state);              // KVPI12.DAT never existed
     EXPECT_TRUE(t.reporter.errors.empty());
     const QStringList left = QDir(t.state.DataPath).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(left,
@@ -273,15 +273,15 @@ TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
 
 TEST(HelpAndWeb, MessagesAndPlaces)
 {
-    EXPECT_EQ(WebPageErrorText(QStringLiteral("http://x.example"), 2),
+    EXPECT_EQ(webPageErrorText(QStringLiteral("http://x.example"), 2),
         QStringLiteral("Unable to link to http://x.example from WebPage.\nError code: 2\n\nYour "
                        "browser may not be installed correctly."));
-    EXPECT_FALSE(IsLocalPath(QStringLiteral("//server/share/kvhelp.html")));
-    EXPECT_TRUE(IsLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
-    EXPECT_TRUE(IsNetworkFileSystem("nfs4"));
-    EXPECT_TRUE(IsNetworkFileSystem("CIFS"));
-    EXPECT_FALSE(IsNetworkFileSystem("ext4"));
-    EXPECT_EQ(HelpTopicPage(
+    EXPECT_FALSE(isLocalPath(QStringLiteral("//server/share/kvhelp.html")));
+    EXPECT_TRUE(isLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
+    EXPECT_TRUE(isNetworkFileSystem("nfs4"));
+    EXPECT_TRUE(isNetworkFileSystem("CIFS"));
+    EXPECT_FALSE(isNetworkFileSystem("ext4"));
+    EXPECT_EQ(helpTopicPage(
                   QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
         QStringLiteral("/usr/share/scorvane/help/topic240.html"));
 }
@@ -292,7 +292,7 @@ TEST(FolderLists, LinesAndDrives)
     for (const char* sub : {"beta", "Alpha", ".hidden", "gamma"})
         QDir().mkpath(dir.path() + u'/' + QString::fromLatin1(sub));
     int open = -1;
-    const QStringList lines = FolderListLines(dir.path(), &open);
+    const QStringList lines = folderListLines(dir.path(), &open);
     EXPECT_EQ(lines.first(), QStringLiteral("/"));
     EXPECT_EQ(lines[open], dir.path() + u'/');
     EXPECT_EQ(lines.mid(open + 1),
@@ -301,6 +301,6 @@ TEST(FolderLists, LinesAndDrives)
     const QStringList roots{
         QStringLiteral("/"), QStringLiteral("/home/coach/"), QStringLiteral("/media/usb/")};
     EXPECT_EQ(
-        DriveOfFolder(QStringLiteral("/media/usb/backup"), roots), QStringLiteral("/media/usb/"));
-    EXPECT_EQ(DriveOfFolder(QStringLiteral("/home/coachx"), roots), QStringLiteral("/"));
+        driveOfFolder(QStringLiteral("/media/usb/backup"), roots), QStringLiteral("/media/usb/"));
+    EXPECT_EQ(driveOfFolder(QStringLiteral("/home/coachx"), roots), QStringLiteral("/"));
 }

@@ -57,14 +57,14 @@ GuiFixture::GuiFixture()
         state->GameTypeNames[t] = QStringLiteral("GameType%1").arg(t);
     for (int u = 1; u <= 5; ++u)
         state->UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
-    FillCategoryCodes(state->CategoryCodes, state->UserStatCodes);
-    RegisterWindows(factory);
+    fillCategoryCodes(state->CategoryCodes, state->UserStatCodes);
+    registerWindows(factory);
     mdi = std::make_unique<MainWindow>(*state, prompter, factory);
 }
 
 GuiFixture::~GuiFixture()
 {
-    mdi->CloseChildWindows();
+    mdi->closeChildWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     mdi.reset();
 }
@@ -73,10 +73,10 @@ void GuiFixture::chooseTeam(int slot, const QString& name)
 {
     loadTeamList();
     if (!name.isEmpty()) {
-        WriteTeamNames(state->Files, slot, name, name);
+        writeTeamNames(state->Files, slot, name, name);
         state->TeamNames[slot] = name;
     }
-    ChooseTeam(*state, slot);
+    scorvane::testing::chooseTeam(*state, slot);
 }
 
 void GuiFixture::click(const char* button) const
@@ -89,18 +89,18 @@ void GuiFixture::click(const char* button) const
 
 void GuiFixture::loadTeamList()
 {
-    CheckAndLoadTeamList(state->Files, state->TeamNames, state->TeamShortNames);
+    checkAndLoadTeamList(state->Files, state->TeamNames, state->TeamShortNames);
     state->TeamListLoaded = true;
 }
 
 void GuiFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
 {
-    WriteWholeFile(state->DataPath + name, bytes);
+    writeWholeFile(state->DataPath + name, bytes);
 }
 
 QByteArray GuiFixture::readDataFile(const QString& name) const
 {
-    return ReadWholeFile(state->DataPath + name);
+    return readWholeFile(state->DataPath + name);
 }
 
 } // namespace scorvane::testing

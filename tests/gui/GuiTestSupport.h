@@ -67,7 +67,7 @@ struct GuiFixture
     QString currentName() const { return current() ? current()->objectName() : QString(); }
     ChildWindow* open(WindowKind kind)
     {
-        mdi->ShowWindow(kind);
+        mdi->showWindow(kind);
         return current();
     }
     // A widget of the current child window by objectName.

@@ -27,7 +27,7 @@ using namespace scorvane::testing;
 namespace {
 
 // Widgets that take input and therefore need a name of their own.
-bool TakesInput(const QWidget* w)
+bool takesInput(const QWidget* w)
 {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)
         || qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)
@@ -36,7 +36,7 @@ bool TakesInput(const QWidget* w)
 }
 
 // The text box inside an editable combo box or a spin box is named through its owner.
-bool PartOfAnotherInput(const QWidget* w, const QWidget* window)
+bool partOfAnotherInput(const QWidget* w, const QWidget* window)
 {
     for (const QWidget* p = w->parentWidget(); p != nullptr && p != window; p = p->parentWidget()) {
         if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p))
@@ -45,7 +45,7 @@ bool PartOfAnotherInput(const QWidget* w, const QWidget* window)
     return false;
 }
 
-QString Describe(const QWidget* w)
+QString describe(const QWidget* w)
 {
     return QStringLiteral("%1 \"%2\"")
         .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
@@ -53,7 +53,7 @@ QString Describe(const QWidget* w)
 
 // The faults of one window: inputs without a label or accessible name, buttons without caption.
 // `inputs` counts the inputs looked at.
-QStringList Faults(const QWidget* window, int* inputs = nullptr)
+QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
 {
     QSet<const QWidget*> labelled;
     const auto labels = window->findChildren<QLabel*>();
@@ -66,10 +66,10 @@ QStringList Faults(const QWidget* window, int* inputs = nullptr)
     for (const QWidget* w : widgets) {
         if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             if (button->text().trimmed().isEmpty())
-                faults << Describe(w) + QStringLiteral(" has no caption");
+                faults << describe(w) + QStringLiteral(" has no caption");
             continue;
         }
-        if (!TakesInput(w) || PartOfAnotherInput(w, window))
+        if (!takesInput(w) || partOfAnotherInput(w, window))
             continue;
         if (inputs != nullptr)
             ++*inputs;
@@ -79,7 +79,7 @@ QStringList Faults(const QWidget* window, int* inputs = nullptr)
         const auto* caption = qobject_cast<const QAbstractButton*>(w);
         if (caption != nullptr && !caption->text().trimmed().isEmpty())
             continue;
-        faults << Describe(w) + QStringLiteral(" has no label or accessible name");
+        faults << describe(w) + QStringLiteral(" has no label or accessible name");
     }
     return faults;
 }
@@ -91,44 +91,44 @@ struct SampleTeams : GuiFixture
     SampleTeams()
     {
         writeDataFile(
-            QStringLiteral("KVPN1.DAT"), NameBytes(3, "Ann Lee") + NameBytes(7, "Bo Kim"));
+            QStringLiteral("KVPN1.DAT"), nameBytes(3, "Ann Lee") + nameBytes(7, "Bo Kim"));
         writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{.opponent = "Owls"}.bytes());
         writeDataFile(QStringLiteral("KVPS1.DAT"),
-            ResultBytes(1, 3, {{0, 60}, {2, 1}}) + ResultBytes(1, 7, {{0, 60}, {3, 2}}));
+            resultBytes(1, 3, {{0, 60}, {2, 1}}) + resultBytes(1, 7, {{0, 60}, {3, 2}}));
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         loadTeamList();
-        WriteTeamNames(state->Files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
-        WriteTeamNames(state->Files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
+        writeTeamNames(state->Files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
+        writeTeamNames(state->Files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
         loadTeamList();
         mdi->show();
-        mdi->ShowWindow(WindowSelectTeam);
+        mdi->showWindow(WindowSelectTeam);
     }
 
     // Opens `kind` from the team window with team 1 chosen, as a menu command does.
     ChildWindow* open(WindowKind kind)
     {
-        mdi->ShowWindow(WindowSelectTeam);
-        mdi->TakeTeamSelection();
+        mdi->showWindow(WindowSelectTeam);
+        mdi->takeTeamSelection();
         state->CurrentGame = 1;
         state->CurrentGameRecord = 1;
         state->GameEditMode = QStringLiteral("C");
         state->BackupMode = QStringLiteral("Y");
-        mdi->CloseChildWindows();
-        mdi->ShowWindow(kind);
+        mdi->closeChildWindows();
+        mdi->showWindow(kind);
         ChildWindow* child = mdi->currentChild();
         return child != nullptr && child->kind() == kind ? child : nullptr;
     }
 };
 
 // Checks the next modal dialog shown, then closes it with its Cancel button (or rejects it).
-void CheckNextModal(QStringList& faults, bool& seen)
+void checkNextModal(QStringList& faults, bool& seen)
 {
     QTimer::singleShot(0, qApp, [&faults, &seen] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr)
             return;
         seen = true;
-        for (const QString& fault : Faults(modal))
+        for (const QString& fault : faultsOf(modal))
             faults << modal->objectName() + QStringLiteral(": ") + fault;
         if (auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")))
             cancel->click();
@@ -157,7 +157,7 @@ private Q_SLOTS:
             ChildWindow* window = f.open(kind);
             QVERIFY2(window != nullptr, qPrintable(WindowFactory::windowName(kind)));
             ++opened;
-            for (const QString& fault : Faults(window, &inputs))
+            for (const QString& fault : faultsOf(window, &inputs))
                 faults << WindowFactory::windowName(kind) + QStringLiteral(": ") + fault;
         }
         QVERIFY(opened >= 12);
@@ -172,7 +172,7 @@ private Q_SLOTS:
 
         bool printSeen = false;
         QVERIFY(f.open(WindowRoster));
-        CheckNextModal(faults, printSeen);
+        checkNextModal(faults, printSeen);
         f.click("cmdPrint");
         QVERIFY(printSeen);
 
@@ -182,7 +182,7 @@ private Q_SLOTS:
         auto* opponents = f.child<QComboBox>("cmbOpponents");
         QVERIFY(opponents);
         Q_EMIT opponents->activated(1);
-        CheckNextModal(faults, importSeen);
+        checkNextModal(faults, importSeen);
         f.click("cmdImport");
         QVERIFY(importSeen);
 

@@ -20,7 +20,7 @@ class TestExitWithOpenWindow : public QObject
     // Team 1 with player 4 and game 1 chosen, and `kind` open on the shown main window.
     static void openForTeamOne(GuiFixture& f, WindowKind kind)
     {
-        f.writeDataFile(QStringLiteral("KVPN1.DAT"), NameBytes(4, "Ana"));
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "Ana"));
         f.writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
         f.chooseTeam();
         f.state->CurrentGame = 1;

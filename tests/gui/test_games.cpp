@@ -22,13 +22,13 @@ using namespace scorvane::testing;
 
 namespace {
 
-GameBytes Game(int number, const char* opponent, int goalsFor, int goalsAgainst)
+GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst)
 {
     return {
         .number = number, .opponent = opponent, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst};
 }
 
-QByteArray Games(std::initializer_list<GameBytes> games)
+QByteArray games(std::initializer_list<GameBytes> games)
 {
     QByteArray all;
     for (const GameBytes& g : games)
@@ -79,7 +79,7 @@ private Q_SLOTS:
     void listShowsGameLinesAndDeleteAsksFirst()
     {
         GamesFixture f(
-            Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1), Game(3, "Bears", 0, 2)}));
+            games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1), game(3, "Bears", 0, 2)}));
         f.state->ReselectGame = 2;
         f.open(WindowGameMenu);
         auto* list = f.child<QListWidget>("lstGameMenu");
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void addingChecksTheDateThenGoesToThePlayerScreen()
     {
-        GamesFixture f(Games({Game(1, "Rovers", 3, 1)}));
+        GamesFixture f(games({game(1, "Rovers", 3, 1)}));
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
         QCOMPARE(f.currentName(), QStringLiteral("frmGameScreen"));
@@ -140,12 +140,12 @@ private Q_SLOTS:
 
     void changeModeFillsWithoutMarkingAChange()
     {
-        GameBytes g = Game(1, "Rovers", 2, 0);
+        GameBytes g = game(1, "Rovers", 2, 0);
         g.date = "000000";
         g.type = '3';
         g.home = '2';
         g.special = '2';
-        GamesFixture f(Games({g, Game(2, "Owls", 0, 0)}));
+        GamesFixture f(games({g, game(2, "Owls", 0, 0)}));
         f.state->ReselectGame = 1;
         f.open(WindowGameMenu);
         f.click("cmdModify");
@@ -188,7 +188,7 @@ private Q_SLOTS:
 
     void aGameMissingFromTheFileCanOnlyBeAdded()
     {
-        GamesFixture f(Games({Game(1, "Rovers", 1, 0)}));
+        GamesFixture f(games({game(1, "Rovers", 1, 0)}));
         f.state->GameEditMode = QStringLiteral("C");
         f.state->CurrentGame = 4;
         f.state->CurrentGameRecord = 3;
@@ -204,11 +204,11 @@ private Q_SLOTS:
     void importTurnsTheOpponentsGameRound()
     {
         GamesFixture f;
-        GameBytes theirs = Game(1, "Hawks", 3, 1);
+        GameBytes theirs = game(1, "Hawks", 3, 1);
         theirs.date = "091501";
         theirs.type = '2';
         theirs.comment = "their note";
-        f.writeDataFile(QStringLiteral("KVGS2.DAT"), Games({Game(1, "Owls", 0, 0), theirs}));
+        f.writeDataFile(QStringLiteral("KVGS2.DAT"), games({game(1, "Owls", 0, 0), theirs}));
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
         auto* opponents = f.child<QComboBox>("cmbOpponents");
@@ -251,7 +251,7 @@ private Q_SLOTS:
         QVERIFY(qobject_cast<GameWindow*>(f.current())->changed());
         // The current team's own files are used again.
         QCOMPARE(f.state->TeamNo, QStringLiteral("1"));
-        QVERIFY(!f.state->Files.IsOpen(FileOtherGames));
+        QVERIFY(!f.state->Files.isOpen(FileOtherGames));
 
         // With the comment asked for, it comes too.
         QTimer::singleShot(0, [&] {
@@ -285,7 +285,7 @@ private Q_SLOTS:
 
     void keyboardAloneRunsTheGameWindows()
     {
-        GamesFixture f(Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1)}));
+        GamesFixture f(games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1)}));
         f.mdi->show();
         f.mdi->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.mdi.get()));
@@ -339,7 +339,7 @@ private Q_SLOTS:
 
     void playerScreenButtonAsksOnlyAfterAnEdit()
     {
-        GamesFixture f(Games({Game(1, "Rovers", 3, 1), Game(2, "Owls", 1, 1)}));
+        GamesFixture f(games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1)}));
         f.state->ReselectGame = 2;
         f.open(WindowGameMenu);
 

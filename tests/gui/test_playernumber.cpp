@@ -14,7 +14,7 @@ using namespace scorvane::testing;
 namespace {
 
 // Player 7's contacts, or the same under another number.
-QByteArray Contacts(int number)
+QByteArray contacts(int number)
 {
     return InfoBytes{.number = number, .phone = "555-0107", .other = "left foot"}.bytes();
 }
@@ -27,8 +27,8 @@ struct NumberWindow : GuiFixture
     NumberWindow()
     {
         writeDataFile(
-            QStringLiteral("KVPN1.DAT"), NameBytes(7, "Ray Chen") + NameBytes(30, "Lu Ortiz"));
-        writeDataFile(QStringLiteral("KVPI1.DAT"), Contacts(7));
+            QStringLiteral("KVPN1.DAT"), nameBytes(7, "Ray Chen") + nameBytes(30, "Lu Ortiz"));
+        writeDataFile(QStringLiteral("KVPI1.DAT"), contacts(7));
         chooseTeam(1, QStringLiteral("Comets"));
         mdi->show();
         window = qobject_cast<PlayerNumberWindow*>(open(WindowPlayerNumber));
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(w.list()->currentRow(), 11);
         QCOMPARE(w.number()->text(), QString());
         w.click("cmdClose");
-        QCOMPARE(w.readDataFile(QStringLiteral("KVPI1.DAT")), Contacts(12));
+        QCOMPARE(w.readDataFile(QStringLiteral("KVPI1.DAT")), contacts(12));
         QCOMPARE(w.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 };

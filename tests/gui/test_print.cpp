@@ -33,7 +33,7 @@ struct PrintDialogFixture
     {
         f.state->ReportKind = QString::fromLatin1(kind);
         f.state->DialogResult = QStringLiteral("N");
-        dialog = std::make_unique<PrintDialog>(*f.state, f.prompter, ProgramPrinter());
+        dialog = std::make_unique<PrintDialog>(*f.state, f.prompter, programPrinter());
         dialog->show();
     }
     template <typename W> W* find(const char* name) const
@@ -159,7 +159,7 @@ private Q_SLOTS:
         f.state->TitleFontSize = 5;
         f.state->ReportFontSize = 20;
         f.state->ReportKind = QStringLiteral("X");
-        PrintDialog dialog(*f.state, f.prompter, ProgramPrinter());
+        PrintDialog dialog(*f.state, f.prompter, programPrinter());
         auto* title = dialog.findChild<QComboBox*>(QStringLiteral("cmbTitleFont"));
         QCOMPARE(title->count(), 7);
         QCOMPARE(title->itemText(0), QStringLiteral(" 6"));
@@ -221,13 +221,13 @@ private Q_SLOTS:
         s.OutputFileName = f.dir.path() + QStringLiteral("/roster.pdf");
         s.OutputAsPdf = QStringLiteral("Y");
         for (int n = 1; n <= 9; ++n)
-            ApplyNameEdit(s, n, QStringLiteral("Player Nr%1").arg(n));
+            applyNameEdit(s, n, QStringLiteral("Player Nr%1").arg(n));
         PlayerContactTable contacts;
         contacts[2].City = QStringLiteral("Bayview");
         contacts[2].State = QStringLiteral("CA");
         contacts[2].Zip = QStringLiteral("94000");
         DesktopOutput output(nullptr, s, f.prompter);
-        PrintRoster(s, contacts, output.engine());
+        printRoster(s, contacts, output.engine());
         QVERIFY(f.prompter.asked.isEmpty());
 
         QProcess process;
@@ -255,7 +255,7 @@ private Q_SLOTS:
         s.OutputFileName = f.dir.path() + QStringLiteral("/missing/out.txt");
         f.prompter.answers = {Message::Answer::Retry, Message::Answer::Cancel};
         DesktopOutput output(nullptr, s, f.prompter);
-        output.engine().OutputLine(QString(), 80, QStringLiteral("O"));
+        output.engine().outputLine(QString(), 80, QStringLiteral("O"));
         QCOMPARE(f.prompter.asked.size(), 2);
         QCOMPARE(f.prompter.last().title, QStringLiteral("Printer/File Error"));
         QCOMPARE(f.prompter.last().buttons, Message::Buttons::RetryCancel);

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int R = PlayerStatRecord::Length;
 
-QByteArray Games(int count)
+QByteArray games(int count)
 {
     QByteArray bytes;
     for (int g = 1; g <= count; ++g)
@@ -50,7 +50,7 @@ struct ScreenFixture : GuiFixture
     }
     void open()
     {
-        mdi->ShowWindow(WindowPScreen);
+        mdi->showWindow(WindowPScreen);
         screen = qobject_cast<PlayerFiguresWindow*>(mdi->currentChild());
         if (screen == nullptr)
             throw std::runtime_error("player screen did not open");
@@ -84,13 +84,13 @@ public:
     {
         state().RosterFree[12] = QStringLiteral("N");
         state().RosterNames[12] = QStringLiteral("Dee Roy");
-        QTimer::singleShot(0, this, [this] { ReturnToTeamWindow(); });
+        QTimer::singleShot(0, this, [this] { returnToTeamWindow(); });
     }
 };
 
-QByteArray ThreePlayers()
+QByteArray threePlayers()
 {
-    return NameBytes(4, "Ana Lopes") + NameBytes(7, "Ben Ode") + NameBytes(9, "Cy Park");
+    return nameBytes(4, "Ana Lopes") + nameBytes(7, "Ben Ode") + nameBytes(9, "Cy Park");
 }
 
 } // namespace
@@ -103,7 +103,7 @@ private Q_SLOTS:
     void openingShowsHeadingTableAndFirstPlayer()
     {
         // Player 30 left the roster but has a result in game 2.
-        ScreenFixture f(ThreePlayers(), Games(3), ResultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
+        ScreenFixture f(threePlayers(), games(3), resultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
         QCOMPARE(f.screen->windowTitle(), QStringLiteral("Player Screen - Team 1"));
         QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
         QCOMPARE(f.child<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
@@ -128,7 +128,7 @@ private Q_SLOTS:
 
     void typingIntoAnUntickedPlayerTicksAndCountsThem()
     {
-        ScreenFixture f(ThreePlayers(), Games(3), ResultBytes(3, 9, {{0, 10}}), 3);
+        ScreenFixture f(threePlayers(), games(3), resultBytes(3, 9, {{0, 10}}), 3);
         QVERIFY(!f.child<QCheckBox>("chkPlayed")->isChecked());
         f.type(2, QStringLiteral("3"));
         QVERIFY(f.child<QCheckBox>("chkPlayed")->isChecked());
@@ -140,8 +140,8 @@ private Q_SLOTS:
 
     void untickingSavesNotPlayedAndReopensUnticked()
     {
-        const QByteArray results = ResultBytes(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
-        ScreenFixture f(ThreePlayers(), Games(3), results, 3);
+        const QByteArray results = resultBytes(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
+        ScreenFixture f(threePlayers(), games(3), results, 3);
         f.selectRow(1);
         QCOMPARE(f.box(2)->text(), QStringLiteral("1"));
         f.child<QCheckBox>("chkPlayed")->click();
@@ -164,7 +164,7 @@ private Q_SLOTS:
 
     void onlyTheFirstFailingRuleIsShownWithFocusOnItsBox()
     {
-        ScreenFixture f(ThreePlayers(), Games(3), {}, 3);
+        ScreenFixture f(threePlayers(), games(3), {}, 3);
         f.type(5, QStringLiteral("3"));  // PKG
         f.type(6, QStringLiteral("2"));  // PKA
         f.type(20, QStringLiteral("5")); // Sv
@@ -208,7 +208,7 @@ private Q_SLOTS:
 
     void keyboardMovesThroughBoxesAndStepsTheLastOne()
     {
-        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        ScreenFixture f(threePlayers(), games(1), {}, 1);
         f.box(27)->setFocus();
         QTest::keyClick(f.box(27), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.box(28));
@@ -251,7 +251,7 @@ private Q_SLOTS:
     {
         // Alt+T, Alt+P and Alt+O from a box: totals, back to the player, then save and leave,
         // though the main window's Options menu has the same access key as OK.
-        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        ScreenFixture f(threePlayers(), games(1), {}, 1);
         f.type(0, QStringLiteral("45"));
         QTest::keyClick(f.box(0), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
@@ -259,14 +259,14 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box(0));
         QTest::keyClick(f.box(0), Qt::Key_O, Qt::AltModifier);
         QVERIFY(!f.screenOpen());
-        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 45}}));
+        QCOMPARE(f.results(), resultBytes(1, 4, {{0, 45}}));
     }
 
     void teamTotalsAreReadOnlyAndAnyRowLeavesThem()
     {
         const QByteArray results
-            = ResultBytes(1, 4, {{0, 9000}, {17, 2}}) + ResultBytes(1, 9, {{0, 9000}});
-        ScreenFixture f(ThreePlayers(), Games(1), results, 1);
+            = resultBytes(1, 4, {{0, 9000}, {17, 2}}) + resultBytes(1, 9, {{0, 9000}});
+        ScreenFixture f(threePlayers(), games(1), results, 1);
         f.selectRow(1);
         f.type(17, QStringLiteral("5")); // player 7 ticked by typing, not yet copied
         f.click("cmdTeam");
@@ -292,7 +292,7 @@ private Q_SLOTS:
 
     void cancelWithChangesAnsweredNoStays() // Escape is Cancel
     {
-        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        ScreenFixture f(threePlayers(), games(1), {}, 1);
         f.type(1, QStringLiteral("2"));
         f.prompter.answers = {Message::Answer::No};
         QTest::keyClick(f.box(1), Qt::Key_Escape);
@@ -312,8 +312,8 @@ private Q_SLOTS:
 
     void gameScreenWithChangesAnsweredNoLeavesWithoutSaving()
     {
-        const QByteArray results = ResultBytes(1, 4, {{0, 60}});
-        ScreenFixture f(ThreePlayers(), Games(2), results, 1);
+        const QByteArray results = resultBytes(1, 4, {{0, 60}});
+        ScreenFixture f(threePlayers(), games(2), results, 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::No};
         f.click("cmdGameScreen");
@@ -326,13 +326,13 @@ private Q_SLOTS:
 
     void gameScreenAnsweredYesSaves() // Enter on the focused button
     {
-        ScreenFixture f(ThreePlayers(), Games(2), ResultBytes(2, 4, {}), 1);
+        ScreenFixture f(threePlayers(), games(2), resultBytes(2, 4, {}), 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::Yes};
         f.child<QPushButton>("cmdGameScreen")->setFocus();
         QTest::keyClick(f.child<QPushButton>("cmdGameScreen"), Qt::Key_Return);
         QVERIFY(!f.screenOpen());
-        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 70}}) + ResultBytes(2, 4, {}));
+        QCOMPARE(f.results(), resultBytes(1, 4, {{0, 70}}) + resultBytes(2, 4, {}));
     }
 
     void wholeGameFromTheKeyboardIsSavedByteForByte()
@@ -341,9 +341,9 @@ private Q_SLOTS:
         // Enter between boxes and Page Down to the next player.
         QByteArray roster;
         for (int n = 1; n <= 20; ++n)
-            roster += NameBytes(n, QByteArray("Kid ").append(QByteArray::number(n)).constData());
-        const QByteArray before = ResultBytes(1, 3, {{0, 1}}) + ResultBytes(3, 3, {{0, 3}});
-        ScreenFixture f(roster, Games(3), before, 2);
+            roster += nameBytes(n, QByteArray("Kid ").append(QByteArray::number(n)).constData());
+        const QByteArray before = resultBytes(1, 3, {{0, 1}}) + resultBytes(3, 3, {{0, 3}});
+        ScreenFixture f(roster, games(3), before, 2);
         QByteArray expected;
         for (int n = 1; n <= 20; ++n) {
             QWidget* focus = QApplication::focusWidget();
@@ -356,7 +356,7 @@ private Q_SLOTS:
             f.box(28)->setFocus();
             QTest::keyClicks(f.box(28), QString::number(n));
             QTest::keyClick(f.box(28), Qt::Key_PageDown);
-            expected += ResultBytes(2, n, {{0, n * 3}, {1, 2}, {2, n % 3}, {28, n}});
+            expected += resultBytes(2, n, {{0, n * 3}, {1, 2}, {2, n % 3}, {28, n}});
         }
         QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("20"));
         f.click("cmdOK");
@@ -366,7 +366,7 @@ private Q_SLOTS:
 
     void rosterRefillsTheTableAndKeepsChanges()
     {
-        ScreenFixture f(ThreePlayers(), Games(1), {}, 1);
+        ScreenFixture f(threePlayers(), games(1), {}, 1);
         f.factory.add(WindowRoster, QStringLiteral("frmRoster"),
             [](WindowHost& h) { return new RosterAddingPlayer12(h); });
         f.type(0, QStringLiteral("30"));
@@ -376,7 +376,7 @@ private Q_SLOTS:
         QCOMPARE(f.table()->currentRow(), 0);
         QCOMPARE(f.box(0)->text(), QStringLiteral("30"));
         f.click("cmdOK");
-        QCOMPARE(f.results(), ResultBytes(1, 4, {{0, 30}}));
+        QCOMPARE(f.results(), resultBytes(1, 4, {{0, 30}}));
     }
 };
 

@@ -54,7 +54,7 @@ struct RosterWindowFixture : GuiFixture
 };
 
 // Runs `step` on the next modal dialog once it is shown.
-void OnNextModal(std::function<void(QWidget*)> step)
+void onNextModal(std::function<void(QWidget*)> step)
 {
     QTimer::singleShot(0, qApp, [step = std::move(step)] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -72,7 +72,7 @@ class TestRoster : public QObject
 private Q_SLOTS:
     void opensWithNinetyNineLinesAndNumberOneShown()
     {
-        RosterWindowFixture r(NameBytes(1, "Ann Lee") + NameBytes(42, "Bo Kim"));
+        RosterWindowFixture r(nameBytes(1, "Ann Lee") + nameBytes(42, "Bo Kim"));
         QVERIFY(r.window);
         QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
         QCOMPARE(r.list()->count(), 99);
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     void erasingANameFreesTheNumberButKeepsItsAddress()
     {
-        RosterWindowFixture r(NameBytes(12, "Kim"));
+        RosterWindowFixture r(nameBytes(12, "Kim"));
         r.list()->setCurrentRow(11);
         r.typeInfo("txtAddress1", QStringLiteral("9 Bay Rd"));
         r.typeName(12, QString());
@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     void deleteAsksFirst()
     {
-        RosterWindowFixture r(NameBytes(3, "Tia Ortiz"));
+        RosterWindowFixture r(nameBytes(3, "Tia Ortiz"));
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
         r.prompter.answers = {Message::Answer::No};
@@ -166,7 +166,7 @@ private Q_SLOTS:
         // Shown above another window, Close only closes the dialog.
         ChildWindow* caller = r.mdi->currentChild();
         bool closed = false;
-        OnNextModal([&closed, &r](QWidget* modal) {
+        onNextModal([&closed, &r](QWidget* modal) {
             auto* roster = modal->findChild<RosterWindow*>();
             QVERIFY(roster);
             // Enter on the list is not taken by the dialog as a press of some button.
@@ -179,7 +179,7 @@ private Q_SLOTS:
                 roster->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
             closed = true;
         });
-        r.mdi->ShowModal(WindowRoster);
+        r.mdi->showModal(WindowRoster);
         QVERIFY(closed);
         QCOMPARE(r.mdi->currentChild(), caller);
         QVERIFY(!r.state->WindowOpen[WindowRoster]);
@@ -199,7 +199,7 @@ private Q_SLOTS:
         }
         r.list()->setFocus();
         const QString file = r.dir.path() + QStringLiteral("/window.txt");
-        OnNextModal([&file](QWidget* modal) {
+        onNextModal([&file](QWidget* modal) {
             auto* dialog = qobject_cast<PrintDialog*>(modal);
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
@@ -214,7 +214,7 @@ private Q_SLOTS:
 
         const QString toolFile = r.dir.path() + QStringLiteral("/tool.txt");
         std::FILE* sink = std::tmpfile();
-        const int code = RunReportCommand(
+        const int code = runReportCommand(
             {QStringLiteral("roster"), QStringLiteral("--data"), r.dataPath(), QStringLiteral("-o"),
                 toolFile, QStringLiteral("--copies"), QStringLiteral("2")},
             sink, sink);

@@ -22,12 +22,12 @@ using namespace scorvane::testing;
 
 namespace {
 
-QString SettingsPath(const GuiFixture& f)
+QString settingsPath(const GuiFixture& f)
 {
     return f.state->SettingsFolder + QStringLiteral("QMKV.INI");
 }
 
-ProgramFolders TempFolders(const GuiFixture& f)
+ProgramFolders tempFolders(const GuiFixture& f)
 {
     ProgramFolders folders;
     folders.programFolder = f.dir.path() + QStringLiteral("/program/");
@@ -40,13 +40,13 @@ ProgramFolders TempFolders(const GuiFixture& f)
 }
 
 // Writes the default settings for the fixture's data folder and starts the program.
-bool Start(GuiFixture& f)
+bool start(GuiFixture& f)
 {
-    WriteWholeFile(SettingsPath(f), DefaultSettingsRecord(f.state->DataPath).encode());
-    return f.mdi->StartProgram(TempFolders(f));
+    writeWholeFile(settingsPath(f), defaultSettingsRecord(f.state->DataPath).encode());
+    return f.mdi->startProgram(tempFolders(f));
 }
 
-void ClickLine(GuiFixture& f, int line, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void clickLine(GuiFixture& f, int line, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     auto* list = f.child<QListWidget>("lstSelectTeam");
     QVERIFY(list);
@@ -55,7 +55,7 @@ void ClickLine(GuiFixture& f, int line, Qt::KeyboardModifiers modifiers = Qt::No
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
 }
 
-bool Enabled(GuiFixture& f, const char* item)
+bool enabled(GuiFixture& f, const char* item)
 {
     return f.mdi->menuAction(QString::fromLatin1(item))->isEnabled();
 }
@@ -71,14 +71,14 @@ private Q_SLOTS:
     {
         for (int length : {668, 670}) {
             GuiFixture f;
-            WriteWholeFile(SettingsPath(f), QByteArray(length, ' '));
-            QVERIFY(!f.mdi->StartProgram(TempFolders(f)));
+            writeWholeFile(settingsPath(f), QByteArray(length, ' '));
+            QVERIFY(!f.mdi->startProgram(tempFolders(f)));
             QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
                 QStringLiteral("Reinstall Scorvane for Soccer")));
             QVERIFY(f.mdi->currentChild() == nullptr);
         }
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         QVERIFY(f.prompter.asked.isEmpty());
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("1"));
@@ -89,14 +89,14 @@ private Q_SLOTS:
     void missingDataFolderAsksForOneWithoutCancel()
     {
         GuiFixture f;
-        WriteWholeFile(SettingsPath(f),
-            DefaultSettingsRecord(f.dir.path() + QStringLiteral("/gone/")).encode());
-        QVERIFY(f.mdi->StartProgram(TempFolders(f)));
+        writeWholeFile(settingsPath(f),
+            defaultSettingsRecord(f.dir.path() + QStringLiteral("/gone/")).encode());
+        QVERIFY(f.mdi->startProgram(tempFolders(f)));
         QCOMPARE(f.currentName(), QStringLiteral("frmDatapath"));
         QVERIFY(f.prompter.wasAsked(QStringLiteral("Drive/Directory Error"),
             QStringLiteral("Select valid data directory")));
         QVERIFY(f.child<QPushButton>("cmdCancel")->isHidden());
-        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuTeamName"));
+        QVERIFY(!enabled(f, "mnuPlayer") && !enabled(f, "mnuTeamName"));
 
         // Choosing the fixture's data folder creates the team list there.
         f.child<FolderPicker>("")->setPath(f.dataPath());
@@ -109,13 +109,13 @@ private Q_SLOTS:
     void menusFollowTheTeamsChosen()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
-        QVERIFY(Enabled(f, "mnuGames") && Enabled(f, "mnuRecord") && Enabled(f, "mnuPlayer")
-            && Enabled(f, "mnuDeleteFiles") && !Enabled(f, "mnuStandings"));
-        ClickLine(f, 4, Qt::ControlModifier); // slots 1 and 5
+        QVERIFY(start(f));
+        QVERIFY(enabled(f, "mnuGames") && enabled(f, "mnuRecord") && enabled(f, "mnuPlayer")
+            && enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuStandings"));
+        clickLine(f, 4, Qt::ControlModifier); // slots 1 and 5
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
-        QVERIFY(Enabled(f, "mnuStandings") && Enabled(f, "mnuRoster") && Enabled(f, "mnuPlayer"));
-        QVERIFY(!Enabled(f, "mnuGames") && !Enabled(f, "mnuRecord"));
+        QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
+        QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
         // The About window takes no selection; back from it the same two teams are chosen.
         f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
@@ -123,31 +123,31 @@ private Q_SLOTS:
         f.click("cmdOK");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
-        QVERIFY(Enabled(f, "mnuStandings"));
+        QVERIFY(enabled(f, "mnuStandings"));
 
-        ClickLine(f, 0, Qt::ControlModifier);
-        ClickLine(f, 4, Qt::ControlModifier); // nothing chosen
+        clickLine(f, 0, Qt::ControlModifier);
+        clickLine(f, 4, Qt::ControlModifier); // nothing chosen
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("0"));
-        QVERIFY(Enabled(f, "mnuDataPath") && Enabled(f, "mnuBackUp") && Enabled(f, "mnuRestore")
-            && Enabled(f, "mnuNameYourOwn"));
-        QVERIFY(!Enabled(f, "mnuPlayer") && !Enabled(f, "mnuUpdateGames") && !Enabled(f, "mnuGames")
-            && !Enabled(f, "mnuDeleteFiles") && !Enabled(f, "mnuStandings"));
+        QVERIFY(enabled(f, "mnuDataPath") && enabled(f, "mnuBackUp") && enabled(f, "mnuRestore")
+            && enabled(f, "mnuNameYourOwn"));
+        QVERIFY(!enabled(f, "mnuPlayer") && !enabled(f, "mnuUpdateGames") && !enabled(f, "mnuGames")
+            && !enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuStandings"));
     }
 
     void namingATeamAndRestoringTheDefault()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
-        ClickLine(f, 2);
-        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
+        QVERIFY(start(f));
+        clickLine(f, 2);
+        f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         QCOMPARE(f.currentName(), QStringLiteral("frmTeamName"));
-        QVERIFY(!Enabled(f, "mnuTeamName")); // menus wait for the team window
+        QVERIFY(!enabled(f, "mnuTeamName")); // menus wait for the team window
         // Escape cancels, Enter in a name box is OK, as in any dialog.
         QTest::keyClicks(f.child<QLineEdit>("txtTeamName"), QStringLiteral("Lost"));
         QTest::keyClick(f.child<QLineEdit>("txtTeamName"), Qt::Key_Escape);
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.state->TeamNames[3].trimmed(), QStringLiteral("Team 3"));
-        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         f.child<QLineEdit>("txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
         f.child<QLineEdit>("TxtShortTeamName")->clear();
         QTest::keyClick(f.child<QLineEdit>("TxtShortTeamName"), Qt::Key_Return);
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).mid(80, 40),
             QByteArray("Northfield Falcons").leftJustified(25) + QByteArray("Northfield     "));
 
-        f.mdi->RunMenuCommand(QStringLiteral("mnuTeamName"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         f.child<QLineEdit>("txtTeamName")->clear();
         f.child<QLineEdit>("TxtShortTeamName")->clear();
         f.click("cmdOK");
@@ -168,12 +168,12 @@ private Q_SLOTS:
     void deletingATeamsFilesLeavesTheOthers()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         for (const char* name :
             {"KVPN2.DAT", "KVGS2.DAT", "KVPS2.DAT", "KVPI2.DAT", "KVPN1.DAT", "KVGS12.DAT"})
             f.writeDataFile(QString::fromLatin1(name), "data");
-        ClickLine(f, 1);
-        f.mdi->RunMenuCommand(QStringLiteral("mnuDeleteFiles"));
+        clickLine(f, 1);
+        f.mdi->runMenuCommand(QStringLiteral("mnuDeleteFiles"));
         QCOMPARE(f.mdi->currentChild()->windowTitle(), QStringLiteral("Delete Files - Team 2"));
         f.prompter.answers = {Message::Answer::Cancel, Message::Answer::Ok};
         f.click("cmdDelete");
@@ -190,11 +190,11 @@ private Q_SLOTS:
     void movingToANewDataFolder()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         const QString fresh = f.dir.path() + QStringLiteral("/season2025/");
         QDir().mkpath(fresh);
         const QString old = f.dataPath();
-        f.mdi->RunMenuCommand(QStringLiteral("mnuDataPath"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
         QVERIFY(QFile::exists(old + QStringLiteral("KVPN1.DAT")));
         QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), old);
         auto* picker = f.child<FolderPicker>("");
@@ -206,7 +206,7 @@ private Q_SLOTS:
         folders->setCurrentItem(found.first());
         f.click("cmdOK");
         QCOMPARE(f.state->DataPath, fresh);
-        QCOMPARE(ReadWholeFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+        QCOMPARE(readWholeFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
         // The team files the menu command opened empty in the old folder are gone.
         QCOMPARE(QDir(old).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
         QCOMPARE(
@@ -216,10 +216,10 @@ private Q_SLOTS:
     void backUpRefusesTheDataFolderInAnotherCase()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         const QString upper = f.dir.path() + QStringLiteral("/DATA/");
         QDir().mkpath(upper);
-        f.mdi->RunMenuCommand(QStringLiteral("mnuBackUp"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuBackUp"));
         QCOMPARE(f.mdi->currentChild()->windowTitle(), QStringLiteral("Back Up Data Files"));
         f.child<FolderPicker>("")->setPath(upper);
         f.click("cmdOK");
@@ -232,12 +232,12 @@ private Q_SLOTS:
     void backUpAndRestoreCountTheFilesCopied()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
         f.writeDataFile(QStringLiteral("KVPS1.DAT"), QByteArray()); // skipped
         const QString usb = f.dir.path() + QStringLiteral("/usb/");
         QDir().mkpath(usb);
-        f.mdi->RunMenuCommand(QStringLiteral("mnuBackUp"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuBackUp"));
         f.child<FolderPicker>("")->setPath(usb);
         f.click("cmdOK");
         QVERIFY(f.prompter.wasAsked(
@@ -245,10 +245,10 @@ private Q_SLOTS:
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
 
         // A team renamed in the copy comes back with a restore.
-        QByteArray teams = ReadWholeFile(usb + QStringLiteral("KVTEAMS.DAT"));
+        QByteArray teams = readWholeFile(usb + QStringLiteral("KVTEAMS.DAT"));
         teams.replace(0, 25, QByteArray("Restored Rovers          "));
-        WriteWholeFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
-        f.mdi->RunMenuCommand(QStringLiteral("mnuRestore"));
+        writeWholeFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
+        f.mdi->runMenuCommand(QStringLiteral("mnuRestore"));
         QCOMPARE(f.child<QLabel>("lblFrom")->text(), QStringLiteral("Restore data files to:"));
         QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), f.dataPath());
         f.child<FolderPicker>("")->setPath(usb);
@@ -262,16 +262,16 @@ private Q_SLOTS:
     void helpAndWebPages()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
+        QVERIFY(start(f));
         const QString help = f.dir.path() + QStringLiteral("/help/");
         QDir().mkpath(help);
-        WriteWholeFile(
+        writeWholeFile(
             help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
         f.state->HelpFilePath = help + QStringLiteral("kvhelp.html");
-        f.mdi->RunMenuCommand(QStringLiteral("mnuStatistics"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuStatistics"));
         QVERIFY(f.mdi->helpViewer() != nullptr);
         QCOMPARE(f.mdi->helpViewer()->currentPage(), help + QStringLiteral("topic240.html"));
-        f.mdi->RunMenuCommand(QStringLiteral("mnuGettingStarted")); // no page 10 here
+        f.mdi->runMenuCommand(QStringLiteral("mnuGettingStarted")); // no page 10 here
         QCOMPARE(f.prompter.last().title, QStringLiteral("Help Error"));
 
         QStringList opened;
@@ -279,15 +279,15 @@ private Q_SLOTS:
             opened << address;
             return 2;
         });
-        f.mdi->OpenWebPage(QStringLiteral("  "));
+        f.mdi->openWebPage(QStringLiteral("  "));
         QCOMPARE(f.prompter.last().text,
             QStringLiteral(
                 "An empty URL was encountered in WebPage.  This page cannot be loaded."));
-        f.mdi->RunMenuCommand(QStringLiteral("mnu_techsupport"));
+        f.mdi->runMenuCommand(QStringLiteral("mnu_techsupport"));
         QCOMPARE(opened.size(), 1);
-        QCOMPARE(f.prompter.last().text, WebPageErrorText(opened[0], 2));
+        QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], 2));
 
-        f.mdi->RunMenuCommand(QStringLiteral("mnuAbout"));
+        f.mdi->runMenuCommand(QStringLiteral("mnuAbout"));
         QCOMPARE(f.child<QLabel>("LabelBuild")->text(), QStringLiteral("Build: 1.0.0"));
         QTest::mouseClick(f.child<QLabel>("Label1"), Qt::LeftButton);
         QCOMPARE(opened.size(), 2);
@@ -298,13 +298,13 @@ private Q_SLOTS:
     void closingTheMainWindowShutsDown()
     {
         GuiFixture f;
-        QVERIFY(Start(f));
-        f.mdi->RunMenuCommand(QStringLiteral("mnuRoster")); // opens the team files, writes nothing
+        QVERIFY(start(f));
+        f.mdi->runMenuCommand(QStringLiteral("mnuRoster")); // opens the team files, writes nothing
         f.state->SortColumn = 4;
         f.mdi->close();
         // The settings are rewritten with the current sort column; the layout and the reserved
         // fields are the core tests' business.
-        QCOMPARE(ReadWholeFile(SettingsPath(f)).mid(566, 2), QByteArray("\x04\x00", 2));
+        QCOMPARE(readWholeFile(settingsPath(f)).mid(566, 2), QByteArray("\x04\x00", 2));
         QCOMPARE(
             QDir(f.dataPath()).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
     }

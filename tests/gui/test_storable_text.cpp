@@ -16,7 +16,7 @@ using namespace scorvane::testing;
 namespace {
 
 // Types text the way a keyboard layout with those letters does; QTest knows only Latin-1 keys.
-void Type(QWidget* box, const QString& text)
+void type(QWidget* box, const QString& text)
 {
     for (const QChar ch : text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -40,7 +40,7 @@ private Q_SLOTS:
         f.open(WindowRoster);
         auto* name = f.child<QLineEdit>("txtPlayerName");
         name->setFocus();
-        Type(name, QString::fromUtf16(u"\u0141ukasz \u00D8deg\u00E5rd"));
+        type(name, QString::fromUtf16(u"\u0141ukasz \u00D8deg\u00E5rd"));
         QCOMPARE(name->text(), QString::fromUtf16(u"ukasz \u00D8deg\u00E5rd"));
 
         f.click("cmdClose");
@@ -61,7 +61,7 @@ private Q_SLOTS:
 
         QLineEdit* opponent = f.child<QComboBox>("cmbOpponents")->lineEdit();
         opponent->setFocus();
-        Type(opponent, QString::fromUtf16(u"\u0141\u00F3d\u017A \u20AC"));
+        type(opponent, QString::fromUtf16(u"\u0141\u00F3d\u017A \u20AC"));
         QCOMPARE(opponent->text(), QString::fromUtf16(u"\u00F3d \u20AC"));
 
         auto* comment = f.child<QLineEdit>("txtGameComment");

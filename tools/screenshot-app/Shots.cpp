@@ -56,8 +56,8 @@ void ShotContext::save(QWidget* w, const QString& name)
 
 QWidget* ShotContext::open(WindowKind kind)
 {
-    mdi.CloseChildWindows();
-    mdi.ShowWindow(kind);
+    mdi.closeChildWindows();
+    mdi.showWindow(kind);
     settle();
     ChildWindow* child = mdi.currentChild();
     return child != nullptr && child->kind() == kind ? child : nullptr;
@@ -76,22 +76,22 @@ struct SampleGame
     char home;
 };
 
-void WriteRoster(DataFiles& files, const QStringList& names)
+void writeRoster(DataFiles& files, const QStringList& names)
 {
-    files.OpenDataFile(FileRoster);
+    files.openDataFile(FileRoster);
     for (int i = 0; i < names.size(); ++i) {
         PlayerNameRecord player;
         player.PlayerNumber = static_cast<qint16>(i * 2 + 3);
         player.PlayerName = names[i];
         files.Put(FileRoster, i + 1, player);
     }
-    files.CloseDataFile(FileRoster);
+    files.closeDataFile(FileRoster);
 }
 
-void WriteGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games, int players)
+void writeGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games, int players)
 {
-    files.OpenDataFile(FileGames);
-    files.OpenDataFile(FileStats);
+    files.openDataFile(FileGames);
+    files.openDataFile(FileStats);
     qint32 statRecord = 0;
     for (std::size_t g = 0; g < games.size(); ++g) {
         const SampleGame& s = games[g];
@@ -135,27 +135,27 @@ void WriteGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games
             files.Put(FileStats, ++statRecord, stat);
         }
     }
-    files.CloseDataFile(FileGames);
-    files.CloseDataFile(FileStats);
+    files.closeDataFile(FileGames);
+    files.closeDataFile(FileStats);
 }
 
 } // namespace
 
-void FillSampleData(AppState& state)
+void fillSampleData(AppState& state)
 {
     DataFiles& files = state.Files;
-    CheckAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
     const std::array<std::pair<const char*, const char*>, 3> teams
         = {{{"Riverside Rovers", "Rovers"}, {"Hillcrest United", "Hillcrest"},
             {"Northfield Falcons", "Falcons"}}};
     for (std::size_t t = 0; t < teams.size(); ++t)
-        WriteTeamNames(files, static_cast<int>(t) + 1, QString::fromLatin1(teams[t].first),
+        writeTeamNames(files, static_cast<int>(t) + 1, QString::fromLatin1(teams[t].first),
             QString::fromLatin1(teams[t].second));
-    CheckAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
 
     const QString savedTeam = state.TeamNo;
     state.TeamNo = QStringLiteral("1");
-    WriteRoster(files,
+    writeRoster(files,
         {QStringLiteral("Alex Morgan"), QStringLiteral("Sam Carter"), QStringLiteral("Jamie Lee"),
             QStringLiteral("Chris Novak"), QStringLiteral("Taylor Brooks"),
             QStringLiteral("Jordan Price"), QStringLiteral("Casey Flynn"),
@@ -163,7 +163,7 @@ void FillSampleData(AppState& state)
             QStringLiteral("Morgan Diaz"), QStringLiteral("Avery Stone"),
             QStringLiteral("Parker Wells"), QStringLiteral("Quinn Harper"),
             QStringLiteral("Reese Walker")});
-    files.OpenDataFile(FilePlayerInfo);
+    files.openDataFile(FilePlayerInfo);
     PlayerInfoRecord info;
     info.PlayerNumber = 3;
     info.Phone = QStringLiteral("555-0142");
@@ -173,8 +173,8 @@ void FillSampleData(AppState& state)
     info.Zip = QStringLiteral("92501");
     info.OtherInfo = QStringLiteral("Goalkeeper; parent contact Pat Morgan");
     files.Put(FilePlayerInfo, 1, info);
-    files.CloseDataFile(FilePlayerInfo);
-    WriteGamesAndFigures(files,
+    files.closeDataFile(FilePlayerInfo);
+    writeGamesAndFigures(files,
         {{"090724", "Memorial Field", "Hillcrest United", 3, 1, '1', '1'},
             {"091424", "Oak Park", "Lakeside Strikers", 1, 1, '1', '2'},
             {"092124", "Memorial Field", "Northfield Falcons", 0, 2, '1', '1'},
@@ -184,10 +184,10 @@ void FillSampleData(AppState& state)
         14);
 
     state.TeamNo = QStringLiteral("2");
-    WriteRoster(files,
+    writeRoster(files,
         {QStringLiteral("Ben Ortiz"), QStringLiteral("Eli Grant"), QStringLiteral("Max Young"),
             QStringLiteral("Noah Reid"), QStringLiteral("Owen Shaw"), QStringLiteral("Leo King")});
-    WriteGamesAndFigures(files,
+    writeGamesAndFigures(files,
         {{"090724", "Memorial Field", "Riverside Rovers", 1, 3, '1', '2'},
             {"091424", "Hill Park", "Northfield Falcons", 2, 0, '1', '1'},
             {"092124", "Hill Park", "Lakeside Strikers", 1, 2, '1', '1'}},

@@ -24,7 +24,7 @@ public:
 };
 
 // What every area's screenshot function works with: the real main window on a temporary data
-// folder filled by FillSampleData, the program state, and the prompter.
+// folder filled by fillSampleData, the program state, and the prompter.
 struct ShotContext
 {
     MainWindow& mdi;
@@ -45,12 +45,12 @@ struct ShotContext
 
 // Sample data: teams 1-3 named, team 1 with a roster of 14 players, 6 games and every player's
 // figures in each game, team 2 with a short roster and 3 games.
-void FillSampleData(AppState& state);
+void fillSampleData(AppState& state);
 
 // One function per window area; each opens its windows and saves their pictures.
-void ShotsShell(ShotContext& context);
-void ShotsRoster(ShotContext& context);
-void ShotsGames(ShotContext& context);
-void ShotsEntry(ShotContext& context);
+void shotsShell(ShotContext& context);
+void shotsRoster(ShotContext& context);
+void shotsGames(ShotContext& context);
+void shotsEntry(ShotContext& context);
 
 } // namespace scorvane::shots

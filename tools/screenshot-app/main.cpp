@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     const QString settingsFolder = temp.path() + QStringLiteral("/config/Scorvane/");
     const QString dataFolder = temp.path() + QStringLiteral("/data/");
     qputenv("XDG_CONFIG_HOME", (temp.path() + QStringLiteral("/config")).toLocal8Bit());
-    if (const QString error = SupplyDefaultSettings(settingsFolder, dataFolder); !error.isEmpty()) {
+    if (const QString error = supplyDefaultSettings(settingsFolder, dataFolder); !error.isEmpty()) {
         QTextStream(stderr) << error << '\n';
         return 1;
     }
@@ -40,32 +40,32 @@ int main(int argc, char* argv[])
     AppState state(reporter);
     state.SettingsFolder = settingsFolder;
     WindowFactory factory;
-    RegisterWindows(factory);
+    registerWindows(factory);
     MainWindow mdi(state, prompter, factory);
     reporter.setOwner(&mdi);
 
     // The sample data goes in first; then the program starts as it would for a user.
     state.DataPath = dataFolder;
-    FillSampleData(state);
-    state.Files.CloseDataFile(AllFiles);
+    fillSampleData(state);
+    state.Files.closeDataFile(AllFiles);
 
     mdi.resize(1100, 800);
     mdi.show();
-    ProgramFolders folders = SystemProgramFolders();
+    ProgramFolders folders = systemProgramFolders();
     folders.programFolder = QApplication::applicationDirPath() + u'/';
-    if (!mdi.StartProgram(folders)) {
+    if (!mdi.startProgram(folders)) {
         QTextStream(stderr) << "the program did not start on the sample data\n";
         return 1;
     }
     ShotContext::settle();
 
     ShotContext context{mdi, state, prompter, outDir};
-    ShotsShell(context);
-    ShotsRoster(context);
-    ShotsGames(context);
-    ShotsEntry(context);
+    shotsShell(context);
+    shotsRoster(context);
+    shotsGames(context);
+    shotsEntry(context);
 
-    mdi.CloseChildWindows();
-    state.Files.CloseDataFile(AllFiles);
+    mdi.closeChildWindows();
+    state.Files.closeDataFile(AllFiles);
     return 0;
 }

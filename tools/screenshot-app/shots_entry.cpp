@@ -11,11 +11,11 @@ namespace scorvane::shots {
 
 // Pictures of the player screen for the first sample team: a played player selected, a new
 // figure typed for another, and the team totals view.
-void ShotsEntry(ShotContext& context)
+void shotsEntry(ShotContext& context)
 {
     TeamLines first{};
     first[0] = true;
-    TakeTeamSelection(context.state, first);
+    takeTeamSelection(context.state, first);
     context.state.CurrentGame = 2;
 
     // The boxes only take the focus (and the message line its text) in the active window.
@@ -41,9 +41,9 @@ void ShotsEntry(ShotContext& context)
     screen->findChild<QPushButton*>(QStringLiteral("cmdTeam"))->click();
     context.save(screen, QStringLiteral("entry-pscreen-team-totals"));
 
-    context.mdi.CloseChildWindows();
-    context.mdi.SetExitEnabled(true);
-    context.mdi.ShowWindow(WindowSelectTeam);
+    context.mdi.closeChildWindows();
+    context.mdi.setExitEnabled(true);
+    context.mdi.showWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -7,7 +7,7 @@ namespace scorvane::shots {
 
 namespace {
 
-QWidget* OpenGameScreen(ShotContext& context, const char* mode, qint16 game)
+QWidget* openGameScreen(ShotContext& context, const char* mode, qint16 game)
 {
     context.state.GameEditMode = QString::fromLatin1(mode);
     context.state.CurrentGame = game;
@@ -19,19 +19,19 @@ QWidget* OpenGameScreen(ShotContext& context, const char* mode, qint16 game)
 
 // Pictures of the game list, the game screen in its three modes, the import window and the
 // Name Your Own window, all for the first sample team.
-void ShotsGames(ShotContext& context)
+void shotsGames(ShotContext& context)
 {
     TeamLines first{};
     first[0] = true;
-    TakeTeamSelection(context.state, first);
+    takeTeamSelection(context.state, first);
 
     context.state.ReselectGame = 4;
     context.save(context.open(WindowGameMenu), QStringLiteral("games-list"));
     context.saveMain(QStringLiteral("games-list-in-main-window"));
 
-    context.save(OpenGameScreen(context, "A", 7), QStringLiteral("games-screen-add"));
-    context.save(OpenGameScreen(context, "I", 2), QStringLiteral("games-screen-insert"));
-    QWidget* change = OpenGameScreen(context, "C", 1);
+    context.save(openGameScreen(context, "A", 7), QStringLiteral("games-screen-add"));
+    context.save(openGameScreen(context, "I", 2), QStringLiteral("games-screen-insert"));
+    QWidget* change = openGameScreen(context, "C", 1);
     context.save(change, QStringLiteral("games-screen-change"));
 
     if (change != nullptr) {
@@ -43,8 +43,8 @@ void ShotsGames(ShotContext& context)
     }
 
     context.save(context.open(WindowNameYourOwn), QStringLiteral("games-name-your-own"));
-    context.mdi.CloseChildWindows();
-    context.mdi.ShowWindow(WindowSelectTeam);
+    context.mdi.closeChildWindows();
+    context.mdi.showWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -12,21 +12,21 @@ namespace scorvane::shots {
 namespace {
 
 // Contact details for a few players of the first sample team, so the roster shows them.
-void FillSampleContacts(AppState& state)
+void fillSampleContacts(AppState& state)
 {
-    PlayerContactTable contacts = ReadPlayerContacts(state.Files);
+    PlayerContactTable contacts = readPlayerContacts(state.Files);
     contacts[3] = {QStringLiteral("555-0102"), QStringLiteral("14 Harbor Lane"),
         QStringLiteral("Apt 3B"), QStringLiteral("Bayview"), QStringLiteral("CA"),
         QStringLiteral("94010"), QStringLiteral("Prefers left wing; allergic to bees")};
     contacts[5] = {QStringLiteral("555-0105"), QStringLiteral("2 Mill Road"), QString(),
         QStringLiteral("Bayview"), QStringLiteral("CA"), QStringLiteral("94011"), QString()};
-    RewritePlayerContacts(state.Files, contacts);
+    rewritePlayerContacts(state.Files, contacts);
 }
 
-void SavePrintDialog(ShotContext& context, const char* kind, const QString& name)
+void savePrintDialog(ShotContext& context, const char* kind, const QString& name)
 {
     context.state.ReportKind = QString::fromLatin1(kind);
-    PrintDialog dialog(context.state, context.prompter, ProgramPrinter(), &context.mdi);
+    PrintDialog dialog(context.state, context.prompter, programPrinter(), &context.mdi);
     dialog.show();
     context.save(&dialog, name);
     dialog.reject();
@@ -37,12 +37,12 @@ void SavePrintDialog(ShotContext& context, const char* kind, const QString& name
 
 // Pictures of the roster window with a player's contact details, the print dialog for the roster
 // and for player statistics, and the player number window, for the first sample team.
-void ShotsRoster(ShotContext& context)
+void shotsRoster(ShotContext& context)
 {
     TeamLines first{};
     first[0] = true;
-    TakeTeamSelection(context.state, first);
-    FillSampleContacts(context.state);
+    takeTeamSelection(context.state, first);
+    fillSampleContacts(context.state);
 
     QWidget* roster = context.open(WindowRoster);
     if (roster != nullptr) {
@@ -51,12 +51,12 @@ void ShotsRoster(ShotContext& context)
     }
     context.save(roster, QStringLiteral("roster-window"));
     context.saveMain(QStringLiteral("roster-in-main-window"));
-    SavePrintDialog(context, "X", QStringLiteral("roster-print-dialog"));
-    SavePrintDialog(context, "P", QStringLiteral("print-dialog-player-statistics"));
+    savePrintDialog(context, "X", QStringLiteral("roster-print-dialog"));
+    savePrintDialog(context, "P", QStringLiteral("print-dialog-player-statistics"));
 
     context.save(context.open(WindowPlayerNumber), QStringLiteral("roster-player-number"));
-    context.mdi.CloseChildWindows();
-    context.mdi.ShowWindow(WindowSelectTeam);
+    context.mdi.closeChildWindows();
+    context.mdi.showWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -7,7 +7,7 @@
 namespace scorvane::shots {
 
 // Pictures of the main window, the team window and the shell's own windows.
-void ShotsShell(ShotContext& context)
+void shotsShell(ShotContext& context)
 {
     MainWindow& mdi = context.mdi;
     context.saveMain(QStringLiteral("team-window"));
@@ -19,17 +19,17 @@ void ShotsShell(ShotContext& context)
             list->item(1)->setSelected(true);
         }
         context.saveMain(QStringLiteral("team-window-two-teams"));
-        mdi.CloseChildWindows();
-        mdi.ShowWindow(WindowSelectTeam);
+        mdi.closeChildWindows();
+        mdi.showWindow(WindowSelectTeam);
     }
 
     // Menu commands run from the team window, as a user chooses them.
     const auto fromTeamWindow = [&](const char* item) {
-        mdi.CloseChildWindows();
+        mdi.closeChildWindows();
         context.state.TeamSelected.fill(QStringLiteral("N"));
         context.state.TeamSelected[1] = QStringLiteral("Y"); // the first team alone
-        mdi.ShowWindow(WindowSelectTeam);
-        mdi.RunMenuCommand(QString::fromLatin1(item));
+        mdi.showWindow(WindowSelectTeam);
+        mdi.runMenuCommand(QString::fromLatin1(item));
         ShotContext::settle();
     };
     fromTeamWindow("mnuTeamName");
@@ -45,15 +45,15 @@ void ShotsShell(ShotContext& context)
     fromTeamWindow("mnuAbout");
     context.save(mdi.currentChild(), QStringLiteral("about"));
 
-    mdi.ShowHelpTopic(QStringLiteral("10"));
+    mdi.showHelpTopic(QStringLiteral("10"));
     context.save(mdi.helpViewer(), QStringLiteral("help-overview"));
-    mdi.ShowHelpTopic(QStringLiteral("240"));
+    mdi.showHelpTopic(QStringLiteral("240"));
     context.save(mdi.helpViewer(), QStringLiteral("help-statistics"));
     if (mdi.helpViewer() != nullptr)
         mdi.helpViewer()->close();
 
-    mdi.CloseChildWindows();
-    mdi.ShowWindow(WindowSelectTeam);
+    mdi.closeChildWindows();
+    mdi.showWindow(WindowSelectTeam);
 }
 
 } // namespace scorvane::shots

@@ -104,14 +104,14 @@ const EnteredStatistic& EnteredStatisticAt(int k)
     return Entered[static_cast<std::size_t>(k)];
 }
 
-QString StatisticCode(int k, const UserStatCodeTable& UserStatCodes)
+QString statisticCode(int k, const UserStatCodeTable& UserStatCodes)
 {
     if (k >= UserStatisticFirst && k < EnteredStatisticCount)
         return UserStatCodes[k - UserStatisticFirst + 1];
     return QString::fromUtf16(EnteredStatisticAt(k).code);
 }
 
-QString StatisticLongName(int k)
+QString statisticLongName(int k)
 {
     return QString::fromUtf16(EnteredStatisticAt(k).longName);
 }
@@ -123,16 +123,16 @@ const ReportCategory& ReportCategoryAt(int index)
     return Report[static_cast<std::size_t>(index)];
 }
 
-void FillCategoryCodes(CategoryCodeTable& CategoryCodes, const UserStatCodeTable& UserStatCodes)
+void fillCategoryCodes(CategoryCodeTable& CategoryCodes, const UserStatCodeTable& UserStatCodes)
 {
     for (int i = 1; i <= 50; ++i)
         CategoryCodes[i]
-            = FitWidth(QString::fromUtf16(Report[static_cast<std::size_t>(i)].code), 3);
+            = fitWidth(QString::fromUtf16(Report[static_cast<std::size_t>(i)].code), 3);
     for (int u = 1; u <= 5; ++u)
-        CategoryCodes[32 + u] = FitWidth(UserStatCodes[u], 3);
+        CategoryCodes[32 + u] = fitWidth(UserStatCodes[u], 3);
 }
 
-int ReportCategoryOfStatistic(int k)
+int reportCategoryOfStatistic(int k)
 {
     for (int i = 1; i <= 50; ++i) {
         if (Report[static_cast<std::size_t>(i)].enteredIndex == k)
@@ -141,7 +141,7 @@ int ReportCategoryOfStatistic(int k)
     return 0;
 }
 
-std::optional<FigureCheckFailure> CheckFigures(const std::array<qint32, 24>& values)
+std::optional<FigureCheckFailure> checkFigures(const std::array<qint32, 24>& values)
 {
     if (values[StatPKA] < values[StatPKG])
         return FigureCheckFailure{

@@ -58,8 +58,8 @@ enum StatisticIndex : int {
 const EnteredStatistic& EnteredStatisticAt(int k);
 
 // The code shown beside entry box k: the fixed code, or the user's code for k = 24..28.
-QString StatisticCode(int k, const UserStatCodeTable& UserStatCodes);
-QString StatisticLongName(int k);
+QString statisticCode(int k, const UserStatCodeTable& UserStatCodes);
+QString statisticLongName(int k);
 
 // Report categories 1..50: where each one comes from.
 struct ReportCategory
@@ -72,10 +72,10 @@ const ReportCategory& ReportCategoryAt(int index);
 
 // Fills CategoryCodes 1..50: 1..32 fixed, 33..37 the user's codes, 38..50 three blanks. Every
 // entry is a 3-character text.
-void FillCategoryCodes(CategoryCodeTable& CategoryCodes, const UserStatCodeTable& UserStatCodes);
+void fillCategoryCodes(CategoryCodeTable& CategoryCodes, const UserStatCodeTable& UserStatCodes);
 
 // The report category of a statistic index, and back (0 / -1 when there is none).
-int ReportCategoryOfStatistic(int k);
+int reportCategoryOfStatistic(int k);
 
 // The four consistency rules, checked in order; only the first failure is reported.
 struct FigureCheckFailure
@@ -86,6 +86,6 @@ struct FigureCheckFailure
 };
 
 // `values` holds the numeric values of boxes k = 0..23 (empty text = 0).
-std::optional<FigureCheckFailure> CheckFigures(const std::array<qint32, 24>& values);
+std::optional<FigureCheckFailure> checkFigures(const std::array<qint32, 24>& values);
 
 } // namespace scorvane

@@ -9,9 +9,9 @@
 
 namespace scorvane {
 
-std::optional<GameRecord> FindEntryGame(DataFiles& files, qint16 gameNumber)
+std::optional<GameRecord> findEntryGame(DataFiles& files, qint16 gameNumber)
 {
-    const qint32 count = files.RecordCount(FileGames);
+    const qint32 count = files.recordCount(FileGames);
     for (qint32 r = std::max<qint32>(gameNumber, 1); r <= count; ++r) {
         auto game = files.Get<GameRecord>(FileGames, r);
         if (game.GameStatus == 'A' && game.GameNumber == gameNumber)
@@ -20,27 +20,27 @@ std::optional<GameRecord> FindEntryGame(DataFiles& files, qint16 gameNumber)
     return std::nullopt;
 }
 
-GameHeading MakeGameHeading(const GameRecord& game, const QString& teamName)
+GameHeading makeGameHeading(const GameRecord& game, const QString& teamName)
 {
     const auto sideName = [](const QString& name) {
-        return TrimBlanks(name).isEmpty() ? QStringLiteral("Opponents") : name;
+        return trimBlanks(name).isEmpty() ? QStringLiteral("Opponents") : name;
     };
     GameHeading h;
-    h.GameNumberText = QStringLiteral("Game") + NumberText(game.GameNumber);
-    h.DateText = game.GameDate == u"000000" ? QStringLiteral(" ") : DateInWords(game.GameDate);
+    h.GameNumberText = QStringLiteral("Game") + numberText(game.GameNumber);
+    h.DateText = game.GameDate == u"000000" ? QStringLiteral(" ") : dateInWords(game.GameDate);
     h.LocationText = game.GameLocation;
     const QString team = sideName(teamName);
     const QString opponent = sideName(game.Opponent);
     if (game.HomeGame == '1') {
         h.HomeName = team;
-        h.HomeScore = NumberText(game.GoalsFor);
+        h.HomeScore = numberText(game.GoalsFor);
         h.VisitorName = opponent;
-        h.VisitorScore = NumberText(game.GoalsAgainst);
+        h.VisitorScore = numberText(game.GoalsAgainst);
     } else {
         h.HomeName = opponent;
-        h.HomeScore = NumberText(game.GoalsAgainst);
+        h.HomeScore = numberText(game.GoalsAgainst);
         h.VisitorName = team;
-        h.VisitorScore = NumberText(game.GoalsFor);
+        h.VisitorScore = numberText(game.GoalsFor);
     }
     return h;
 }
@@ -48,7 +48,7 @@ GameHeading MakeGameHeading(const GameRecord& game, const QString& teamName)
 PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     : files_(files)
     , game_(game)
-    , index_(BuildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect))
+    , index_(buildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect))
 {
     for (int n = 1; n <= 99; ++n) {
         const qint32 record = index_.StatRecordOf[n];
@@ -59,7 +59,7 @@ PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     }
 }
 
-QList<int> PlayerEntry::TablePlayers(const OneBasedArray<QString, 99>& rosterFree) const
+QList<int> PlayerEntry::tablePlayers(const OneBasedArray<QString, 99>& rosterFree) const
 {
     QList<int> players;
     for (int n = 1; n <= 99; ++n) {
@@ -71,26 +71,26 @@ QList<int> PlayerEntry::TablePlayers(const OneBasedArray<QString, 99>& rosterFre
     return players;
 }
 
-void PlayerEntry::SetPlayed(int playerNumber, bool played)
+void PlayerEntry::setPlayed(int playerNumber, bool played)
 {
     PlayerSlot& slot = slots_[playerNumber];
     if (slot.Played == played)
         return;
     slot.Played = played;
     if (played) {
-        ++index_.PlayersRecorded;
+        ++index_.playersRecorded;
     } else {
-        --index_.PlayersRecorded;
+        --index_.playersRecorded;
         slot.Values.fill(0);
     }
 }
 
-void PlayerEntry::StoreValues(int playerNumber, const StatValueArray& values)
+void PlayerEntry::storeValues(int playerNumber, const StatValueArray& values)
 {
     slots_[playerNumber].Values = values;
 }
 
-TeamTotals PlayerEntry::Totals() const
+TeamTotals PlayerEntry::totals() const
 {
     TeamTotals totals;
     for (const PlayerSlot& slot : slots_) {
@@ -103,7 +103,7 @@ TeamTotals PlayerEntry::Totals() const
     return totals;
 }
 
-PlayerStatRecord PlayerEntry::BuildResult(int playerNumber) const
+PlayerStatRecord PlayerEntry::buildResult(int playerNumber) const
 {
     PlayerStatRecord result;
     result.GameNumber = game_.GameNumber;
@@ -116,10 +116,10 @@ PlayerStatRecord PlayerEntry::BuildResult(int playerNumber) const
     return result;
 }
 
-void PlayerEntry::SaveAll()
+void PlayerEntry::saveAll()
 {
     constexpr qint64 length = PlayerStatRecord::Length;
-    const qint32 recordCount = files_.RecordCount(FileStats);
+    const qint32 recordCount = files_.recordCount(FileStats);
     // A file cut short since the index was built must not leave a gap before the new results.
     index_.StatInsertPos = std::min(index_.StatInsertPos, recordCount + 1);
 
@@ -127,15 +127,15 @@ void PlayerEntry::SaveAll()
     QList<int> newPlayers;
     for (int n = 1; n <= 99; ++n) {
         if (index_.StatRecordOf[n] < 1 && slots_[n].Played) {
-            inserted += BuildResult(n).encode();
+            inserted += buildResult(n).encode();
             newPlayers.append(n);
         }
     }
     if (!newPlayers.isEmpty()) {
         const auto places = static_cast<qint32>(newPlayers.size());
         // One block move for the records that follow, then the new results as one block.
-        files_.ShiftRecordsUp(FileStats, index_.StatInsertPos, places);
-        files_.WriteBytes(FileStats, (index_.StatInsertPos - 1) * length, inserted);
+        files_.shiftRecordsUp(FileStats, index_.StatInsertPos, places);
+        files_.writeBytes(FileStats, (index_.StatInsertPos - 1) * length, inserted);
         for (int i = 0; i < newPlayers.size(); ++i)
             index_.StatRecordOf[newPlayers[i]] = index_.StatInsertPos + i;
         if (index_.FirstStatRecord == 0)
@@ -149,7 +149,7 @@ void PlayerEntry::SaveAll()
         if (record < 1 || newPlayers.contains(n))
             continue;
         if (slots_[n].Played) {
-            files_.Put(FileStats, record, BuildResult(n));
+            files_.Put(FileStats, record, buildResult(n));
         } else {
             auto result = files_.Get<PlayerStatRecord>(FileStats, record);
             result.StatStatus = 'I';
@@ -158,14 +158,14 @@ void PlayerEntry::SaveAll()
     }
 }
 
-QString ValueText(qint64 value)
+QString valueText(qint64 value)
 {
     return QString::number(value);
 }
 
-qint16 ValueOfText(const QString& text)
+qint16 valueOfText(const QString& text)
 {
-    return static_cast<qint16>(std::clamp<qint64>(NumericValue(text), 0, 32767));
+    return static_cast<qint16>(std::clamp<qint64>(numericValue(text), 0, 32767));
 }
 
 } // namespace scorvane

@@ -48,9 +48,9 @@ struct TeamTotals
 
 // Finds the active record of game `gameNumber`, starting at the record numbered like the game
 // (games are numbered in record order, so it never stands before that). Files 4 must be open.
-std::optional<GameRecord> FindEntryGame(DataFiles& files, qint16 gameNumber);
+std::optional<GameRecord> findEntryGame(DataFiles& files, qint16 gameNumber);
 
-GameHeading MakeGameHeading(const GameRecord& game, const QString& teamName);
+GameHeading makeGameHeading(const GameRecord& game, const QString& teamName);
 
 // The figures of one game's players, from loading through editing to saving them back into the
 // statistics file (file 5, open).
@@ -63,26 +63,26 @@ public:
     const GameRecord& game() const { return game_; }
     const StatIndex& index() const { return index_; }
     const PlayerSlot& slot(int playerNumber) const { return slots_[playerNumber]; }
-    int PlayersRecorded() const { return index_.PlayersRecorded; }
+    int playersRecorded() const { return index_.playersRecorded; }
 
     // Player numbers listed in the table, ascending: every player on the roster and every played
     // slot; player 1 alone when that leaves none. `rosterFree` holds "Y" for a free number.
-    QList<int> TablePlayers(const OneBasedArray<QString, 99>& rosterFree) const;
+    QList<int> tablePlayers(const OneBasedArray<QString, 99>& rosterFree) const;
 
     // Ticking counts the player; unticking uncounts them and clears all their figures. Setting
     // the mark a slot already has changes nothing.
-    void SetPlayed(int playerNumber, bool played);
-    void StoreValues(int playerNumber, const StatValueArray& values);
+    void setPlayed(int playerNumber, bool played);
+    void storeValues(int playerNumber, const StatValueArray& values);
 
-    TeamTotals Totals() const;
+    TeamTotals totals() const;
 
     // Writes every changed result: new ones inserted as one block after the game's existing
     // results (and before any later game's), existing ones rewritten in place, a player no longer
     // played marked "I". The index follows, so saving again rewrites rather than inserts.
-    void SaveAll();
+    void saveAll();
 
 private:
-    PlayerStatRecord BuildResult(int playerNumber) const;
+    PlayerStatRecord buildResult(int playerNumber) const;
 
     DataFiles& files_;
     GameRecord game_;
@@ -92,7 +92,7 @@ private:
 
 // Statistic values as the boxes show them (plain decimal, no sign blank) and back (the numeric
 // value of the typed text, empty = 0).
-QString ValueText(qint64 value);
-qint16 ValueOfText(const QString& text);
+QString valueText(qint64 value);
+qint16 valueOfText(const QString& text);
 
 } // namespace scorvane

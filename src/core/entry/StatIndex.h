@@ -13,7 +13,7 @@ class DataFiles;
 struct StatIndex
 {
     OneBasedArray<qint32, 99> StatRecordOf{}; // record number of player n's active result; 0 none
-    qint32 PlayersRecorded = 0;
+    qint32 playersRecorded = 0;
     qint32 FirstStatRecord = 0;
     qint32 StatInsertPos = 0;
     qint32 StatRecordCount = 0;
@@ -22,6 +22,6 @@ struct StatIndex
 // Scans file 5 (open) for the active results of `gameNumber`, fills the index, and rewrites every
 // one of them whose copied game type or special-selection mark differs from the game's. Results
 // with a player number outside 1-99 are skipped rather than indexed.
-StatIndex BuildStatIndex(DataFiles& files, qint16 gameNumber, char gameType, char specialSelect);
+StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber, char gameType, char specialSelect);
 
 } // namespace scorvane

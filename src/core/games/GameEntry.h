@@ -17,7 +17,7 @@ struct GameDateCheck
 
 // A typed date is valid when it is empty (stored as "000000") or six digits naming a real day
 // (29 February passes in every year).
-GameDateCheck CheckGameDate(const QString& typed);
+GameDateCheck checkGameDate(const QString& typed);
 
 // A game as the game screen's fields hold it.
 struct GameFields
@@ -34,22 +34,22 @@ struct GameFields
 };
 
 // The fields of a stored game, trailing blanks removed (the game screen's change mode).
-GameFields FieldsOfGame(const GameRecord& game);
+GameFields fieldsOfGame(const GameRecord& game);
 
 // The active record the fields describe, numbered `gameNumber`, texts cut to their widths and
-// blank spare fields. The date must have passed CheckGameDate.
-GameRecord RecordOfFields(const GameFields& fields, qint16 gameNumber);
+// blank spare fields. The date must have passed checkGameDate.
+GameRecord recordOfFields(const GameFields& fields, qint16 gameNumber);
 
 // The fields after importing the opponent's record of the same game: date, location and game
 // type as the opponent keeps them, goals and home mark seen from this side, and the comment only
 // when asked for. The opponent text and the special-selection mark stay as they were.
-GameFields ImportedFields(GameFields fields, const GameRecord& opponentGame, bool withComment);
+GameFields importedFields(GameFields fields, const GameRecord& opponentGame, bool withComment);
 
 // The slot (1..100) of the first team whose name, trailing blanks removed, equals `opponent`;
 // 0 when none does.
-int OpponentSlot(const TeamNameTable& TeamNames, const QString& opponent);
+int opponentSlot(const TeamNameTable& TeamNames, const QString& opponent);
 
 // The game screen's "Add Game 6" style label for edit mode "A", "I" or "C".
-QString GameNumberLabel(const QString& mode, qint16 gameNumber);
+QString gameNumberLabel(const QString& mode, qint16 gameNumber);
 
 } // namespace scorvane

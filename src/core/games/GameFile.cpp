@@ -6,10 +6,10 @@
 
 namespace scorvane {
 
-std::vector<ListedGame> ReadActiveGames(DataFiles& files, int fileNumber)
+std::vector<ListedGame> readActiveGames(DataFiles& files, int fileNumber)
 {
     std::vector<ListedGame> games;
-    const qint32 count = files.RecordCount(fileNumber);
+    const qint32 count = files.recordCount(fileNumber);
     for (qint32 r = 1; r <= count; ++r) {
         GameRecord game = files.Get<GameRecord>(fileNumber, r);
         if (game.GameStatus == 'A')
@@ -18,7 +18,7 @@ std::vector<ListedGame> ReadActiveGames(DataFiles& files, int fileNumber)
     return games;
 }
 
-int LineToSelect(int lineCount, qint16 currentGame)
+int lineToSelect(int lineCount, qint16 currentGame)
 {
     if (lineCount == 0)
         return -1;
@@ -27,9 +27,9 @@ int LineToSelect(int lineCount, qint16 currentGame)
     return currentGame - 1;
 }
 
-qint32 FindGameRecord(DataFiles& files, qint16 gameNumber)
+qint32 findGameRecord(DataFiles& files, qint16 gameNumber)
 {
-    const qint32 count = files.RecordCount(FileGames);
+    const qint32 count = files.recordCount(FileGames);
     for (qint32 r = qMax<qint32>(gameNumber, 1); r <= count; ++r) {
         const auto game = files.Get<GameRecord>(FileGames, r);
         if (game.GameNumber == gameNumber && game.GameStatus == 'A')
@@ -38,9 +38,9 @@ qint32 FindGameRecord(DataFiles& files, qint16 gameNumber)
     return 0;
 }
 
-void DeleteGame(DataFiles& files, qint32 recordNumber)
+void deleteGame(DataFiles& files, qint32 recordNumber)
 {
-    const qint32 count = files.RecordCount(FileGames);
+    const qint32 count = files.recordCount(FileGames);
     if (recordNumber < 1 || recordNumber > count)
         return;
     auto deleted = files.Get<GameRecord>(FileGames, recordNumber);
@@ -56,7 +56,7 @@ void DeleteGame(DataFiles& files, qint32 recordNumber)
         files.Put(FileGames, r, later);
     }
 
-    const qint32 stats = files.RecordCount(FileStats);
+    const qint32 stats = files.recordCount(FileStats);
     for (qint32 r = 1; r <= stats; ++r) {
         auto result = files.Get<PlayerStatRecord>(FileStats, r);
         if (result.GameNumber == gameNumber)
@@ -69,16 +69,16 @@ void DeleteGame(DataFiles& files, qint32 recordNumber)
     }
 }
 
-qint32 AppendGame(DataFiles& files, const GameRecord& game)
+qint32 appendGame(DataFiles& files, const GameRecord& game)
 {
-    const qint32 recordNumber = files.RecordCount(FileGames) + 1;
+    const qint32 recordNumber = files.recordCount(FileGames) + 1;
     files.Put(FileGames, recordNumber, game);
     return recordNumber;
 }
 
-void InsertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
+void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
 {
-    const qint32 count = files.RecordCount(FileGames);
+    const qint32 count = files.recordCount(FileGames);
     // Last record first, so that no record is overwritten before it has moved.
     for (qint32 r = count; r >= recordNumber; --r) {
         auto moved = files.Get<GameRecord>(FileGames, r);
@@ -87,7 +87,7 @@ void InsertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
     }
     files.Put(FileGames, recordNumber, game);
 
-    const qint32 stats = files.RecordCount(FileStats);
+    const qint32 stats = files.recordCount(FileStats);
     for (qint32 r = 1; r <= stats; ++r) {
         auto result = files.Get<PlayerStatRecord>(FileStats, r);
         if (result.GameNumber >= game.GameNumber) {
@@ -97,16 +97,16 @@ void InsertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
     }
 }
 
-qint32 SaveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game)
+qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game)
 {
     qint32 written = recordNumber;
     if (mode == u"I" && recordNumber >= 1)
-        InsertGame(files, recordNumber, game);
+        insertGame(files, recordNumber, game);
     else if (mode == u"C" && recordNumber >= 1)
         files.Put(FileGames, recordNumber, game);
     else
-        written = AppendGame(files, game);
-    BuildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect);
+        written = appendGame(files, game);
+    buildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect);
     return written;
 }
 

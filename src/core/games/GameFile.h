@@ -14,40 +14,40 @@ class DataFiles;
 struct ListedGame
 {
     qint32 RecordNumber = 0;
-    GameRecord Game;
+    GameRecord game;
 };
 
 // The active games of an open game file (file 4, or file 8 for another team) in record order.
 // Only whole records are read; deleted records are skipped.
-std::vector<ListedGame> ReadActiveGames(DataFiles& files, int fileNumber);
+std::vector<ListedGame> readActiveGames(DataFiles& files, int fileNumber);
 
 // The line a game list selects on opening: the last line when no game is current (0) or the
 // current game is not below the number of lines, otherwise the current game's line. -1 for an
 // empty list.
-int LineToSelect(int lineCount, qint16 currentGame);
+int lineToSelect(int lineCount, qint16 currentGame);
 
 // The record of active game `gameNumber` in file 4: the first record from record number
 // `gameNumber` upward that carries that number with status "A" (a game never stands before its
 // own number). 0 when there is none.
-qint32 FindGameRecord(DataFiles& files, qint16 gameNumber);
+qint32 findGameRecord(DataFiles& files, qint16 gameNumber);
 
 // Deletes the active game at `recordNumber` of file 4 (file 5 open as well): the record is marked
 // "D" and takes the number of the record before it (0 for the first record), every later record
 // closes up by one, the game's results are marked "D" and the results of later games follow
 // their games' new numbers. Nothing is removed from either file.
-void DeleteGame(DataFiles& files, qint32 recordNumber);
+void deleteGame(DataFiles& files, qint32 recordNumber);
 
 // Writes `game` as a new record after the last whole record of file 4. Returns its record number.
-qint32 AppendGame(DataFiles& files, const GameRecord& game);
+qint32 appendGame(DataFiles& files, const GameRecord& game);
 
 // Inserts `game` at `recordNumber` of file 4: every record from the last one down to
 // `recordNumber` moves up one place, last first, with its number raised by one, and every result
 // in file 5 numbered at or above the new game's number is raised by one.
-void InsertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game);
+void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game);
 
 // Saves a game as the game screen does in edit mode "A" (append), "I" (insert at
 // `recordNumber`) or "C" (overwrite `recordNumber`), then brings the copied game type and
 // special-selection mark of the game's results into line. Returns the record written.
-qint32 SaveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game);
+qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game);
 
 } // namespace scorvane

@@ -11,8 +11,8 @@ OtherTeamGames::OtherTeamGames(AppState& state, int teamSlot)
 {
     const QString ownTeamNo = state_.TeamNo;
     state_.TeamNo = QString::number(teamSlot);
-    if (QFileInfo::exists(state_.Files.FileName(FileOtherGames))) {
-        state_.Files.OpenDataFile(FileOtherGames);
+    if (QFileInfo::exists(state_.Files.fileName(FileOtherGames))) {
+        state_.Files.openDataFile(FileOtherGames);
         open_ = true;
     }
     state_.TeamNo = ownTeamNo;
@@ -21,17 +21,17 @@ OtherTeamGames::OtherTeamGames(AppState& state, int teamSlot)
 OtherTeamGames::~OtherTeamGames()
 {
     if (open_)
-        state_.Files.CloseDataFile(FileOtherGames);
+        state_.Files.closeDataFile(FileOtherGames);
 }
 
-std::vector<ListedGame> OtherTeamGames::ActiveGames()
+std::vector<ListedGame> OtherTeamGames::activeGames()
 {
     if (!open_)
         return {};
-    return ReadActiveGames(state_.Files, FileOtherGames);
+    return readActiveGames(state_.Files, FileOtherGames);
 }
 
-GameRecord OtherTeamGames::Game(qint32 recordNumber)
+GameRecord OtherTeamGames::game(qint32 recordNumber)
 {
     if (!open_)
         return {};

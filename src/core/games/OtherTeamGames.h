@@ -20,8 +20,8 @@ public:
     OtherTeamGames(const OtherTeamGames&) = delete;
     OtherTeamGames& operator=(const OtherTeamGames&) = delete;
 
-    std::vector<ListedGame> ActiveGames();
-    GameRecord Game(qint32 recordNumber);
+    std::vector<ListedGame> activeGames();
+    GameRecord game(qint32 recordNumber);
 
 private:
     AppState& state_;

@@ -5,31 +5,31 @@
 
 namespace scorvane {
 
-OwnNames CurrentOwnNames(const AppState& state)
+OwnNames currentOwnNames(const AppState& state)
 {
     OwnNames names;
     for (int i = 1; i <= 7; ++i)
-        names.gameTypes[static_cast<std::size_t>(i - 1)] = RightTrimBlanks(state.GameTypeNames[i]);
+        names.gameTypes[static_cast<std::size_t>(i - 1)] = rightTrimBlanks(state.GameTypeNames[i]);
     for (int i = 1; i <= 5; ++i)
-        names.statCodes[static_cast<std::size_t>(i - 1)] = RightTrimBlanks(state.UserStatCodes[i]);
+        names.statCodes[static_cast<std::size_t>(i - 1)] = rightTrimBlanks(state.UserStatCodes[i]);
     return names;
 }
 
-void ApplyOwnNames(AppState& state, const OwnNames& names)
+void applyOwnNames(AppState& state, const OwnNames& names)
 {
     for (int i = 1; i <= 7; ++i) {
-        QString name = TrimBlanks(names.gameTypes[static_cast<std::size_t>(i - 1)]);
+        QString name = trimBlanks(names.gameTypes[static_cast<std::size_t>(i - 1)]);
         if (name.isEmpty())
             name = QStringLiteral("GameType") + QString::number(i);
-        state.GameTypeNames[i] = FitWidth(name, 10);
+        state.GameTypeNames[i] = fitWidth(name, 10);
     }
     for (int i = 1; i <= 5; ++i) {
-        QString code = TrimBlanks(names.statCodes[static_cast<std::size_t>(i - 1)]);
+        QString code = trimBlanks(names.statCodes[static_cast<std::size_t>(i - 1)]);
         if (code.isEmpty())
             code = QStringLiteral("KV") + QString::number(i);
-        state.UserStatCodes[i] = FitWidth(code, 3);
+        state.UserStatCodes[i] = fitWidth(code, 3);
     }
-    FillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
+    fillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
 }
 
 } // namespace scorvane

@@ -16,11 +16,11 @@ struct OwnNames
 };
 
 // The names as the name-your-own window shows them: trailing blanks removed.
-OwnNames CurrentOwnNames(const AppState& state);
+OwnNames currentOwnNames(const AppState& state);
 
 // Takes the typed names into GameTypeNames (10 characters) and UserStatCodes (3 characters),
 // trimmed at both ends; an empty name becomes GameType1..GameType7 or KV1..KV5 by its position.
 // The report categories that show the user's codes follow at once.
-void ApplyOwnNames(AppState& state, const OwnNames& names);
+void applyOwnNames(AppState& state, const OwnNames& names);
 
 } // namespace scorvane

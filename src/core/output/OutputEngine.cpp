@@ -38,7 +38,7 @@ bool OutputEngine::attempt(const std::function<QString(OutputDevice&)>& step)
     }
 }
 
-void OutputEngine::OutputLine(const QString& text, int width, const QString& operation)
+void OutputEngine::outputLine(const QString& text, int width, const QString& operation)
 {
     (void)width;
     state_.OutputStopped = QStringLiteral("N");
@@ -57,7 +57,7 @@ void OutputEngine::OutputLine(const QString& text, int width, const QString& ope
     }
 }
 
-void OutputEngine::SetPrintFont(int style)
+void OutputEngine::setPrintFont(int style)
 {
     const bool title = style == 1;
     int size = title ? state_.TitleFontSize : state_.ReportFontSize;
@@ -68,7 +68,7 @@ void OutputEngine::SetPrintFont(int style)
         device->setFont(size, bold);
 }
 
-void OutputEngine::CentreNextLine(const QString& text)
+void OutputEngine::centreNextLine(const QString& text)
 {
     if (OutputDevice* device = destination())
         device->centreNextLine(text);

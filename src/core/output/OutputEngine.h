@@ -30,12 +30,12 @@ public:
 
     // Operation "O" opens, "C" closes, anything else outputs `text` as one line. The width is
     // the caller's line width and does not change the output.
-    void OutputLine(const QString& text, int width, const QString& operation);
+    void outputLine(const QString& text, int width, const QString& operation);
 
     // Style 1 selects the title font, any other the body font (page destinations only).
-    void SetPrintFont(int style);
+    void setPrintFont(int style);
     // Centres the next line on the page (page destinations only).
-    void CentreNextLine(const QString& text);
+    void centreNextLine(const QString& text);
 
     bool stopped() const;
 

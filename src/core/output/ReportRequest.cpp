@@ -14,7 +14,7 @@ const QStringList Kinds = {QStringLiteral("players"), QStringLiteral("record"),
     QStringLiteral("scores"), QStringLiteral("standings"), QStringLiteral("roster")};
 
 // A whole decimal number, or nothing.
-std::optional<int> WholeNumber(const QString& text)
+std::optional<int> wholeNumber(const QString& text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -23,11 +23,11 @@ std::optional<int> WholeNumber(const QString& text)
     return value;
 }
 
-std::optional<QList<int>> NumberList(const QString& text)
+std::optional<QList<int>> numberList(const QString& text)
 {
     QList<int> values;
     for (const QString& piece : text.split(u',')) {
-        const auto value = WholeNumber(piece.trimmed());
+        const auto value = wholeNumber(piece.trimmed());
         if (!value)
             return std::nullopt;
         values << *value;
@@ -86,7 +86,7 @@ private:
 
     QString number(const QString& name, const QString& text, int low, int high, int& target)
     {
-        const auto n = WholeNumber(text);
+        const auto n = wholeNumber(text);
         if (!n)
             return QStringLiteral("%1 needs a number, not \"%2\"").arg(name, text);
         if (*n < low || *n > high)
@@ -134,7 +134,7 @@ private:
         } else if (name == u"--settings") {
             r.settingsFile = text;
         } else if (name == u"--teams") {
-            const auto slots = NumberList(text);
+            const auto slots = numberList(text);
             if (!slots)
                 return QStringLiteral("--teams needs slot numbers, not \"%1\"").arg(text);
             for (int slot : *slots) {
@@ -146,7 +146,7 @@ private:
             }
             r.teams = *slots;
         } else if (name == u"--from" || name == u"--to") {
-            const auto game = WholeNumber(text);
+            const auto game = wholeNumber(text);
             if (!game)
                 return QStringLiteral("%1 needs a number, not \"%2\"").arg(name, text);
             if (*game < 1 || *game > 999)
@@ -156,7 +156,7 @@ private:
             r.gameTypes.fill(false);
             if (text == u"none")
                 return {};
-            const auto types = NumberList(text);
+            const auto types = numberList(text);
             if (!types)
                 return QStringLiteral("--types needs digits 1-7 or none, not \"%1\"").arg(text);
             for (int type : *types) {
@@ -169,7 +169,7 @@ private:
         } else if (name == u"--player-name") {
             r.playerName = text;
         } else if (name == u"--columns") {
-            const auto codes = NumberList(text);
+            const auto codes = numberList(text);
             if (!codes)
                 return QStringLiteral("--columns needs category codes, not \"%1\"").arg(text);
             if (codes->size() > 50)
@@ -235,12 +235,12 @@ private:
 
 } // namespace
 
-ParsedRequest ParseReportArguments(const QStringList& arguments)
+ParsedRequest parseReportArguments(const QStringList& arguments)
 {
     return Parser(arguments).run();
 }
 
-QString DefaultReportTitle(const QString& reportKind)
+QString defaultReportTitle(const QString& reportKind)
 {
     static const std::map<QString, QString> titles = {
         {QStringLiteral("P"), QStringLiteral("Player Statistics")},
@@ -253,7 +253,7 @@ QString DefaultReportTitle(const QString& reportKind)
     return it == titles.end() ? QString() : it->second;
 }
 
-QString ReportKindLetter(const QString& kind)
+QString reportKindLetter(const QString& kind)
 {
     if (kind == u"players")
         return QStringLiteral("P");
@@ -266,10 +266,10 @@ QString ReportKindLetter(const QString& kind)
     return QStringLiteral("X");
 }
 
-void ApplyReportRequest(const ReportRequest& r, AppState& state)
+void applyReportRequest(const ReportRequest& r, AppState& state)
 {
-    state.ResetReportSelection();
-    state.ReportKind = ReportKindLetter(r.kind);
+    state.resetReportSelection();
+    state.ReportKind = reportKindLetter(r.kind);
     state.FromGame = static_cast<qint16>(r.fromGame);
     state.ToGame = static_cast<qint16>(r.toGame);
     for (int t = 1; t <= 7; ++t)
@@ -278,7 +278,7 @@ void ApplyReportRequest(const ReportRequest& r, AppState& state)
         = std::all_of(r.gameTypes.begin(), r.gameTypes.end(), [](bool on) { return on; });
     state.UseSpecialSelect = r.special;
     state.SelectPlayerNumber = static_cast<qint16>(r.playerNumber);
-    state.SelectPlayerName = FitWidth(LeftTrimBlanks(r.playerName).toLower(), 17);
+    state.SelectPlayerName = fitWidth(leftTrimBlanks(r.playerName).toLower(), 17);
     if (!r.columns.isEmpty()) {
         for (int c = 1; c <= 50; ++c)
             state.ReportColumns[c]
@@ -300,7 +300,7 @@ void ApplyReportRequest(const ReportRequest& r, AppState& state)
         state.IndividualPlayer = static_cast<qint16>(*r.individual);
     }
     state.PrintTop = static_cast<qint16>(r.top);
-    state.ReportTitle = r.title.value_or(DefaultReportTitle(state.ReportKind));
+    state.ReportTitle = r.title.value_or(defaultReportTitle(state.ReportKind));
     if (r.linesPerPage)
         state.LinesPerPage = static_cast<qint16>(*r.linesPerPage);
     state.CopiesLeft = static_cast<qint16>(r.copies);

@@ -48,15 +48,15 @@ struct ParsedRequest
 };
 
 // Reads the arguments (without the program name). Every bad argument gives a one-line error.
-ParsedRequest ParseReportArguments(const QStringList& arguments);
+ParsedRequest parseReportArguments(const QStringList& arguments);
 
 // The print dialog's default title of a report kind letter.
-QString DefaultReportTitle(const QString& reportKind);
+QString defaultReportTitle(const QString& reportKind);
 
 // The kind letter ("P", "R", "G", "S", "X") of a kind name.
-QString ReportKindLetter(const QString& kind);
+QString reportKindLetter(const QString& kind);
 
 // Puts the request's selection and print choices into the state (after the settings are loaded).
-void ApplyReportRequest(const ReportRequest& request, AppState& state);
+void applyReportRequest(const ReportRequest& request, AppState& state);
 
 } // namespace scorvane

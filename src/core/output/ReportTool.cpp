@@ -45,7 +45,7 @@ private:
     QString last_ = QStringLiteral("file error");
 };
 
-void PrintLine(std::FILE* stream, const QString& text)
+void printLine(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = (text + u'\n').toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
@@ -54,9 +54,9 @@ void PrintLine(std::FILE* stream, const QString& text)
 
 // Copies the named file of `from` (any letter case) into `to` under the program's own name;
 // a missing file is left missing, as a team that never saved anything has none.
-void CopyIfPresent(const QString& from, const QString& to, const QString& name)
+void copyIfPresent(const QString& from, const QString& to, const QString& name)
 {
-    const QString source = ResolveInFolder(from, name);
+    const QString source = resolveInFolder(from, name);
     if (!QFileInfo::exists(source))
         return;
     if (!QFile::copy(source, to + name))
@@ -64,21 +64,21 @@ void CopyIfPresent(const QString& from, const QString& to, const QString& name)
 }
 
 // Builds a private copy of everything the report reads, so the data folder is only read.
-void CopyData(const ReportRequest& r, AppState& state, const QString& work)
+void copyData(const ReportRequest& r, AppState& state, const QString& work)
 {
-    const QString data = Settings::FolderWithSlash(r.dataFolder);
+    const QString data = Settings::folderWithSlash(r.dataFolder);
     if (!QFileInfo(data).isDir())
         throw ToolStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
-    const QString teamList = ResolveInFolder(data, QStringLiteral("KVTEAMS.DAT"));
+    const QString teamList = resolveInFolder(data, QStringLiteral("KVTEAMS.DAT"));
     if (!QFileInfo::exists(teamList))
         throw ToolStopped{QStringLiteral("no team list KVTEAMS.DAT in %1").arg(r.dataFolder)};
     const QString copy = work + QStringLiteral("data/");
     QDir().mkpath(copy);
-    CopyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
-    CopyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
+    copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
+    copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
     for (int slot : r.teams) {
         for (const char* prefix : {"KVPN", "KVGS", "KVPS", "KVPI"}) {
-            CopyIfPresent(data, copy,
+            copyIfPresent(data, copy,
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
     }
@@ -87,7 +87,7 @@ void CopyData(const ReportRequest& r, AppState& state, const QString& work)
 }
 
 // The settings: the file given, else the installed one, else the built-in defaults.
-void LoadSettings(const ReportRequest& r, AppState& state, const QString& work)
+void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
 {
     state.SettingsFolder = work + QStringLiteral("settings/");
     QDir().mkpath(state.SettingsFolder);
@@ -95,47 +95,47 @@ void LoadSettings(const ReportRequest& r, AppState& state, const QString& work)
     QString source = r.settingsFile;
     if (source.isEmpty()) {
         const QString installed
-            = ResolveInFolder(DefaultSettingsFolder(), QStringLiteral("QMKV.INI"));
+            = resolveInFolder(defaultSettingsFolder(), QStringLiteral("QMKV.INI"));
         if (QFileInfo::exists(installed))
             source = installed;
     }
     if (source.isEmpty()) {
-        const QString error = SupplyDefaultSettings(state.SettingsFolder, state.DataPath);
+        const QString error = supplyDefaultSettings(state.SettingsFolder, state.DataPath);
         if (!error.isEmpty())
             throw ToolStopped{error};
     } else if (!QFile::copy(source, target)) {
         throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
     }
     const QString dataPath = state.DataPath;
-    if (Settings::Load(state) == Settings::LoadResult::Corrupt)
+    if (Settings::load(state) == Settings::LoadResult::Corrupt)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
     state.DataPath = dataPath;
     state.ReportPath = dataPath;
 }
 
-void SelectTeams(const ReportRequest& r, AppState& state)
+void selectTeams(const ReportRequest& r, AppState& state)
 {
-    CheckAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
     TeamLines lines{};
     for (int slot : r.teams)
         lines[static_cast<std::size_t>(slot - 1)] = true;
-    TakeTeamSelection(state, lines);
+    takeTeamSelection(state, lines);
 }
 
-int RunKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
+int runKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
 {
     if (r.kind == u"roster") {
-        const PlayerContactTable contacts = ReadPlayerContacts(state.Files);
-        PrintRoster(state, contacts, engine);
+        const PlayerContactTable contacts = readPlayerContacts(state.Files);
+        printRoster(state, contacts, engine);
     } else {
-        PrintLine(err,
+        printLine(err,
             QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         return ExitDataError;
     }
     return engine.stopped() ? ExitDataError : ExitDone;
 }
 
-int Run(const ReportRequest& r, std::FILE* out, std::FILE* err)
+int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
 {
     QTemporaryDir work;
     if (!work.isValid())
@@ -143,28 +143,28 @@ int Run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     ToolErrorReporter reporter;
     AppState state(reporter);
     const QString folder = work.path() + u'/';
-    CopyData(r, state, folder);
-    LoadSettings(r, state, folder);
-    SelectTeams(r, state);
-    ApplyReportRequest(r, state);
+    copyData(r, state, folder);
+    loadSettings(r, state, folder);
+    selectTeams(r, state);
+    applyReportRequest(r, state);
 
     StreamOutput standardOutput(out);
     OutputEngine engine(state, [&](const QString& error) {
-        PrintLine(err,
+        printLine(err,
             QStringLiteral("scorvane-report: cannot write %1: %2")
                 .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
                     error));
         return false;
     });
     engine.setPrinter(&standardOutput);
-    const int code = RunKind(r, state, engine, err);
-    state.Files.CloseDataFile(AllFiles);
+    const int code = runKind(r, state, engine, err);
+    state.Files.closeDataFile(AllFiles);
     return code;
 }
 
 } // namespace
 
-QString ReportUsage()
+QString reportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
@@ -200,21 +200,21 @@ QString ReportUsage()
         "Exit status: 0 done, 1 data or output that cannot be read or written, 2 bad arguments.");
 }
 
-int RunReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
+int runReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
-    const ParsedRequest parsed = ParseReportArguments(arguments);
+    const ParsedRequest parsed = parseReportArguments(arguments);
     if (parsed.request.help) {
-        PrintLine(out, ReportUsage());
+        printLine(out, reportUsage());
         return ExitDone;
     }
     if (!parsed.error.isEmpty()) {
-        PrintLine(err, QStringLiteral("scorvane-report: ") + parsed.error);
+        printLine(err, QStringLiteral("scorvane-report: ") + parsed.error);
         return ExitBadArguments;
     }
     try {
-        return Run(parsed.request, out, err);
+        return run(parsed.request, out, err);
     } catch (const ToolStopped& stopped) {
-        PrintLine(err, QStringLiteral("scorvane-report: ") + stopped.message);
+        printLine(err, QStringLiteral("scorvane-report: ") + stopped.message);
         return ExitDataError;
     }
 }

@@ -5,11 +5,11 @@
 
 namespace scorvane {
 
-QByteArray TextFileLine(const QString& line)
+QByteArray textFileLine(const QString& line)
 {
     if (line == QString(FormFeed))
         return QByteArrayLiteral("\f\r\n");
-    return TextCodec::encode(RightTrimBlanks(line)) + QByteArrayLiteral("\r\n");
+    return TextCodec::encode(rightTrimBlanks(line)) + QByteArrayLiteral("\r\n");
 }
 
 void TextFileOutput::setTarget(const QString& fileName, bool append)
@@ -34,7 +34,7 @@ QString TextFileOutput::writeLine(const QString& line)
 {
     if (!file_.isOpen())
         return QStringLiteral("The output file is not open");
-    const QByteArray bytes = TextFileLine(line);
+    const QByteArray bytes = textFileLine(line);
     if (file_.write(bytes) != bytes.size())
         return file_.errorString();
     return {};
@@ -55,7 +55,7 @@ QString TextFileOutput::close()
 
 QString StreamOutput::writeLine(const QString& line)
 {
-    const QByteArray bytes = TextFileLine(line);
+    const QByteArray bytes = textFileLine(line);
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream_)
         != static_cast<std::size_t>(bytes.size()))
         return QStringLiteral("Cannot write to the output stream");

@@ -11,7 +11,7 @@ namespace scorvane {
 
 // A report line as a text destination stores it: Windows-1252 bytes without trailing blanks,
 // then CR LF. A form-feed line becomes FF CR LF.
-QByteArray TextFileLine(const QString& line);
+QByteArray textFileLine(const QString& line);
 
 // The text file destination: replaces or appends to the named file. The file stays open from
 // "open" to "close" (or to the next "open").

@@ -9,21 +9,21 @@ namespace scorvane {
 
 bool PlayerContact::isBlank() const
 {
-    return TrimBlanks(Phone + Address1 + Address2 + City + State + Zip + OtherInfo).isEmpty();
+    return trimBlanks(Phone + Address1 + Address2 + City + State + Zip + OtherInfo).isEmpty();
 }
 
 PlayerContact PlayerContact::leftAligned() const
 {
-    return {LeftTrimBlanks(Phone), LeftTrimBlanks(Address1), LeftTrimBlanks(Address2),
-        LeftTrimBlanks(City), LeftTrimBlanks(State), LeftTrimBlanks(Zip),
-        LeftTrimBlanks(OtherInfo)};
+    return {leftTrimBlanks(Phone), leftTrimBlanks(Address1), leftTrimBlanks(Address2),
+        leftTrimBlanks(City), leftTrimBlanks(State), leftTrimBlanks(Zip),
+        leftTrimBlanks(OtherInfo)};
 }
 
-PlayerContactTable ReadPlayerContacts(DataFiles& files)
+PlayerContactTable readPlayerContacts(DataFiles& files)
 {
     PlayerContactTable contacts;
-    files.OpenDataFile(FilePlayerInfo);
-    const qint32 count = files.RecordCount(FilePlayerInfo);
+    files.openDataFile(FilePlayerInfo);
+    const qint32 count = files.recordCount(FilePlayerInfo);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerInfoRecord>(FilePlayerInfo, r);
         if (record.PlayerNumber < 1 || record.PlayerNumber > 99)
@@ -31,16 +31,16 @@ PlayerContactTable ReadPlayerContacts(DataFiles& files)
         contacts[record.PlayerNumber] = {record.Phone, record.Address1, record.Address2,
             record.City, record.State, record.Zip, record.OtherInfo};
     }
-    files.CloseDataFile(FilePlayerInfo);
+    files.closeDataFile(FilePlayerInfo);
     return contacts;
 }
 
-void RewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
+void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
 {
     // Emptied in place rather than deleted and re-created, so a file copied from Windows keeps
     // its own letter case instead of being replaced by an upper-case twin.
-    files.OpenDataFile(FilePlayerInfo);
-    files.Truncate(FilePlayerInfo);
+    files.openDataFile(FilePlayerInfo);
+    files.truncate(FilePlayerInfo);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {
         PlayerContact& contact = contacts[n];
@@ -58,14 +58,14 @@ void RewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
         record.OtherInfo = contact.OtherInfo.left(PlayerContact::OtherInfoWidth);
         files.Put(FilePlayerInfo, ++next, record);
     }
-    files.CloseDataFile(FilePlayerInfo);
+    files.closeDataFile(FilePlayerInfo);
 }
 
-void RewriteRosterFile(AppState& state)
+void rewriteRosterFile(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.OpenDataFile(FileRoster); // emptied in place, as the contacts file
-    files.Truncate(FileRoster);
+    files.openDataFile(FileRoster); // emptied in place, as the contacts file
+    files.truncate(FileRoster);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {
         if (state.RosterFree[n] != u"N")

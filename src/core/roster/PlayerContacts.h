@@ -37,15 +37,15 @@ using PlayerContactTable = OneBasedArray<PlayerContact, 99>;
 
 // Reads the player-information file (file 9) into a table by player number. Records numbered
 // outside 1-99 cannot be placed and are skipped. The file is opened and closed here.
-PlayerContactTable ReadPlayerContacts(DataFiles& files);
+PlayerContactTable readPlayerContacts(DataFiles& files);
 
 // Deletes and re-creates the player-information file: one record per number whose fields are
 // not all blank, in ascending number order, the fields left-aligned and the spare fields blank.
 // The table keeps the left-aligned fields. The file is closed afterwards.
-void RewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts);
+void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts);
 
 // Deletes and re-creates the roster file (file 3): one record per used number in ascending
 // order, from RosterFree and RosterNames. The file is left open, as the team selection had it.
-void RewriteRosterFile(AppState& state);
+void rewriteRosterFile(AppState& state);
 
 } // namespace scorvane

@@ -6,14 +6,14 @@
 
 namespace scorvane {
 
-QString CheckNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
+QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
 {
     if (newNumber < 1 || newNumber > 99)
         return QStringLiteral("Must be 1 to 99!");
     if (newNumber == oldNumber)
         return QStringLiteral("Same as old player number!");
     DataFiles& files = state.Files;
-    const qint32 count = files.RecordCount(FileStats);
+    const qint32 count = files.recordCount(FileStats);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerStatRecord>(FileStats, r);
         if (record.PlayerNumber == newNumber && record.StatStatus == 'A')
@@ -26,10 +26,10 @@ QString CheckNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
     return {};
 }
 
-void ChangePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
+void changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
 {
     DataFiles& files = state.Files;
-    for (qint32 r = files.RecordCount(FileStats); r >= 1; --r) {
+    for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
         auto record = files.Get<PlayerStatRecord>(FileStats, r);
         if (record.PlayerNumber != oldNumber)
             continue;
@@ -41,8 +41,8 @@ void ChangePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNu
     state.RosterNames[newNumber] = state.RosterNames[oldNumber];
     state.RosterFree[oldNumber] = QStringLiteral("Y");
     state.RosterNames[oldNumber]
-        = FitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
-    RewriteRosterFile(state);
+        = fitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
+    rewriteRosterFile(state);
 
     contacts[newNumber] = contacts[oldNumber];
     contacts[oldNumber] = PlayerContact{};

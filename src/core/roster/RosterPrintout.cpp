@@ -24,7 +24,7 @@ public:
     // False once the user has stopped the output.
     bool line(const QString& text)
     {
-        engine_.OutputLine(text, LineWidth, QStringLiteral("P"));
+        engine_.outputLine(text, LineWidth, QStringLiteral("P"));
         ++state_.PageLineCount;
         return !engine_.stopped();
     }
@@ -34,11 +34,11 @@ public:
         state_.PageLineCount = 0;
         if (!line(QString()))
             return false;
-        engine_.SetPrintFont(1);
+        engine_.setPrintFont(1);
         if (!line(state_.ReportTitle) || !line(QString())
-            || !line(RightTrimBlanks(state_.TeamNames[state_.TeamSlot])) || !line(QString()))
+            || !line(rightTrimBlanks(state_.TeamNames[state_.TeamSlot])) || !line(QString()))
             return false;
-        engine_.SetPrintFont(3);
+        engine_.setPrintFont(3);
         return true;
     }
 
@@ -47,13 +47,13 @@ public:
         QStringList lines{
             QString::number(number) + QStringLiteral(" - ") + state_.RosterNames[number]};
         for (const QString* field : {&contact.Phone, &contact.Address1, &contact.Address2}) {
-            if (!TrimBlanks(*field).isEmpty())
+            if (!trimBlanks(*field).isEmpty())
                 lines << *field;
         }
-        const QString place = PlaceLine(contact.City, contact.State, contact.Zip);
+        const QString place = placeLine(contact.City, contact.State, contact.Zip);
         if (!place.isEmpty())
             lines << place;
-        if (!TrimBlanks(contact.OtherInfo).isEmpty())
+        if (!trimBlanks(contact.OtherInfo).isEmpty())
             lines << contact.OtherInfo;
         lines << QString();
         for (const QString& text : lines) {
@@ -87,12 +87,12 @@ private:
 
 } // namespace
 
-QString PlaceLine(const QString& city, const QString& state, const QString& zip)
+QString placeLine(const QString& city, const QString& state, const QString& zip)
 {
     // The fields are held blank-padded to their widths; the joins read best trimmed.
-    const QString c = TrimBlanks(city);
-    const QString s = TrimBlanks(state);
-    const QString z = TrimBlanks(zip);
+    const QString c = trimBlanks(city);
+    const QString s = trimBlanks(state);
+    const QString z = trimBlanks(zip);
     if (c.isEmpty() && s.isEmpty())
         return {};
     if (c.isEmpty())
@@ -102,10 +102,10 @@ QString PlaceLine(const QString& city, const QString& state, const QString& zip)
     return c + QStringLiteral(", ") + s + u' ' + z;
 }
 
-void PrintRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
+void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
     const std::function<void()>& afterOpen)
 {
-    engine.OutputLine(QString(), LineWidth, QStringLiteral("O"));
+    engine.outputLine(QString(), LineWidth, QStringLiteral("O"));
     if (engine.stopped())
         return;
     if (afterOpen)
@@ -116,7 +116,7 @@ void PrintRoster(AppState& state, const PlayerContactTable& contacts, OutputEngi
             return;
         --state.CopiesLeft;
     }
-    engine.OutputLine(QString(), LineWidth, QStringLiteral("C"));
+    engine.outputLine(QString(), LineWidth, QStringLiteral("C"));
 }
 
 } // namespace scorvane

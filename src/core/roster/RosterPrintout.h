@@ -13,14 +13,14 @@ class OutputEngine;
 
 // The line that places a player: city, state and zip joined as "City, ST 12345", "ST 12345" or
 // "City 12345"; empty (no line at all) when neither city nor state is given, even with a zip.
-QString PlaceLine(const QString& city, const QString& state, const QString& zip);
+QString placeLine(const QString& city, const QString& state, const QString& zip);
 
 // Prints the roster of the current team through the output engine, with ReportTitle, the page
 // length LinesPerPage and CopiesLeft copies as the print dialog left them: the page heading,
 // one block per used number in ascending order, a new page whenever a page is full, a blank
 // line and a form feed after every copy. `afterOpen` runs once the output is open (the window
 // lets the printer settle there). Stops at once when the user gives up an output error.
-void PrintRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
+void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
     const std::function<void()>& afterOpen = {});
 
 } // namespace scorvane

@@ -10,35 +10,35 @@ namespace {
 constexpr int NameWidth = 17;
 }
 
-QString PlayerListLine(const AppState& state, int number)
+QString playerListLine(const AppState& state, int number)
 {
     const QString prefix = number <= 9 ? QStringLiteral(" ") : QString();
-    const QString digits = PadText(QString::number(number), 2, QStringLiteral("L"));
+    const QString digits = padText(QString::number(number), 2, QStringLiteral("L"));
     if (state.RosterFree[number] == u"N")
-        return prefix + digits + u' ' + FitWidth(state.RosterNames[number], NameWidth);
+        return prefix + digits + u' ' + fitWidth(state.RosterNames[number], NameWidth);
     return prefix + digits + u' ' + QString(20, u'_');
 }
 
-void FreeRosterSlot(AppState& state, int number)
+void freeRosterSlot(AppState& state, int number)
 {
     state.RosterFree[number] = QStringLiteral("Y");
-    state.RosterNames[number] = FitWidth(QStringLiteral("player") + NumberText(number), NameWidth);
+    state.RosterNames[number] = fitWidth(QStringLiteral("player") + numberText(number), NameWidth);
 }
 
-NameEdit ApplyNameEdit(AppState& state, int number, const QString& typed)
+NameEdit applyNameEdit(AppState& state, int number, const QString& typed)
 {
-    const QString name = TrimBlanks(typed);
+    const QString name = trimBlanks(typed);
     const bool used = state.RosterFree[number] == u"N";
     if (name.isEmpty() && !used)
         return NameEdit::Unchanged;
-    if (used && name == TrimBlanks(state.RosterNames[number]))
+    if (used && name == trimBlanks(state.RosterNames[number]))
         return NameEdit::Unchanged;
     if (name.isEmpty()) {
-        FreeRosterSlot(state, number);
+        freeRosterSlot(state, number);
         return NameEdit::Freed;
     }
     state.RosterFree[number] = QStringLiteral("N");
-    state.RosterNames[number] = FitWidth(name, NameWidth);
+    state.RosterNames[number] = fitWidth(name, NameWidth);
     return NameEdit::Named;
 }
 

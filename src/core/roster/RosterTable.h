@@ -9,10 +9,10 @@ struct AppState;
 // The list line of player number n (1-99) in the roster and player number windows: the number
 // right-aligned after a blank prefix for 1-9, then a blank and the 17-character name, or a blank
 // and twenty underscores for a free number.
-QString PlayerListLine(const AppState& state, int number);
+QString playerListLine(const AppState& state, int number);
 
 // Frees number n: flag "Y" and the placeholder name "player" with the number's sign blank.
-void FreeRosterSlot(AppState& state, int number);
+void freeRosterSlot(AppState& state, int number);
 
 // What leaving the name box did to the roster.
 enum class NameEdit {
@@ -22,6 +22,6 @@ enum class NameEdit {
 };
 
 // Applies a typed name to number n: compared and stored trimmed, cut to 17 characters.
-NameEdit ApplyNameEdit(AppState& state, int number, const QString& typed);
+NameEdit applyNameEdit(AppState& state, int number, const QString& typed);
 
 } // namespace scorvane

@@ -129,7 +129,7 @@ struct AppState : FileState
     QString OutputStopped = QStringLiteral("N");
 
     // Resets the report selection as every report menu command does before its window opens.
-    void ResetReportSelection()
+    void resetReportSelection()
     {
         FromGame = 1;
         ToGame = 999;

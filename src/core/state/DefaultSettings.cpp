@@ -17,21 +17,21 @@ constexpr std::array<qint16, 18> DefaultColumns
     = {1, 7, 4, 5, 10, 11, 16, 17, 18, 19, 23, 24, 25, 26, 30, 31, 27, 28};
 constexpr qint16 SortByGoalsScored = 7;
 
-QString XdgFolder(const char* variable, const QString& fallbackUnderHome)
+QString xdgFolder(const char* variable, const QString& fallbackUnderHome)
 {
     QString base = qEnvironmentVariable(variable);
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + fallbackUnderHome;
-    return Settings::FolderWithSlash(base) + QStringLiteral("Scorvane/");
+    return Settings::folderWithSlash(base) + QStringLiteral("Scorvane/");
 }
 
 } // namespace
 
-SettingsRecord DefaultSettingsRecord(const QString& dataFolder)
+SettingsRecord defaultSettingsRecord(const QString& dataFolder)
 {
     SettingsRecord record;
     record.SettingsVersion = 200;
-    record.DataPathText = Settings::FolderWithSlash(dataFolder);
+    record.DataPathText = Settings::folderWithSlash(dataFolder);
     record.ReportPathText = record.DataPathText;
     const std::array<const char*, 7> gameTypes
         = {"League", "Tournament", "Friendly", "Playoff", "Cup", "Indoor", "Other"};
@@ -53,10 +53,10 @@ SettingsRecord DefaultSettingsRecord(const QString& dataFolder)
     return record;
 }
 
-QString SupplyDefaultSettings(const QString& settingsFolder, const QString& dataFolder)
+QString supplyDefaultSettings(const QString& settingsFolder, const QString& dataFolder)
 {
-    const QString folder = Settings::FolderWithSlash(settingsFolder);
-    const QString data = Settings::FolderWithSlash(dataFolder);
+    const QString folder = Settings::folderWithSlash(settingsFolder);
+    const QString data = Settings::folderWithSlash(dataFolder);
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot create the settings folder %1").arg(folder);
     if (!QDir().mkpath(data))
@@ -68,20 +68,20 @@ QString SupplyDefaultSettings(const QString& settingsFolder, const QString& data
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    file.write(DefaultSettingsRecord(data).encode());
+    file.write(defaultSettingsRecord(data).encode());
     if (!file.commit())
         return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
     return {};
 }
 
-QString DefaultDataFolder()
+QString defaultDataFolder()
 {
-    return XdgFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+    return xdgFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
 }
 
-QString DefaultSettingsFolder()
+QString defaultSettingsFolder()
 {
-    return XdgFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
+    return xdgFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
 }
 
 } // namespace scorvane

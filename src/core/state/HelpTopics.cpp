@@ -10,7 +10,7 @@ namespace {
 
 const QString ContentsPage = QStringLiteral("kvhelp.html");
 
-void CopyPages(const QString& from, const QString& to)
+void copyPages(const QString& from, const QString& to)
 {
     QDir().mkpath(to);
     const QFileInfoList pages = QDir(from).entryInfoList(QDir::Files);
@@ -23,7 +23,7 @@ void CopyPages(const QString& from, const QString& to)
 
 } // namespace
 
-QString LocateHelpFile(const QString& programFolder, const QString& tempFolder)
+QString locateHelpFile(const QString& programFolder, const QString& tempFolder)
 {
     const QString candidates[] = {
         programFolder + QStringLiteral("help/"),
@@ -36,20 +36,20 @@ QString LocateHelpFile(const QString& programFolder, const QString& tempFolder)
             break;
         }
     }
-    if (IsLocalPath(folder))
+    if (isLocalPath(folder))
         return folder + ContentsPage;
     const QString local = tempFolder + QStringLiteral("kvhelp/");
-    CopyPages(folder, local);
+    copyPages(folder, local);
     return local + ContentsPage;
 }
 
-QString HelpTopicPage(const QString& helpFilePath, const QString& topic)
+QString helpTopicPage(const QString& helpFilePath, const QString& topic)
 {
     return QFileInfo(helpFilePath).path() + QStringLiteral("/topic") + topic.trimmed()
         + QStringLiteral(".html");
 }
 
-bool IsNetworkFileSystem(const QByteArray& fileSystemType)
+bool isNetworkFileSystem(const QByteArray& fileSystemType)
 {
     const QByteArray type = fileSystemType.toLower();
     static const QByteArray network[] = {"nfs", "nfs4", "cifs", "smb", "smbfs", "smb3", "ncpfs",
@@ -62,7 +62,7 @@ bool IsNetworkFileSystem(const QByteArray& fileSystemType)
     return false;
 }
 
-bool IsLocalPath(const QString& path)
+bool isLocalPath(const QString& path)
 {
     if (path.startsWith(QStringLiteral("//")))
         return false;
@@ -76,10 +76,10 @@ bool IsLocalPath(const QString& path)
     const QStorageInfo storage(nearest.absoluteFilePath());
     if (!storage.isValid())
         return false;
-    return !IsNetworkFileSystem(storage.fileSystemType());
+    return !isNetworkFileSystem(storage.fileSystemType());
 }
 
-QString HelpNetworkErrorText()
+QString helpNetworkErrorText()
 {
     return QStringLiteral(
         "Unable to display help.  This is because the program is installed to a network folder "
@@ -87,29 +87,29 @@ QString HelpNetworkErrorText()
         "printable help file from our website instead.");
 }
 
-QString EmptyWebAddressText()
+QString emptyWebAddressText()
 {
     return QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded.");
 }
 
-QString WebPageErrorText(const QString& address, int errorCode)
+QString webPageErrorText(const QString& address, int errorCode)
 {
     return QStringLiteral("Unable to link to ") + address + QStringLiteral(" from WebPage.\n")
         + QStringLiteral("Error code: ") + QString::number(errorCode)
         + QStringLiteral("\n\nYour browser may not be installed correctly.");
 }
 
-QString SupportWebAddress()
+QString supportWebAddress()
 {
     return QStringLiteral("https://www.quillmere.example/support/scorvane");
 }
 
-QString MakerEmailAddress()
+QString makerEmailAddress()
 {
     return QStringLiteral("mailto:support@quillmere.example");
 }
 
-QString MakerWebAddress()
+QString makerWebAddress()
 {
     return QStringLiteral("https://www.quillmere.example");
 }

@@ -11,24 +11,24 @@ namespace scorvane {
 // Finds the contents page for a program in `programFolder`: its "help" folder, or the installed
 // share/scorvane/help beside the program's bin folder. A page that is not on a local drive is
 // copied into the temporary folder (a failed copy is ignored) and used from there.
-QString LocateHelpFile(const QString& programFolder, const QString& tempFolder);
+QString locateHelpFile(const QString& programFolder, const QString& tempFolder);
 
 // The page of topic `topic` ("10", "240") beside the contents page.
-QString HelpTopicPage(const QString& helpFilePath, const QString& topic);
+QString helpTopicPage(const QString& helpFilePath, const QString& topic);
 
 // A path is local unless it starts with "//" or lies on a network file system; a path whose
 // nearest existing folder cannot be found is not local either.
-bool IsLocalPath(const QString& path);
-bool IsNetworkFileSystem(const QByteArray& fileSystemType);
+bool isLocalPath(const QString& path);
+bool isNetworkFileSystem(const QByteArray& fileSystemType);
 
 // The texts of the help and web page messages.
-QString HelpNetworkErrorText();
-QString EmptyWebAddressText();
-QString WebPageErrorText(const QString& address, int errorCode);
+QString helpNetworkErrorText();
+QString emptyWebAddressText();
+QString webPageErrorText(const QString& address, int errorCode);
 
 // The maker's addresses, shown in the About window and the Help menu.
-QString SupportWebAddress();
-QString MakerEmailAddress();
-QString MakerWebAddress();
+QString supportWebAddress();
+QString makerEmailAddress();
+QString makerWebAddress();
 
 } // namespace scorvane

@@ -9,9 +9,9 @@
 
 namespace scorvane {
 
-QString Settings::FolderWithSlash(const QString& text)
+QString Settings::folderWithSlash(const QString& text)
 {
-    QString folder = TrimBlanks(text);
+    QString folder = trimBlanks(text);
     // An installed default settings file names the data folder under the user's home as "~/".
     if (folder == u"~" || folder.startsWith(QStringLiteral("~/")))
         folder = QDir::homePath() + folder.mid(1);
@@ -20,17 +20,17 @@ QString Settings::FolderWithSlash(const QString& text)
     return folder;
 }
 
-Settings::LoadResult Settings::Load(AppState& state)
+Settings::LoadResult Settings::load(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.OpenDataFile(FileSettings);
-    if (files.FileLength(FileSettings) != SettingsRecord::Length) {
-        files.CloseDataFile(FileSettings);
+    files.openDataFile(FileSettings);
+    if (files.fileLength(FileSettings) != SettingsRecord::Length) {
+        files.closeDataFile(FileSettings);
         return LoadResult::Corrupt;
     }
     const auto record = files.Get<SettingsRecord>(FileSettings, 1);
-    state.DataPath = FolderWithSlash(record.DataPathText);
-    state.ReportPath = FolderWithSlash(record.ReportPathText);
+    state.DataPath = folderWithSlash(record.DataPathText);
+    state.ReportPath = folderWithSlash(record.ReportPathText);
     state.LinesPerPage = record.LinesPerPage;
     state.TitleFontSize = record.TitleFontSize;
     state.TitleBold = record.TitleBold;
@@ -41,17 +41,17 @@ Settings::LoadResult Settings::Load(AppState& state)
     state.ReportColumns = record.ReportColumns;
     state.SortColumn = record.SortColumn;
     state.SortOrder = QString(TextCodec::decodeByte(static_cast<unsigned char>(record.SortOrder)));
-    files.CloseDataFile(FileSettings);
-    FillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
+    files.closeDataFile(FileSettings);
+    fillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
     return LoadResult::Loaded;
 }
 
-void Settings::Save(AppState& state)
+void Settings::save(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.OpenDataFile(FileSettings);
+    files.openDataFile(FileSettings);
     // The reserved fields at 579 and 581 are written back as the file held them.
-    SettingsRecord record = files.FileLength(FileSettings) >= SettingsRecord::Length
+    SettingsRecord record = files.fileLength(FileSettings) >= SettingsRecord::Length
         ? files.Get<SettingsRecord>(FileSettings, 1)
         : SettingsRecord{};
     record.GameTypeNames = state.GameTypeNames;
@@ -69,7 +69,7 @@ void Settings::Save(AppState& state)
     record.ReportPathText = state.ReportPath;
     record.blankReservedFields();
     files.Put(FileSettings, 1, record);
-    files.CloseDataFile(FileSettings);
+    files.closeDataFile(FileSettings);
 }
 
 } // namespace scorvane

@@ -16,15 +16,15 @@ public:
     // open created stays behind, as it would with any other program run). Otherwise copies the
     // record into the state: DataPath and ReportPath trimmed with a trailing "/", the printer
     // settings, game type names, user codes, report columns and sort; fills CategoryCodes.
-    static LoadResult Load(AppState& state);
+    static LoadResult load(AppState& state);
 
     // Writes the state back as record 1: version 200, reserved fields blank except the two at
     // offsets 579 and 581, which keep what the file held.
-    static void Save(AppState& state);
+    static void save(AppState& state);
 
     // A folder name trimmed of blanks with "/" appended when its last character is not "/"; a
     // leading "~/" stands for the home folder.
-    static QString FolderWithSlash(const QString& text);
+    static QString folderWithSlash(const QString& text);
 };
 
 } // namespace scorvane

@@ -14,27 +14,27 @@
 namespace scorvane {
 namespace {
 
-QString WithSlash(const QString& folder)
+QString withSlash(const QString& folder)
 {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-QString StandardFolderName()
+QString standardFolderName()
 {
     return QStringLiteral("Quillmere Software/") + QString::fromLatin1(ProductName) + u'/';
 }
 
 // Copies a folder and everything in it, replacing files of the same name.
-void CopyFolder(const QString& from, const QString& to)
+void copyFolder(const QString& from, const QString& to)
 {
     QDir().mkpath(to);
     const QDir source(from);
     const QFileInfoList entries = source.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
-        const QString target = WithSlash(to) + entry.fileName();
+        const QString target = withSlash(to) + entry.fileName();
         if (entry.isDir()) {
-            CopyFolder(entry.absoluteFilePath(), target);
+            copyFolder(entry.absoluteFilePath(), target);
         } else {
             QFile::remove(target);
             QFile::copy(entry.absoluteFilePath(), target);
@@ -42,7 +42,7 @@ void CopyFolder(const QString& from, const QString& to)
     }
 }
 
-void Yield(const std::function<void()>& yield)
+void yieldToWindowSystem(const std::function<void()>& yield)
 {
     if (yield)
         yield();
@@ -50,37 +50,37 @@ void Yield(const std::function<void()>& yield)
 
 } // namespace
 
-ProgramFolders SystemProgramFolders()
+ProgramFolders systemProgramFolders()
 {
     ProgramFolders folders;
-    folders.programFolder = WithSlash(QCoreApplication::applicationDirPath());
+    folders.programFolder = withSlash(QCoreApplication::applicationDirPath());
     folders.programFilesFolder = QStringLiteral("/opt/");
     folders.commonDataFolder = QStringLiteral("/var/lib/");
-    folders.tempFolder = WithSlash(QDir::tempPath());
+    folders.tempFolder = withSlash(QDir::tempPath());
     folders.executableName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     return folders;
 }
 
-bool InstalledInStandardPlace(const ProgramFolders& folders)
+bool installedInStandardPlace(const ProgramFolders& folders)
 {
-    const QString standard = WithSlash(folders.programFilesFolder) + StandardFolderName();
-    return WithSlash(folders.programFolder).compare(standard, Qt::CaseInsensitive) == 0;
+    const QString standard = withSlash(folders.programFilesFolder) + standardFolderName();
+    return withSlash(folders.programFolder).compare(standard, Qt::CaseInsensitive) == 0;
 }
 
-QString SharedDataFolder(const ProgramFolders& folders)
+QString sharedDataFolder(const ProgramFolders& folders)
 {
-    if (!InstalledInStandardPlace(folders))
-        return WithSlash(folders.programFolder);
-    const QString shared = WithSlash(folders.commonDataFolder) + StandardFolderName();
+    if (!installedInStandardPlace(folders))
+        return withSlash(folders.programFolder);
+    const QString shared = withSlash(folders.commonDataFolder) + standardFolderName();
     QDir().mkpath(shared); // a folder that cannot be made simply holds no marker
     return shared;
 }
 
-int MoveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::function<void()>& yield)
+int moveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::function<void()>& yield)
 {
-    if (!InstalledInStandardPlace(folders))
+    if (!installedInStandardPlace(folders))
         return 0;
-    const QString shared = SharedDataFolder(folders);
+    const QString shared = sharedDataFolder(folders);
     const QString marker = shared + QStringLiteral("movefile.txt");
     if (!QFileInfo::exists(marker))
         return 0;
@@ -97,8 +97,8 @@ int MoveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::funct
         if (entry.isDir()) {
             if (lower.trimmed() == u"help")
                 continue;
-            CopyFolder(entry.absoluteFilePath(), shared + name);
-            Yield(yield);
+            copyFolder(entry.absoluteFilePath(), shared + name);
+            yieldToWindowSystem(yield);
             QDir(entry.absoluteFilePath()).removeRecursively();
         } else {
             // The program file itself (with or without ".exe") and log files stay.
@@ -107,47 +107,47 @@ int MoveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::funct
                 continue;
             QFile::remove(shared + name);
             QFile::copy(entry.absoluteFilePath(), shared + name);
-            Yield(yield);
+            yieldToWindowSystem(yield);
             QFile::remove(entry.absoluteFilePath());
         }
-        Yield(yield);
+        yieldToWindowSystem(yield);
         ++moved;
     }
     return moved;
 }
 
-StartOutcome StartUp(
+StartOutcome startUp(
     AppState& state, const ProgramFolders& folders, const std::function<void()>& yield)
 {
-    state.ProgramFolder = WithSlash(folders.programFolder);
-    state.HelpFilePath = LocateHelpFile(state.ProgramFolder, folders.tempFolder);
+    state.ProgramFolder = withSlash(folders.programFolder);
+    state.HelpFilePath = locateHelpFile(state.ProgramFolder, folders.tempFolder);
 
     state.WindowOpen.fill(false);
     state.TeamSelected.fill(QStringLiteral("N"));
     state.GameTypeOn.fill(true);
     state.TeamWindowShown = false;
 
-    if (Settings::Load(state) != Settings::LoadResult::Loaded)
+    if (Settings::load(state) != Settings::LoadResult::Loaded)
         return StartOutcome::SettingsCorrupt;
     if (state.ProgramCode.isEmpty())
         return StartOutcome::InternalError;
-    MoveProgramFilesOnFirstStart(folders, yield);
+    moveProgramFilesOnFirstStart(folders, yield);
 
     state.TeamListError.clear();
-    if (!state.Files.TryOpenDataFile(FileTeamList)) {
+    if (!state.Files.tryOpenDataFile(FileTeamList)) {
         state.TeamListError = QStringLiteral("E");
         return StartOutcome::DataFolderWindow;
     }
-    CheckAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
     state.TeamListLoaded = true;
     return StartOutcome::TeamWindow;
 }
 
-void ShutDown(AppState& state)
+void shutDown(AppState& state)
 {
-    state.Files.CloseDataFile(AllFiles);
-    Settings::Save(state);
-    RemoveEmptyDataFiles(state.DataPath);
+    state.Files.closeDataFile(AllFiles);
+    Settings::save(state);
+    removeEmptyDataFiles(state.DataPath);
 }
 
 } // namespace scorvane

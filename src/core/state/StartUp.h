@@ -20,7 +20,7 @@ struct ProgramFolders
 };
 
 // The folders of the running program on this machine.
-ProgramFolders SystemProgramFolders();
+ProgramFolders systemProgramFolders();
 
 // What the main window does once start-up has run.
 enum class StartOutcome {
@@ -33,24 +33,24 @@ enum class StartOutcome {
 // Runs start-up from the program folder to the team list: the help location, the shared
 // tables, the settings file, the first-start move, the team list. `yield` runs between the
 // steps of the first-start move so the window system can process events.
-StartOutcome StartUp(
+StartOutcome startUp(
     AppState& state, const ProgramFolders& folders, const std::function<void()>& yield = {});
 
 // The folder the installation shares its data in: for a program installed in the program-files
 // folder under "Quillmere Software/Scorvane for Soccer/", the same two levels under the common
 // data folder (created when missing); otherwise the program folder itself.
-bool InstalledInStandardPlace(const ProgramFolders& folders);
-QString SharedDataFolder(const ProgramFolders& folders);
+bool installedInStandardPlace(const ProgramFolders& folders);
+QString sharedDataFolder(const ProgramFolders& folders);
 
 // The one-time move after an installation: when the program is installed in the standard place
 // and "movefile.txt" is in the shared data folder, deletes the marker and moves every file and
 // folder of the program folder there, except the program itself, files ending in "log" and the
 // "help" folder. Returns the number of entries moved.
-int MoveProgramFilesOnFirstStart(
+int moveProgramFilesOnFirstStart(
     const ProgramFolders& folders, const std::function<void()>& yield = {});
 
 // Shut-down: closes every file, writes the settings back and deletes every empty "KV*.DAT" of
 // the data folder.
-void ShutDown(AppState& state);
+void shutDown(AppState& state);
 
 } // namespace scorvane

@@ -16,7 +16,7 @@ namespace scorvane {
 namespace {
 
 // One whole-file copy with the system's error number kept for the error reporter.
-bool CopyOnce(const QString& from, const QString& to)
+bool copyOnce(const QString& from, const QString& to)
 {
     const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
@@ -58,10 +58,10 @@ bool CopyOnce(const QString& from, const QString& to)
     return ok;
 }
 
-void GuardedCopy(ErrorReporter& reporter, const QString& from, const QString& to)
+void guardedCopy(ErrorReporter& reporter, const QString& from, const QString& to)
 {
     for (;;) {
-        if (CopyOnce(from, to))
+        if (copyOnce(from, to))
             return;
         const FileError error = FileError::fromErrno(errno, to);
         if (reporter.reportFileError(error) != ErrorReporter::Choice::Retry)
@@ -71,13 +71,13 @@ void GuardedCopy(ErrorReporter& reporter, const QString& from, const QString& to
 
 } // namespace
 
-bool IsWorkingFolder(const QString& target, const QString& dataPath)
+bool isWorkingFolder(const QString& target, const QString& dataPath)
 {
-    return Settings::FolderWithSlash(target).toUpper()
-        == Settings::FolderWithSlash(dataPath).toUpper();
+    return Settings::folderWithSlash(target).toUpper()
+        == Settings::folderWithSlash(dataPath).toUpper();
 }
 
-BackupTexts BackupTextsFor(const QString& backupMode)
+BackupTexts backupTextsFor(const QString& backupMode)
 {
     if (backupMode == u"Y")
         return {QStringLiteral("Back Up Data Files"), QStringLiteral("Back up data files:"),
@@ -90,12 +90,12 @@ BackupTexts BackupTextsFor(const QString& backupMode)
         QStringLiteral("Restore Complete"), QStringLiteral(" files restored!"), false};
 }
 
-int CopyDataFiles(AppState& state, const QString& from, const QString& to,
+int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying)
 {
-    state.Files.CloseDataFile(AllFiles);
-    const QString source = Settings::FolderWithSlash(from);
-    const QString target = Settings::FolderWithSlash(to);
+    state.Files.closeDataFile(AllFiles);
+    const QString source = Settings::folderWithSlash(from);
+    const QString target = Settings::folderWithSlash(to);
     const QStringList names = QDir(source).entryList(
         {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     int count = 0;
@@ -107,7 +107,7 @@ int CopyDataFiles(AppState& state, const QString& from, const QString& to,
         // A file already in the target under another letter case (a folder copied from a
         // case-insensitive system) is replaced, not joined by a second copy the program would
         // not read.
-        GuardedCopy(state.Reporter, source + name, ResolveInFolder(target, name));
+        guardedCopy(state.Reporter, source + name, resolveInFolder(target, name));
         ++count;
     }
     return count;

@@ -10,7 +10,7 @@ struct AppState;
 
 // True when `target` names the data folder itself, compared without regard to letter case (so a
 // folder that differs only in case is refused, as it would be on a case-insensitive disk).
-bool IsWorkingFolder(const QString& target, const QString& dataPath);
+bool isWorkingFolder(const QString& target, const QString& dataPath);
 
 // The caption, labels and messages of the back-up window for a mode ("Y" back up, "N" restore).
 struct BackupTexts
@@ -24,13 +24,13 @@ struct BackupTexts
     QString doneSuffix; // " files backed up!" / " files restored!"
     bool showsPattern;  // the path label shows DataPath & "*.DAT"
 };
-BackupTexts BackupTextsFor(const QString& backupMode);
+BackupTexts backupTextsFor(const QString& backupMode);
 
 // Copies every non-empty "KV*.DAT" file (any letter case) of `from` into `to`, replacing files of
 // the same name in any letter case, and returns how many were copied. Every data file is closed
 // first. `copying` is told each source file's full name before it is copied. Copy faults go to the
 // error reporter (Retry repeats the copy; anything else ends the program).
-int CopyDataFiles(AppState& state, const QString& from, const QString& to,
+int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying = {});
 
 } // namespace scorvane

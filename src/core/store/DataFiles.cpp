@@ -20,7 +20,7 @@
 
 namespace scorvane {
 
-QString ResolveInFolder(const QString& folder, const QString& name)
+QString resolveInFolder(const QString& folder, const QString& name)
 {
     const QString exact = folder + name;
     if (QFileInfo::exists(exact))
@@ -45,7 +45,7 @@ DataFiles::~DataFiles()
         ::close(fd);
 }
 
-int DataFiles::RecordLength(int fileNumber)
+int DataFiles::recordLength(int fileNumber)
 {
     switch (fileNumber) {
     case FileSettings:
@@ -68,25 +68,25 @@ int DataFiles::RecordLength(int fileNumber)
     }
 }
 
-QString DataFiles::FileName(int fileNumber) const
+QString DataFiles::fileName(int fileNumber) const
 {
     const QString teamFile = state_.TeamNo + QStringLiteral(".DAT");
     switch (fileNumber) {
     case FileSettings:
-        return ResolveInFolder(state_.SettingsFolder, QStringLiteral("QMKV.INI"));
+        return resolveInFolder(state_.SettingsFolder, QStringLiteral("QMKV.INI"));
     case FileTeamList:
-        return ResolveInFolder(state_.DataPath, QStringLiteral("KVTEAMS.DAT"));
+        return resolveInFolder(state_.DataPath, QStringLiteral("KVTEAMS.DAT"));
     case FileRoster:
-        return ResolveInFolder(state_.DataPath, QStringLiteral("KVPN") + teamFile);
+        return resolveInFolder(state_.DataPath, QStringLiteral("KVPN") + teamFile);
     case FileGames:
     case FileOtherGames:
-        return ResolveInFolder(state_.DataPath, QStringLiteral("KVGS") + teamFile);
+        return resolveInFolder(state_.DataPath, QStringLiteral("KVGS") + teamFile);
     case FileStats:
-        return ResolveInFolder(state_.DataPath, QStringLiteral("KVPS") + teamFile);
+        return resolveInFolder(state_.DataPath, QStringLiteral("KVPS") + teamFile);
     case FileReportFormats:
-        return ResolveInFolder(state_.ReportPath, QStringLiteral("KVRPTFMT.DAT"));
+        return resolveInFolder(state_.ReportPath, QStringLiteral("KVRPTFMT.DAT"));
     case FilePlayerInfo:
-        return ResolveInFolder(state_.DataPath, QStringLiteral("KVPI") + teamFile);
+        return resolveInFolder(state_.DataPath, QStringLiteral("KVPI") + teamFile);
     default:
         throw std::invalid_argument("no such file number");
     }
@@ -103,11 +103,11 @@ void DataFiles::guard(const QString& path, const std::function<bool()>& operatio
     }
 }
 
-void DataFiles::OpenDataFile(int fileNumber)
+void DataFiles::openDataFile(int fileNumber)
 {
-    RecordLength(fileNumber); // rejects unknown numbers
-    CloseDataFile(fileNumber);
-    const QString path = FileName(fileNumber);
+    recordLength(fileNumber); // rejects unknown numbers
+    closeDataFile(fileNumber);
+    const QString path = fileName(fileNumber);
     const QByteArray native = QFile::encodeName(path);
     int fd = -1;
     guard(path, [&] {
@@ -119,11 +119,11 @@ void DataFiles::OpenDataFile(int fileNumber)
     open_[fileNumber] = fd;
 }
 
-bool DataFiles::TryOpenDataFile(int fileNumber)
+bool DataFiles::tryOpenDataFile(int fileNumber)
 {
-    RecordLength(fileNumber);
-    CloseDataFile(fileNumber);
-    const QByteArray native = QFile::encodeName(FileName(fileNumber));
+    recordLength(fileNumber);
+    closeDataFile(fileNumber);
+    const QByteArray native = QFile::encodeName(fileName(fileNumber));
     const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
@@ -131,7 +131,7 @@ bool DataFiles::TryOpenDataFile(int fileNumber)
     return true;
 }
 
-void DataFiles::CloseDataFile(int fileNumber)
+void DataFiles::closeDataFile(int fileNumber)
 {
     if (fileNumber == AllFiles) {
         for (const auto& [number, fd] : open_)
@@ -146,15 +146,15 @@ void DataFiles::CloseDataFile(int fileNumber)
     open_.erase(found);
 }
 
-void DataFiles::KillDataFile(int fileNumber)
+void DataFiles::killDataFile(int fileNumber)
 {
-    CloseDataFile(fileNumber);
-    const QString path = FileName(fileNumber);
+    closeDataFile(fileNumber);
+    const QString path = fileName(fileNumber);
     const QByteArray native = QFile::encodeName(path);
     guard(path, [&] { return ::unlink(native.constData()) == 0 || errno == ENOENT; });
 }
 
-bool DataFiles::IsOpen(int fileNumber) const
+bool DataFiles::isOpen(int fileNumber) const
 {
     return open_.contains(fileNumber);
 }
@@ -167,27 +167,27 @@ int DataFiles::descriptor(int fileNumber) const
     return found->second;
 }
 
-qint64 DataFiles::FileLength(int fileNumber)
+qint64 DataFiles::fileLength(int fileNumber)
 {
     const int fd = descriptor(fileNumber);
     struct stat info
     {
     };
-    guard(FileName(fileNumber), [&] { return ::fstat(fd, &info) == 0; });
+    guard(fileName(fileNumber), [&] { return ::fstat(fd, &info) == 0; });
     return static_cast<qint64>(info.st_size);
 }
 
-qint32 DataFiles::RecordCount(int fileNumber)
+qint32 DataFiles::recordCount(int fileNumber)
 {
-    return static_cast<qint32>(FileLength(fileNumber) / RecordLength(fileNumber));
+    return static_cast<qint32>(fileLength(fileNumber) / recordLength(fileNumber));
 }
 
-QByteArray DataFiles::ReadBytes(int fileNumber, qint64 offset, qint64 length)
+QByteArray DataFiles::readBytes(int fileNumber, qint64 offset, qint64 length)
 {
     const int fd = descriptor(fileNumber);
     QByteArray bytes(length, '\0');
     qint64 done = 0;
-    guard(FileName(fileNumber), [&] {
+    guard(fileName(fileNumber), [&] {
         while (done < length) {
             const ssize_t n = ::pread(fd, bytes.data() + done, static_cast<size_t>(length - done),
                 static_cast<off_t>(offset + done));
@@ -205,11 +205,11 @@ QByteArray DataFiles::ReadBytes(int fileNumber, qint64 offset, qint64 length)
     return bytes;
 }
 
-void DataFiles::WriteBytes(int fileNumber, qint64 offset, const QByteArray& bytes)
+void DataFiles::writeBytes(int fileNumber, qint64 offset, const QByteArray& bytes)
 {
     const int fd = descriptor(fileNumber);
     qint64 done = 0;
-    guard(FileName(fileNumber), [&] {
+    guard(fileName(fileNumber), [&] {
         while (done < bytes.size()) {
             const ssize_t n = ::pwrite(fd, bytes.constData() + done,
                 static_cast<size_t>(bytes.size() - done), static_cast<off_t>(offset + done));
@@ -224,39 +224,39 @@ void DataFiles::WriteBytes(int fileNumber, qint64 offset, const QByteArray& byte
     });
 }
 
-QByteArray DataFiles::ReadRecord(int fileNumber, qint32 recordNumber)
+QByteArray DataFiles::readRecord(int fileNumber, qint32 recordNumber)
 {
     if (recordNumber < 1)
         throw std::out_of_range("record numbers count from 1");
-    const qint64 length = RecordLength(fileNumber);
-    return ReadBytes(fileNumber, (static_cast<qint64>(recordNumber) - 1) * length, length);
+    const qint64 length = recordLength(fileNumber);
+    return readBytes(fileNumber, (static_cast<qint64>(recordNumber) - 1) * length, length);
 }
 
-void DataFiles::WriteRecord(int fileNumber, qint32 recordNumber, const QByteArray& bytes)
+void DataFiles::writeRecord(int fileNumber, qint32 recordNumber, const QByteArray& bytes)
 {
     if (recordNumber < 1)
         throw std::out_of_range("record numbers count from 1");
-    const qint64 length = RecordLength(fileNumber);
+    const qint64 length = recordLength(fileNumber);
     if (bytes.size() != length)
         throw std::logic_error("record of the wrong length");
-    WriteBytes(fileNumber, (static_cast<qint64>(recordNumber) - 1) * length, bytes);
+    writeBytes(fileNumber, (static_cast<qint64>(recordNumber) - 1) * length, bytes);
 }
 
-void DataFiles::ShiftRecordsUp(int fileNumber, qint32 first, qint32 places)
+void DataFiles::shiftRecordsUp(int fileNumber, qint32 first, qint32 places)
 {
-    const qint32 count = RecordCount(fileNumber);
+    const qint32 count = recordCount(fileNumber);
     if (first > count || places <= 0)
         return;
-    const qint64 length = RecordLength(fileNumber);
+    const qint64 length = recordLength(fileNumber);
     const qint64 from = (static_cast<qint64>(first) - 1) * length;
-    const QByteArray block = ReadBytes(fileNumber, from, (count - first + 1) * length);
-    WriteBytes(fileNumber, from + places * length, block);
+    const QByteArray block = readBytes(fileNumber, from, (count - first + 1) * length);
+    writeBytes(fileNumber, from + places * length, block);
 }
 
-void DataFiles::Truncate(int fileNumber)
+void DataFiles::truncate(int fileNumber)
 {
     const int fd = descriptor(fileNumber);
-    guard(FileName(fileNumber), [&] { return ::ftruncate(fd, 0) == 0; });
+    guard(fileName(fileNumber), [&] { return ::ftruncate(fd, 0) == 0; });
 }
 
 } // namespace scorvane

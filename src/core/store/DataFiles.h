@@ -35,55 +35,55 @@ public:
     DataFiles(const DataFiles&) = delete;
     DataFiles& operator=(const DataFiles&) = delete;
 
-    static int RecordLength(int fileNumber);
+    static int recordLength(int fileNumber);
 
     // The file's name as built now. An existing file whose name differs only in letter case (a
     // folder copied from a case-insensitive system) is found and used under its own name.
-    QString FileName(int fileNumber) const;
+    QString fileName(int fileNumber) const;
 
-    void OpenDataFile(int fileNumber); // creates an empty file when none exists
-    // Opens like OpenDataFile but reports nothing: false when the file cannot be opened (the
+    void openDataFile(int fileNumber); // creates an empty file when none exists
+    // Opens like openDataFile but reports nothing: false when the file cannot be opened (the
     // start-up test of the team list).
-    bool TryOpenDataFile(int fileNumber);
-    void CloseDataFile(int fileNumber); // AllFiles closes every open file
-    void KillDataFile(int fileNumber);  // the file must be closed; a missing file is not an error
-    bool IsOpen(int fileNumber) const;
+    bool tryOpenDataFile(int fileNumber);
+    void closeDataFile(int fileNumber); // AllFiles closes every open file
+    void killDataFile(int fileNumber);  // the file must be closed; a missing file is not an error
+    bool isOpen(int fileNumber) const;
 
-    qint64 FileLength(int fileNumber);
-    qint32 RecordCount(int fileNumber); // length / record length, truncated
+    qint64 fileLength(int fileNumber);
+    qint32 recordCount(int fileNumber); // length / record length, truncated
 
     // Mode "G" reads record n into the buffer; any other mode writes the buffer as record n.
     template <typename Record>
-    void Access(int fileNumber, char mode, qint32 recordNumber, Record& buffer)
+    void access(int fileNumber, char mode, qint32 recordNumber, Record& buffer)
     {
         if (mode == 'G')
-            buffer = Record::decode(ReadRecord(fileNumber, recordNumber));
+            buffer = Record::decode(readRecord(fileNumber, recordNumber));
         else
-            WriteRecord(fileNumber, recordNumber, buffer.encode());
+            writeRecord(fileNumber, recordNumber, buffer.encode());
     }
     template <typename Record> Record Get(int fileNumber, qint32 recordNumber)
     {
-        return Record::decode(ReadRecord(fileNumber, recordNumber));
+        return Record::decode(readRecord(fileNumber, recordNumber));
     }
     template <typename Record> void Put(int fileNumber, qint32 recordNumber, const Record& buffer)
     {
-        WriteRecord(fileNumber, recordNumber, buffer.encode());
+        writeRecord(fileNumber, recordNumber, buffer.encode());
     }
 
     // Raw record bytes. Reading past the end (or a partial trailing record) gives zero bytes
     // for the missing part.
-    QByteArray ReadRecord(int fileNumber, qint32 recordNumber);
-    void WriteRecord(int fileNumber, qint32 recordNumber, const QByteArray& bytes);
+    QByteArray readRecord(int fileNumber, qint32 recordNumber);
+    void writeRecord(int fileNumber, qint32 recordNumber, const QByteArray& bytes);
 
     // Raw byte ranges for block moves of many records at once (insertion into large files).
-    QByteArray ReadBytes(int fileNumber, qint64 offset, qint64 length);
-    void WriteBytes(int fileNumber, qint64 offset, const QByteArray& bytes);
+    QByteArray readBytes(int fileNumber, qint64 offset, qint64 length);
+    void writeBytes(int fileNumber, qint64 offset, const QByteArray& bytes);
 
     // Moves records first..count up by `places` records, as one block read and one block write.
-    void ShiftRecordsUp(int fileNumber, qint32 first, qint32 places);
+    void shiftRecordsUp(int fileNumber, qint32 first, qint32 places);
 
     // Removes the file's contents (truncate to zero), keeping it open.
-    void Truncate(int fileNumber);
+    void truncate(int fileNumber);
 
 private:
     int descriptor(int fileNumber) const;
@@ -95,6 +95,6 @@ private:
 };
 
 // Finds `name` in `folder` without regard to letter case when no entry has exactly that name.
-QString ResolveInFolder(const QString& folder, const QString& name);
+QString resolveInFolder(const QString& folder, const QString& name);
 
 } // namespace scorvane

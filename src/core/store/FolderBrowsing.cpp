@@ -10,14 +10,14 @@
 
 namespace scorvane {
 
-QStringList DriveRoots()
+QStringList driveRoots()
 {
-    QStringList roots{QStringLiteral("/"), Settings::FolderWithSlash(QDir::homePath())};
+    QStringList roots{QStringLiteral("/"), Settings::folderWithSlash(QDir::homePath())};
     const QStringList mountParents
         = {QStringLiteral("/media/"), QStringLiteral("/mnt/"), QStringLiteral("/run/media/")};
     const auto volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& volume : volumes) {
-        const QString root = Settings::FolderWithSlash(volume.rootPath());
+        const QString root = Settings::folderWithSlash(volume.rootPath());
         const bool extraDisk = std::any_of(mountParents.begin(), mountParents.end(),
             [&](const QString& parent) { return root.startsWith(parent); });
         if (extraDisk && !roots.contains(root))
@@ -26,9 +26,9 @@ QStringList DriveRoots()
     return roots;
 }
 
-QString DriveOfFolder(const QString& folder, const QStringList& roots)
+QString driveOfFolder(const QString& folder, const QStringList& roots)
 {
-    const QString path = Settings::FolderWithSlash(folder);
+    const QString path = Settings::folderWithSlash(folder);
     QString best = QStringLiteral("/");
     for (const QString& root : roots) {
         if (path.startsWith(root) && root.size() > best.size())
@@ -37,9 +37,9 @@ QString DriveOfFolder(const QString& folder, const QStringList& roots)
     return best;
 }
 
-QStringList FolderListLines(const QString& folder, int* openIndex)
+QStringList folderListLines(const QString& folder, int* openIndex)
 {
-    const QString path = Settings::FolderWithSlash(QDir::cleanPath(folder));
+    const QString path = Settings::folderWithSlash(QDir::cleanPath(folder));
     QStringList lines{QStringLiteral("/")};
     const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
     QString built = QStringLiteral("/");
@@ -57,7 +57,7 @@ QStringList FolderListLines(const QString& folder, int* openIndex)
     return lines;
 }
 
-bool FolderReadable(const QString& folder)
+bool folderReadable(const QString& folder)
 {
     const QFileInfo info(folder);
     return info.isDir() && info.isReadable() && info.isExecutable();

@@ -7,17 +7,17 @@ namespace scorvane {
 
 // Linux has no drive letters: the "drives" are the root folder, the home folder and the mount
 // points of removable and extra disks (under /media, /mnt and /run/media), each with "/".
-QStringList DriveRoots();
+QStringList driveRoots();
 
 // The drive a folder lies on: the longest drive root that contains it ("/" at worst).
-QString DriveOfFolder(const QString& folder, const QStringList& roots);
+QString driveOfFolder(const QString& folder, const QStringList& roots);
 
 // The lines of a folder list showing `folder` open: the folder's ancestors from the root down,
 // the folder itself, then its sub-folders sorted without regard to case (hidden ones left out).
 // Each line is a full path with "/"; `openIndex` receives the line of `folder` itself.
-QStringList FolderListLines(const QString& folder, int* openIndex = nullptr);
+QStringList folderListLines(const QString& folder, int* openIndex = nullptr);
 
 // True when the folder can be listed (a drive without a disk, a folder without permission fail).
-bool FolderReadable(const QString& folder);
+bool folderReadable(const QString& folder);
 
 } // namespace scorvane

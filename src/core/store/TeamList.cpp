@@ -9,12 +9,12 @@
 
 namespace scorvane {
 
-QString DefaultTeamName(int slot)
+QString defaultTeamName(int slot)
 {
     return QStringLiteral("Team ") + QString::number(slot);
 }
 
-void WriteTeamNames(DataFiles& files, int slot, const QString& longName, const QString& shortName)
+void writeTeamNames(DataFiles& files, int slot, const QString& longName, const QString& shortName)
 {
     TeamRecord record;
     record.TeamName = longName;
@@ -22,26 +22,26 @@ void WriteTeamNames(DataFiles& files, int slot, const QString& longName, const Q
     files.Put(FileTeamList, slot, record);
 }
 
-void CheckAndLoadTeamList(DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames)
+void checkAndLoadTeamList(DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames)
 {
     constexpr int Slots = 100;
-    files.CloseDataFile(FileTeamList);
-    files.OpenDataFile(FileTeamList);
-    if (files.FileLength(FileTeamList) != Slots * TeamRecord::Length) {
-        files.KillDataFile(FileTeamList);
-        files.OpenDataFile(FileTeamList);
+    files.closeDataFile(FileTeamList);
+    files.openDataFile(FileTeamList);
+    if (files.fileLength(FileTeamList) != Slots * TeamRecord::Length) {
+        files.killDataFile(FileTeamList);
+        files.openDataFile(FileTeamList);
         for (int slot = 1; slot <= Slots; ++slot)
-            WriteTeamNames(files, slot, DefaultTeamName(slot), DefaultTeamName(slot));
+            writeTeamNames(files, slot, defaultTeamName(slot), defaultTeamName(slot));
     }
     for (int slot = 1; slot <= Slots; ++slot) {
         const auto record = files.Get<TeamRecord>(FileTeamList, slot);
         // Left-trimmed into a table of 25-character entries.
-        TeamNames[slot] = FitWidth(LeftTrimBlanks(record.TeamName), 25);
+        TeamNames[slot] = fitWidth(leftTrimBlanks(record.TeamName), 25);
         TeamShortNames[slot] = record.TeamShortName;
     }
 }
 
-int RemoveEmptyDataFiles(const QString& folder)
+int removeEmptyDataFiles(const QString& folder)
 {
     // Name filters match without regard to case, so files copied as "kvps3.dat" are cleaned too.
     const QDir dir(folder);

@@ -12,17 +12,17 @@ using TeamNameTable = OneBasedArray<QString, 100>;
 // The team list check, run each time the team list is loaded: a file of any length but 4,000
 // bytes is rebuilt as Team 1 ... Team 100; then the names of the 100 slots are read. File 2 stays
 // open afterwards.
-void CheckAndLoadTeamList(
+void checkAndLoadTeamList(
     DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames);
 
 // Writes slot `slot` of the team list (file 2, open) with the two names and a blank reserved field.
-void WriteTeamNames(DataFiles& files, int slot, const QString& longName, const QString& shortName);
+void writeTeamNames(DataFiles& files, int slot, const QString& longName, const QString& shortName);
 
 // "Team " followed by the slot number: the default name of an unnamed slot.
-QString DefaultTeamName(int slot);
+QString defaultTeamName(int slot);
 
 // Deletes every file of the folder that matches "KV*.DAT" (any letter case) and is empty. Stops
 // at the first error. Returns the number of files deleted.
-int RemoveEmptyDataFiles(const QString& folder);
+int removeEmptyDataFiles(const QString& folder);
 
 } // namespace scorvane

@@ -6,14 +6,14 @@
 
 namespace scorvane {
 
-void LoadRosterTables(AppState& state)
+void loadRosterTables(AppState& state)
 {
     for (int n = 1; n <= 99; ++n) {
         state.RosterFree[n] = QStringLiteral("Y");
-        state.RosterNames[n] = FitWidth(QStringLiteral("Player ") + QString::number(n), 17);
+        state.RosterNames[n] = fitWidth(QStringLiteral("Player ") + QString::number(n), 17);
     }
     DataFiles& files = state.Files;
-    const qint32 count = files.RecordCount(FileRoster);
+    const qint32 count = files.recordCount(FileRoster);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerNameRecord>(FileRoster, r);
         if (record.PlayerNumber == 0)
@@ -25,12 +25,12 @@ void LoadRosterTables(AppState& state)
     }
 }
 
-void TakeTeamSelection(AppState& state, const TeamLines& selected)
+void takeTeamSelection(AppState& state, const TeamLines& selected)
 {
     DataFiles& files = state.Files;
-    files.CloseDataFile(FileRoster);
-    files.CloseDataFile(FileGames);
-    files.CloseDataFile(FileStats);
+    files.closeDataFile(FileRoster);
+    files.closeDataFile(FileGames);
+    files.closeDataFile(FileStats);
     state.CurrentTeamName.clear();
     state.TeamCount = 0;
     int first = 0;
@@ -40,7 +40,7 @@ void TakeTeamSelection(AppState& state, const TeamLines& selected)
             ++state.TeamCount;
             if (first == 0) {
                 first = i + 1;
-                state.CurrentTeamName = RightTrimBlanks(state.TeamNames[first]);
+                state.CurrentTeamName = rightTrimBlanks(state.TeamNames[first]);
             }
         } else {
             state.TeamSelected[i + 1] = QStringLiteral("N");
@@ -58,13 +58,13 @@ void TakeTeamSelection(AppState& state, const TeamLines& selected)
     state.TeamNo = QString::number(first);
     state.ReportTeamTitle
         = state.TeamCount == 1 ? state.CurrentTeamName : QStringLiteral("Multiple Teams");
-    files.OpenDataFile(FileRoster);
-    LoadRosterTables(state);
-    files.OpenDataFile(FileGames);
-    files.OpenDataFile(FileStats);
+    files.openDataFile(FileRoster);
+    loadRosterTables(state);
+    files.openDataFile(FileGames);
+    files.openDataFile(FileStats);
 }
 
-MenuEnabling MenuEnablingFor(int teamCount)
+MenuEnabling menuEnablingFor(int teamCount)
 {
     MenuEnabling e;
     e.oneOrMore = teamCount >= 1;

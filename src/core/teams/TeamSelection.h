@@ -11,12 +11,12 @@ using TeamLines = std::array<bool, 100>; // line i selected = slot i + 1 chosen
 // Makes the team window's selection current: closes files 3, 4 and 5, sets TeamSelected,
 // TeamCount, TeamSlot, TeamNo, CurrentTeamName and ReportTeamTitle, and, when a team is chosen,
 // opens its roster (loading RosterFree and RosterNames), games and statistics files.
-void TakeTeamSelection(AppState& state, const TeamLines& selected);
+void takeTeamSelection(AppState& state, const TeamLines& selected);
 
 // Reads the roster file (file 3, open) into RosterFree and RosterNames: every number free and
 // named "Player n", then each record's number used with its name. A record numbered 0 ends the
 // reading; numbers outside 1-99 are skipped.
-void LoadRosterTables(AppState& state);
+void loadRosterTables(AppState& state);
 
 // Which menu items a number of chosen teams enables.
 struct MenuEnabling
@@ -26,6 +26,6 @@ struct MenuEnabling
     bool exactlyOne = false; // Game Scores, Record
     bool twoOrMore = false;  // Standings
 };
-MenuEnabling MenuEnablingFor(int teamCount);
+MenuEnabling menuEnablingFor(int teamCount);
 
 } // namespace scorvane

@@ -7,23 +7,23 @@
 namespace scorvane {
 namespace {
 
-void StoreNames(AppState& state, const QString& longName, const QString& shortName)
+void storeNames(AppState& state, const QString& longName, const QString& shortName)
 {
     const int slot = state.TeamSlot;
-    state.TeamNames[slot] = FitWidth(longName, 25);
-    state.TeamShortNames[slot] = FitWidth(shortName, 10);
-    if (!state.Files.IsOpen(FileTeamList))
-        state.Files.OpenDataFile(FileTeamList);
-    WriteTeamNames(state.Files, slot, state.TeamNames[slot], state.TeamShortNames[slot]);
+    state.TeamNames[slot] = fitWidth(longName, 25);
+    state.TeamShortNames[slot] = fitWidth(shortName, 10);
+    if (!state.Files.isOpen(FileTeamList))
+        state.Files.openDataFile(FileTeamList);
+    writeTeamNames(state.Files, slot, state.TeamNames[slot], state.TeamShortNames[slot]);
 }
 
 } // namespace
 
-void NameTeam(AppState& state, const QString& longName, const QString& shortName)
+void nameTeam(AppState& state, const QString& longName, const QString& shortName)
 {
-    const QString fallback = DefaultTeamName(state.TeamSlot);
-    QString longText = TrimBlanks(longName);
-    QString shortText = TrimBlanks(shortName);
+    const QString fallback = defaultTeamName(state.TeamSlot);
+    QString longText = trimBlanks(longName);
+    QString shortText = trimBlanks(shortName);
     if (longText.isEmpty()) {
         longText = fallback;
     } else if (shortText.isEmpty()) {
@@ -31,20 +31,20 @@ void NameTeam(AppState& state, const QString& longName, const QString& shortName
     }
     if (shortText.isEmpty())
         shortText = fallback;
-    StoreNames(state, longText, shortText.left(10));
-    state.CurrentTeamName = RightTrimBlanks(state.TeamNames[state.TeamSlot]);
+    storeNames(state, longText, shortText.left(10));
+    state.CurrentTeamName = rightTrimBlanks(state.TeamNames[state.TeamSlot]);
 }
 
-void DeleteTeamFiles(AppState& state)
+void deleteTeamFiles(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.OpenDataFile(FilePlayerInfo); // so that the file exists to be deleted
+    files.openDataFile(FilePlayerInfo); // so that the file exists to be deleted
     for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.CloseDataFile(number);
+        files.closeDataFile(number);
     for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.KillDataFile(number);
-    const QString name = DefaultTeamName(state.TeamSlot);
-    StoreNames(state, name, name);
+        files.killDataFile(number);
+    const QString name = defaultTeamName(state.TeamSlot);
+    storeNames(state, name, name);
 }
 
 } // namespace scorvane

@@ -2,7 +2,7 @@
 
 namespace scorvane {
 
-QString LeftTrimBlanks(const QString& text)
+QString leftTrimBlanks(const QString& text)
 {
     qsizetype first = 0;
     while (first < text.size() && text[first] == u' ')
@@ -10,7 +10,7 @@ QString LeftTrimBlanks(const QString& text)
     return text.mid(first);
 }
 
-QString RightTrimBlanks(const QString& text)
+QString rightTrimBlanks(const QString& text)
 {
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == u' ')
@@ -18,19 +18,19 @@ QString RightTrimBlanks(const QString& text)
     return text.left(end);
 }
 
-QString TrimBlanks(const QString& text)
+QString trimBlanks(const QString& text)
 {
-    return RightTrimBlanks(LeftTrimBlanks(text));
+    return rightTrimBlanks(leftTrimBlanks(text));
 }
 
-QString FitWidth(const QString& text, int width)
+QString fitWidth(const QString& text, int width)
 {
     if (text.size() >= width)
         return text.left(width);
     return text + QString(width - text.size(), QChar(u' '));
 }
 
-qint64 NumericValue(const QString& text)
+qint64 numericValue(const QString& text)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')

@@ -7,14 +7,14 @@
 
 namespace scorvane {
 
-QString NumberText(qint64 value)
+QString numberText(qint64 value)
 {
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
-QString PadText(const QString& text, int width, const QString& kind)
+QString padText(const QString& text, int width, const QString& kind)
 {
-    const QString trimmed = TrimBlanks(text);
+    const QString trimmed = trimBlanks(text);
     if (trimmed.size() > width)
         return {};
     const auto n = static_cast<int>(width - trimmed.size());
@@ -28,42 +28,42 @@ QString PadText(const QString& text, int width, const QString& kind)
     return {};
 }
 
-int DigitKeyFilter(int keyCode)
+int digitKeyFilter(int keyCode)
 {
     if ((keyCode >= '0' && keyCode <= '9') || keyCode == 8 || keyCode == 127)
         return keyCode;
     return 0;
 }
 
-QString DateWithSlashes(const QString& date)
+QString dateWithSlashes(const QString& date)
 {
     return date.mid(0, 2) + u'/' + date.mid(2, 2) + u'/' + date.mid(4, 2);
 }
 
-QString DateInWords(const QString& date)
+QString dateInWords(const QString& date)
 {
     static constexpr std::array<const char16_t*, 12> Months = {u"Jan", u"Feb", u"Mar", u"Apr",
         u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-    const qint64 month = NumericValue(date.mid(0, 2));
-    const qint64 day = NumericValue(date.mid(2, 2));
-    const qint64 year = NumericValue(date.mid(4, 2));
+    const qint64 month = numericValue(date.mid(0, 2));
+    const qint64 day = numericValue(date.mid(2, 2));
+    const qint64 year = numericValue(date.mid(4, 2));
     const bool shortMonth = month == 4 || month == 6 || month == 9 || month == 11;
     if (month < 1 || month > 12 || day < 1 || day > 31 || (month == 2 && day > 29)
         || (day == 31 && shortMonth))
         return QStringLiteral("ERROR");
     const int century = year < 30 ? 20 : 19;
-    return QString::fromUtf16(Months[static_cast<std::size_t>(month - 1)]) + u' ' + NumberText(day)
-        + QStringLiteral(", ") + NumberText(century) + date.mid(4, 2);
+    return QString::fromUtf16(Months[static_cast<std::size_t>(month - 1)]) + u' ' + numberText(day)
+        + QStringLiteral(", ") + numberText(century) + date.mid(4, 2);
 }
 
-QString GameTypeName(char gameType, const GameTypeNameTable& GameTypeNames)
+QString gameTypeName(char gameType, const GameTypeNameTable& GameTypeNames)
 {
     if (gameType < '1' || gameType > '7')
         return {};
     return GameTypeNames[gameType - '0'];
 }
 
-QString GameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames)
+QString gameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames)
 {
     QString result;
     if (game.GoalsFor > game.GoalsAgainst)
@@ -72,11 +72,11 @@ QString GameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames)
         result = QStringLiteral("lost");
     else
         result = QStringLiteral("tie ");
-    return FitWidth(QString::number(game.GameNumber), 3) + u' '
-        + FitWidth(DateWithSlashes(game.GameDate), 8) + QStringLiteral("  ")
-        + FitWidth(GameTypeName(game.GameType, GameTypeNames), 10) + QStringLiteral("  ")
-        + FitWidth(game.Opponent, 25) + PadText(NumberText(game.GoalsFor), 4, QStringLiteral("L"))
-        + u'-' + PadText(NumberText(game.GoalsAgainst), 4, QStringLiteral("R")) + result;
+    return fitWidth(QString::number(game.GameNumber), 3) + u' '
+        + fitWidth(dateWithSlashes(game.GameDate), 8) + QStringLiteral("  ")
+        + fitWidth(gameTypeName(game.GameType, GameTypeNames), 10) + QStringLiteral("  ")
+        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, QStringLiteral("L"))
+        + u'-' + padText(numberText(game.GoalsAgainst), 4, QStringLiteral("R")) + result;
 }
 
 } // namespace scorvane

@@ -10,27 +10,27 @@ struct GameRecord;
 using GameTypeNameTable = OneBasedArray<QString, 7>;
 
 // A number as text with one leading blank in place of the sign for values that are not negative.
-QString NumberText(qint64 value);
+QString numberText(qint64 value);
 
 // Trims the text, then pads it to exactly `width`: kind "L" right-aligns (blanks on the left),
 // "R" left-aligns, "M" centres with the odd blank on the right. A trimmed text longer than the
 // width, or any other kind, gives an empty text.
-QString PadText(const QString& text, int width, const QString& kind);
+QString padText(const QString& text, int width, const QString& kind);
 
 // The key filter of numeric boxes: digits, Backspace (8) and 127 pass; any other key becomes 0.
-int DigitKeyFilter(int keyCode);
+int digitKeyFilter(int keyCode);
 
 // "MMDDYY" as "MM/DD/YY", unchecked.
-QString DateWithSlashes(const QString& date);
+QString dateWithSlashes(const QString& date);
 
 // "MMDDYY" as the month abbreviation, the day and the four-digit year, each number keeping its
 // sign blank ("Jan  15,  2005"), or "ERROR" for an impossible date (29 February always passes).
-QString DateInWords(const QString& date);
+QString dateInWords(const QString& date);
 
 // The one-line description of a game in the game lists.
-QString GameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames);
+QString gameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames);
 
 // The name of game type byte "1".."7"; any other byte has no name (blank).
-QString GameTypeName(char gameType, const GameTypeNameTable& GameTypeNames);
+QString gameTypeName(char gameType, const GameTypeNameTable& GameTypeNames);
 
 } // namespace scorvane

@@ -32,21 +32,21 @@ Prompter& ChildWindow::prompter()
     return host_.prompter();
 }
 
-void ChildWindow::ReturnToTeamWindow()
+void ChildWindow::returnToTeamWindow()
 {
     if (modalHost_ != nullptr) {
         modalHost_->accept();
         return;
     }
-    host_.SwitchWindow(WindowSelectTeam, this);
+    host_.switchWindow(WindowSelectTeam, this);
 }
 
-void ChildWindow::SwitchTo(WindowKind kind)
+void ChildWindow::switchTo(WindowKind kind)
 {
-    host_.SwitchWindow(kind, this);
+    host_.switchWindow(kind, this);
 }
 
-void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists)
+void ChildWindow::setDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists)
 {
     enterButton_ = enter;
     escapeButton_ = escape;
@@ -55,7 +55,7 @@ void ChildWindow::SetDialogKeys(QPushButton* enter, QPushButton* escape, bool en
 
 namespace {
 
-bool Press(QPushButton* button)
+bool press(QPushButton* button)
 {
     if (button == nullptr || button->isHidden() || !button->isEnabled())
         return false;
@@ -73,11 +73,11 @@ void ChildWindow::keyPressEvent(QKeyEvent* event)
     bool handled = false;
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         if (auto* button = qobject_cast<QPushButton*>(focused))
-            handled = Press(button);
+            handled = press(button);
         else if (enterFromLists_ || qobject_cast<QAbstractItemView*>(focused) == nullptr)
-            handled = Press(enterButton_);
+            handled = press(enterButton_);
     } else if (plain && event->key() == Qt::Key_Escape) {
-        handled = Press(escapeButton_);
+        handled = press(escapeButton_);
     }
     if (handled)
         event->accept();

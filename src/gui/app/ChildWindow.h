@@ -31,9 +31,9 @@ public:
 
     // Asked before the program ends while this window is open: a window holding work that only
     // its own buttons write either writes it now or asks; false keeps the program running.
-    virtual bool QueryClose() { return true; }
+    virtual bool queryClose() { return true; }
 
-    // Set when the window is shown as a modal dialog (WindowHost::ShowModal): leaving it then
+    // Set when the window is shown as a modal dialog (WindowHost::showModal): leaving it then
     // closes the dialog and returns to the caller instead of showing the team window.
     void setModalHost(QDialog* dialog) { modalHost_ = dialog; }
     bool isModal() const { return modalHost_ != nullptr; }
@@ -44,16 +44,16 @@ protected:
     Prompter& prompter();
 
     // Unloads this window and shows the team window (or closes the modal dialog it is shown in).
-    void ReturnToTeamWindow();
+    void returnToTeamWindow();
     // Unloads this window and shows a window of another kind.
-    void SwitchTo(WindowKind kind);
+    void switchTo(WindowKind kind);
 
     // Gives the window a dialog's keys: Enter presses the button with the focus, else `enter`;
     // Escape presses `escape`. While a list has the focus Enter is left to the list (where it
     // opens the line) unless `enterFromLists` says the list's line is what `enter` acts on.
     // Either button may be null. (Alt and a button's access letter are handled by the main
     // window for every child window.)
-    void SetDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists = false);
+    void setDialogKeys(QPushButton* enter, QPushButton* escape, bool enterFromLists = false);
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -51,10 +51,10 @@ MainWindow::MainWindow(
     toolBox_->setObjectName(QStringLiteral("ToolBox"));
     toolBox_->setFixedHeight(44);
     toolBox_->setAutoFillBackground(true);
-    cmdExit_ = new QPushButton(QStringLiteral("Exit Scorvane"), toolBox_);
-    cmdExit_->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit_->resize(cmdExit_->sizeHint().width() + 24, 32);
-    connect(cmdExit_, &QPushButton::clicked, this, &MainWindow::close);
+    exitButton_ = new QPushButton(QStringLiteral("Exit Scorvane"), toolBox_);
+    exitButton_->setObjectName(QStringLiteral("cmdExit"));
+    exitButton_->resize(exitButton_->sizeHint().width() + 24, 32);
+    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::close);
     toolBox_->installEventFilter(this);
     // Alt and a letter go to the child window's button of that access letter before the menus
     // that share it ("&OK" before "&Options"), as the focused window's own keys come first.
@@ -97,25 +97,25 @@ void MainWindow::buildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), [this] {
-        TakeTeamSelection();
-        DisableMenus();
-        CloseChildWindows();
-        ShowWindow(WindowDatapath);
+        takeTeamSelection();
+        disableMenus();
+        closeChildWindows();
+        showWindow(WindowDatapath);
     });
     file->addSeparator();
     addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), [this] {
-        TakeTeamSelection();
-        DisableMenus();
-        CloseChildWindows();
+        takeTeamSelection();
+        disableMenus();
+        closeChildWindows();
         state_.BackupMode = QStringLiteral("Y");
-        ShowWindow(WindowBackup);
+        showWindow(WindowBackup);
     });
     addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
-        TakeTeamSelection();
-        DisableMenus();
-        CloseChildWindows();
+        takeTeamSelection();
+        disableMenus();
+        closeChildWindows();
         state_.BackupMode = QStringLiteral("N");
-        ShowWindow(WindowBackup);
+        showWindow(WindowBackup);
     });
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
@@ -137,17 +137,17 @@ void MainWindow::buildMenus()
     update->setObjectName(QStringLiteral("mnuUpdate"));
     const auto windowThenDisable = [this](WindowKind kind) {
         return [this, kind] {
-            TakeTeamSelection();
-            CloseChildWindows();
-            ShowWindow(kind);
-            DisableMenus();
+            takeTeamSelection();
+            closeChildWindows();
+            showWindow(kind);
+            disableMenus();
         };
     };
     addItem(update, "mnuUpdateGames", QStringLiteral("&Games"), windowThenDisable(WindowGameMenu));
     addItem(update, "mnuRoster", QStringLiteral("&Roster"), [this] {
-        TakeTeamSelection();
-        CloseChildWindows();
-        ShowWindow(WindowRoster);
+        takeTeamSelection();
+        closeChildWindows();
+        showWindow(WindowRoster);
     });
     addItem(update, "mnuTeamName", QStringLiteral("&Team Name"), windowThenDisable(WindowTeamName));
     update->addSeparator();
@@ -159,24 +159,24 @@ void MainWindow::buildMenus()
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), [this] {
-        TakeTeamSelection();
-        DisableMenus();
-        CloseChildWindows();
-        ShowWindow(WindowNameYourOwn);
+        takeTeamSelection();
+        disableMenus();
+        closeChildWindows();
+        showWindow(WindowNameYourOwn);
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     addItem(help, "mnuGettingStarted", QStringLiteral("&Overview"),
-        [this] { ShowHelpTopic(QStringLiteral("10")); });
+        [this] { showHelpTopic(QStringLiteral("10")); });
     help->addSeparator();
     addItem(help, "mnuStatistics", QStringLiteral("&Statistics..."),
-        [this] { ShowHelpTopic(QStringLiteral("240")); });
+        [this] { showHelpTopic(QStringLiteral("240")); });
     help->addSeparator();
     addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
-        [this] { OpenWebPage(SupportWebAddress()); });
+        [this] { openWebPage(supportWebAddress()); });
     help->addSeparator();
-    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { ShowWindow(WindowBegScreen); });
+    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { showWindow(WindowBegScreen); });
 }
 
 QAction* MainWindow::menuAction(const QString& objectName) const
@@ -186,16 +186,16 @@ QAction* MainWindow::menuAction(const QString& objectName) const
 
 void MainWindow::reportCommand(const QString& reportKind, WindowKind window)
 {
-    TakeTeamSelection();
-    state_.ResetReportSelection();
+    takeTeamSelection();
+    state_.resetReportSelection();
     state_.ReportKind = reportKind;
-    CloseChildWindows();
-    ShowWindow(window);
+    closeChildWindows();
+    showWindow(window);
 }
 
 void MainWindow::setTeamItemsEnabled(int count)
 {
-    const MenuEnabling e = MenuEnablingFor(count);
+    const MenuEnabling e = menuEnablingFor(count);
     for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.always);
     for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
@@ -206,13 +206,13 @@ void MainWindow::setTeamItemsEnabled(int count)
     menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
 }
 
-void MainWindow::SelectionChanged(int count)
+void MainWindow::selectionChanged(int count)
 {
     state_.TeamCount = count;
     setTeamItemsEnabled(count);
 }
 
-void MainWindow::DisableMenus()
+void MainWindow::disableMenus()
 {
     for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
              "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
@@ -220,7 +220,7 @@ void MainWindow::DisableMenus()
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 
-void MainWindow::TakeTeamSelection()
+void MainWindow::takeTeamSelection()
 {
     // The selection is read from the team window's list when it is showing; otherwise the
     // selection last taken stands.
@@ -231,7 +231,7 @@ void MainWindow::TakeTeamSelection()
         for (int slot = 1; slot <= 100; ++slot)
             lines[static_cast<std::size_t>(slot - 1)] = state_.TeamSelected[slot] == u"Y";
     }
-    scorvane::TakeTeamSelection(state_, lines);
+    scorvane::takeTeamSelection(state_, lines);
 }
 
 ChildWindow* MainWindow::currentChild() const
@@ -254,7 +254,7 @@ void MainWindow::rememberTeamSelection()
             = lines[static_cast<std::size_t>(slot - 1)] ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
-void MainWindow::CloseChildWindows()
+void MainWindow::closeChildWindows()
 {
     rememberTeamSelection();
     const auto windows = workspace_->subWindowList();
@@ -271,11 +271,11 @@ void MainWindow::CloseChildWindows()
     current_.clear();
 }
 
-void MainWindow::SwitchWindow(WindowKind show, ChildWindow* close)
+void MainWindow::switchWindow(WindowKind show, ChildWindow* close)
 {
     if (close != nullptr)
-        CloseChildWindows();
-    ShowWindow(show);
+        closeChildWindows();
+    showWindow(show);
 }
 
 void MainWindow::showNotice(WindowKind kind)
@@ -285,19 +285,19 @@ void MainWindow::showNotice(WindowKind kind)
             .arg(WindowFactory::windowName(kind)));
 }
 
-void MainWindow::ShowWindow(WindowKind kind)
+void MainWindow::showWindow(WindowKind kind)
 {
     rememberTeamSelection();
     ChildWindow* child = factory_.make(kind, *this);
     if (child == nullptr) {
         showNotice(kind);
         if (kind != WindowSelectTeam && currentChild() == nullptr)
-            ShowWindow(WindowSelectTeam);
+            showWindow(WindowSelectTeam);
         return;
     }
     // One child window at a time.
     if (!current_.isNull())
-        CloseChildWindows();
+        closeChildWindows();
     auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWindowTitle(child->windowTitle());
@@ -307,12 +307,12 @@ void MainWindow::ShowWindow(WindowKind kind)
     // Placed off screen, shown, then centred: it is never seen before it is centred.
     frame->move(-10000, -10000);
     frame->show();
-    CentreWindow(frame);
+    centreWindow(frame);
     child->setFocus();
     child->opened();
 }
 
-void MainWindow::ShowModal(WindowKind kind)
+void MainWindow::showModal(WindowKind kind)
 {
     ChildWindow* child = factory_.make(kind, *this);
     if (child == nullptr) {
@@ -332,7 +332,7 @@ void MainWindow::ShowModal(WindowKind kind)
     dialog.exec();
 }
 
-void MainWindow::CentreWindow(QWidget* child)
+void MainWindow::centreWindow(QWidget* child)
 {
     const QWidget* area = workspace_->viewport();
     const double dpi = logicalDpiY() > 0 ? logicalDpiY() : 96.0;
@@ -344,12 +344,12 @@ void MainWindow::CentreWindow(QWidget* child)
     child->move(left, top);
 }
 
-void MainWindow::SetExitEnabled(bool enabled)
+void MainWindow::setExitEnabled(bool enabled)
 {
-    cmdExit_->setEnabled(enabled);
+    exitButton_->setEnabled(enabled);
 }
 
-void MainWindow::RunMenuCommand(const QString& menuObjectName)
+void MainWindow::runMenuCommand(const QString& menuObjectName)
 {
     if (QAction* action = menuAction(menuObjectName)) {
         action->trigger();
@@ -361,7 +361,7 @@ namespace {
 
 // The system's URL opener, with the system shell's result codes: 2 when there is no opener at
 // all (no browser set up), 31 when the opener refused the address, 42 when it was opened.
-int OpenWithSystem(const QString& address)
+int openWithSystem(const QString& address)
 {
     const bool desktop = !qEnvironmentVariableIsEmpty("XDG_CURRENT_DESKTOP");
     if (!desktop && QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
@@ -371,12 +371,12 @@ int OpenWithSystem(const QString& address)
 
 } // namespace
 
-bool MainWindow::StartProgram(const ProgramFolders& folders)
+bool MainWindow::startProgram(const ProgramFolders& folders)
 {
     StartOutcome outcome;
     {
         BusyPointer busy;
-        outcome = StartUp(state_, folders, [] { QCoreApplication::processEvents(); });
+        outcome = startUp(state_, folders, [] { QCoreApplication::processEvents(); });
     }
     switch (outcome) {
     case StartOutcome::SettingsCorrupt:
@@ -388,16 +388,16 @@ bool MainWindow::StartProgram(const ProgramFolders& folders)
             QStringLiteral("Internal Error- gProgName not set!"), Message::Icon::Critical);
         return false;
     case StartOutcome::DataFolderWindow:
-        ShowWindow(WindowDatapath);
+        showWindow(WindowDatapath);
         break;
     case StartOutcome::TeamWindow:
-        ShowWindow(WindowSelectTeam);
+        showWindow(WindowSelectTeam);
         break;
     }
     if (!shutDown_)
         shutDown_ = [this] {
             BusyPointer busy;
-            ShutDown(state_);
+            shutDown(state_);
         };
     return true;
 }
@@ -407,15 +407,15 @@ HelpWindow* MainWindow::helpViewer() const
     return help_.data();
 }
 
-void MainWindow::ShowHelpTopic(const QString& topic)
+void MainWindow::showHelpTopic(const QString& topic)
 {
-    if (!IsLocalPath(state_.HelpFilePath)) {
-        prompter_.tell(this, QStringLiteral("Help Error"), HelpNetworkErrorText());
+    if (!isLocalPath(state_.HelpFilePath)) {
+        prompter_.tell(this, QStringLiteral("Help Error"), helpNetworkErrorText());
         return;
     }
     if (help_.isNull())
         help_ = new HelpWindow(this);
-    const QString page = HelpTopicPage(state_.HelpFilePath, topic);
+    const QString page = helpTopicPage(state_.HelpFilePath, topic);
     if (!help_->showPage(page)) {
         prompter_.tell(this, QStringLiteral("Help Error"),
             QStringLiteral("The help page %1 cannot be found.").arg(page));
@@ -425,22 +425,22 @@ void MainWindow::ShowHelpTopic(const QString& topic)
     help_->raise();
 }
 
-void MainWindow::OpenWebPage(const QString& address)
+void MainWindow::openWebPage(const QString& address)
 {
     const QString trimmed = address.trimmed();
     if (trimmed.isEmpty()) {
-        prompter_.tell(this, QString::fromLatin1(ProductName), EmptyWebAddressText());
+        prompter_.tell(this, QString::fromLatin1(ProductName), emptyWebAddressText());
         return;
     }
-    const int result = urlOpener_ ? urlOpener_(trimmed) : OpenWithSystem(trimmed);
+    const int result = urlOpener_ ? urlOpener_(trimmed) : openWithSystem(trimmed);
     if (result < 33)
-        prompter_.tell(this, QString::fromLatin1(ProductName), WebPageErrorText(trimmed, result));
+        prompter_.tell(this, QString::fromLatin1(ProductName), webPageErrorText(trimmed, result));
 }
 
 void MainWindow::placeExitButton()
 {
-    cmdExit_->move(
-        (toolBox_->width() - cmdExit_->width()) / 2, (toolBox_->height() - cmdExit_->height()) / 2);
+    exitButton_->move((toolBox_->width() - exitButton_->width()) / 2,
+        (toolBox_->height() - exitButton_->height()) / 2);
 }
 
 QAbstractButton* MainWindow::childAccessButton(QObject* focused, const QKeyEvent* key) const
@@ -484,12 +484,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     placeExitButton();
     if (recentreOnResize_ && !current_.isNull())
-        CentreWindow(current_);
+        centreWindow(current_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (ChildWindow* child = currentChild(); child != nullptr && !child->QueryClose()) {
+    if (ChildWindow* child = currentChild(); child != nullptr && !child->queryClose()) {
         event->ignore();
         return;
     }

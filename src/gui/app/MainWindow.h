@@ -37,43 +37,43 @@ public:
     AppState& state() override { return state_; }
     Prompter& prompter() override { return prompter_; }
     QWidget* mainWidget() override { return this; }
-    void SwitchWindow(WindowKind show, ChildWindow* close) override;
-    void ShowModal(WindowKind kind) override;
-    void CloseChildWindows() override;
-    void SetExitEnabled(bool enabled) override;
-    void SelectionChanged(int count) override;
-    void RunMenuCommand(const QString& menuObjectName) override;
+    void switchWindow(WindowKind show, ChildWindow* close) override;
+    void showModal(WindowKind kind) override;
+    void closeChildWindows() override;
+    void setExitEnabled(bool enabled) override;
+    void selectionChanged(int count) override;
+    void runMenuCommand(const QString& menuObjectName) override;
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
-    void ShowWindow(WindowKind kind);
+    void showWindow(WindowKind kind);
     ChildWindow* currentChild() const;
     QAction* menuAction(const QString& objectName) const;
 
-    void DisableMenus();
-    void TakeTeamSelection();
+    void disableMenus();
+    void takeTeamSelection();
 
     // Centres a child window in the main window's client area, lifted by 800 twips, never above
     // the top.
-    void CentreWindow(QWidget* child);
+    void centreWindow(QWidget* child);
 
     // Called once the About window has been closed: from then on a resize centres the child.
-    void AboutWindowClosed() { recentreOnResize_ = true; }
+    void aboutWindowClosed() { recentreOnResize_ = true; }
 
     // Shut-down hook: the program's own shut-down runs here when the window is closed.
     void setShutDown(std::function<void()> shutDown) { shutDown_ = std::move(shutDown); }
 
     // Start-up from the settings file to the first window. False when the program must end
     // (its message has been shown). Once started, closing the window runs the shut-down.
-    bool StartProgram(const ProgramFolders& folders);
+    bool startProgram(const ProgramFolders& folders);
 
     // Shows help topic `topic` ("10", "240") in the help viewer.
-    void ShowHelpTopic(const QString& topic);
+    void showHelpTopic(const QString& topic);
     HelpWindow* helpViewer() const;
 
     // Opens a web or e-mail address with the system's opener. The opener returns a result code
     // as the system shell does: 33 and above is success.
     using UrlOpener = std::function<int(const QString&)>;
-    void OpenWebPage(const QString& address);
+    void openWebPage(const QString& address);
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
 
 protected:
@@ -98,7 +98,7 @@ private:
     const WindowFactory& factory_;
     QMdiArea* workspace_ = nullptr;
     QWidget* toolBox_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
     QPointer<QMdiSubWindow> current_;
     QList<QPointer<QMdiSubWindow>> unloaded_; // closed windows waiting for their deferred delete
     bool recentreOnResize_ = false;

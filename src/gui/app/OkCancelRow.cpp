@@ -5,7 +5,7 @@
 
 namespace scorvane {
 
-OkCancelRow MakeOkCancelRow(QWidget* parent, QWidget* leading)
+OkCancelRow makeOkCancelRow(QWidget* parent, QWidget* leading)
 {
     OkCancelRow row;
     row.ok = new QPushButton(QStringLiteral("OK"), parent);

@@ -15,6 +15,6 @@ struct OkCancelRow
     QPushButton* cancel = nullptr;
 };
 
-OkCancelRow MakeOkCancelRow(QWidget* parent, QWidget* leading = nullptr);
+OkCancelRow makeOkCancelRow(QWidget* parent, QWidget* leading = nullptr);
 
 } // namespace scorvane

@@ -16,7 +16,7 @@
 namespace scorvane {
 
 // One line per window: the kind, its name, and how to make it.
-void RegisterWindows(WindowFactory& factory)
+void registerWindows(WindowFactory& factory)
 {
     (void)factory;
     factory.add(WindowRoster, QStringLiteral("frmRoster"),

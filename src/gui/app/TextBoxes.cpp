@@ -16,13 +16,13 @@ TextBoxes::TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus)
     , textAtFocus_(textAtFocus)
 { }
 
-void TextBoxes::SelectAllOnFocus(QLineEdit* box, QString* textAtFocus)
+void TextBoxes::selectAllOnFocus(QLineEdit* box, QString* textAtFocus)
 {
     box->installEventFilter(new TextBoxes(box, false, textAtFocus));
-    KeepStorableCharacters(box);
+    keepStorableCharacters(box);
 }
 
-void TextBoxes::KeepStorableCharacters(QLineEdit* box)
+void TextBoxes::keepStorableCharacters(QLineEdit* box)
 {
     // Only the user's own edits are filtered: text read from a file is storable already.
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
@@ -37,7 +37,7 @@ void TextBoxes::KeepStorableCharacters(QLineEdit* box)
     });
 }
 
-void TextBoxes::DigitsOnly(QLineEdit* box)
+void TextBoxes::digitsOnly(QLineEdit* box)
 {
     box->installEventFilter(new TextBoxes(box, true, nullptr));
 }
@@ -61,7 +61,7 @@ bool TextBoxes::eventFilter(QObject* watched, QEvent* event)
             return false;
         if (text.isEmpty() || !text[0].isPrint())
             return false; // navigation, Enter, Tab and shortcuts are not characters
-        return DigitKeyFilter(text[0].unicode()) == 0;
+        return digitKeyFilter(text[0].unicode()) == 0;
     }
     return false;
 }

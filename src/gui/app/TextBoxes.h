@@ -17,14 +17,14 @@ class TextBoxes : public QObject
 public:
     // `textAtFocus` (may be null) receives the box's text each time it gets the focus. The box
     // also keeps only characters with a Windows-1252 byte: anything else would be saved as "?".
-    static void SelectAllOnFocus(QLineEdit* box, QString* textAtFocus = nullptr);
-    static void DigitsOnly(QLineEdit* box);
+    static void selectAllOnFocus(QLineEdit* box, QString* textAtFocus = nullptr);
+    static void digitsOnly(QLineEdit* box);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static void KeepStorableCharacters(QLineEdit* box);
+    static void keepStorableCharacters(QLineEdit* box);
 
     explicit TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus);
 

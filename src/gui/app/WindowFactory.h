@@ -12,7 +12,7 @@ namespace scorvane {
 class ChildWindow;
 class WindowHost;
 
-// Creates the child window of each kind. Every window registers itself in RegisterWindows();
+// Creates the child window of each kind. Every window registers itself in registerWindows();
 // a kind with no window yet gets a plain notice naming it.
 class WindowFactory
 {
@@ -28,7 +28,7 @@ private:
     std::map<WindowKind, Maker> makers_;
 };
 
-// Registers every window the program has (defined in RegisterWindows.cpp).
-void RegisterWindows(WindowFactory& factory);
+// Registers every window the program has (defined in registerWindows.cpp).
+void registerWindows(WindowFactory& factory);
 
 } // namespace scorvane

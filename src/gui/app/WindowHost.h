@@ -21,19 +21,19 @@ public:
     virtual QWidget* mainWidget() = 0; // owner of dialogs and message boxes
 
     // Unloads the window to close (may be null), then creates and shows a window of `kind`.
-    virtual void SwitchWindow(WindowKind show, ChildWindow* close) = 0;
+    virtual void switchWindow(WindowKind show, ChildWindow* close) = 0;
     // Shows a window of `kind` as a modal dialog above the current child window and returns when
     // it closes (the player screen opens the roster this way). A kind with no window shows a
     // notice.
-    virtual void ShowModal(WindowKind kind) = 0;
+    virtual void showModal(WindowKind kind) = 0;
     // Unloads every open child window.
-    virtual void CloseChildWindows() = 0;
+    virtual void closeChildWindows() = 0;
     // Enables or disables the main window's exit button (the player screen disables it).
-    virtual void SetExitEnabled(bool enabled) = 0;
+    virtual void setExitEnabled(bool enabled) = 0;
     // The team window reports the number of teams chosen; the menus follow it.
-    virtual void SelectionChanged(int count) = 0;
+    virtual void selectionChanged(int count) = 0;
     // Runs a menu command as if chosen (e.g. the team window's double-click runs "&Games").
-    virtual void RunMenuCommand(const QString& menuObjectName) = 0;
+    virtual void runMenuCommand(const QString& menuObjectName) = 0;
 };
 
 // Busy pointer around long operations; restores the normal pointer when it goes out of scope.

@@ -11,7 +11,7 @@ namespace scorvane {
 namespace {
 
 // A regular pentagon around `centre`, pointing up.
-QPolygonF Pentagon(QPointF centre, double radius, double turn = 0.0)
+QPolygonF pentagon(QPointF centre, double radius, double turn = 0.0)
 {
     QPolygonF corners;
     for (int i = 0; i < 5; ++i) {
@@ -21,7 +21,7 @@ QPolygonF Pentagon(QPointF centre, double radius, double turn = 0.0)
     return corners;
 }
 
-void DrawBall(QPainter& p, const QRectF& box)
+void drawBall(QPainter& p, const QRectF& box)
 {
     const QPointF centre = box.center();
     const double r = box.width() / 2;
@@ -32,18 +32,18 @@ void DrawBall(QPainter& p, const QRectF& box)
     // The black centre patch and the five patches cut off by the rim.
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
-    p.drawPolygon(Pentagon(centre, r * 0.36));
+    p.drawPolygon(pentagon(centre, r * 0.36));
     QPainterPath rim;
     rim.addEllipse(centre, r, r);
     p.setClipPath(rim);
-    for (const QPointF& corner : Pentagon(centre, r * 1.02, std::numbers::pi / 5))
-        p.drawPolygon(Pentagon(corner, r * 0.3, std::numbers::pi / 5));
+    for (const QPointF& corner : pentagon(centre, r * 1.02, std::numbers::pi / 5))
+        p.drawPolygon(pentagon(corner, r * 0.3, std::numbers::pi / 5));
     p.setClipping(false);
 
     // Seams from the centre patch to the rim patches.
     p.setPen(QPen(Qt::black, std::max(1.0, r / 10)));
-    const QPolygonF inner = Pentagon(centre, r * 0.36);
-    const QPolygonF outer = Pentagon(centre, r * 0.75);
+    const QPolygonF inner = pentagon(centre, r * 0.36);
+    const QPolygonF outer = pentagon(centre, r * 0.75);
     for (int i = 0; i < 5; ++i)
         p.drawLine(inner[i], outer[i]);
     p.setBrush(Qt::NoBrush);
@@ -53,7 +53,7 @@ void DrawBall(QPainter& p, const QRectF& box)
 
 } // namespace
 
-QPixmap DrawMarker(Marker marker, int size)
+QPixmap drawMarker(Marker marker, int size)
 {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
@@ -68,7 +68,7 @@ QPixmap DrawMarker(Marker marker, int size)
     }
     if (marker == Marker::BallHL || marker == Marker::BallNH) {
         const double inset = size * 0.12;
-        DrawBall(p, QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
+        drawBall(p, QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
     }
     return picture;
 }

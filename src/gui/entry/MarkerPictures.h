@@ -8,7 +8,7 @@ namespace scorvane {
 // did not, each in a plain variant and a highlighted one for the selected row.
 enum class Marker { BallHL, BallNH, NoBallHL, NoBallNH };
 
-QPixmap DrawMarker(Marker marker, int size);
+QPixmap drawMarker(Marker marker, int size);
 
 // The marker's picture-holder name ("picBallHL", ...), kept with each table cell.
 const char* MarkerName(Marker marker);

@@ -31,14 +31,14 @@ const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 const QString ErrorTitle = QStringLiteral("Error");
 const QString ChangedTitle = QStringLiteral("Player Statistics Changed!");
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -46,10 +46,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QIcon MarkerIcon(Marker marker)
+QIcon markerIcon(Marker marker)
 {
     // The same picture whether or not the row is selected: the marker itself shows selection.
-    const QPixmap picture = DrawMarker(marker, MarkerSize);
+    const QPixmap picture = drawMarker(marker, MarkerSize);
     QIcon icon;
     icon.addPixmap(picture, QIcon::Normal);
     icon.addPixmap(picture, QIcon::Selected);
@@ -64,20 +64,20 @@ PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
     setObjectName(QStringLiteral("frmPScreen"));
     setWindowTitle(QStringLiteral("Player Statistics"));
     BusyPointer busy;
-    host.SetExitEnabled(false);
+    host.setExitEnabled(false);
     buildUi();
-    if (auto game = FindEntryGame(state().Files, state().CurrentGame)) {
+    if (auto game = findEntryGame(state().Files, state().CurrentGame)) {
         entry_.emplace(state().Files, *game);
         showHeading();
     }
     setWindowTitle(QStringLiteral("Player Screen - ") + state().CurrentTeamName);
     for (int k = 0; k < BoxCount; ++k) {
-        const QString code = StatisticCode(k, state().UserStatCodes);
-        lblCat[k]->setText(code);
+        const QString code = statisticCode(k, state().UserStatCodes);
+        catLabel[k]->setText(code);
         // A user-named box whose code is still blank has no label text to be known by.
-        if (TrimBlanks(code).isEmpty())
-            txtCat[k]->setAccessibleName(
-                QStringLiteral("%1 %2").arg(StatisticLongName(k)).arg(k - UserStatisticFirst + 1));
+        if (trimBlanks(code).isEmpty())
+            catEdit[k]->setAccessibleName(
+                QStringLiteral("%1 %2").arg(statisticLongName(k)).arg(k - UserStatisticFirst + 1));
     }
     if (!entry_)
         return;
@@ -94,7 +94,7 @@ void PlayerFiguresWindow::opened()
     if (!entry_) {
         prompter().tell(this, ErrorTitle,
             QStringLiteral("Game%1 could not be found in the game file.")
-                .arg(NumberText(state().CurrentGame)));
+                .arg(numberText(state().CurrentGame)));
         leaveTo(WindowGameMenu);
         return;
     }
@@ -104,57 +104,57 @@ void PlayerFiguresWindow::opened()
 void PlayerFiguresWindow::buildUi()
 {
     auto* heading = new QGridLayout;
-    lblHomeName = MakeLabel(this, "lblHomeName");
-    lblHomeScore = MakeLabel(this, "lblHomeScore");
-    lblVisitorName = MakeLabel(this, "lblVisitorName");
-    lblVisitorScore = MakeLabel(this, "lblVisitorScore");
-    lblGameNumber = MakeLabel(this, "lblGameNumber");
-    lblGameDate = MakeLabel(this, "lblGameDate");
-    lblGameLocation = MakeLabel(this, "lblGameLocation");
-    for (QLabel* side : {lblHomeName, lblHomeScore, lblVisitorName, lblVisitorScore}) {
+    homeNameLabel_ = makeLabel(this, "lblHomeName");
+    homeScoreLabel_ = makeLabel(this, "lblHomeScore");
+    visitorNameLabel_ = makeLabel(this, "lblVisitorName");
+    visitorScoreLabel_ = makeLabel(this, "lblVisitorScore");
+    gameNumberLabel_ = makeLabel(this, "lblGameNumber");
+    gameDateLabel_ = makeLabel(this, "lblGameDate");
+    gameLocationLabel_ = makeLabel(this, "lblGameLocation");
+    for (QLabel* side : {homeNameLabel_, homeScoreLabel_, visitorNameLabel_, visitorScoreLabel_}) {
         QFont bold = side->font();
         bold.setBold(true);
         side->setFont(bold);
     }
-    heading->addWidget(lblHomeName, 0, 0);
-    heading->addWidget(lblHomeScore, 0, 1);
-    heading->addWidget(lblVisitorName, 1, 0);
-    heading->addWidget(lblVisitorScore, 1, 1);
-    heading->addWidget(lblGameNumber, 0, 3);
-    heading->addWidget(MakeLabel(this, "Label5", QStringLiteral("Date:")), 0, 4);
-    heading->addWidget(lblGameDate, 0, 5);
-    heading->addWidget(MakeLabel(this, "Label6", QStringLiteral("Location:")), 1, 4);
-    heading->addWidget(lblGameLocation, 1, 5);
+    heading->addWidget(homeNameLabel_, 0, 0);
+    heading->addWidget(homeScoreLabel_, 0, 1);
+    heading->addWidget(visitorNameLabel_, 1, 0);
+    heading->addWidget(visitorScoreLabel_, 1, 1);
+    heading->addWidget(gameNumberLabel_, 0, 3);
+    heading->addWidget(makeLabel(this, "Label5", QStringLiteral("Date:")), 0, 4);
+    heading->addWidget(gameDateLabel_, 0, 5);
+    heading->addWidget(makeLabel(this, "Label6", QStringLiteral("Location:")), 1, 4);
+    heading->addWidget(gameLocationLabel_, 1, 5);
     heading->setHorizontalSpacing(12);
     heading->setColumnMinimumWidth(2, 24);
     heading->setColumnStretch(5, 1);
 
-    tblPlayerList = new QTableWidget(0, 2, this);
-    tblPlayerList->setObjectName(QStringLiteral("tblPlayerList"));
-    tblPlayerList->setAccessibleName(QStringLiteral("Players"));
-    tblPlayerList->horizontalHeader()->hide();
-    tblPlayerList->verticalHeader()->hide();
-    tblPlayerList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblPlayerList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPlayerList->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblPlayerList->setIconSize(QSize(MarkerSize, MarkerSize));
-    tblPlayerList->setShowGrid(false);
-    tblPlayerList->setTabKeyNavigation(false);
-    tblPlayerList->setColumnWidth(0, MarkerSize + 12);
-    tblPlayerList->horizontalHeader()->setStretchLastSection(true);
-    tblPlayerList->verticalHeader()->setDefaultSectionSize(MarkerSize + 6);
-    tblPlayerList->setMinimumWidth(fontMetrics().horizontalAdvance(QString(17, u'M')) / 1.3);
-    auto* tableLabel = MakeLabel(this, "Label8", QStringLiteral("Click Table to Select"));
-    tableLabel->setBuddy(tblPlayerList);
+    playerListTable_ = new QTableWidget(0, 2, this);
+    playerListTable_->setObjectName(QStringLiteral("tblPlayerList"));
+    playerListTable_->setAccessibleName(QStringLiteral("Players"));
+    playerListTable_->horizontalHeader()->hide();
+    playerListTable_->verticalHeader()->hide();
+    playerListTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    playerListTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    playerListTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+    playerListTable_->setIconSize(QSize(MarkerSize, MarkerSize));
+    playerListTable_->setShowGrid(false);
+    playerListTable_->setTabKeyNavigation(false);
+    playerListTable_->setColumnWidth(0, MarkerSize + 12);
+    playerListTable_->horizontalHeader()->setStretchLastSection(true);
+    playerListTable_->verticalHeader()->setDefaultSectionSize(MarkerSize + 6);
+    playerListTable_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(17, u'M')) / 1.3);
+    auto* tableLabel = makeLabel(this, "Label8", QStringLiteral("Click Table to Select"));
+    tableLabel->setBuddy(playerListTable_);
     auto* tableColumn = new QVBoxLayout;
     tableColumn->addWidget(tableLabel);
-    tableColumn->addWidget(tblPlayerList, 1);
+    tableColumn->addWidget(playerListTable_, 1);
 
-    lblPlayerName = MakeLabel(this, "lblPlayerName");
-    QFont nameFont = lblPlayerName->font();
+    playerNameLabel_ = makeLabel(this, "lblPlayerName");
+    QFont nameFont = playerNameLabel_->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.2);
-    lblPlayerName->setFont(nameFont);
+    playerNameLabel_->setFont(nameFont);
 
     auto* boxes = new QGridLayout;
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8;
@@ -164,19 +164,19 @@ void PlayerFiguresWindow::buildUi()
         box->setMaxLength(4);
         box->setFixedWidth(boxWidth);
         box->setAlignment(Qt::AlignRight);
-        box->setAccessibleDescription(StatisticLongName(k));
-        TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
-        TextBoxes::DigitsOnly(box);
+        box->setAccessibleDescription(statisticLongName(k));
+        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::digitsOnly(box);
         // Pasted text passes no key filter: only digits are taken.
         box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
         box->installEventFilter(this); // after the digit filter, so Enter, + and - reach us first
-        auto* label = MakeLabel(this, "", {});
+        auto* label = makeLabel(this, "", {});
         label->setObjectName(QStringLiteral("lblCat%1").arg(k));
         label->setBuddy(box);
-        label->setToolTip(StatisticLongName(k));
+        label->setToolTip(statisticLongName(k));
         label->setMinimumWidth(boxWidth);
-        txtCat[k] = box;
-        lblCat[k] = label;
+        catEdit[k] = box;
+        catLabel[k] = label;
         const int row = (k / BoxColumns) * 2;
         const int column = k % BoxColumns;
         boxes->addWidget(label, row, column);
@@ -184,45 +184,45 @@ void PlayerFiguresWindow::buildUi()
         connect(box, &QLineEdit::textChanged, this, [this] { boxChanged(); });
     }
 
-    chkPlayed = new QCheckBox(QStringLiteral("Played in Game"), this);
-    chkPlayed->setObjectName(QStringLiteral("chkPlayed"));
-    lblPlayerCount = MakeLabel(this, "lblPlayerCount");
+    playedCheck_ = new QCheckBox(QStringLiteral("Played in Game"), this);
+    playedCheck_->setObjectName(QStringLiteral("chkPlayed"));
+    playerCountLabel_ = makeLabel(this, "lblPlayerCount");
     // Room for any count (at most 99) from the start, so the boxes do not shift as it grows.
-    lblPlayerCount->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
-    lblPlayerCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cmdIncrement = MakeButton(this, "cmdIncrement", QStringLiteral("+ 1"));
-    cmdDecrement = MakeButton(this, "cmdDecrement", QStringLiteral("- 1"));
+    playerCountLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    playerCountLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    incrementButton_ = makeButton(this, "cmdIncrement", QStringLiteral("+ 1"));
+    decrementButton_ = makeButton(this, "cmdDecrement", QStringLiteral("- 1"));
     // The step buttons never take the focus from the box they act on; from the keyboard the
     // "+" and "-" keys in a box do the same.
-    cmdIncrement->setFocusPolicy(Qt::NoFocus);
-    cmdDecrement->setFocusPolicy(Qt::NoFocus);
+    incrementButton_->setFocusPolicy(Qt::NoFocus);
+    decrementButton_->setFocusPolicy(Qt::NoFocus);
     auto* played = new QHBoxLayout;
-    played->addWidget(chkPlayed);
+    played->addWidget(playedCheck_);
     played->addStretch(1);
-    played->addWidget(cmdIncrement);
-    played->addWidget(cmdDecrement);
+    played->addWidget(incrementButton_);
+    played->addWidget(decrementButton_);
     played->addSpacing(16);
-    played->addWidget(lblPlayerCount);
-    played->addWidget(MakeLabel(this, "Label7", QStringLiteral("Player(s)")));
+    played->addWidget(playerCountLabel_);
+    played->addWidget(makeLabel(this, "Label7", QStringLiteral("Player(s)")));
 
-    lblMsg = MakeLabel(this, "lblMsg");
-    lblMsg->setFrameShape(QFrame::StyledPanel);
-    lblMsg->setMinimumHeight(fontMetrics().height() + 8);
+    msgLabel_ = makeLabel(this, "lblMsg");
+    msgLabel_->setFrameShape(QFrame::StyledPanel);
+    msgLabel_->setMinimumHeight(fontMetrics().height() + 8);
 
-    cmdTeam = MakeButton(this, "cmdTeam", QStringLiteral("&Team Totals"));
-    cmdRoster = MakeButton(this, "cmdRoster", QStringLiteral("&Roster"));
-    cmdGameScreen = MakeButton(this, "cmdGameScreen", QStringLiteral("&Game Screen"));
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("&OK"));
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    teamButton_ = makeButton(this, "cmdTeam", QStringLiteral("&Team Totals"));
+    rosterButton_ = makeButton(this, "cmdRoster", QStringLiteral("&Roster"));
+    gameScreenButton_ = makeButton(this, "cmdGameScreen", QStringLiteral("&Game Screen"));
+    okButton_ = makeButton(this, "cmdOK", QStringLiteral("&OK"));
+    cancelButton_ = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdTeam, cmdRoster, cmdGameScreen})
+    for (QPushButton* b : {teamButton_, rosterButton_, gameScreenButton_})
         buttons->addWidget(b);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
 
     auto* figures = new QVBoxLayout;
-    figures->addWidget(lblPlayerName);
+    figures->addWidget(playerNameLabel_);
     figures->addLayout(boxes);
     figures->addLayout(played);
     figures->addStretch(1);
@@ -234,61 +234,62 @@ void PlayerFiguresWindow::buildUi()
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);
     page->addLayout(body, 1);
-    page->addWidget(lblMsg);
+    page->addWidget(msgLabel_);
     page->addLayout(buttons);
 
     const std::array<std::pair<QLabel**, Marker>, 4> holders
         = {{{&picBallHL, Marker::BallHL}, {&picBallNH, Marker::BallNH},
             {&picNoBallHL, Marker::NoBallHL}, {&picNoBallNH, Marker::NoBallNH}}};
     for (const auto& [holder, marker] : holders) {
-        *holder = MakeLabel(this, MarkerName(marker));
-        (*holder)->setPixmap(DrawMarker(marker, MarkerSize));
+        *holder = makeLabel(this, MarkerName(marker));
+        (*holder)->setPixmap(drawMarker(marker, MarkerSize));
         (*holder)->hide();
     }
 
     // Keyboard order: the boxes, the check box, the buttons, then the table (and round again).
-    QWidget* previous = txtCat[BoxCount - 1];
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList}) {
+    QWidget* previous = catEdit[BoxCount - 1];
+    for (QWidget* next : std::initializer_list<QWidget*>{playedCheck_, teamButton_, rosterButton_,
+             gameScreenButton_, okButton_, cancelButton_, playerListTable_}) {
         setTabOrder(previous, next);
         previous = next;
     }
     for (int k = 0; k + 1 < BoxCount; ++k)
-        setTabOrder(txtCat[k], txtCat[k + 1]);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             chkPlayed, cmdTeam, cmdRoster, cmdGameScreen, cmdOK, cmdCancel, tblPlayerList})
+        setTabOrder(catEdit[k], catEdit[k + 1]);
+    for (QWidget* w : std::initializer_list<QWidget*>{playedCheck_, teamButton_, rosterButton_,
+             gameScreenButton_, okButton_, cancelButton_, playerListTable_})
         w->installEventFilter(this);
     // Enter in a box moves on (above); Enter on a button presses it; Escape cancels.
-    SetDialogKeys(nullptr, cmdCancel);
+    setDialogKeys(nullptr, cancelButton_);
 
-    connect(tblPlayerList, &QTableWidget::currentCellChanged, this,
+    connect(playerListTable_, &QTableWidget::currentCellChanged, this,
         [this](int row, int, int previousRow, int) { cellChanged(row, previousRow); });
     // A click on the row already selected changes no cell but still selects (e.g. leaves the
     // team totals).
-    connect(tblPlayerList, &QTableWidget::cellClicked, this, [this](int row, int) {
+    connect(playerListTable_, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row == currentRow_)
             runRowSelection(row, currentRow_);
     });
-    connect(chkPlayed, &QCheckBox::clicked, this, &PlayerFiguresWindow::playedClicked);
-    connect(cmdIncrement, &QPushButton::clicked, this, [this] { stepLastBox(1); });
-    connect(cmdDecrement, &QPushButton::clicked, this, [this] { stepLastBox(-1); });
-    connect(cmdTeam, &QPushButton::clicked, this, &PlayerFiguresWindow::teamClicked);
-    connect(cmdRoster, &QPushButton::clicked, this, &PlayerFiguresWindow::rosterClicked);
-    connect(cmdGameScreen, &QPushButton::clicked, this, &PlayerFiguresWindow::gameScreenClicked);
-    connect(cmdOK, &QPushButton::clicked, this, &PlayerFiguresWindow::okClicked);
-    connect(cmdCancel, &QPushButton::clicked, this, &PlayerFiguresWindow::cancelClicked);
+    connect(playedCheck_, &QCheckBox::clicked, this, &PlayerFiguresWindow::playedClicked);
+    connect(incrementButton_, &QPushButton::clicked, this, [this] { stepLastBox(1); });
+    connect(decrementButton_, &QPushButton::clicked, this, [this] { stepLastBox(-1); });
+    connect(teamButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::teamClicked);
+    connect(rosterButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::rosterClicked);
+    connect(
+        gameScreenButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::gameScreenClicked);
+    connect(okButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::cancelClicked);
 }
 
 void PlayerFiguresWindow::showHeading()
 {
-    const GameHeading h = MakeGameHeading(entry_->game(), state().CurrentTeamName);
-    lblGameNumber->setText(h.GameNumberText);
-    lblGameDate->setText(h.DateText);
-    lblGameLocation->setText(RightTrimBlanks(h.LocationText));
-    lblHomeName->setText(RightTrimBlanks(h.HomeName));
-    lblHomeScore->setText(h.HomeScore);
-    lblVisitorName->setText(RightTrimBlanks(h.VisitorName));
-    lblVisitorScore->setText(h.VisitorScore);
+    const GameHeading h = makeGameHeading(entry_->game(), state().CurrentTeamName);
+    gameNumberLabel_->setText(h.GameNumberText);
+    gameDateLabel_->setText(h.DateText);
+    gameLocationLabel_->setText(rightTrimBlanks(h.LocationText));
+    homeNameLabel_->setText(rightTrimBlanks(h.HomeName));
+    homeScoreLabel_->setText(h.HomeScore);
+    visitorNameLabel_->setText(rightTrimBlanks(h.VisitorName));
+    visitorScoreLabel_->setText(h.VisitorScore);
 }
 
 // Table -----------------------------------------------------------------------------------------
@@ -296,16 +297,16 @@ void PlayerFiguresWindow::showHeading()
 void PlayerFiguresWindow::fillTable()
 {
     movingSelection_ = true;
-    tblPlayerList->setRowCount(0);
-    RowPlayer = entry_->TablePlayers(state().RosterFree);
-    tblPlayerList->setRowCount(static_cast<int>(RowPlayer.size()));
+    playerListTable_->setRowCount(0);
+    RowPlayer = entry_->tablePlayers(state().RosterFree);
+    playerListTable_->setRowCount(static_cast<int>(RowPlayer.size()));
     for (int row = 0; row < RowPlayer.size(); ++row) {
         const int n = RowPlayer[row];
-        tblPlayerList->setItem(row, 0, new QTableWidgetItem);
+        playerListTable_->setItem(row, 0, new QTableWidgetItem);
         auto* name = new QTableWidgetItem(state().RosterNames[n]);
         name->setData(Qt::AccessibleTextRole,
-            QStringLiteral("%1 %2").arg(n).arg(RightTrimBlanks(state().RosterNames[n])));
-        tblPlayerList->setItem(row, 1, name);
+            QStringLiteral("%1 %2").arg(n).arg(rightTrimBlanks(state().RosterNames[n])));
+        playerListTable_->setItem(row, 1, name);
         setRowMarker(row, entry_->slot(n).Played ? Marker::BallNH : Marker::NoBallNH);
     }
     movingSelection_ = false;
@@ -313,10 +314,10 @@ void PlayerFiguresWindow::fillTable()
 
 void PlayerFiguresWindow::setRowMarker(int row, Marker marker)
 {
-    QTableWidgetItem* cell = tblPlayerList->item(row, 0);
+    QTableWidgetItem* cell = playerListTable_->item(row, 0);
     if (cell == nullptr)
         return;
-    cell->setIcon(MarkerIcon(marker));
+    cell->setIcon(markerIcon(marker));
     cell->setData(MarkerRole, static_cast<int>(marker));
     cell->setData(Qt::UserRole, QString::fromLatin1(MarkerName(marker)));
     const bool ball = marker == Marker::BallHL || marker == Marker::BallNH;
@@ -326,7 +327,7 @@ void PlayerFiguresWindow::setRowMarker(int row, Marker marker)
 
 Marker PlayerFiguresWindow::rowMarker(int row) const
 {
-    const QTableWidgetItem* cell = tblPlayerList->item(row, 0);
+    const QTableWidgetItem* cell = playerListTable_->item(row, 0);
     return cell == nullptr ? Marker::NoBallNH : static_cast<Marker>(cell->data(MarkerRole).toInt());
 }
 
@@ -342,7 +343,7 @@ void PlayerFiguresWindow::setRowHighlighted(int row, bool highlighted)
 void PlayerFiguresWindow::moveSelectionTo(int row)
 {
     movingSelection_ = true;
-    tblPlayerList->setCurrentCell(row, 0);
+    playerListTable_->setCurrentCell(row, 0);
     movingSelection_ = false;
 }
 
@@ -356,7 +357,7 @@ void PlayerFiguresWindow::cellChanged(int row, int previousRow)
 void PlayerFiguresWindow::runRowSelection(int row, int previousRow)
 {
     leaveTotalsView();
-    lblMsg->setText(QString());
+    msgLabel_->setText(QString());
     if (!commitCurrent()) {
         // The user stays on the player being edited. A refused click is still being handled by
         // the table, which highlights the clicked row after this; take the highlight back then.
@@ -368,16 +369,16 @@ void PlayerFiguresWindow::runRowSelection(int row, int previousRow)
         setRowHighlighted(previousRow, false);
     setRowHighlighted(row, true);
     currentRow_ = row;
-    if (tblPlayerList->currentRow() != row)
+    if (playerListTable_->currentRow() != row)
         moveSelectionTo(row);
     CurrentPlayer = RowPlayer.value(row, 0);
     showPlayer();
     CurrentChanged = false;
-    cmdRoster->setEnabled(true);
-    chkPlayed->setEnabled(true);
+    rosterButton_->setEnabled(true);
+    playedCheck_->setEnabled(true);
     if (!PlayersMode) {
         PlayersMode = true;
-        cmdTeam->setText(QStringLiteral("&Team Totals"));
+        teamButton_->setText(QStringLiteral("&Team Totals"));
     }
     focusFirstBox();
 }
@@ -386,28 +387,28 @@ void PlayerFiguresWindow::focusFirstBox()
 {
     // Box 0 may still have the focus (Page Down from it): no focus event comes then, yet its
     // text must be selected, so that the next figure replaces the "0", and its name shown.
-    const bool alreadyThere = txtCat[0]->hasFocus();
-    txtCat[0]->setFocus();
+    const bool alreadyThere = catEdit[0]->hasFocus();
+    catEdit[0]->setFocus();
     if (alreadyThere)
         boxFocused(0);
 }
 
 void PlayerFiguresWindow::showPlayer()
 {
-    const QTableWidgetItem* name = tblPlayerList->item(currentRow_, 1);
-    lblPlayerName->setText(name != nullptr ? RightTrimBlanks(name->text()) : QString());
+    const QTableWidgetItem* name = playerListTable_->item(currentRow_, 1);
+    playerNameLabel_->setText(name != nullptr ? rightTrimBlanks(name->text()) : QString());
     const PlayerSlot& slot = entry_->slot(CurrentPlayer);
     std::array<qint64, BoxCount> values{};
     std::copy(slot.Values.begin(), slot.Values.end(), values.begin());
     fillBoxes(values);
-    chkPlayed->setChecked(slot.Played);
+    playedCheck_->setChecked(slot.Played);
 }
 
 void PlayerFiguresWindow::fillBoxes(const std::array<qint64, BoxCount>& values)
 {
     fillingBoxes_ = true;
     for (int k = 0; k < BoxCount; ++k)
-        txtCat[k]->setText(ValueText(values[k]));
+        catEdit[k]->setText(valueText(values[k]));
     fillingBoxes_ = false;
 }
 
@@ -417,16 +418,16 @@ bool PlayerFiguresWindow::commitCurrent()
         return true;
     std::array<qint32, 24> fixed{};
     for (int k = 0; k < 24; ++k)
-        fixed[k] = static_cast<qint32>(NumericValue(txtCat[k]->text()));
-    if (const auto failure = CheckFigures(fixed)) {
+        fixed[k] = static_cast<qint32>(numericValue(catEdit[k]->text()));
+    if (const auto failure = checkFigures(fixed)) {
         prompter().tell(this, ErrorTitle, failure->message);
         // The box at fault is selected whole, so the corrected figure replaces the wrong one
         // even when the box had the focus already.
-        txtCat[failure->focusIndex]->setFocus();
-        txtCat[failure->focusIndex]->selectAll();
+        catEdit[failure->focusIndex]->setFocus();
+        catEdit[failure->focusIndex]->selectAll();
         return false;
     }
-    entry_->StoreValues(CurrentPlayer, boxValues());
+    entry_->storeValues(CurrentPlayer, boxValues());
     CurrentChanged = false;
     return true;
 }
@@ -435,7 +436,7 @@ StatValueArray PlayerFiguresWindow::boxValues() const
 {
     StatValueArray values{};
     for (int k = 0; k < BoxCount; ++k)
-        values[k] = ValueOfText(txtCat[k]->text());
+        values[k] = valueOfText(catEdit[k]->text());
     return values;
 }
 
@@ -448,9 +449,9 @@ void PlayerFiguresWindow::boxChanged()
     CurrentChanged = true;
     AnyChanged = true;
     setRowMarker(currentRow_, Marker::BallHL);
-    if (!chkPlayed->isChecked()) {
-        chkPlayed->setChecked(true); // setChecked does not run the click logic
-        entry_->SetPlayed(CurrentPlayer, true);
+    if (!playedCheck_->isChecked()) {
+        playedCheck_->setChecked(true); // setChecked does not run the click logic
+        entry_->setPlayed(CurrentPlayer, true);
         showPlayerCount();
     }
 }
@@ -459,12 +460,12 @@ void PlayerFiguresWindow::playedClicked()
 {
     CurrentChanged = true;
     AnyChanged = true;
-    if (!chkPlayed->isChecked()) {
-        entry_->SetPlayed(CurrentPlayer, false);
+    if (!playedCheck_->isChecked()) {
+        entry_->setPlayed(CurrentPlayer, false);
         fillBoxes({}); // a player who did not play has no figures
         setRowMarker(currentRow_, Marker::NoBallHL);
     } else {
-        entry_->SetPlayed(CurrentPlayer, true);
+        entry_->setPlayed(CurrentPlayer, true);
         setRowMarker(currentRow_, Marker::BallHL);
     }
     showPlayerCount();
@@ -472,33 +473,33 @@ void PlayerFiguresWindow::playedClicked()
 
 void PlayerFiguresWindow::showPlayerCount()
 {
-    lblPlayerCount->setText(ValueText(entry_ ? entry_->PlayersRecorded() : 0));
+    playerCountLabel_->setText(valueText(entry_ ? entry_->playersRecorded() : 0));
 }
 
 void PlayerFiguresWindow::boxFocused(int k)
 {
     if (TotalsView) {
-        cmdOK->setFocus();
+        okButton_->setFocus();
         return;
     }
-    cmdIncrement->setEnabled(true);
-    cmdDecrement->setEnabled(true);
+    incrementButton_->setEnabled(true);
+    decrementButton_->setEnabled(true);
     LastBox = k;
     // Selected now for keyboard arrival; the shared focus handling selects again after a click.
-    txtCat[k]->selectAll();
-    lblMsg->setText(StatisticLongName(k));
+    catEdit[k]->selectAll();
+    msgLabel_->setText(statisticLongName(k));
 }
 
 void PlayerFiguresWindow::stepLastBox(int step)
 {
-    QLineEdit* box = txtCat[LastBox];
+    QLineEdit* box = catEdit[LastBox];
     if (TotalsView || box->isReadOnly())
         return;
-    const qint64 value = NumericValue(box->text());
+    const qint64 value = numericValue(box->text());
     if (step > 0 && value < 9999)
-        box->setText(ValueText(value + 1));
+        box->setText(valueText(value + 1));
     else if (step < 0 && value > 0)
-        box->setText(ValueText(value - 1));
+        box->setText(valueText(value - 1));
     box->setFocus();
     box->selectAll();
 }
@@ -512,10 +513,10 @@ void PlayerFiguresWindow::teamClicked()
         return;
     }
     PlayersMode = false;
-    cmdTeam->setText(QStringLiteral("&Players"));
+    teamButton_->setText(QStringLiteral("&Players"));
     if (!commitCurrent()) {
         moveSelectionTo(currentRow_);
-        cmdTeam->setText(QStringLiteral("&Team Totals"));
+        teamButton_->setText(QStringLiteral("&Team Totals"));
         PlayersMode = true;
         return;
     }
@@ -525,15 +526,15 @@ void PlayerFiguresWindow::teamClicked()
 void PlayerFiguresWindow::enterTotalsView()
 {
     TotalsView = true;
-    lblPlayerName->setText(QStringLiteral("Team Totals"));
-    cmdRoster->setEnabled(false);
-    chkPlayed->setEnabled(false);
-    cmdIncrement->setEnabled(false);
-    cmdDecrement->setEnabled(false);
-    const TeamTotals totals = entry_->Totals();
+    playerNameLabel_->setText(QStringLiteral("Team Totals"));
+    rosterButton_->setEnabled(false);
+    playedCheck_->setEnabled(false);
+    incrementButton_->setEnabled(false);
+    decrementButton_->setEnabled(false);
+    const TeamTotals totals = entry_->totals();
     std::array<qint64, BoxCount> sums{};
     std::copy(totals.Sums.begin(), totals.Sums.end(), sums.begin());
-    for (QLineEdit* box : txtCat) {
+    for (QLineEdit* box : catEdit) {
         box->setFocusPolicy(Qt::NoFocus);
         box->setReadOnly(true);
         box->setMaxLength(32767);         // totals may be longer than four digits
@@ -542,10 +543,10 @@ void PlayerFiguresWindow::enterTotalsView()
         box->setPalette(shaded);
     }
     fillBoxes(sums);
-    lblMsg->setText(QStringLiteral("Players Recorded -") + NumberText(totals.PlayersCounted));
+    msgLabel_->setText(QStringLiteral("Players Recorded -") + numberText(totals.PlayersCounted));
     CurrentChanged = false;
     if (focusWidget() == nullptr || qobject_cast<QLineEdit*>(focusWidget()) != nullptr)
-        cmdTeam->setFocus();
+        teamButton_->setFocus();
 }
 
 void PlayerFiguresWindow::leaveTotalsView()
@@ -553,7 +554,7 @@ void PlayerFiguresWindow::leaveTotalsView()
     if (!TotalsView)
         return;
     TotalsView = false;
-    for (QLineEdit* box : txtCat) {
+    for (QLineEdit* box : catEdit) {
         box->setFocusPolicy(Qt::StrongFocus);
         box->setReadOnly(false);
         box->setMaxLength(4);
@@ -565,9 +566,9 @@ void PlayerFiguresWindow::leaveTotalsView()
 
 bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto found = std::find(txtCat.begin(), txtCat.end(), watched);
-    if (found != txtCat.end()) {
-        const int k = static_cast<int>(found - txtCat.begin());
+    const auto found = std::find(catEdit.begin(), catEdit.end(), watched);
+    if (found != catEdit.end()) {
+        const int k = static_cast<int>(found - catEdit.begin());
         if (event->type() == QEvent::FocusIn) {
             boxFocused(k);
         } else if (event->type() == QEvent::KeyPress) {
@@ -575,7 +576,7 @@ bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
             switch (key->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-                txtCat[(k + 1) % BoxCount]->setFocus();
+                catEdit[(k + 1) % BoxCount]->setFocus();
                 return true;
             case Qt::Key_Plus:
                 stepLastBox(1);
@@ -587,8 +588,8 @@ bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
             case Qt::Key_PageUp: {
                 // The next or previous player without leaving the keyboard.
                 const int row = currentRow_ + (key->key() == Qt::Key_PageDown ? 1 : -1);
-                if (row >= 0 && row < tblPlayerList->rowCount())
-                    tblPlayerList->setCurrentCell(row, 0);
+                if (row >= 0 && row < playerListTable_->rowCount())
+                    playerListTable_->setCurrentCell(row, 0);
                 return true;
             }
             default:
@@ -600,9 +601,9 @@ bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && event->type() == QEvent::FocusIn)
         buttonFocused(widget);
-    else if (watched == chkPlayed && event->type() == QEvent::FocusOut)
-        lblMsg->setText(QStringLiteral(" "));
-    else if (watched == tblPlayerList && event->type() == QEvent::KeyPress) {
+    else if (watched == playedCheck_ && event->type() == QEvent::FocusOut)
+        msgLabel_->setText(QStringLiteral(" "));
+    else if (watched == playerListTable_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             runRowSelection(currentRow_, currentRow_);
@@ -614,30 +615,30 @@ bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
 
 void PlayerFiguresWindow::buttonFocused(QWidget* widget)
 {
-    if (widget == tblPlayerList) {
-        lblMsg->setText(QStringLiteral("Player Table - Click Row to Select"));
+    if (widget == playerListTable_) {
+        msgLabel_->setText(QStringLiteral("Player Table - Click Row to Select"));
         return;
     }
-    cmdIncrement->setEnabled(false);
-    cmdDecrement->setEnabled(false);
-    if (widget == cmdOK)
-        lblMsg->setText(QStringLiteral("Save All Player Results"));
-    else if (widget == cmdCancel)
-        lblMsg->setText(QStringLiteral("Cancel All Player Results"));
-    else if (widget == cmdGameScreen)
-        lblMsg->setText(QStringLiteral("Go To Game Screen"));
-    else if (widget == cmdRoster)
-        lblMsg->setText(QStringLiteral("Update Roster"));
-    else if (widget == cmdTeam && !TotalsView)
-        lblMsg->setText(QStringLiteral(" "));
-    else if (widget == chkPlayed)
-        lblMsg->setText(QStringLiteral("Played In Game"));
+    incrementButton_->setEnabled(false);
+    decrementButton_->setEnabled(false);
+    if (widget == okButton_)
+        msgLabel_->setText(QStringLiteral("Save All Player Results"));
+    else if (widget == cancelButton_)
+        msgLabel_->setText(QStringLiteral("Cancel All Player Results"));
+    else if (widget == gameScreenButton_)
+        msgLabel_->setText(QStringLiteral("Go To Game Screen"));
+    else if (widget == rosterButton_)
+        msgLabel_->setText(QStringLiteral("Update Roster"));
+    else if (widget == teamButton_ && !TotalsView)
+        msgLabel_->setText(QStringLiteral(" "));
+    else if (widget == playedCheck_)
+        msgLabel_->setText(QStringLiteral("Played In Game"));
 }
 
 void PlayerFiguresWindow::focusInEvent(QFocusEvent* event)
 {
-    cmdIncrement->setEnabled(false);
-    cmdDecrement->setEnabled(false);
+    incrementButton_->setEnabled(false);
+    decrementButton_->setEnabled(false);
     ChildWindow::focusInEvent(event);
 }
 
@@ -651,7 +652,7 @@ bool PlayerFiguresWindow::saveAll()
     }
     if (AnyChanged) {
         BusyPointer busy;
-        entry_->SaveAll();
+        entry_->saveAll();
     }
     return true;
 }
@@ -680,7 +681,7 @@ void PlayerFiguresWindow::cancelClicked()
         leaveTo(WindowGameMenu);
 }
 
-bool PlayerFiguresWindow::QueryClose()
+bool PlayerFiguresWindow::queryClose()
 {
     // Ending the program with unsaved figures is a cancel of the screen: it asks first.
     return confirmDiscard();
@@ -709,7 +710,7 @@ void PlayerFiguresWindow::rosterClicked()
         moveSelectionTo(currentRow_);
         return;
     }
-    host().ShowModal(WindowRoster);
+    host().showModal(WindowRoster);
     fillTable();
     CurrentChanged = false;
     currentRow_ = 0;
@@ -719,8 +720,8 @@ void PlayerFiguresWindow::rosterClicked()
 
 void PlayerFiguresWindow::leaveTo(WindowKind kind)
 {
-    host().SetExitEnabled(true);
-    SwitchTo(kind);
+    host().setExitEnabled(true);
+    switchTo(kind);
 }
 
 } // namespace scorvane

@@ -24,7 +24,7 @@ class PlayerFiguresWindow : public ChildWindow
     Q_OBJECT
 
 public:
-    bool QueryClose() override;
+    bool queryClose() override;
     explicit PlayerFiguresWindow(WindowHost& host);
 
     void opened() override;
@@ -87,27 +87,27 @@ private:
     bool fillingBoxes_ = false;    // the window itself is writing the boxes
     bool movingSelection_ = false; // the window itself is moving the table selection
 
-    QLabel* lblGameNumber = nullptr;
-    QLabel* lblGameDate = nullptr;
-    QLabel* lblGameLocation = nullptr;
-    QLabel* lblHomeName = nullptr;
-    QLabel* lblHomeScore = nullptr;
-    QLabel* lblVisitorName = nullptr;
-    QLabel* lblVisitorScore = nullptr;
-    QTableWidget* tblPlayerList = nullptr;
-    QLabel* lblPlayerName = nullptr;
-    std::array<QLineEdit*, BoxCount> txtCat{};
-    std::array<QLabel*, BoxCount> lblCat{};
-    QLabel* lblMsg = nullptr;
-    QCheckBox* chkPlayed = nullptr;
-    QLabel* lblPlayerCount = nullptr;
-    QPushButton* cmdIncrement = nullptr;
-    QPushButton* cmdDecrement = nullptr;
-    QPushButton* cmdTeam = nullptr;
-    QPushButton* cmdRoster = nullptr;
-    QPushButton* cmdGameScreen = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QLabel* gameNumberLabel_ = nullptr;
+    QLabel* gameDateLabel_ = nullptr;
+    QLabel* gameLocationLabel_ = nullptr;
+    QLabel* homeNameLabel_ = nullptr;
+    QLabel* homeScoreLabel_ = nullptr;
+    QLabel* visitorNameLabel_ = nullptr;
+    QLabel* visitorScoreLabel_ = nullptr;
+    QTableWidget* playerListTable_ = nullptr;
+    QLabel* playerNameLabel_ = nullptr;
+    std::array<QLineEdit*, BoxCount> catEdit{};
+    std::array<QLabel*, BoxCount> catLabel{};
+    QLabel* msgLabel_ = nullptr;
+    QCheckBox* playedCheck_ = nullptr;
+    QLabel* playerCountLabel_ = nullptr;
+    QPushButton* incrementButton_ = nullptr;
+    QPushButton* decrementButton_ = nullptr;
+    QPushButton* teamButton_ = nullptr;
+    QPushButton* rosterButton_ = nullptr;
+    QPushButton* gameScreenButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     // Hidden holders of the four row markers, as the table draws them.
     QLabel* picBallHL = nullptr;
     QLabel* picBallNH = nullptr;

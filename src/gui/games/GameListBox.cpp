@@ -9,7 +9,7 @@ namespace {
 constexpr int RecordNumberRole = Qt::UserRole;
 }
 
-GameListBox MakeGameListBox(QWidget* parent, int visibleGames)
+GameListBox makeGameListBox(QWidget* parent, int visibleGames)
 {
     GameListBox box;
     box.label = new QLabel(QStringLiteral("Game List:"), parent);
@@ -28,18 +28,18 @@ GameListBox MakeGameListBox(QWidget* parent, int visibleGames)
     return box;
 }
 
-void FillGameList(
+void fillGameList(
     QListWidget* list, const std::vector<ListedGame>& games, const GameTypeNameTable& gameTypeNames)
 {
     list->clear();
     for (const ListedGame& listed : games) {
-        auto* item = new QListWidgetItem(GameLine(listed.Game, gameTypeNames));
+        auto* item = new QListWidgetItem(gameLine(listed.game, gameTypeNames));
         item->setData(RecordNumberRole, listed.RecordNumber);
         list->addItem(item);
     }
 }
 
-qint32 ListedRecordNumber(const QListWidgetItem& item)
+qint32 listedRecordNumber(const QListWidgetItem& item)
 {
     return item.data(RecordNumberRole).toInt();
 }

@@ -21,11 +21,11 @@ struct GameListBox
 
 // Builds "Game List:" and the list (objectName lstGameMenu) wide enough for a whole game line
 // and tall enough for `visibleGames` lines.
-GameListBox MakeGameListBox(QWidget* parent, int visibleGames);
+GameListBox makeGameListBox(QWidget* parent, int visibleGames);
 
 // One game line per listed game; each line remembers the record it was read from.
-void FillGameList(QListWidget* list, const std::vector<ListedGame>& games,
+void fillGameList(QListWidget* list, const std::vector<ListedGame>& games,
     const GameTypeNameTable& gameTypeNames);
-qint32 ListedRecordNumber(const QListWidgetItem& item);
+qint32 listedRecordNumber(const QListWidgetItem& item);
 
 } // namespace scorvane

@@ -15,7 +15,7 @@ namespace scorvane {
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -35,67 +35,68 @@ GameListWindow::GameListWindow(WindowHost& host)
 
 void GameListWindow::buildUi()
 {
-    const GameListBox box = MakeGameListBox(this, 12);
-    lblGameList = box.label;
-    lstGameMenu = box.list;
+    const GameListBox box = makeGameListBox(this, 12);
+    gameListLabel_ = box.label;
+    gameMenuList_ = box.list;
 
-    cmdAddGame = MakeButton(this, "cmdAddGame", QStringLiteral("&Add Game"));
-    cmdInsert = MakeButton(this, "cmdInsert", QStringLiteral("&Insert"));
-    cmdModify = MakeButton(this, "cmdModify", QStringLiteral("&Change"));
-    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("&Delete"));
-    cmdPlayers = MakeButton(this, "cmdPlayers", QStringLiteral("&Player Screen"));
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
+    addGameButton_ = makeButton(this, "cmdAddGame", QStringLiteral("&Add Game"));
+    insertButton_ = makeButton(this, "cmdInsert", QStringLiteral("&Insert"));
+    modifyButton_ = makeButton(this, "cmdModify", QStringLiteral("&Change"));
+    deleteButton_ = makeButton(this, "cmdDelete", QStringLiteral("&Delete"));
+    playersButton_ = makeButton(this, "cmdPlayers", QStringLiteral("&Player Screen"));
+    closeButton_ = makeButton(this, "cmdClose", QStringLiteral("Close"));
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdAddGame, cmdInsert, cmdModify, cmdDelete, cmdPlayers, cmdClose})
+    for (QPushButton* b :
+        {addGameButton_, insertButton_, modifyButton_, deleteButton_, playersButton_, closeButton_})
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblGameList);
-    layout->addWidget(lstGameMenu);
+    layout->addWidget(gameListLabel_);
+    layout->addWidget(gameMenuList_);
     layout->addLayout(buttons);
 
-    connect(cmdAddGame, &QPushButton::clicked, this, &GameListWindow::cmdAddGame_Click);
-    connect(cmdInsert, &QPushButton::clicked, this, &GameListWindow::cmdInsert_Click);
-    connect(cmdModify, &QPushButton::clicked, this, &GameListWindow::cmdModify_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &GameListWindow::cmdDelete_Click);
-    connect(cmdPlayers, &QPushButton::clicked, this, &GameListWindow::cmdPlayers_Click);
-    connect(cmdClose, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
-    connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &GameListWindow::cmdModify_Click);
+    connect(addGameButton_, &QPushButton::clicked, this, &GameListWindow::addGameClicked);
+    connect(insertButton_, &QPushButton::clicked, this, &GameListWindow::insertClicked);
+    connect(modifyButton_, &QPushButton::clicked, this, &GameListWindow::modifyClicked);
+    connect(deleteButton_, &QPushButton::clicked, this, &GameListWindow::deleteClicked);
+    connect(playersButton_, &QPushButton::clicked, this, &GameListWindow::playersClicked);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
+    connect(gameMenuList_, &QListWidget::itemDoubleClicked, this, &GameListWindow::modifyClicked);
     // Enter on a line does what a double-click does.
-    SetDialogKeys(cmdModify, cmdClose, true);
+    setDialogKeys(modifyButton_, closeButton_, true);
 }
 
 void GameListWindow::opened()
 {
-    if (lstGameMenu->isEnabled())
-        lstGameMenu->setFocus();
+    if (gameMenuList_->isEnabled())
+        gameMenuList_->setFocus();
     else
-        cmdAddGame->setFocus();
+        addGameButton_->setFocus();
 }
 
 void GameListWindow::load()
 {
-    FillGameList(lstGameMenu, ReadActiveGames(state().Files, FileGames), state().GameTypeNames);
-    const int line = LineToSelect(lstGameMenu->count(), state().ReselectGame);
+    fillGameList(gameMenuList_, readActiveGames(state().Files, FileGames), state().GameTypeNames);
+    const int line = lineToSelect(gameMenuList_->count(), state().ReselectGame);
     if (line >= 0)
-        lstGameMenu->setCurrentRow(line);
-    const bool any = lstGameMenu->count() > 0;
-    for (QWidget* w : {static_cast<QWidget*>(cmdModify), static_cast<QWidget*>(cmdInsert),
-             static_cast<QWidget*>(cmdDelete), static_cast<QWidget*>(cmdPlayers),
-             static_cast<QWidget*>(lstGameMenu)})
+        gameMenuList_->setCurrentRow(line);
+    const bool any = gameMenuList_->count() > 0;
+    for (QWidget* w : {static_cast<QWidget*>(modifyButton_), static_cast<QWidget*>(insertButton_),
+             static_cast<QWidget*>(deleteButton_), static_cast<QWidget*>(playersButton_),
+             static_cast<QWidget*>(gameMenuList_)})
         w->setEnabled(any);
 }
 
 qint16 GameListWindow::takeSelectedGame()
 {
-    const int line = qMax(lstGameMenu->currentRow(), 0);
+    const int line = qMax(gameMenuList_->currentRow(), 0);
     const auto gameNumber = static_cast<qint16>(line + 1);
     state().CurrentGame = gameNumber;
     state().ReselectGame = gameNumber;
     // The record the list read for this line; the game windows look the game up by its number
     // and fall back on this record when the file's numbers have gaps.
-    if (QListWidgetItem* item = lstGameMenu->item(line))
-        state().CurrentGameRecord = ListedRecordNumber(*item);
+    if (QListWidgetItem* item = gameMenuList_->item(line))
+        state().CurrentGameRecord = listedRecordNumber(*item);
     return gameNumber;
 }
 
@@ -104,41 +105,41 @@ void GameListWindow::openGameScreen(const QString& mode, qint16 gameNumber)
     state().CurrentGame = gameNumber;
     state().ReselectGame = gameNumber;
     state().GameEditMode = mode;
-    SwitchTo(WindowGameScreen);
+    switchTo(WindowGameScreen);
 }
 
-void GameListWindow::cmdAddGame_Click()
+void GameListWindow::addGameClicked()
 {
     state().CurrentGameRecord = 0;
-    openGameScreen(QStringLiteral("A"), static_cast<qint16>(lstGameMenu->count() + 1));
+    openGameScreen(QStringLiteral("A"), static_cast<qint16>(gameMenuList_->count() + 1));
 }
 
-void GameListWindow::cmdInsert_Click()
+void GameListWindow::insertClicked()
 {
-    if (lstGameMenu->count() == 0)
+    if (gameMenuList_->count() == 0)
         return;
     openGameScreen(QStringLiteral("I"), takeSelectedGame());
 }
 
-void GameListWindow::cmdModify_Click()
+void GameListWindow::modifyClicked()
 {
-    if (lstGameMenu->count() == 0)
+    if (gameMenuList_->count() == 0)
         return;
     openGameScreen(QStringLiteral("C"), takeSelectedGame());
 }
 
-void GameListWindow::cmdPlayers_Click()
+void GameListWindow::playersClicked()
 {
-    if (lstGameMenu->count() == 0)
+    if (gameMenuList_->count() == 0)
         return;
     takeSelectedGame();
     state().GameEditMode = QStringLiteral("C");
-    SwitchTo(WindowPScreen);
+    switchTo(WindowPScreen);
 }
 
-void GameListWindow::cmdDelete_Click()
+void GameListWindow::deleteClicked()
 {
-    if (lstGameMenu->count() == 0)
+    if (gameMenuList_->count() == 0)
         return;
     const Message question{QStringLiteral("Delete Game?"),
         QStringLiteral("Are you sure?  Player results will also be deleted!"),
@@ -146,12 +147,12 @@ void GameListWindow::cmdDelete_Click()
     if (prompter().ask(this, question) != Message::Answer::Ok)
         return;
     const qint16 gameNumber = takeSelectedGame();
-    qint32 record = FindGameRecord(state().Files, gameNumber);
+    qint32 record = findGameRecord(state().Files, gameNumber);
     if (record == 0)
         record = state().CurrentGameRecord;
     {
         const BusyPointer busy;
-        DeleteGame(state().Files, record);
+        deleteGame(state().Files, record);
     }
     load();
     // Back to the list, so the arrow keys choose the next game to work on.

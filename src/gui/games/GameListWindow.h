@@ -26,20 +26,20 @@ private:
     qint16 takeSelectedGame();
     void openGameScreen(const QString& mode, qint16 gameNumber);
 
-    void cmdAddGame_Click();
-    void cmdInsert_Click();
-    void cmdModify_Click();
-    void cmdDelete_Click();
-    void cmdPlayers_Click();
+    void addGameClicked();
+    void insertClicked();
+    void modifyClicked();
+    void deleteClicked();
+    void playersClicked();
 
-    QLabel* lblGameList = nullptr;
-    QListWidget* lstGameMenu = nullptr;
-    QPushButton* cmdAddGame = nullptr;
-    QPushButton* cmdInsert = nullptr;
-    QPushButton* cmdModify = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdPlayers = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QLabel* gameListLabel_ = nullptr;
+    QListWidget* gameMenuList_ = nullptr;
+    QPushButton* addGameButton_ = nullptr;
+    QPushButton* insertButton_ = nullptr;
+    QPushButton* modifyButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* playersButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace scorvane

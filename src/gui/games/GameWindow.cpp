@@ -32,9 +32,9 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name)
 }
 
 // An active record of file 4 at `record`, or 0.
-qint32 ActiveRecordOr0(DataFiles& files, qint32 record)
+qint32 activeRecordOr0(DataFiles& files, qint32 record)
 {
-    if (record < 1 || record > files.RecordCount(FileGames))
+    if (record < 1 || record > files.recordCount(FileGames))
         return 0;
     return files.Get<GameRecord>(FileGames, record).GameStatus == 'A' ? record : 0;
 }
@@ -51,59 +51,61 @@ GameWindow::GameWindow(WindowHost& host)
 
 void GameWindow::buildUi()
 {
-    lblGameNumber = Named(new QLabel(this), "lblGameNumber");
-    QFont bold = lblGameNumber->font();
+    gameNumberLabel_ = Named(new QLabel(this), "lblGameNumber");
+    QFont bold = gameNumberLabel_->font();
     bold.setBold(true);
-    lblGameNumber->setFont(bold);
-    lblAddGame = Named(
+    gameNumberLabel_->setFont(bold);
+    addGameLabel_ = Named(
         new QLabel(QStringLiteral("Must  click OK (add game) before adding player results"), this),
         "lblAddGame");
-    lblAddGame->setStyleSheet(QStringLiteral("color: #a00000;"));
+    addGameLabel_->setStyleSheet(QStringLiteral("color: #a00000;"));
 
-    txtGameDate = Named(new QLineEdit(this), "txtGameDate");
-    txtGameDate->setMaxLength(6);
-    lblDisplayDate = Named(new QLabel(this), "lblDisplayDate");
-    lblDisplayDate->setMinimumWidth(fontMetrics().horizontalAdvance(QString(16, u'M')));
-    cmbOpponents = Named(new QComboBox(this), "cmbOpponents");
-    cmbOpponents->setEditable(true);
-    cmbOpponents->setInsertPolicy(QComboBox::NoInsert);
-    cmbOpponents->setMaxVisibleItems(20);
-    cmbOpponents->setMinimumWidth(cmbOpponents->fontMetrics().horizontalAdvance(QString(28, u'n')));
-    txtGameLoc = Named(new QLineEdit(this), "txtGameLoc");
-    txtGameLoc->setMaxLength(20);
-    txtPointsFor = Named(new QLineEdit(this), "txtPointsFor");
-    txtPointsFor->setMaxLength(3);
-    txtPointsAgainst = Named(new QLineEdit(this), "txtPointsAgainst");
-    txtPointsAgainst->setMaxLength(3);
-    const int digitWidth = txtGameDate->fontMetrics().horizontalAdvance(u'0');
-    txtGameDate->setFixedWidth(digitWidth * 9 + 12);
-    txtPointsFor->setFixedWidth(digitWidth * 5 + 12);
-    txtPointsAgainst->setFixedWidth(digitWidth * 5 + 12);
-    lstGameTypes = Named(new QListWidget(this), "lstGameTypes");
-    lstGameTypes->setFixedSize(lstGameTypes->fontMetrics().horizontalAdvance(QString(14, u'M')),
-        lstGameTypes->fontMetrics().lineSpacing() * 7 + 8);
-    chkHomeTeam = Named(new QCheckBox(QStringLiteral("Home Team"), this), "chkHomeTeam");
-    chkSpecialSelect
+    gameDateEdit_ = Named(new QLineEdit(this), "txtGameDate");
+    gameDateEdit_->setMaxLength(6);
+    displayDateLabel_ = Named(new QLabel(this), "lblDisplayDate");
+    displayDateLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(16, u'M')));
+    opponentsCombo_ = Named(new QComboBox(this), "cmbOpponents");
+    opponentsCombo_->setEditable(true);
+    opponentsCombo_->setInsertPolicy(QComboBox::NoInsert);
+    opponentsCombo_->setMaxVisibleItems(20);
+    opponentsCombo_->setMinimumWidth(
+        opponentsCombo_->fontMetrics().horizontalAdvance(QString(28, u'n')));
+    gameLocEdit_ = Named(new QLineEdit(this), "txtGameLoc");
+    gameLocEdit_->setMaxLength(20);
+    pointsForEdit_ = Named(new QLineEdit(this), "txtPointsFor");
+    pointsForEdit_->setMaxLength(3);
+    pointsAgainstEdit_ = Named(new QLineEdit(this), "txtPointsAgainst");
+    pointsAgainstEdit_->setMaxLength(3);
+    const int digitWidth = gameDateEdit_->fontMetrics().horizontalAdvance(u'0');
+    gameDateEdit_->setFixedWidth(digitWidth * 9 + 12);
+    pointsForEdit_->setFixedWidth(digitWidth * 5 + 12);
+    pointsAgainstEdit_->setFixedWidth(digitWidth * 5 + 12);
+    gameTypesList_ = Named(new QListWidget(this), "lstGameTypes");
+    gameTypesList_->setFixedSize(gameTypesList_->fontMetrics().horizontalAdvance(QString(14, u'M')),
+        gameTypesList_->fontMetrics().lineSpacing() * 7 + 8);
+    homeTeamCheck_ = Named(new QCheckBox(QStringLiteral("Home Team"), this), "chkHomeTeam");
+    specialSelectCheck_
         = Named(new QCheckBox(QStringLiteral("Special Select"), this), "chkSpecialSelect");
-    txtGameComment = Named(new QLineEdit(this), "txtGameComment");
-    txtGameComment->setMaxLength(58);
-    txtGameComment->setMinimumWidth(
-        txtGameComment->fontMetrics().horizontalAdvance(QString(50, u'n')));
+    gameCommentEdit_ = Named(new QLineEdit(this), "txtGameComment");
+    gameCommentEdit_->setMaxLength(58);
+    gameCommentEdit_->setMinimumWidth(
+        gameCommentEdit_->fontMetrics().horizontalAdvance(QString(50, u'n')));
 
-    for (QLineEdit* box : {txtGameDate, txtGameLoc, txtPointsFor, txtPointsAgainst, txtGameComment})
-        TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
-    TextBoxes::SelectAllOnFocus(cmbOpponents->lineEdit(), &state().TextAtFocus);
-    for (QLineEdit* box : {txtGameDate, txtPointsFor, txtPointsAgainst}) {
-        TextBoxes::DigitsOnly(box);
+    for (QLineEdit* box :
+        {gameDateEdit_, gameLocEdit_, pointsForEdit_, pointsAgainstEdit_, gameCommentEdit_})
+        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+    TextBoxes::selectAllOnFocus(opponentsCombo_->lineEdit(), &state().TextAtFocus);
+    for (QLineEdit* box : {gameDateEdit_, pointsForEdit_, pointsAgainstEdit_}) {
+        TextBoxes::digitsOnly(box);
         // Pasted text passes no key filter: only digits are taken.
         box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
     }
 
-    cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
-    cmdImport = Named(new QPushButton(QStringLiteral("&Import"), this), "cmdImport");
-    cmdPlayers = Named(new QPushButton(QStringLiteral("&Player Screen"), this), "cmdPlayers");
+    okButton_ = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    okButton_->setDefault(true);
+    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    importButton_ = Named(new QPushButton(QStringLiteral("&Import"), this), "cmdImport");
+    playersButton_ = Named(new QPushButton(QStringLiteral("&Player Screen"), this), "cmdPlayers");
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -113,7 +115,7 @@ void GameWindow::buildUi()
         auto* label = Named(new QLabel(caption, this), labelName);
         label->setBuddy(field);
         // Only the tall type list puts its label at the top.
-        const Qt::Alignment vertical = field == lstGameTypes ? Qt::AlignTop : Qt::AlignVCenter;
+        const Qt::Alignment vertical = field == gameTypesList_ ? Qt::AlignTop : Qt::AlignVCenter;
         grid->addWidget(label, row, 0, Qt::AlignLeft | vertical);
         auto* line = new QHBoxLayout;
         line->addWidget(field, 0, vertical);
@@ -124,64 +126,66 @@ void GameWindow::buildUi()
         grid->addLayout(line, row, 1);
         ++row;
     };
-    auto* lblPointsAgainst
+    auto* pointsAgainstLabel
         = Named(new QLabel(QStringLiteral("Goals Against:"), this), "lblPointsAgainst");
-    lblPointsAgainst->setBuddy(txtPointsAgainst);
+    pointsAgainstLabel->setBuddy(pointsAgainstEdit_);
     auto* marks = new QWidget(this);
     auto* marksLayout = new QVBoxLayout(marks);
     marksLayout->setContentsMargins(12, 0, 0, 0);
-    marksLayout->addWidget(chkHomeTeam);
-    marksLayout->addWidget(chkSpecialSelect);
+    marksLayout->addWidget(homeTeamCheck_);
+    marksLayout->addWidget(specialSelectCheck_);
 
-    addRow(QStringLiteral("Game Date (MMDDYY):"), "lblGameDate", txtGameDate, {lblDisplayDate});
-    addRow(QStringLiteral("Opponent:"), "lblOpponent", cmbOpponents);
-    addRow(QStringLiteral("Game Location:"), "lblGameLoc", txtGameLoc);
-    addRow(QStringLiteral("Goals For:"), "lblPointsFor", txtPointsFor,
-        {lblPointsAgainst, txtPointsAgainst});
-    addRow(QStringLiteral("Game Type:"), "lblGameType", lstGameTypes, {marks});
-    addRow(QStringLiteral("Comment:"), "lblGameComment", txtGameComment);
+    addRow(
+        QStringLiteral("Game Date (MMDDYY):"), "lblGameDate", gameDateEdit_, {displayDateLabel_});
+    addRow(QStringLiteral("Opponent:"), "lblOpponent", opponentsCombo_);
+    addRow(QStringLiteral("Game Location:"), "lblGameLoc", gameLocEdit_);
+    addRow(QStringLiteral("Goals For:"), "lblPointsFor", pointsForEdit_,
+        {pointsAgainstLabel, pointsAgainstEdit_});
+    addRow(QStringLiteral("Game Type:"), "lblGameType", gameTypesList_, {marks});
+    addRow(QStringLiteral("Comment:"), "lblGameComment", gameCommentEdit_);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {cmdOK, cmdCancel, cmdImport, cmdPlayers})
+    for (QPushButton* b : {okButton_, cancelButton_, importButton_, playersButton_})
         buttons->addWidget(b);
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblGameNumber);
+    layout->addWidget(gameNumberLabel_);
     layout->addLayout(grid);
-    layout->addWidget(lblAddGame);
+    layout->addWidget(addGameLabel_);
     layout->addLayout(buttons);
 
-    for (QLineEdit* box : {txtGameDate, txtGameLoc, txtPointsFor, txtPointsAgainst, txtGameComment})
+    for (QLineEdit* box :
+        {gameDateEdit_, gameLocEdit_, pointsForEdit_, pointsAgainstEdit_, gameCommentEdit_})
         connect(box, &QLineEdit::textChanged, this, &GameWindow::markChanged);
-    connect(cmbOpponents, &QComboBox::editTextChanged, this, &GameWindow::markChanged);
-    connect(lstGameTypes, &QListWidget::currentRowChanged, this, &GameWindow::markChanged);
-    connect(lstGameTypes, &QListWidget::itemClicked, this, &GameWindow::markChanged);
-    connect(chkHomeTeam, &QCheckBox::toggled, this, &GameWindow::markChanged);
-    connect(chkSpecialSelect, &QCheckBox::toggled, this, &GameWindow::markChanged);
+    connect(opponentsCombo_, &QComboBox::editTextChanged, this, &GameWindow::markChanged);
+    connect(gameTypesList_, &QListWidget::currentRowChanged, this, &GameWindow::markChanged);
+    connect(gameTypesList_, &QListWidget::itemClicked, this, &GameWindow::markChanged);
+    connect(homeTeamCheck_, &QCheckBox::toggled, this, &GameWindow::markChanged);
+    connect(specialSelectCheck_, &QCheckBox::toggled, this, &GameWindow::markChanged);
 
     // Only a line chosen from the list names the opponent's team; typed text does not.
-    connect(cmbOpponents, &QComboBox::activated, this,
+    connect(opponentsCombo_, &QComboBox::activated, this,
         [this](int line) { state().OpponentTeamNo = line + 1; });
-    connect(cmbOpponents->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const QString fitted = TrimBlanks(cmbOpponents->currentText()).left(25);
-        if (fitted != cmbOpponents->currentText())
-            cmbOpponents->setEditText(fitted);
+    connect(opponentsCombo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const QString fitted = trimBlanks(opponentsCombo_->currentText()).left(25);
+        if (fitted != opponentsCombo_->currentText())
+            opponentsCombo_->setEditText(fitted);
     });
-    connect(txtGameDate, &QLineEdit::editingFinished, this, [this] { runDateCheck(); });
+    connect(gameDateEdit_, &QLineEdit::editingFinished, this, [this] { runDateCheck(); });
 
-    connect(cmdOK, &QPushButton::clicked, this, &GameWindow::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &GameWindow::cmdCancel_Click);
-    connect(cmdImport, &QPushButton::clicked, this, &GameWindow::cmdImport_Click);
-    connect(cmdPlayers, &QPushButton::clicked, this, &GameWindow::cmdPlayers_Click);
-    SetDialogKeys(cmdOK, cmdCancel);
+    connect(okButton_, &QPushButton::clicked, this, &GameWindow::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &GameWindow::cancelClicked);
+    connect(importButton_, &QPushButton::clicked, this, &GameWindow::importClicked);
+    connect(playersButton_, &QPushButton::clicked, this, &GameWindow::playersClicked);
+    setDialogKeys(okButton_, cancelButton_);
 }
 
 void GameWindow::opened()
 {
-    txtGameDate->setFocus();
+    gameDateEdit_->setFocus();
 }
 
 void GameWindow::load()
@@ -194,68 +198,68 @@ void GameWindow::load()
     s.OpponentTeamNo = 0;
     gameNumber_ = s.CurrentGame;
     if (mode_ != u"A") {
-        gameRecord_ = FindGameRecord(s.Files, s.CurrentGame);
+        gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
         if (gameRecord_ == 0)
-            gameRecord_ = ActiveRecordOr0(s.Files, s.CurrentGameRecord);
+            gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
         s.CurrentGameRecord = gameRecord_;
         if (gameRecord_ == 0) {
             // The game is gone from the file: the window can only add one at the end.
             mode_ = QStringLiteral("A");
             s.GameEditMode = mode_;
-            gameNumber_ = static_cast<qint16>(ReadActiveGames(s.Files, FileGames).size() + 1);
+            gameNumber_ = static_cast<qint16>(readActiveGames(s.Files, FileGames).size() + 1);
             s.CurrentGame = gameNumber_;
         }
     }
 
     for (int t = 1; t <= 7; ++t)
-        lstGameTypes->addItem(RightTrimBlanks(s.GameTypeNames[t]));
+        gameTypesList_->addItem(rightTrimBlanks(s.GameTypeNames[t]));
     for (int slot = 1; slot <= 100; ++slot)
-        cmbOpponents->addItem(RightTrimBlanks(s.TeamNames[slot]));
-    cmbOpponents->setEditText(QString());
-    lblGameNumber->setText(GameNumberLabel(mode_, s.CurrentGame));
-    lstGameTypes->setCurrentRow(0);
+        opponentsCombo_->addItem(rightTrimBlanks(s.TeamNames[slot]));
+    opponentsCombo_->setEditText(QString());
+    gameNumberLabel_->setText(gameNumberLabel(mode_, s.CurrentGame));
+    gameTypesList_->setCurrentRow(0);
 
     const bool adding = mode_ != u"C";
-    lblAddGame->setVisible(adding);
-    cmdPlayers->setVisible(!adding);
+    addGameLabel_->setVisible(adding);
+    playersButton_->setVisible(!adding);
 
     if (mode_ == u"C") {
         const auto game = s.Files.Get<GameRecord>(FileGames, gameRecord_);
         // A changed game keeps its own number, which its player results carry.
         gameNumber_ = game.GameNumber;
-        const GameFields fields = FieldsOfGame(game);
+        const GameFields fields = fieldsOfGame(game);
         fill(fields);
-        s.OpponentTeamNo = OpponentSlot(s.TeamNames, fields.opponent);
+        s.OpponentTeamNo = opponentSlot(s.TeamNames, fields.opponent);
     }
     loading_ = false;
 }
 
 void GameWindow::fill(const GameFields& fields)
 {
-    txtGameDate->setText(fields.date);
+    gameDateEdit_->setText(fields.date);
     runDateCheck();
-    txtGameLoc->setText(fields.location);
-    cmbOpponents->setEditText(fields.opponent);
-    txtPointsFor->setText(fields.goalsFor);
-    txtPointsAgainst->setText(fields.goalsAgainst);
-    txtGameComment->setText(fields.comment);
-    chkHomeTeam->setChecked(fields.homeTeam);
-    chkSpecialSelect->setChecked(fields.specialSelect);
-    lstGameTypes->setCurrentRow(fields.typeLine);
+    gameLocEdit_->setText(fields.location);
+    opponentsCombo_->setEditText(fields.opponent);
+    pointsForEdit_->setText(fields.goalsFor);
+    pointsAgainstEdit_->setText(fields.goalsAgainst);
+    gameCommentEdit_->setText(fields.comment);
+    homeTeamCheck_->setChecked(fields.homeTeam);
+    specialSelectCheck_->setChecked(fields.specialSelect);
+    gameTypesList_->setCurrentRow(fields.typeLine);
 }
 
 GameFields GameWindow::collect() const
 {
     GameFields fields;
-    fields.date = txtGameDate->text();
-    fields.location = txtGameLoc->text();
-    fields.opponent = cmbOpponents->currentText();
-    fields.goalsFor = txtPointsFor->text();
-    fields.goalsAgainst = txtPointsAgainst->text();
-    fields.comment = txtGameComment->text();
-    fields.typeLine = qMax(lstGameTypes->currentRow(), 0);
-    fields.homeTeam = chkHomeTeam->isChecked();
-    fields.specialSelect = chkSpecialSelect->isChecked();
+    fields.date = gameDateEdit_->text();
+    fields.location = gameLocEdit_->text();
+    fields.opponent = opponentsCombo_->currentText();
+    fields.goalsFor = pointsForEdit_->text();
+    fields.goalsAgainst = pointsAgainstEdit_->text();
+    fields.comment = gameCommentEdit_->text();
+    fields.typeLine = qMax(gameTypesList_->currentRow(), 0);
+    fields.homeTeam = homeTeamCheck_->isChecked();
+    fields.specialSelect = specialSelectCheck_->isChecked();
     return fields;
 }
 
@@ -267,24 +271,24 @@ void GameWindow::markChanged()
 
 bool GameWindow::runDateCheck()
 {
-    const GameDateCheck check = CheckGameDate(txtGameDate->text());
-    lblDisplayDate->setText(check.words);
+    const GameDateCheck check = checkGameDate(gameDateEdit_->text());
+    displayDateLabel_->setText(check.words);
     return check.valid;
 }
 
 bool GameWindow::saveGame()
 {
     if (!runDateCheck()) {
-        lblDisplayDate->clear();
+        displayDateLabel_->clear();
         prompter().tell(
             this, QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)"));
-        txtGameDate->setFocus();
+        gameDateEdit_->setFocus();
         return false;
     }
     AppState& s = state();
-    const GameRecord game = RecordOfFields(collect(), gameNumber_);
+    const GameRecord game = recordOfFields(collect(), gameNumber_);
     const BusyPointer busy;
-    s.CurrentGameRecord = SaveGame(s.Files, mode_, gameRecord_, game);
+    s.CurrentGameRecord = scorvane::saveGame(s.Files, mode_, gameRecord_, game);
     gameRecord_ = s.CurrentGameRecord;
     s.ReselectGame = s.CurrentGame;
     changed_ = false;
@@ -294,11 +298,11 @@ bool GameWindow::saveGame()
 void GameWindow::leaveToGameList()
 {
     state().ReselectGame = state().CurrentGame;
-    host().SetExitEnabled(true);
-    SwitchTo(WindowGameMenu);
+    host().setExitEnabled(true);
+    switchTo(WindowGameMenu);
 }
 
-void GameWindow::cmdOK_Click()
+void GameWindow::okClicked()
 {
     if (!saveGame())
         return;
@@ -306,7 +310,7 @@ void GameWindow::cmdOK_Click()
         leaveToGameList();
         return;
     }
-    SwitchTo(WindowPScreen);
+    switchTo(WindowPScreen);
 }
 
 bool GameWindow::confirmDiscard()
@@ -317,23 +321,23 @@ bool GameWindow::confirmDiscard()
         Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
     if (prompter().ask(this, question) == Message::Answer::Yes)
         return true;
-    txtGameDate->setFocus();
+    gameDateEdit_->setFocus();
     return false;
 }
 
-void GameWindow::cmdCancel_Click()
+void GameWindow::cancelClicked()
 {
     if (confirmDiscard())
         leaveToGameList();
 }
 
-bool GameWindow::QueryClose()
+bool GameWindow::queryClose()
 {
     // Ending the program with an unsaved game is a cancel of the window: it asks first.
     return confirmDiscard();
 }
 
-void GameWindow::cmdPlayers_Click()
+void GameWindow::playersClicked()
 {
     if (changed_) {
         const Message question{ChangedTitle, QStringLiteral("Save game information?"),
@@ -342,29 +346,29 @@ void GameWindow::cmdPlayers_Click()
             return;
     }
     state().ReselectGame = state().CurrentGame;
-    SwitchTo(WindowPScreen);
+    switchTo(WindowPScreen);
 }
 
-void GameWindow::cmdImport_Click()
+void GameWindow::importClicked()
 {
     AppState& s = state();
     if (s.OpponentTeamNo == s.TeamSlot) {
         prompter().tell(this, QStringLiteral("Incorrect Opponent"),
             QStringLiteral("Opponent can not be update team"));
-        txtGameDate->setFocus();
+        gameDateEdit_->setFocus();
         return;
     }
     if (s.OpponentTeamNo == 0) {
         prompter().tell(
             this, QStringLiteral("No Opponent Selected"), QStringLiteral("Select opponent first"));
-        txtGameDate->setFocus();
+        gameDateEdit_->setFocus();
         return;
     }
     ImportGameDialog dialog(s, s.OpponentTeamNo, this);
     dialog.exec();
     if (s.ImportMark != u"Y")
         return;
-    fill(ImportedFields(collect(), dialog.chosenGame(), s.CommentMark == u"Y"));
+    fill(importedFields(collect(), dialog.chosenGame(), s.CommentMark == u"Y"));
 }
 
 } // namespace scorvane

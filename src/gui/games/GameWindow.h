@@ -25,7 +25,7 @@ public:
     void opened() override;
 
     bool changed() const { return changed_; }
-    bool QueryClose() override;
+    bool queryClose() override;
 
 private:
     bool confirmDiscard();
@@ -41,27 +41,27 @@ private:
     bool saveGame();
     void leaveToGameList();
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdImport_Click();
-    void cmdPlayers_Click();
+    void okClicked();
+    void cancelClicked();
+    void importClicked();
+    void playersClicked();
 
-    QLabel* lblGameNumber = nullptr;
-    QLabel* lblAddGame = nullptr;
-    QLineEdit* txtGameDate = nullptr;
-    QLabel* lblDisplayDate = nullptr;
-    QComboBox* cmbOpponents = nullptr;
-    QLineEdit* txtGameLoc = nullptr;
-    QLineEdit* txtPointsFor = nullptr;
-    QLineEdit* txtPointsAgainst = nullptr;
-    QListWidget* lstGameTypes = nullptr;
-    QCheckBox* chkHomeTeam = nullptr;
-    QCheckBox* chkSpecialSelect = nullptr;
-    QLineEdit* txtGameComment = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdImport = nullptr;
-    QPushButton* cmdPlayers = nullptr;
+    QLabel* gameNumberLabel_ = nullptr;
+    QLabel* addGameLabel_ = nullptr;
+    QLineEdit* gameDateEdit_ = nullptr;
+    QLabel* displayDateLabel_ = nullptr;
+    QComboBox* opponentsCombo_ = nullptr;
+    QLineEdit* gameLocEdit_ = nullptr;
+    QLineEdit* pointsForEdit_ = nullptr;
+    QLineEdit* pointsAgainstEdit_ = nullptr;
+    QListWidget* gameTypesList_ = nullptr;
+    QCheckBox* homeTeamCheck_ = nullptr;
+    QCheckBox* specialSelectCheck_ = nullptr;
+    QLineEdit* gameCommentEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* importButton_ = nullptr;
+    QPushButton* playersButton_ = nullptr;
 
     QString mode_;
     qint32 gameRecord_ = 0; // the game's record in file 4 (modes "I" and "C")

@@ -19,49 +19,49 @@ ImportGameDialog::ImportGameDialog(AppState& state, int opponentSlot, QWidget* p
     , games_(state, opponentSlot)
 {
     setObjectName(QStringLiteral("frmImportGame"));
-    setWindowTitle(RightTrimBlanks(state_.TeamNames[opponentSlot]));
+    setWindowTitle(rightTrimBlanks(state_.TeamNames[opponentSlot]));
     state_.ImportMark = QStringLiteral("N");
 
-    const GameListBox box = MakeGameListBox(this, 10);
-    lblGameList = box.label;
-    lstGameMenu = box.list;
-    chkGameComment = new QCheckBox(QStringLiteral("Import Game Comment"), this);
-    chkGameComment->setObjectName(QStringLiteral("chkGameComment"));
-    const OkCancelRow buttons = MakeOkCancelRow(this, chkGameComment);
-    cmdOK = buttons.ok;
-    cmdCancel = buttons.cancel;
+    const GameListBox box = makeGameListBox(this, 10);
+    gameListLabel_ = box.label;
+    gameMenuList_ = box.list;
+    gameCommentCheck_ = new QCheckBox(QStringLiteral("Import Game Comment"), this);
+    gameCommentCheck_->setObjectName(QStringLiteral("chkGameComment"));
+    const OkCancelRow buttons = makeOkCancelRow(this, gameCommentCheck_);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblGameList);
-    layout->addWidget(lstGameMenu);
+    layout->addWidget(gameListLabel_);
+    layout->addWidget(gameMenuList_);
     layout->addLayout(buttons.layout);
 
-    FillGameList(lstGameMenu, games_.ActiveGames(), state_.GameTypeNames);
-    if (lstGameMenu->count() > 0) {
-        lstGameMenu->setCurrentRow(lstGameMenu->count() - 1); // the most recent game
+    fillGameList(gameMenuList_, games_.activeGames(), state_.GameTypeNames);
+    if (gameMenuList_->count() > 0) {
+        gameMenuList_->setCurrentRow(gameMenuList_->count() - 1); // the most recent game
     } else {
-        cmdOK->setEnabled(false);
-        lstGameMenu->setEnabled(false);
-        chkGameComment->setChecked(false);
-        cmdCancel->setDefault(true);
+        okButton_->setEnabled(false);
+        gameMenuList_->setEnabled(false);
+        gameCommentCheck_->setChecked(false);
+        cancelButton_->setDefault(true);
     }
 
-    connect(cmdOK, &QPushButton::clicked, this, &ImportGameDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ImportGameDialog::cmdCancel_Click);
-    connect(lstGameMenu, &QListWidget::itemDoubleClicked, this, &ImportGameDialog::cmdOK_Click);
+    connect(okButton_, &QPushButton::clicked, this, &ImportGameDialog::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &ImportGameDialog::cancelClicked);
+    connect(gameMenuList_, &QListWidget::itemDoubleClicked, this, &ImportGameDialog::okClicked);
 }
 
-void ImportGameDialog::cmdOK_Click()
+void ImportGameDialog::okClicked()
 {
-    const QListWidgetItem* item = lstGameMenu->currentItem();
+    const QListWidgetItem* item = gameMenuList_->currentItem();
     if (item == nullptr)
         return;
-    chosen_ = games_.Game(ListedRecordNumber(*item));
+    chosen_ = games_.game(listedRecordNumber(*item));
     state_.ImportMark = QStringLiteral("Y");
-    state_.CommentMark = chkGameComment->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    state_.CommentMark = gameCommentCheck_->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
     accept();
 }
 
-void ImportGameDialog::cmdCancel_Click()
+void ImportGameDialog::cancelClicked()
 {
     state_.ImportMark = QStringLiteral("N");
     reject();

@@ -26,18 +26,18 @@ public:
     const GameRecord& chosenGame() const { return chosen_; }
 
 private:
-    void cmdOK_Click();
-    void cmdCancel_Click();
+    void okClicked();
+    void cancelClicked();
 
     AppState& state_;
     OtherTeamGames games_;
     GameRecord chosen_;
 
-    QLabel* lblGameList = nullptr;
-    QListWidget* lstGameMenu = nullptr;
-    QCheckBox* chkGameComment = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QLabel* gameListLabel_ = nullptr;
+    QListWidget* gameMenuList_ = nullptr;
+    QCheckBox* gameCommentCheck_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace scorvane

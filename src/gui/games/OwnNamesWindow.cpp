@@ -17,15 +17,15 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
 {
     setObjectName(QStringLiteral("frmNameYourOwn"));
     setWindowTitle(QStringLiteral("Name Your Own"));
-    const OwnNames names = CurrentOwnNames(state());
+    const OwnNames names = currentOwnNames(state());
 
-    lblGameTypes = new QLabel(QStringLiteral("Game Types"), this);
-    lblGameTypes->setObjectName(QStringLiteral("lblGameTypes"));
+    gameTypesLabel_ = new QLabel(QStringLiteral("Game Types"), this);
+    gameTypesLabel_->setObjectName(QStringLiteral("lblGameTypes"));
     Label2 = new QLabel(QStringLiteral("Categories"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(lblGameTypes, 0, 0);
+    grid->addWidget(gameTypesLabel_, 0, 0);
     grid->addWidget(Label2, 0, 1);
     const int boxWidth = fontMetrics().horizontalAdvance(QString(12, u'M'));
     for (int i = 1; i <= 7; ++i) {
@@ -34,9 +34,9 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
         box->setAccessibleName(QStringLiteral("Game type %1").arg(i));
         box->setMaxLength(10);
         box->setMinimumWidth(boxWidth);
-        TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
         grid->addWidget(box, i, 0);
-        txtGameType[static_cast<std::size_t>(i - 1)] = box;
+        gameTypeEdit[static_cast<std::size_t>(i - 1)] = box;
     }
     for (int i = 1; i <= 5; ++i) {
         auto* box = new QLineEdit(names.statCodes[static_cast<std::size_t>(i - 1)], this);
@@ -44,41 +44,41 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
         box->setAccessibleName(QStringLiteral("Category %1").arg(i));
         box->setMaxLength(3);
         box->setMaximumWidth(boxWidth / 2);
-        TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
         grid->addWidget(box, i, 1, Qt::AlignLeft);
-        txtCat[static_cast<std::size_t>(i - 1)] = box;
+        catEdit[static_cast<std::size_t>(i - 1)] = box;
     }
-    lblGameTypes->setBuddy(txtGameType[0]);
-    Label2->setBuddy(txtCat[0]);
+    gameTypesLabel_->setBuddy(gameTypeEdit[0]);
+    Label2->setBuddy(catEdit[0]);
     grid->setHorizontalSpacing(24);
 
-    const OkCancelRow buttons = MakeOkCancelRow(this);
-    cmdOK = buttons.ok;
-    cmdCancel = buttons.cancel;
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    okButton_ = buttons.ok;
+    cancelButton_ = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons.layout);
 
-    connect(cmdOK, &QPushButton::clicked, this, &OwnNamesWindow::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
-    SetDialogKeys(cmdOK, cmdCancel);
+    connect(okButton_, &QPushButton::clicked, this, &OwnNamesWindow::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
+    setDialogKeys(okButton_, cancelButton_);
 }
 
 void OwnNamesWindow::opened()
 {
-    txtGameType[0]->setFocus();
+    gameTypeEdit[0]->setFocus();
 }
 
-void OwnNamesWindow::cmdOK_Click()
+void OwnNamesWindow::okClicked()
 {
     OwnNames names;
-    for (std::size_t i = 0; i < txtGameType.size(); ++i)
-        names.gameTypes[i] = txtGameType[i]->text();
-    for (std::size_t i = 0; i < txtCat.size(); ++i)
-        names.statCodes[i] = txtCat[i]->text();
-    ApplyOwnNames(state(), names);
-    ReturnToTeamWindow();
+    for (std::size_t i = 0; i < gameTypeEdit.size(); ++i)
+        names.gameTypes[i] = gameTypeEdit[i]->text();
+    for (std::size_t i = 0; i < catEdit.size(); ++i)
+        names.statCodes[i] = catEdit[i]->text();
+    applyOwnNames(state(), names);
+    returnToTeamWindow();
 }
 
 } // namespace scorvane

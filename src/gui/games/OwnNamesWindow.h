@@ -21,14 +21,14 @@ public:
     void opened() override;
 
 private:
-    void cmdOK_Click();
+    void okClicked();
 
-    std::array<QLineEdit*, 7> txtGameType{};
-    std::array<QLineEdit*, 5> txtCat{};
-    QLabel* lblGameTypes = nullptr;
+    std::array<QLineEdit*, 7> gameTypeEdit{};
+    std::array<QLineEdit*, 5> catEdit{};
+    QLabel* gameTypesLabel_ = nullptr;
     QLabel* Label2 = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace scorvane

@@ -12,7 +12,7 @@
 
 namespace scorvane {
 
-QPrinter& ProgramPrinter()
+QPrinter& programPrinter()
 {
     // Made on first use and deleted with the application object, while Qt is still running.
     static QPrinter* printer = nullptr;
@@ -26,10 +26,10 @@ QPrinter& ProgramPrinter()
     return *printer;
 }
 
-bool ShowPrintDialog(QWidget* over, AppState& state, Prompter& prompter)
+bool showPrintDialog(QWidget* over, AppState& state, Prompter& prompter)
 {
     state.DialogResult = QStringLiteral("N");
-    PrintDialog dialog(state, prompter, ProgramPrinter(), over);
+    PrintDialog dialog(state, prompter, programPrinter(), over);
     dialog.exec();
     return state.DialogResult != u"Y";
 }
@@ -37,7 +37,7 @@ bool ShowPrintDialog(QWidget* over, AppState& state, Prompter& prompter)
 DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
     : state_(state)
     , pdfPrinter_(QPrinter::HighResolution)
-    , printer_(ProgramPrinter(), PageOutput::Kind::Printer)
+    , printer_(programPrinter(), PageOutput::Kind::Printer)
     , pdf_(pdfPrinter_, PageOutput::Kind::Pdf)
     , engine_(state, [over, &prompter](const QString& error) {
         const Message question{QStringLiteral("Printer/File Error"), error,
@@ -45,7 +45,7 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
         return prompter.ask(over, question) == Message::Answer::Retry;
     })
 {
-    pdfPrinter_.setPageLayout(ProgramPrinter().pageLayout());
+    pdfPrinter_.setPageLayout(programPrinter().pageLayout());
     // A PDF is read on screen and printed anywhere: keep the text clear of the paper's edge.
     const QMarginsF margins = pdfPrinter_.pageLayout().margins(QPageLayout::Millimeter);
     const qreal least = 15.0;

@@ -14,10 +14,10 @@ class Prompter;
 
 // The program's one printer, shared by every report so that the set-up chosen once holds for
 // the rest of the run.
-QPrinter& ProgramPrinter();
+QPrinter& programPrinter();
 
 // Shows the print settings dialog for the current ReportKind; false when it was cancelled.
-bool ShowPrintDialog(QWidget* over, AppState& state, Prompter& prompter);
+bool showPrintDialog(QWidget* over, AppState& state, Prompter& prompter);
 
 // The output engine as the desktop program uses it: the program's printer, a PDF file, or the
 // text file, with output errors asked as "Printer/File Error" with Retry and Cancel.

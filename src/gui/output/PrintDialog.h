@@ -36,36 +36,36 @@ private:
     void load();
     // Shows a failed check and puts the focus in the box to fix.
     void refuse(const QString& title, const QString& text, QLineEdit* focus);
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdSetup_Click();
-    void cmdFind_Click();
+    void okClicked();
+    void cancelClicked();
+    void setupClicked();
+    void findClicked();
     void pdfChanged();
 
     AppState& state_;
     Prompter& prompter_;
     QPrinter& printer_;
 
-    QLabel* lblReportTitle = nullptr;
-    QLineEdit* txtTitle = nullptr;
-    QLabel* lblLines = nullptr;
-    QLineEdit* txtLines = nullptr;
-    QLineEdit* txtCopies = nullptr;
-    QPushButton* cmdSetup = nullptr;
-    QComboBox* cmbTitleFont = nullptr;
-    QCheckBox* chkTitleBold = nullptr;
-    QComboBox* cmbReportFont = nullptr;
-    QCheckBox* chkReportBold = nullptr;
-    QLineEdit* txtFileName = nullptr;
-    QPushButton* cmdFind = nullptr;
-    QRadioButton* optReplace = nullptr;
-    QRadioButton* optAppend = nullptr;
-    QCheckBox* chkSavePdf = nullptr;
-    QLabel* lblTopX = nullptr;
-    QLineEdit* txtTopX = nullptr;
-    QLabel* lblTopX2 = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    QLabel* reportTitleLabel_ = nullptr;
+    QLineEdit* titleEdit_ = nullptr;
+    QLabel* linesLabel_ = nullptr;
+    QLineEdit* linesEdit_ = nullptr;
+    QLineEdit* copiesEdit_ = nullptr;
+    QPushButton* setupButton_ = nullptr;
+    QComboBox* titleFontCombo_ = nullptr;
+    QCheckBox* titleBoldCheck_ = nullptr;
+    QComboBox* reportFontCombo_ = nullptr;
+    QCheckBox* reportBoldCheck_ = nullptr;
+    QLineEdit* fileNameEdit_ = nullptr;
+    QPushButton* findButton_ = nullptr;
+    QRadioButton* replaceOption_ = nullptr;
+    QRadioButton* appendOption_ = nullptr;
+    QCheckBox* savePdfCheck_ = nullptr;
+    QLabel* topXLabel_ = nullptr;
+    QLineEdit* topXEdit_ = nullptr;
+    QLabel* topX2Label_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace scorvane

@@ -53,22 +53,22 @@ RosterWindow::RosterWindow(WindowHost& host)
 
 void RosterWindow::buildUi()
 {
-    lstPlayerList = new QListWidget(this);
-    lstPlayerList->setObjectName(QStringLiteral("lstPlayerList"));
-    lstPlayerList->setAccessibleName(QStringLiteral("Players"));
+    playerListList_ = new QListWidget(this);
+    playerListList_->setObjectName(QStringLiteral("lstPlayerList"));
+    playerListList_->setAccessibleName(QStringLiteral("Players"));
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
-    lstPlayerList->setFont(fixed);
+    playerListList_->setFont(fixed);
     const QFontMetrics metrics(fixed);
-    lstPlayerList->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
-    lstPlayerList->setMinimumHeight(metrics.lineSpacing() * 22);
+    playerListList_->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
+    playerListList_->setMinimumHeight(metrics.lineSpacing() * 22);
 
     auto* form = new QFormLayout;
-    txtPlayerName = new QLineEdit(this);
-    txtPlayerName->setObjectName(QStringLiteral("txtPlayerName"));
-    txtPlayerName->setMaxLength(17);
-    txtPlayerName->setMaximumWidth(txtPlayerName->fontMetrics().averageCharWidth() * (17 + 4));
-    form->addRow(QStringLiteral("Player Name:"), txtPlayerName);
+    playerNameEdit_ = new QLineEdit(this);
+    playerNameEdit_->setObjectName(QStringLiteral("txtPlayerName"));
+    playerNameEdit_->setMaxLength(17);
+    playerNameEdit_->setMaximumWidth(playerNameEdit_->fontMetrics().averageCharWidth() * (17 + 4));
+    form->addRow(QStringLiteral("Player Name:"), playerNameEdit_);
     QList<QLineEdit*> infoBoxes;
     for (const InfoBox& info : InfoBoxes) {
         auto* box = new QLineEdit(this);
@@ -83,70 +83,70 @@ void RosterWindow::buildUi()
             contacts_[currentNumber_].*field = text;
         });
     }
-    txtPhone = infoBoxes[0];
-    txtAddress1 = infoBoxes[1];
-    txtAddress2 = infoBoxes[2];
-    txtCity = infoBoxes[3];
-    txtState = infoBoxes[4];
-    txtZip = infoBoxes[5];
-    txtOther = infoBoxes[6];
-    txtOther->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(50, u'n')));
+    phoneEdit_ = infoBoxes[0];
+    address1Edit_ = infoBoxes[1];
+    address2Edit_ = infoBoxes[2];
+    cityEdit_ = infoBoxes[3];
+    stateEdit_ = infoBoxes[4];
+    zipEdit_ = infoBoxes[5];
+    otherEdit_ = infoBoxes[6];
+    otherEdit_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(50, u'n')));
 
-    cmdDelete = new QPushButton(QStringLiteral("&Delete"), this);
-    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    deleteButton_ = new QPushButton(QStringLiteral("&Delete"), this);
+    deleteButton_->setObjectName(QStringLiteral("cmdDelete"));
+    printButton_ = new QPushButton(QStringLiteral("&Print"), this);
+    printButton_->setObjectName(QStringLiteral("cmdPrint"));
+    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdDelete);
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(deleteButton_);
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
 
     auto* right = new QVBoxLayout;
     right->addLayout(form);
     right->addStretch(1);
     right->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstPlayerList);
+    layout->addWidget(playerListList_);
     layout->addLayout(right, 1);
 
-    enterOrder_ = {txtPlayerName, txtPhone, txtAddress1, txtAddress2, txtCity, txtState, txtZip,
-        txtOther, cmdClose};
-    TextBoxes::SelectAllOnFocus(txtPlayerName, &state().TextAtFocus);
-    txtPlayerName->installEventFilter(this);
+    enterOrder_ = {playerNameEdit_, phoneEdit_, address1Edit_, address2Edit_, cityEdit_, stateEdit_,
+        zipEdit_, otherEdit_, closeButton_};
+    TextBoxes::selectAllOnFocus(playerNameEdit_, &state().TextAtFocus);
+    playerNameEdit_->installEventFilter(this);
     for (QLineEdit* box : infoBoxes) {
-        TextBoxes::SelectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
         box->installEventFilter(this);
     }
-    for (QPushButton* button : {cmdDelete, cmdPrint, cmdClose}) {
+    for (QPushButton* button : {deleteButton_, printButton_, closeButton_}) {
         // Shown as a dialog above the player screen, no button may become the dialog's default
         // and catch an Enter meant for the list; Enter presses only the focused button.
         button->setAutoDefault(false);
         button->installEventFilter(this);
     }
-    setTabOrder(lstPlayerList, txtPlayerName);
+    setTabOrder(playerListList_, playerNameEdit_);
     for (int i = 0; i + 1 < enterOrder_.size(); ++i)
         setTabOrder(enterOrder_[i], enterOrder_[i + 1]);
 
     connect(
-        lstPlayerList, &QListWidget::currentRowChanged, this, &RosterWindow::lstPlayerList_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &RosterWindow::cmdDelete_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &RosterWindow::cmdPrint_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &RosterWindow::cmdClose_Click);
+        playerListList_, &QListWidget::currentRowChanged, this, &RosterWindow::playerListClicked);
+    connect(deleteButton_, &QPushButton::clicked, this, &RosterWindow::deleteClicked);
+    connect(printButton_, &QPushButton::clicked, this, &RosterWindow::printClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &RosterWindow::closeClicked);
 }
 
 void RosterWindow::load()
 {
     busy_ = true;
-    lstPlayerList->clear();
+    playerListList_->clear();
     for (int n = 1; n <= 99; ++n)
-        lstPlayerList->addItem(PlayerListLine(state(), n));
+        playerListList_->addItem(playerListLine(state(), n));
     busy_ = false;
-    contacts_ = ReadPlayerContacts(state().Files);
+    contacts_ = readPlayerContacts(state().Files);
     pendingLine_ = NoLine;
-    lstPlayerList->setCurrentRow(0);
+    playerListList_->setCurrentRow(0);
 }
 
 bool RosterWindow::eventFilter(QObject* watched, QEvent* event)
@@ -165,12 +165,12 @@ bool RosterWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (event->type() == QEvent::FocusOut && watched == txtPlayerName)
-        txtPlayerName_LostFocus();
+    if (event->type() == QEvent::FocusOut && watched == playerNameEdit_)
+        playerNameFocusLost();
     return ChildWindow::eventFilter(watched, event);
 }
 
-void RosterWindow::lstPlayerList_Click(int line)
+void RosterWindow::playerListClicked(int line)
 {
     if (busy_ || line < 0)
         return;
@@ -178,7 +178,7 @@ void RosterWindow::lstPlayerList_Click(int line)
         const int pending = pendingLine_;
         pendingLine_ = NoLine;
         if (pending != line) {
-            lstPlayerList->setCurrentRow(pending);
+            playerListList_->setCurrentRow(pending);
             return;
         }
     }
@@ -189,21 +189,21 @@ void RosterWindow::lstPlayerList_Click(int line)
 void RosterWindow::showPlayer()
 {
     const int n = currentNumber_;
-    txtPlayerName->setText(
-        state().RosterFree[n] == u"N" ? RightTrimBlanks(state().RosterNames[n]) : QString());
+    playerNameEdit_->setText(
+        state().RosterFree[n] == u"N" ? rightTrimBlanks(state().RosterNames[n]) : QString());
     const PlayerContact& contact = contacts_[n];
     const QList<QLineEdit*> boxes
-        = {txtPhone, txtAddress1, txtAddress2, txtCity, txtState, txtZip, txtOther};
+        = {phoneEdit_, address1Edit_, address2Edit_, cityEdit_, stateEdit_, zipEdit_, otherEdit_};
     for (int i = 0; i < boxes.size(); ++i)
-        boxes[i]->setText(TrimBlanks(contact.*(InfoBoxes[i].field)));
+        boxes[i]->setText(trimBlanks(contact.*(InfoBoxes[i].field)));
 }
 
-void RosterWindow::txtPlayerName_LostFocus()
+void RosterWindow::playerNameFocusLost()
 {
     const int currentLine = currentNumber_ - 1;
-    const int selected = lstPlayerList->currentRow();
+    const int selected = playerListList_->currentRow();
     pendingLine_ = selected != currentLine ? selected : NoLine;
-    switch (ApplyNameEdit(state(), currentNumber_, txtPlayerName->text())) {
+    switch (applyNameEdit(state(), currentNumber_, playerNameEdit_->text())) {
     case NameEdit::Unchanged:
         pendingLine_ = NoLine;
         break;
@@ -216,7 +216,7 @@ void RosterWindow::txtPlayerName_LostFocus()
         refreshLine(currentNumber_);
         selectLineQuietly(currentLine);
         if (pendingLine_ != NoLine)
-            lstPlayerList_Click(currentLine);
+            playerListClicked(currentLine);
         break;
     }
 }
@@ -224,67 +224,67 @@ void RosterWindow::txtPlayerName_LostFocus()
 void RosterWindow::refreshLine(int number)
 {
     busy_ = true;
-    lstPlayerList->item(number - 1)->setText(PlayerListLine(state(), number));
+    playerListList_->item(number - 1)->setText(playerListLine(state(), number));
     busy_ = false;
 }
 
 void RosterWindow::selectLineQuietly(int line)
 {
     busy_ = true;
-    lstPlayerList->setCurrentRow(line);
+    playerListList_->setCurrentRow(line);
     busy_ = false;
 }
 
 void RosterWindow::freeCurrentSlot()
 {
-    FreeRosterSlot(state(), currentNumber_);
+    freeRosterSlot(state(), currentNumber_);
     refreshLine(currentNumber_);
 }
 
-void RosterWindow::cmdDelete_Click()
+void RosterWindow::deleteClicked()
 {
-    txtPlayerName_LostFocus();
+    playerNameFocusLost();
     const Message question{QStringLiteral("Delete Player From Roster"),
         QStringLiteral("Are you sure you want to delete the player name and information?"),
         Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
     if (prompter().ask(this, question) != Message::Answer::Yes)
         return;
     freeCurrentSlot();
-    for (QLineEdit* box :
-        {txtPlayerName, txtPhone, txtAddress1, txtAddress2, txtCity, txtState, txtZip, txtOther})
+    for (QLineEdit* box : {playerNameEdit_, phoneEdit_, address1Edit_, address2Edit_, cityEdit_,
+             stateEdit_, zipEdit_, otherEdit_})
         box->clear();
     contacts_[currentNumber_] = PlayerContact{};
     selectLineQuietly(currentNumber_ - 1);
 }
 
-void RosterWindow::cmdPrint_Click()
+void RosterWindow::printClicked()
 {
-    txtPlayerName_LostFocus();
+    playerNameFocusLost();
     state().ReportKind = QStringLiteral("X");
-    if (!ShowPrintDialog(this, state(), prompter()))
+    if (!showPrintDialog(this, state(), prompter()))
         return;
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());
     const bool toPrinter = output.toPrinter();
-    PrintRoster(state(), contacts_, output.engine(), [toPrinter] {
+    printRoster(state(), contacts_, output.engine(), [toPrinter] {
         // The printer is given a moment after it is opened; files need none.
         if (toPrinter)
             QThread::msleep(500);
     });
 }
 
-void RosterWindow::cmdClose_Click()
+void RosterWindow::closeClicked()
 {
-    QueryClose();
-    ReturnToTeamWindow();
+    queryClose();
+    returnToTeamWindow();
 }
 
-bool RosterWindow::QueryClose()
+bool RosterWindow::queryClose()
 {
     // The roster reaches the disk only here; ending the program keeps the edits too.
-    txtPlayerName_LostFocus();
-    RewriteRosterFile(state());
-    RewritePlayerContacts(state().Files, contacts_);
+    playerNameFocusLost();
+    rewriteRosterFile(state());
+    rewritePlayerContacts(state().Files, contacts_);
     return true;
 }
 

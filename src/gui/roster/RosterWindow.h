@@ -19,7 +19,7 @@ class RosterWindow : public ChildWindow
     Q_OBJECT
 
 public:
-    bool QueryClose() override;
+    bool queryClose() override;
     explicit RosterWindow(WindowHost& host);
 
 protected:
@@ -28,15 +28,15 @@ protected:
 private:
     void buildUi();
     void load();
-    void lstPlayerList_Click(int line);
+    void playerListClicked(int line);
     void showPlayer();
-    void txtPlayerName_LostFocus();
+    void playerNameFocusLost();
     void freeCurrentSlot();
     void selectLineQuietly(int line);
     void refreshLine(int number);
-    void cmdDelete_Click();
-    void cmdPrint_Click();
-    void cmdClose_Click();
+    void deleteClicked();
+    void printClicked();
+    void closeClicked();
 
     PlayerContactTable contacts_;
     int currentNumber_ = 1;
@@ -44,18 +44,18 @@ private:
     bool busy_ = false;
     static constexpr int NoLine = 999;
 
-    QListWidget* lstPlayerList = nullptr;
-    QLineEdit* txtPlayerName = nullptr;
-    QLineEdit* txtPhone = nullptr;
-    QLineEdit* txtAddress1 = nullptr;
-    QLineEdit* txtAddress2 = nullptr;
-    QLineEdit* txtCity = nullptr;
-    QLineEdit* txtState = nullptr;
-    QLineEdit* txtZip = nullptr;
-    QLineEdit* txtOther = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QListWidget* playerListList_ = nullptr;
+    QLineEdit* playerNameEdit_ = nullptr;
+    QLineEdit* phoneEdit_ = nullptr;
+    QLineEdit* address1Edit_ = nullptr;
+    QLineEdit* address2Edit_ = nullptr;
+    QLineEdit* cityEdit_ = nullptr;
+    QLineEdit* stateEdit_ = nullptr;
+    QLineEdit* zipEdit_ = nullptr;
+    QLineEdit* otherEdit_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QList<QWidget*> enterOrder_;
 };
 

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 // The logo is in the resources built into the window library, which a static library must load.
-static void LoadWindowResources()
+static void loadWindowResources()
 {
     Q_INIT_RESOURCE(scorvane);
 }
@@ -22,7 +22,7 @@ static void LoadWindowResources()
 namespace scorvane {
 namespace {
 
-QLabel* LinkLabel(QWidget* parent, const char* name, const QString& shown, const QString& address)
+QLabel* linkLabel(QWidget* parent, const char* name, const QString& shown, const QString& address)
 {
     auto* label = new QLabel(shown, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -43,7 +43,7 @@ AboutWindow::AboutWindow(WindowHost& host)
     setWindowTitle(QStringLiteral("About Scorvane for Soccer"));
 
     auto* layout = new QHBoxLayout(this);
-    LoadWindowResources();
+    loadWindowResources();
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(QPixmap(QStringLiteral(":/logo.svg"))
@@ -74,10 +74,10 @@ AboutWindow::AboutWindow(WindowHost& host)
     build->setObjectName(QStringLiteral("LabelBuild"));
     text->addWidget(build);
 
-    const QString email = MakerEmailAddress();
-    const QString web = MakerWebAddress();
-    auto* Label7 = LinkLabel(this, "Label7", email.mid(email.indexOf(u':') + 1), email);
-    auto* Label1 = LinkLabel(this, "Label1", web, web);
+    const QString email = makerEmailAddress();
+    const QString web = makerWebAddress();
+    auto* Label7 = linkLabel(this, "Label7", email.mid(email.indexOf(u':') + 1), email);
+    auto* Label1 = linkLabel(this, "Label1", web, web);
     text->addSpacing(8);
     text->addWidget(Label7);
     text->addWidget(Label1);
@@ -85,18 +85,18 @@ AboutWindow::AboutWindow(WindowHost& host)
     Label1->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
+    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setDefault(true);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(okButton_);
     text->addStretch(1);
     text->addLayout(buttons);
     layout->addLayout(text, 1);
 
-    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::close);
-    SetDialogKeys(cmdOK, cmdOK);
-    setFocusProxy(cmdOK);
+    connect(okButton_, &QPushButton::clicked, this, &AboutWindow::close);
+    setDialogKeys(okButton_, okButton_);
+    setFocusProxy(okButton_);
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
@@ -107,7 +107,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
             || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return);
     if (clicked || keyed) {
         if (auto* mdi = dynamic_cast<MainWindow*>(&host()))
-            mdi->OpenWebPage(watched->property("address").toString());
+            mdi->openWebPage(watched->property("address").toString());
         return true;
     }
     return ChildWindow::eventFilter(watched, event);
@@ -116,8 +116,8 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 void AboutWindow::close()
 {
     if (auto* mdi = dynamic_cast<MainWindow*>(&host()))
-        mdi->AboutWindowClosed();
-    ReturnToTeamWindow();
+        mdi->aboutWindowClosed();
+    returnToTeamWindow();
 }
 
 } // namespace scorvane

@@ -17,30 +17,30 @@ namespace scorvane {
 
 BackupWindow::BackupWindow(WindowHost& host)
     : ChildWindow(host, WindowBackup)
-    , texts_(BackupTextsFor(host.state().BackupMode))
+    , texts_(backupTextsFor(host.state().BackupMode))
 {
     setObjectName(QStringLiteral("frmBackup"));
     setWindowTitle(texts_.caption);
 
     auto* layout = new QVBoxLayout(this);
-    auto* lblFrom = new QLabel(texts_.fromLabel, this);
-    lblFrom->setObjectName(QStringLiteral("lblFrom"));
-    lblPathDesc_ = new QLabel(patternText(), this);
-    lblPathDesc_->setObjectName(QStringLiteral("lblPathDesc"));
-    lblPathDesc_->setFrameShape(QFrame::StyledPanel);
-    lblPathDesc_->setMinimumWidth(340);
-    auto* lblTo = new QLabel(texts_.toLabel, this);
-    lblTo->setObjectName(QStringLiteral("lblTo"));
-    layout->addWidget(lblFrom);
-    layout->addWidget(lblPathDesc_);
-    layout->addWidget(lblTo);
+    auto* fromLabel = new QLabel(texts_.fromLabel, this);
+    fromLabel->setObjectName(QStringLiteral("lblFrom"));
+    pathDescLabel_ = new QLabel(patternText(), this);
+    pathDescLabel_->setObjectName(QStringLiteral("lblPathDesc"));
+    pathDescLabel_->setFrameShape(QFrame::StyledPanel);
+    pathDescLabel_->setMinimumWidth(340);
+    auto* toLabel = new QLabel(texts_.toLabel, this);
+    toLabel->setObjectName(QStringLiteral("lblTo"));
+    layout->addWidget(fromLabel);
+    layout->addWidget(pathDescLabel_);
+    layout->addWidget(toLabel);
 
     picker_ = new FolderPicker(this);
     layout->addWidget(picker_, 1);
 
-    auto* lblNote = new QLabel(texts_.note, this);
-    lblNote->setObjectName(QStringLiteral("lblNote"));
-    layout->addWidget(lblNote);
+    auto* noteLabel = new QLabel(texts_.note, this);
+    noteLabel->setObjectName(QStringLiteral("lblNote"));
+    layout->addWidget(noteLabel);
     auto* warningRow = new QHBoxLayout;
     auto* warning = new QLabel(QStringLiteral("WARNING:"), this);
     warning->setObjectName(QStringLiteral("lblWarning"));
@@ -56,21 +56,21 @@ BackupWindow::BackupWindow(WindowHost& host)
     layout->addLayout(warningRow);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setDefault(true);
+    auto* cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
 
-    connect(cmdOK, &QPushButton::clicked, this, &BackupWindow::ok);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    connect(okButton_, &QPushButton::clicked, this, &BackupWindow::ok);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     picker_->setPath(state().DataPath);
-    SetDialogKeys(cmdOK, cmdCancel);
+    setDialogKeys(okButton_, cancelButton_);
     setFocusProxy(picker_->folderList());
 }
 
@@ -84,8 +84,8 @@ void BackupWindow::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
-    const QString target = Settings::FolderWithSlash(picker_->path());
-    if (IsWorkingFolder(target, s.DataPath)) {
+    const QString target = Settings::folderWithSlash(picker_->path());
+    if (isWorkingFolder(target, s.DataPath)) {
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;
     }
@@ -94,19 +94,19 @@ void BackupWindow::ok()
     {
         BusyPointer busy;
         if (backingUp) {
-            count = CopyDataFiles(s, s.DataPath, target, [this](const QString& source) {
-                lblPathDesc_->setText(source);
-                lblPathDesc_->repaint();
+            count = copyDataFiles(s, s.DataPath, target, [this](const QString& source) {
+                pathDescLabel_->setText(source);
+                pathDescLabel_->repaint();
             });
         } else {
-            count = CopyDataFiles(s, target, s.DataPath);
+            count = copyDataFiles(s, target, s.DataPath);
         }
-        lblPathDesc_->setText(s.DataPath + QStringLiteral("*.DAT"));
+        pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
     }
     prompter().tell(
         host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
-    CheckAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
-    ReturnToTeamWindow();
+    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
+    returnToTeamWindow();
 }
 
 } // namespace scorvane

@@ -23,7 +23,7 @@ private:
 
     BackupTexts texts_;
     FolderPicker* picker_ = nullptr;
-    QLabel* lblPathDesc_ = nullptr;
+    QLabel* pathDescLabel_ = nullptr;
 };
 
 } // namespace scorvane

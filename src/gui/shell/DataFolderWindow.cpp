@@ -24,37 +24,37 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     auto* layout = new QVBoxLayout(this);
     auto* pathRow = new QHBoxLayout;
     auto* pathCaption = new QLabel(QStringLiteral("Path:"), this);
-    lblPathDesc_ = new QLabel(this);
-    lblPathDesc_->setObjectName(QStringLiteral("lblPathDesc"));
-    lblPathDesc_->setFrameShape(QFrame::StyledPanel);
-    lblPathDesc_->setMinimumWidth(320);
-    lblPathDesc_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathDescLabel_ = new QLabel(this);
+    pathDescLabel_->setObjectName(QStringLiteral("lblPathDesc"));
+    pathDescLabel_->setFrameShape(QFrame::StyledPanel);
+    pathDescLabel_->setMinimumWidth(320);
+    pathDescLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pathRow->addWidget(pathCaption);
-    pathRow->addWidget(lblPathDesc_, 1);
+    pathRow->addWidget(pathDescLabel_, 1);
     layout->addLayout(pathRow);
 
     picker_ = new FolderPicker(this);
     layout->addWidget(picker_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
 
-    connect(picker_, &FolderPicker::pathChanged, lblPathDesc_, &QLabel::setText);
-    connect(cmdOK, &QPushButton::clicked, this, &DataFolderWindow::ok);
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    connect(picker_, &FolderPicker::pathChanged, pathDescLabel_, &QLabel::setText);
+    connect(okButton_, &QPushButton::clicked, this, &DataFolderWindow::ok);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     picker_->setPath(state().DataPath);
-    lblPathDesc_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
-    cmdCancel_->setVisible(state().TeamListError != u"E");
-    SetDialogKeys(cmdOK, cmdCancel_);
+    pathDescLabel_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
+    cancelButton_->setVisible(state().TeamListError != u"E");
+    setDialogKeys(okButton_, cancelButton_);
     setFocusProxy(picker_->folderList());
 }
 
@@ -71,13 +71,13 @@ void DataFolderWindow::ok()
     AppState& s = state();
     // The old folder is left as an exit would leave it: files closed, the empty team files that
     // taking the selection created there removed.
-    s.Files.CloseDataFile(AllFiles);
-    RemoveEmptyDataFiles(s.DataPath);
-    s.DataPath = Settings::FolderWithSlash(picker_->path());
-    CheckAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
+    s.Files.closeDataFile(AllFiles);
+    removeEmptyDataFiles(s.DataPath);
+    s.DataPath = Settings::folderWithSlash(picker_->path());
+    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     s.TeamListLoaded = true;
     s.TeamListError.clear();
-    ReturnToTeamWindow();
+    returnToTeamWindow();
 }
 
 } // namespace scorvane

@@ -23,8 +23,8 @@ private:
     void ok();
 
     FolderPicker* picker_ = nullptr;
-    QLabel* lblPathDesc_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
+    QLabel* pathDescLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace scorvane

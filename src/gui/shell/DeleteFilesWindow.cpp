@@ -36,21 +36,21 @@ DeleteFilesWindow::DeleteFilesWindow(WindowHost& host)
     layout->addWidget(warning);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdDelete = new QPushButton(QStringLiteral("&Delete"), this);
-    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setDefault(true);
+    auto* deleteButton_ = new QPushButton(QStringLiteral("&Delete"), this);
+    deleteButton_->setObjectName(QStringLiteral("cmdDelete"));
+    auto* cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+    cancelButton_->setDefault(true);
     buttons->addStretch(1);
-    buttons->addWidget(cmdDelete);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(deleteButton_);
+    buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    connect(cmdDelete, &QPushButton::clicked, this, &DeleteFilesWindow::deleteFiles);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
-    SetDialogKeys(cmdCancel, cmdCancel);
-    setFocusProxy(cmdCancel);
+    connect(deleteButton_, &QPushButton::clicked, this, &DeleteFilesWindow::deleteFiles);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
+    setDialogKeys(cancelButton_, cancelButton_);
+    setFocusProxy(cancelButton_);
 }
 
 void DeleteFilesWindow::deleteFiles()
@@ -59,8 +59,8 @@ void DeleteFilesWindow::deleteFiles()
         Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
     if (prompter().ask(host().mainWidget(), question) != Message::Answer::Ok)
         return;
-    DeleteTeamFiles(state());
-    ReturnToTeamWindow();
+    deleteTeamFiles(state());
+    returnToTeamWindow();
 }
 
 } // namespace scorvane

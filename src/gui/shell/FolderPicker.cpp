@@ -41,8 +41,8 @@ void FolderPicker::fillDrives()
 {
     const QSignalBlocker block(Drive1_);
     Drive1_->clear();
-    for (const QString& root : DriveRoots()) {
-        const QString home = Settings::FolderWithSlash(QDir::homePath());
+    for (const QString& root : driveRoots()) {
+        const QString home = Settings::folderWithSlash(QDir::homePath());
         const QString shown = root == home ? QStringLiteral("Home (%1)").arg(root) : root;
         Drive1_->addItem(shown, root);
     }
@@ -50,17 +50,17 @@ void FolderPicker::fillDrives()
 
 void FolderPicker::setPath(const QString& folder)
 {
-    QString wanted = Settings::FolderWithSlash(QDir::cleanPath(folder));
+    QString wanted = Settings::folderWithSlash(QDir::cleanPath(folder));
     // A folder that is gone falls back to its nearest existing parent.
     while (!QFileInfo(wanted).isDir() && wanted != u"/")
-        wanted = Settings::FolderWithSlash(QFileInfo(wanted.chopped(1)).path());
+        wanted = Settings::folderWithSlash(QFileInfo(wanted.chopped(1)).path());
     const bool changed = wanted != path_;
     path_ = wanted;
     fillFolders();
     QStringList roots;
     for (int i = 0; i < Drive1_->count(); ++i)
         roots.append(Drive1_->itemData(i).toString());
-    const int drive = Drive1_->findData(DriveOfFolder(path_, roots));
+    const int drive = Drive1_->findData(driveOfFolder(path_, roots));
     const QSignalBlocker block(Drive1_);
     Drive1_->setCurrentIndex(drive);
     if (changed)
@@ -70,7 +70,7 @@ void FolderPicker::setPath(const QString& folder)
 void FolderPicker::fillFolders()
 {
     int open = 0;
-    const QStringList lines = FolderListLines(path_, &open);
+    const QStringList lines = folderListLines(path_, &open);
     const QFileIconProvider icons;
     Dir1_->clear();
     for (int i = 0; i < lines.size(); ++i) {
@@ -92,7 +92,7 @@ void FolderPicker::fillFolders()
 void FolderPicker::driveChosen(int index)
 {
     const QString root = Drive1_->itemData(index).toString();
-    if (!FolderReadable(root)) {
+    if (!folderReadable(root)) {
         // An unreadable drive is absorbed: the drive list goes back to the folder's drive.
         setPath(path_);
         return;

@@ -16,33 +16,33 @@ HelpWindow::HelpWindow(QWidget* owner)
     setWindowTitle(QStringLiteral("Scorvane for Soccer Help"));
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    auto* cmdContents = new QPushButton(QStringLiteral("&Contents"), this);
-    cmdContents->setObjectName(QStringLiteral("cmdContents"));
-    auto* cmdBack = new QPushButton(QStringLiteral("&Back"), this);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    auto* cmdClose = new QPushButton(QStringLiteral("C&lose"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    buttons->addWidget(cmdContents);
-    buttons->addWidget(cmdBack);
+    auto* contentsButton = new QPushButton(QStringLiteral("&Contents"), this);
+    contentsButton->setObjectName(QStringLiteral("cmdContents"));
+    auto* backButton = new QPushButton(QStringLiteral("&Back"), this);
+    backButton->setObjectName(QStringLiteral("cmdBack"));
+    auto* closeButton_ = new QPushButton(QStringLiteral("C&lose"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    buttons->addWidget(contentsButton);
+    buttons->addWidget(backButton);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
 
-    txtHelpPage_ = new QTextBrowser(this);
-    txtHelpPage_->setObjectName(QStringLiteral("txtHelpPage"));
-    txtHelpPage_->setAccessibleName(QStringLiteral("Help page"));
-    txtHelpPage_->setOpenExternalLinks(true);
-    layout->addWidget(txtHelpPage_, 1);
+    helpPageEdit_ = new QTextBrowser(this);
+    helpPageEdit_->setObjectName(QStringLiteral("txtHelpPage"));
+    helpPageEdit_->setAccessibleName(QStringLiteral("Help page"));
+    helpPageEdit_->setOpenExternalLinks(true);
+    layout->addWidget(helpPageEdit_, 1);
 
-    connect(cmdContents, &QPushButton::clicked, this, [this] {
+    connect(contentsButton, &QPushButton::clicked, this, [this] {
         const QString page = currentPage();
         if (!page.isEmpty())
             showPage(QFileInfo(page).path() + QStringLiteral("/kvhelp.html"));
     });
-    connect(cmdBack, &QPushButton::clicked, txtHelpPage_, &QTextBrowser::backward);
-    connect(txtHelpPage_, &QTextBrowser::backwardAvailable, cmdBack, &QPushButton::setEnabled);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    cmdBack->setEnabled(false);
+    connect(backButton, &QPushButton::clicked, helpPageEdit_, &QTextBrowser::backward);
+    connect(helpPageEdit_, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    backButton->setEnabled(false);
     resize(760, 640);
 }
 
@@ -50,13 +50,13 @@ bool HelpWindow::showPage(const QString& pageFile)
 {
     if (!QFileInfo::exists(pageFile))
         return false;
-    txtHelpPage_->setSource(QUrl::fromLocalFile(pageFile));
+    helpPageEdit_->setSource(QUrl::fromLocalFile(pageFile));
     return true;
 }
 
 QString HelpWindow::currentPage() const
 {
-    return txtHelpPage_->source().toLocalFile();
+    return helpPageEdit_->source().toLocalFile();
 }
 
 } // namespace scorvane

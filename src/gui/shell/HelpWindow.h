@@ -20,7 +20,7 @@ public:
     QString currentPage() const;
 
 private:
-    QTextBrowser* txtHelpPage_ = nullptr;
+    QTextBrowser* helpPageEdit_ = nullptr;
 };
 
 } // namespace scorvane

@@ -23,92 +23,92 @@ PlayerNumberWindow::PlayerNumberWindow(WindowHost& host)
     setWindowTitle(QStringLiteral("Change Player Number - ") + state().CurrentTeamName);
     buildUi();
     fillList();
-    lstPlayer->setCurrentRow(0);
-    contacts_ = ReadPlayerContacts(state().Files);
+    playerList_->setCurrentRow(0);
+    contacts_ = readPlayerContacts(state().Files);
 }
 
 void PlayerNumberWindow::buildUi()
 {
-    lstPlayer = new QListWidget(this);
-    lstPlayer->setObjectName(QStringLiteral("lstPlayer"));
-    lstPlayer->setAccessibleName(QStringLiteral("Players"));
+    playerList_ = new QListWidget(this);
+    playerList_->setObjectName(QStringLiteral("lstPlayer"));
+    playerList_->setAccessibleName(QStringLiteral("Players"));
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
-    lstPlayer->setFont(fixed);
+    playerList_->setFont(fixed);
     const QFontMetrics metrics(fixed);
-    lstPlayer->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
-    lstPlayer->setMinimumHeight(metrics.lineSpacing() * 18);
+    playerList_->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
+    playerList_->setMinimumHeight(metrics.lineSpacing() * 18);
 
-    txtNewNumber = new QLineEdit(this);
-    txtNewNumber->setObjectName(QStringLiteral("txtNewNumber"));
-    txtNewNumber->setMaxLength(2);
-    TextBoxes::DigitsOnly(txtNewNumber);
-    TextBoxes::SelectAllOnFocus(txtNewNumber, &state().TextAtFocus);
+    newNumberEdit_ = new QLineEdit(this);
+    newNumberEdit_->setObjectName(QStringLiteral("txtNewNumber"));
+    newNumberEdit_->setMaxLength(2);
+    TextBoxes::digitsOnly(newNumberEdit_);
+    TextBoxes::selectAllOnFocus(newNumberEdit_, &state().TextAtFocus);
     auto* label = new QLabel(QStringLiteral("New Number:"), this);
     label->setObjectName(QStringLiteral("lblNewNumber"));
-    label->setBuddy(txtNewNumber);
+    label->setBuddy(newNumberEdit_);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    closeButton_ = new QPushButton(QStringLiteral("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(label);
-    right->addWidget(txtNewNumber);
+    right->addWidget(newNumberEdit_);
     right->addStretch(1);
-    right->addWidget(cmdOK);
-    right->addWidget(cmdClose);
+    right->addWidget(okButton_);
+    right->addWidget(closeButton_);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstPlayer, 1);
+    layout->addWidget(playerList_, 1);
     layout->addLayout(right);
 
-    connect(cmdOK, &QPushButton::clicked, this, &PlayerNumberWindow::cmdOK_Click);
-    connect(lstPlayer, &QListWidget::itemDoubleClicked, this, &PlayerNumberWindow::cmdOK_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &PlayerNumberWindow::cmdClose_Click);
-    connect(txtNewNumber, &QLineEdit::returnPressed, this, &PlayerNumberWindow::cmdOK_Click);
+    connect(okButton_, &QPushButton::clicked, this, &PlayerNumberWindow::okClicked);
+    connect(playerList_, &QListWidget::itemDoubleClicked, this, &PlayerNumberWindow::okClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &PlayerNumberWindow::closeClicked);
+    connect(newNumberEdit_, &QLineEdit::returnPressed, this, &PlayerNumberWindow::okClicked);
 }
 
 void PlayerNumberWindow::fillList()
 {
-    lstPlayer->clear();
+    playerList_->clear();
     for (int n = 1; n <= 99; ++n)
-        lstPlayer->addItem(PlayerListLine(state(), n));
+        playerList_->addItem(playerListLine(state(), n));
 }
 
-void PlayerNumberWindow::cmdOK_Click()
+void PlayerNumberWindow::okClicked()
 {
-    const int oldNumber = lstPlayer->currentRow() + 1;
-    const int newNumber = static_cast<int>(NumericValue(txtNewNumber->text()));
+    const int oldNumber = playerList_->currentRow() + 1;
+    const int newNumber = static_cast<int>(numericValue(newNumberEdit_->text()));
     const QString refusal = oldNumber < 1 ? QStringLiteral("Select the player to renumber!")
-                                          : CheckNewPlayerNumber(state(), oldNumber, newNumber);
+                                          : checkNewPlayerNumber(state(), oldNumber, newNumber);
     if (!refusal.isEmpty()) {
         prompter().tell(this, QString::fromLatin1(NewNumberInvalidTitle), refusal);
         // The box may have kept the focus (Enter was pressed in it): select it all anyway, so
         // the next number typed replaces the refused one.
-        txtNewNumber->setFocus();
-        txtNewNumber->selectAll();
+        newNumberEdit_->setFocus();
+        newNumberEdit_->selectAll();
         return;
     }
     BusyPointer busy;
-    ChangePlayerNumber(state(), contacts_, oldNumber, newNumber);
+    changePlayerNumber(state(), contacts_, oldNumber, newNumber);
     fillList();
-    lstPlayer->setCurrentRow(newNumber - 1);
-    txtNewNumber->clear();
-    lstPlayer->setFocus();
+    playerList_->setCurrentRow(newNumber - 1);
+    newNumberEdit_->clear();
+    playerList_->setFocus();
 }
 
-void PlayerNumberWindow::cmdClose_Click()
+void PlayerNumberWindow::closeClicked()
 {
-    QueryClose();
-    ReturnToTeamWindow();
+    queryClose();
+    returnToTeamWindow();
 }
 
-bool PlayerNumberWindow::QueryClose()
+bool PlayerNumberWindow::queryClose()
 {
     // Renumbering has already moved the statistics and roster; the contact details follow them
     // here, also when the program ends with the window open.
-    RewritePlayerContacts(state().Files, contacts_);
+    rewritePlayerContacts(state().Files, contacts_);
     return true;
 }
 

@@ -16,21 +16,21 @@ class PlayerNumberWindow : public ChildWindow
     Q_OBJECT
 
 public:
-    bool QueryClose() override;
+    bool queryClose() override;
     explicit PlayerNumberWindow(WindowHost& host);
 
 private:
     void buildUi();
     void fillList();
-    void cmdOK_Click();
-    void cmdClose_Click();
+    void okClicked();
+    void closeClicked();
 
     PlayerContactTable contacts_;
 
-    QListWidget* lstPlayer = nullptr;
-    QLineEdit* txtNewNumber = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QListWidget* playerList_ = nullptr;
+    QLineEdit* newNumberEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace scorvane

@@ -19,63 +19,63 @@ TeamNameWindow::TeamNameWindow(WindowHost& host)
     setWindowTitle(QStringLiteral("Team Name"));
 
     auto* grid = new QGridLayout(this);
-    txtTeamName_ = new QLineEdit(this);
-    txtTeamName_->setObjectName(QStringLiteral("txtTeamName"));
-    txtTeamName_->setMaxLength(25);
-    txtTeamName_->setMinimumWidth(260);
-    TxtShortTeamName_ = new QLineEdit(this);
-    TxtShortTeamName_->setObjectName(QStringLiteral("TxtShortTeamName"));
-    TxtShortTeamName_->setMaxLength(10);
+    teamNameEdit_ = new QLineEdit(this);
+    teamNameEdit_->setObjectName(QStringLiteral("txtTeamName"));
+    teamNameEdit_->setMaxLength(25);
+    teamNameEdit_->setMinimumWidth(260);
+    shortTeamNameEdit_ = new QLineEdit(this);
+    shortTeamNameEdit_->setObjectName(QStringLiteral("TxtShortTeamName"));
+    shortTeamNameEdit_->setMaxLength(10);
     auto* longLabel = new QLabel(QStringLiteral("Long Name:"), this);
-    longLabel->setBuddy(txtTeamName_);
+    longLabel->setBuddy(teamNameEdit_);
     auto* shortLabel = new QLabel(QStringLiteral("Short Name:"), this);
-    shortLabel->setBuddy(TxtShortTeamName_);
+    shortLabel->setBuddy(shortTeamNameEdit_);
     auto* note
         = new QLabel(QStringLiteral("(short name used on multiple team stat reports)"), this);
     note->setObjectName(QStringLiteral("lblShortNote"));
     grid->addWidget(longLabel, 0, 0);
-    grid->addWidget(txtTeamName_, 0, 1);
+    grid->addWidget(teamNameEdit_, 0, 1);
     grid->addWidget(shortLabel, 1, 0);
-    grid->addWidget(TxtShortTeamName_, 1, 1);
+    grid->addWidget(shortTeamNameEdit_, 1, 1);
     grid->addWidget(note, 2, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto* cmdDefault = new QPushButton(QStringLiteral("&Default"), this);
-    cmdDefault->setObjectName(QStringLiteral("cmdDefault"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    okButton_->setDefault(true);
+    auto* defaultButton = new QPushButton(QStringLiteral("&Default"), this);
+    defaultButton->setObjectName(QStringLiteral("cmdDefault"));
+    auto* cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdDefault);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(defaultButton);
+    buttons->addWidget(cancelButton_);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    connect(cmdOK, &QPushButton::clicked, this, &TeamNameWindow::ok);
-    connect(cmdDefault, &QPushButton::clicked, this, &TeamNameWindow::useDefault);
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { ReturnToTeamWindow(); });
+    connect(okButton_, &QPushButton::clicked, this, &TeamNameWindow::ok);
+    connect(defaultButton, &QPushButton::clicked, this, &TeamNameWindow::useDefault);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     AppState& s = state();
-    TextBoxes::SelectAllOnFocus(txtTeamName_, &s.TextAtFocus);
-    TextBoxes::SelectAllOnFocus(TxtShortTeamName_, &s.TextAtFocus);
-    txtTeamName_->setText(RightTrimBlanks(s.TeamNames[s.TeamSlot]));
-    TxtShortTeamName_->setText(RightTrimBlanks(s.TeamShortNames[s.TeamSlot]));
-    SetDialogKeys(cmdOK, cmdCancel);
-    setFocusProxy(txtTeamName_);
+    TextBoxes::selectAllOnFocus(teamNameEdit_, &s.TextAtFocus);
+    TextBoxes::selectAllOnFocus(shortTeamNameEdit_, &s.TextAtFocus);
+    teamNameEdit_->setText(rightTrimBlanks(s.TeamNames[s.TeamSlot]));
+    shortTeamNameEdit_->setText(rightTrimBlanks(s.TeamShortNames[s.TeamSlot]));
+    setDialogKeys(okButton_, cancelButton_);
+    setFocusProxy(teamNameEdit_);
 }
 
 void TeamNameWindow::ok()
 {
-    NameTeam(state(), txtTeamName_->text(), TxtShortTeamName_->text());
-    ReturnToTeamWindow();
+    nameTeam(state(), teamNameEdit_->text(), shortTeamNameEdit_->text());
+    returnToTeamWindow();
 }
 
 void TeamNameWindow::useDefault()
 {
-    txtTeamName_->clear();
-    TxtShortTeamName_->clear();
+    teamNameEdit_->clear();
+    shortTeamNameEdit_->clear();
     ok();
 }
 

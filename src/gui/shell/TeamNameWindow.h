@@ -18,8 +18,8 @@ private:
     void ok();
     void useDefault();
 
-    QLineEdit* txtTeamName_ = nullptr;
-    QLineEdit* TxtShortTeamName_ = nullptr;
+    QLineEdit* teamNameEdit_ = nullptr;
+    QLineEdit* shortTeamNameEdit_ = nullptr;
 };
 
 } // namespace scorvane

@@ -30,29 +30,29 @@ TeamWindow::TeamWindow(WindowHost& host)
     panel->setMinimumHeight(28);
     layout->addWidget(panel);
 
-    lstSelectTeam_ = new QListWidget(this);
-    lstSelectTeam_->setObjectName(QStringLiteral("lstSelectTeam"));
-    lstSelectTeam_->setAccessibleName(QStringLiteral("Teams"));
-    lstSelectTeam_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstSelectTeam_->setMinimumSize(380, 360);
-    layout->addWidget(lstSelectTeam_);
+    selectTeamList_ = new QListWidget(this);
+    selectTeamList_->setObjectName(QStringLiteral("lstSelectTeam"));
+    selectTeamList_->setAccessibleName(QStringLiteral("Teams"));
+    selectTeamList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    selectTeamList_->setMinimumSize(380, 360);
+    layout->addWidget(selectTeamList_);
 
     auto* countRow = new QHBoxLayout;
     auto* caption = new QLabel(QStringLiteral("Teams Selected:"), this);
     caption->setObjectName(QStringLiteral("lblTeamsSelected"));
-    lblNumberOfTeams_ = new QLabel(QStringLiteral("0"), this);
-    lblNumberOfTeams_->setObjectName(QStringLiteral("lblNumberOfTeams"));
-    caption->setBuddy(lstSelectTeam_);
+    numberOfTeamsLabel_ = new QLabel(QStringLiteral("0"), this);
+    numberOfTeamsLabel_->setObjectName(QStringLiteral("lblNumberOfTeams"));
+    caption->setBuddy(selectTeamList_);
     countRow->addWidget(caption);
-    countRow->addWidget(lblNumberOfTeams_);
+    countRow->addWidget(numberOfTeamsLabel_);
     countRow->addStretch(1);
     layout->addLayout(countRow);
 
     connect(
-        lstSelectTeam_, &QListWidget::itemSelectionChanged, this, &TeamWindow::selectionChanged);
-    connect(lstSelectTeam_, &QListWidget::itemDoubleClicked, this,
-        [this] { this->host().RunMenuCommand(QStringLiteral("mnuUpdateGames")); });
-    setFocusProxy(lstSelectTeam_); // arrow keys choose a team at once
+        selectTeamList_, &QListWidget::itemSelectionChanged, this, &TeamWindow::selectionChanged);
+    connect(selectTeamList_, &QListWidget::itemDoubleClicked, this,
+        [this] { this->host().runMenuCommand(QStringLiteral("mnuUpdateGames")); });
+    setFocusProxy(selectTeamList_); // arrow keys choose a team at once
     load();
 }
 
@@ -63,34 +63,34 @@ void TeamWindow::load()
     s.GameEditMode = QStringLiteral("S");
     loading_ = true;
     for (int slot = 1; slot <= 100; ++slot)
-        lstSelectTeam_->addItem(RightTrimBlanks(s.TeamNames[slot]));
+        selectTeamList_->addItem(rightTrimBlanks(s.TeamNames[slot]));
     const int current = s.TeamSlot >= 1 && s.TeamSlot <= 100 ? s.TeamSlot : 1;
-    lstSelectTeam_->setCurrentRow(current - 1, QItemSelectionModel::NoUpdate);
+    selectTeamList_->setCurrentRow(current - 1, QItemSelectionModel::NoUpdate);
     if (!s.TeamWindowShown) {
         // First showing in a run: slot 1 alone, whatever an earlier run had chosen.
         s.TeamWindowShown = true;
         s.TeamSelected.fill(QStringLiteral("N"));
-        lstSelectTeam_->item(0)->setSelected(true);
+        selectTeamList_->item(0)->setSelected(true);
     } else {
         for (int slot = 1; slot <= 100; ++slot)
-            lstSelectTeam_->item(slot - 1)->setSelected(s.TeamSelected[slot] == u"Y");
+            selectTeamList_->item(slot - 1)->setSelected(s.TeamSelected[slot] == u"Y");
     }
     loading_ = false;
     selectionChanged();
 }
 
-int TeamWindow::CountSelected() const
+int TeamWindow::countSelected() const
 {
     if (loading_)
         return 0;
-    return static_cast<int>(lstSelectTeam_->selectedItems().size());
+    return static_cast<int>(selectTeamList_->selectedItems().size());
 }
 
 TeamLines TeamWindow::selectedLines() const
 {
     TeamLines lines{};
     for (int i = 0; i < 100; ++i)
-        lines[static_cast<std::size_t>(i)] = lstSelectTeam_->item(i)->isSelected();
+        lines[static_cast<std::size_t>(i)] = selectTeamList_->item(i)->isSelected();
     return lines;
 }
 
@@ -98,9 +98,9 @@ void TeamWindow::selectionChanged()
 {
     if (loading_)
         return;
-    const int count = CountSelected();
-    host().SelectionChanged(count);
-    lblNumberOfTeams_->setText(QString::number(count));
+    const int count = countSelected();
+    host().selectionChanged(count);
+    numberOfTeamsLabel_->setText(QString::number(count));
 }
 
 } // namespace scorvane

@@ -18,14 +18,14 @@ public:
     explicit TeamWindow(WindowHost& host);
 
     TeamLines selectedLines() const override;
-    int CountSelected() const;
+    int countSelected() const;
 
 private:
     void load();
     void selectionChanged();
 
-    QListWidget* lstSelectTeam_ = nullptr;
-    QLabel* lblNumberOfTeams_ = nullptr;
+    QListWidget* selectTeamList_ = nullptr;
+    QLabel* numberOfTeamsLabel_ = nullptr;
     bool loading_ = true;
 };
 
