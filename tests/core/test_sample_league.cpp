@@ -1,0 +1,101 @@
+#include "core/entry/Categories.h"
+#include "core/store/GameRecord.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/store/TeamRecord.h"
+#include "core/teams/SampleLeague.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+
+namespace {
+
+template <typename Record> std::vector<Record> records(const QByteArray& bytes)
+{
+    std::vector<Record> out;
+    for (qsizetype at = 0; at + Record::Length <= bytes.size(); at += Record::Length)
+        out.push_back(Record::decode(bytes.mid(at, Record::Length)));
+    return out;
+}
+
+} // namespace
+
+TEST(SampleLeague, IsTheSameEveryTimeAndWholeRecords)
+{
+    const auto files = SampleLeague::files();
+    EXPECT_EQ(files, SampleLeague::files());
+    EXPECT_EQ(files.size(), 1 + 4 * SampleLeague::TeamCount);
+    EXPECT_EQ(files.value(QStringLiteral("KVTEAMS.DAT")).size(), 100 * TeamRecord::Length);
+    for (int team = 1; team <= SampleLeague::TeamCount; ++team) {
+        EXPECT_EQ(files.value(QStringLiteral("KVGS%1.DAT").arg(team)).size(),
+            SampleLeague::GamesPerTeam * GameRecord::Length);
+        EXPECT_EQ(
+            files.value(QStringLiteral("KVPS%1.DAT").arg(team)).size() % PlayerStatRecord::Length,
+            0);
+    }
+    const auto teams = records<TeamRecord>(files.value(QStringLiteral("KVTEAMS.DAT")));
+    EXPECT_EQ(teams[0].TeamName.trimmed(), QStringLiteral("Riverside Rovers"));
+    EXPECT_EQ(teams[4].TeamName.trimmed(), QStringLiteral("Team 5"));
+}
+
+// What every report relies on: games numbered 1, 2, 3 ... in record order; results in game
+// order with the game's type; the players' goals add up to the score; every figure passes the
+// entry rules; both sides of a match agree on the score.
+TEST(SampleLeague, KeepsEveryRuleOfTheFiles)
+{
+    const auto files = SampleLeague::files();
+    for (int team = 1; team <= SampleLeague::TeamCount; ++team) {
+        const auto games = records<GameRecord>(files.value(QStringLiteral("KVGS%1.DAT").arg(team)));
+        const auto results
+            = records<PlayerStatRecord>(files.value(QStringLiteral("KVPS%1.DAT").arg(team)));
+        ASSERT_FALSE(results.empty());
+        int wins = 0;
+        for (std::size_t g = 0; g < games.size(); ++g) {
+            EXPECT_EQ(games[g].GameNumber, static_cast<qint16>(g + 1));
+            EXPECT_EQ(games[g].GameStatus, 'A');
+            wins += games[g].GoalsFor > games[g].GoalsAgainst ? 1 : 0;
+        }
+        EXPECT_GT(wins, 0);
+        std::vector<int> goals(games.size() + 1, 0);
+        qint16 lastGame = 0;
+        for (const PlayerStatRecord& r : results) {
+            EXPECT_GE(r.GameNumber, lastGame);
+            lastGame = r.GameNumber;
+            ASSERT_GE(r.GameNumber, 1);
+            ASSERT_LE(r.GameNumber, static_cast<qint16>(games.size()));
+            EXPECT_EQ(r.StatGameType, games[static_cast<std::size_t>(r.GameNumber - 1)].GameType);
+            EXPECT_EQ(r.StatStatus, 'A');
+            std::array<qint32, 24> values{};
+            std::copy_n(r.StatValues.begin(), 24, values.begin());
+            EXPECT_FALSE(checkFigures(values).has_value())
+                << "team " << team << " game " << r.GameNumber;
+            goals[static_cast<std::size_t>(r.GameNumber)] += r.StatValues[StatGS];
+        }
+        for (std::size_t g = 0; g < games.size(); ++g)
+            EXPECT_EQ(goals[g + 1], games[g].GoalsFor) << "team " << team << " game " << g + 1;
+    }
+    // Game 1 of team 1 against its opponent's own record of the same match.
+    const auto first = records<GameRecord>(files.value(QStringLiteral("KVGS1.DAT")))[0];
+    const auto second = records<GameRecord>(files.value(QStringLiteral("KVGS2.DAT")))[0];
+    EXPECT_EQ(first.Opponent.trimmed(), QStringLiteral("Hillcrest United"));
+    EXPECT_EQ(first.GoalsFor, second.GoalsAgainst);
+    EXPECT_NE(first.HomeGame, second.HomeGame);
+}
+
+TEST(SampleLeague, WritesItsFolder)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/league/");
+    QString error;
+    ASSERT_TRUE(SampleLeague::write(folder, &error)) << error.toStdString();
+    const auto files = SampleLeague::files();
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        QFile file(folder + it.key());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << it.key().toStdString();
+        EXPECT_EQ(file.readAll(), it.value());
+    }
+}
