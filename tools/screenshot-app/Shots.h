@@ -52,5 +52,6 @@ void shotsShell(ShotContext& context);
 void shotsRoster(ShotContext& context);
 void shotsGames(ShotContext& context);
 void shotsEntry(ShotContext& context);
+void shotsCharts(ShotContext& context);
 
 } // namespace scorvane::shots

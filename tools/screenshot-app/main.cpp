@@ -64,6 +64,7 @@ int main(int argc, char* argv[])
     shotsRoster(context);
     shotsGames(context);
     shotsEntry(context);
+    shotsCharts(context);
 
     mdi.closeChildWindows();
     state.Files.closeDataFile(AllFiles);

@@ -1,0 +1,62 @@
+#include "core/reports/GameChartData.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+
+namespace {
+
+GameRecord game(int number, int goalsFor, int goalsAgainst, char status = 'A')
+{
+    GameRecord g;
+    g.GameNumber = static_cast<qint16>(number);
+    g.GameStatus = status;
+    g.GameDate = QStringLiteral("09%1").arg(number, 2, 10, QChar(u'0')) + QStringLiteral("26");
+    g.GoalsFor = static_cast<qint16>(goalsFor);
+    g.GoalsAgainst = static_cast<qint16>(goalsAgainst);
+    return g;
+}
+
+PlayerStatRecord result(int gameNumber, int player, int goals, char status = 'A')
+{
+    PlayerStatRecord r;
+    r.GameNumber = static_cast<qint16>(gameNumber);
+    r.PlayerNumber = static_cast<qint16>(player);
+    r.StatStatus = status;
+    r.StatValues[2] = static_cast<qint16>(goals);
+    return r;
+}
+
+} // namespace
+
+// Deleted games are left out; a 0-0 game counts as a tie in the running record.
+TEST(GameCharts, TeamGoalsWithTheRunningRecord)
+{
+    const auto chart
+        = teamGoalsChart({game(1, 2, 1), game(2, 0, 3, 'D'), game(2, 0, 0), game(3, 1, 4)},
+            QStringLiteral("Rovers   "));
+    EXPECT_EQ(chart.title, QStringLiteral("Rovers - Goals by Game"));
+    EXPECT_EQ(chart.gameLabels,
+        (QStringList{QStringLiteral("1\n09/01/26"), QStringLiteral("2\n09/02/26"),
+            QStringLiteral("3\n09/03/26")}));
+    ASSERT_EQ(chart.lines.size(), 2);
+    EXPECT_EQ(chart.lines[0].values, (QList<double>{2, 0, 1}));
+    EXPECT_EQ(chart.lines[1].values, (QList<double>{1, 0, 4}));
+    EXPECT_EQ(chart.notes,
+        (QStringList{QStringLiteral("1-0-0"), QStringLiteral("1-0-1"), QStringLiteral("1-1-1")}));
+}
+
+// Only the chosen player's counted figures, only in games that are still active.
+TEST(GameCharts, OnePlayersStatisticGameByGame)
+{
+    const auto chart
+        = playerStatisticChart({game(1, 3, 0), game(2, 1, 1), game(3, 2, 2, 'D'), game(3, 4, 0)},
+            {result(1, 9, 2), result(1, 7, 1), result(2, 9, 0, 'I'), result(3, 9, 5, 'D'),
+                result(3, 9, 3)},
+            9, QStringLiteral("Casey Brooks     "), 2, QStringLiteral("Goals Scored"));
+    EXPECT_EQ(chart.title, QStringLiteral("Casey Brooks - Goals Scored by Game"));
+    EXPECT_EQ(chart.gameLabels,
+        (QStringList{QStringLiteral("1\n09/01/26"), QStringLiteral("3\n09/03/26")}));
+    ASSERT_EQ(chart.lines.size(), 1);
+    EXPECT_EQ(chart.lines[0].values, (QList<double>{2, 3}));
+}
