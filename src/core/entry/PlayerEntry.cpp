@@ -48,8 +48,9 @@ GameHeading makeGameHeading(const GameRecord& game, const QString& teamName)
 PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     : files_(files)
     , game_(game)
-    , index_(buildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect))
+    , index_(buildStatIndex(files, game.GameNumber))
 {
+    updateCopiedGameFields(files, index_, game);
     for (int n = 1; n <= 99; ++n) {
         const qint32 record = index_.StatRecordOf[n];
         if (record < 1)
