@@ -9,6 +9,7 @@
 #include "core/store/DataFiles.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSelection.h"
+#include "core/text/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +67,7 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
 // Builds a private copy of everything the report reads, so the data folder is only read.
 void copyData(const ReportRequest& r, AppState& state, const QString& work)
 {
-    const QString data = Settings::folderWithSlash(r.dataFolder);
+    const QString data = folderWithSlash(r.dataFolder);
     if (!QFileInfo(data).isDir())
         throw ToolStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
     const QString teamList = resolveInFolder(data, QStringLiteral("KVTEAMS.DAT"));

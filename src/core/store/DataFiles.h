@@ -86,7 +86,4 @@ private:
     std::map<int, int> open_; // file number -> descriptor
 };
 
-// Finds `name` in `folder` without regard to letter case when no entry has exactly that name.
-QString resolveInFolder(const QString& folder, const QString& name);
-
 } // namespace scorvane

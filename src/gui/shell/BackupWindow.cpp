@@ -1,7 +1,7 @@
 #include "gui/shell/BackupWindow.h"
 
-#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
+#include "core/text/Paths.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/shell/FolderPicker.h"
@@ -84,7 +84,7 @@ void BackupWindow::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
-    const QString target = Settings::folderWithSlash(picker_->path());
+    const QString target = folderWithSlash(picker_->path());
     if (isWorkingFolder(target, s.DataPath)) {
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;

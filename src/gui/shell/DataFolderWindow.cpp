@@ -1,7 +1,7 @@
 #include "gui/shell/DataFolderWindow.h"
 
-#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
+#include "core/text/Paths.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/shell/FolderPicker.h"
@@ -73,7 +73,7 @@ void DataFolderWindow::ok()
     // taking the selection created there removed.
     s.Files.closeDataFile(AllFiles);
     removeEmptyDataFiles(s.DataPath);
-    s.DataPath = Settings::folderWithSlash(picker_->path());
+    s.DataPath = folderWithSlash(picker_->path());
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     s.TeamListLoaded = true;
     s.TeamListError.clear();
