@@ -1,6 +1,6 @@
 #include "gui/output/PrintDialog.h"
 
-#include "core/output/ReportRequest.h"
+#include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"

@@ -1,8 +1,9 @@
-#include "core/output/ReportTool.h"
+#include "ReportCommand.h"
+
+#include "ReportArguments.h"
 
 #include "core/output/OutputEngine.h"
-#include "core/output/ReportRequest.h"
-#include "core/roster/RosterPrintout.h"
+#include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
@@ -123,19 +124,6 @@ void selectTeams(const ReportRequest& r, AppState& state)
     takeTeamSelection(state, lines);
 }
 
-int runKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
-{
-    if (r.kind == u"roster") {
-        const PlayerContactTable contacts = readPlayerContacts(state.Files);
-        printRoster(state, contacts, engine);
-    } else {
-        printLine(err,
-            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
-        return ExitDataError;
-    }
-    return engine.stopped() ? ExitDataError : ExitDone;
-}
-
 int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
 {
     QTemporaryDir work;
@@ -158,7 +146,14 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
         return false;
     });
     engine.setPrinter(&standardOutput);
-    const int code = runKind(r, state, engine, err);
+    int code = ExitDone;
+    if (!printReport(r.reportKind, state, engine)) {
+        printLine(err,
+            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
+        code = ExitDataError;
+    } else if (engine.stopped()) {
+        code = ExitDataError;
+    }
     state.Files.closeDataFile(AllFiles);
     return code;
 }
