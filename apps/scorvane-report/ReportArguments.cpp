@@ -36,6 +36,13 @@ const KindName* findKind(const QString& name)
     return found == Kinds.end() ? nullptr : &*found;
 }
 
+QString kindLetter(ReportKind kind)
+{
+    const auto found = std::find_if(
+        Kinds.begin(), Kinds.end(), [&](const KindName& k) { return k.kind == kind; });
+    return QString::fromUtf16(found->letter); // every kind has its letter
+}
+
 // A whole decimal number, or nothing.
 std::optional<int> wholeNumber(const QString& text)
 {
@@ -269,8 +276,9 @@ QString readOptions(ReportRequest& r, const QCommandLineParser& parser)
         const auto reader = optionReaders().find(name);
         if (reader == optionReaders().end())
             continue; // help
+        // -o and --output share their values.
         const QStringList values = parser.values(name);
-        const qsizetype index = used[name]++;
+        const qsizetype index = used[name == u"o" ? QStringLiteral("output") : name]++;
         const QString value = index < values.size() ? values[index] : QString();
         QString error = reader->second(r, written(name), value);
         if (!error.isEmpty())
@@ -327,7 +335,7 @@ ParsedRequest parseReportArguments(const QStringList& arguments)
 void applyReportRequest(const ReportRequest& r, AppState& state)
 {
     state.resetReportSelection();
-    state.ReportKind = QString::fromUtf16(findKind(r.kind)->letter);
+    state.ReportKind = kindLetter(r.reportKind);
     state.FromGame = static_cast<qint16>(r.fromGame);
     state.ToGame = static_cast<qint16>(r.toGame);
     for (int t = 1; t <= 7; ++t)

@@ -136,6 +136,9 @@ TEST(ReportArguments, MessagesNameTheOptionAsWritten)
     EXPECT_EQ(flagValue.code, 2);
     EXPECT_EQ(flagValue.err.count('\n'), 1);
     EXPECT_EQ(runTool(args("-h")).out, runTool(args("--help")).out);
+    // The last of several values counts, whichever name gave it.
+    const ParsedRequest twice = parseReportArguments(args("roster --data d -o a --output b -o c"));
+    EXPECT_EQ(twice.request.outputFile, QStringLiteral("c"));
 }
 
 TEST(ReportArguments, SelectionOptionsReachTheRequest)
