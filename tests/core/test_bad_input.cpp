@@ -46,10 +46,10 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     game.GameNumber = 2;
     game.GameType = '3';
     updateCopiedGameFields(t.state.Files, index, game);
-    EXPECT_EQ(index.StatRecordOf[3], 1);
-    EXPECT_EQ(index.StatRecordOf[8], 5);
+    EXPECT_EQ(index.recordOf[3], 1);
+    EXPECT_EQ(index.recordOf[8], 5);
     EXPECT_EQ(index.playersRecorded, 2);
-    EXPECT_EQ(index.StatInsertPos, 6);
+    EXPECT_EQ(index.insertPosition, 6);
     // Every active result of the game carries the game's type again.
     t.state.Files.closeDataFile(AllFiles);
     const QByteArray after = readWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));

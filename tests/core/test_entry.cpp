@@ -54,22 +54,22 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
             statBytes(3, 8, 'I'), statBytes(3, 12), statBytes(4, 1), statBytes(5, 1)});
     EntryFiles f(fiveGames(), file);
     const StatIndex index = buildStatIndex(f.state.Files, 3);
-    EXPECT_EQ(index.StatRecordCount, 9);
-    EXPECT_EQ(index.FirstStatRecord, 5);
-    EXPECT_EQ(index.StatRecordOf[7], 5);
-    EXPECT_EQ(index.StatRecordOf[12], 7);
-    EXPECT_EQ(index.StatRecordOf[8], 0);
-    EXPECT_EQ(index.StatRecordOf[9], 0);
+    EXPECT_EQ(index.recordCount, 9);
+    EXPECT_EQ(index.firstRecord, 5);
+    EXPECT_EQ(index.recordOf[7], 5);
+    EXPECT_EQ(index.recordOf[12], 7);
+    EXPECT_EQ(index.recordOf[8], 0);
+    EXPECT_EQ(index.recordOf[9], 0);
     EXPECT_EQ(index.playersRecorded, 2);
-    EXPECT_EQ(index.StatInsertPos, 8);
+    EXPECT_EQ(index.insertPosition, 8);
     EXPECT_EQ(f.results(), file); // the index only reads
 
     const StatIndex last = buildStatIndex(f.state.Files, 5);
-    EXPECT_EQ(last.StatInsertPos, 10);
-    EXPECT_EQ(last.FirstStatRecord, 9);
+    EXPECT_EQ(last.insertPosition, 10);
+    EXPECT_EQ(last.firstRecord, 9);
     const StatIndex none = buildStatIndex(f.state.Files, 6);
-    EXPECT_EQ(none.StatInsertPos, 10);
-    EXPECT_EQ(none.FirstStatRecord, 0);
+    EXPECT_EQ(none.insertPosition, 10);
+    EXPECT_EQ(none.firstRecord, 0);
     EXPECT_EQ(none.playersRecorded, 0);
 }
 
@@ -103,9 +103,9 @@ TEST(StatIndexBuild, ScansPastTheFirstBlockOfALargeFile)
     file += statBytes(2, 17) + statBytes(2, 40) + statBytes(3, 1);
     EntryFiles f(fiveGames(), file);
     const StatIndex index = buildStatIndex(f.state.Files, 2);
-    EXPECT_EQ(index.FirstStatRecord, 5001);
-    EXPECT_EQ(index.StatRecordOf[40], 5002);
-    EXPECT_EQ(index.StatInsertPos, 5003);
+    EXPECT_EQ(index.firstRecord, 5001);
+    EXPECT_EQ(index.recordOf[40], 5002);
+    EXPECT_EQ(index.insertPosition, 5003);
     EXPECT_EQ(index.playersRecorded, 2);
 }
 

@@ -53,33 +53,33 @@ StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber)
 {
     StatIndex index;
     index.gameNumber = gameNumber;
-    index.StatRecordCount = files.recordCount(FileStats);
-    scanRecords(files, 1, index.StatRecordCount, [&](qint32 r, const char* record) {
+    index.recordCount = files.recordCount(FileStats);
+    scanRecords(files, 1, index.recordCount, [&](qint32 r, const char* record) {
         if (isActiveResultOf(record, gameNumber)) {
-            if (index.FirstStatRecord == 0)
-                index.FirstStatRecord = r;
+            if (index.firstRecord == 0)
+                index.firstRecord = r;
             const qint16 player = integerAt(record, PlayerNumberAt);
             if (player >= 1 && player <= 99) {
-                index.StatRecordOf[player] = r;
+                index.recordOf[player] = r;
                 ++index.playersRecorded;
             }
         } else if (integerAt(record, GameNumberAt) > gameNumber) {
-            index.StatInsertPos = r;
+            index.insertPosition = r;
             return false;
         }
         return true;
     });
-    if (index.StatInsertPos == 0)
-        index.StatInsertPos = index.StatRecordCount + 1;
+    if (index.insertPosition == 0)
+        index.insertPosition = index.recordCount + 1;
     return index;
 }
 
 void updateCopiedGameFields(DataFiles& files, const StatIndex& index, const GameRecord& game)
 {
-    if (index.FirstStatRecord == 0)
+    if (index.firstRecord == 0)
         return;
     scanRecords(
-        files, index.FirstStatRecord, index.StatInsertPos - 1, [&](qint32 r, const char* record) {
+        files, index.firstRecord, index.insertPosition - 1, [&](qint32 r, const char* record) {
             if (isActiveResultOf(record, index.gameNumber)
                 && (record[SpecialSelectAt] != game.SpecialSelect
                     || record[GameTypeAt] != game.GameType)) {

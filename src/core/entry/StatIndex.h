@@ -14,11 +14,11 @@ struct GameRecord;
 struct StatIndex
 {
     qint16 gameNumber = 0;
-    OneBasedArray<qint32, 99> StatRecordOf{}; // record number of player n's active result; 0 none
+    OneBasedArray<qint32, 99> recordOf{}; // record number of player n's active result; 0 none
     qint32 playersRecorded = 0;
-    qint32 FirstStatRecord = 0;
-    qint32 StatInsertPos = 0;
-    qint32 StatRecordCount = 0;
+    qint32 firstRecord = 0;
+    qint32 insertPosition = 0;
+    qint32 recordCount = 0;
 };
 
 // Scans file 5 (open) for the active results of `gameNumber` and indexes them; the file is only
