@@ -1,4 +1,4 @@
-#include "core/output/ReportTool.h"
+#include "ReportCommand.h"
 
 #include <QCoreApplication>
 

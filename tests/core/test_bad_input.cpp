@@ -3,6 +3,7 @@
 #include "GameBytes.h"
 
 #include "core/entry/StatIndex.h"
+#include "core/store/GameRecord.h"
 #include "core/store/PlayerNameRecord.h"
 #include "core/teams/TeamSelection.h"
 
@@ -40,11 +41,15 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
         bytes += resultBytes(2, number, {}, 'A', '9');
     writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
     t.state.Files.openDataFile(FileStats);
-    const StatIndex index = buildStatIndex(t.state.Files, 2, '3', '1');
-    EXPECT_EQ(index.StatRecordOf[3], 1);
-    EXPECT_EQ(index.StatRecordOf[8], 5);
+    const StatIndex index = buildStatIndex(t.state.Files, 2);
+    GameRecord game;
+    game.GameNumber = 2;
+    game.GameType = '3';
+    updateCopiedGameFields(t.state.Files, index, game);
+    EXPECT_EQ(index.recordOf[3], 1);
+    EXPECT_EQ(index.recordOf[8], 5);
     EXPECT_EQ(index.playersRecorded, 2);
-    EXPECT_EQ(index.StatInsertPos, 6);
+    EXPECT_EQ(index.insertPosition, 6);
     // Every active result of the game carries the game's type again.
     t.state.Files.closeDataFile(AllFiles);
     const QByteArray after = readWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));

@@ -58,7 +58,7 @@ TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
     EXPECT_EQ(record.StatValues[28], 0);
 }
 
-TEST(DataFiles, ModeGReadsOtherModesWrite)
+TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
 {
     TempState t;
     DataFiles& f = t.state.Files;
@@ -66,10 +66,9 @@ TEST(DataFiles, ModeGReadsOtherModesWrite)
     GameRecord g;
     g.GameNumber = 2;
     g.Opponent = QStringLiteral("Eastside");
-    f.access(FileGames, 'P', 2, g);
+    f.Put(FileGames, 2, g);
     EXPECT_EQ(f.recordCount(FileGames), 2);
-    GameRecord back;
-    f.access(FileGames, 'G', 2, back);
+    const auto back = f.Get<GameRecord>(FileGames, 2);
     EXPECT_EQ(back.Opponent.trimmed(), QStringLiteral("Eastside"));
     f.closeDataFile(FileGames);
     EXPECT_EQ(QFileInfo(t.state.DataPath + QStringLiteral("KVGS1.DAT")).size(), 300);

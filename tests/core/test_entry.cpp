@@ -53,23 +53,23 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
         {statBytes(1, 1), statBytes(2, 1), statBytes(2, 4), statBytes(3, 9, 'D'), statBytes(3, 7),
             statBytes(3, 8, 'I'), statBytes(3, 12), statBytes(4, 1), statBytes(5, 1)});
     EntryFiles f(fiveGames(), file);
-    const StatIndex index = buildStatIndex(f.state.Files, 3, '1', '1');
-    EXPECT_EQ(index.StatRecordCount, 9);
-    EXPECT_EQ(index.FirstStatRecord, 5);
-    EXPECT_EQ(index.StatRecordOf[7], 5);
-    EXPECT_EQ(index.StatRecordOf[12], 7);
-    EXPECT_EQ(index.StatRecordOf[8], 0);
-    EXPECT_EQ(index.StatRecordOf[9], 0);
+    const StatIndex index = buildStatIndex(f.state.Files, 3);
+    EXPECT_EQ(index.recordCount, 9);
+    EXPECT_EQ(index.firstRecord, 5);
+    EXPECT_EQ(index.recordOf[7], 5);
+    EXPECT_EQ(index.recordOf[12], 7);
+    EXPECT_EQ(index.recordOf[8], 0);
+    EXPECT_EQ(index.recordOf[9], 0);
     EXPECT_EQ(index.playersRecorded, 2);
-    EXPECT_EQ(index.StatInsertPos, 8);
-    EXPECT_EQ(f.results(), file); // nothing needed rewriting
+    EXPECT_EQ(index.insertPosition, 8);
+    EXPECT_EQ(f.results(), file); // the index only reads
 
-    const StatIndex last = buildStatIndex(f.state.Files, 5, '1', '1');
-    EXPECT_EQ(last.StatInsertPos, 10);
-    EXPECT_EQ(last.FirstStatRecord, 9);
-    const StatIndex none = buildStatIndex(f.state.Files, 6, '1', '1');
-    EXPECT_EQ(none.StatInsertPos, 10);
-    EXPECT_EQ(none.FirstStatRecord, 0);
+    const StatIndex last = buildStatIndex(f.state.Files, 5);
+    EXPECT_EQ(last.insertPosition, 10);
+    EXPECT_EQ(last.firstRecord, 9);
+    const StatIndex none = buildStatIndex(f.state.Files, 6);
+    EXPECT_EQ(none.insertPosition, 10);
+    EXPECT_EQ(none.firstRecord, 0);
     EXPECT_EQ(none.playersRecorded, 0);
 }
 
@@ -80,7 +80,13 @@ TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
     const QByteArray file = join({statBytes(1, 1, 'A', '1', '1'), statBytes(2, 3, 'A', '1', '1'),
         statBytes(2, 5, 'I', '1', '1'), statBytes(2, 6, 'A', '4', '2'), statBytes(3, 3)});
     EntryFiles f(fiveGames(), file);
-    buildStatIndex(f.state.Files, 2, '4', '2');
+    const StatIndex index = buildStatIndex(f.state.Files, 2);
+    EXPECT_EQ(f.results(), file);
+    GameRecord game;
+    game.GameNumber = 2;
+    game.GameType = '4';
+    game.SpecialSelect = '2';
+    updateCopiedGameFields(f.state.Files, index, game);
     QByteArray expected = file;
     expected[R + 6] = '4';
     expected[R + 7] = '2';
@@ -96,10 +102,10 @@ TEST(StatIndexBuild, ScansPastTheFirstBlockOfALargeFile)
         file += statBytes(1, 1 + i % 99);
     file += statBytes(2, 17) + statBytes(2, 40) + statBytes(3, 1);
     EntryFiles f(fiveGames(), file);
-    const StatIndex index = buildStatIndex(f.state.Files, 2, '1', '1');
-    EXPECT_EQ(index.FirstStatRecord, 5001);
-    EXPECT_EQ(index.StatRecordOf[40], 5002);
-    EXPECT_EQ(index.StatInsertPos, 5003);
+    const StatIndex index = buildStatIndex(f.state.Files, 2);
+    EXPECT_EQ(index.firstRecord, 5001);
+    EXPECT_EQ(index.recordOf[40], 5002);
+    EXPECT_EQ(index.insertPosition, 5003);
     EXPECT_EQ(index.playersRecorded, 2);
 }
 

@@ -170,3 +170,17 @@ TEST(Records, EveryByteValueInTextFieldsRoundTrips)
     QByteArray info = all + all.left(244);
     EXPECT_EQ(PlayerInfoRecord::decode(info).encode(), info);
 }
+
+TEST(Records, FieldListsNameTheOffsetsOfTheLayout)
+{
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatStatus), 5);
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatSpecialSelect), 7);
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatValues), 8);
+    EXPECT_EQ(offsetOf(&GameRecord::GoalsFor), 56);
+    EXPECT_EQ(offsetOf(&GameRecord::GameType), 118);
+    EXPECT_EQ(offsetOf(&ReportFormatRecord::FormatColumns), 25);
+    EXPECT_EQ(offsetOf(&SettingsRecord::ReportColumns), 446);
+    EXPECT_EQ(offsetOf(&SettingsRecord::LinesPerPage), 569);
+    EXPECT_EQ(offsetOf(&SettingsRecord::Reserved581), 581);
+    EXPECT_EQ(offsetOf(&PlayerInfoRecord::OtherInfo), 197);
+}

@@ -1,5 +1,6 @@
 // Shared formatting routines, the 8-bit text table and the statistic categories.
 #include "core/entry/Categories.h"
+#include "core/games/GameLine.h"
 #include "core/store/GameRecord.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"

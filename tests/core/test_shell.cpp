@@ -273,9 +273,11 @@ TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
 
 TEST(HelpAndWeb, MessagesAndPlaces)
 {
-    EXPECT_EQ(webPageErrorText(QStringLiteral("http://x.example"), 2),
+    EXPECT_EQ(webPageErrorText(QStringLiteral("http://x.example"), WebOpenResult::NoOpener),
         QStringLiteral("Unable to link to http://x.example from WebPage.\nError code: 2\n\nYour "
                        "browser may not be installed correctly."));
+    EXPECT_TRUE(webPageErrorText(QStringLiteral("mailto:a@b.example"), WebOpenResult::Refused)
+                    .contains(QStringLiteral("\nError code: 31\n")));
     EXPECT_FALSE(isLocalPath(QStringLiteral("//server/share/kvhelp.html")));
     EXPECT_TRUE(isLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
     EXPECT_TRUE(isNetworkFileSystem("nfs4"));

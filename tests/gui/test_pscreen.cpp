@@ -367,8 +367,7 @@ private Q_SLOTS:
     void rosterRefillsTheTableAndKeepsChanges()
     {
         ScreenFixture f(threePlayers(), games(1), {}, 1);
-        f.factory.add(WindowRoster, QStringLiteral("frmRoster"),
-            [](WindowHost& h) { return new RosterAddingPlayer12(h); });
+        f.factory.add(WindowRoster, [](WindowHost& h) { return new RosterAddingPlayer12(h); });
         f.type(0, QStringLiteral("30"));
         f.click("cmdRoster");
         QCOMPARE(f.table()->rowCount(), 4);

@@ -2,7 +2,8 @@
 // window and from a caller, and the printout to a file matching the report tool byte for byte.
 #include "GuiTestSupport.h"
 
-#include "core/output/ReportTool.h"
+#include "ReportCommand.h"
+
 #include "gui/output/PrintDialog.h"
 #include "gui/roster/RosterWindow.h"
 

@@ -134,6 +134,25 @@ private Q_SLOTS:
             && !enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuStandings"));
     }
 
+    void reportsToComeAreNamedByTheirMenuCaption()
+    {
+        GuiFixture f;
+        QVERIFY(start(f));
+        const std::tuple<const char*, WindowKind, QString> reports[]
+            = {{"mnuPlayer", WindowStats, QStringLiteral("Players")},
+                {"mnuGames", WindowScores, QStringLiteral("Game Scores")},
+                {"mnuRecord", WindowRecord, QStringLiteral("Record")}};
+        for (const auto& [item, kind, caption] : reports) {
+            if (f.factory.has(kind))
+                continue; // that report is there now
+            f.mdi->runMenuCommand(QString::fromLatin1(item));
+            QCOMPARE(f.prompter.last().title, QStringLiteral("Not Available"));
+            QCOMPARE(f.prompter.last().text,
+                QStringLiteral("The report %1 is not part of this version yet.").arg(caption));
+            QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
+        }
+    }
+
     void namingATeamAndRestoringTheDefault()
     {
         GuiFixture f;
@@ -277,7 +296,7 @@ private Q_SLOTS:
         QStringList opened;
         f.mdi->setUrlOpener([&](const QString& address) {
             opened << address;
-            return 2;
+            return WebOpenResult::NoOpener;
         });
         f.mdi->openWebPage(QStringLiteral("  "));
         QCOMPARE(f.prompter.last().text,
@@ -285,7 +304,7 @@ private Q_SLOTS:
                 "An empty URL was encountered in WebPage.  This page cannot be loaded."));
         f.mdi->runMenuCommand(QStringLiteral("mnu_techsupport"));
         QCOMPARE(opened.size(), 1);
-        QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], 2));
+        QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], WebOpenResult::NoOpener));
 
         f.mdi->runMenuCommand(QStringLiteral("mnuAbout"));
         QCOMPARE(f.child<QLabel>("LabelBuild")->text(), QStringLiteral("Build: 1.0.0"));

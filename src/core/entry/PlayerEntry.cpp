@@ -48,10 +48,11 @@ GameHeading makeGameHeading(const GameRecord& game, const QString& teamName)
 PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     : files_(files)
     , game_(game)
-    , index_(buildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect))
+    , index_(buildStatIndex(files, game.GameNumber))
 {
+    updateCopiedGameFields(files, index_, game);
     for (int n = 1; n <= 99; ++n) {
-        const qint32 record = index_.StatRecordOf[n];
+        const qint32 record = index_.recordOf[n];
         if (record < 1)
             continue;
         slots_[n].Played = true;
@@ -121,12 +122,12 @@ void PlayerEntry::saveAll()
     constexpr qint64 length = PlayerStatRecord::Length;
     const qint32 recordCount = files_.recordCount(FileStats);
     // A file cut short since the index was built must not leave a gap before the new results.
-    index_.StatInsertPos = std::min(index_.StatInsertPos, recordCount + 1);
+    index_.insertPosition = std::min(index_.insertPosition, recordCount + 1);
 
     QByteArray inserted;
     QList<int> newPlayers;
     for (int n = 1; n <= 99; ++n) {
-        if (index_.StatRecordOf[n] < 1 && slots_[n].Played) {
+        if (index_.recordOf[n] < 1 && slots_[n].Played) {
             inserted += buildResult(n).encode();
             newPlayers.append(n);
         }
@@ -134,18 +135,18 @@ void PlayerEntry::saveAll()
     if (!newPlayers.isEmpty()) {
         const auto places = static_cast<qint32>(newPlayers.size());
         // One block move for the records that follow, then the new results as one block.
-        files_.shiftRecordsUp(FileStats, index_.StatInsertPos, places);
-        files_.writeBytes(FileStats, (index_.StatInsertPos - 1) * length, inserted);
+        files_.shiftRecordsUp(FileStats, index_.insertPosition, places);
+        files_.writeBytes(FileStats, (index_.insertPosition - 1) * length, inserted);
         for (int i = 0; i < newPlayers.size(); ++i)
-            index_.StatRecordOf[newPlayers[i]] = index_.StatInsertPos + i;
-        if (index_.FirstStatRecord == 0)
-            index_.FirstStatRecord = index_.StatInsertPos;
-        index_.StatInsertPos += places;
-        index_.StatRecordCount = recordCount + places;
+            index_.recordOf[newPlayers[i]] = index_.insertPosition + i;
+        if (index_.firstRecord == 0)
+            index_.firstRecord = index_.insertPosition;
+        index_.insertPosition += places;
+        index_.recordCount = recordCount + places;
     }
 
     for (int n = 1; n <= 99; ++n) {
-        const qint32 record = index_.StatRecordOf[n];
+        const qint32 record = index_.recordOf[n];
         if (record < 1 || newPlayers.contains(n))
             continue;
         if (slots_[n].Played) {

@@ -1,6 +1,7 @@
 #include "core/entry/StatIndex.h"
 
 #include "core/store/DataFiles.h"
+#include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 
 #include <QtEndian>
@@ -10,54 +11,85 @@
 namespace scorvane {
 namespace {
 
+// The fields the scans read straight from the record bytes, without decoding whole records.
+constexpr int GameNumberAt = offsetOf(&PlayerStatRecord::GameNumber);
+constexpr int PlayerNumberAt = offsetOf(&PlayerStatRecord::PlayerNumber);
+constexpr int StatusAt = offsetOf(&PlayerStatRecord::StatStatus);
+constexpr int GameTypeAt = offsetOf(&PlayerStatRecord::StatGameType);
+constexpr int SpecialSelectAt = offsetOf(&PlayerStatRecord::StatSpecialSelect);
+
 // Records read per block: large files are scanned a few hundred kilobytes at a time rather than
 // one record per read.
 constexpr qint32 RecordsPerBlock = 4096;
+constexpr qint64 Length = PlayerStatRecord::Length;
 
-qint16 integerAt(const char* bytes)
+qint16 integerAt(const char* record, int offset)
 {
-    return qFromLittleEndian<qint16>(bytes);
+    return qFromLittleEndian<qint16>(record + offset);
+}
+
+bool isActiveResultOf(const char* record, qint16 gameNumber)
+{
+    return record[StatusAt] == 'A' && integerAt(record, GameNumberAt) == gameNumber;
+}
+
+// Calls `visit` with each record's number and bytes from `first` to `last`, a block at a time,
+// until it returns false.
+template <typename Visit> void scanRecords(DataFiles& files, qint32 first, qint32 last, Visit visit)
+{
+    for (qint32 start = first; start <= last; start += RecordsPerBlock) {
+        const qint32 count = std::min(RecordsPerBlock, last - start + 1);
+        const QByteArray block = files.readBytes(FileStats, (start - 1) * Length, count * Length);
+        for (qint32 i = 0; i < count; ++i) {
+            if (!visit(start + i, block.constData() + i * Length))
+                return;
+        }
+    }
 }
 
 } // namespace
 
-StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber, char gameType, char specialSelect)
+StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber)
 {
     StatIndex index;
-    index.StatRecordCount = files.recordCount(FileStats);
-    constexpr qint64 length = PlayerStatRecord::Length;
-    for (qint32 first = 1; first <= index.StatRecordCount && index.StatInsertPos == 0;
-         first += RecordsPerBlock) {
-        const qint32 count = std::min(RecordsPerBlock, index.StatRecordCount - first + 1);
-        const QByteArray block = files.readBytes(FileStats, (first - 1) * length, count * length);
-        for (qint32 i = 0; i < count; ++i) {
-            const char* record = block.constData() + i * length;
-            const qint32 r = first + i;
-            const qint16 recordGame = integerAt(record);
-            const char status = record[5];
-            if (status == 'A' && recordGame == gameNumber) {
-                if (index.FirstStatRecord == 0)
-                    index.FirstStatRecord = r;
-                const qint16 player = integerAt(record + 2);
-                if (player >= 1 && player <= 99) {
-                    index.StatRecordOf[player] = r;
-                    ++index.playersRecorded;
-                }
-                if (record[7] != specialSelect || record[6] != gameType) {
-                    auto result = PlayerStatRecord::decode(block.mid(i * length, length));
-                    result.StatSpecialSelect = specialSelect;
-                    result.StatGameType = gameType;
-                    files.Put(FileStats, r, result);
-                }
-            } else if (recordGame > gameNumber) {
-                index.StatInsertPos = r;
-                break;
+    index.gameNumber = gameNumber;
+    index.recordCount = files.recordCount(FileStats);
+    scanRecords(files, 1, index.recordCount, [&](qint32 r, const char* record) {
+        if (isActiveResultOf(record, gameNumber)) {
+            if (index.firstRecord == 0)
+                index.firstRecord = r;
+            const qint16 player = integerAt(record, PlayerNumberAt);
+            if (player >= 1 && player <= 99) {
+                index.recordOf[player] = r;
+                ++index.playersRecorded;
             }
+        } else if (integerAt(record, GameNumberAt) > gameNumber) {
+            index.insertPosition = r;
+            return false;
         }
-    }
-    if (index.StatInsertPos == 0)
-        index.StatInsertPos = index.StatRecordCount + 1;
+        return true;
+    });
+    if (index.insertPosition == 0)
+        index.insertPosition = index.recordCount + 1;
     return index;
+}
+
+void updateCopiedGameFields(DataFiles& files, const StatIndex& index, const GameRecord& game)
+{
+    if (index.firstRecord == 0)
+        return;
+    scanRecords(
+        files, index.firstRecord, index.insertPosition - 1, [&](qint32 r, const char* record) {
+            if (isActiveResultOf(record, index.gameNumber)
+                && (record[SpecialSelectAt] != game.SpecialSelect
+                    || record[GameTypeAt] != game.GameType)) {
+                auto result = PlayerStatRecord::decode(QByteArray(record, Length));
+                result.StatSpecialSelect = game.SpecialSelect;
+                result.StatGameType = game.GameType;
+                files.Put(FileStats, r, result);
+            }
+            return true;
+        });
 }
 
 } // namespace scorvane

@@ -7,21 +7,27 @@
 namespace scorvane {
 
 class DataFiles;
+struct GameRecord;
 
-// The player-result index of the current game: where each player's active result stands in the
+// The player-result index of one game: where each player's active result stands in the
 // statistics file (file 5) and where a new result of the game goes.
 struct StatIndex
 {
-    OneBasedArray<qint32, 99> StatRecordOf{}; // record number of player n's active result; 0 none
+    qint16 gameNumber = 0;
+    OneBasedArray<qint32, 99> recordOf{}; // record number of player n's active result; 0 none
     qint32 playersRecorded = 0;
-    qint32 FirstStatRecord = 0;
-    qint32 StatInsertPos = 0;
-    qint32 StatRecordCount = 0;
+    qint32 firstRecord = 0;
+    qint32 insertPosition = 0;
+    qint32 recordCount = 0;
 };
 
-// Scans file 5 (open) for the active results of `gameNumber`, fills the index, and rewrites every
-// one of them whose copied game type or special-selection mark differs from the game's. Results
-// with a player number outside 1-99 are skipped rather than indexed.
-StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber, char gameType, char specialSelect);
+// Scans file 5 (open) for the active results of `gameNumber` and indexes them; the file is only
+// read. Results with a player number outside 1-99 are skipped rather than indexed.
+StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber);
+
+// Every statistics record carries copies of its game's type and special-selection mark. Rewrites
+// each active result of the indexed game (whatever its player number) whose copies differ from
+// `game`'s own fields; the other records keep their bytes.
+void updateCopiedGameFields(DataFiles& files, const StatIndex& index, const GameRecord& game);
 
 } // namespace scorvane

@@ -106,7 +106,7 @@ qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, cons
         files.Put(FileGames, recordNumber, game);
     else
         written = appendGame(files, game);
-    buildStatIndex(files, game.GameNumber, game.GameType, game.SpecialSelect);
+    updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
     return written;
 }
 

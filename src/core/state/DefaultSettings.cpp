@@ -1,6 +1,6 @@
 #include "core/state/DefaultSettings.h"
 
-#include "core/state/Settings.h"
+#include "core/text/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ QString xdgFolder(const char* variable, const QString& fallbackUnderHome)
     QString base = qEnvironmentVariable(variable);
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + fallbackUnderHome;
-    return Settings::folderWithSlash(base) + QStringLiteral("Scorvane/");
+    return folderWithSlash(base) + QStringLiteral("Scorvane/");
 }
 
 } // namespace
@@ -31,7 +31,7 @@ SettingsRecord defaultSettingsRecord(const QString& dataFolder)
 {
     SettingsRecord record;
     record.SettingsVersion = 200;
-    record.DataPathText = Settings::folderWithSlash(dataFolder);
+    record.DataPathText = folderWithSlash(dataFolder);
     record.ReportPathText = record.DataPathText;
     const std::array<const char*, 7> gameTypes
         = {"League", "Tournament", "Friendly", "Playoff", "Cup", "Indoor", "Other"};
@@ -55,8 +55,8 @@ SettingsRecord defaultSettingsRecord(const QString& dataFolder)
 
 QString supplyDefaultSettings(const QString& settingsFolder, const QString& dataFolder)
 {
-    const QString folder = Settings::folderWithSlash(settingsFolder);
-    const QString data = Settings::folderWithSlash(dataFolder);
+    const QString folder = folderWithSlash(settingsFolder);
+    const QString data = folderWithSlash(dataFolder);
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot create the settings folder %1").arg(folder);
     if (!QDir().mkpath(data))

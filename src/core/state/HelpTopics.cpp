@@ -92,8 +92,9 @@ QString emptyWebAddressText()
     return QStringLiteral("An empty URL was encountered in WebPage.  This page cannot be loaded.");
 }
 
-QString webPageErrorText(const QString& address, int errorCode)
+QString webPageErrorText(const QString& address, WebOpenResult failure)
 {
+    const int errorCode = failure == WebOpenResult::NoOpener ? 2 : 31;
     return QStringLiteral("Unable to link to ") + address + QStringLiteral(" from WebPage.\n")
         + QStringLiteral("Error code: ") + QString::number(errorCode)
         + QStringLiteral("\n\nYour browser may not be installed correctly.");

@@ -21,10 +21,18 @@ QString helpTopicPage(const QString& helpFilePath, const QString& topic);
 bool isLocalPath(const QString& path);
 bool isNetworkFileSystem(const QByteArray& fileSystemType);
 
-// The texts of the help and web page messages.
+// What became of an address handed to the system's opener.
+enum class WebOpenResult {
+    Opened,
+    NoOpener, // no browser or opener is set up at all
+    Refused,  // the opener would not take the address
+};
+
+// The texts of the help and web page messages. The web page error keeps the error numbers users
+// and support know: 2 for no opener, 31 for a refused address.
 QString helpNetworkErrorText();
 QString emptyWebAddressText();
-QString webPageErrorText(const QString& address, int errorCode);
+QString webPageErrorText(const QString& address, WebOpenResult failure);
 
 // The maker's addresses, shown in the About window and the Help menu.
 QString supportWebAddress();

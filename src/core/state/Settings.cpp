@@ -3,22 +3,12 @@
 #include "core/state/AppState.h"
 #include "core/store/SettingsRecord.h"
 #include "core/text/Blanks.h"
+#include "core/text/Paths.h"
 #include "core/text/TextCodec.h"
 
 #include <QDir>
 
 namespace scorvane {
-
-QString Settings::folderWithSlash(const QString& text)
-{
-    QString folder = trimBlanks(text);
-    // An installed default settings file names the data folder under the user's home as "~/".
-    if (folder == u"~" || folder.startsWith(QStringLiteral("~/")))
-        folder = QDir::homePath() + folder.mid(1);
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder;
-}
 
 Settings::LoadResult Settings::load(AppState& state)
 {

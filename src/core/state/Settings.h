@@ -21,10 +21,6 @@ public:
     // Writes the state back as record 1: version 200, reserved fields blank except the two at
     // offsets 579 and 581, which keep what the file held.
     static void save(AppState& state);
-
-    // A folder name trimmed of blanks with "/" appended when its last character is not "/"; a
-    // leading "~/" stands for the home folder.
-    static QString folderWithSlash(const QString& text);
 };
 
 } // namespace scorvane

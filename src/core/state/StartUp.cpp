@@ -4,6 +4,7 @@
 #include "core/state/HelpTopics.h"
 #include "core/state/Settings.h"
 #include "core/store/TeamList.h"
+#include "core/text/Paths.h"
 #include "core/text/Version.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,6 @@
 
 namespace scorvane {
 namespace {
-
-QString withSlash(const QString& folder)
-{
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
 
 QString standardFolderName()
 {

@@ -1,8 +1,8 @@
 #include "core/store/Backup.h"
 
 #include "core/state/AppState.h"
-#include "core/state/Settings.h"
 #include "core/store/DataFiles.h"
+#include "core/text/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,8 +73,7 @@ void guardedCopy(ErrorReporter& reporter, const QString& from, const QString& to
 
 bool isWorkingFolder(const QString& target, const QString& dataPath)
 {
-    return Settings::folderWithSlash(target).toUpper()
-        == Settings::folderWithSlash(dataPath).toUpper();
+    return folderWithSlash(target).toUpper() == folderWithSlash(dataPath).toUpper();
 }
 
 BackupTexts backupTextsFor(const QString& backupMode)
@@ -94,8 +93,8 @@ int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying)
 {
     state.Files.closeDataFile(AllFiles);
-    const QString source = Settings::folderWithSlash(from);
-    const QString target = Settings::folderWithSlash(to);
+    const QString source = folderWithSlash(from);
+    const QString target = folderWithSlash(to);
     const QStringList names = QDir(source).entryList(
         {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     int count = 0;

@@ -7,10 +7,9 @@
 #include "core/store/ReportFormatRecord.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamRecord.h"
+#include "core/text/Paths.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -19,20 +18,6 @@
 #include <unistd.h>
 
 namespace scorvane {
-
-QString resolveInFolder(const QString& folder, const QString& name)
-{
-    const QString exact = folder + name;
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QDir dir(folder);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + entry;
-    }
-    return exact;
-}
 
 DataFiles::DataFiles(const FileState& state, ErrorReporter& reporter)
     : state_(state)

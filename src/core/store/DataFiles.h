@@ -52,15 +52,7 @@ public:
     qint64 fileLength(int fileNumber);
     qint32 recordCount(int fileNumber); // length / record length, truncated
 
-    // Mode "G" reads record n into the buffer; any other mode writes the buffer as record n.
-    template <typename Record>
-    void access(int fileNumber, char mode, qint32 recordNumber, Record& buffer)
-    {
-        if (mode == 'G')
-            buffer = Record::decode(readRecord(fileNumber, recordNumber));
-        else
-            writeRecord(fileNumber, recordNumber, buffer.encode());
-    }
+    // Record n decoded, and a record written as record n.
     template <typename Record> Record Get(int fileNumber, qint32 recordNumber)
     {
         return Record::decode(readRecord(fileNumber, recordNumber));
@@ -93,8 +85,5 @@ private:
     ErrorReporter& reporter_;
     std::map<int, int> open_; // file number -> descriptor
 };
-
-// Finds `name` in `folder` without regard to letter case when no entry has exactly that name.
-QString resolveInFolder(const QString& folder, const QString& name);
 
 } // namespace scorvane

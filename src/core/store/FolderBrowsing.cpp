@@ -1,6 +1,6 @@
 #include "core/store/FolderBrowsing.h"
 
-#include "core/state/Settings.h"
+#include "core/text/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +12,12 @@ namespace scorvane {
 
 QStringList driveRoots()
 {
-    QStringList roots{QStringLiteral("/"), Settings::folderWithSlash(QDir::homePath())};
+    QStringList roots{QStringLiteral("/"), folderWithSlash(QDir::homePath())};
     const QStringList mountParents
         = {QStringLiteral("/media/"), QStringLiteral("/mnt/"), QStringLiteral("/run/media/")};
     const auto volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo& volume : volumes) {
-        const QString root = Settings::folderWithSlash(volume.rootPath());
+        const QString root = folderWithSlash(volume.rootPath());
         const bool extraDisk = std::any_of(mountParents.begin(), mountParents.end(),
             [&](const QString& parent) { return root.startsWith(parent); });
         if (extraDisk && !roots.contains(root))
@@ -28,7 +28,7 @@ QStringList driveRoots()
 
 QString driveOfFolder(const QString& folder, const QStringList& roots)
 {
-    const QString path = Settings::folderWithSlash(folder);
+    const QString path = folderWithSlash(folder);
     QString best = QStringLiteral("/");
     for (const QString& root : roots) {
         if (path.startsWith(root) && root.size() > best.size())
@@ -39,7 +39,7 @@ QString driveOfFolder(const QString& folder, const QStringList& roots)
 
 QStringList folderListLines(const QString& folder, int* openIndex)
 {
-    const QString path = Settings::folderWithSlash(QDir::cleanPath(folder));
+    const QString path = folderWithSlash(QDir::cleanPath(folder));
     QStringList lines{QStringLiteral("/")};
     const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
     QString built = QStringLiteral("/");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/RecordLayout.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,8 +24,23 @@ struct PlayerStatRecord
     std::array<qint16, ValueCount> StatValues{}; // statistic index 0 to 28
     QByteArray Reserved66 = QByteArray(49, ' ');
 
-    QByteArray encode() const;
-    static PlayerStatRecord decode(const QByteArray& bytes);
+    static constexpr auto fields()
+    {
+        return std::tuple{integerField(&PlayerStatRecord::GameNumber),
+            integerField(&PlayerStatRecord::PlayerNumber), codeField(&PlayerStatRecord::StatKind),
+            codeField(&PlayerStatRecord::StatStatus), codeField(&PlayerStatRecord::StatGameType),
+            codeField(&PlayerStatRecord::StatSpecialSelect),
+            integersField(&PlayerStatRecord::StatValues),
+            rawField(&PlayerStatRecord::Reserved66, 49)};
+    }
+
+    QByteArray encode() const { return encodeRecord(*this); }
+    static PlayerStatRecord decode(const QByteArray& bytes)
+    {
+        return decodeRecord<PlayerStatRecord>(bytes);
+    }
 };
+
+static_assert(layoutLength<PlayerStatRecord>() == PlayerStatRecord::Length);
 
 } // namespace scorvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/RecordLayout.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,13 +17,26 @@ struct ReportFormatRecord
 
     char FormatKind = 'P';
     char FormatDeleted = ' '; // "*" deleted, blank in use
-    QString FormatTitle;      // 20
+    QString FormatTitle;
     qint16 FormatSortColumn = 1;
     char FormatSortOrder = 'D';
     std::array<qint16, ColumnCount> FormatColumns{}; // index 0 to 70, starting at odd offset 25
 
-    QByteArray encode() const;
-    static ReportFormatRecord decode(const QByteArray& bytes);
+    static constexpr auto fields()
+    {
+        using R = ReportFormatRecord;
+        return std::tuple{codeField(&R::FormatKind), codeField(&R::FormatDeleted),
+            textField(&R::FormatTitle, 20), integerField(&R::FormatSortColumn),
+            codeField(&R::FormatSortOrder), integersField(&R::FormatColumns)};
+    }
+
+    QByteArray encode() const { return encodeRecord(*this); }
+    static ReportFormatRecord decode(const QByteArray& bytes)
+    {
+        return decodeRecord<ReportFormatRecord>(bytes);
+    }
 };
+
+static_assert(layoutLength<ReportFormatRecord>() == ReportFormatRecord::Length);
 
 } // namespace scorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/RecordLayout.h"
 #include "core/text/OneBasedArray.h"
 
 #include <QByteArray>
@@ -34,11 +35,31 @@ struct SettingsRecord
     QByteArray Reserved581 = QByteArray(7, ' '); // read and written back unchanged
     QByteArray Reserved588 = QByteArray(81, ' ');
 
-    QByteArray encode() const;
-    static SettingsRecord decode(const QByteArray& bytes); // bytes.size() == Length
+    // No alignment padding anywhere: the six integers after SortOrder start at the odd offset 569.
+    static constexpr auto fields()
+    {
+        using R = SettingsRecord;
+        return std::tuple{integerField(&R::SettingsVersion), textField(&R::ReportPathText, 145),
+            textField(&R::DataPathText, 145), textsField(&R::GameTypeNames, 10),
+            textsField(&R::UserStatCodes, 3), rawField(&R::Reserved377, 60),
+            rawField(&R::Reserved437, 9), integersField(&R::ReportColumns),
+            rawField(&R::Reserved546, 20), integerField(&R::SortColumn), codeField(&R::SortOrder),
+            integerField(&R::LinesPerPage), integerField(&R::TitleFontSize),
+            integerField(&R::TitleBold), integerField(&R::ReportFontSize),
+            integerField(&R::ReportBold), integerField(&R::Reserved579),
+            rawField(&R::Reserved581, 7), rawField(&R::Reserved588, 81)};
+    }
+
+    QByteArray encode() const { return encodeRecord(*this); }
+    static SettingsRecord decode(const QByteArray& bytes) // bytes.size() == Length
+    {
+        return decodeRecord<SettingsRecord>(bytes);
+    }
 
     // Sets the 60-, 9-, 20- and 81-byte reserved fields to blanks, as every save does.
     void blankReservedFields();
 };
+
+static_assert(layoutLength<SettingsRecord>() == SettingsRecord::Length);
 
 } // namespace scorvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/RecordLayout.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,12 +12,20 @@ struct TeamRecord
 {
     static constexpr int Length = 40;
 
-    QString TeamName;      // 25
-    QString TeamShortName; // 10
+    QString TeamName;
+    QString TeamShortName;
     QByteArray Reserved35 = QByteArray(5, ' ');
 
-    QByteArray encode() const;
-    static TeamRecord decode(const QByteArray& bytes);
+    static constexpr auto fields()
+    {
+        return std::tuple{textField(&TeamRecord::TeamName, 25),
+            textField(&TeamRecord::TeamShortName, 10), rawField(&TeamRecord::Reserved35, 5)};
+    }
+
+    QByteArray encode() const { return encodeRecord(*this); }
+    static TeamRecord decode(const QByteArray& bytes) { return decodeRecord<TeamRecord>(bytes); }
 };
+
+static_assert(layoutLength<TeamRecord>() == TeamRecord::Length);
 
 } // namespace scorvane

@@ -1,6 +1,5 @@
 #include "core/text/Formatting.h"
 
-#include "core/store/GameRecord.h"
 #include "core/text/Blanks.h"
 
 #include <array>
@@ -54,29 +53,6 @@ QString dateInWords(const QString& date)
     const int century = year < 30 ? 20 : 19;
     return QString::fromUtf16(Months[static_cast<std::size_t>(month - 1)]) + u' ' + numberText(day)
         + QStringLiteral(", ") + numberText(century) + date.mid(4, 2);
-}
-
-QString gameTypeName(char gameType, const GameTypeNameTable& GameTypeNames)
-{
-    if (gameType < '1' || gameType > '7')
-        return {};
-    return GameTypeNames[gameType - '0'];
-}
-
-QString gameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames)
-{
-    QString result;
-    if (game.GoalsFor > game.GoalsAgainst)
-        result = QStringLiteral("WON ");
-    else if (game.GoalsFor < game.GoalsAgainst)
-        result = QStringLiteral("lost");
-    else
-        result = QStringLiteral("tie ");
-    return fitWidth(QString::number(game.GameNumber), 3) + u' '
-        + fitWidth(dateWithSlashes(game.GameDate), 8) + QStringLiteral("  ")
-        + fitWidth(gameTypeName(game.GameType, GameTypeNames), 10) + QStringLiteral("  ")
-        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, QStringLiteral("L"))
-        + u'-' + padText(numberText(game.GoalsAgainst), 4, QStringLiteral("R")) + result;
 }
 
 } // namespace scorvane

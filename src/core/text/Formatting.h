@@ -6,7 +6,6 @@
 
 namespace scorvane {
 
-struct GameRecord;
 using GameTypeNameTable = OneBasedArray<QString, 7>;
 
 // A number as text with one leading blank in place of the sign for values that are not negative.
@@ -26,11 +25,5 @@ QString dateWithSlashes(const QString& date);
 // "MMDDYY" as the month abbreviation, the day and the four-digit year, each number keeping its
 // sign blank ("Jan  15,  2005"), or "ERROR" for an impossible date (29 February always passes).
 QString dateInWords(const QString& date);
-
-// The one-line description of a game in the game lists.
-QString gameLine(const GameRecord& game, const GameTypeNameTable& GameTypeNames);
-
-// The name of game type byte "1".."7"; any other byte has no name (blank).
-QString gameTypeName(char gameType, const GameTypeNameTable& GameTypeNames);
 
 } // namespace scorvane

@@ -28,6 +28,27 @@
 
 namespace scorvane {
 
+namespace {
+
+// The Reports menu item that opens a report window.
+const char* reportMenuItem(WindowKind kind)
+{
+    switch (kind) {
+    case WindowStats:
+        return "mnuPlayer";
+    case WindowScores:
+        return "mnuGames";
+    case WindowRecord:
+        return "mnuRecord";
+    case WindowStandings:
+        return "mnuStandings";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 MainWindow::MainWindow(
     AppState& state, Prompter& prompter, const WindowFactory& factory, QWidget* parent)
     : QMainWindow(parent)
@@ -280,9 +301,14 @@ void MainWindow::switchWindow(WindowKind show, ChildWindow* close)
 
 void MainWindow::showNotice(WindowKind kind)
 {
-    prompter_.tell(this, QStringLiteral("Not Available"),
-        QStringLiteral("The window %1 is not part of this version yet.")
-            .arg(WindowFactory::windowName(kind)));
+    // Only reports are still to come; the user knows each by its menu caption.
+    const char* item = reportMenuItem(kind);
+    const QAction* action = item != nullptr ? menuAction(QString::fromLatin1(item)) : nullptr;
+    const QString text = action != nullptr
+        ? QStringLiteral("The report %1 is not part of this version yet.")
+              .arg(QString(action->text()).remove(u'&'))
+        : QStringLiteral("This window is not part of this version yet.");
+    prompter_.tell(this, QStringLiteral("Not Available"), text);
 }
 
 void MainWindow::showWindow(WindowKind kind)
@@ -359,14 +385,14 @@ void MainWindow::runMenuCommand(const QString& menuObjectName)
 
 namespace {
 
-// The system's URL opener, with the system shell's result codes: 2 when there is no opener at
-// all (no browser set up), 31 when the opener refused the address, 42 when it was opened.
-int openWithSystem(const QString& address)
+// The system's URL opener; without a desktop session it needs xdg-open to be installed.
+WebOpenResult openWithSystem(const QString& address)
 {
     const bool desktop = !qEnvironmentVariableIsEmpty("XDG_CURRENT_DESKTOP");
     if (!desktop && QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
-        return 2;
-    return QDesktopServices::openUrl(QUrl::fromUserInput(address)) ? 42 : 31;
+        return WebOpenResult::NoOpener;
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address)) ? WebOpenResult::Opened
+                                                                   : WebOpenResult::Refused;
 }
 
 } // namespace
@@ -432,8 +458,8 @@ void MainWindow::openWebPage(const QString& address)
         prompter_.tell(this, QString::fromLatin1(ProductName), emptyWebAddressText());
         return;
     }
-    const int result = urlOpener_ ? urlOpener_(trimmed) : openWithSystem(trimmed);
-    if (result < 33)
+    const WebOpenResult result = urlOpener_ ? urlOpener_(trimmed) : openWithSystem(trimmed);
+    if (result != WebOpenResult::Opened)
         prompter_.tell(this, QString::fromLatin1(ProductName), webPageErrorText(trimmed, result));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/state/HelpTopics.h"
 #include "core/state/StartUp.h"
 #include "gui/app/WindowFactory.h"
 #include "gui/app/WindowHost.h"
@@ -70,9 +71,8 @@ public:
     void showHelpTopic(const QString& topic);
     HelpWindow* helpViewer() const;
 
-    // Opens a web or e-mail address with the system's opener. The opener returns a result code
-    // as the system shell does: 33 and above is success.
-    using UrlOpener = std::function<int(const QString&)>;
+    // Opens a web or e-mail address with the system's opener; a failure is told to the user.
+    using UrlOpener = std::function<WebOpenResult(const QString&)>;
     void openWebPage(const QString& address);
     void setUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
 

@@ -15,34 +15,21 @@
 
 namespace scorvane {
 
-// One line per window: the kind, its name, and how to make it.
+// One line per window: the kind and how to make it.
 void registerWindows(WindowFactory& factory)
 {
-    (void)factory;
-    factory.add(WindowRoster, QStringLiteral("frmRoster"),
-        [](WindowHost& h) { return new RosterWindow(h); });
-    factory.add(WindowPlayerNumber, QStringLiteral("frmPlayerNumber"),
-        [](WindowHost& h) { return new PlayerNumberWindow(h); });
-    factory.add(WindowSelectTeam, QStringLiteral("frmSelectTeam"),
-        [](WindowHost& h) { return new TeamWindow(h); });
-    factory.add(WindowTeamName, QStringLiteral("frmTeamName"),
-        [](WindowHost& h) { return new TeamNameWindow(h); });
-    factory.add(WindowDeleteFiles, QStringLiteral("frmDeleteFiles"),
-        [](WindowHost& h) { return new DeleteFilesWindow(h); });
-    factory.add(WindowDatapath, QStringLiteral("frmDatapath"),
-        [](WindowHost& h) { return new DataFolderWindow(h); });
-    factory.add(WindowBackup, QStringLiteral("frmBackup"),
-        [](WindowHost& h) { return new BackupWindow(h); });
-    factory.add(WindowBegScreen, QStringLiteral("frmBegScreen"),
-        [](WindowHost& h) { return new AboutWindow(h); });
-    factory.add(WindowGameMenu, QStringLiteral("frmGameMenu"),
-        [](WindowHost& h) { return new GameListWindow(h); });
-    factory.add(WindowGameScreen, QStringLiteral("frmGameScreen"),
-        [](WindowHost& h) { return new GameWindow(h); });
-    factory.add(WindowNameYourOwn, QStringLiteral("frmNameYourOwn"),
-        [](WindowHost& h) { return new OwnNamesWindow(h); });
-    factory.add(WindowPScreen, QStringLiteral("frmPScreen"),
-        [](WindowHost& h) { return new PlayerFiguresWindow(h); });
+    factory.add(WindowRoster, [](WindowHost& h) { return new RosterWindow(h); });
+    factory.add(WindowPlayerNumber, [](WindowHost& h) { return new PlayerNumberWindow(h); });
+    factory.add(WindowSelectTeam, [](WindowHost& h) { return new TeamWindow(h); });
+    factory.add(WindowTeamName, [](WindowHost& h) { return new TeamNameWindow(h); });
+    factory.add(WindowDeleteFiles, [](WindowHost& h) { return new DeleteFilesWindow(h); });
+    factory.add(WindowDatapath, [](WindowHost& h) { return new DataFolderWindow(h); });
+    factory.add(WindowBackup, [](WindowHost& h) { return new BackupWindow(h); });
+    factory.add(WindowBegScreen, [](WindowHost& h) { return new AboutWindow(h); });
+    factory.add(WindowGameMenu, [](WindowHost& h) { return new GameListWindow(h); });
+    factory.add(WindowGameScreen, [](WindowHost& h) { return new GameWindow(h); });
+    factory.add(WindowNameYourOwn, [](WindowHost& h) { return new OwnNamesWindow(h); });
+    factory.add(WindowPScreen, [](WindowHost& h) { return new PlayerFiguresWindow(h); });
 }
 
 } // namespace scorvane

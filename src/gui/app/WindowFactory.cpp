@@ -2,7 +2,7 @@
 
 namespace scorvane {
 
-void WindowFactory::add(WindowKind kind, const QString& /*windowName*/, Maker maker)
+void WindowFactory::add(WindowKind kind, Maker maker)
 {
     makers_[kind] = std::move(maker);
 }

@@ -13,16 +13,16 @@ class ChildWindow;
 class WindowHost;
 
 // Creates the child window of each kind. Every window registers itself in registerWindows();
-// a kind with no window yet gets a plain notice naming it.
+// the main window tells the user when a kind has no window yet.
 class WindowFactory
 {
 public:
     using Maker = std::function<ChildWindow*(WindowHost&)>;
 
-    void add(WindowKind kind, const QString& windowName, Maker maker);
+    void add(WindowKind kind, Maker maker);
     bool has(WindowKind kind) const;
     ChildWindow* make(WindowKind kind, WindowHost& host) const; // null when none is registered
-    static QString windowName(WindowKind kind);                 // "frmRoster", ...
+    static QString windowName(WindowKind kind);                 // its objectName: "frmRoster", ...
 
 private:
     std::map<WindowKind, Maker> makers_;

@@ -4,6 +4,7 @@
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 
 #include <QCheckBox>
@@ -30,21 +31,6 @@ constexpr int MarkerRole = Qt::UserRole + 1;
 const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 const QString ErrorTitle = QStringLiteral("Error");
 const QString ChangedTitle = QStringLiteral("Player Statistics Changed!");
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QIcon markerIcon(Marker marker)
 {
@@ -214,6 +200,9 @@ void PlayerFiguresWindow::buildUi()
     gameScreenButton_ = makeButton(this, "cmdGameScreen", QStringLiteral("&Game Screen"));
     okButton_ = makeButton(this, "cmdOK", QStringLiteral("&OK"));
     cancelButton_ = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    for (QPushButton* button : {incrementButton_, decrementButton_, teamButton_, rosterButton_,
+             gameScreenButton_, okButton_, cancelButton_})
+        button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {teamButton_, rosterButton_, gameScreenButton_})
         buttons->addWidget(b);
@@ -667,9 +656,7 @@ bool PlayerFiguresWindow::confirmDiscard()
 {
     if (!AnyChanged)
         return true;
-    const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
-        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
-    if (prompter().ask(this, question) == Message::Answer::Yes)
+    if (reallyCancel(prompter(), this, ChangedTitle))
         return true;
     focusFirstBox();
     return false;
@@ -690,9 +677,7 @@ bool PlayerFiguresWindow::queryClose()
 void PlayerFiguresWindow::gameScreenClicked()
 {
     if (AnyChanged) {
-        const Message question{ChangedTitle, QStringLiteral("Save player statistics?"),
-            Message::Buttons::YesNo, Message::Icon::None, Message::Answer::Yes};
-        if (prompter().ask(this, question) != Message::Answer::Yes) {
+        if (!saveFirst(prompter(), this, ChangedTitle, QStringLiteral("Save player statistics?"))) {
             state().GameEditMode = QStringLiteral("C");
             leaveTo(WindowGameScreen);
             return;

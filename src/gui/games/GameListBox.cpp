@@ -1,5 +1,7 @@
 #include "gui/games/GameListBox.h"
 
+#include "gui/app/WindowHelpers.h"
+
 #include <QLabel>
 #include <QListWidget>
 
@@ -17,14 +19,10 @@ GameListBox makeGameListBox(QWidget* parent, int visibleGames)
     box.list = new QListWidget(parent);
     box.list->setObjectName(QStringLiteral("lstGameMenu"));
     box.label->setBuddy(box.list);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    courier.setPointSize(9);
-    box.list->setFont(courier);
+    QFont font = fixedPitchFont();
+    font.setPointSize(9);
     // A game line is 65 characters; the rest is room for the frame and scroll bar.
-    const QFontMetrics metrics(courier);
-    box.list->setMinimumSize(metrics.horizontalAdvance(QString(68, u'0')) + 24,
-        metrics.lineSpacing() * visibleGames + 8);
+    setFixedPitchList(box.list, font, u'0', 68, visibleGames, QSize(24, 8));
     return box;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/games/GameFile.h"
-#include "core/text/Formatting.h"
+#include "core/games/GameLine.h"
 
 #include <vector>
 

@@ -2,6 +2,7 @@
 
 #include "core/games/GameFile.h"
 #include "gui/app/Prompter.h"
+#include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/games/GameListBox.h"
 
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace scorvane {
-
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-} // namespace
 
 GameListWindow::GameListWindow(WindowHost& host)
     : ChildWindow(host, WindowGameMenu)

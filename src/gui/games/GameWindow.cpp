@@ -4,6 +4,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/games/ImportGameDialog.h"
 
@@ -25,12 +26,6 @@ namespace {
 const QString ChangedTitle = QStringLiteral("Game Information Changed!");
 const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 // An active record of file 4 at `record`, or 0.
 qint32 activeRecordOr0(DataFiles& files, qint32 record)
 {
@@ -51,42 +46,42 @@ GameWindow::GameWindow(WindowHost& host)
 
 void GameWindow::buildUi()
 {
-    gameNumberLabel_ = Named(new QLabel(this), "lblGameNumber");
+    gameNumberLabel_ = named(new QLabel(this), "lblGameNumber");
     QFont bold = gameNumberLabel_->font();
     bold.setBold(true);
     gameNumberLabel_->setFont(bold);
-    addGameLabel_ = Named(
+    addGameLabel_ = named(
         new QLabel(QStringLiteral("Must  click OK (add game) before adding player results"), this),
         "lblAddGame");
     addGameLabel_->setStyleSheet(QStringLiteral("color: #a00000;"));
 
-    gameDateEdit_ = Named(new QLineEdit(this), "txtGameDate");
+    gameDateEdit_ = named(new QLineEdit(this), "txtGameDate");
     gameDateEdit_->setMaxLength(6);
-    displayDateLabel_ = Named(new QLabel(this), "lblDisplayDate");
+    displayDateLabel_ = named(new QLabel(this), "lblDisplayDate");
     displayDateLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(16, u'M')));
-    opponentsCombo_ = Named(new QComboBox(this), "cmbOpponents");
+    opponentsCombo_ = named(new QComboBox(this), "cmbOpponents");
     opponentsCombo_->setEditable(true);
     opponentsCombo_->setInsertPolicy(QComboBox::NoInsert);
     opponentsCombo_->setMaxVisibleItems(20);
     opponentsCombo_->setMinimumWidth(
         opponentsCombo_->fontMetrics().horizontalAdvance(QString(28, u'n')));
-    gameLocEdit_ = Named(new QLineEdit(this), "txtGameLoc");
+    gameLocEdit_ = named(new QLineEdit(this), "txtGameLoc");
     gameLocEdit_->setMaxLength(20);
-    pointsForEdit_ = Named(new QLineEdit(this), "txtPointsFor");
+    pointsForEdit_ = named(new QLineEdit(this), "txtPointsFor");
     pointsForEdit_->setMaxLength(3);
-    pointsAgainstEdit_ = Named(new QLineEdit(this), "txtPointsAgainst");
+    pointsAgainstEdit_ = named(new QLineEdit(this), "txtPointsAgainst");
     pointsAgainstEdit_->setMaxLength(3);
     const int digitWidth = gameDateEdit_->fontMetrics().horizontalAdvance(u'0');
     gameDateEdit_->setFixedWidth(digitWidth * 9 + 12);
     pointsForEdit_->setFixedWidth(digitWidth * 5 + 12);
     pointsAgainstEdit_->setFixedWidth(digitWidth * 5 + 12);
-    gameTypesList_ = Named(new QListWidget(this), "lstGameTypes");
+    gameTypesList_ = named(new QListWidget(this), "lstGameTypes");
     gameTypesList_->setFixedSize(gameTypesList_->fontMetrics().horizontalAdvance(QString(14, u'M')),
         gameTypesList_->fontMetrics().lineSpacing() * 7 + 8);
-    homeTeamCheck_ = Named(new QCheckBox(QStringLiteral("Home Team"), this), "chkHomeTeam");
+    homeTeamCheck_ = named(new QCheckBox(QStringLiteral("Home Team"), this), "chkHomeTeam");
     specialSelectCheck_
-        = Named(new QCheckBox(QStringLiteral("Special Select"), this), "chkSpecialSelect");
-    gameCommentEdit_ = Named(new QLineEdit(this), "txtGameComment");
+        = named(new QCheckBox(QStringLiteral("Special Select"), this), "chkSpecialSelect");
+    gameCommentEdit_ = named(new QLineEdit(this), "txtGameComment");
     gameCommentEdit_->setMaxLength(58);
     gameCommentEdit_->setMinimumWidth(
         gameCommentEdit_->fontMetrics().horizontalAdvance(QString(50, u'n')));
@@ -101,18 +96,18 @@ void GameWindow::buildUi()
         box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
     }
 
-    okButton_ = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    okButton_ = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     okButton_->setDefault(true);
-    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
-    importButton_ = Named(new QPushButton(QStringLiteral("&Import"), this), "cmdImport");
-    playersButton_ = Named(new QPushButton(QStringLiteral("&Player Screen"), this), "cmdPlayers");
+    cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    importButton_ = named(new QPushButton(QStringLiteral("&Import"), this), "cmdImport");
+    playersButton_ = named(new QPushButton(QStringLiteral("&Player Screen"), this), "cmdPlayers");
 
     auto* grid = new QGridLayout;
     int row = 0;
     // A labelled row: the field, then anything that stands beside it on the same line.
     const auto addRow = [&](const QString& caption, const char* labelName, QWidget* field,
                             std::initializer_list<QWidget*> beside = {}) {
-        auto* label = Named(new QLabel(caption, this), labelName);
+        auto* label = named(new QLabel(caption, this), labelName);
         label->setBuddy(field);
         // Only the tall type list puts its label at the top.
         const Qt::Alignment vertical = field == gameTypesList_ ? Qt::AlignTop : Qt::AlignVCenter;
@@ -127,7 +122,7 @@ void GameWindow::buildUi()
         ++row;
     };
     auto* pointsAgainstLabel
-        = Named(new QLabel(QStringLiteral("Goals Against:"), this), "lblPointsAgainst");
+        = named(new QLabel(QStringLiteral("Goals Against:"), this), "lblPointsAgainst");
     pointsAgainstLabel->setBuddy(pointsAgainstEdit_);
     auto* marks = new QWidget(this);
     auto* marksLayout = new QVBoxLayout(marks);
@@ -317,9 +312,7 @@ bool GameWindow::confirmDiscard()
 {
     if (!changed_)
         return true;
-    const Message question{ChangedTitle, QStringLiteral("Do you really want to cancel?"),
-        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
-    if (prompter().ask(this, question) == Message::Answer::Yes)
+    if (reallyCancel(prompter(), this, ChangedTitle))
         return true;
     gameDateEdit_->setFocus();
     return false;
@@ -340,9 +333,8 @@ bool GameWindow::queryClose()
 void GameWindow::playersClicked()
 {
     if (changed_) {
-        const Message question{ChangedTitle, QStringLiteral("Save game information?"),
-            Message::Buttons::YesNo, Message::Icon::None, Message::Answer::Yes};
-        if (prompter().ask(this, question) == Message::Answer::Yes && !saveGame())
+        if (saveFirst(prompter(), this, ChangedTitle, QStringLiteral("Save game information?"))
+            && !saveGame())
             return;
     }
     state().ReselectGame = state().CurrentGame;

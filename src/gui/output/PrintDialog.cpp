@@ -1,11 +1,12 @@
 #include "gui/output/PrintDialog.h"
 
-#include "core/output/ReportRequest.h"
+#include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/WindowHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,20 +23,6 @@
 namespace scorvane {
 
 namespace {
-
-QLineEdit* textBox(QWidget* parent, const char* name, int maxLength)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMaxLength(maxLength);
-    return box;
-}
-
-template <typename W> W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Selects the entry of `size`; none when the size is not offered.
 void selectSize(QComboBox* box, int size)
@@ -72,18 +59,18 @@ PrintDialog::PrintDialog(AppState& state, Prompter& prompter, QPrinter& printer,
 
 void PrintDialog::buildUi()
 {
-    titleEdit_ = textBox(this, "txtTitle", 50);
-    reportTitleLabel_ = Named(new QLabel(QStringLiteral("Report Title:"), this), "lblReportTitle");
+    titleEdit_ = makeTextBox(this, "txtTitle", 50);
+    reportTitleLabel_ = named(new QLabel(QStringLiteral("Report Title:"), this), "lblReportTitle");
     reportTitleLabel_->setBuddy(titleEdit_);
 
-    auto* frame1 = Named(new QGroupBox(QStringLiteral("Printer"), this), "Frame1");
-    linesEdit_ = textBox(frame1, "txtLines", 3);
-    linesLabel_ = Named(new QLabel(QStringLiteral("Lines per Page:"), frame1), "lblLines");
+    auto* frame1 = named(new QGroupBox(QStringLiteral("Printer"), this), "Frame1");
+    linesEdit_ = makeTextBox(frame1, "txtLines", 3);
+    linesLabel_ = named(new QLabel(QStringLiteral("Lines per Page:"), frame1), "lblLines");
     linesLabel_->setBuddy(linesEdit_);
-    copiesEdit_ = textBox(frame1, "txtCopies", 2);
-    auto* label3 = Named(new QLabel(QStringLiteral("Copies:"), frame1), "Label3");
+    copiesEdit_ = makeTextBox(frame1, "txtCopies", 2);
+    auto* label3 = named(new QLabel(QStringLiteral("Copies:"), frame1), "Label3");
     label3->setBuddy(copiesEdit_);
-    setupButton_ = Named(new QPushButton(QStringLiteral("&Setup"), frame1), "cmdSetup");
+    setupButton_ = named(new QPushButton(QStringLiteral("&Setup"), frame1), "cmdSetup");
     auto* printerGrid = new QGridLayout(frame1);
     printerGrid->addWidget(linesLabel_, 0, 0);
     printerGrid->addWidget(linesEdit_, 0, 1);
@@ -91,20 +78,20 @@ void PrintDialog::buildUi()
     printerGrid->addWidget(copiesEdit_, 1, 1);
     printerGrid->addWidget(setupButton_, 2, 0, 1, 2);
 
-    auto* frame2 = Named(new QGroupBox(QStringLiteral("Font Size"), this), "Frame2");
-    titleFontCombo_ = Named(new QComboBox(frame2), "cmbTitleFont");
-    reportFontCombo_ = Named(new QComboBox(frame2), "cmbReportFont");
+    auto* frame2 = named(new QGroupBox(QStringLiteral("Font Size"), this), "Frame2");
+    titleFontCombo_ = named(new QComboBox(frame2), "cmbTitleFont");
+    reportFontCombo_ = named(new QComboBox(frame2), "cmbReportFont");
     for (int size : FontSizes()) {
         titleFontCombo_->addItem(numberText(size), size);
         reportFontCombo_->addItem(numberText(size), size);
     }
-    titleBoldCheck_ = Named(new QCheckBox(QStringLiteral("Bold"), frame2), "chkTitleBold");
+    titleBoldCheck_ = named(new QCheckBox(QStringLiteral("Bold"), frame2), "chkTitleBold");
     titleBoldCheck_->setAccessibleName(QStringLiteral("Title Bold"));
-    reportBoldCheck_ = Named(new QCheckBox(QStringLiteral("Bold"), frame2), "chkReportBold");
+    reportBoldCheck_ = named(new QCheckBox(QStringLiteral("Bold"), frame2), "chkReportBold");
     reportBoldCheck_->setAccessibleName(QStringLiteral("Report Bold"));
-    auto* label2 = Named(new QLabel(QStringLiteral("Title:"), frame2), "Label2");
+    auto* label2 = named(new QLabel(QStringLiteral("Title:"), frame2), "Label2");
     label2->setBuddy(titleFontCombo_);
-    auto* label4 = Named(new QLabel(QStringLiteral("Report:"), frame2), "Label4");
+    auto* label4 = named(new QLabel(QStringLiteral("Report:"), frame2), "Label4");
     label4->setBuddy(reportFontCombo_);
     auto* fontGrid = new QGridLayout(frame2);
     fontGrid->addWidget(label2, 0, 0);
@@ -114,17 +101,17 @@ void PrintDialog::buildUi()
     fontGrid->addWidget(reportFontCombo_, 1, 1);
     fontGrid->addWidget(reportBoldCheck_, 1, 2);
 
-    auto* frameFile = Named(new QGroupBox(QStringLiteral("Write to File:"), this), "FrameFile");
-    fileNameEdit_ = textBox(frameFile, "txtFileName", 260);
+    auto* frameFile = named(new QGroupBox(QStringLiteral("Write to File:"), this), "FrameFile");
+    fileNameEdit_ = makeTextBox(frameFile, "txtFileName", 260);
     fileNameEdit_->setAccessibleName(QStringLiteral("File Name"));
-    findButton_ = Named(new QPushButton(QStringLiteral("&Find..."), frameFile), "cmdFind");
-    replaceOption_ = Named(new QRadioButton(QStringLiteral("&Replace"), frameFile), "optReplace");
-    appendOption_ = Named(
+    findButton_ = named(new QPushButton(QStringLiteral("&Find..."), frameFile), "cmdFind");
+    replaceOption_ = named(new QRadioButton(QStringLiteral("&Replace"), frameFile), "optReplace");
+    appendOption_ = named(
         new QRadioButton(QStringLiteral("&Append to Existing File"), frameFile), "optAppend");
     replaceOption_->setChecked(true);
-    savePdfCheck_ = Named(new QCheckBox(QStringLiteral("Save as P&DF"), frameFile), "chkSavePdf");
+    savePdfCheck_ = named(new QCheckBox(QStringLiteral("Save as P&DF"), frameFile), "chkSavePdf");
     auto* replaceLabel
-        = Named(new QLabel(QStringLiteral("(Entering File Name will override printer)"), frameFile),
+        = named(new QLabel(QStringLiteral("(Entering File Name will override printer)"), frameFile),
             "lblReplace");
     auto* fileGrid = new QGridLayout(frameFile);
     fileGrid->addWidget(fileNameEdit_, 0, 0, 1, 2);
@@ -134,14 +121,14 @@ void PrintDialog::buildUi()
     fileGrid->addWidget(savePdfCheck_, 2, 0, 1, 3);
     fileGrid->addWidget(replaceLabel, 3, 0, 1, 3);
 
-    topXEdit_ = textBox(this, "txtTopX", 3);
-    topXLabel_ = Named(new QLabel(QStringLiteral("Print Top"), this), "lblTopX");
+    topXEdit_ = makeTextBox(this, "txtTopX", 3);
+    topXLabel_ = named(new QLabel(QStringLiteral("Print Top"), this), "lblTopX");
     topXLabel_->setBuddy(topXEdit_);
-    topX2Label_ = Named(new QLabel(QStringLiteral("Players"), this), "lblTopX2");
+    topX2Label_ = named(new QLabel(QStringLiteral("Players"), this), "lblTopX2");
 
-    okButton_ = Named(new QPushButton(QStringLiteral("&Print"), this), "cmdOK");
+    okButton_ = named(new QPushButton(QStringLiteral("&Print"), this), "cmdOK");
     okButton_->setDefault(true);
-    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(reportTitleLabel_);

@@ -5,6 +5,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/output/DesktopOutput.h"
 
@@ -56,12 +57,7 @@ void RosterWindow::buildUi()
     playerListList_ = new QListWidget(this);
     playerListList_->setObjectName(QStringLiteral("lstPlayerList"));
     playerListList_->setAccessibleName(QStringLiteral("Players"));
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    playerListList_->setFont(fixed);
-    const QFontMetrics metrics(fixed);
-    playerListList_->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
-    playerListList_->setMinimumHeight(metrics.lineSpacing() * 22);
+    setFixedPitchList(playerListList_, fixedPitchFont(), u'M', 30, 22);
 
     auto* form = new QFormLayout;
     playerNameEdit_ = new QLineEdit(this);

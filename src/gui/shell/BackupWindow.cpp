@@ -1,7 +1,8 @@
 #include "gui/shell/BackupWindow.h"
 
-#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
+#include "core/text/Paths.h"
+#include "gui/app/OkCancelRow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/shell/FolderPicker.h"
@@ -55,22 +56,14 @@ BackupWindow::BackupWindow(WindowHost& host)
     warningRow->addStretch(1);
     layout->addLayout(warningRow);
 
-    auto* buttons = new QHBoxLayout;
-    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("cmdOK"));
-    okButton_->setDefault(true);
-    auto* cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    layout->addLayout(buttons.layout);
 
-    connect(okButton_, &QPushButton::clicked, this, &BackupWindow::ok);
-    connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
+    connect(buttons.ok, &QPushButton::clicked, this, &BackupWindow::ok);
+    connect(buttons.cancel, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     picker_->setPath(state().DataPath);
-    setDialogKeys(okButton_, cancelButton_);
+    setDialogKeys(buttons.ok, buttons.cancel);
     setFocusProxy(picker_->folderList());
 }
 
@@ -84,7 +77,7 @@ void BackupWindow::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
-    const QString target = Settings::folderWithSlash(picker_->path());
+    const QString target = folderWithSlash(picker_->path());
     if (isWorkingFolder(target, s.DataPath)) {
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;

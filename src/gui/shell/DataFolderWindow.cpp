@@ -1,7 +1,8 @@
 #include "gui/shell/DataFolderWindow.h"
 
-#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
+#include "core/text/Paths.h"
+#include "gui/app/OkCancelRow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/shell/FolderPicker.h"
@@ -36,25 +37,18 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     picker_ = new FolderPicker(this);
     layout->addWidget(picker_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    auto* okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("cmdOK"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = makeOkCancelRow(this);
+    cancelButton_ = buttons.cancel;
+    layout->addLayout(buttons.layout);
 
     connect(picker_, &FolderPicker::pathChanged, pathDescLabel_, &QLabel::setText);
-    connect(okButton_, &QPushButton::clicked, this, &DataFolderWindow::ok);
+    connect(buttons.ok, &QPushButton::clicked, this, &DataFolderWindow::ok);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     picker_->setPath(state().DataPath);
     pathDescLabel_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
     cancelButton_->setVisible(state().TeamListError != u"E");
-    setDialogKeys(okButton_, cancelButton_);
+    setDialogKeys(buttons.ok, cancelButton_);
     setFocusProxy(picker_->folderList());
 }
 
@@ -73,7 +67,7 @@ void DataFolderWindow::ok()
     // taking the selection created there removed.
     s.Files.closeDataFile(AllFiles);
     removeEmptyDataFiles(s.DataPath);
-    s.DataPath = Settings::folderWithSlash(picker_->path());
+    s.DataPath = folderWithSlash(picker_->path());
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     s.TeamListLoaded = true;
     s.TeamListError.clear();

@@ -1,7 +1,7 @@
 #include "gui/shell/FolderPicker.h"
 
-#include "core/state/Settings.h"
 #include "core/store/FolderBrowsing.h"
+#include "core/text/Paths.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -42,7 +42,7 @@ void FolderPicker::fillDrives()
     const QSignalBlocker block(Drive1_);
     Drive1_->clear();
     for (const QString& root : driveRoots()) {
-        const QString home = Settings::folderWithSlash(QDir::homePath());
+        const QString home = folderWithSlash(QDir::homePath());
         const QString shown = root == home ? QStringLiteral("Home (%1)").arg(root) : root;
         Drive1_->addItem(shown, root);
     }
@@ -50,10 +50,10 @@ void FolderPicker::fillDrives()
 
 void FolderPicker::setPath(const QString& folder)
 {
-    QString wanted = Settings::folderWithSlash(QDir::cleanPath(folder));
+    QString wanted = folderWithSlash(QDir::cleanPath(folder));
     // A folder that is gone falls back to its nearest existing parent.
     while (!QFileInfo(wanted).isDir() && wanted != u"/")
-        wanted = Settings::folderWithSlash(QFileInfo(wanted.chopped(1)).path());
+        wanted = folderWithSlash(QFileInfo(wanted.chopped(1)).path());
     const bool changed = wanted != path_;
     path_ = wanted;
     fillFolders();

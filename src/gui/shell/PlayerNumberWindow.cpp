@@ -5,6 +5,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 
 #include <QHBoxLayout>
@@ -32,12 +33,7 @@ void PlayerNumberWindow::buildUi()
     playerList_ = new QListWidget(this);
     playerList_->setObjectName(QStringLiteral("lstPlayer"));
     playerList_->setAccessibleName(QStringLiteral("Players"));
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    playerList_->setFont(fixed);
-    const QFontMetrics metrics(fixed);
-    playerList_->setMinimumWidth(metrics.horizontalAdvance(QString(30, u'M')));
-    playerList_->setMinimumHeight(metrics.lineSpacing() * 18);
+    setFixedPitchList(playerList_, fixedPitchFont(), u'M', 30, 18);
 
     newNumberEdit_ = new QLineEdit(this);
     newNumberEdit_->setObjectName(QStringLiteral("txtNewNumber"));

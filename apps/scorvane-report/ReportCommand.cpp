@@ -1,14 +1,16 @@
-#include "core/output/ReportTool.h"
+#include "ReportCommand.h"
+
+#include "ReportArguments.h"
 
 #include "core/output/OutputEngine.h"
-#include "core/output/ReportRequest.h"
-#include "core/roster/RosterPrintout.h"
+#include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
 #include "core/store/DataFiles.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSelection.h"
+#include "core/text/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +68,7 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
 // Builds a private copy of everything the report reads, so the data folder is only read.
 void copyData(const ReportRequest& r, AppState& state, const QString& work)
 {
-    const QString data = Settings::folderWithSlash(r.dataFolder);
+    const QString data = folderWithSlash(r.dataFolder);
     if (!QFileInfo(data).isDir())
         throw ToolStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
     const QString teamList = resolveInFolder(data, QStringLiteral("KVTEAMS.DAT"));
@@ -122,19 +124,6 @@ void selectTeams(const ReportRequest& r, AppState& state)
     takeTeamSelection(state, lines);
 }
 
-int runKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
-{
-    if (r.kind == u"roster") {
-        const PlayerContactTable contacts = readPlayerContacts(state.Files);
-        printRoster(state, contacts, engine);
-    } else {
-        printLine(err,
-            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
-        return ExitDataError;
-    }
-    return engine.stopped() ? ExitDataError : ExitDone;
-}
-
 int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
 {
     QTemporaryDir work;
@@ -157,7 +146,14 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
         return false;
     });
     engine.setPrinter(&standardOutput);
-    const int code = runKind(r, state, engine, err);
+    int code = ExitDone;
+    if (!printReport(r.reportKind, state, engine)) {
+        printLine(err,
+            QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
+        code = ExitDataError;
+    } else if (engine.stopped()) {
+        code = ExitDataError;
+    }
     state.Files.closeDataFile(AllFiles);
     return code;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ReportSelection.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,11 +13,12 @@ namespace scorvane {
 
 struct AppState;
 
-// The choices of one run of the command-line report tool, as parsed from its arguments. Options
+// The choices of one run of the command-line report tool, as read from its arguments. Options
 // not given stay unset so that the settings file supplies them.
 struct ReportRequest
 {
-    QString kind; // players, record, scores, standings, roster
+    QString kind; // as typed: players, record, scores, standings, roster
+    ReportKind reportKind = ReportKind::PlayerStatistics;
     QString dataFolder;
     QString settingsFile;
     QList<int> teams{1};
@@ -49,12 +52,6 @@ struct ParsedRequest
 
 // Reads the arguments (without the program name). Every bad argument gives a one-line error.
 ParsedRequest parseReportArguments(const QStringList& arguments);
-
-// The print dialog's default title of a report kind letter.
-QString defaultReportTitle(const QString& reportKind);
-
-// The kind letter ("P", "R", "G", "S", "X") of a kind name.
-QString reportKindLetter(const QString& kind);
 
 // Puts the request's selection and print choices into the state (after the settings are loaded).
 void applyReportRequest(const ReportRequest& request, AppState& state);

@@ -1,8 +1,8 @@
 // The command-line report tool: argument checks, exit codes, and the roster it prints.
+#include "ReportArguments.h"
+#include "ReportCommand.h"
 #include "TestSupport.h"
 
-#include "core/output/ReportRequest.h"
-#include "core/output/ReportTool.h"
 #include "core/store/TeamList.h"
 
 #include <QDir>
@@ -115,6 +115,30 @@ TEST(ReportArguments, BadArgumentsGiveExitTwoWithOneLine)
     const Captured zero = runTool(args("scores --from 0 --data /tmp"));
     EXPECT_EQ(zero.code, 2);
     EXPECT_TRUE(zero.err.contains("Must be 1 to 999"));
+}
+
+TEST(ReportArguments, MessagesNameTheOptionAsWritten)
+{
+    const auto message = [](const char* line) { return runTool(args(line)).err.toStdString(); };
+    EXPECT_EQ(
+        message("roster --colour --data /tmp"), "scorvane-report: unknown option \"--colour\"\n");
+    EXPECT_EQ(message("roster -x --data /tmp"), "scorvane-report: unknown option \"-x\"\n");
+    EXPECT_EQ(message("roster --data"), "scorvane-report: --data needs a value\n");
+    EXPECT_EQ(message("roster --data /tmp -o"), "scorvane-report: -o needs a value\n");
+    EXPECT_EQ(
+        message("roster --data /tmp extra"), "scorvane-report: unexpected argument \"extra\"\n");
+    // The options are checked in the order given.
+    EXPECT_EQ(message("players --data /tmp --copies two --lines-per-page 20"),
+        "scorvane-report: --copies needs a number, not \"two\"\n");
+    EXPECT_EQ(message("players --data /tmp --top 5 --top 0"),
+        "scorvane-report: --top must be 1 to 999\n");
+    const Captured flagValue = runTool(args("roster --data /tmp --special=yes"));
+    EXPECT_EQ(flagValue.code, 2);
+    EXPECT_EQ(flagValue.err.count('\n'), 1);
+    EXPECT_EQ(runTool(args("-h")).out, runTool(args("--help")).out);
+    // The last of several values counts, whichever name gave it.
+    const ParsedRequest twice = parseReportArguments(args("roster --data d -o a --output b -o c"));
+    EXPECT_EQ(twice.request.outputFile, QStringLiteral("c"));
 }
 
 TEST(ReportArguments, SelectionOptionsReachTheRequest)

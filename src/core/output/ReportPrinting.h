@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/state/ReportSelection.h"
+
+#include <QString>
+
+namespace scorvane {
+
+struct AppState;
+class OutputEngine;
+
+// The print dialog's default title of a report kind letter ("P", "R", "G", "S", "X").
+QString defaultReportTitle(const QString& reportKind);
+
+// Prints the report of `kind` for the team taken, with the selection and print settings the state
+// holds, through `engine`. False when that kind cannot be printed yet; every report kind plugs in
+// here.
+bool printReport(ReportKind kind, AppState& state, OutputEngine& engine);
+
+} // namespace scorvane
