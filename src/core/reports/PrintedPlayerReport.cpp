@@ -1,0 +1,251 @@
+#include "core/reports/PrintedPlayerReport.h"
+
+#include "core/output/OutputDevice.h"
+#include "core/output/OutputEngine.h"
+#include "core/reports/CategoryValues.h"
+#include "core/reports/PlayerStatsTable.h"
+#include "core/text/Blanks.h"
+
+namespace scorvane {
+
+namespace {
+
+const QString Left = QStringLiteral("R");  // padText kind: text on the left
+const QString Right = QStringLiteral("L"); // padText kind: text on the right
+constexpr int CentredBelow = 80;           // narrower lines are centred on the page
+const QString TeamGap = QString(11, u' ');
+
+int nameWidth(const PlayerStatsTable& table, bool individual)
+{
+    const int longest = table.maxNameLength;
+    if (individual)
+        return longest >= 14 ? longest + 1 : 14;
+    return longest >= 12 ? longest + 1 : 13;
+}
+
+QList<int> shownColumns(const QList<int>& slots)
+{
+    QList<int> shown;
+    for (int code : slots) {
+        if (isShownCategory(code))
+            shown << code;
+    }
+    return shown;
+}
+
+QString integerText(qint64 value, int width)
+{
+    return padText(numberText(value), width, Right);
+}
+
+class ReportPrinter
+{
+public:
+    ReportPrinter(const PlayerStatsTable& table, const PlayerReportLayout& layout,
+        const PrintChoices& choices, OutputEngine& engine)
+        : table_(table)
+        , layout_(layout)
+        , choices_(choices)
+        , engine_(engine)
+        , columns_(shownColumns(layout.columns))
+        , nameWidth_(nameWidth(table, layout.individual))
+    {
+        buildHeading();
+    }
+
+    bool run()
+    {
+        if (!send(QString(), QStringLiteral("O")))
+            return false;
+        for (int copy = 1; copy <= choices_.copies; ++copy) {
+            lines_ = 0;
+            if (!pageHeader() || !body() || !totals() || !line(QString(FormFeed)))
+                return false;
+        }
+        return send(QString(), QStringLiteral("C"));
+    }
+
+private:
+    void buildHeading()
+    {
+        if (layout_.individual)
+            heading_ = padText(rightTrimBlanks(layout_.playerName), nameWidth_, Left);
+        else
+            heading_
+                = padText(QString::number(table_.rowCount() - 1) + QStringLiteral(" Player(s)"),
+                    nameWidth_, Left);
+        if (layout_.severalTeams)
+            heading_ += QStringLiteral("Team       ");
+        for (int code : columns_)
+            heading_ += categoryForm(code, layout_.userStatCodes).heading;
+        width_ = std::max(static_cast<int>(heading_.size()), CentredBelow);
+        dashes_ = QString(heading_.size(), u'-');
+        centreBody_ = heading_.size() < CentredBelow;
+    }
+
+    bool send(const QString& text, const QString& operation)
+    {
+        engine_.outputLine(text, width_, operation);
+        return !engine_.stopped();
+    }
+
+    bool line(const QString& text, bool centred = false)
+    {
+        if (centred)
+            engine_.centreNextLine(text);
+        ++lines_;
+        return send(text, QStringLiteral("P"));
+    }
+
+    // A full page ends with a form feed (counted on the new page) and the header again.
+    bool roomFor()
+    {
+        if (lines_ < choices_.linesPerPage)
+            return true;
+        lines_ = 0;
+        return line(QString(FormFeed)) && pageHeader();
+    }
+
+    bool pageHeader()
+    {
+        if (!line(QStringLiteral(" ")))
+            return false;
+        engine_.setPrintFont(1);
+        if (!layout_.severalTeams) {
+            if (!line(rightTrimBlanks(layout_.teamName), true) || !line(QStringLiteral(" ")))
+                return false;
+        }
+        if (!line(rightTrimBlanks(choices_.title), true))
+            return false;
+        engine_.setPrintFont(3);
+        return line(QStringLiteral(" ")) && line(heading_, centreBody_)
+            && line(dashes_, centreBody_);
+    }
+
+    bool body()
+    {
+        if (!table_.hasPlayerRows())
+            return true;
+        for (int p = 2; p <= table_.rowCount(); ++p) {
+            if (p > choices_.top + 1) {
+                leftOut_ = true;
+                break;
+            }
+            if (p == layout_.minimum.position) {
+                if (!roomFor()
+                    || !line(QStringLiteral("*** ") + layout_.minimum.line + QStringLiteral(" ***"),
+                        true))
+                    return false;
+            }
+            if (!roomFor() || !line(rowLine(table_.row(table_.rowAt(p))), centreBody_))
+                return false;
+        }
+        return true;
+    }
+
+    QString rowLine(const PlayerStatsRow& row) const
+    {
+        QString text;
+        if (layout_.individual) {
+            const QString game = padText(numberText(row.game), 3, Left);
+            const QString type = row.gameType >= 1 && row.gameType <= 7
+                ? fitWidth(layout_.gameTypeNames[row.gameType], 10)
+                : QString(10, u' ');
+            text = padText(game + u' ' + type, nameWidth_, Left);
+        } else {
+            text = padText(row.name, nameWidth_, Left);
+            if (layout_.severalTeams)
+                text += fitWidth(layout_.teamShortNames[row.team], 10) + u' ';
+        }
+        for (int code : columns_) {
+            const CategoryForm form = categoryForm(code, layout_.userStatCodes);
+            text += form.percentage ? padText(percentageText(percentageValue(row, code)), 6, Right)
+                                    : integerText(integerValue(row, code), form.width);
+        }
+        return text;
+    }
+
+    bool totals()
+    {
+        if (leftOut_) {
+            const int notListed = table_.rowCount() - choices_.top - 1;
+            if (!roomFor()
+                || !line(numberText(notListed) + QStringLiteral(" Player(s) not listed"), true))
+                return false;
+        }
+        const TotalsLines t = totalsLines(table_, layout_);
+        return roomFor() && line(dashes_, centreBody_) && roomFor() && line(t.a, centreBody_)
+            && roomFor() && line(t.b, centreBody_);
+    }
+
+    const PlayerStatsTable& table_;
+    const PlayerReportLayout& layout_;
+    const PrintChoices& choices_;
+    OutputEngine& engine_;
+    const QList<int> columns_;
+    const int nameWidth_;
+    QString heading_;
+    QString dashes_;
+    int width_ = CentredBelow;
+    bool centreBody_ = true;
+    int lines_ = 0;
+    bool leftOut_ = false;
+};
+
+} // namespace
+
+TotalsLines totalsLines(const PlayerStatsTable& table, const PlayerReportLayout& layout)
+{
+    const int width = nameWidth(table, layout.individual);
+    TotalsLines t{padText(QStringLiteral("Totals"), width, Left), QString(width, u' ')};
+    if (layout.severalTeams) {
+        t.a += TeamGap;
+        t.b += TeamGap;
+    }
+    const PlayerStatsRow& totals = table.totals();
+    bool onB = true; // where the next wide total goes
+    for (int code : shownColumns(layout.columns)) {
+        const CategoryForm form = categoryForm(code, layout.userStatCodes);
+        const int w = form.width;
+        if (form.percentage) {
+            t.a += padText(percentageText(percentageValue(totals, code)), 6, Right);
+            t.b += QString(5, u' '); // one short, as the report has always printed it
+            onB = true;
+            continue;
+        }
+        const qint64 v = integerValue(totals, code);
+        if (code == 2) {
+            t.a += v <= 9999 ? integerText(v, 5) : QStringLiteral("    -");
+            t.b += QString(5, u' ');
+            onB = true;
+            continue;
+        }
+        const qint64 narrow = w == 3 ? 100 : 1000;
+        const qint64 wide = narrow * 10;
+        if (v < narrow) {
+            t.a += integerText(v, w);
+            t.b += QString(w, u' ');
+            onB = true;
+            continue;
+        }
+        QString& receiving = onB ? t.b : t.a;
+        QString& other = onB ? t.a : t.b;
+        if (v < wide) {
+            receiving += integerText(v, w);
+        } else {
+            receiving.chop(2);
+            receiving += integerText(v, w + 2);
+        }
+        other += QString(w, u' ');
+        onB = !onB;
+    }
+    return t;
+}
+
+bool printPlayerReport(const PlayerStatsTable& table, const PlayerReportLayout& layout,
+    const PrintChoices& choices, OutputEngine& engine)
+{
+    return ReportPrinter(table, layout, choices, engine).run();
+}
+
+} // namespace scorvane
