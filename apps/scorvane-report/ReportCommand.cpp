@@ -78,8 +78,13 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     QDir().mkpath(copy);
     copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
     copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
+    // The player statistics read the statistics files where they are, read only; copying
+    // them would cost more than the whole report.
+    const QList<const char*> prefixes = r.kind == u"players"
+        ? QList<const char*>{"KVPN", "KVGS", "KVPI"}
+        : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
     for (int slot : r.teams) {
-        for (const char* prefix : {"KVPN", "KVGS", "KVPS", "KVPI"}) {
+        for (const char* prefix : prefixes) {
             copyIfPresent(data, copy,
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
@@ -136,6 +141,10 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     loadSettings(r, state, folder);
     selectTeams(r, state);
     applyReportRequest(r, state);
+    // The player statistics read the statistics and roster files in the data folder itself,
+    // read only (see copyData).
+    if (r.reportKind == ReportKind::PlayerStatistics)
+        state.DataPath = folderWithSlash(r.dataFolder);
 
     StreamOutput standardOutput(out);
     OutputEngine engine(state, [&](const QString& error) {
@@ -164,13 +173,13 @@ QString reportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
-        "KIND: players | record | scores | standings | roster\n"
+        "KIND: players | roster\n"
         "\n"
         "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"
         "  --settings FILE       a 669-byte settings file (default: the installed one, else\n"
         "                        built-in defaults)\n"
-        "  --teams LIST          team slots 1-100, comma separated; players and standings take\n"
-        "                        one or more, record, scores and roster exactly one (default 1)\n"
+        "  --teams LIST          team slots 1-100, comma separated; players takes one or more,\n"
+        "                        roster exactly one (default 1)\n"
         "  --from N / --to M     first and last game, 1 to 999 (default 1 / 999)\n"
         "  --types LIST          game types counted: digits 1-7 comma separated, or none\n"
         "                        (default all seven)\n"
@@ -187,7 +196,6 @@ QString reportUsage()
         "  --title TEXT          report title (default: the print dialog's title for the kind)\n"
         "  --lines-per-page N    lines per page, 21 or more (default from the settings)\n"
         "  --copies N            copies, 1 to 50 (default 1)\n"
-        "  --short               game scores in the short form\n"
         "  -o, --output FILE     write to FILE (default: standard output)\n"
         "  --append              append to FILE instead of replacing it\n"
         "  --help                show this text\n"

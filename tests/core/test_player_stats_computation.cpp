@@ -40,7 +40,7 @@ struct StatsFolder
     PlayerStatsTable compute() const
     {
         PlayerStatsResult result = computePlayerStats(input);
-        EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+        EXPECT_FALSE(result.error) << result.error->systemText.toStdString();
         return result.table;
     }
 };

@@ -1,5 +1,6 @@
 #include "core/output/ReportPrinting.h"
 
+#include "core/reports/PlayerStatsReport.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
@@ -28,6 +29,8 @@ bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
         printRoster(state, readPlayerContacts(state.Files), engine);
         return true;
     case ReportKind::PlayerStatistics:
+        printPlayerStatistics(state, engine);
+        return true;
     case ReportKind::GameScores:
     case ReportKind::Record:
     case ReportKind::Standings:

@@ -105,7 +105,7 @@ public:
             for (int slot : in_.teams) {
                 playerRow_.fill(0);
                 result.error = readTeam(slot);
-                if (!result.error.isEmpty())
+                if (result.error)
                     break;
             }
         }
@@ -115,14 +115,14 @@ public:
     }
 
 private:
-    QString readTeam(int slot)
+    std::optional<FileError> readTeam(int slot)
     {
-        QString error;
+        std::optional<FileError> error;
         if (in_.teams.size() >= 2 || !in_.currentTeamNames)
             names_ = readRosterNames(teamFile(in_.dataFolder, "KVPN", slot), &error);
         else
             names_ = *in_.currentTeamNames;
-        if (!error.isEmpty())
+        if (error)
             return error;
         if (!anyName_) {
             for (int n = 1; n <= 99; ++n)
@@ -243,7 +243,7 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input)
     return Computation(input).run();
 }
 
-RosterNameTable readRosterNames(const QString& rosterPath, QString* error)
+RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileError>* error)
 {
     RosterNameTable names;
     for (int n = 1; n <= 99; ++n)

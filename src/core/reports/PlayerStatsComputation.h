@@ -2,6 +2,7 @@
 
 #include "core/reports/PlayerStatsTable.h"
 #include "core/state/ReportSelection.h"
+#include "core/store/FileError.h"
 #include "core/text/OneBasedArray.h"
 
 #include <QList>
@@ -27,7 +28,7 @@ struct PlayerStatsInput
 struct PlayerStatsResult
 {
     PlayerStatsTable table;
-    QString error; // names the file that could not be read; empty when all went well
+    std::optional<FileError> error; // the file that could not be read
 };
 
 // Sums every counted statistics record into one row per player (per team and player with
@@ -38,6 +39,7 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input);
 
 // The names a team's roster file gives: "Player n" (with the number's sign blank) for every
 // number, then each record's name at its number.
-RosterNameTable readRosterNames(const QString& rosterPath, QString* error = nullptr);
+RosterNameTable readRosterNames(
+    const QString& rosterPath, std::optional<FileError>* error = nullptr);
 
 } // namespace scorvane

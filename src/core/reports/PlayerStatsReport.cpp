@@ -73,14 +73,16 @@ PlayerReportRequest playerReportRequest(const AppState& state)
     return r;
 }
 
-QString printPlayerStatistics(const AppState& state, OutputEngine& engine)
+void printPlayerStatistics(const AppState& state, OutputEngine& engine)
 {
     const PlayerReportRequest request = playerReportRequest(state);
-    const PreparedPlayerReport report = preparePlayerReport(request);
-    if (!report.error.isEmpty())
-        return report.error;
+    PreparedPlayerReport report = preparePlayerReport(request);
+    while (report.error) {
+        if (state.Reporter.reportFileError(*report.error) != ErrorReporter::Choice::Retry)
+            state.Reporter.endProgram();
+        report = preparePlayerReport(request);
+    }
     printPlayerReport(report.table, report.layout, request.print, engine);
-    return {};
 }
 
 } // namespace scorvane

@@ -27,7 +27,7 @@ struct PreparedPlayerReport
 {
     PlayerStatsTable table;
     PlayerReportLayout layout;
-    QString error; // a file that could not be read
+    std::optional<FileError> error; // a file that could not be read
 };
 
 // Computes, sorts (team mode), splits by the minimum (team mode, minimum of at least 1) and
@@ -39,8 +39,8 @@ PreparedPlayerReport preparePlayerReport(const PlayerReportRequest& request);
 PlayerReportRequest playerReportRequest(const AppState& state);
 
 // The print path of the player statistics: prepares the report from the program's state and
-// prints it through the engine (file, printer or stream, as the engine is set up). Returns the
-// text of a file that could not be read, else empty.
-QString printPlayerStatistics(const AppState& state, OutputEngine& engine);
+// prints it through the engine (file, printer or stream, as the engine is set up). A file that
+// cannot be read goes to the program's error reporter, whose Retry reads again.
+void printPlayerStatistics(const AppState& state, OutputEngine& engine);
 
 } // namespace scorvane
