@@ -31,7 +31,6 @@ public:
 
     bool heading()
     {
-        state_.PageLineCount = 0;
         if (!line(QString()))
             return false;
         engine_.setPrintFont(1);
@@ -65,12 +64,15 @@ public:
 
     bool copy(const PlayerContactTable& contacts)
     {
+        state_.PageLineCount = 0;
         if (!heading())
             return false;
         for (int n = 1; n <= 99; ++n) {
             if (state_.RosterFree[n] != u"N")
                 continue;
             if (state_.PageLineCount >= state_.LinesPerPage) {
+                // The form feed is the first line of the new page.
+                state_.PageLineCount = 0;
                 if (!line(QString(FormFeed)) || !heading())
                     return false;
             }
