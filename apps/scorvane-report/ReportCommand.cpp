@@ -81,7 +81,7 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     // The player statistics read the statistics files where they are, read only; copying
     // them would cost more than the whole report.
     const QList<const char*> prefixes = r.kind == u"players"
-        ? QList<const char*>{"KVPN", "KVGS", "KVPI"}
+        ? QList<const char*>{"KVPN"}
         : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
     for (int slot : r.teams) {
         for (const char* prefix : prefixes) {
