@@ -273,3 +273,24 @@ TEST(PlayerStatsReport, HelpListsOnlyTheKindsThatWorkAndTheDataFolderIsOnlyRead)
     d.run(QStringLiteral("--teams 1,3"));
     EXPECT_EQ(listing(), before);
 }
+
+TEST(PlayerStatsReport, SelectionOptionsReachTheComputation)
+{
+    ReportData d;
+    // Games 3 down to 2 (exchanged), types 1 and 2: game 2 is a type 3 game, so only game 3
+    // counts, where Eli scored once.
+    QByteArray report = d.run(QStringLiteral("--from 3 --to 2 --types 1,2 --columns 1,7"));
+    EXPECT_TRUE(report.contains("1 Player(s)    G GS\r\n" + dashes(19) + "Eli Park       1  1\r\n"
+        + dashes(19) + "Totals         1  1\r\n"));
+
+    // Player 4 of both teams: Zoe (4 goals) before Mia (3); the totals count 3 games.
+    report = d.run(QStringLiteral("--teams 1,3 --player-number 4 --columns 1,7"));
+    EXPECT_TRUE(report.contains("Zoe Lin      Bay          1  4\r\n"
+                                "Mia Soto     Harbor       2  3\r\n"
+        + dashes(30) + "Totals                    3  7\r\n"));
+
+    // No game is marked in the explicit list: no rows, the totals still print.
+    expectReport(d.run(QStringLiteral("--special --columns 1,7")),
+        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n0 Player(s)    G GS\r\n" + dashes(19)
+            + dashes(19) + "Totals         0  0\r\n\r\n\f\r\n");
+}

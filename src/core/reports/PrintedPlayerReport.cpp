@@ -6,6 +6,8 @@
 #include "core/reports/PlayerStatsTable.h"
 #include "core/text/Blanks.h"
 
+#include <vector>
+
 namespace scorvane {
 
 namespace {
@@ -50,6 +52,8 @@ public:
         , columns_(shownColumns(layout.columns))
         , nameWidth_(nameWidth(table, layout.individual))
     {
+        for (int code : columns_)
+            forms_.push_back(categoryForm(code, layout.userStatCodes));
         buildHeading();
     }
 
@@ -76,8 +80,8 @@ private:
                     nameWidth_, Left);
         if (layout_.severalTeams)
             heading_ += QStringLiteral("Team       ");
-        for (int code : columns_)
-            heading_ += categoryForm(code, layout_.userStatCodes).heading;
+        for (const CategoryForm& form : forms_)
+            heading_ += form.heading;
         width_ = std::max(static_cast<int>(heading_.size()), CentredBelow);
         dashes_ = QString(heading_.size(), u'-');
         centreBody_ = heading_.size() < CentredBelow;
@@ -157,8 +161,9 @@ private:
             if (layout_.severalTeams)
                 text += fitWidth(layout_.teamShortNames[row.team], 10) + u' ';
         }
-        for (int code : columns_) {
-            const CategoryForm form = categoryForm(code, layout_.userStatCodes);
+        for (qsizetype c = 0; c < columns_.size(); ++c) {
+            const int code = columns_[c];
+            const CategoryForm& form = forms_[static_cast<std::size_t>(c)];
             text += form.percentage ? padText(percentageText(percentageValue(row, code)), 6, Right)
                                     : integerText(integerValue(row, code), form.width);
         }
@@ -183,6 +188,7 @@ private:
     const PrintChoices& choices_;
     OutputEngine& engine_;
     const QList<int> columns_;
+    std::vector<CategoryForm> forms_; // one per shown column
     const int nameWidth_;
     QString heading_;
     QString dashes_;
