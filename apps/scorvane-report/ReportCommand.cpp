@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace scorvane {
 
 namespace {
@@ -78,12 +80,15 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     QDir().mkpath(copy);
     copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
     copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
-    // The player statistics read the statistics files where they are, read only; copying
-    // them would cost more than the whole report.
-    const QList<const char*> prefixes = r.kind == u"players"
-        ? QList<const char*>{"KVPN"}
-        : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
-    for (int slot : r.teams) {
+    // The player statistics read the statistics and roster files where they are, read only;
+    // only the current team's roster is copied, for the names the program holds. Copying every
+    // team's files would cost more than the whole report.
+    const bool players = r.kind == u"players";
+    const QList<const char*> prefixes
+        = players ? QList<const char*>{"KVPN"} : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
+    const QList<int> slots
+        = players ? QList<int>{*std::min_element(r.teams.begin(), r.teams.end())} : r.teams;
+    for (int slot : slots) {
         for (const char* prefix : prefixes) {
             copyIfPresent(data, copy,
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));

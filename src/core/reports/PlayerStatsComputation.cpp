@@ -11,6 +11,9 @@
 #include <QFile>
 
 #include <array>
+#include <bit>
+#include <cstring>
+#include <vector>
 
 namespace scorvane {
 
@@ -29,37 +32,38 @@ inline qint16 integerAt(const uchar* record, int offset)
     return static_cast<qint16>(record[offset] | (record[offset + 1] << 8));
 }
 
-// A whole file held in memory: mapped when the system allows it, else read in one go. A file
-// that does not exist is empty, as a team that never saved a result has none.
+// A whole file read into memory in one go, into a buffer kept from file to file (reading was
+// measured faster than mapping, whose page-table work costs more than the copy). A file that
+// does not exist is empty, as a team that never saved a result has none.
 class WholeFile
 {
 public:
-    QString open(const QString& path)
+    QString read(const QString& path)
     {
-        file_.setFileName(path);
-        if (!file_.exists())
+        size_ = 0;
+        QFile file(path);
+        if (!file.exists())
             return {};
-        if (!file_.open(QIODevice::ReadOnly))
-            return QStringLiteral("cannot read %1: %2").arg(path, file_.errorString());
-        size_ = file_.size();
-        if (size_ == 0)
-            return {};
-        data_ = file_.map(0, size_);
-        if (data_ == nullptr) {
-            bytes_ = file_.readAll();
-            if (bytes_.size() != size_)
-                return QStringLiteral("cannot read %1: %2").arg(path, file_.errorString());
-            data_ = reinterpret_cast<const uchar*>(bytes_.constData());
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        const qint64 size = file.size();
+        buffer_.resize(static_cast<std::size_t>(size));
+        qint64 done = 0;
+        while (done < size) {
+            const qint64 got
+                = file.read(reinterpret_cast<char*>(buffer_.data()) + done, size - done);
+            if (got <= 0)
+                return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+            done += got;
         }
+        size_ = size;
         return {};
     }
-    const uchar* data() const { return data_; }
-    qint64 size() const { return data_ == nullptr ? 0 : size_; }
+    const uchar* data() const { return buffer_.data(); }
+    qint64 size() const { return size_; }
 
 private:
-    QFile file_;
-    QByteArray bytes_;
-    const uchar* data_ = nullptr;
+    std::vector<uchar> buffer_;
     qint64 size_ = 0;
 };
 
@@ -128,12 +132,11 @@ private:
             for (int n = 1; n <= 99; ++n)
                 lowerNames_[n] = fitWidth(names_[n], 17).toLower();
         }
-        WholeFile file;
-        error = file.open(teamFile(in_.dataFolder, "KVPS", slot));
+        error = file_.read(teamFile(in_.dataFolder, "KVPS", slot));
         if (!error.isEmpty())
             return error;
-        const uchar* data = file.data();
-        const qint64 count = file.size() / PlayerStatRecord::Length;
+        const uchar* data = file_.data();
+        const qint64 count = file_.size() / PlayerStatRecord::Length;
         for (qint64 r = 0; r < count; ++r) {
             const uchar* record = data + r * PlayerStatRecord::Length;
             const int game = integerAt(record, StatGameAt);
@@ -188,10 +191,20 @@ private:
             row.gameType = typeValue(record[StatTypeAt]);
             row.game = game;
         }
-        for (std::size_t k = 0; k < 29; ++k) {
-            const qint32 value = integerAt(record, StatValuesAt + 2 * static_cast<int>(k));
-            row.totals[k] += value;
-            totals.totals[k] += value;
+        // Row 1's sums are the sums of the rows, taken once at the end.
+        const uchar* values = record + StatValuesAt;
+        for (std::size_t k = 0; k < row.totals.size(); ++k)
+            row.totals[k] += valueAt(values, k);
+    }
+
+    static qint16 valueAt(const uchar* values, std::size_t k)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            qint16 value = 0;
+            std::memcpy(&value, values + 2 * k, sizeof value);
+            return value;
+        } else {
+            return integerAt(values, 2 * static_cast<int>(k));
         }
     }
 
@@ -205,6 +218,12 @@ private:
     void finish()
     {
         const int rows = table_.rowCount();
+        auto& sums = table_.rows.front().totals;
+        for (int r = 2; r <= rows; ++r) {
+            const auto& t = table_.row(r).totals;
+            for (std::size_t k = 0; k < sums.size(); ++k)
+                sums[k] += t[k];
+        }
         table_.displayOrder.assign(static_cast<std::size_t>(rows), 0);
         table_.displayOrder[0] = 1;
         for (int r = rows; r >= 1; --r) {
@@ -227,6 +246,7 @@ private:
     const PlayerStatsInput& in_;
     const ReportSelection& sel_;
     PlayerStatsTable table_;
+    WholeFile file_;
     std::array<int, 100> playerRow_{};
     std::array<bool, 256> typeRefused_{};
     RosterNameTable names_;
@@ -249,7 +269,7 @@ RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileErr
     for (int n = 1; n <= 99; ++n)
         names[n] = fitWidth(QStringLiteral("Player") + numberText(n), 17);
     WholeFile file;
-    const QString problem = file.open(rosterPath);
+    const QString problem = file.read(rosterPath);
     if (error != nullptr)
         *error = problem;
     const qint64 count = file.size() / PlayerNameRecord::Length;
