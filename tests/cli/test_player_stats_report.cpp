@@ -56,11 +56,15 @@ struct ReportData
     // Runs the tool with the five columns G, GS, SOG, QS%, Min sorted by GS descending.
     QByteArray run(const QString& extra, int expectedCode = 0) const
     {
+        return run(extra.split(u' ', Qt::SkipEmptyParts), expectedCode);
+    }
+    QByteArray run(const QStringList& extra, int expectedCode = 0) const
+    {
         QStringList arguments = {QStringLiteral("players"), QStringLiteral("--data"), data,
             QStringLiteral("--settings"), settings, QStringLiteral("--columns"),
             QStringLiteral("1,7,4,8,2"), QStringLiteral("--sort"), QStringLiteral("7"),
             QStringLiteral("--order"), QStringLiteral("D")};
-        arguments += extra.split(u' ', Qt::SkipEmptyParts);
+        arguments += extra;
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
         const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
         const int code = runReportCommand(arguments, out.get(), err.get());
@@ -288,6 +292,13 @@ TEST(PlayerStatsReport, SelectionOptionsReachTheComputation)
     EXPECT_TRUE(report.contains("Zoe Lin      Bay          1  4\r\n"
                                 "Mia Soto     Harbor       2  3\r\n"
         + dashes(30) + "Totals                    3  7\r\n"));
+
+    // A name typed in capitals matches the roster's whole name, on whichever team it is.
+    report = d.run(QStringList{QStringLiteral("--teams"), QStringLiteral("1,3"),
+        QStringLiteral("--player-name"), QStringLiteral("  ZOE LIN"), QStringLiteral("--columns"),
+        QStringLiteral("1,7")});
+    EXPECT_TRUE(report.contains("1 Player(s)  Team         G GS\r\n" + dashes(30)
+        + "Zoe Lin      Bay          1  4\r\n" + dashes(30)));
 
     // No game is marked in the explicit list: no rows, the totals still print.
     expectReport(d.run(QStringLiteral("--special --columns 1,7")),
