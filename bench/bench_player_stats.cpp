@@ -2,7 +2,7 @@
 // statistics files into memory once (the least any report over them can cost). The run ends
 // with the ratios of the computation and of the whole command-line report (all 37 columns,
 // printed to a file) to that read; the goal for both is at most 2.
-#include "core/output/ReportTool.h"
+#include "ReportCommand.h"
 #include "core/reports/PlayerStatsComputation.h"
 #include "core/state/DefaultSettings.h"
 #include "core/store/PlayerNameRecord.h"

@@ -1,6 +1,6 @@
 #include "core/reports/ExplicitGameList.h"
 
-#include "core/store/DataFiles.h"
+#include "core/text/Paths.h"
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/text/Formatting.h"

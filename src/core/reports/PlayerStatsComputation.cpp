@@ -1,11 +1,11 @@
 #include "core/reports/PlayerStatsComputation.h"
 
 #include "core/reports/GameTest.h"
-#include "core/store/DataFiles.h"
 #include "core/store/PlayerNameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
+#include "core/text/Paths.h"
 #include "core/text/TextCodec.h"
 
 #include <QFile>
@@ -38,14 +38,14 @@ inline qint16 integerAt(const uchar* record, int offset)
 class WholeFile
 {
 public:
-    QString read(const QString& path)
+    std::optional<FileError> read(const QString& path)
     {
         size_ = 0;
         QFile file(path);
         if (!file.exists())
             return {};
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+            return FileError{FileError::Other, file.errorString(), path};
         const qint64 size = file.size();
         buffer_.resize(static_cast<std::size_t>(size));
         qint64 done = 0;
@@ -53,7 +53,7 @@ public:
             const qint64 got
                 = file.read(reinterpret_cast<char*>(buffer_.data()) + done, size - done);
             if (got <= 0)
-                return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+                return FileError{FileError::Other, file.errorString(), path};
             done += got;
         }
         size_ = size;
@@ -133,7 +133,7 @@ private:
                 lowerNames_[n] = fitWidth(names_[n], 17).toLower();
         }
         error = file_.read(teamFile(in_.dataFolder, "KVPS", slot));
-        if (!error.isEmpty())
+        if (error)
             return error;
         const uchar* data = file_.data();
         const qint64 count = file_.size() / PlayerStatRecord::Length;
@@ -269,7 +269,7 @@ RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileErr
     for (int n = 1; n <= 99; ++n)
         names[n] = fitWidth(QStringLiteral("Player") + numberText(n), 17);
     WholeFile file;
-    const QString problem = file.read(rosterPath);
+    const std::optional<FileError> problem = file.read(rosterPath);
     if (error != nullptr)
         *error = problem;
     const qint64 count = file.size() / PlayerNameRecord::Length;

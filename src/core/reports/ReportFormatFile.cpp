@@ -1,6 +1,6 @@
 #include "core/reports/ReportFormatFile.h"
 
-#include "core/store/DataFiles.h"
+#include "core/text/Paths.h"
 
 #include <QFile>
 #include <QSaveFile>
