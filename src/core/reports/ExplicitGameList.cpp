@@ -1,9 +1,9 @@
 #include "core/reports/ExplicitGameList.h"
 
-#include "core/text/Paths.h"
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/text/Formatting.h"
+#include "core/text/Paths.h"
 
 #include <QFile>
 
