@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-#include <functional>
+#include <algorithm>
 
 namespace scorvane {
 
@@ -28,14 +28,15 @@ qint16 integerAt(const char* record, int offset)
 
 // Reads the file whole and hands every counted record to `take`. Only the fields the game
 // test reads are filled in the probe, which is reused so that skipped games cost no copies.
-QString walkCountedGames(const QString& path, const ReportSelection& selection,
-    const std::function<void(const char* record, const GameRecord& probe)>& take)
+template <typename Take>
+QString walkCountedGames(const QString& path, const ReportSelection& selection, Take take)
 {
     QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.exists())
+            return {};
         return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
