@@ -2,7 +2,7 @@
 // game type, Pct, the Ties column, the grid and the printout compared whole.
 #include "TeamReportSupport.h"
 
-#include "core/reports/CountedGames.h"
+#include "core/reports/GameFileReader.h"
 #include "core/reports/TeamRecordReport.h"
 #include "core/reports/TeamReportText.h"
 
@@ -32,7 +32,7 @@ TEST(TeamReportText, PercentagesAndGamesBehind)
     EXPECT_EQ(gamesBehindText(25), QStringLiteral("12.5"));
 }
 
-TEST(CountedGames, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
+TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
 {
     TeamReportFolder f;
     // Record 2 is a deleted game (numbered like the record before it); game 5 is marked.
@@ -44,10 +44,10 @@ TEST(CountedGames, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
             GameBytes{.number = 4, .goalsFor = 4, .type = '3'}.bytes(),
             GameBytes{.number = 5, .goalsFor = 5, .special = '2'}.bytes()})
             + QByteArray(100, 'x')); // a partial record at the end is no game
-    const QString file = teamGameFile(f.state.DataPath, 1);
+    GameFileReader reader(f.state.DataPath);
     auto goals = [&](const ReportSelection& selection) {
         QList<int> all;
-        const CountedResults counted = readCountedResults(file, selection);
+        const CountedResults counted = reader.results(1, selection);
         EXPECT_TRUE(counted.error.isEmpty());
         for (const GameResult& game : counted.games)
             all << game.goalsFor;
@@ -66,8 +66,8 @@ TEST(CountedGames, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
     EXPECT_EQ(goals(selection), (QList<int>{5}));
 
     // No file is no games; the whole records come with their texts.
-    EXPECT_TRUE(readCountedResults(teamGameFile(f.state.DataPath, 2), selection).games.empty());
-    const CountedGames whole = readCountedGames(file, ReportSelection{});
+    EXPECT_TRUE(reader.results(2, selection).games.empty());
+    const CountedGames whole = reader.games(1, ReportSelection{});
     ASSERT_EQ(whole.games.size(), 5U);
     EXPECT_EQ(whole.games[0].Opponent, fitWidth(QStringLiteral("Rovers"), 25));
 }

@@ -173,8 +173,9 @@ StandingsResult computeStandings(const QString& dataFolder, const QList<int>& sl
 {
     std::vector<TeamGames> teams;
     teams.reserve(static_cast<std::size_t>(slots.size()));
+    GameFileReader reader(dataFolder);
     for (int slot : slots) {
-        CountedResults counted = readCountedResults(teamGameFile(dataFolder, slot), selection);
+        CountedResults counted = reader.results(slot, selection);
         if (!counted.error.isEmpty())
             return {StandingsReport(), counted.error};
         teams.push_back(TeamGames{slot, teamNames[slot], std::move(counted.games)});

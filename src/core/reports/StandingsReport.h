@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/reports/CountedGames.h"
+#include "core/reports/GameFileReader.h"
 #include "core/reports/PagedOutput.h"
 #include "core/reports/ReportGrid.h"
 #include "core/store/TeamList.h"

@@ -1,6 +1,6 @@
 #include "core/reports/TeamReportRun.h"
 
-#include "core/reports/CountedGames.h"
+#include "core/reports/GameFileReader.h"
 #include "core/reports/StandingsReport.h"
 #include "core/reports/TeamRecordReport.h"
 
@@ -12,10 +12,10 @@ TeamReportOutcome printTeamReport(
     if (input.teams.isEmpty())
         return {QStringLiteral("no team chosen"), false};
     const int slot = input.teams.front();
-    const QString gameFile = teamGameFile(input.dataFolder, slot);
     switch (input.selection.kind) {
     case ReportKind::Record: {
-        const CountedResults counted = readCountedResults(gameFile, input.selection);
+        const CountedResults counted
+            = GameFileReader(input.dataFolder).results(slot, input.selection);
         if (!counted.error.isEmpty())
             return {counted.error, false};
         const TeamRecordReport report(counted.games);
@@ -23,7 +23,7 @@ TeamReportOutcome printTeamReport(
             QString(), !report.print(engine, choices, input.teamNames[slot], input.gameTypeNames)};
     }
     case ReportKind::GameScores: {
-        CountedGames counted = readCountedGames(gameFile, input.selection);
+        CountedGames counted = GameFileReader(input.dataFolder).games(slot, input.selection);
         if (!counted.error.isEmpty())
             return {counted.error, false};
         const GameScoresReport report(

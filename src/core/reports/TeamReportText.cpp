@@ -1,6 +1,6 @@
 #include "core/reports/TeamReportText.h"
 
-#include "core/reports/CountedGames.h"
+#include "core/reports/GameFileReader.h"
 #include "core/text/Formatting.h"
 
 #include <cmath>

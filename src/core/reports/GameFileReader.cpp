@@ -1,0 +1,113 @@
+#include "core/reports/GameFileReader.h"
+
+#include "core/reports/GameTest.h"
+#include "core/store/DataFiles.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace scorvane {
+
+namespace {
+
+// Byte positions inside a 150-byte game record.
+constexpr int NumberAt = 0;
+constexpr int StatusAt = 2;
+constexpr int GoalsForAt = 56;
+constexpr int GoalsAgainstAt = 58;
+constexpr int TypeAt = 118;
+constexpr int SpecialAt = 120;
+
+qint16 integerAt(const char* record, int offset)
+{
+    const auto low = static_cast<quint8>(record[offset]);
+    const auto high = static_cast<quint8>(record[offset + 1]);
+    return static_cast<qint16>(low | (high << 8));
+}
+
+qsizetype recordCount(const QByteArray& bytes)
+{
+    return bytes.size() / GameRecord::Length;
+}
+
+// Hands every counted record of `bytes` to `take`. Only the fields the game test reads are
+// filled in the probe, which is reused so that skipped games cost no copies.
+template <typename Take>
+void walkCountedGames(const QByteArray& bytes, const ReportSelection& selection, Take take)
+{
+    const qsizetype count = recordCount(bytes);
+    GameRecord probe;
+    for (qsizetype index = std::max(selection.fromGame, 1) - 1; index < count; ++index) {
+        const char* record = bytes.constData() + index * GameRecord::Length;
+        probe.GameNumber = integerAt(record, NumberAt);
+        if (probe.GameNumber > selection.toGame)
+            break;
+        probe.GameStatus = record[StatusAt];
+        probe.GameType = record[TypeAt];
+        probe.SpecialSelect = record[SpecialAt];
+        if (gameCounts(selection, probe))
+            take(record, probe);
+    }
+}
+
+// Opens the file under the name the program writes first, then under the same name in any
+// letter case (files copied from another system). False with no error when there is none.
+bool openGameFile(QFile& file, const QString& folder, const QString& name, QString& error)
+{
+    file.setFileName(folder + name);
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    if (!file.exists()) {
+        file.setFileName(resolveInFolder(folder, name));
+        if (!file.exists())
+            return false;
+        if (file.open(QIODevice::ReadOnly))
+            return true;
+    }
+    error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
+    return false;
+}
+
+} // namespace
+
+QString GameFileReader::load(int slot)
+{
+    buffer_.resize(0);
+    QFile file;
+    QString error;
+    const QString name = QStringLiteral("KVGS") + QString::number(slot) + QStringLiteral(".DAT");
+    if (!openGameFile(file, dataFolder_, name, error))
+        return error;
+    buffer_.resize(file.size());
+    const qint64 read = file.read(buffer_.data(), buffer_.size());
+    if (read < 0)
+        return QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
+    buffer_.resize(read);
+    return {};
+}
+
+CountedResults GameFileReader::results(int slot, const ReportSelection& selection)
+{
+    CountedResults result;
+    result.error = load(slot);
+    result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
+    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
+        result.games.push_back(GameResult{probe.GameNumber, probe.GameType,
+            integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
+    });
+    return result;
+}
+
+CountedGames GameFileReader::games(int slot, const ReportSelection& selection)
+{
+    CountedGames result;
+    result.error = load(slot);
+    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
+        result.games.push_back(
+            GameRecord::decode(QByteArray::fromRawData(record, GameRecord::Length)));
+    });
+    return result;
+}
+
+} // namespace scorvane
