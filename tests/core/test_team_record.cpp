@@ -67,6 +67,11 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
 
     // No file is no games; the whole records come with their texts.
     EXPECT_TRUE(reader.results(2, selection).games.empty());
+    // A file copied from a system that ignores letter case is found under its own name.
+    writeWholeFile(
+        f.state.DataPath + QStringLiteral("kvgs4.dat"), GameBytes{.goalsFor = 7}.bytes());
+    ASSERT_EQ(reader.results(4, selection).games.size(), 0U); // not marked
+    EXPECT_EQ(reader.results(4, ReportSelection{}).games.at(0).goalsFor, 7);
     const CountedGames whole = reader.games(1, ReportSelection{});
     ASSERT_EQ(whole.games.size(), 5U);
     EXPECT_EQ(whole.games[0].Opponent, fitWidth(QStringLiteral("Rovers"), 25));

@@ -1,8 +1,8 @@
 #include "core/reports/GameFileReader.h"
 
 #include "core/reports/GameTest.h"
-#include "core/store/DataFiles.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -51,6 +51,17 @@ void walkCountedGames(const QByteArray& bytes, const ReportSelection& selection,
     }
 }
 
+// The entry of `folder` named `name` in another letter case; empty when there is none.
+QString nameInAnyCase(const QString& folder, const QString& name)
+{
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    }
+    return {};
+}
+
 // Opens the file under the name the program writes first, then under the same name in any
 // letter case (files copied from another system). False with no error when there is none.
 bool openGameFile(QFile& file, const QString& folder, const QString& name, QString& error)
@@ -59,9 +70,10 @@ bool openGameFile(QFile& file, const QString& folder, const QString& name, QStri
     if (file.open(QIODevice::ReadOnly))
         return true;
     if (!file.exists()) {
-        file.setFileName(resolveInFolder(folder, name));
-        if (!file.exists())
+        const QString other = nameInAnyCase(folder, name);
+        if (other.isEmpty())
             return false;
+        file.setFileName(other);
         if (file.open(QIODevice::ReadOnly))
             return true;
     }

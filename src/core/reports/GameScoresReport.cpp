@@ -35,7 +35,10 @@ GameScoresReport::Sides GameScoresReport::sides(const GameRecord& game) const
 
 QString GameScoresReport::typeName(const GameRecord& game) const
 {
-    return fitWidth(gameTypeName(game.GameType, gameTypeNames_), 10);
+    // A type byte outside "1".."7" has no name.
+    if (game.GameType < '1' || game.GameType > '7')
+        return QString(10, QChar(u' '));
+    return fitWidth(gameTypeNames_[game.GameType - '0'], 10);
 }
 
 QStringList GameScoresReport::longLines(const GameRecord& game) const
