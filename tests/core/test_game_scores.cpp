@@ -4,6 +4,8 @@
 
 #include "core/reports/GameScoresReport.h"
 
+#include <map>
+
 using namespace scorvane;
 using namespace scorvane::testing;
 
@@ -91,9 +93,11 @@ TEST(GameScores, ShortFormPrintoutComparedWhole)
 
 TEST(GameScores, LongFormGameIsNeverSplitAcrossPages)
 {
-    // The heading takes 5 lines. With 26 lines a page holds 4 games (25 lines): after the
-    // fourth, 25 lines exceed 26 - 6. With 25 lines, 20 already exceed 19 after the third.
-    for (const auto& [linesPerPage, gamesPerPage] : {std::pair{26, 4}, std::pair{25, 3}}) {
+    // The heading takes 5 lines; from page 2 on the form feed's line is line 1. With 26 lines,
+    // page 1 holds 4 games (25 lines exceed 26 - 6 only after the fourth), later pages 3
+    // (1 + 5 + 15 = 21 lines). With 25 lines every page holds 3.
+    const std::map<int, QList<int>> gamesOnPages = {{26, {4, 3, 2}}, {25, {3, 3, 3}}};
+    for (const auto& [linesPerPage, expected] : gamesOnPages) {
         ScoresFixture f;
         std::vector<GameRecord> games;
         for (int g = 1; g <= 9; ++g)
@@ -101,12 +105,14 @@ TEST(GameScores, LongFormGameIsNeverSplitAcrossPages)
         ASSERT_TRUE(f.report(games).print(
             ScoresForm::Long, f.engine, pageChoices("Game Scores", linesPerPage)));
         const QList<QByteArray> pages = f.printed().split('\f');
-        ASSERT_EQ(pages.size(), (9 + gamesPerPage - 1) / gamesPerPage + 1) << linesPerPage;
-        for (qsizetype p = 0; p + 1 < pages.size(); ++p) {
-            const QByteArray page = p == 0 ? pages[p] : pages[p].mid(2); // the form feed's CR LF
-            const qsizetype games_on_page = std::min<qsizetype>(gamesPerPage, 9 - p * gamesPerPage);
-            EXPECT_EQ(page.count("\r\n"), 5 + 5 * games_on_page) << "page " << p + 1;
-            EXPECT_TRUE(page.startsWith("\r\nGame Scores\r\n\r\nHarbor FC\r\n\r\n"));
+        ASSERT_EQ(pages.size(), expected.size() + 1) << linesPerPage;
+        for (qsizetype p = 0; p < expected.size(); ++p) {
+            const QByteArray feedLine = p == 0 ? "" : "\r\n";
+            EXPECT_EQ(pages[p].count("\r\n"), feedLine.size() / 2 + 5 + 5 * expected[p])
+                << linesPerPage << " page " << p + 1;
+            EXPECT_TRUE(pages[p].startsWith(feedLine + "\r\nGame Scores\r\n\r\nHarbor FC\r\n\r\n"));
+            // A page's body is whole five-line blocks, the last one closed by its blank line.
+            EXPECT_TRUE(pages[p].endsWith("\r\n\r\n")) << "page " << p + 1;
         }
     }
 }
@@ -119,9 +125,10 @@ TEST(GameScores, ShortFormStartsANewPageWhenOneIsFull)
         games.push_back(game(g, '2', 1, 0, "Rovers"));
     ASSERT_TRUE(f.report(games).print(ScoresForm::Short, f.engine, pageChoices("Game Scores", 21)));
     const QList<QByteArray> pages = f.printed().split('\f');
-    ASSERT_EQ(pages.size(), 4); // 16 + 16 + 8 games, then the closing form feed
+    ASSERT_EQ(pages.size(), 4); // 16 + 15 + 9 games, then the closing form feed
     EXPECT_EQ(pages[0].count("\r\n"), 21);
-    EXPECT_EQ(pages[2].count("\r\n"), 1 + 5 + 8);
+    EXPECT_EQ(pages[1].count("\r\n"), 21); // the form feed's line, the heading, 15 games
+    EXPECT_EQ(pages[2].count("\r\n"), 1 + 5 + 9);
 }
 
 TEST(GameScores, MoreThanAHundredLinesAreKept)

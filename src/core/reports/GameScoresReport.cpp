@@ -122,7 +122,6 @@ ReportButtons GameScoresReport::buttons(ScoresForm shown, bool onOpening) const
 
 bool GameScoresReport::heading(PagedOutput& out, const PageChoices& choices) const
 {
-    out.startPage();
     if (!out.line(QString()) || !out.title(choices.title) || !out.line(QString())
         || !out.line(fitWidth(teamName_, 25)) || !out.line(QString()))
         return false;
@@ -133,6 +132,7 @@ bool GameScoresReport::heading(PagedOutput& out, const PageChoices& choices) con
 bool GameScoresReport::printCopy(
     ScoresForm form, PagedOutput& out, const PageChoices& choices) const
 {
+    out.startCopy();
     if (!heading(out, choices))
         return false;
     for (std::size_t g = 0; g < games_.size(); ++g) {

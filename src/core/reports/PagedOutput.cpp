@@ -46,6 +46,8 @@ void PagedOutput::bodyFont()
 
 bool PagedOutput::formFeed()
 {
+    // The form feed's line is the first line of the new page.
+    linesOnPage_ = 0;
     return line(QString(FormFeed));
 }
 

@@ -30,11 +30,12 @@ public:
     // The report title in the title font, centred where lines are drawn on pages.
     bool title(const QString& text);
     void bodyFont();
-    // A form-feed line; the next line starts a new page.
+    // A form-feed line, counted as the first line of the new page.
     bool formFeed();
 
     int linesOnPage() const { return linesOnPage_; }
-    void startPage() { linesOnPage_ = 0; }
+    // Each copy starts counting afresh.
+    void startCopy() { linesOnPage_ = 0; }
 
 private:
     OutputEngine& engine_;

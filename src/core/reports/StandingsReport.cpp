@@ -140,7 +140,6 @@ ReportGrid StandingsReport::grid() const
 
 bool StandingsReport::heading(PagedOutput& out, const PageChoices& choices) const
 {
-    out.startPage();
     if (!out.line(QString()) || !out.title(choices.title))
         return false;
     out.bodyFont();
@@ -153,6 +152,7 @@ bool StandingsReport::print(OutputEngine& engine, const PageChoices& choices) co
     if (!out.open())
         return false;
     for (int copy = 0; copy < choices.copies; ++copy) {
+        out.startCopy();
         if (!heading(out, choices))
             return false;
         for (const StandingsLine& line : lines_) {

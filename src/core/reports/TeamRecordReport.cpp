@@ -118,7 +118,7 @@ bool TeamRecordReport::print(OutputEngine& engine, const PageChoices& choices,
     if (!out.open())
         return false;
     for (int copy = 0; copy < choices.copies; ++copy) {
-        out.startPage();
+        out.startCopy();
         if (!out.line(QString()) || !out.title(choices.title) || !out.line(QString())
             || !out.line(fitWidth(teamName, 25)))
             return false;
