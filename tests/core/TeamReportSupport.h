@@ -83,7 +83,7 @@ inline ::testing::AssertionResult samePrintout(const QByteArray& actual, const Q
     return failure;
 }
 
-inline PageChoices pageChoices(const char* title, int linesPerPage = 60, int copies = 1)
+inline PageChoices printChoices(const char* title, int linesPerPage = 60, int copies = 1)
 {
     return PageChoices{QString::fromLatin1(title), copies, linesPerPage};
 }

@@ -69,7 +69,7 @@ TEST(GameScores, LongFormPrintoutComparedWhole)
     second.GameLocation = QStringLiteral("Dover Park");
     second.GameComment.clear();
     ASSERT_TRUE(f.report({game(1, '1', 2, 1, "Rovers"), second})
-                    .print(ScoresForm::Long, f.engine, pageChoices("Game Scores")));
+                    .print(ScoresForm::Long, f.engine, printChoices("Game Scores")));
     EXPECT_TRUE(samePrintout(f.printed(),
         fileOf(Heading
             + texts({"   1.  09/15/02               Rovers                      1  WON",
@@ -84,7 +84,7 @@ TEST(GameScores, ShortFormPrintoutComparedWhole)
 {
     ScoresFixture f;
     ASSERT_TRUE(f.report({game(1, '1', 2, 1, "Rovers"), game(12, '2', 10, 0, "Dover United", '3')})
-                    .print(ScoresForm::Short, f.engine, pageChoices("Game Scores", 60, 2)));
+                    .print(ScoresForm::Short, f.engine, printChoices("Game Scores", 60, 2)));
     const QStringList copy = Heading
         + texts({"   1. 09/15/02 League      Rovers                      2-1   WON",
             "  12. 09/15/02 Cup         Dover United               10-0   WON", "\f"});
@@ -103,7 +103,7 @@ TEST(GameScores, LongFormGameIsNeverSplitAcrossPages)
         for (int g = 1; g <= 9; ++g)
             games.push_back(game(g, '2', g, 0, "Rovers"));
         ASSERT_TRUE(f.report(games).print(
-            ScoresForm::Long, f.engine, pageChoices("Game Scores", linesPerPage)));
+            ScoresForm::Long, f.engine, printChoices("Game Scores", linesPerPage)));
         const QList<QByteArray> pages = f.printed().split('\f');
         ASSERT_EQ(pages.size(), expected.size() + 1) << linesPerPage;
         for (qsizetype p = 0; p < expected.size(); ++p) {
@@ -123,7 +123,8 @@ TEST(GameScores, ShortFormStartsANewPageWhenOneIsFull)
     std::vector<GameRecord> games;
     for (int g = 1; g <= 40; ++g)
         games.push_back(game(g, '2', 1, 0, "Rovers"));
-    ASSERT_TRUE(f.report(games).print(ScoresForm::Short, f.engine, pageChoices("Game Scores", 21)));
+    ASSERT_TRUE(
+        f.report(games).print(ScoresForm::Short, f.engine, printChoices("Game Scores", 21)));
     const QList<QByteArray> pages = f.printed().split('\f');
     ASSERT_EQ(pages.size(), 4); // 16 + 15 + 9 games, then the closing form feed
     EXPECT_EQ(pages[0].count("\r\n"), 21);

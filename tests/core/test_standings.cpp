@@ -3,6 +3,7 @@
 #include "TeamReportSupport.h"
 
 #include "core/reports/StandingsReport.h"
+#include "core/reports/TeamReportState.h"
 #include "core/reports/TeamReportText.h"
 
 #include <map>
@@ -140,7 +141,7 @@ TEST(Standings, ComputedFromEachGameFileAndPrintedWhole)
     const StandingsResult result
         = computeStandings(f.state.DataPath, {2, 5, 9}, f.teamNames, ReportSelection{});
     ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
-    ASSERT_TRUE(result.report.print(f.engine, pageChoices("Team Standings")));
+    ASSERT_TRUE(result.report.print(f.engine, printChoices("Team Standings")));
     EXPECT_TRUE(samePrintout(f.printed(),
         fileOf({"", "Team Standings", "",
             "Team                       Won  Lost    Pct   Streak   GF    GA    GB",
@@ -157,11 +158,48 @@ TEST(Standings, PrintoutStartsANewPageWithTheHeadingWhenFull)
     for (int slot = 1; slot <= 20; ++slot)
         teams.push_back(team(slot, "W"));
     const StandingsReport report(teams);
-    ASSERT_TRUE(report.print(f.engine, pageChoices("Team Standings", 21, 2)));
+    ASSERT_TRUE(report.print(f.engine, printChoices("Team Standings", 21, 2)));
     const QList<QByteArray> pages = f.printed().split('\f');
     ASSERT_EQ(pages.size(), 5); // 16 + 4 teams per copy, two copies
     EXPECT_EQ(pages[0].count("\r\n"), 21);
     EXPECT_TRUE(pages[1].startsWith("\r\n\r\nTeam Standings\r\n\r\nTeam "));
     EXPECT_EQ(pages[1].count("\r\n"), 1 + 5 + 4);
     EXPECT_EQ(pages[2], QByteArray("\r\n") + pages[0]);
+}
+
+TEST(TeamReportState, InputsComeFromTheProgramState)
+{
+    TeamReportFolder f;
+    AppState& state = f.state;
+    state.ReportKind = QStringLiteral("S");
+    state.TeamSelected[5] = QStringLiteral("Y");
+    state.TeamSelected[2] = QStringLiteral("Y");
+    state.TeamSlot = 2;
+    state.FromGame = 3;
+    state.ToGame = 40;
+    state.GameTypeOn[4] = false;
+    state.AllGameTypes = false;
+    state.UseSpecialSelect = true;
+    state.ReportTitle = QStringLiteral("Spring");
+    state.CopiesLeft = 3;
+    state.LinesPerPage = 30;
+    const TeamReportInput standings = teamReportInput(state);
+    EXPECT_EQ(standings.teams, (QList<int>{2, 5}));
+    EXPECT_EQ(standings.selection.kind, ReportKind::Standings);
+    EXPECT_EQ(standings.selection.fromGame, 3);
+    EXPECT_EQ(standings.selection.toGame, 40);
+    EXPECT_FALSE(standings.selection.typeIsCounted(4));
+    EXPECT_TRUE(standings.selection.typeIsCounted(5));
+    EXPECT_FALSE(standings.selection.allTypesCounted);
+    EXPECT_TRUE(standings.selection.onlySelectedGames);
+    const PageChoices choices = pageChoices(state);
+    EXPECT_EQ(choices.title, QStringLiteral("Spring"));
+    EXPECT_EQ(choices.copies, 3);
+    EXPECT_EQ(choices.linesPerPage, 30);
+
+    state.ReportKind = QStringLiteral("G");
+    const TeamReportInput scores = teamReportInput(state, ScoresForm::Short);
+    EXPECT_EQ(scores.teams, QList<int>{2});
+    EXPECT_EQ(scores.selection.kind, ReportKind::GameScores);
+    EXPECT_EQ(scores.scoresForm, ScoresForm::Short);
 }

@@ -125,7 +125,7 @@ TEST(TeamRecord, PrintoutWithTiesComparedWhole)
     TeamReportFolder f;
     const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('3', 1, 0),
         result('1', 1, 1), result('1', 2, 0)});
-    ASSERT_TRUE(report.print(f.engine, pageChoices("Team Record"),
+    ASSERT_TRUE(report.print(f.engine, printChoices("Team Record"),
         fitWidth(QStringLiteral("Harbor FC"), 25), f.typeNames));
     EXPECT_TRUE(samePrintout(f.printed(),
         fileOf({"", "Team Record", "", "Harbor FC",
@@ -141,7 +141,7 @@ TEST(TeamRecord, PrintoutWithoutTiesHasShortDashesAndRepeatsPerCopy)
 {
     TeamReportFolder f;
     const TeamRecordReport report({result('2', 2, 1), result('2', 0, 1)});
-    ASSERT_TRUE(report.print(f.engine, pageChoices("Record", 60, 2), f.teamNames[1], f.typeNames));
+    ASSERT_TRUE(report.print(f.engine, printChoices("Record", 60, 2), f.teamNames[1], f.typeNames));
     const QStringList page
         = texts({"", "Record", "", "Team 1", "Game Type    Won    Lost     Pct      GF      GA",
             "------------------------------------------------",
@@ -156,6 +156,6 @@ TEST(TeamRecord, OutputErrorEndsThePrintout)
     TeamReportFolder f;
     f.state.OutputFileName = f.state.DataPath + QStringLiteral("no/such/folder/OUT.TXT");
     const TeamRecordReport report({result('1', 1, 0)});
-    EXPECT_FALSE(report.print(f.engine, pageChoices("Record"), f.teamNames[1], f.typeNames));
+    EXPECT_FALSE(report.print(f.engine, printChoices("Record"), f.teamNames[1], f.typeNames));
     EXPECT_EQ(f.errorsAsked, 1);
 }
