@@ -179,3 +179,18 @@ TEST(GameScores, GridsAndButtons)
     EXPECT_TRUE(none.buttons(ScoresForm::Long, false).compute);
     EXPECT_TRUE(none.grid(ScoresForm::Long).rows.empty());
 }
+
+TEST(GameScores, ExportHoldsOneRowPerGame)
+{
+    ScoresFixture f;
+    const ExportTable table
+        = f.report({game(1, '1', 2, 1, "Rovers"), game(2, '2', 0, 3, "Dover United", '3')})
+              .exportTable(QStringLiteral("Game Scores"));
+    EXPECT_EQ(table.team, QStringLiteral("Harbor FC"));
+    ASSERT_EQ(table.rows.size(), 2);
+    EXPECT_EQ(table.rows[0].cells,
+        texts(
+            {"1", "09/15/02", "League", "Rovers", "Home", "2", "1", "Won", "North Field", "Rain"}));
+    EXPECT_EQ(table.rows[1].cells[4], QStringLiteral("Away"));
+    EXPECT_EQ(table.rows[1].cells[7], QStringLiteral("Lost"));
+}

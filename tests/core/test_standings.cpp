@@ -203,3 +203,14 @@ TEST(TeamReportState, InputsComeFromTheProgramState)
     EXPECT_EQ(scores.selection.kind, ReportKind::GameScores);
     EXPECT_EQ(scores.scoresForm, ScoresForm::Short);
 }
+
+TEST(Standings, ExportHoldsRawValues)
+{
+    const ExportTable table = StandingsReport({team(2, "WWLWLW"), team(5, "WLWWWW"), team(7, "")})
+                                  .exportTable(QStringLiteral("Team Standings"));
+    EXPECT_EQ(table.headings, texts({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
+    ASSERT_EQ(table.rows.size(), 3);
+    EXPECT_EQ(table.rows[0].cells, texts({"Team 5", "5", "1", "0.833", "Won 4", "5", "1", "0.0"}));
+    EXPECT_EQ(table.rows[2].cells, texts({"Team 7", "0", "0", "0.000", "", "0", "0", "2.0"}));
+    EXPECT_FALSE(table.numericColumns.contains(4));
+}

@@ -159,3 +159,20 @@ TEST(TeamRecord, OutputErrorEndsThePrintout)
     EXPECT_FALSE(report.print(f.engine, printChoices("Record"), f.teamNames[1], f.typeNames));
     EXPECT_EQ(f.errorsAsked, 1);
 }
+
+TEST(TeamRecord, ExportHoldsTheRowsWithRawValues)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('1', 1, 1)});
+    const ExportTable table = report.exportTable(
+        QStringLiteral("Team Record"), fitWidth(QStringLiteral("Harbor FC"), 25), f.typeNames);
+    EXPECT_EQ(table.team, QStringLiteral("Harbor FC"));
+    EXPECT_EQ(table.headings, texts({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
+    ASSERT_EQ(table.rows.size(), 2);
+    EXPECT_EQ(table.rows[0].cells, texts({"League", "1", "1", "1", "0.500", "4", "4"}));
+    EXPECT_EQ(table.rows[1].kind, ExportTable::RowKind::Totals);
+    EXPECT_EQ(table.numericColumns, (QList<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(TeamRecordReport(std::vector<GameResult>{})
+                    .exportTable(QString(), QString(), f.typeNames)
+                    .rows.isEmpty());
+}

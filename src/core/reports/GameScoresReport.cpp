@@ -120,6 +120,28 @@ ReportButtons GameScoresReport::buttons(ScoresForm shown, bool onOpening) const
         .shortForm = shown == ScoresForm::Long};
 }
 
+ExportTable GameScoresReport::exportTable(const QString& title) const
+{
+    ExportTable table;
+    table.title = title;
+    table.team = trimBlanks(teamName_);
+    table.headings = QStringList{QStringLiteral("Game"), QStringLiteral("Date"),
+        QStringLiteral("Game Type"), QStringLiteral("Opponent"), QStringLiteral("Played"),
+        QStringLiteral("GF"), QStringLiteral("GA"), QStringLiteral("Result"),
+        QStringLiteral("Location"), QStringLiteral("Comment")};
+    table.numericColumns = {0, 5, 6};
+    for (const GameRecord& game : games_) {
+        table.rows.append({ExportTable::RowKind::Body,
+            {QString::number(game.GameNumber), dateWithSlashes(game.GameDate),
+                trimBlanks(typeName(game)), trimBlanks(game.Opponent),
+                game.HomeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
+                QString::number(game.GoalsFor), QString::number(game.GoalsAgainst),
+                shownResultWord(game.GoalsFor, game.GoalsAgainst), trimBlanks(game.GameLocation),
+                trimBlanks(game.GameComment)}});
+    }
+    return table;
+}
+
 bool GameScoresReport::heading(PagedOutput& out, const PageChoices& choices) const
 {
     if (!out.line(QString()) || !out.title(choices.title) || !out.line(QString())

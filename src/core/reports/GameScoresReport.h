@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/PagedOutput.h"
 #include "core/reports/ReportGrid.h"
 #include "core/store/GameRecord.h"
@@ -32,6 +33,9 @@ public:
     QStringList lines(ScoresForm form) const;
     ReportGrid grid(ScoresForm form) const;
     ReportButtons buttons(ScoresForm shown, bool onOpening) const;
+
+    // One row per game with raw values, for a spreadsheet or a web page.
+    ExportTable exportTable(const QString& title) const;
 
     // Prints every copy below a page heading of the title and the team's name. A long-form game
     // is never split across pages; the short form starts a new page when one is full. False

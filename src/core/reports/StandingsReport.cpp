@@ -138,6 +138,30 @@ ReportGrid StandingsReport::grid() const
     return grid;
 }
 
+ExportTable StandingsReport::exportTable(const QString& title) const
+{
+    ExportTable table;
+    table.title = title;
+    const ReportGrid shown = grid();
+    for (const GridColumn& column : shown.columns)
+        table.headings << column.heading;
+    for (int c = 1; c < table.headings.size(); ++c) {
+        if (table.headings[c] != u"Streak")
+            table.numericColumns << c;
+    }
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        QStringList row = shown.rows[i];
+        const qsizetype pct = table.headings.indexOf(QStringLiteral("Pct"));
+        row[pct] = rawPercentage(lines_[i].pct);
+        row.back() = QString::number(lines_[i].behind / 2) + u'.'
+            + QString::number(lines_[i].behind % 2 * 5);
+        if (row[pct + 1] == u"-")
+            row[pct + 1].clear();
+        table.rows.append({ExportTable::RowKind::Body, row});
+    }
+    return table;
+}
+
 bool StandingsReport::heading(PagedOutput& out, const PageChoices& choices) const
 {
     if (!out.line(QString()) || !out.title(choices.title))

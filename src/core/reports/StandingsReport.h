@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/GameFileReader.h"
 #include "core/reports/PagedOutput.h"
 #include "core/reports/ReportGrid.h"
@@ -56,6 +57,10 @@ public:
     QString headingLine() const;
     QString dashLine() const;
     QString teamLine(const StandingsLine& line) const;
+
+    // The standings with raw values, for a spreadsheet or a web page; a leader is 0 games
+    // behind.
+    ExportTable exportTable(const QString& title) const;
 
     // Prints every copy: a page heading of the title and the column headings, one line per
     // team, a new page with the heading again when one is full. False when the user gave up an

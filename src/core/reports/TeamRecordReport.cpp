@@ -26,6 +26,16 @@ QStringList shownRow(const QString& label, const RecordLine& line, bool withTies
     return row;
 }
 
+QStringList rawRow(const QString& label, const RecordLine& line, bool withTies)
+{
+    QStringList row{label, QString::number(line.won), QString::number(line.lost)};
+    if (withTies)
+        row << QString::number(line.ties);
+    row << rawPercentage(line.pct()) << QString::number(line.goalsFor)
+        << QString::number(line.goalsAgainst);
+    return row;
+}
+
 } // namespace
 
 float RecordLine::pct() const
@@ -108,6 +118,29 @@ QStringList TeamRecordReport::tableLines(const GameTypeNameTable& gameTypeNames)
     }
     lines << dashes << printedLine(QStringLiteral("Totals"), totals_, hasTies());
     return lines;
+}
+
+ExportTable TeamRecordReport::exportTable(
+    const QString& title, const QString& teamName, const GameTypeNameTable& gameTypeNames) const
+{
+    ExportTable table;
+    table.title = title;
+    table.team = trimBlanks(teamName);
+    for (const GridColumn& column : grid(gameTypeNames).columns)
+        table.headings << column.heading;
+    for (int c = 1; c < table.headings.size(); ++c)
+        table.numericColumns << c;
+    for (int type = 1; type <= 7; ++type) {
+        if (typeLine(type).games() > 0) {
+            table.rows.append({ExportTable::RowKind::Body,
+                rawRow(trimBlanks(gameTypeNames[type]), typeLine(type), hasTies())});
+        }
+    }
+    if (gamesCounted() > 0) {
+        table.rows.append(
+            {ExportTable::RowKind::Totals, rawRow(QStringLiteral("Totals"), totals_, hasTies())});
+    }
+    return table;
 }
 
 bool TeamRecordReport::print(OutputEngine& engine, const PageChoices& choices,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/GameFileReader.h"
 #include "core/reports/PagedOutput.h"
 #include "core/reports/ReportGrid.h"
@@ -51,6 +52,10 @@ public:
     // The printed table below the page heading: headings, dashes, the type lines, dashes again
     // and the totals line.
     QStringList tableLines(const GameTypeNameTable& gameTypeNames) const;
+
+    // The rows of the printout with raw values, for a spreadsheet or a web page.
+    ExportTable exportTable(const QString& title, const QString& teamName,
+        const GameTypeNameTable& gameTypeNames) const;
 
     // Prints every copy as one page headed by the title and the team's name. False when the
     // user gave up an output error.

@@ -24,6 +24,12 @@ QString percentageText(float pct)
         + QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
 }
 
+QString rawPercentage(float pct)
+{
+    const QString text = percentageText(pct);
+    return text.startsWith(u'.') ? u'0' + text : text;
+}
+
 QString gamesBehindText(int winsMinusLossesBehind)
 {
     return wholePart(winsMinusLossesBehind / 2) + u'.'

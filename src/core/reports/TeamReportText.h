@@ -8,6 +8,9 @@ namespace scorvane {
 // no digit before the point below 1 (".500", "1.000", ".000").
 QString percentageText(float pct);
 
+// The same percentage for a spreadsheet: "0.625", "1.000".
+QString rawPercentage(float pct);
+
 // Games behind in the "####.0" form from the difference in wins minus losses: half of it, with
 // no digit before the point below 1 (".5", "1.0", "12.5").
 QString gamesBehindText(int winsMinusLossesBehind);
