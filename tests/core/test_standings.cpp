@@ -48,8 +48,8 @@ TEST(Standings, FiveAndOneLeadsFourAndTwoByOneGame)
 {
     const StandingsReport report({team(2, "WWLWLW"), team(5, "WLWWWW")});
     EXPECT_EQ(order(report), texts({"5", "2"}));
-    EXPECT_EQ(percentageText(report.standings()[0].pct), QStringLiteral(".833"));
-    EXPECT_EQ(percentageText(report.standings()[1].pct), QStringLiteral(".667"));
+    EXPECT_EQ(winningPctText(report.standings()[0].pct), QStringLiteral(".833"));
+    EXPECT_EQ(winningPctText(report.standings()[1].pct), QStringLiteral(".667"));
     EXPECT_EQ(gbOf(report, 5), QStringLiteral("   ___"));
     EXPECT_EQ(gbOf(report, 2), QStringLiteral("   1.0"));
     EXPECT_FALSE(report.hasTies());

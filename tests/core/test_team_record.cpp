@@ -20,13 +20,13 @@ GameResult result(char type, int goalsFor, int goalsAgainst)
 
 TEST(TeamReportText, PercentagesAndGamesBehind)
 {
-    EXPECT_EQ(percentageText(0.625F), QStringLiteral(".625"));
-    EXPECT_EQ(percentageText(0.5F), QStringLiteral(".500"));
-    EXPECT_EQ(percentageText(1.0F), QStringLiteral("1.000"));
-    EXPECT_EQ(percentageText(0.0F), QStringLiteral(".000"));
-    EXPECT_EQ(percentageText(5.0F / 6.0F), QStringLiteral(".833"));
-    EXPECT_EQ(percentageText(2.0F / 3.0F), QStringLiteral(".667"));
-    EXPECT_EQ(percentageText(0.0625F), QStringLiteral(".063")); // half away from zero
+    EXPECT_EQ(winningPctText(0.625F), QStringLiteral(".625"));
+    EXPECT_EQ(winningPctText(0.5F), QStringLiteral(".500"));
+    EXPECT_EQ(winningPctText(1.0F), QStringLiteral("1.000"));
+    EXPECT_EQ(winningPctText(0.0F), QStringLiteral(".000"));
+    EXPECT_EQ(winningPctText(5.0F / 6.0F), QStringLiteral(".833"));
+    EXPECT_EQ(winningPctText(2.0F / 3.0F), QStringLiteral(".667"));
+    EXPECT_EQ(winningPctText(0.0625F), QStringLiteral(".063")); // half away from zero
     EXPECT_EQ(gamesBehindText(2), QStringLiteral("1.0"));
     EXPECT_EQ(gamesBehindText(1), QStringLiteral(".5"));
     EXPECT_EQ(gamesBehindText(25), QStringLiteral("12.5"));
@@ -85,7 +85,7 @@ TEST(TeamRecord, SumsByTypeWithTiesAndPct)
     EXPECT_EQ(league.won, 2);
     EXPECT_EQ(league.lost, 1);
     EXPECT_EQ(league.ties, 1);
-    EXPECT_EQ(percentageText(league.pct()), QStringLiteral(".625"));
+    EXPECT_EQ(winningPctText(league.pct()), QStringLiteral(".625"));
     EXPECT_EQ(league.goalsFor, 6);
     EXPECT_EQ(league.goalsAgainst, 4);
     // A game with no type byte counts in the totals only.

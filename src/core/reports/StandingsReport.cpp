@@ -106,7 +106,7 @@ QString StandingsReport::teamLine(const StandingsLine& line) const
     if (hasTies_)
         text += countField(line.ties, 6);
     const QString streak = streakText(line.streak);
-    text += rightAligned(percentageText(line.pct), 7)
+    text += rightAligned(winningPctText(line.pct), 7)
         + (streak.isEmpty() ? QStringLiteral("        -") : rightAligned(streak, 9))
         + countField(line.goalsFor, 5) + countField(line.goalsAgainst, 6);
     return text
@@ -130,7 +130,7 @@ ReportGrid StandingsReport::grid() const
         if (hasTies_)
             row << QString::number(line.ties);
         const QString streak = streakText(line.streak);
-        row << percentageText(line.pct) << (streak.isEmpty() ? QStringLiteral("-") : streak)
+        row << winningPctText(line.pct) << (streak.isEmpty() ? QStringLiteral("-") : streak)
             << QString::number(line.goalsFor) << QString::number(line.goalsAgainst)
             << (line.leader ? QStringLiteral("___") : gamesBehindText(line.behind));
         grid.rows.push_back(row);
@@ -152,7 +152,7 @@ ExportTable StandingsReport::exportTable(const QString& title) const
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         QStringList row = shown.rows[i];
         const qsizetype pct = table.headings.indexOf(QStringLiteral("Pct"));
-        row[pct] = rawPercentage(lines_[i].pct);
+        row[pct] = rawWinningPct(lines_[i].pct);
         row.back() = QString::number(lines_[i].behind / 2) + u'.'
             + QString::number(lines_[i].behind % 2 * 5);
         if (row[pct + 1] == u"-")

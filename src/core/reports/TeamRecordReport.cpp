@@ -12,7 +12,7 @@ QString printedLine(const QString& label, const RecordLine& line, bool withTies)
     QString text = fitWidth(label, 10) + countField(line.won, 6) + countField(line.lost, 8);
     if (withTies)
         text += countField(line.ties, 8);
-    return text + padText(percentageText(line.pct()), 8, QStringLiteral("L"))
+    return text + padText(winningPctText(line.pct()), 8, QStringLiteral("L"))
         + countField(line.goalsFor, 8) + countField(line.goalsAgainst, 8);
 }
 
@@ -21,7 +21,7 @@ QStringList shownRow(const QString& label, const RecordLine& line, bool withTies
     QStringList row{label, QString::number(line.won), QString::number(line.lost)};
     if (withTies)
         row << QString::number(line.ties);
-    row << percentageText(line.pct()) << QString::number(line.goalsFor)
+    row << winningPctText(line.pct()) << QString::number(line.goalsFor)
         << QString::number(line.goalsAgainst);
     return row;
 }
@@ -31,7 +31,7 @@ QStringList rawRow(const QString& label, const RecordLine& line, bool withTies)
     QStringList row{label, QString::number(line.won), QString::number(line.lost)};
     if (withTies)
         row << QString::number(line.ties);
-    row << rawPercentage(line.pct()) << QString::number(line.goalsFor)
+    row << rawWinningPct(line.pct()) << QString::number(line.goalsFor)
         << QString::number(line.goalsAgainst);
     return row;
 }

@@ -17,16 +17,16 @@ QString wholePart(qint64 value)
 
 } // namespace
 
-QString percentageText(float pct)
+QString winningPctText(float pct)
 {
     const qint64 thousandths = std::llround(static_cast<double>(pct) * 1000.0);
     return wholePart(thousandths / 1000) + u'.'
         + QStringLiteral("%1").arg(thousandths % 1000, 3, 10, QChar(u'0'));
 }
 
-QString rawPercentage(float pct)
+QString rawWinningPct(float pct)
 {
-    const QString text = percentageText(pct);
+    const QString text = winningPctText(pct);
     return text.startsWith(u'.') ? u'0' + text : text;
 }
 

@@ -6,10 +6,10 @@ namespace scorvane {
 
 // A winning percentage in the "###.000" form: three decimals, rounded half away from zero, and
 // no digit before the point below 1 (".500", "1.000", ".000").
-QString percentageText(float pct);
+QString winningPctText(float pct);
 
 // The same percentage for a spreadsheet: "0.625", "1.000".
-QString rawPercentage(float pct);
+QString rawWinningPct(float pct);
 
 // Games behind in the "####.0" form from the difference in wins minus losses: half of it, with
 // no digit before the point below 1 (".5", "1.0", "12.5").
