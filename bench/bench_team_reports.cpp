@@ -99,7 +99,7 @@ void BM_Standings100Teams(benchmark::State& bench)
     for (auto _ : bench) {
         const StandingsResult result
             = computeStandings(folder.path, folder.slots, folder.names, ReportSelection{});
-        if (!result.error.isEmpty() || result.report.standings().size() != TeamCount)
+        if (result.fault || result.report.standings().size() != TeamCount)
             bench.SkipWithError("standings incomplete");
         if (!result.report.print(engine, choices))
             bench.SkipWithError("printout stopped");

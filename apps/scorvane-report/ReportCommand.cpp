@@ -65,6 +65,12 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
         throw ToolStopped{QStringLiteral("cannot read %1").arg(source)};
 }
 
+bool teamReport(const ReportRequest& r)
+{
+    return r.reportKind == ReportKind::Record || r.reportKind == ReportKind::GameScores
+        || r.reportKind == ReportKind::Standings;
+}
+
 // Builds a private copy of everything the report reads, so the data folder is only read.
 void copyData(const ReportRequest& r, AppState& state, const QString& work)
 {
@@ -78,7 +84,9 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     QDir().mkpath(copy);
     copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
     copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
-    for (int slot : r.teams) {
+    // The team reports read the chosen teams' game files where they are, read only; copying
+    // a hundred teams' files would cost far more than the standings themselves.
+    for (int slot : teamReport(r) ? QList<int>() : r.teams) {
         for (const char* prefix : {"KVPN", "KVGS", "KVPS", "KVPI"}) {
             copyIfPresent(data, copy,
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
@@ -146,8 +154,11 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
         return false;
     });
     engine.setPrinter(&standardOutput);
+    if (teamReport(r))
+        state.DataPath = folderWithSlash(r.dataFolder);
     int code = ExitDone;
-    if (!printReport(r.reportKind, state, engine)) {
+    if (!printReport(
+            r.reportKind, state, engine, r.shortScores ? ScoresForm::Short : ScoresForm::Long)) {
         printLine(err,
             QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         code = ExitDataError;
@@ -164,13 +175,13 @@ QString reportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
-        "KIND: players | record | scores | standings | roster\n"
+        "KIND: record | scores | standings | roster\n"
         "\n"
         "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"
         "  --settings FILE       a 669-byte settings file (default: the installed one, else\n"
         "                        built-in defaults)\n"
-        "  --teams LIST          team slots 1-100, comma separated; players and standings take\n"
-        "                        one or more, record, scores and roster exactly one (default 1)\n"
+        "  --teams LIST          team slots 1-100, comma separated; standings takes one or\n"
+        "                        more, record, scores and roster exactly one (default 1)\n"
         "  --from N / --to M     first and last game, 1 to 999 (default 1 / 999)\n"
         "  --types LIST          game types counted: digits 1-7 comma separated, or none\n"
         "                        (default all seven)\n"

@@ -48,7 +48,7 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
     auto goals = [&](const ReportSelection& selection) {
         QList<int> all;
         const CountedResults counted = reader.results(1, selection);
-        EXPECT_TRUE(counted.error.isEmpty());
+        EXPECT_FALSE(counted.fault);
         for (const GameResult& game : counted.games)
             all << game.goalsFor;
         return all;

@@ -1,5 +1,6 @@
 #include "core/output/ReportPrinting.h"
 
+#include "core/reports/TeamReportState.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
@@ -21,16 +22,25 @@ QString defaultReportTitle(const QString& reportKind)
     return it == titles.end() ? QString() : it->second;
 }
 
-bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
+bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresForm scoresForm)
 {
     switch (kind) {
     case ReportKind::Roster:
         printRoster(state, readPlayerContacts(state.Files), engine);
         return true;
-    case ReportKind::PlayerStatistics:
     case ReportKind::GameScores:
     case ReportKind::Record:
-    case ReportKind::Standings:
+    case ReportKind::Standings: {
+        TeamReportInput input = teamReportInput(state, scoresForm);
+        input.selection.kind = kind;
+        const TeamReportOutcome outcome = printTeamReport(input, pageChoices(state), engine);
+        if (outcome.fault) {
+            state.Reporter.reportFileError(*outcome.fault);
+            state.Reporter.endProgram();
+        }
+        return true;
+    }
+    case ReportKind::PlayerStatistics:
         break;
     }
     return false;

@@ -64,7 +64,8 @@ QString nameInAnyCase(const QString& folder, const QString& name)
 
 // Opens the file under the name the program writes first, then under the same name in any
 // letter case (files copied from another system). False with no error when there is none.
-bool openGameFile(QFile& file, const QString& folder, const QString& name, QString& error)
+bool openGameFile(
+    QFile& file, const QString& folder, const QString& name, std::optional<FileError>& fault)
 {
     file.setFileName(folder + name);
     if (file.open(QIODevice::ReadOnly))
@@ -77,32 +78,32 @@ bool openGameFile(QFile& file, const QString& folder, const QString& name, QStri
         if (file.open(QIODevice::ReadOnly))
             return true;
     }
-    error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
+    fault = FileError{FileError::Other, file.errorString(), file.fileName()};
     return false;
 }
 
 } // namespace
 
-QString GameFileReader::load(int slot)
+std::optional<FileError> GameFileReader::load(int slot)
 {
     buffer_.resize(0);
     QFile file;
-    QString error;
+    std::optional<FileError> fault;
     const QString name = QStringLiteral("KVGS") + QString::number(slot) + QStringLiteral(".DAT");
-    if (!openGameFile(file, dataFolder_, name, error))
-        return error;
+    if (!openGameFile(file, dataFolder_, name, fault))
+        return fault;
     buffer_.resize(file.size());
     const qint64 read = file.read(buffer_.data(), buffer_.size());
     if (read < 0)
-        return QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
+        return FileError{FileError::Other, file.errorString(), file.fileName()};
     buffer_.resize(read);
-    return {};
+    return std::nullopt;
 }
 
 CountedResults GameFileReader::results(int slot, const ReportSelection& selection)
 {
     CountedResults result;
-    result.error = load(slot);
+    result.fault = load(slot);
     result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
     walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
         result.games.push_back(GameResult{probe.GameNumber, probe.GameType,
@@ -114,7 +115,7 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
 CountedGames GameFileReader::games(int slot, const ReportSelection& selection)
 {
     CountedGames result;
-    result.error = load(slot);
+    result.fault = load(slot);
     walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
         result.games.push_back(
             GameRecord::decode(QByteArray::fromRawData(record, GameRecord::Length)));

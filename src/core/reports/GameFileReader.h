@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/state/ReportSelection.h"
+#include "core/store/FileError.h"
 #include "core/store/GameRecord.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace scorvane {
@@ -32,13 +34,13 @@ inline GameOutcome outcomeOf(qint16 goalsFor, qint16 goalsAgainst)
 struct CountedResults
 {
     std::vector<GameResult> games;
-    QString error; // names the file that could not be read
+    std::optional<FileError> fault; // the file that could not be read
 };
 
 struct CountedGames
 {
     std::vector<GameRecord> games;
-    QString error;
+    std::optional<FileError> fault;
 };
 
 // Reads the counted games of a team's game file ("KVGS" and the slot, any letter case) in the
@@ -59,8 +61,8 @@ public:
     CountedGames games(int slot, const ReportSelection& selection);
 
 private:
-    // Fills the buffer with the slot's file; empty when there is none. Returns an error text.
-    QString load(int slot);
+    // Fills the buffer with the slot's file; empty when there is none.
+    std::optional<FileError> load(int slot);
 
     QString dataFolder_;
     QByteArray buffer_;

@@ -200,11 +200,11 @@ StandingsResult computeStandings(const QString& dataFolder, const QList<int>& sl
     GameFileReader reader(dataFolder);
     for (int slot : slots) {
         CountedResults counted = reader.results(slot, selection);
-        if (!counted.error.isEmpty())
-            return {StandingsReport(), counted.error};
+        if (counted.fault)
+            return {StandingsReport(), counted.fault};
         teams.push_back(TeamGames{slot, teamNames[slot], std::move(counted.games)});
     }
-    return {StandingsReport(teams), QString()};
+    return {StandingsReport(teams), std::nullopt};
 }
 
 } // namespace scorvane

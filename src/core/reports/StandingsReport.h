@@ -74,12 +74,12 @@ private:
     bool hasTies_ = false;
 };
 
-// Reads the game file of every chosen slot (ascending) once and ranks the teams. The error
-// names a file that could not be read; the standings are then empty.
+// Reads the game file of every chosen slot (ascending) once and ranks the teams. A file that
+// could not be read leaves the standings empty.
 struct StandingsResult
 {
     StandingsReport report;
-    QString error;
+    std::optional<FileError> fault;
 };
 StandingsResult computeStandings(const QString& dataFolder, const QList<int>& slots,
     const TeamNameTable& teamNames, const ReportSelection& selection);

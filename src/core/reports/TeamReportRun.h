@@ -3,11 +3,14 @@
 #include "core/reports/GameScoresReport.h"
 #include "core/reports/PagedOutput.h"
 #include "core/state/ReportSelection.h"
+#include "core/store/FileError.h"
 #include "core/store/TeamList.h"
 #include "core/text/Formatting.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace scorvane {
 
@@ -26,8 +29,8 @@ struct TeamReportInput
 
 struct TeamReportOutcome
 {
-    QString error;        // a file that could not be read; nothing was printed
-    bool stopped = false; // the user gave up an output error
+    std::optional<FileError> fault; // a file that could not be read; nothing was printed
+    bool stopped = false;           // the user gave up an output error
 };
 
 // Computes the team report the selection names and prints it through the output engine, from
