@@ -67,6 +67,12 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
         throw ToolStopped{QStringLiteral("cannot read %1").arg(source)};
 }
 
+bool teamReport(const ReportRequest& r)
+{
+    return r.reportKind == ReportKind::Record || r.reportKind == ReportKind::GameScores
+        || r.reportKind == ReportKind::Standings;
+}
+
 // Builds a private copy of everything the report reads, so the data folder is only read.
 void copyData(const ReportRequest& r, AppState& state, const QString& work)
 {
@@ -80,14 +86,16 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     QDir().mkpath(copy);
     copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
     copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
-    // The player statistics read the statistics and roster files where they are, read only;
-    // only the current team's roster is copied, for the names the program holds. Copying every
-    // team's files would cost more than the whole report.
+    // The player statistics and the team reports read the files they need where they are, read
+    // only: the player statistics copy only the current team's roster, for the names the program
+    // holds, and the team reports copy nothing. Copying every team's files would cost more than
+    // the whole report.
     const bool players = r.kind == u"players";
     const QList<const char*> prefixes
         = players ? QList<const char*>{"KVPN"} : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
-    const QList<int> slots
-        = players ? QList<int>{*std::min_element(r.teams.begin(), r.teams.end())} : r.teams;
+    const QList<int> slots = teamReport(r)
+        ? QList<int>()
+        : (players ? QList<int>{*std::min_element(r.teams.begin(), r.teams.end())} : r.teams);
     for (int slot : slots) {
         for (const char* prefix : prefixes) {
             copyIfPresent(data, copy,
@@ -160,8 +168,11 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
         return false;
     });
     engine.setPrinter(&standardOutput);
+    if (teamReport(r))
+        state.DataPath = folderWithSlash(r.dataFolder);
     int code = ExitDone;
-    if (!printReport(r.reportKind, state, engine)) {
+    if (!printReport(
+            r.reportKind, state, engine, r.shortScores ? ScoresForm::Short : ScoresForm::Long)) {
         printLine(err,
             QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         code = ExitDataError;
@@ -178,13 +189,13 @@ QString reportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
-        "KIND: players | roster\n"
+        "KIND: players | record | scores | standings | roster\n"
         "\n"
         "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"
         "  --settings FILE       a 669-byte settings file (default: the installed one, else\n"
         "                        built-in defaults)\n"
-        "  --teams LIST          team slots 1-100, comma separated; players takes one or more,\n"
-        "                        roster exactly one (default 1)\n"
+        "  --teams LIST          team slots 1-100, comma separated; players and standings take\n"
+        "                        one or more, record, scores and roster exactly one (default 1)\n"
         "  --from N / --to M     first and last game, 1 to 999 (default 1 / 999)\n"
         "  --types LIST          game types counted: digits 1-7 comma separated, or none\n"
         "                        (default all seven)\n"

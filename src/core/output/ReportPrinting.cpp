@@ -1,6 +1,7 @@
 #include "core/output/ReportPrinting.h"
 
 #include "core/reports/PlayerStatsReport.h"
+#include "core/reports/TeamReportState.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
@@ -22,7 +23,7 @@ QString defaultReportTitle(const QString& reportKind)
     return it == titles.end() ? QString() : it->second;
 }
 
-bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
+bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresForm scoresForm)
 {
     switch (kind) {
     case ReportKind::Roster:
@@ -33,8 +34,16 @@ bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
         return true;
     case ReportKind::GameScores:
     case ReportKind::Record:
-    case ReportKind::Standings:
-        break;
+    case ReportKind::Standings: {
+        TeamReportInput input = teamReportInput(state, scoresForm);
+        input.selection.kind = kind;
+        const TeamReportOutcome outcome = printTeamReport(input, pageChoices(state), engine);
+        if (outcome.fault) {
+            state.Reporter.reportFileError(*outcome.fault);
+            state.Reporter.endProgram();
+        }
+        return true;
+    }
     }
     return false;
 }
