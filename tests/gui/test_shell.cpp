@@ -252,6 +252,7 @@ private Q_SLOTS:
         QCOMPARE(f.child<QLabel>("lblFrom")->text(), QStringLiteral("Restore data files to:"));
         QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), f.dataPath());
         f.child<FolderPicker>("")->setPath(usb);
+        f.prompter.answers = {Message::Answer::Yes};
         f.click("cmdOK");
         QVERIFY(f.prompter.wasAsked(
             QStringLiteral("Restore Complete"), QStringLiteral("2 files restored!")));
@@ -287,11 +288,18 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
         QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], 2));
 
+        // About stands above the team window, which stays.
+        bool shown = false;
+        onNextModal([&](QWidget* modal) {
+            QCOMPARE(modal->findChild<QLabel*>(QStringLiteral("LabelBuild"))->text(),
+                QStringLiteral("Build: 1.0.0"));
+            QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+            QCOMPARE(opened.size(), 2);
+            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            shown = true;
+        });
         f.mdi->runMenuCommand(QStringLiteral("mnuAbout"));
-        QCOMPARE(f.child<QLabel>("LabelBuild")->text(), QStringLiteral("Build: 1.0.0"));
-        QTest::mouseClick(f.child<QLabel>("Label1"), Qt::LeftButton);
-        QCOMPARE(opened.size(), 2);
-        f.click("cmdOK");
+        QVERIFY(shown);
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
     }
 

@@ -271,6 +271,7 @@ void RosterWindow::printClicked()
         if (toPrinter)
             QThread::msleep(500);
     });
+    output.tellWhereWritten(host());
 }
 
 void RosterWindow::closeClicked()
