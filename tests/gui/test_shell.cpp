@@ -117,10 +117,13 @@ private Q_SLOTS:
         QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
         QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
-        // The About window takes no selection; back from it the same two teams are chosen.
+        // The About window stands above the team window; back from it the same two teams are
+        // chosen.
+        onNextModal([](QWidget* modal) {
+            QVERIFY(modal->findChild<QWidget*>(QStringLiteral("frmBegScreen")));
+            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
         f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(f.currentName(), QStringLiteral("frmBegScreen"));
-        f.click("cmdOK");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
         QVERIFY(enabled(f, "mnuStandings"));
