@@ -215,6 +215,27 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("kvpn1.dat")));
 }
 
+TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
+{
+    TempState t;
+    const QString backup = t.dir.path() + QStringLiteral("/usb/");
+    QDir().mkpath(backup);
+    writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
+    writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS2.DAT"), QByteArray(115, 's'));
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPI2.DAT"), QByteArray()); // empty
+
+    const RestorePlan plan = planRestore(backup, t.state.DataPath);
+    EXPECT_EQ(
+        plan.copied, (QStringList{QStringLiteral("KVTEAMS.DAT"), QStringLiteral("kvpn1.dat")}));
+    EXPECT_EQ(plan.replaced, 1); // the roster, found without regard to case
+    EXPECT_EQ(
+        plan.leftAlone, (QStringList{QStringLiteral("KVGS1.DAT"), QStringLiteral("KVPS2.DAT")}));
+}
+
 TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)
 {
     TempState t;
@@ -286,6 +307,23 @@ TEST(HelpAndWeb, MessagesAndPlaces)
     EXPECT_EQ(helpTopicPage(
                   QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
         QStringLiteral("/usr/share/scorvane/help/topic240.html"));
+}
+
+TEST(FolderLists, NewFolders)
+{
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_EQ(createFolder(dir.path(), QStringLiteral(" season 2025 "), &error),
+        dir.path() + QStringLiteral("/season 2025/"));
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/season 2025")).exists());
+    for (const char* bad : {"", "  ", "a/b", ".", "..", "season 2025"}) {
+        error.clear();
+        EXPECT_TRUE(createFolder(dir.path(), QString::fromLatin1(bad), &error).isEmpty()) << bad;
+        EXPECT_FALSE(error.isEmpty()) << bad;
+    }
+    EXPECT_TRUE(
+        createFolder(dir.path() + QStringLiteral("/gone"), QStringLiteral("x"), &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("No such file or directory"))) << error.toStdString();
 }
 
 TEST(FolderLists, LinesAndDrives)

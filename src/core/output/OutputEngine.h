@@ -15,6 +15,11 @@ struct AppState;
 // every call: the text file (or a PDF when OutputAsPdf is "Y") when OutputFileName is set, else
 // the printer. A failed step asks whether to retry; giving up sets OutputStopped to "Y", which
 // the caller checks after every call.
+// The file a report is written to for what was typed as its file name: a name without a folder
+// (or with a relative one) lies in the report folder, not in the program's working folder.
+// Empty stays empty (the printer).
+QString outputFilePath(const QString& typed, const QString& reportPath);
+
 class OutputEngine
 {
 public:

@@ -89,6 +89,39 @@ BackupTexts backupTextsFor(const QString& backupMode)
         QStringLiteral("Restore Complete"), QStringLiteral(" files restored!"), false};
 }
 
+namespace {
+
+// The non-empty "KV*.DAT" files of a folder, by name.
+QStringList nonEmptyDataFiles(const QString& folder)
+{
+    const QString path = Settings::folderWithSlash(folder);
+    QStringList names = QDir(path).entryList(
+        {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    names.removeIf([&path](const QString& name) { return QFileInfo(path + name).size() == 0; });
+    return names;
+}
+
+} // namespace
+
+RestorePlan planRestore(const QString& backupFolder, const QString& dataPath)
+{
+    RestorePlan plan;
+    plan.copied = nonEmptyDataFiles(backupFolder);
+    QStringList copiedUpper;
+    for (const QString& name : std::as_const(plan.copied))
+        copiedUpper.append(name.toUpper());
+    const QString data = Settings::folderWithSlash(dataPath);
+    for (const QString& name : std::as_const(plan.copied)) {
+        if (QFileInfo::exists(resolveInFolder(data, name)))
+            ++plan.replaced;
+    }
+    for (const QString& name : nonEmptyDataFiles(dataPath)) {
+        if (!copiedUpper.contains(name.toUpper()))
+            plan.leftAlone.append(name);
+    }
+    return plan;
+}
+
 int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying)
 {

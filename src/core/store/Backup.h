@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -32,5 +33,17 @@ BackupTexts backupTextsFor(const QString& backupMode);
 // error reporter (Retry repeats the copy; anything else ends the program).
 int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying = {});
+
+// What restoring from `backupFolder` into the data folder would do, found before anything is
+// copied: the files copied (the non-empty "KV*.DAT" files of the backup), how many of them
+// replace a file of the data folder, and the data folder's non-empty data files that the backup
+// does not hold, which a restore leaves as they are. Names compare without regard to case.
+struct RestorePlan
+{
+    QStringList copied;
+    int replaced = 0;
+    QStringList leftAlone;
+};
+RestorePlan planRestore(const QString& backupFolder, const QString& dataPath);
 
 } // namespace scorvane

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -113,63 +114,79 @@ QAction* MainWindow::addItem(
     return action;
 }
 
+std::function<void()> MainWindow::leavingCommand(std::function<void()> command)
+{
+    // A command that closes the open window asks it first, as the program's end does; a window
+    // that says no (Cancel on its save question) stays open and the command is dropped.
+    return [this, command = std::move(command)] {
+        if (leaveCurrentWindow())
+            command();
+    };
+}
+
+bool MainWindow::leaveCurrentWindow()
+{
+    ChildWindow* child = currentChild();
+    return child == nullptr || child->queryClose();
+}
+
 void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), [this] {
+    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(WindowDatapath);
-    });
+    }));
     file->addSeparator();
-    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), [this] {
+    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         state_.BackupMode = QStringLiteral("Y");
         showWindow(WindowBackup);
-    });
-    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
+    }));
+    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         state_.BackupMode = QStringLiteral("N");
         showWindow(WindowBackup);
-    });
+    }));
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));
     addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
-        [this] { reportCommand(QStringLiteral("P"), WindowStats); });
+        leavingCommand([this] { reportCommand(QStringLiteral("P"), WindowStats); }));
     reports->addSeparator();
     addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
-        [this] { reportCommand(QStringLiteral("G"), WindowScores); });
+        leavingCommand([this] { reportCommand(QStringLiteral("G"), WindowScores); }));
     addItem(reports, "mnuRecord", QStringLiteral("&Record"),
-        [this] { reportCommand(QStringLiteral("R"), WindowRecord); });
+        leavingCommand([this] { reportCommand(QStringLiteral("R"), WindowRecord); }));
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
-        [this] { reportCommand(QStringLiteral("S"), WindowStandings); });
+        leavingCommand([this] { reportCommand(QStringLiteral("S"), WindowStandings); }));
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
     const auto windowThenDisable = [this](WindowKind kind) {
-        return [this, kind] {
+        return leavingCommand([this, kind] {
             takeTeamSelection();
             closeChildWindows();
             showWindow(kind);
             disableMenus();
-        };
+        });
     };
     addItem(update, "mnuUpdateGames", QStringLiteral("&Games"), windowThenDisable(WindowGameMenu));
-    addItem(update, "mnuRoster", QStringLiteral("&Roster"), [this] {
+    addItem(update, "mnuRoster", QStringLiteral("&Roster"), leavingCommand([this] {
         takeTeamSelection();
         closeChildWindows();
         showWindow(WindowRoster);
-    });
+    }));
     addItem(update, "mnuTeamName", QStringLiteral("&Team Name"), windowThenDisable(WindowTeamName));
     update->addSeparator();
     addItem(update, "mnuChangePlayerNumber", QStringLiteral("&Change Player Number"),
@@ -179,12 +196,12 @@ void MainWindow::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), [this] {
+    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(WindowNameYourOwn);
-    });
+    }));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -197,7 +214,11 @@ void MainWindow::buildMenus()
     addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
         [this] { openWebPage(supportWebAddress()); });
     help->addSeparator();
-    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { showWindow(WindowBegScreen); });
+    // About stands above the open window, which keeps its work.
+    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] {
+        showModal(WindowBegScreen);
+        aboutWindowClosed();
+    });
 }
 
 QAction* MainWindow::menuAction(const QString& objectName) const
@@ -290,6 +311,8 @@ void MainWindow::closeChildWindows()
         unloaded_.append(window);
     }
     current_.clear();
+    // Only the player screen holds the exit button back, and it is gone now however it was left.
+    setExitEnabled(true);
 }
 
 void MainWindow::switchWindow(WindowKind show, ChildWindow* close)
@@ -314,16 +337,17 @@ void MainWindow::showNotice(WindowKind kind)
 void MainWindow::showWindow(WindowKind kind)
 {
     rememberTeamSelection();
-    ChildWindow* child = factory_.make(kind, *this);
-    if (child == nullptr) {
+    if (!factory_.has(kind)) {
         showNotice(kind);
         if (kind != WindowSelectTeam && currentChild() == nullptr)
             showWindow(WindowSelectTeam);
         return;
     }
-    // One child window at a time.
+    // One child window at a time: the old one goes before the new one is made, so whatever the
+    // new one sets up on the main window (the exit button) is not undone by the old one leaving.
     if (!current_.isNull())
         closeChildWindows();
+    ChildWindow* child = factory_.make(kind, *this);
     auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWindowTitle(child->windowTitle());
@@ -338,6 +362,31 @@ void MainWindow::showWindow(WindowKind kind)
     child->opened();
 }
 
+namespace {
+
+// The dialog a child window is shown in above the open window. Escape and the close box leave it
+// as the window's own Close does: the window is asked first and keeps its work when it says no.
+class ModalFrame : public QDialog
+{
+public:
+    ModalFrame(ChildWindow* child, QWidget* parent)
+        : QDialog(parent)
+        , child_(child)
+    { }
+
+    void reject() override
+    {
+        if (!child_.isNull() && !child_->queryClose())
+            return;
+        QDialog::reject();
+    }
+
+private:
+    QPointer<ChildWindow> child_;
+};
+
+} // namespace
+
 void MainWindow::showModal(WindowKind kind)
 {
     ChildWindow* child = factory_.make(kind, *this);
@@ -345,7 +394,7 @@ void MainWindow::showModal(WindowKind kind)
         showNotice(kind);
         return;
     }
-    QDialog dialog(this);
+    ModalFrame dialog(child, this);
     dialog.setObjectName(child->objectName() + QStringLiteral("Dialog"));
     dialog.setWindowTitle(child->windowTitle());
     connect(child, &QWidget::windowTitleChanged, &dialog, &QWidget::setWindowTitle);
@@ -375,12 +424,16 @@ void MainWindow::setExitEnabled(bool enabled)
     exitButton_->setEnabled(enabled);
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    statusBar()->showMessage(text);
+}
+
 void MainWindow::runMenuCommand(const QString& menuObjectName)
 {
-    if (QAction* action = menuAction(menuObjectName)) {
+    // A command whose menu item is disabled (no team chosen) does nothing, as the menu would.
+    if (QAction* action = menuAction(menuObjectName); action != nullptr && action->isEnabled())
         action->trigger();
-        return;
-    }
 }
 
 namespace {

@@ -44,6 +44,7 @@ public:
     void setExitEnabled(bool enabled) override;
     void selectionChanged(int count) override;
     void runMenuCommand(const QString& menuObjectName) override;
+    void showStatus(const QString& text) override;
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
     void showWindow(WindowKind kind);
@@ -85,6 +86,10 @@ protected:
 
 private:
     void buildMenus();
+    // Asks the open window whether it may close (queryClose); true when there is none.
+    bool leaveCurrentWindow();
+    // `command` run only once the open window has let go.
+    std::function<void()> leavingCommand(std::function<void()> command);
     QAction* addItem(
         QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
     void showNotice(WindowKind kind);

@@ -133,7 +133,8 @@ void GameListWindow::deleteClicked()
         return;
     const Message question{QStringLiteral("Delete Game?"),
         QStringLiteral("Are you sure?  Player results will also be deleted!"),
-        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
+        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Cancel};
+    // Cancel is the default: a deleted game cannot be brought back.
     if (prompter().ask(this, question) != Message::Answer::Ok)
         return;
     const qint16 gameNumber = takeSelectedGame();

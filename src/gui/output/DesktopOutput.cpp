@@ -2,6 +2,7 @@
 
 #include "core/state/AppState.h"
 #include "gui/app/Prompter.h"
+#include "gui/app/WindowHost.h"
 #include "gui/output/PrintDialog.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,13 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
 bool DesktopOutput::toPrinter() const
 {
     return state_.OutputFileName.isEmpty();
+}
+
+void DesktopOutput::tellWhereWritten(WindowHost& host) const
+{
+    if (toPrinter() || engine_.stopped())
+        return;
+    host.showStatus(QStringLiteral("Report written to %1").arg(state_.OutputFileName));
 }
 
 } // namespace scorvane

@@ -1,5 +1,6 @@
 #include "gui/output/PrintDialog.h"
 
+#include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
@@ -224,7 +225,8 @@ void PrintDialog::okClicked()
         return;
     }
     state_.ReportTitle = titleEdit_->text();
-    state_.OutputFileName = fileName;
+    // A bare name goes into the report folder, whatever the program's working folder is.
+    state_.OutputFileName = outputFilePath(fileName, state_.ReportPath);
     state_.OutputAsPdf = pdf ? QStringLiteral("Y") : QStringLiteral("N");
     state_.LinesPerPage = static_cast<qint16>(lines);
     state_.PrintTop = static_cast<qint16>(top);

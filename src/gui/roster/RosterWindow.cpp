@@ -267,6 +267,7 @@ void RosterWindow::printClicked()
         if (toPrinter)
             QThread::msleep(500);
     });
+    output.tellWhereWritten(host());
 }
 
 void RosterWindow::closeClicked()

@@ -36,7 +36,7 @@ BackupWindow::BackupWindow(WindowHost& host)
     layout->addWidget(pathDescLabel_);
     layout->addWidget(toLabel);
 
-    picker_ = new FolderPicker(this);
+    picker_ = new FolderPicker(prompter(), this);
     layout->addWidget(picker_, 1);
 
     auto* noteLabel = new QLabel(texts_.note, this);
@@ -73,6 +73,19 @@ QString BackupWindow::patternText()
     return texts_.showsPattern ? dataPath + QStringLiteral("*.DAT") : dataPath;
 }
 
+bool BackupWindow::confirmRestore(const QString& backupFolder, const RestorePlan& plan)
+{
+    // The working files are overwritten and cannot be brought back: No is the default.
+    const Message question{texts_.caption,
+        QStringLiteral("Restore %1 data files from\n%2\ninto the data folder\n%3?\n\n%4 files "
+                       "of the data folder will be replaced.")
+            .arg(plan.copied.size())
+            .arg(backupFolder, state().DataPath)
+            .arg(plan.replaced),
+        Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::No};
+    return prompter().ask(host().mainWidget(), question) == Message::Answer::Yes;
+}
+
 void BackupWindow::ok()
 {
     picker_->takeHighlighted();
@@ -83,6 +96,12 @@ void BackupWindow::ok()
         return;
     }
     const bool backingUp = s.BackupMode == u"Y";
+    RestorePlan plan;
+    if (!backingUp) {
+        plan = planRestore(target, s.DataPath);
+        if (!confirmRestore(target, plan))
+            return;
+    }
     int count = 0;
     {
         BusyPointer busy;
@@ -96,8 +115,14 @@ void BackupWindow::ok()
         }
         pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
     }
-    prompter().tell(
-        host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
+    QString done = QString::number(count) + texts_.doneSuffix;
+    if (!plan.leftAlone.isEmpty()) {
+        // Files of another season may now stand beside the restored ones: name them.
+        done += QStringLiteral("\n\nThese files of the data folder are not in the backup and "
+                               "were left as they were:\n")
+            + plan.leftAlone.join(u'\n');
+    }
+    prompter().tell(host().mainWidget(), texts_.doneTitle, done);
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     returnToTeamWindow();
 }

@@ -34,7 +34,7 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     pathRow->addWidget(pathDescLabel_, 1);
     layout->addLayout(pathRow);
 
-    picker_ = new FolderPicker(this);
+    picker_ = new FolderPicker(prompter(), this);
     layout->addWidget(picker_, 1);
 
     const OkCancelRow buttons = makeOkCancelRow(this);

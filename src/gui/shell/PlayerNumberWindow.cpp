@@ -86,6 +86,21 @@ void PlayerNumberWindow::okClicked()
         newNumberEdit_->selectAll();
         return;
     }
+    // The change rewrites the statistics of every game: No is the default, so Enter typed once
+    // too often changes nothing.
+    const QString name = rightTrimBlanks(state().RosterNames[oldNumber]);
+    const Message question{QStringLiteral("Change Player Number"),
+        QStringLiteral("Give %1 (number %2) the number %3?  Every game of the player moves to "
+                       "the new number.")
+            .arg(name)
+            .arg(oldNumber)
+            .arg(newNumber),
+        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
+    if (prompter().ask(this, question) != Message::Answer::Yes) {
+        newNumberEdit_->setFocus();
+        newNumberEdit_->selectAll();
+        return;
+    }
     BusyPointer busy;
     changePlayerNumber(state(), contacts_, oldNumber, newNumber);
     fillList();
