@@ -172,7 +172,7 @@ TEST(ReportTool, HelpListsTheKindsThatWork)
     const Captured help = runTool(args("--help"));
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("scorvane-report KIND --data DIR"));
-    EXPECT_TRUE(help.out.contains("KIND: record | scores | standings | roster\n"));
+    EXPECT_TRUE(help.out.contains("KIND: players | record | scores | standings | roster\n"));
     EXPECT_TRUE(help.out.contains("--lines-per-page"));
     EXPECT_TRUE(help.out.contains("--short"));
 }

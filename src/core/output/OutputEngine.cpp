@@ -1,4 +1,5 @@
 #include "core/output/OutputEngine.h"
+#include "core/text/Paths.h"
 
 #include "core/state/AppState.h"
 #include "core/state/Settings.h"
@@ -14,7 +15,7 @@ QString outputFilePath(const QString& typed, const QString& reportPath)
         name = QDir::homePath() + name.mid(1);
     if (name.isEmpty() || QDir::isAbsolutePath(name))
         return name;
-    return QDir::cleanPath(Settings::folderWithSlash(reportPath) + name);
+    return QDir::cleanPath(folderWithSlash(reportPath) + name);
 }
 
 OutputEngine::OutputEngine(AppState& state, RetryQuestion retry)

@@ -94,7 +94,7 @@ namespace {
 // The non-empty "KV*.DAT" files of a folder, by name.
 QStringList nonEmptyDataFiles(const QString& folder)
 {
-    const QString path = Settings::folderWithSlash(folder);
+    const QString path = folderWithSlash(folder);
     QStringList names = QDir(path).entryList(
         {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     names.removeIf([&path](const QString& name) { return QFileInfo(path + name).size() == 0; });
@@ -110,7 +110,7 @@ RestorePlan planRestore(const QString& backupFolder, const QString& dataPath)
     QStringList copiedUpper;
     for (const QString& name : std::as_const(plan.copied))
         copiedUpper.append(name.toUpper());
-    const QString data = Settings::folderWithSlash(dataPath);
+    const QString data = folderWithSlash(dataPath);
     for (const QString& name : std::as_const(plan.copied)) {
         if (QFileInfo::exists(resolveInFolder(data, name)))
             ++plan.replaced;

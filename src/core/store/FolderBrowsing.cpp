@@ -79,13 +79,13 @@ QString createFolder(const QString& parent, const QString& name, QString* error)
         return fail(QStringLiteral("Enter a name for the new folder."));
     if (trimmed.contains(u'/') || trimmed == u"." || trimmed == u"..")
         return fail(QStringLiteral("A folder name cannot contain \"/\" or be \".\" or \"..\"."));
-    const QString path = Settings::folderWithSlash(parent) + trimmed;
+    const QString path = folderWithSlash(parent) + trimmed;
     if (QFileInfo::exists(path))
         return fail(QStringLiteral("%1 already exists.").arg(path));
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
         return fail(QStringLiteral("%1 could not be made: %2.")
                         .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-    return Settings::folderWithSlash(path);
+    return folderWithSlash(path);
 }
 
 } // namespace scorvane
