@@ -212,6 +212,7 @@ QString reportUsage()
         "  --title TEXT          report title (default: the print dialog's title for the kind)\n"
         "  --lines-per-page N    lines per page, 21 or more (default from the settings)\n"
         "  --copies N            copies, 1 to 50 (default 1)\n"
+        "  --short               game scores in the short form\n"
         "  -o, --output FILE     write to FILE (default: standard output)\n"
         "  --append              append to FILE instead of replacing it\n"
         "  --help                show this text\n"
