@@ -38,7 +38,13 @@ qint32 findGameRecord(DataFiles& files, qint16 gameNumber)
     return 0;
 }
 
-void deleteGame(DataFiles& files, qint32 recordNumber)
+bool deleteGame(DataFiles& files, qint32 recordNumber)
+{
+    return files.change(
+        QStringLiteral("Deleting the game"), [&] { deleteGameRecords(files, recordNumber); });
+}
+
+void deleteGameRecords(DataFiles& files, qint32 recordNumber)
 {
     const qint32 count = files.recordCount(FileGames);
     if (recordNumber < 1 || recordNumber > count)
@@ -100,14 +106,16 @@ void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
 qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game)
 {
     qint32 written = recordNumber;
-    if (mode == u"I" && recordNumber >= 1)
-        insertGame(files, recordNumber, game);
-    else if (mode == u"C" && recordNumber >= 1)
-        files.Put(FileGames, recordNumber, game);
-    else
-        written = appendGame(files, game);
-    updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
-    return written;
+    const bool saved = files.change(QStringLiteral("Saving the game"), [&] {
+        if (mode == u"I" && recordNumber >= 1)
+            insertGame(files, recordNumber, game);
+        else if (mode == u"C" && recordNumber >= 1)
+            files.Put(FileGames, recordNumber, game);
+        else
+            written = appendGame(files, game);
+        updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
+    });
+    return saved ? written : 0;
 }
 
 } // namespace scorvane

@@ -36,7 +36,13 @@ Settings::LoadResult Settings::load(AppState& state)
     return LoadResult::Loaded;
 }
 
-void Settings::save(AppState& state)
+bool Settings::save(AppState& state)
+{
+    DataFiles& files = state.Files;
+    return files.change(QStringLiteral("Saving the settings"), [&] { writeRecord(state); });
+}
+
+void Settings::writeRecord(AppState& state)
 {
     DataFiles& files = state.Files;
     files.openDataFile(FileSettings);

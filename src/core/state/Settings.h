@@ -19,8 +19,12 @@ public:
     static LoadResult load(AppState& state);
 
     // Writes the state back as record 1: version 200, reserved fields blank except the two at
-    // offsets 579 and 581, which keep what the file held.
-    static void save(AppState& state);
+    // offsets 579 and 581, which keep what the file held. The file is replaced whole, and only
+    // when it changes; false when a write error was cancelled.
+    static bool save(AppState& state);
+
+private:
+    static void writeRecord(AppState& state);
 };
 
 } // namespace scorvane

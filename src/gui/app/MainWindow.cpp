@@ -402,9 +402,14 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
     StartOutcome outcome;
     {
         BusyPointer busy;
-        outcome = startUp(state_, folders, [] { QCoreApplication::processEvents(); });
+        outcome = startUp(
+            state_, folders, [] { QCoreApplication::processEvents(); }, &startNotes_);
     }
     switch (outcome) {
+    case StartOutcome::FolderInUse:
+        prompter_.tell(this, QStringLiteral("Data Folder in Use"),
+            folderInUseText(state_.DataPath, startNotes_.lock.holder()), Message::Icon::Critical);
+        return false;
     case StartOutcome::SettingsCorrupt:
         prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
             QStringLiteral("Reinstall Scorvane for Soccer"));
@@ -420,12 +425,34 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
         showWindow(WindowSelectTeam);
         break;
     }
+    tellStartNotes();
     if (!shutDown_)
         shutDown_ = [this] {
             BusyPointer busy;
             shutDown(state_);
         };
     return true;
+}
+
+void MainWindow::tellStartNotes()
+{
+    for (const PendingChange* change : {&startNotes_.settingsChange, &startNotes_.dataChange}) {
+        const QString text = pendingChangeText(*change);
+        if (!text.isEmpty())
+            prompter_.tell(this, QStringLiteral("Unfinished Change"), text);
+    }
+    if (startNotes_.teamList.rebuilt) {
+        QString text = QStringLiteral("The team list KVTEAMS.DAT had the wrong length, so the team "
+                                      "names were reset to Team 1 ... Team 100.");
+        if (!startNotes_.teamList.keptAs.isEmpty())
+            text += QStringLiteral(" The old file was kept as %1.").arg(startNotes_.teamList.keptAs);
+        prompter_.tell(this, QStringLiteral("Team List Reset"), text);
+    }
+    if (startNotes_.readOnlyFolder)
+        prompter_.tell(this, QStringLiteral("Read-Only Data Folder"),
+            QStringLiteral("The data folder %1 cannot be written. It is open for viewing and "
+                           "reports; changes cannot be saved there.")
+                .arg(state_.DataPath));
 }
 
 HelpWindow* MainWindow::helpViewer() const

@@ -142,7 +142,8 @@ void GameListWindow::deleteClicked()
         record = state().CurrentGameRecord;
     {
         const BusyPointer busy;
-        deleteGame(state().Files, record);
+        if (!deleteGame(state().Files, record))
+            return;
     }
     load();
     // Back to the list, so the arrow keys choose the next game to work on.

@@ -84,6 +84,7 @@ void BackupWindow::ok()
     }
     const bool backingUp = s.BackupMode == u"Y";
     int count = 0;
+    QString kept;
     {
         BusyPointer busy;
         if (backingUp) {
@@ -92,12 +93,16 @@ void BackupWindow::ok()
                 pathDescLabel_->repaint();
             });
         } else {
-            count = copyDataFiles(s, target, s.DataPath);
+            count = copyDataFiles(s, target, s.DataPath, {}, &kept);
         }
         pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
     }
-    prompter().tell(
-        host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
+    if (count < 0)
+        return; // cancelled after a write error: no file was changed
+    QString done = QString::number(count) + texts_.doneSuffix;
+    if (!kept.isEmpty())
+        done += QStringLiteral("\n\nThe files the restore replaced were kept in %1").arg(kept);
+    prompter().tell(host().mainWidget(), texts_.doneTitle, done);
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     returnToTeamWindow();
 }

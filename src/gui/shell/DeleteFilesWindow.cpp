@@ -59,8 +59,8 @@ void DeleteFilesWindow::deleteFiles()
         Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
     if (prompter().ask(host().mainWidget(), question) != Message::Answer::Ok)
         return;
-    deleteTeamFiles(state());
-    returnToTeamWindow();
+    if (deleteTeamFiles(state()))
+        returnToTeamWindow();
 }
 
 } // namespace scorvane
