@@ -1,6 +1,7 @@
 // The read-only integrity check on crafted folders: a clean one, and one rule broken at a time.
 #include "SafeWriteSupport.h"
 
+#include "core/games/GameFile.h"
 #include "core/store/IntegrityCheck.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,30 @@ TEST(IntegrityCheck, APipeInPlaceOfADataFileIsRefusedNotRead)
     const QStringList lines = linesOf(t.state.DataPath);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("KVGS1.DAT: not a regular file")));
+}
+
+TEST(IntegrityCheck, RenumberingPutsGamesAndResultsBackInOrder)
+{
+    // Records in the order B, A, C carry numbers 2, 1, 3; results follow the numbers.
+    GameBytes b = game(2);
+    b.opponent = "B";
+    GameBytes a = game(1);
+    a.opponent = "A";
+    GameBytes c = game(3);
+    c.opponent = "C";
+    GameFiles t(join({b.bytes(), a.bytes(), c.bytes()}),
+        join({statBytes(1, 10), statBytes(2, 20), statBytes(3, 30)}));
+    EXPECT_FALSE(gameNumbersInOrder(t.state.Files));
+    EXPECT_FALSE(checkDataFolder(t.state.DataPath).empty());
+
+    ASSERT_TRUE(renumberGamesInRecordOrder(t.state.Files));
+    GameBytes b1 = b;
+    b1.number = 1;
+    GameBytes a2 = a;
+    a2.number = 2;
+    EXPECT_EQ(t.games(), join({b1.bytes(), a2.bytes(), c.bytes()}));
+    // B's result (old game 2) is now game 1's and comes first; A's follows as game 2.
+    EXPECT_EQ(t.results(), join({statBytes(1, 20), statBytes(2, 10), statBytes(3, 30)}));
+    EXPECT_TRUE(gameNumbersInOrder(t.state.Files));
+    EXPECT_TRUE(linesOf(t.state.DataPath).isEmpty());
 }

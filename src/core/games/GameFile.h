@@ -54,4 +54,12 @@ void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game);
 // written, or 0 when a write error was cancelled and nothing changed.
 qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game);
 
+// True when the active games of file 4 are numbered 1, 2, 3 ... in record order.
+bool gameNumbersInOrder(DataFiles& files);
+
+// Numbers the active games 1, 2, 3 ... in record order (a deleted record takes the number of the
+// active game before it), moves every result to its game's new number and puts the results back
+// in game order, as one change of both files. False when a write error was cancelled.
+bool renumberGamesInRecordOrder(DataFiles& files);
+
 } // namespace scorvane

@@ -67,6 +67,7 @@ public:
     // (its message has been shown). Once started, closing the window runs the shut-down.
     bool startProgram(const ProgramFolders& folders);
     void tellStartNotes();
+    void checkData(); // File > Check Data Files: the integrity check's list
 
     // Shows help topic `topic` ("10", "240") in the help viewer.
     void showHelpTopic(const QString& topic);

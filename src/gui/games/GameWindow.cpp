@@ -193,9 +193,10 @@ void GameWindow::load()
     s.OpponentTeamNo = 0;
     gameNumber_ = s.CurrentGame;
     if (mode_ != u"A") {
-        gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
+        // The record the game list's line came from first; its number only when that is gone.
+        gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
         if (gameRecord_ == 0)
-            gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
+            gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
         s.CurrentGameRecord = gameRecord_;
         if (gameRecord_ == 0) {
             // The game is gone from the file: the window can only add one at the end.
