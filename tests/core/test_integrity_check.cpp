@@ -108,3 +108,16 @@ TEST(IntegrityCheck, RenumberingPutsGamesAndResultsBackInOrder)
     EXPECT_TRUE(gameNumbersInOrder(t.state.Files));
     EXPECT_TRUE(linesOf(t.state.DataPath).isEmpty());
 }
+
+TEST(IntegrityCheck, CommandExitsZeroWhenCleanOneOtherwise)
+{
+    TeamFolder t;
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    EXPECT_EQ(runCheckCommand({QStringLiteral("--data"), t.state.DataPath}, out, err), 0);
+    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray(10, 'x'));
+    EXPECT_EQ(runCheckCommand({QStringLiteral("--data"), t.state.DataPath}, out, err), 1);
+    EXPECT_EQ(runCheckCommand({QStringLiteral("--bogus")}, out, err), 2);
+    std::fclose(out);
+    std::fclose(err);
+}

@@ -174,6 +174,44 @@ QString IntegrityProblem::line() const
     return QStringLiteral("%1: %2").arg(file, text);
 }
 
+int runCheckCommand(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const auto print = [](std::FILE* stream, const QString& text) {
+        const QByteArray bytes = (text + u'\n').toLocal8Bit();
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    };
+    const QString usage = QStringLiteral("usage: scorvane-report check --data DIR");
+    QString folder;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--help") {
+            print(out, usage);
+            return 0;
+        }
+        if (arguments[i] == u"--data" && i + 1 < arguments.size()) {
+            folder = arguments[++i];
+        } else if (arguments[i].startsWith(QStringLiteral("--data="))) {
+            folder = arguments[i].mid(7);
+        } else {
+            print(err,
+                QStringLiteral("scorvane-report check: unexpected %1\n").arg(arguments[i]) + usage);
+            return 2;
+        }
+    }
+    if (folder.isEmpty()) {
+        print(err, usage);
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        print(err, QStringLiteral("scorvane-report check: cannot read data folder %1").arg(folder));
+        return 1;
+    }
+    const std::vector<IntegrityProblem> problems = checkDataFolder(folder);
+    for (const IntegrityProblem& problem : problems)
+        print(out, problem.line());
+    std::fflush(out);
+    return problems.empty() ? 0 : 1;
+}
+
 std::vector<IntegrityProblem> checkDataFolder(const QString& folder)
 {
     Checker checker(folder.endsWith(u'/') ? folder : folder + u'/');

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <cstdio>
 
 #include <vector>
 
@@ -24,5 +27,9 @@ struct IntegrityProblem
 // A file that cannot be read, or a named pipe or device in a data file's place, is itself a
 // problem.
 std::vector<IntegrityProblem> checkDataFolder(const QString& folder);
+
+// "scorvane-report check --data DIR": prints every problem, one a line, on `out`. Returns 0 when
+// the folder is clean, 1 when it breaks a rule or cannot be read, 2 for bad arguments.
+int runCheckCommand(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 } // namespace scorvane
