@@ -217,15 +217,18 @@ qint32 DataFiles::recordCount(int fileNumber)
 QByteArray DataFiles::readBytes(int fileNumber, qint64 offset, qint64 length)
 {
     const int fd = descriptor(fileNumber);
-    QByteArray bytes(length, '\0');
     if (const Staged* held = staged(fileNumber)) {
+        if (offset == 0 && length == held->bytes.size())
+            return held->bytes; // shared, not copied
+        QByteArray bytes(length, '\0');
         if (offset < held->bytes.size())
             std::memcpy(bytes.data(), held->bytes.constData() + offset,
                 static_cast<std::size_t>(std::min(length, held->bytes.size() - offset)));
         return bytes;
     }
     if (fd < 0)
-        return bytes;
+        return QByteArray(length, '\0');
+    QByteArray bytes(length, Qt::Uninitialized); // whole files are read here: no needless fill
     qint64 done = 0;
     guard(fileName(fileNumber), [&] {
         while (done < length) {
@@ -242,6 +245,8 @@ QByteArray DataFiles::readBytes(int fileNumber, qint64 offset, qint64 length)
         }
         return true;
     });
+    if (done < length)
+        std::memset(bytes.data() + done, 0, static_cast<std::size_t>(length - done));
     return bytes;
 }
 
@@ -253,8 +258,15 @@ void DataFiles::writeBytes(int fileNumber, qint64 offset, const QByteArray& byte
         return;
     }
     Staged& held = stage(fileNumber);
-    if (held.bytes.size() < offset + bytes.size())
+    if (held.bytes.size() < offset + bytes.size()) {
         held.bytes.resize(offset + bytes.size(), '\0');
+        held.altered = true;
+    } else if (!held.altered
+        && std::memcmp(held.bytes.constData() + offset, bytes.constData(),
+               static_cast<std::size_t>(bytes.size()))
+            != 0) {
+        held.altered = true;
+    }
     std::memcpy(
         held.bytes.data() + offset, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
@@ -284,7 +296,18 @@ void DataFiles::shiftRecordsUp(int fileNumber, qint32 first, qint32 places)
         return;
     const qint64 length = recordLength(fileNumber);
     const qint64 from = (static_cast<qint64>(first) - 1) * length;
-    const QByteArray block = readBytes(fileNumber, from, (count - first + 1) * length);
+    const qint64 size = (count - first + 1) * length;
+    if (changeDepth_ > 0) {
+        // Within the held copy: grow it and move the tail in place, no second copy of the file.
+        Staged& held = stage(fileNumber);
+        const qint64 oldSize = held.bytes.size();
+        held.bytes.resize(std::max(oldSize, from + places * length + size));
+        std::memmove(held.bytes.data() + from + places * length, held.bytes.constData() + from,
+            static_cast<std::size_t>(size));
+        held.altered = true;
+        return;
+    }
+    const QByteArray block = readBytes(fileNumber, from, size);
     writeBytes(fileNumber, from + places * length, block);
 }
 
@@ -295,7 +318,9 @@ void DataFiles::truncate(int fileNumber)
         writeOutsideChange(fileNumber, [&] { truncate(fileNumber); });
         return;
     }
-    stage(fileNumber).bytes.clear();
+    Staged& held = stage(fileNumber);
+    held.altered = held.altered || !held.bytes.isEmpty();
+    held.bytes.clear();
 }
 
 QString DataFiles::stagedKey(int fileNumber)
@@ -319,10 +344,13 @@ DataFiles::Staged& DataFiles::stage(int fileNumber)
 {
     if (Staged* held = staged(fileNumber))
         return *held;
+    constexpr qint64 LargeFile = 256 * 1024;
     Staged fresh;
     fresh.existed = true;
     fresh.bytes = readBytes(fileNumber, 0, fileLength(fileNumber));
-    fresh.original = fresh.bytes;
+    fresh.keepsOriginal = fresh.bytes.size() <= LargeFile;
+    if (fresh.keepsOriginal)
+        fresh.original = fresh.bytes;
     return staged_.emplace(stagedKey(fileNumber), std::move(fresh)).first->second;
 }
 
@@ -361,7 +389,7 @@ bool DataFiles::commitChange(const QString& operation)
         if (held.removed) {
             if (held.existed || QFileInfo::exists(name))
                 set.remove(name);
-        } else if (held.bytes != held.original) {
+        } else if (held.changed()) {
             set.replace(name, held.bytes); // a file that did not change is never rewritten
         }
     }

@@ -96,12 +96,18 @@ public:
 
 private:
     // A file's contents while a change holds it.
+    // A small file keeps its old contents to compare with at the end; a large one (a season's
+    // results) is not copied but marked as soon as a write alters a byte.
     struct Staged
     {
         QByteArray bytes;
         QByteArray original;
+        bool keepsOriginal = true;
+        bool altered = false;
         bool existed = false;
         bool removed = false;
+
+        bool changed() const { return keepsOriginal ? bytes != original : altered; }
     };
 
     int descriptor(int fileNumber) const;
