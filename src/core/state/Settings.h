@@ -23,6 +23,10 @@ public:
     // when it changes; false when a write error was cancelled.
     static bool save(AppState& state);
 
+    // Why the settings file cannot hold `folder` (with its trailing "/"): longer than its
+    // 145-character field, or a character outside Windows-1252. Empty when it can.
+    static QString folderRefusal(const QString& folder);
+
 private:
     static void writeRecord(AppState& state);
 };
