@@ -2,6 +2,7 @@
 
 #include "GameBytes.h"
 
+#include "core/store/DataFolderLock.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamRecord.h"
 
@@ -23,7 +24,7 @@ inline void addFolder(FolderSnapshot& snapshot, const QString& tag, const QStrin
 {
     const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
-        if (name != QStringLiteral("KVLOCK.LCK"))
+        if (name != DataFolderLock::lockFileName())
             snapshot[tag + u'/' + name] = readWholeFile(folder + name);
     }
 }

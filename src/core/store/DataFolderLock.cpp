@@ -10,7 +10,7 @@ DataFolderLock::~DataFolderLock() = default;
 
 QString DataFolderLock::lockFileName()
 {
-    return QStringLiteral("KVLOCK.LCK");
+    return QStringLiteral(".KVLOCK.LCK"); // hidden: folder listings show only the data
 }
 
 bool DataFolderLock::holds(const QString& folder) const

@@ -33,7 +33,7 @@ public:
     // "process 1234 on host" for the program that holds the folder after HeldByOther.
     const QString& holder() const { return holder_; }
 
-    static QString lockFileName(); // "KVLOCK.LCK", never taken for a data file
+    static QString lockFileName(); // ".KVLOCK.LCK", never taken for a data file
 
 private:
     std::unique_ptr<QLockFile> file_;

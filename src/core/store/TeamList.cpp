@@ -32,7 +32,7 @@ TeamListCheck checkAndLoadTeamList(
     files.openDataFile(FileTeamList);
     const qint64 length = files.fileLength(FileTeamList);
     if (length != Slots * TeamRecord::Length) {
-        check.rebuilt = true;
+        check.rebuilt = length > 0; // a new, empty list is filled, not reset
         if (length > 0) {
             // The names may still be readable by hand: keep the file before it is reset.
             const QString path = files.fileName(FileTeamList);

@@ -193,10 +193,9 @@ void GameWindow::load()
     s.OpponentTeamNo = 0;
     gameNumber_ = s.CurrentGame;
     if (mode_ != u"A") {
-        // The record the game list's line came from first; its number only when that is gone.
-        gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
+        gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
         if (gameRecord_ == 0)
-            gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
+            gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
         s.CurrentGameRecord = gameRecord_;
         if (gameRecord_ == 0) {
             // The game is gone from the file: the window can only add one at the end.

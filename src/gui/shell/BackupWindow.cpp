@@ -99,10 +99,11 @@ void BackupWindow::ok()
     }
     if (count < 0)
         return; // cancelled after a write error: no file was changed
-    QString done = QString::number(count) + texts_.doneSuffix;
+    prompter().tell(
+        host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
     if (!kept.isEmpty())
-        done += QStringLiteral("\n\nThe files the restore replaced were kept in %1").arg(kept);
-    prompter().tell(host().mainWidget(), texts_.doneTitle, done);
+        prompter().tell(host().mainWidget(), QStringLiteral("Working Files Kept"),
+            QStringLiteral("The files the restore replaced were kept in %1").arg(kept));
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     returnToTeamWindow();
 }
