@@ -12,6 +12,7 @@
 #include "core/text/Paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>

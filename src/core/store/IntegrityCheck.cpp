@@ -6,6 +6,7 @@
 #include "core/store/PlayerNameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/store/TeamRecord.h"
+#include "core/text/Paths.h"
 
 #include <QFile>
 #include <QFileInfo>
