@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace scorvane {
 
 namespace {
@@ -63,6 +65,9 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
     const QString source = resolveInFolder(from, name);
     if (!QFileInfo::exists(source))
         return;
+    // A named pipe or a device would block or never end: only plain files are read.
+    if (!QFileInfo(source).isFile())
+        throw ToolStopped{QStringLiteral("%1 is not a regular file").arg(source)};
     if (!QFile::copy(source, to + name))
         throw ToolStopped{QStringLiteral("cannot read %1").arg(source)};
 }
@@ -131,6 +136,26 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
     state.DataPath = dataPath;
     state.ReportPath = dataPath;
+    // A page shorter than the report's own headings cannot be laid out.
+    if (state.LinesPerPage < 21)
+        state.LinesPerPage = 60;
+}
+
+// The tool only reads the data folder: an output file inside it is refused.
+bool outputInDataFolder(const ReportRequest& r)
+{
+    if (r.outputFile.isEmpty())
+        return false;
+    const QFileInfo output(r.outputFile);
+    struct stat data
+    {
+    };
+    struct stat folder
+    {
+    };
+    return ::stat(QFile::encodeName(r.dataFolder).constData(), &data) == 0
+        && ::stat(QFile::encodeName(output.absolutePath()).constData(), &folder) == 0
+        && data.st_dev == folder.st_dev && data.st_ino == folder.st_ino;
 }
 
 void selectTeams(const ReportRequest& r, AppState& state)
@@ -230,6 +255,12 @@ int runReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* er
     }
     if (!parsed.error.isEmpty()) {
         printLine(err, QStringLiteral("scorvane-report: ") + parsed.error);
+        return ExitBadArguments;
+    }
+    if (outputInDataFolder(parsed.request)) {
+        printLine(err,
+            QStringLiteral("scorvane-report: %1 is inside the data folder, which is only read")
+                .arg(parsed.request.outputFile));
         return ExitBadArguments;
     }
     try {

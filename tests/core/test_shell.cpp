@@ -236,13 +236,14 @@ TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
         plan.leftAlone, (QStringList{QStringLiteral("KVGS1.DAT"), QStringLiteral("KVPS2.DAT")}));
 }
 
-TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)
+TEST(BackupCopies, UnwritableTargetIsReportedAndCancelled)
 {
     TempState t;
     writeWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    EXPECT_THROW(copyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")),
-        ProgramEnded);
+    EXPECT_EQ(
+        copyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")), -1);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
+    EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Backing up the data files"));
 }
 
 class TeamSetupTest : public ::testing::Test

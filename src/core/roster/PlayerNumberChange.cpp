@@ -26,26 +26,40 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
     return {};
 }
 
-void changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
+bool changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
 {
-    DataFiles& files = state.Files;
-    for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
-        auto record = files.Get<PlayerStatRecord>(FileStats, r);
-        if (record.PlayerNumber != oldNumber)
-            continue;
-        record.PlayerNumber = static_cast<qint16>(newNumber);
-        files.Put(FileStats, r, record);
-    }
+    const auto rosterFree = state.RosterFree;
+    const auto rosterNames = state.RosterNames;
+    const PlayerContactTable contactsBefore = contacts;
 
     state.RosterFree[newNumber] = QStringLiteral("N");
     state.RosterNames[newNumber] = state.RosterNames[oldNumber];
     state.RosterFree[oldNumber] = QStringLiteral("Y");
     state.RosterNames[oldNumber]
         = fitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
-    rewriteRosterFile(state);
-
     contacts[newNumber] = contacts[oldNumber];
     contacts[oldNumber] = PlayerContact{};
+
+    DataFiles& files = state.Files;
+    // Results, roster and contacts move together: a player is never found under two numbers.
+    const bool changed = files.change(QStringLiteral("Changing the player number"), [&] {
+        for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
+            auto record = files.Get<PlayerStatRecord>(FileStats, r);
+            if (record.PlayerNumber != oldNumber)
+                continue;
+            record.PlayerNumber = static_cast<qint16>(newNumber);
+            files.Put(FileStats, r, record);
+        }
+        writeRosterRecords(state);
+        PlayerContactTable written = contacts;
+        writeContactRecords(files, written);
+    });
+    if (!changed) {
+        state.RosterFree = rosterFree;
+        state.RosterNames = rosterNames;
+        contacts = contactsBefore;
+    }
+    return changed;
 }
 
 } // namespace scorvane

@@ -4,6 +4,8 @@
 #include "core/store/TeamList.h"
 #include "core/text/Blanks.h"
 
+#include <functional>
+
 namespace scorvane {
 namespace {
 
@@ -17,9 +19,22 @@ void storeNames(AppState& state, const QString& longName, const QString& shortNa
     writeTeamNames(state.Files, slot, state.TeamNames[slot], state.TeamShortNames[slot]);
 }
 
+// Runs `work` as one change and puts the slot's names back when it was cancelled.
+bool changeNames(AppState& state, const QString& operation, const std::function<void()>& work)
+{
+    const int slot = state.TeamSlot;
+    const QString longBefore = state.TeamNames[slot];
+    const QString shortBefore = state.TeamShortNames[slot];
+    if (state.Files.change(operation, work))
+        return true;
+    state.TeamNames[slot] = longBefore;
+    state.TeamShortNames[slot] = shortBefore;
+    return false;
+}
+
 } // namespace
 
-void nameTeam(AppState& state, const QString& longName, const QString& shortName)
+bool nameTeam(AppState& state, const QString& longName, const QString& shortName)
 {
     const QString fallback = defaultTeamName(state.TeamSlot);
     QString longText = trimBlanks(longName);
@@ -31,20 +46,23 @@ void nameTeam(AppState& state, const QString& longName, const QString& shortName
     }
     if (shortText.isEmpty())
         shortText = fallback;
-    storeNames(state, longText, shortText.left(10));
+    if (!changeNames(state, QStringLiteral("Saving the team name"),
+            [&] { storeNames(state, longText, shortText.left(10)); }))
+        return false;
     state.CurrentTeamName = rightTrimBlanks(state.TeamNames[state.TeamSlot]);
+    return true;
 }
 
-void deleteTeamFiles(AppState& state)
+bool deleteTeamFiles(AppState& state)
 {
     DataFiles& files = state.Files;
-    files.openDataFile(FilePlayerInfo); // so that the file exists to be deleted
-    for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.closeDataFile(number);
-    for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.killDataFile(number);
-    const QString name = defaultTeamName(state.TeamSlot);
-    storeNames(state, name, name);
+    // The four files go and the slot's names return to the default together.
+    return changeNames(state, QStringLiteral("Deleting the team's files"), [&] {
+        for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
+            files.killDataFile(number);
+        const QString name = defaultTeamName(state.TeamSlot);
+        storeNames(state, name, name);
+    });
 }
 
 } // namespace scorvane

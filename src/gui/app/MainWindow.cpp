@@ -1,6 +1,7 @@
 #include "gui/app/MainWindow.h"
 
 #include "core/state/HelpTopics.h"
+#include "core/store/IntegrityCheck.h"
 #include "core/teams/TeamSelection.h"
 #include "core/text/Version.h"
 #include "gui/app/ChildWindow.h"
@@ -155,6 +156,7 @@ void MainWindow::buildMenus()
         state_.BackupMode = QStringLiteral("N");
         showWindow(WindowBackup);
     }));
+    addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
@@ -455,9 +457,14 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
     StartOutcome outcome;
     {
         BusyPointer busy;
-        outcome = startUp(state_, folders, [] { QCoreApplication::processEvents(); });
+        outcome = startUp(
+            state_, folders, [] { QCoreApplication::processEvents(); }, &startNotes_);
     }
     switch (outcome) {
+    case StartOutcome::FolderInUse:
+        prompter_.tell(this, QStringLiteral("Data Folder in Use"),
+            folderInUseText(state_.DataPath, startNotes_.lock.holder()), Message::Icon::Critical);
+        return false;
     case StartOutcome::SettingsCorrupt:
         prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
             QStringLiteral("Reinstall Scorvane for Soccer"));
@@ -473,12 +480,58 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
         showWindow(WindowSelectTeam);
         break;
     }
+    tellStartNotes();
     if (!shutDown_)
         shutDown_ = [this] {
             BusyPointer busy;
             shutDown(state_);
         };
     return true;
+}
+
+void MainWindow::checkData()
+{
+    // Reads only, so it may run beside any open window.
+    std::vector<IntegrityProblem> problems;
+    {
+        BusyPointer busy;
+        problems = checkDataFolder(state_.DataPath);
+    }
+    if (problems.empty()) {
+        prompter_.tell(this, QStringLiteral("Check Data Files"),
+            QStringLiteral("No problems found in %1").arg(state_.DataPath));
+        return;
+    }
+    QStringList lines;
+    for (const IntegrityProblem& problem : problems)
+        lines << problem.line();
+    prompter_.tell(this, QStringLiteral("Check Data Files"),
+        QStringLiteral("%1 problem(s) found in %2:\n\n%3")
+            .arg(problems.size())
+            .arg(state_.DataPath, lines.join(u'\n')),
+        Message::Icon::Warning);
+}
+
+void MainWindow::tellStartNotes()
+{
+    for (const PendingChange* change : {&startNotes_.settingsChange, &startNotes_.dataChange}) {
+        const QString text = pendingChangeText(*change);
+        if (!text.isEmpty())
+            prompter_.tell(this, QStringLiteral("Unfinished Change"), text);
+    }
+    if (startNotes_.teamList.rebuilt) {
+        QString text = QStringLiteral("The team list KVTEAMS.DAT had the wrong length, so the team "
+                                      "names were reset to Team 1 ... Team 100.");
+        if (!startNotes_.teamList.keptAs.isEmpty())
+            text
+                += QStringLiteral(" The old file was kept as %1.").arg(startNotes_.teamList.keptAs);
+        prompter_.tell(this, QStringLiteral("Team List Reset"), text);
+    }
+    if (startNotes_.readOnlyFolder)
+        prompter_.tell(this, QStringLiteral("Read-Only Data Folder"),
+            QStringLiteral("The data folder %1 cannot be written. It is open for viewing and "
+                           "reports; changes cannot be saved there.")
+                .arg(state_.DataPath));
 }
 
 HelpWindow* MainWindow::helpViewer() const

@@ -67,6 +67,8 @@ public:
     // Start-up from the settings file to the first window. False when the program must end
     // (its message has been shown). Once started, closing the window runs the shut-down.
     bool startProgram(const ProgramFolders& folders);
+    void tellStartNotes();
+    void checkData(); // File > Check Data Files: the integrity check's list
 
     // Shows help topic `topic` ("10", "240") in the help viewer.
     void showHelpTopic(const QString& topic);
@@ -108,6 +110,7 @@ private:
     QList<QPointer<QMdiSubWindow>> unloaded_; // closed windows waiting for their deferred delete
     bool recentreOnResize_ = false;
     std::function<void()> shutDown_;
+    StartNotes startNotes_; // holds the data folder's lock while the program runs
     QPointer<HelpWindow> help_;
     UrlOpener urlOpener_;
 };

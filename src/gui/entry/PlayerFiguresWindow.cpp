@@ -641,7 +641,8 @@ bool PlayerFiguresWindow::saveAll()
     }
     if (AnyChanged) {
         BusyPointer busy;
-        entry_->saveAll();
+        if (!entry_->saveAll())
+            return false; // nothing was written; the figures stay on the screen
     }
     return true;
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace scorvane {
@@ -66,6 +67,7 @@ void GameListWindow::opened()
 
 void GameListWindow::load()
 {
+    offerRenumbering();
     fillGameList(gameMenuList_, readActiveGames(state().Files, FileGames), state().GameTypeNames);
     const int line = lineToSelect(gameMenuList_->count(), state().ReselectGame);
     if (line >= 0)
@@ -75,6 +77,25 @@ void GameListWindow::load()
              static_cast<QWidget*>(deleteButton_), static_cast<QWidget*>(playersButton_),
              static_cast<QWidget*>(gameMenuList_)})
         w->setEnabled(any);
+}
+
+void GameListWindow::offerRenumbering()
+{
+    // Once per team and program run: a "No" is not asked again every time the list opens.
+    static QSet<QString> asked;
+    AppState& s = state();
+    if (gameNumbersInOrder(s.Files) || asked.contains(s.DataPath + s.TeamNo))
+        return;
+    asked.insert(s.DataPath + s.TeamNo);
+    const Message question{QStringLiteral("Game Numbers Out of Order"),
+        QStringLiteral("The games of this team are not numbered 1, 2, 3 ... in the order they are "
+                       "stored, so a game's number may not find it.\n\nRenumber the games in "
+                       "stored order? Their player results follow them."),
+        Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::Yes};
+    if (prompter().ask(this, question) == Message::Answer::Yes) {
+        const BusyPointer busy;
+        renumberGamesInRecordOrder(s.Files);
+    }
 }
 
 qint16 GameListWindow::takeSelectedGame()
@@ -137,13 +158,14 @@ void GameListWindow::deleteClicked()
     // Cancel is the default: a deleted game cannot be brought back.
     if (prompter().ask(this, question) != Message::Answer::Ok)
         return;
-    const qint16 gameNumber = takeSelectedGame();
-    qint32 record = findGameRecord(state().Files, gameNumber);
-    if (record == 0)
-        record = state().CurrentGameRecord;
+    takeSelectedGame();
+    // The record the chosen line was read from: with game numbers out of order, looking the
+    // game up by the line's number would delete another game.
+    const qint32 record = state().CurrentGameRecord;
     {
         const BusyPointer busy;
-        deleteGame(state().Files, record);
+        if (!deleteGame(state().Files, record))
+            return;
     }
     load();
     // Back to the list, so the arrow keys choose the next game to work on.

@@ -287,7 +287,10 @@ bool GameWindow::saveGame()
     AppState& s = state();
     const GameRecord game = recordOfFields(collect(), gameNumber_);
     const BusyPointer busy;
-    s.CurrentGameRecord = scorvane::saveGame(s.Files, mode_, gameRecord_, game);
+    const qint32 written = scorvane::saveGame(s.Files, mode_, gameRecord_, game);
+    if (written == 0)
+        return false; // the write was cancelled: the fields stay as typed
+    s.CurrentGameRecord = written;
     gameRecord_ = s.CurrentGameRecord;
     s.ReselectGame = s.CurrentGame;
     changed_ = false;

@@ -3,6 +3,7 @@
 #include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
+#include "core/state/Settings.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
@@ -237,6 +238,7 @@ void PrintDialog::okClicked()
     state_.ReportFontSize = sizeChosen(reportFontCombo_, state_.ReportFontSize);
     state_.TitleBold = titleBoldCheck_->isChecked() ? -1 : 0;
     state_.ReportBold = reportBoldCheck_->isChecked() ? -1 : 0;
+    Settings::save(state_); // the print settings are kept at once, not only at a normal end
     accept();
 }
 

@@ -272,17 +272,16 @@ void RosterWindow::printClicked()
 
 void RosterWindow::closeClicked()
 {
-    queryClose();
-    returnToTeamWindow();
+    if (queryClose())
+        returnToTeamWindow();
 }
 
 bool RosterWindow::queryClose()
 {
     // The roster reaches the disk only here; ending the program keeps the edits too.
     playerNameFocusLost();
-    rewriteRosterFile(state());
-    rewritePlayerContacts(state().Files, contacts_);
-    return true;
+    // Each file is written only when it changed, and whole; a cancelled write keeps the window.
+    return rewriteRosterFile(state()) && rewritePlayerContacts(state().Files, contacts_);
 }
 
 } // namespace scorvane

@@ -103,6 +103,7 @@ void BackupWindow::ok()
             return;
     }
     int count = 0;
+    QString kept;
     {
         BusyPointer busy;
         if (backingUp) {
@@ -111,10 +112,12 @@ void BackupWindow::ok()
                 pathDescLabel_->repaint();
             });
         } else {
-            count = copyDataFiles(s, target, s.DataPath);
+            count = copyDataFiles(s, target, s.DataPath, {}, &kept);
         }
         pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
     }
+    if (count < 0)
+        return; // cancelled after a write error: no file was changed
     QString done = QString::number(count) + texts_.doneSuffix;
     if (!plan.leftAlone.isEmpty()) {
         // Files of another season may now stand beside the restored ones: name them.
@@ -123,6 +126,9 @@ void BackupWindow::ok()
             + plan.leftAlone.join(u'\n');
     }
     prompter().tell(host().mainWidget(), texts_.doneTitle, done);
+    if (!kept.isEmpty())
+        prompter().tell(host().mainWidget(), QStringLiteral("Working Files Kept"),
+            QStringLiteral("The files the restore replaced were kept in %1").arg(kept));
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     returnToTeamWindow();
 }

@@ -1,5 +1,6 @@
 #include "gui/shell/DataFolderWindow.h"
 
+#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
 #include "core/text/Paths.h"
 #include "gui/app/OkCancelRow.h"
@@ -63,11 +64,17 @@ void DataFolderWindow::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
+    const QString chosen = folderWithSlash(picker_->path());
+    if (const QString refusal = Settings::folderRefusal(chosen); !refusal.isEmpty()) {
+        prompter().tell(host().mainWidget(), QStringLiteral("Data Directory Invalid"), refusal);
+        return;
+    }
     // The old folder is left as an exit would leave it: files closed, the empty team files that
     // taking the selection created there removed.
     s.Files.closeDataFile(AllFiles);
     removeEmptyDataFiles(s.DataPath);
-    s.DataPath = folderWithSlash(picker_->path());
+    s.DataPath = chosen;
+    Settings::save(s); // kept at once, so a crash does not lose the choice
     checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
     s.TeamListLoaded = true;
     s.TeamListError.clear();

@@ -60,8 +60,8 @@ void DeleteFilesWindow::deleteFiles()
     // Cancel is the default: the team's files cannot be brought back.
     if (prompter().ask(host().mainWidget(), question) != Message::Answer::Ok)
         return;
-    deleteTeamFiles(state());
-    returnToTeamWindow();
+    if (deleteTeamFiles(state()))
+        returnToTeamWindow();
 }
 
 } // namespace scorvane

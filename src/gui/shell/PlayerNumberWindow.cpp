@@ -102,7 +102,8 @@ void PlayerNumberWindow::okClicked()
         return;
     }
     BusyPointer busy;
-    changePlayerNumber(state(), contacts_, oldNumber, newNumber);
+    if (!changePlayerNumber(state(), contacts_, oldNumber, newNumber))
+        return;
     fillList();
     playerList_->setCurrentRow(newNumber - 1);
     newNumberEdit_->clear();
@@ -111,16 +112,15 @@ void PlayerNumberWindow::okClicked()
 
 void PlayerNumberWindow::closeClicked()
 {
-    queryClose();
-    returnToTeamWindow();
+    if (queryClose())
+        returnToTeamWindow();
 }
 
 bool PlayerNumberWindow::queryClose()
 {
     // Renumbering has already moved the statistics and roster; the contact details follow them
     // here, also when the program ends with the window open.
-    rewritePlayerContacts(state().Files, contacts_);
-    return true;
+    return rewritePlayerContacts(state().Files, contacts_);
 }
 
 } // namespace scorvane
