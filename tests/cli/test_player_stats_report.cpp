@@ -233,7 +233,7 @@ TEST(PlayerStatsReport, WideTotalsAreStaggeredBetweenTwoLines)
 TEST(PlayerStatsReport, CommandLineAndFileOutputAreTheSameBytes)
 {
     ReportData d;
-    const QString file = d.data + QStringLiteral("OUT.TXT");
+    const QString file = QDir::cleanPath(d.data + QStringLiteral("/../OUT.TXT"));
     const QByteArray standardOutput = d.run(QStringLiteral("--teams 1,3 --copies 2"));
     EXPECT_TRUE(d.run(QStringLiteral("--teams 1,3 --copies 2 -o ") + file).isEmpty());
     EXPECT_EQ(readWholeFile(file), standardOutput);

@@ -78,7 +78,7 @@ bool openGameFile(
         if (file.open(QIODevice::ReadOnly))
             return true;
     }
-    fault = FileError{FileError::Other, file.errorString(), file.fileName()};
+    fault = FileError{FileError::Other, file.errorString(), file.fileName(), {}};
     return false;
 }
 
@@ -95,7 +95,7 @@ std::optional<FileError> GameFileReader::load(int slot)
     buffer_.resize(file.size());
     const qint64 read = file.read(buffer_.data(), buffer_.size());
     if (read < 0)
-        return FileError{FileError::Other, file.errorString(), file.fileName()};
+        return FileError{FileError::Other, file.errorString(), file.fileName(), {}};
     buffer_.resize(read);
     return std::nullopt;
 }

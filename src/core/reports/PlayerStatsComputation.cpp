@@ -45,7 +45,7 @@ public:
         if (!file.exists())
             return {};
         if (!file.open(QIODevice::ReadOnly))
-            return FileError{FileError::Other, file.errorString(), path};
+            return FileError{FileError::Other, file.errorString(), path, {}};
         const qint64 size = file.size();
         buffer_.resize(static_cast<std::size_t>(size));
         qint64 done = 0;
@@ -53,7 +53,7 @@ public:
             const qint64 got
                 = file.read(reinterpret_cast<char*>(buffer_.data()) + done, size - done);
             if (got <= 0)
-                return FileError{FileError::Other, file.errorString(), path};
+                return FileError{FileError::Other, file.errorString(), path, {}};
             done += got;
         }
         size_ = size;
