@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -141,22 +143,6 @@ void BM_CommandLineReport(benchmark::State& bench)
 }
 BENCHMARK(BM_CommandLineReport)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each benchmark's time for the closing ratios.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> realTime;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -164,7 +150,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    scorvane::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const auto read = reporter.realTime.find("BM_ReadStatisticsFiles");

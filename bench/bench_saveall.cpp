@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -158,22 +160,6 @@ void BM_OpenMiddleGame(benchmark::State& bench)
 }
 BENCHMARK(BM_OpenMiddleGame)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each benchmark's time for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> realTime;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -181,7 +167,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RatioReporter reporter;
+    scorvane::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const auto save = reporter.realTime.find("BM_SaveAllInsert20");
