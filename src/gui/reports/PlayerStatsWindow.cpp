@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -63,6 +64,9 @@ void PlayerStatsWindow::buildUi()
     statsTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     statsTable_->horizontalHeader()->setHighlightSections(false);
     statsTable_->setWordWrap(false);
+    statsTable_->setTextElideMode(Qt::ElideNone); // the marker's dashes end at the column's edge
+    statsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    statsTable_->verticalHeader()->setDefaultSectionSize(statsTable_->fontMetrics().height() + 8);
     statsTable_->setMinimumSize(760, 420);
 
     computeButton_ = makeButton(this, "cmdCompute", QStringLiteral("&Compute"));
@@ -198,15 +202,27 @@ void PlayerStatsWindow::fitColumns(const PlayerStatsGrid& grid)
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     const int padding = 2 * metrics.horizontalAdvance(u' ') + 8;
+    int total = 0;
     for (std::size_t c = 0; c < grid.columns.size(); ++c) {
         int widest = metrics.horizontalAdvance(grid.columns[c].heading);
-        for (const QStringList& row : grid.rows) {
-            if (static_cast<qsizetype>(c) < row.size())
+        for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+            const QStringList& row = grid.rows[r];
+            // The marker's dashes are a rule across the row, not a figure to make room for.
+            if (static_cast<int>(r) != grid.markerRow && static_cast<qsizetype>(c) < row.size())
                 widest = std::max(widest, metrics.horizontalAdvance(row[static_cast<int>(c)]));
         }
-        statsTable_->setColumnWidth(static_cast<int>(c),
-            std::max(pixelsFor(grid.columns[c].width, metrics), widest + padding));
+        const int width = std::max(pixelsFor(grid.columns[c].width, metrics), widest + padding);
+        statsTable_->setColumnWidth(static_cast<int>(c), width);
+        total += width;
     }
+    // The window grows to show every column when the main window has room for them.
+    const QWidget* main = host().mainWidget();
+    const int room = main != nullptr ? main->width() - 120 : 0;
+    const int wanted = total + 2 * statsTable_->frameWidth()
+        + statsTable_->verticalScrollBar()->sizeHint().width();
+    statsTable_->setMinimumWidth(std::max(760, std::min(wanted, room)));
+    if (QWidget* frame = parentWidget(); frame != nullptr && frame->isVisible())
+        frame->resize(frame->size().expandedTo(frame->sizeHint()));
 }
 
 // ---- Buttons -----------------------------------------------------------------------------------

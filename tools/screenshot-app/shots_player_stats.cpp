@@ -1,0 +1,107 @@
+#include "Shots.h"
+
+#include "core/reports/ReportFormatFile.h"
+#include "core/reports/ReportSelectionState.h"
+#include "gui/reports/ComputeDialog.h"
+#include "gui/reports/FormatEditorDialog.h"
+#include "gui/reports/FormatListDialog.h"
+#include "gui/reports/MinimumDialog.h"
+#include "gui/reports/SelectPlayerDialog.h"
+#include "gui/reports/SortDialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace scorvane::shots {
+
+namespace {
+
+// Reports > Player Statistics with the given teams chosen.
+ChildWindow* openReport(ShotContext& context, std::initializer_list<int> slots)
+{
+    context.mdi.closeChildWindows();
+    for (int slot = 1; slot <= 100; ++slot)
+        context.state.TeamSelected[slot] = QStringLiteral("N");
+    for (int slot : slots)
+        context.state.TeamSelected[slot] = QStringLiteral("Y");
+    context.mdi.selectionChanged(static_cast<int>(slots.size()));
+    context.mdi.runMenuCommand(QStringLiteral("mnuPlayer"));
+    ShotContext::settle();
+    ChildWindow* child = context.mdi.currentChild();
+    return child != nullptr && child->kind() == WindowStats ? child : nullptr;
+}
+
+// Shows a dialog without waiting for it, saves its picture and closes it.
+void shoot(ShotContext& context, QDialog& dialog, const QString& name)
+{
+    dialog.show();
+    context.save(&dialog, name);
+    dialog.close();
+}
+
+} // namespace
+
+void shotsPlayerStatistics(ShotContext& context)
+{
+    AppState& state = context.state;
+    ChildWindow* report = openReport(context, {1});
+    context.saveMain(QStringLiteral("player-stats-one-team"));
+
+    // The dialogs, above the report.
+    const ReportSelection selection = reportSelectionOf(state);
+    ComputeDialog compute(selection,
+        ComputeContext{state.DataPath, chosenTeams(state), state.GameTypeNames}, context.prompter,
+        state.Reporter, report);
+    shoot(context, compute, QStringLiteral("player-stats-compute"));
+    FormatListDialog formats(
+        FormatListContext{state.ReportPath, ReportKind::PlayerStatistics, state.CategoryCodes},
+        context.prompter, state.Reporter, report);
+    shoot(context, formats, QStringLiteral("player-stats-format-list"));
+    ReportFormatRecord scoring = startingFormats().at(1);
+    FormatEditorDialog editor(scoring, state.CategoryCodes, report);
+    shoot(context, editor, QStringLiteral("player-stats-format-editor"));
+    SortDialog sort(state.CategoryCodes, SortChoice{7, SortOrder::Descending}, report);
+    shoot(context, sort, QStringLiteral("player-stats-sort"));
+    MinimumDialog minimum(MinimumKind::GamesPlayed, 3, report);
+    shoot(context, minimum, QStringLiteral("player-stats-minimum"));
+    SelectPlayerDialog player(state.RosterNames, 3, report);
+    shoot(context, player, QStringLiteral("player-stats-select-player"));
+
+    // A minimum of 9 shots on goal on the one team's report.
+    if (report != nullptr) {
+        QTimer::singleShot(0, qApp, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr)
+                return;
+            dialog->findChild<QRadioButton*>(QStringLiteral("optOther"))->setChecked(true);
+            auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("txtMin"));
+            box->setText(QStringLiteral("9"));
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        report->findChild<QPushButton*>(QStringLiteral("cmdMin"))->click();
+        context.saveMain(QStringLiteral("player-stats-minimum-split"));
+
+        // One player's games.
+        QTimer::singleShot(0, qApp, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr)
+                return;
+            dialog->findChild<QListWidget*>(QStringLiteral("lstPlayers"))->setCurrentRow(2);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
+        report->findChild<QPushButton*>(QStringLiteral("cmdPlayer"))->click();
+        context.saveMain(QStringLiteral("player-stats-one-player"));
+    }
+
+    openReport(context, {1, 2});
+    context.saveMain(QStringLiteral("player-stats-two-teams"));
+    context.mdi.closeChildWindows();
+    for (int slot = 2; slot <= 100; ++slot)
+        state.TeamSelected[slot] = QStringLiteral("N");
+}
+
+} // namespace scorvane::shots
