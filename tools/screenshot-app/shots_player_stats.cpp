@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace scorvane::shots {
@@ -97,8 +99,19 @@ void shotsPlayerStatistics(ShotContext& context)
         context.saveMain(QStringLiteral("player-stats-one-player"));
     }
 
-    openReport(context, {1, 2});
+    ChildWindow* teams = openReport(context, {1, 2});
     context.saveMain(QStringLiteral("player-stats-two-teams"));
+
+    // In a narrow window the names and teams stay in view while the figures scroll.
+    if (teams != nullptr) {
+        auto* grid = teams->findChild<QTableWidget*>(QStringLiteral("tblStats"));
+        grid->setMinimumWidth(0);
+        teams->parentWidget()->resize(640, teams->parentWidget()->height());
+        ShotContext::settle();
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+        grid->verticalScrollBar()->setValue(3);
+        context.saveMain(QStringLiteral("player-stats-scrolled"));
+    }
     context.mdi.closeChildWindows();
     for (int slot = 2; slot <= 100; ++slot)
         state.TeamSelected[slot] = QStringLiteral("N");

@@ -8,6 +8,7 @@
 #include "gui/app/WindowHost.h"
 #include "gui/output/DesktopOutput.h"
 #include "gui/reports/FormatListDialog.h"
+#include "gui/reports/FrozenColumnsTable.h"
 #include "gui/reports/GameSelection.h"
 #include "gui/reports/MinimumDialog.h"
 #include "gui/reports/SelectPlayerDialog.h"
@@ -55,7 +56,7 @@ void PlayerStatsWindow::buildUi()
     teamLabel_->setFont(teamFont);
     teamsCombo_ = named(new QComboBox(this), "cboTeams");
     teamsCombo_->setAccessibleName(QStringLiteral("Teams"));
-    statsTable_ = named(new QTableWidget(this), "tblStats");
+    statsTable_ = named(new FrozenColumnsTable(this), "tblStats");
     statsTable_->setAccessibleName(QStringLiteral("Team and Player Statistics"));
     statsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -221,6 +222,7 @@ void PlayerStatsWindow::fitColumns(const PlayerStatsGrid& grid)
     const int wanted = total + 2 * statsTable_->frameWidth()
         + statsTable_->verticalScrollBar()->sizeHint().width();
     statsTable_->setMinimumWidth(std::max(760, std::min(wanted, room)));
+    statsTable_->setFrozenColumns(grid.fixedColumns);
     if (QWidget* frame = parentWidget(); frame != nullptr && frame->isVisible())
         frame->resize(frame->size().expandedTo(frame->sizeHint()));
 }

@@ -6,10 +6,10 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 namespace scorvane {
 
+class FrozenColumnsTable;
 struct PlayerStatsGrid;
 
 // The player statistics of the chosen teams as a grid: a heading row, the totals and one row per
@@ -49,7 +49,7 @@ private:
 
     QLabel* teamLabel_ = nullptr;
     QComboBox* teamsCombo_ = nullptr;
-    QTableWidget* statsTable_ = nullptr;
+    FrozenColumnsTable* statsTable_ = nullptr;
     QPushButton* computeButton_ = nullptr;
     QPushButton* formatButton_ = nullptr;
     QPushButton* sortButton_ = nullptr;
