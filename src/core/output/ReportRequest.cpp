@@ -240,73 +240,79 @@ ParsedRequest parseReportArguments(const QStringList& arguments)
     return Parser(arguments).run();
 }
 
-QString defaultReportTitle(const QString& reportKind)
+QString defaultReportTitle(ReportKind kind)
 {
-    static const std::map<QString, QString> titles = {
-        {QStringLiteral("P"), QStringLiteral("Player Statistics")},
-        {QStringLiteral("R"), QStringLiteral("Team Record")},
-        {QStringLiteral("G"), QStringLiteral("Game Scores")},
-        {QStringLiteral("S"), QStringLiteral("Team Standings")},
-        {QStringLiteral("X"), QStringLiteral("Roster")},
-    };
-    const auto it = titles.find(reportKind);
-    return it == titles.end() ? QString() : it->second;
+    switch (kind) {
+    case ReportKind::PlayerStatistics:
+        return QStringLiteral("Player Statistics");
+    case ReportKind::Record:
+        return QStringLiteral("Team Record");
+    case ReportKind::GameScores:
+        return QStringLiteral("Game Scores");
+    case ReportKind::Standings:
+        return QStringLiteral("Team Standings");
+    case ReportKind::Roster:
+        break;
+    }
+    return QStringLiteral("Roster");
 }
 
-QString reportKindLetter(const QString& kind)
+ReportKind reportKindNamed(const QString& kind)
 {
     if (kind == u"players")
-        return QStringLiteral("P");
+        return ReportKind::PlayerStatistics;
     if (kind == u"record")
-        return QStringLiteral("R");
+        return ReportKind::Record;
     if (kind == u"scores")
-        return QStringLiteral("G");
+        return ReportKind::GameScores;
     if (kind == u"standings")
-        return QStringLiteral("S");
-    return QStringLiteral("X");
+        return ReportKind::Standings;
+    return ReportKind::Roster;
 }
 
 void applyReportRequest(const ReportRequest& r, AppState& state)
 {
-    state.resetReportSelection();
-    state.ReportKind = reportKindLetter(r.kind);
-    state.FromGame = static_cast<qint16>(r.fromGame);
-    state.ToGame = static_cast<qint16>(r.toGame);
-    for (int t = 1; t <= 7; ++t)
-        state.GameTypeOn[t] = r.gameTypes[static_cast<std::size_t>(t - 1)];
-    state.AllGameTypes
+    ReportSelection& selection = state.reportSelection;
+    selection = ReportSelection{};
+    selection.kind = reportKindNamed(r.kind);
+    selection.fromGame = r.fromGame;
+    selection.toGame = r.toGame;
+    selection.typeCounted = r.gameTypes;
+    selection.allTypesCounted
         = std::all_of(r.gameTypes.begin(), r.gameTypes.end(), [](bool on) { return on; });
-    state.UseSpecialSelect = r.special;
-    state.SelectPlayerNumber = static_cast<qint16>(r.playerNumber);
-    state.SelectPlayerName = fitWidth(leftTrimBlanks(r.playerName).toLower(), 17);
+    selection.onlySelectedGames = r.special;
+    selection.playerNumber = r.playerNumber;
+    selection.playerName = leftTrimBlanks(r.playerName).toLower().left(17);
+    ProgramSettings& settings = state.settings;
     if (!r.columns.isEmpty()) {
         for (int c = 1; c <= 50; ++c)
-            state.ReportColumns[c]
+            settings.reportColumns[c]
                 = c <= r.columns.size() ? static_cast<qint16>(r.columns[c - 1]) : 0;
     }
     if (r.sortColumn)
-        state.SortColumn = static_cast<qint16>(*r.sortColumn);
+        settings.sortColumn = *r.sortColumn;
     if (r.sortOrder)
-        state.SortOrder = *r.sortOrder;
+        settings.sortOrder = *r.sortOrder == u"D" ? SortOrder::Descending : SortOrder::Ascending;
     if (r.minimumGames) {
-        state.MinimumKind = QStringLiteral("G");
-        state.MinimumValue = static_cast<qint16>(*r.minimumGames);
+        selection.minimumKind = MinimumKind::GamesPlayed;
+        selection.minimumValue = *r.minimumGames;
     } else if (r.minimumShotsOnGoal) {
-        state.MinimumKind = QStringLiteral("O");
-        state.MinimumValue = static_cast<qint16>(*r.minimumShotsOnGoal);
+        selection.minimumKind = MinimumKind::ShotsOnGoal;
+        selection.minimumValue = *r.minimumShotsOnGoal;
     }
     if (r.individual) {
-        state.IndividualMode = true;
-        state.IndividualPlayer = static_cast<qint16>(*r.individual);
+        selection.individual = true;
+        selection.individualPlayer = *r.individual;
     }
-    state.PrintTop = static_cast<qint16>(r.top);
-    state.ReportTitle = r.title.value_or(defaultReportTitle(state.ReportKind));
     if (r.linesPerPage)
-        state.LinesPerPage = static_cast<qint16>(*r.linesPerPage);
-    state.CopiesLeft = static_cast<qint16>(r.copies);
-    state.OutputFileName = r.outputFile;
-    state.AppendToFile = r.append ? QStringLiteral("A") : QStringLiteral("R");
-    state.OutputAsPdf = QStringLiteral("N");
+        settings.linesPerPage = *r.linesPerPage;
+    PrintJob& job = state.printJob;
+    job.top = r.top;
+    job.title = r.title.value_or(defaultReportTitle(selection.kind));
+    job.copies = r.copies;
+    job.outputFile = r.outputFile;
+    job.append = r.append;
+    job.format = OutputFormat::Text;
 }
 
 } // namespace scorvane

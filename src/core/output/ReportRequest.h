@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ReportSelection.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -50,11 +52,12 @@ struct ParsedRequest
 // Reads the arguments (without the program name). Every bad argument gives a one-line error.
 ParsedRequest parseReportArguments(const QStringList& arguments);
 
-// The print dialog's default title of a report kind letter.
-QString defaultReportTitle(const QString& reportKind);
+// The print dialog's default title of a report kind.
+QString defaultReportTitle(ReportKind kind);
 
-// The kind letter ("P", "R", "G", "S", "X") of a kind name.
-QString reportKindLetter(const QString& kind);
+// The report kind of a kind name on the command line ("players", "record", "scores",
+// "standings", "roster").
+ReportKind reportKindNamed(const QString& kind);
 
 // Puts the request's selection and print choices into the state (after the settings are loaded).
 void applyReportRequest(const ReportRequest& request, AppState& state);

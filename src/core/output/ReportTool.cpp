@@ -82,16 +82,16 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
     }
-    state.DataPath = copy;
-    state.ReportPath = copy;
+    state.settings.dataFolder = copy;
+    state.settings.reportFolder = copy;
 }
 
 // The settings: the file given, else the installed one, else the built-in defaults.
 void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
 {
-    state.SettingsFolder = work + QStringLiteral("settings/");
-    QDir().mkpath(state.SettingsFolder);
-    const QString target = state.SettingsFolder + QStringLiteral("QMKV.INI");
+    state.settings.settingsFolder = work + QStringLiteral("settings/");
+    QDir().mkpath(state.settings.settingsFolder);
+    const QString target = state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     QString source = r.settingsFile;
     if (source.isEmpty()) {
         const QString installed
@@ -100,22 +100,23 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
             source = installed;
     }
     if (source.isEmpty()) {
-        const QString error = supplyDefaultSettings(state.SettingsFolder, state.DataPath);
+        const QString error
+            = supplyDefaultSettings(state.settings.settingsFolder, state.settings.dataFolder);
         if (!error.isEmpty())
             throw ToolStopped{error};
     } else if (!QFile::copy(source, target)) {
         throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
     }
-    const QString dataPath = state.DataPath;
+    const QString dataPath = state.settings.dataFolder;
     if (Settings::load(state) == Settings::LoadResult::Corrupt)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
-    state.DataPath = dataPath;
-    state.ReportPath = dataPath;
+    state.settings.dataFolder = dataPath;
+    state.settings.reportFolder = dataPath;
 }
 
 void selectTeams(const ReportRequest& r, AppState& state)
 {
-    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     TeamLines lines{};
     for (int slot : r.teams)
         lines[static_cast<std::size_t>(slot - 1)] = true;
@@ -125,7 +126,7 @@ void selectTeams(const ReportRequest& r, AppState& state)
 int runKind(const ReportRequest& r, AppState& state, OutputEngine& engine, std::FILE* err)
 {
     if (r.kind == u"roster") {
-        const PlayerContactTable contacts = readPlayerContacts(state.Files);
+        const PlayerContactTable contacts = readPlayerContacts(state.files);
         printRoster(state, contacts, engine);
     } else {
         printLine(err,
@@ -149,7 +150,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     applyReportRequest(r, state);
 
     StreamOutput standardOutput(out);
-    OutputEngine engine(state, [&](const QString& error) {
+    OutputEngine engine(state.printJob, state.settings, [&](const QString& error) {
         printLine(err,
             QStringLiteral("scorvane-report: cannot write %1: %2")
                 .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
@@ -158,7 +159,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     });
     engine.setPrinter(&standardOutput);
     const int code = runKind(r, state, engine, err);
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     return code;
 }
 

@@ -6,7 +6,6 @@
 #include "gui/games/OwnNamesWindow.h"
 #include "gui/roster/RosterWindow.h"
 #include "gui/shell/AboutWindow.h"
-#include "gui/shell/BackupWindow.h"
 #include "gui/shell/DataFolderWindow.h"
 #include "gui/shell/DeleteFilesWindow.h"
 #include "gui/shell/PlayerNumberWindow.h"
@@ -15,7 +14,8 @@
 
 namespace scorvane {
 
-// One line per window: the kind, its name, and how to make it.
+// One line per window: the kind, its name, and how to make it. The back-up window is made by the
+// two menu commands that know its direction.
 void registerWindows(WindowFactory& factory)
 {
     (void)factory;
@@ -31,8 +31,6 @@ void registerWindows(WindowFactory& factory)
         [](WindowHost& h) { return new DeleteFilesWindow(h); });
     factory.add(WindowDatapath, QStringLiteral("frmDatapath"),
         [](WindowHost& h) { return new DataFolderWindow(h); });
-    factory.add(WindowBackup, QStringLiteral("frmBackup"),
-        [](WindowHost& h) { return new BackupWindow(h); });
     factory.add(WindowBegScreen, QStringLiteral("frmBegScreen"),
         [](WindowHost& h) { return new AboutWindow(h); });
     factory.add(WindowGameMenu, QStringLiteral("frmGameMenu"),

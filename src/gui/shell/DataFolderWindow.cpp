@@ -51,16 +51,17 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     connect(okButton_, &QPushButton::clicked, this, &DataFolderWindow::ok);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
-    picker_->setPath(state().DataPath);
-    pathDescLabel_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
-    cancelButton_->setVisible(state().TeamListError != u"E");
+    picker_->setPath(state().settings.dataFolder);
+    pathDescLabel_->setText(
+        state().teamChoice.listMissing ? picker_->path() : state().settings.dataFolder);
+    cancelButton_->setVisible(!state().teamChoice.listMissing);
     setDialogKeys(okButton_, cancelButton_);
     setFocusProxy(picker_->folderList());
 }
 
 void DataFolderWindow::opened()
 {
-    if (state().TeamListError == u"E")
+    if (state().teamChoice.listMissing)
         prompter().tell(host().mainWidget(), QStringLiteral("Drive/Directory Error"),
             QStringLiteral("Select valid data directory"));
 }
@@ -71,12 +72,11 @@ void DataFolderWindow::ok()
     AppState& s = state();
     // The old folder is left as an exit would leave it: files closed, the empty team files that
     // taking the selection created there removed.
-    s.Files.closeDataFile(AllFiles);
-    removeEmptyDataFiles(s.DataPath);
-    s.DataPath = Settings::folderWithSlash(picker_->path());
-    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
-    s.TeamListLoaded = true;
-    s.TeamListError.clear();
+    s.files.closeDataFile(AllFiles);
+    removeEmptyDataFiles(s.settings.dataFolder);
+    s.settings.dataFolder = Settings::folderWithSlash(picker_->path());
+    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
+    s.teamChoice.listMissing = false;
     returnToTeamWindow();
 }
 
