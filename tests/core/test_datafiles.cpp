@@ -215,6 +215,40 @@ TEST(Settings, LoadRefusesAnyLengthButExact)
     EXPECT_TRUE(QFile::exists(missing.state.settings.settingsFolder + QStringLiteral("QMKV.INI")));
 }
 
+TEST(Settings, SortOrderAndBoldFlagsAreReadAsTypesAndWrittenInTheFileCodes)
+{
+    // Sort order "D" is descending and any other byte ascending; any non-zero flag is bold. Both
+    // are written back in the file's own codes: "D"/"A" and -1/0.
+    const struct
+    {
+        char order;
+        int titleBold;
+        int reportBold;
+        SortOrder expected;
+        QByteArray written;
+    } cases[] = {
+        {'D', 1, 0, SortOrder::Descending,
+            "D" + le16(60) + le16(12) + le16(-1) + le16(12) + le16(0)},
+        {'x', 0, -1, SortOrder::Ascending,
+            "A" + le16(60) + le16(12) + le16(0) + le16(12) + le16(-1)},
+    };
+    for (const auto& c : cases) {
+        TempState t;
+        QByteArray bytes(669, ' ');
+        bytes.replace(566, 13,
+            le16(1) + QByteArray(1, c.order) + le16(60) + le16(12) + le16(c.titleBold) + le16(12)
+                + le16(c.reportBold));
+        const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
+        writeWholeFile(ini, bytes);
+        ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
+        EXPECT_EQ(t.state.settings.sortOrder, c.expected) << c.order;
+        EXPECT_EQ(t.state.settings.titleBold, c.titleBold != 0) << c.order;
+        EXPECT_EQ(t.state.settings.reportBold, c.reportBold != 0) << c.order;
+        Settings::save(t.state);
+        EXPECT_EQ(readWholeFile(ini).mid(568, 11), c.written) << c.order;
+    }
+}
+
 TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
 {
     TempState t;

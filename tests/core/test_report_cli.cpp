@@ -140,6 +140,26 @@ TEST(ReportArguments, SelectionOptionsReachTheRequest)
     EXPECT_EQ(t.state.reportSelection.kind, ReportKind::PlayerStatistics);
 }
 
+TEST(ReportArguments, PrintAndSortOptionsReachTheSettingsAndTheJob)
+{
+    const ParsedRequest p = parseReportArguments(args("roster --data d --order D --sort 4 "
+                                                      "--lines-per-page 30 --copies 2 -o out.txt "
+                                                      "--append"));
+    ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+    TempState t;
+    t.state.settings.sortOrder = SortOrder::Ascending;
+    applyReportRequest(p.request, t.state);
+    EXPECT_EQ(t.state.settings.sortOrder, SortOrder::Descending);
+    EXPECT_EQ(t.state.settings.sortColumn, 4);
+    EXPECT_EQ(t.state.settings.linesPerPage, 30);
+    EXPECT_EQ(t.state.reportSelection.kind, ReportKind::Roster);
+    EXPECT_EQ(t.state.printJob.title, QStringLiteral("Roster"));
+    EXPECT_EQ(t.state.printJob.copies, 2);
+    EXPECT_EQ(t.state.printJob.outputFile, QStringLiteral("out.txt"));
+    EXPECT_TRUE(t.state.printJob.append);
+    EXPECT_EQ(t.state.printJob.format, OutputFormat::Text);
+}
+
 TEST(ReportTool, HelpAndKindsNotYetAvailable)
 {
     const Captured help = runTool(args("--help"));

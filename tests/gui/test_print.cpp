@@ -7,6 +7,7 @@
 #include "gui/output/DesktopOutput.h"
 #include "gui/output/PrintDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -168,6 +170,41 @@ private Q_SLOTS:
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QCOMPARE(dialog.choice().titleFontSize, 12);
         QCOMPARE(dialog.choice().reportFontSize, 12);
+    }
+
+    void showPrintDialogTakesTheChoiceOnlyWhenPrinted()
+    {
+        GuiFixture f;
+        AppState& s = *f.state;
+        s.settings.titleFontSize = 5;
+        s.settings.reportFontSize = 14;
+        s.printJob.outputFile = QStringLiteral("/tmp/before.txt");
+        const auto answerNextDialog = [](const char* button, const QString& fileName) {
+            QTimer::singleShot(0, qApp, [button, fileName] {
+                auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(fileName);
+                dialog->findChild<QCheckBox*>(QStringLiteral("chkReportBold"))->setChecked(true);
+                dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            });
+        };
+
+        // Cancelled: the job and the bold flag stay, but a font size the dialog cannot offer
+        // has become 12 all the same.
+        answerNextDialog("cmdCancel", QStringLiteral("/tmp/cancelled.txt"));
+        QVERIFY(!showPrintDialog(nullptr, ReportKind::Roster, s, f.prompter));
+        QCOMPARE(s.printJob.outputFile, QStringLiteral("/tmp/before.txt"));
+        QVERIFY(!s.settings.reportBold);
+        QCOMPARE(s.settings.titleFontSize, 12);
+        QCOMPARE(s.settings.reportFontSize, 14);
+
+        answerNextDialog("cmdOK", QStringLiteral("/tmp/printed.txt"));
+        QVERIFY(showPrintDialog(nullptr, ReportKind::Roster, s, f.prompter));
+        QCOMPARE(s.printJob.outputFile, QStringLiteral("/tmp/printed.txt"));
+        QCOMPARE(s.printJob.title, QStringLiteral("Roster"));
+        QCOMPARE(s.printJob.format, OutputFormat::Text);
+        QVERIFY(s.settings.reportBold);
+        QVERIFY(f.prompter.asked.isEmpty());
     }
 
     void cancelFindAndSetup()

@@ -185,7 +185,7 @@ private:
         } else if (name == u"--order") {
             if (text != u"A" && text != u"D")
                 return QStringLiteral("--order must be A or D");
-            r.sortOrder = text;
+            r.sortOrder = text == u"D" ? SortOrder::Descending : SortOrder::Ascending;
         } else if (name == u"--minimum-games") {
             error = number(name, text, 0, 999, n);
             r.minimumGames = n;
@@ -292,7 +292,7 @@ void applyReportRequest(const ReportRequest& r, AppState& state)
     if (r.sortColumn)
         settings.sortColumn = *r.sortColumn;
     if (r.sortOrder)
-        settings.sortOrder = *r.sortOrder == u"D" ? SortOrder::Descending : SortOrder::Ascending;
+        settings.sortOrder = *r.sortOrder;
     if (r.minimumGames) {
         selection.minimumKind = MinimumKind::GamesPlayed;
         selection.minimumValue = *r.minimumGames;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/state/ProgramSettings.h"
 #include "core/state/ReportSelection.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ struct ReportRequest
     QString playerName; // as typed
     QList<int> columns;
     std::optional<int> sortColumn;
-    std::optional<QString> sortOrder;
+    std::optional<SortOrder> sortOrder;
     std::optional<int> minimumGames;
     std::optional<int> minimumShotsOnGoal;
     std::optional<int> individual;
