@@ -11,8 +11,6 @@ namespace scorvane {
 // named from `currentSlot` ("KVGS7.DAT" for slot 7) whenever one is opened.
 struct TeamChoice
 {
-    TeamChoice() { selected.fill(false); }
-
     TeamNameTable names;      // 25 characters each
     TeamNameTable shortNames; // 10 characters each
     OneBasedArray<bool, 100> selected;
