@@ -30,7 +30,7 @@ struct ReportRequest
     QString playerName; // as typed
     QList<int> columns;
     std::optional<int> sortColumn;
-    std::optional<QString> sortOrder;
+    std::optional<SortOrder> sortOrder;
     std::optional<int> minimumGames;
     std::optional<int> minimumShotsOnGoal;
     std::optional<int> individual;

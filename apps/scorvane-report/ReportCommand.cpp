@@ -84,16 +84,16 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
     }
-    state.DataPath = copy;
-    state.ReportPath = copy;
+    state.settings.dataFolder = copy;
+    state.settings.reportFolder = copy;
 }
 
 // The settings: the file given, else the installed one, else the built-in defaults.
 void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
 {
-    state.SettingsFolder = work + QStringLiteral("settings/");
-    QDir().mkpath(state.SettingsFolder);
-    const QString target = state.SettingsFolder + QStringLiteral("QMKV.INI");
+    state.settings.settingsFolder = work + QStringLiteral("settings/");
+    QDir().mkpath(state.settings.settingsFolder);
+    const QString target = state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     QString source = r.settingsFile;
     if (source.isEmpty()) {
         const QString installed
@@ -102,22 +102,23 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
             source = installed;
     }
     if (source.isEmpty()) {
-        const QString error = supplyDefaultSettings(state.SettingsFolder, state.DataPath);
+        const QString error
+            = supplyDefaultSettings(state.settings.settingsFolder, state.settings.dataFolder);
         if (!error.isEmpty())
             throw ToolStopped{error};
     } else if (!QFile::copy(source, target)) {
         throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
     }
-    const QString dataPath = state.DataPath;
+    const QString dataPath = state.settings.dataFolder;
     if (Settings::load(state) == Settings::LoadResult::Corrupt)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
-    state.DataPath = dataPath;
-    state.ReportPath = dataPath;
+    state.settings.dataFolder = dataPath;
+    state.settings.reportFolder = dataPath;
 }
 
 void selectTeams(const ReportRequest& r, AppState& state)
 {
-    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     TeamLines lines{};
     for (int slot : r.teams)
         lines[static_cast<std::size_t>(slot - 1)] = true;
@@ -138,7 +139,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     applyReportRequest(r, state);
 
     StreamOutput standardOutput(out);
-    OutputEngine engine(state, [&](const QString& error) {
+    OutputEngine engine(state.printJob, state.settings, [&](const QString& error) {
         printLine(err,
             QStringLiteral("scorvane-report: cannot write %1: %2")
                 .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
@@ -154,7 +155,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     } else if (engine.stopped()) {
         code = ExitDataError;
     }
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     return code;
 }
 

@@ -23,7 +23,7 @@ class TestExitWithOpenWindow : public QObject
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "Ana"));
         f.writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
         f.chooseTeam();
-        f.state->CurrentGame = 1;
+        f.state->currentGame.number = 1;
         f.mdi->show();
         f.open(kind);
     }
@@ -50,7 +50,7 @@ private Q_SLOTS:
         f.prompter.answers = {Message::Answer::No};
         QVERIFY(!closeMainWindow(f));
         QCOMPARE(f.prompter.last().text, QStringLiteral("Do you really want to cancel?"));
-        QVERIFY(f.state->WindowOpen[WindowPScreen]);
+        QVERIFY(f.mdi->isOpen(WindowPScreen));
 
         f.prompter.answers = {Message::Answer::Yes};
         QVERIFY(closeMainWindow(f));

@@ -4,28 +4,30 @@
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
 
-#include <map>
-
 namespace scorvane {
 
-QString defaultReportTitle(const QString& reportKind)
+QString defaultReportTitle(ReportKind kind)
 {
-    static const std::map<QString, QString> titles = {
-        {QStringLiteral("P"), QStringLiteral("Player Statistics")},
-        {QStringLiteral("R"), QStringLiteral("Team Record")},
-        {QStringLiteral("G"), QStringLiteral("Game Scores")},
-        {QStringLiteral("S"), QStringLiteral("Team Standings")},
-        {QStringLiteral("X"), QStringLiteral("Roster")},
-    };
-    const auto it = titles.find(reportKind);
-    return it == titles.end() ? QString() : it->second;
+    switch (kind) {
+    case ReportKind::PlayerStatistics:
+        return QStringLiteral("Player Statistics");
+    case ReportKind::Record:
+        return QStringLiteral("Team Record");
+    case ReportKind::GameScores:
+        return QStringLiteral("Game Scores");
+    case ReportKind::Standings:
+        return QStringLiteral("Team Standings");
+    case ReportKind::Roster:
+        break;
+    }
+    return QStringLiteral("Roster");
 }
 
 bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
 {
     switch (kind) {
     case ReportKind::Roster:
-        printRoster(state, readPlayerContacts(state.Files), engine);
+        printRoster(state, readPlayerContacts(state.files), engine);
         return true;
     case ReportKind::PlayerStatistics:
     case ReportKind::GameScores:

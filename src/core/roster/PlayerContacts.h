@@ -45,7 +45,7 @@ PlayerContactTable readPlayerContacts(DataFiles& files);
 void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts);
 
 // Deletes and re-creates the roster file (file 3): one record per used number in ascending
-// order, from RosterFree and RosterNames. The file is left open, as the team selection had it.
+// order, from the roster part. The file is left open, as the team selection had it.
 void rewriteRosterFile(AppState& state);
 
 } // namespace scorvane

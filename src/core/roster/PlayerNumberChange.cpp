@@ -12,23 +12,23 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
         return QStringLiteral("Must be 1 to 99!");
     if (newNumber == oldNumber)
         return QStringLiteral("Same as old player number!");
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     const qint32 count = files.recordCount(FileStats);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerStatRecord>(FileStats, r);
         if (record.PlayerNumber == newNumber && record.StatStatus == 'A')
             return QStringLiteral("Games already recorded for new number!");
     }
-    if (state.RosterFree[oldNumber] != u"N")
+    if (state.roster.free[oldNumber])
         return QStringLiteral("No player under old number!");
-    if (state.RosterFree[newNumber] == u"N")
+    if (!state.roster.free[newNumber])
         return QStringLiteral("New number already on roster!");
     return {};
 }
 
 void changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
         auto record = files.Get<PlayerStatRecord>(FileStats, r);
         if (record.PlayerNumber != oldNumber)
@@ -37,10 +37,10 @@ void changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNu
         files.Put(FileStats, r, record);
     }
 
-    state.RosterFree[newNumber] = QStringLiteral("N");
-    state.RosterNames[newNumber] = state.RosterNames[oldNumber];
-    state.RosterFree[oldNumber] = QStringLiteral("Y");
-    state.RosterNames[oldNumber]
+    state.roster.free[newNumber] = false;
+    state.roster.names[newNumber] = state.roster.names[oldNumber];
+    state.roster.free[oldNumber] = true;
+    state.roster.names[oldNumber]
         = fitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
     rewriteRosterFile(state);
 

@@ -115,35 +115,25 @@ int moveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::funct
 StartOutcome startUp(
     AppState& state, const ProgramFolders& folders, const std::function<void()>& yield)
 {
-    state.ProgramFolder = withSlash(folders.programFolder);
-    state.HelpFilePath = locateHelpFile(state.ProgramFolder, folders.tempFolder);
-
-    state.WindowOpen.fill(false);
-    state.TeamSelected.fill(QStringLiteral("N"));
-    state.GameTypeOn.fill(true);
-    state.TeamWindowShown = false;
+    state.helpFilePath = locateHelpFile(withSlash(folders.programFolder), folders.tempFolder);
+    state.teamChoice.selected.fill(false);
 
     if (Settings::load(state) != Settings::LoadResult::Loaded)
         return StartOutcome::SettingsCorrupt;
-    if (state.ProgramCode.isEmpty())
-        return StartOutcome::InternalError;
     moveProgramFilesOnFirstStart(folders, yield);
 
-    state.TeamListError.clear();
-    if (!state.Files.tryOpenDataFile(FileTeamList)) {
-        state.TeamListError = QStringLiteral("E");
+    state.teamChoice.listMissing = !state.files.tryOpenDataFile(FileTeamList);
+    if (state.teamChoice.listMissing)
         return StartOutcome::DataFolderWindow;
-    }
-    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
-    state.TeamListLoaded = true;
+    checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     return StartOutcome::TeamWindow;
 }
 
 void shutDown(AppState& state)
 {
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     Settings::save(state);
-    removeEmptyDataFiles(state.DataPath);
+    removeEmptyDataFiles(state.settings.dataFolder);
 }
 
 } // namespace scorvane

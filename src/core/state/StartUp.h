@@ -27,7 +27,6 @@ enum class StartOutcome {
     TeamWindow,       // show the team window
     DataFolderWindow, // the team list could not be opened: choose a data folder first
     SettingsCorrupt,  // "Reinstall Scorvane for Soccer", then the program ends
-    InternalError,    // the product code is missing, then the program ends
 };
 
 // Runs start-up from the program folder to the team list: the help location, the shared

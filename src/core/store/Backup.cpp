@@ -76,9 +76,9 @@ bool isWorkingFolder(const QString& target, const QString& dataPath)
     return folderWithSlash(target).toUpper() == folderWithSlash(dataPath).toUpper();
 }
 
-BackupTexts backupTextsFor(const QString& backupMode)
+BackupTexts backupTextsFor(BackupDirection direction)
 {
-    if (backupMode == u"Y")
+    if (direction == BackupDirection::BackUp)
         return {QStringLiteral("Back Up Data Files"), QStringLiteral("Back up data files:"),
             QStringLiteral("To:"), QStringLiteral("Backs up ALL team and player files."),
             QStringLiteral("Can not back up to working directory"),
@@ -92,7 +92,7 @@ BackupTexts backupTextsFor(const QString& backupMode)
 int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying)
 {
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     const QString source = folderWithSlash(from);
     const QString target = folderWithSlash(to);
     const QStringList names = QDir(source).entryList(
@@ -106,7 +106,7 @@ int copyDataFiles(AppState& state, const QString& from, const QString& to,
         // A file already in the target under another letter case (a folder copied from a
         // case-insensitive system) is replaced, not joined by a second copy the program would
         // not read.
-        guardedCopy(state.Reporter, source + name, resolveInFolder(target, name));
+        guardedCopy(state.reporter, source + name, resolveInFolder(target, name));
         ++count;
     }
     return count;

@@ -9,19 +9,20 @@ namespace {
 
 void storeNames(AppState& state, const QString& longName, const QString& shortName)
 {
-    const int slot = state.TeamSlot;
-    state.TeamNames[slot] = fitWidth(longName, 25);
-    state.TeamShortNames[slot] = fitWidth(shortName, 10);
-    if (!state.Files.isOpen(FileTeamList))
-        state.Files.openDataFile(FileTeamList);
-    writeTeamNames(state.Files, slot, state.TeamNames[slot], state.TeamShortNames[slot]);
+    const int slot = state.teamChoice.currentSlot;
+    state.teamChoice.names[slot] = fitWidth(longName, 25);
+    state.teamChoice.shortNames[slot] = fitWidth(shortName, 10);
+    if (!state.files.isOpen(FileTeamList))
+        state.files.openDataFile(FileTeamList);
+    writeTeamNames(
+        state.files, slot, state.teamChoice.names[slot], state.teamChoice.shortNames[slot]);
 }
 
 } // namespace
 
 void nameTeam(AppState& state, const QString& longName, const QString& shortName)
 {
-    const QString fallback = defaultTeamName(state.TeamSlot);
+    const QString fallback = defaultTeamName(state.teamChoice.currentSlot);
     QString longText = trimBlanks(longName);
     QString shortText = trimBlanks(shortName);
     if (longText.isEmpty()) {
@@ -32,18 +33,19 @@ void nameTeam(AppState& state, const QString& longName, const QString& shortName
     if (shortText.isEmpty())
         shortText = fallback;
     storeNames(state, longText, shortText.left(10));
-    state.CurrentTeamName = rightTrimBlanks(state.TeamNames[state.TeamSlot]);
+    state.teamChoice.currentName
+        = rightTrimBlanks(state.teamChoice.names[state.teamChoice.currentSlot]);
 }
 
 void deleteTeamFiles(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     files.openDataFile(FilePlayerInfo); // so that the file exists to be deleted
     for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
         files.closeDataFile(number);
     for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
         files.killDataFile(number);
-    const QString name = defaultTeamName(state.TeamSlot);
+    const QString name = defaultTeamName(state.teamChoice.currentSlot);
     storeNames(state, name, name);
 }
 

@@ -6,9 +6,9 @@ namespace scorvane {
 
 struct AppState;
 
-// Names the current team (slot TeamSlot) from the two texts typed: an empty long name gives
+// Names the current team (its current slot) from the two texts typed: an empty long name gives
 // "Team n"; an empty short name takes the long name; names are cut to 25 and 10 characters.
-// Writes the slot's team list record and sets CurrentTeamName.
+// Writes the slot's team list record and sets the current team name.
 void nameTeam(AppState& state, const QString& longName, const QString& shortName);
 
 // Deletes the current team's roster, games, statistics and player-information files and gives

@@ -6,6 +6,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
 
 #include <QAbstractButton>
@@ -128,15 +129,13 @@ void MainWindow::buildMenus()
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
-        state_.BackupMode = QStringLiteral("Y");
-        showWindow(WindowBackup);
+        showWindow(new BackupWindow(*this, BackupDirection::BackUp));
     });
     addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
-        state_.BackupMode = QStringLiteral("N");
-        showWindow(WindowBackup);
+        showWindow(new BackupWindow(*this, BackupDirection::Restore));
     });
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
@@ -144,15 +143,15 @@ void MainWindow::buildMenus()
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));
     addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
-        [this] { reportCommand(QStringLiteral("P"), WindowStats); });
+        [this] { reportCommand(ReportKind::PlayerStatistics, WindowStats); });
     reports->addSeparator();
     addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
-        [this] { reportCommand(QStringLiteral("G"), WindowScores); });
+        [this] { reportCommand(ReportKind::GameScores, WindowScores); });
     addItem(reports, "mnuRecord", QStringLiteral("&Record"),
-        [this] { reportCommand(QStringLiteral("R"), WindowRecord); });
+        [this] { reportCommand(ReportKind::Record, WindowRecord); });
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
-        [this] { reportCommand(QStringLiteral("S"), WindowStandings); });
+        [this] { reportCommand(ReportKind::Standings, WindowStandings); });
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
@@ -205,11 +204,11 @@ QAction* MainWindow::menuAction(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
-void MainWindow::reportCommand(const QString& reportKind, WindowKind window)
+void MainWindow::reportCommand(ReportKind kind, WindowKind window)
 {
     takeTeamSelection();
-    state_.resetReportSelection();
-    state_.ReportKind = reportKind;
+    state_.reportSelection = ReportSelection{};
+    state_.reportSelection.kind = kind;
     closeChildWindows();
     showWindow(window);
 }
@@ -229,7 +228,7 @@ void MainWindow::setTeamItemsEnabled(int count)
 
 void MainWindow::selectionChanged(int count)
 {
-    state_.TeamCount = count;
+    state_.teamChoice.count = count;
     setTeamItemsEnabled(count);
 }
 
@@ -250,7 +249,7 @@ void MainWindow::takeTeamSelection()
         lines = view->selectedLines();
     } else {
         for (int slot = 1; slot <= 100; ++slot)
-            lines[static_cast<std::size_t>(slot - 1)] = state_.TeamSelected[slot] == u"Y";
+            lines[static_cast<std::size_t>(slot - 1)] = state_.teamChoice.selected[slot];
     }
     scorvane::takeTeamSelection(state_, lines);
 }
@@ -271,8 +270,7 @@ void MainWindow::rememberTeamSelection()
         return;
     const TeamLines lines = view->selectedLines();
     for (int slot = 1; slot <= 100; ++slot)
-        state_.TeamSelected[slot]
-            = lines[static_cast<std::size_t>(slot - 1)] ? QStringLiteral("Y") : QStringLiteral("N");
+        state_.teamChoice.selected[slot] = lines[static_cast<std::size_t>(slot - 1)];
 }
 
 void MainWindow::closeChildWindows()
@@ -283,7 +281,7 @@ void MainWindow::closeChildWindows()
         window->hide();
         // Unloaded now: the window's flag clears at once, its memory goes after the event.
         if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
-            state_.WindowOpen[child->kind()] = false;
+            markOpen(child->kind(), false);
         workspace_->removeSubWindow(window);
         window->deleteLater();
         unloaded_.removeAll(nullptr);
@@ -321,6 +319,12 @@ void MainWindow::showWindow(WindowKind kind)
             showWindow(WindowSelectTeam);
         return;
     }
+    showWindow(child);
+}
+
+void MainWindow::showWindow(ChildWindow* child)
+{
+    rememberTeamSelection();
     // One child window at a time.
     if (!current_.isNull())
         closeChildWindows();
@@ -409,10 +413,6 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
         prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
             QStringLiteral("Reinstall Scorvane for Soccer"));
         return false;
-    case StartOutcome::InternalError:
-        prompter_.tell(this, QStringLiteral("Error"),
-            QStringLiteral("Internal Error- gProgName not set!"), Message::Icon::Critical);
-        return false;
     case StartOutcome::DataFolderWindow:
         showWindow(WindowDatapath);
         break;
@@ -435,13 +435,13 @@ HelpWindow* MainWindow::helpViewer() const
 
 void MainWindow::showHelpTopic(const QString& topic)
 {
-    if (!isLocalPath(state_.HelpFilePath)) {
+    if (!isLocalPath(state_.helpFilePath)) {
         prompter_.tell(this, QStringLiteral("Help Error"), helpNetworkErrorText());
         return;
     }
     if (help_.isNull())
         help_ = new HelpWindow(this);
-    const QString page = helpTopicPage(state_.HelpFilePath, topic);
+    const QString page = helpTopicPage(state_.helpFilePath, topic);
     if (!help_->showPage(page)) {
         prompter_.tell(this, QStringLiteral("Help Error"),
             QStringLiteral("The help page %1 cannot be found.").arg(page));

@@ -19,7 +19,7 @@ GameListWindow::GameListWindow(WindowHost& host)
 {
     setObjectName(QStringLiteral("frmGameMenu"));
     buildUi();
-    setWindowTitle(QStringLiteral("Game Menu - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Game Menu - ") + state().teamChoice.currentName);
     load();
 }
 
@@ -66,8 +66,9 @@ void GameListWindow::opened()
 
 void GameListWindow::load()
 {
-    fillGameList(gameMenuList_, readActiveGames(state().Files, FileGames), state().GameTypeNames);
-    const int line = lineToSelect(gameMenuList_->count(), state().ReselectGame);
+    fillGameList(
+        gameMenuList_, readActiveGames(state().files, FileGames), state().settings.gameTypeNames);
+    const int line = lineToSelect(gameMenuList_->count(), state().currentGame.reselect);
     if (line >= 0)
         gameMenuList_->setCurrentRow(line);
     const bool any = gameMenuList_->count() > 0;
@@ -81,41 +82,41 @@ qint16 GameListWindow::takeSelectedGame()
 {
     const int line = qMax(gameMenuList_->currentRow(), 0);
     const auto gameNumber = static_cast<qint16>(line + 1);
-    state().CurrentGame = gameNumber;
-    state().ReselectGame = gameNumber;
+    state().currentGame.number = gameNumber;
+    state().currentGame.reselect = gameNumber;
     // The record the list read for this line; the game windows look the game up by its number
     // and fall back on this record when the file's numbers have gaps.
     if (QListWidgetItem* item = gameMenuList_->item(line))
-        state().CurrentGameRecord = listedRecordNumber(*item);
+        state().currentGame.record = listedRecordNumber(*item);
     return gameNumber;
 }
 
-void GameListWindow::openGameScreen(const QString& mode, qint16 gameNumber)
+void GameListWindow::openGameScreen(GameEdit edit, qint16 gameNumber)
 {
-    state().CurrentGame = gameNumber;
-    state().ReselectGame = gameNumber;
-    state().GameEditMode = mode;
+    state().currentGame.number = gameNumber;
+    state().currentGame.reselect = gameNumber;
+    state().currentGame.edit = edit;
     switchTo(WindowGameScreen);
 }
 
 void GameListWindow::addGameClicked()
 {
-    state().CurrentGameRecord = 0;
-    openGameScreen(QStringLiteral("A"), static_cast<qint16>(gameMenuList_->count() + 1));
+    state().currentGame.record = 0;
+    openGameScreen(GameEdit::Add, static_cast<qint16>(gameMenuList_->count() + 1));
 }
 
 void GameListWindow::insertClicked()
 {
     if (gameMenuList_->count() == 0)
         return;
-    openGameScreen(QStringLiteral("I"), takeSelectedGame());
+    openGameScreen(GameEdit::Insert, takeSelectedGame());
 }
 
 void GameListWindow::modifyClicked()
 {
     if (gameMenuList_->count() == 0)
         return;
-    openGameScreen(QStringLiteral("C"), takeSelectedGame());
+    openGameScreen(GameEdit::Change, takeSelectedGame());
 }
 
 void GameListWindow::playersClicked()
@@ -123,7 +124,7 @@ void GameListWindow::playersClicked()
     if (gameMenuList_->count() == 0)
         return;
     takeSelectedGame();
-    state().GameEditMode = QStringLiteral("C");
+    state().currentGame.edit = GameEdit::Change;
     switchTo(WindowPScreen);
 }
 
@@ -137,12 +138,12 @@ void GameListWindow::deleteClicked()
     if (prompter().ask(this, question) != Message::Answer::Ok)
         return;
     const qint16 gameNumber = takeSelectedGame();
-    qint32 record = findGameRecord(state().Files, gameNumber);
+    qint32 record = findGameRecord(state().files, gameNumber);
     if (record == 0)
-        record = state().CurrentGameRecord;
+        record = state().currentGame.record;
     {
         const BusyPointer busy;
-        deleteGame(state().Files, record);
+        deleteGame(state().files, record);
     }
     load();
     // Back to the list, so the arrow keys choose the next game to work on.

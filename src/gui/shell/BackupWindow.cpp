@@ -16,9 +16,10 @@
 
 namespace scorvane {
 
-BackupWindow::BackupWindow(WindowHost& host)
+BackupWindow::BackupWindow(WindowHost& host, BackupDirection direction)
     : ChildWindow(host, WindowBackup)
-    , texts_(backupTextsFor(host.state().BackupMode))
+    , direction_(direction)
+    , texts_(backupTextsFor(direction))
 {
     setObjectName(QStringLiteral("frmBackup"));
     setWindowTitle(texts_.caption);
@@ -62,14 +63,14 @@ BackupWindow::BackupWindow(WindowHost& host)
     connect(buttons.ok, &QPushButton::clicked, this, &BackupWindow::ok);
     connect(buttons.cancel, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
-    picker_->setPath(state().DataPath);
+    picker_->setPath(state().settings.dataFolder);
     setDialogKeys(buttons.ok, buttons.cancel);
     setFocusProxy(picker_->folderList());
 }
 
 QString BackupWindow::patternText()
 {
-    const QString& dataPath = host().state().DataPath;
+    const QString& dataPath = host().state().settings.dataFolder;
     return texts_.showsPattern ? dataPath + QStringLiteral("*.DAT") : dataPath;
 }
 
@@ -78,27 +79,26 @@ void BackupWindow::ok()
     picker_->takeHighlighted();
     AppState& s = state();
     const QString target = folderWithSlash(picker_->path());
-    if (isWorkingFolder(target, s.DataPath)) {
+    if (isWorkingFolder(target, s.settings.dataFolder)) {
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;
     }
-    const bool backingUp = s.BackupMode == u"Y";
     int count = 0;
     {
         BusyPointer busy;
-        if (backingUp) {
-            count = copyDataFiles(s, s.DataPath, target, [this](const QString& source) {
+        if (direction_ == BackupDirection::BackUp) {
+            count = copyDataFiles(s, s.settings.dataFolder, target, [this](const QString& source) {
                 pathDescLabel_->setText(source);
                 pathDescLabel_->repaint();
             });
         } else {
-            count = copyDataFiles(s, target, s.DataPath);
+            count = copyDataFiles(s, target, s.settings.dataFolder);
         }
-        pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
+        pathDescLabel_->setText(s.settings.dataFolder + QStringLiteral("*.DAT"));
     }
     prompter().tell(
         host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
-    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
+    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
     returnToTeamWindow();
 }
 

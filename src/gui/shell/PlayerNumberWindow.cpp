@@ -21,11 +21,11 @@ PlayerNumberWindow::PlayerNumberWindow(WindowHost& host)
     : ChildWindow(host, WindowPlayerNumber)
 {
     setObjectName(QStringLiteral("frmPlayerNumber"));
-    setWindowTitle(QStringLiteral("Change Player Number - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Change Player Number - ") + state().teamChoice.currentName);
     buildUi();
     fillList();
     playerList_->setCurrentRow(0);
-    contacts_ = readPlayerContacts(state().Files);
+    contacts_ = readPlayerContacts(state().files);
 }
 
 void PlayerNumberWindow::buildUi()
@@ -39,7 +39,7 @@ void PlayerNumberWindow::buildUi()
     newNumberEdit_->setObjectName(QStringLiteral("txtNewNumber"));
     newNumberEdit_->setMaxLength(2);
     TextBoxes::digitsOnly(newNumberEdit_);
-    TextBoxes::selectAllOnFocus(newNumberEdit_, &state().TextAtFocus);
+    TextBoxes::selectAllOnFocus(newNumberEdit_);
     auto* label = new QLabel(QStringLiteral("New Number:"), this);
     label->setObjectName(QStringLiteral("lblNewNumber"));
     label->setBuddy(newNumberEdit_);
@@ -104,7 +104,7 @@ bool PlayerNumberWindow::queryClose()
 {
     // Renumbering has already moved the statistics and roster; the contact details follow them
     // here, also when the program ends with the window open.
-    rewritePlayerContacts(state().Files, contacts_);
+    rewritePlayerContacts(state().files, contacts_);
     return true;
 }
 
