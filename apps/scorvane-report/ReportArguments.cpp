@@ -18,15 +18,14 @@ struct KindName
 {
     const char16_t* name;
     ReportKind kind;
-    const char16_t* letter; // the kind letter the program's state knows the report by
 };
 
 constexpr std::array<KindName, 5> Kinds{{
-    {u"players", ReportKind::PlayerStatistics, u"P"},
-    {u"record", ReportKind::Record, u"R"},
-    {u"scores", ReportKind::GameScores, u"G"},
-    {u"standings", ReportKind::Standings, u"S"},
-    {u"roster", ReportKind::Roster, u"X"},
+    {u"players", ReportKind::PlayerStatistics},
+    {u"record", ReportKind::Record},
+    {u"scores", ReportKind::GameScores},
+    {u"standings", ReportKind::Standings},
+    {u"roster", ReportKind::Roster},
 }};
 
 const KindName* findKind(const QString& name)

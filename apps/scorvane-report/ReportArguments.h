@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/ReportSelection.h"
+#include "core/state/SortOrder.h"
 
 #include <QList>
 #include <QString>

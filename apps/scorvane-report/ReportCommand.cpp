@@ -17,6 +17,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
+#include <sys/stat.h>
+
 namespace scorvane {
 
 namespace {
@@ -61,8 +65,17 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
     const QString source = resolveInFolder(from, name);
     if (!QFileInfo::exists(source))
         return;
+    // A named pipe or a device would block or never end: only plain files are read.
+    if (!QFileInfo(source).isFile())
+        throw ToolStopped{QStringLiteral("%1 is not a regular file").arg(source)};
     if (!QFile::copy(source, to + name))
         throw ToolStopped{QStringLiteral("cannot read %1").arg(source)};
+}
+
+bool teamReport(const ReportRequest& r)
+{
+    return r.reportKind == ReportKind::Record || r.reportKind == ReportKind::GameScores
+        || r.reportKind == ReportKind::Standings;
 }
 
 // Builds a private copy of everything the report reads, so the data folder is only read.
@@ -78,8 +91,18 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     QDir().mkpath(copy);
     copyIfPresent(data, copy, QStringLiteral("KVTEAMS.DAT"));
     copyIfPresent(data, copy, QStringLiteral("KVRPTFMT.DAT"));
-    for (int slot : r.teams) {
-        for (const char* prefix : {"KVPN", "KVGS", "KVPS", "KVPI"}) {
+    // The player statistics and the team reports read the files they need where they are, read
+    // only: the player statistics copy only the current team's roster, for the names the program
+    // holds, and the team reports copy nothing. Copying every team's files would cost more than
+    // the whole report.
+    const bool players = r.kind == u"players";
+    const QList<const char*> prefixes
+        = players ? QList<const char*>{"KVPN"} : QList<const char*>{"KVPN", "KVGS", "KVPS", "KVPI"};
+    const QList<int> slots = teamReport(r)
+        ? QList<int>()
+        : (players ? QList<int>{*std::min_element(r.teams.begin(), r.teams.end())} : r.teams);
+    for (int slot : slots) {
+        for (const char* prefix : prefixes) {
             copyIfPresent(data, copy,
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
@@ -114,6 +137,26 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
     state.settings.dataFolder = dataPath;
     state.settings.reportFolder = dataPath;
+    // A page shorter than the report's own headings cannot be laid out.
+    if (state.settings.linesPerPage < 21)
+        state.settings.linesPerPage = 60;
+}
+
+// The tool only reads the data folder: an output file inside it is refused.
+bool outputInDataFolder(const ReportRequest& r)
+{
+    if (r.outputFile.isEmpty())
+        return false;
+    const QFileInfo output(r.outputFile);
+    struct stat data
+    {
+    };
+    struct stat folder
+    {
+    };
+    return ::stat(QFile::encodeName(r.dataFolder).constData(), &data) == 0
+        && ::stat(QFile::encodeName(output.absolutePath()).constData(), &folder) == 0
+        && data.st_dev == folder.st_dev && data.st_ino == folder.st_ino;
 }
 
 void selectTeams(const ReportRequest& r, AppState& state)
@@ -137,6 +180,10 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     loadSettings(r, state, folder);
     selectTeams(r, state);
     applyReportRequest(r, state);
+    // The player statistics read the statistics and roster files in the data folder itself,
+    // read only (see copyData).
+    if (r.reportKind == ReportKind::PlayerStatistics)
+        state.settings.dataFolder = folderWithSlash(r.dataFolder);
 
     StreamOutput standardOutput(out);
     OutputEngine engine(state.printJob, state.settings, [&](const QString& error) {
@@ -147,8 +194,11 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
         return false;
     });
     engine.setPrinter(&standardOutput);
+    if (teamReport(r))
+        state.settings.dataFolder = folderWithSlash(r.dataFolder);
     int code = ExitDone;
-    if (!printReport(r.reportKind, state, engine)) {
+    if (!printReport(
+            r.reportKind, state, engine, r.shortScores ? ScoresForm::Short : ScoresForm::Long)) {
         printLine(err,
             QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         code = ExitDataError;
@@ -206,6 +256,12 @@ int runReportCommand(const QStringList& arguments, std::FILE* out, std::FILE* er
     }
     if (!parsed.error.isEmpty()) {
         printLine(err, QStringLiteral("scorvane-report: ") + parsed.error);
+        return ExitBadArguments;
+    }
+    if (outputInDataFolder(parsed.request)) {
+        printLine(err,
+            QStringLiteral("scorvane-report: %1 is inside the data folder, which is only read")
+                .arg(parsed.request.outputFile));
         return ExitBadArguments;
     }
     try {

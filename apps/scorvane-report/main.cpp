@@ -1,4 +1,5 @@
 #include "ReportCommand.h"
+#include "core/store/IntegrityCheck.h"
 
 #include <QCoreApplication>
 
@@ -9,5 +10,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
+    if (!arguments.isEmpty() && arguments.first() == u"check")
+        return scorvane::runCheckCommand(arguments.mid(1), stdout, stderr);
     return scorvane::runReportCommand(arguments, stdout, stderr);
 }

@@ -1,8 +1,15 @@
-// The command-line report tool: argument checks, exit codes, and the roster it prints.
+// The command-line report tool: argument checks, exit codes, and the reports it prints.
 #include "ReportArguments.h"
 #include "ReportCommand.h"
 #include "TestSupport.h"
 
+#include "GameBytes.h"
+#include "TeamReportSupport.h"
+#include "core/reports/GameFileReader.h"
+#include "core/reports/GameScoresReport.h"
+#include "core/reports/StandingsReport.h"
+#include "core/reports/TeamRecordReport.h"
+#include "core/state/DefaultSettings.h"
 #include "core/store/TeamList.h"
 
 #include <QDir>
@@ -184,18 +191,14 @@ TEST(ReportArguments, PrintAndSortOptionsReachTheSettingsAndTheJob)
     EXPECT_EQ(t.state.printJob.format, OutputFormat::Text);
 }
 
-TEST(ReportTool, HelpAndKindsNotYetAvailable)
+TEST(ReportTool, HelpListsTheKindsThatWork)
 {
     const Captured help = runTool(args("--help"));
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains("scorvane-report KIND --data DIR"));
+    EXPECT_TRUE(help.out.contains("KIND: players | record | scores | standings | roster\n"));
     EXPECT_TRUE(help.out.contains("--lines-per-page"));
-
-    DataFolder data;
-    const Captured standings = runTool(args("standings --teams 1,3 --data %1", {data.path}));
-    EXPECT_EQ(standings.code, 1);
-    EXPECT_EQ(
-        standings.err, QByteArray("scorvane-report: report kind standings is not available yet\n"));
+    EXPECT_TRUE(help.out.contains("--short"));
 }
 
 TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
@@ -241,4 +244,134 @@ TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOne)
         = runTool(args("roster --data %1 --settings %1KVPN3.DAT", {data.path}));
     EXPECT_EQ(badSettings.code, 1);
     EXPECT_TRUE(badSettings.err.contains("669"));
+}
+
+namespace {
+
+// Team 3 (Harbor FC) and team 1 with games, and a settings file with the default game types.
+struct TeamReportData : DataFolder
+{
+    QString settings;
+    GameTypeNameTable typeNames = defaultSettingsRecord(path).GameTypeNames;
+
+    TeamReportData()
+    {
+        const QString folder = t.dir.path() + QStringLiteral("/cli-settings/");
+        EXPECT_TRUE(supplyDefaultSettings(folder, path).isEmpty());
+        settings = folder + QStringLiteral("QMKV.INI");
+        QByteArray games;
+        for (int g = 1; g <= 12; ++g) {
+            games += GameBytes{.number = g,
+                .location = "North Field",
+                .opponent = g % 2 == 0 ? "Rovers" : "Dover United",
+                .goalsFor = g % 4,
+                .goalsAgainst = g % 3,
+                .comment = "Windy",
+                .type = static_cast<char>('1' + g % 3),
+                .home = g % 2 == 0 ? '1' : '2'}
+                         .bytes();
+        }
+        writeWholeFile(path + QStringLiteral("KVGS3.DAT"), games);
+        writeWholeFile(path + QStringLiteral("KVGS1.DAT"),
+            join({GameBytes{.number = 1, .goalsFor = 2}.bytes(),
+                GameBytes{.number = 2, .goalsAgainst = 1}.bytes()}));
+    }
+    TeamNameTable teamNames() const
+    {
+        TeamNameTable names;
+        for (int slot = 1; slot <= 100; ++slot)
+            names[slot] = fitWidth(defaultTeamName(slot), 25);
+        names[3] = fitWidth(QStringLiteral("Harbor FC"), 25);
+        return names;
+    }
+};
+
+} // namespace
+
+// What the tool writes is what the report's own print routine writes to a text file, as the
+// window's Print does, for the same selection and page choices.
+TEST(ReportTool, TeamReportsWriteWhatPrintingToAFileWrites)
+{
+    TeamReportData data;
+    const QStringList values{data.path, data.settings};
+    TeamReportFolder window;
+    ReportSelection selection;
+    selection.fromGame = 2;
+    selection.toGame = 11;
+    const PageChoices choices{QString(), 1, 25};
+    auto printed = [&](const std::function<bool(const PageChoices&)>& print, const char* title) {
+        PageChoices c = choices;
+        c.title = QString::fromLatin1(title);
+        EXPECT_TRUE(print(c));
+        return window.printed();
+    };
+    GameFileReader reader(data.path);
+
+    const TeamRecordReport record(reader.results(3, selection).games);
+    const Captured recordRun
+        = runTool(args("record --teams 3 --from 11 --to 2 --lines-per-page 25 --data %1 "
+                       "--settings %2",
+            values));
+    EXPECT_EQ(recordRun.code, 0) << recordRun.err.toStdString();
+    EXPECT_TRUE(samePrintout(recordRun.out,
+        printed(
+            [&](const PageChoices& c) {
+                return record.print(window.engine, c, data.teamNames()[3], data.typeNames);
+            },
+            "Team Record")));
+
+    const GameScoresReport scores(
+        reader.games(3, selection).games, data.teamNames()[3], data.typeNames);
+    for (const ScoresForm form : {ScoresForm::Long, ScoresForm::Short}) {
+        const Captured run = runTool(args(form == ScoresForm::Long
+                ? "scores --teams 3 --from 2 --to 11 --lines-per-page 25 --data %1 --settings %2"
+                : "scores --short --teams 3 --from 2 --to 11 --lines-per-page 25 --data %1 "
+                  "--settings %2",
+            values));
+        EXPECT_EQ(run.code, 0) << run.err.toStdString();
+        EXPECT_TRUE(samePrintout(run.out,
+            printed([&](const PageChoices& c) { return scores.print(form, window.engine, c); },
+                "Game Scores")));
+    }
+
+    const StandingsResult standings
+        = computeStandings(data.path, {1, 3}, data.teamNames(), selection);
+    const Captured standingsRun = runTool(
+        args("standings --teams 3,1 --from 2 --to 11 --title %3 --lines-per-page 25 --data %1 "
+             "--settings %2",
+            {data.path, data.settings, QStringLiteral("League  Table")}));
+    EXPECT_EQ(standingsRun.code, 0) << standingsRun.err.toStdString();
+    EXPECT_TRUE(samePrintout(standingsRun.out,
+        printed([&](const PageChoices& c) { return standings.report.print(window.engine, c); },
+            "League  Table")));
+}
+
+TEST(ReportTool, ShortScoresComparedWhole)
+{
+    TeamReportData data;
+    const QString file = QDir::cleanPath(data.path + QStringLiteral("/../out.txt"));
+    const Captured run = runTool(
+        args("scores --short --teams 3 --types 3 --title Away --data %1 --settings %2 -o %3",
+            {data.path, data.settings, file}));
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    // Games 2, 5, 8 and 11 are of type 3 ("Friendly"); odd games were played away.
+    EXPECT_TRUE(samePrintout(readWholeFile(file),
+        fileOf({"", "Away", "", "Harbor FC", "",
+            "   2. 09/15/02 Friendly    Rovers                      2-2   Tie",
+            "   5. 09/15/02 Friendly    Dover United                1-2   Lost",
+            "   8. 09/15/02 Friendly    Rovers                      0-2   Lost",
+            "  11. 09/15/02 Friendly    Dover United                3-2   WON", "\f"})));
+}
+
+TEST(ReportTool, TeamReportsTakeTheirTeamCount)
+{
+    TeamReportData data;
+    EXPECT_EQ(runTool(args("record --teams 1,3 --data %1", {data.path})).code, 2);
+    EXPECT_EQ(runTool(args("scores --teams 1,3 --data %1", {data.path})).code, 2);
+    const QStringList before = data.listing();
+    const Captured one = runTool(args("standings --teams 1 --data %1", {data.path}));
+    EXPECT_EQ(one.code, 0) << one.err.toStdString();
+    EXPECT_EQ(data.listing(), before); // read where they are, never written
+    EXPECT_TRUE(one.out.contains("Team 1                       1     1   .500"));
 }

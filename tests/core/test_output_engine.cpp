@@ -117,6 +117,19 @@ TEST(OutputFile, AFileLeftOpenIsClosedByTheNextOpeningForThePrinter)
     EXPECT_EQ(f.printer.calls, QStringList{QStringLiteral("open")});
 }
 
+TEST(OutputFile, ABareNameLiesInTheReportFolder)
+{
+    const QString reports = QStringLiteral("/home/coach/reports");
+    EXPECT_EQ(outputFilePath(QStringLiteral(" roster.txt "), reports),
+        QStringLiteral("/home/coach/reports/roster.txt"));
+    EXPECT_EQ(outputFilePath(QStringLiteral("old/../2025/r.txt"), reports + u'/'),
+        QStringLiteral("/home/coach/reports/2025/r.txt"));
+    EXPECT_EQ(outputFilePath(QStringLiteral("/tmp/r.txt"), reports), QStringLiteral("/tmp/r.txt"));
+    EXPECT_EQ(outputFilePath(QStringLiteral("~/r.txt"), reports),
+        QDir::homePath() + QStringLiteral("/r.txt"));
+    EXPECT_EQ(outputFilePath(QStringLiteral("  "), reports), QString());
+}
+
 TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
 {
     EngineFixture f;

@@ -73,14 +73,18 @@ TEST(RosterPrintout, BlocksShowOnlyTheFieldsGiven)
 TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
 {
     PrintFixture f;
-    f.t.state.settings.linesPerPage = 9; // heading 5 lines + two-line blocks
+    f.t.state.settings.linesPerPage = 10; // heading 5 lines + two-line blocks
     f.t.state.printJob.copies = 2;
-    for (int n : {1, 2, 3, 4})
+    for (int n = 1; n <= 7; ++n)
         applyNameEdit(f.t.state, n, QStringLiteral("P%1").arg(n));
     const QString block = QStringLiteral("%1 - P%1\r\n\r\n");
-    // 5 + 2 + 2 = 9 lines: the third block goes on a new page.
-    const QString copy = Heading + block.arg(1) + block.arg(2) + QStringLiteral("\f\r\n") + Heading
-        + block.arg(3) + block.arg(4) + QStringLiteral("\r\n\f\r\n");
+    const QString feed = QStringLiteral("\f\r\n");
+    // Page 1: 5 + 2 + 2 + 2 = 11 lines, the check before block 3 seeing 9 of 10. Page 2
+    // starts with the form feed as its line 1: 1 + 5 + 2 + 2 = 10, so block 6 opens page 3
+    // (counting only the heading, block 6 would still fit on page 2).
+    const QString copy = Heading + block.arg(1) + block.arg(2) + block.arg(3) + feed + Heading
+        + block.arg(4) + block.arg(5) + feed + Heading + block.arg(6) + block.arg(7)
+        + QStringLiteral("\r\n") + feed;
     EXPECT_EQ(f.print(), copy + copy);
     EXPECT_EQ(f.t.state.printJob.copies, 0);
 }

@@ -220,15 +220,38 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("kvpn1.dat")));
 }
 
-TEST(BackupCopies, UnwritableTargetGoesToTheErrorReporter)
+TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
+{
+    TempState t;
+    const QString backup = t.dir.path() + QStringLiteral("/usb/");
+    QDir().mkpath(backup);
+    writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
+    writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS2.DAT"), QByteArray(115, 's'));
+    writeWholeFile(
+        t.state.settings.dataFolder + QStringLiteral("KVPI2.DAT"), QByteArray()); // empty
+
+    const RestorePlan plan = planRestore(backup, t.state.settings.dataFolder);
+    EXPECT_EQ(
+        plan.copied, (QStringList{QStringLiteral("KVTEAMS.DAT"), QStringLiteral("kvpn1.dat")}));
+    EXPECT_EQ(plan.replaced, 1); // the roster, found without regard to case
+    EXPECT_EQ(
+        plan.leftAlone, (QStringList{QStringLiteral("KVGS1.DAT"), QStringLiteral("KVPS2.DAT")}));
+}
+
+TEST(BackupCopies, UnwritableTargetIsReportedAndCancelled)
 {
     TempState t;
     writeWholeFile(
         t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    EXPECT_THROW(copyDataFiles(
-                     t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
-        ProgramEnded);
+    EXPECT_EQ(copyDataFiles(
+                  t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
+        -1);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
+    EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Backing up the data files"));
 }
 
 class TeamSetupTest : public ::testing::Test
@@ -293,6 +316,23 @@ TEST(HelpAndWeb, MessagesAndPlaces)
     EXPECT_EQ(helpTopicPage(
                   QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
         QStringLiteral("/usr/share/scorvane/help/topic240.html"));
+}
+
+TEST(FolderLists, NewFolders)
+{
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_EQ(createFolder(dir.path(), QStringLiteral(" season 2025 "), &error),
+        dir.path() + QStringLiteral("/season 2025/"));
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/season 2025")).exists());
+    for (const char* bad : {"", "  ", "a/b", ".", "..", "season 2025"}) {
+        error.clear();
+        EXPECT_TRUE(createFolder(dir.path(), QString::fromLatin1(bad), &error).isEmpty()) << bad;
+        EXPECT_FALSE(error.isEmpty()) << bad;
+    }
+    EXPECT_TRUE(
+        createFolder(dir.path() + QStringLiteral("/gone"), QStringLiteral("x"), &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("No such file or directory"))) << error.toStdString();
 }
 
 TEST(FolderLists, LinesAndDrives)

@@ -3,9 +3,12 @@
 #include "core/entry/Categories.h"
 #include "core/store/TeamList.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 namespace scorvane::testing {
 
@@ -27,6 +30,16 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileQuestion& question)
     const QString name = fileNames.front();
     fileNames.pop_front();
     return name;
+}
+
+QString ScriptedPrompter::askText(QWidget*, const TextQuestion& question)
+{
+    textQuestions.append(question);
+    if (texts.empty())
+        return {};
+    const QString text = texts.front();
+    texts.pop_front();
+    return text;
 }
 
 bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)
@@ -100,6 +113,15 @@ void GuiFixture::writeDataFile(const QString& name, const QByteArray& bytes) con
 QByteArray GuiFixture::readDataFile(const QString& name) const
 {
     return readWholeFile(state->settings.dataFolder + name);
+}
+
+void onNextModal(std::function<void(QWidget*)> step)
+{
+    QTimer::singleShot(0, qApp, [step = std::move(step)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        step(modal);
+    });
 }
 
 } // namespace scorvane::testing

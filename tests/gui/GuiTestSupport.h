@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace scorvane::testing {
@@ -24,10 +25,13 @@ public:
     std::deque<Message::Answer> answers;
     std::deque<QString> fileNames;
     QList<FileQuestion> fileQuestions;
+    std::deque<QString> texts;
+    QList<TextQuestion> textQuestions;
     int printerSetups = 0;
 
     Message::Answer ask(QWidget* over, const Message& message) override;
     QString saveFileName(QWidget* over, const FileQuestion& question) override;
+    QString askText(QWidget* over, const TextQuestion& question) override;
     bool printerSetup(QWidget* over, QPrinter& printer) override;
 
     // The last message asked, or an empty one.
@@ -77,5 +81,9 @@ struct GuiFixture
     }
     void click(const char* button) const;
 };
+
+// Runs `step` on the next modal dialog once it is shown (a window's exec() does not return
+// before the dialog closes).
+void onNextModal(std::function<void(QWidget*)> step);
 
 } // namespace scorvane::testing

@@ -158,10 +158,10 @@ private Q_SLOTS:
             if (!f.factory.has(kind) && kind != WindowBackup)
                 continue;
             ChildWindow* window = f.open(kind);
-            QVERIFY2(window != nullptr, qPrintable(WindowFactory::windowName(kind)));
+            QVERIFY2(window != nullptr, qPrintable(QStringLiteral("window kind %1").arg(k)));
             ++opened;
             for (const QString& fault : faultsOf(window, &inputs))
-                faults << WindowFactory::windowName(kind) + QStringLiteral(": ") + fault;
+                faults << window->objectName() + QStringLiteral(": ") + fault;
         }
         QVERIFY(opened >= 12);
         QVERIFY(inputs >= 60);

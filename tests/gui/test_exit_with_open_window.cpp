@@ -47,12 +47,16 @@ private Q_SLOTS:
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("45"));
 
-        f.prompter.answers = {Message::Answer::No};
+        const QString typed = box->text();
+        f.prompter.answers = {Message::Answer::Cancel};
         QVERIFY(!closeMainWindow(f));
-        QCOMPARE(f.prompter.last().text, QStringLiteral("Do you really want to cancel?"));
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Player Statistics Changed!"));
+        QCOMPARE(f.prompter.last().text, QStringLiteral("Save player statistics?"));
+        QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
         QVERIFY(f.mdi->isOpen(WindowPScreen));
+        QCOMPARE(box->text(), typed);
 
-        f.prompter.answers = {Message::Answer::Yes};
+        f.prompter.answers = {Message::Answer::No};
         QVERIFY(closeMainWindow(f));
         QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
     }

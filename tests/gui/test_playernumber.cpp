@@ -35,11 +35,14 @@ struct NumberWindow : GuiFixture
     }
     QListWidget* list() const { return child<QListWidget>("lstPlayer"); }
     QLineEdit* number() const { return child<QLineEdit>("txtNewNumber"); }
-    void renumber(int from, const QString& to) const
+    // Renumbers as a user would, answering Yes when the change is asked about.
+    void renumber(int from, const QString& to)
     {
         list()->setCurrentRow(from - 1);
         number()->setText(to);
+        prompter.answers = {Message::Answer::Yes};
         click("cmdOK");
+        prompter.answers.clear();
     }
 };
 
@@ -106,7 +109,11 @@ private Q_SLOTS:
     {
         NumberWindow w;
         w.renumber(7, QStringLiteral("12"));
-        QVERIFY(w.prompter.asked.isEmpty());
+        QCOMPARE(w.prompter.asked.size(), 1);
+        QCOMPARE(w.prompter.last().title, QStringLiteral("Change Player Number"));
+        QCOMPARE(w.prompter.last().text,
+            QStringLiteral("Give Ray Chen (number 7) the number 12?  Every game of the player "
+                           "moves to the new number."));
         QCOMPARE(w.list()->item(6)->text(), QStringLiteral("  7 ____________________"));
         QCOMPARE(w.list()->item(11)->text(), QStringLiteral("12 Ray Chen         "));
         QCOMPARE(w.list()->currentRow(), 11);

@@ -54,16 +54,6 @@ struct RosterWindowFixture : GuiFixture
     }
 };
 
-// Runs `step` on the next modal dialog once it is shown.
-void onNextModal(std::function<void(QWidget*)> step)
-{
-    QTimer::singleShot(0, qApp, [step = std::move(step)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        step(modal);
-    });
-}
-
 } // namespace
 
 class TestRoster : public QObject

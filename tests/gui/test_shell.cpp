@@ -117,10 +117,13 @@ private Q_SLOTS:
         QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
         QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
-        // The About window takes no selection; back from it the same two teams are chosen.
+        // The About window stands above the team window; back from it the same two teams are
+        // chosen.
+        onNextModal([](QWidget* modal) {
+            QVERIFY(modal->findChild<QWidget*>(QStringLiteral("frmBegScreen")));
+            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        });
         f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(f.currentName(), QStringLiteral("frmBegScreen"));
-        f.click("cmdOK");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
         QVERIFY(enabled(f, "mnuStandings"));
@@ -271,6 +274,7 @@ private Q_SLOTS:
         QCOMPARE(f.child<QLabel>("lblFrom")->text(), QStringLiteral("Restore data files to:"));
         QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), f.dataPath());
         f.child<FolderPicker>("")->setPath(usb);
+        f.prompter.answers = {Message::Answer::Yes};
         f.click("cmdOK");
         QVERIFY(f.prompter.wasAsked(
             QStringLiteral("Restore Complete"), QStringLiteral("2 files restored!")));
@@ -306,11 +310,18 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
         QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], WebOpenResult::NoOpener));
 
+        // About stands above the team window, which stays.
+        bool shown = false;
+        onNextModal([&](QWidget* modal) {
+            QCOMPARE(modal->findChild<QLabel*>(QStringLiteral("LabelBuild"))->text(),
+                QStringLiteral("Build: 1.0.0"));
+            QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+            QCOMPARE(opened.size(), 2);
+            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            shown = true;
+        });
         f.mdi->runMenuCommand(QStringLiteral("mnuAbout"));
-        QCOMPARE(f.child<QLabel>("LabelBuild")->text(), QStringLiteral("Build: 1.0.0"));
-        QTest::mouseClick(f.child<QLabel>("Label1"), Qt::LeftButton);
-        QCOMPARE(opened.size(), 2);
-        f.click("cmdOK");
+        QVERIFY(shown);
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
     }
 

@@ -29,6 +29,11 @@ QString ShotPrompter::saveFileName(QWidget*, const FileQuestion&)
     return {};
 }
 
+QString ShotPrompter::askText(QWidget*, const TextQuestion&)
+{
+    return {};
+}
+
 bool ShotPrompter::printerSetup(QWidget*, QPrinter&)
 {
     return false;

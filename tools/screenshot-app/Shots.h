@@ -20,6 +20,7 @@ public:
     QList<Message> asked;
     Message::Answer ask(QWidget* over, const Message& message) override;
     QString saveFileName(QWidget* over, const FileQuestion& question) override;
+    QString askText(QWidget* over, const TextQuestion& question) override;
     bool printerSetup(QWidget* over, QPrinter& printer) override;
 };
 

@@ -2,7 +2,9 @@
 
 #include "gui/shell/HelpWindow.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QTimer>
 
 namespace scorvane::shots {
 
@@ -42,8 +44,15 @@ void shotsShell(ShotContext& context)
     context.save(mdi.currentChild(), QStringLiteral("back-up"));
     fromTeamWindow("mnuRestore");
     context.save(mdi.currentChild(), QStringLiteral("restore"));
+    // About is a dialog above the open window: pictured while it runs, then closed.
+    QTimer::singleShot(0, &mdi, [&context] {
+        ShotContext::settle();
+        QWidget* about = QApplication::activeModalWidget();
+        context.save(about, QStringLiteral("about"));
+        if (about != nullptr)
+            about->close();
+    });
     fromTeamWindow("mnuAbout");
-    context.save(mdi.currentChild(), QStringLiteral("about"));
 
     mdi.showHelpTopic(QStringLiteral("10"));
     context.save(mdi.helpViewer(), QStringLiteral("help-overview"));

@@ -50,7 +50,10 @@ PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     , game_(game)
     , index_(buildStatIndex(files, game.GameNumber))
 {
-    updateCopiedGameFields(files, index_, game);
+    // Loading brings the copied game fields of the results into line; should that write be
+    // cancelled the index is still right, and saving writes those fields anyway.
+    files_.change(QStringLiteral("Loading the game's results"),
+        [&] { updateCopiedGameFields(files, index_, game); });
     for (int n = 1; n <= 99; ++n) {
         const qint32 record = index_.recordOf[n];
         if (record < 1)
@@ -117,7 +120,17 @@ PlayerStatRecord PlayerEntry::buildResult(int playerNumber) const
     return result;
 }
 
-void PlayerEntry::saveAll()
+bool PlayerEntry::saveAll()
+{
+    const StatIndex before = index_;
+    const bool saved
+        = files_.change(QStringLiteral("Saving the player results"), [&] { writeResults(); });
+    if (!saved)
+        index_ = before; // nothing reached the file: the next save inserts the same results again
+    return saved;
+}
+
+void PlayerEntry::writeResults()
 {
     constexpr qint64 length = PlayerStatRecord::Length;
     const qint32 recordCount = files_.recordCount(FileStats);

@@ -79,9 +79,12 @@ public:
     // Writes every changed result: new ones inserted as one block after the game's existing
     // results (and before any later game's), existing ones rewritten in place, a player no longer
     // played marked "I". The index follows, so saving again rewrites rather than inserts.
-    void saveAll();
+    // The file changes whole or not at all; false when a write error was cancelled, with the
+    // slots and the index as they were.
+    bool saveAll();
 
 private:
+    void writeResults();
     PlayerStatRecord buildResult(int playerNumber) const;
 
     DataFiles& files_;

@@ -4,6 +4,9 @@
 #include "core/store/DataFiles.h"
 #include "core/store/PlayerStatRecord.h"
 
+#include <algorithm>
+#include <map>
+
 namespace scorvane {
 
 std::vector<ListedGame> readActiveGames(DataFiles& files, int fileNumber)
@@ -38,7 +41,13 @@ qint32 findGameRecord(DataFiles& files, qint16 gameNumber)
     return 0;
 }
 
-void deleteGame(DataFiles& files, qint32 recordNumber)
+bool deleteGame(DataFiles& files, qint32 recordNumber)
+{
+    return files.change(
+        QStringLiteral("Deleting the game"), [&] { deleteGameRecords(files, recordNumber); });
+}
+
+void deleteGameRecords(DataFiles& files, qint32 recordNumber)
 {
     const qint32 count = files.recordCount(FileGames);
     if (recordNumber < 1 || recordNumber > count)
@@ -100,14 +109,64 @@ void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
 qint32 saveGame(DataFiles& files, GameEdit edit, qint32 recordNumber, const GameRecord& game)
 {
     qint32 written = recordNumber;
-    if (edit == GameEdit::Insert && recordNumber >= 1)
-        insertGame(files, recordNumber, game);
-    else if (edit == GameEdit::Change && recordNumber >= 1)
-        files.Put(FileGames, recordNumber, game);
-    else
-        written = appendGame(files, game);
-    updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
-    return written;
+    const bool saved = files.change(QStringLiteral("Saving the game"), [&] {
+        if (edit == GameEdit::Insert && recordNumber >= 1)
+            insertGame(files, recordNumber, game);
+        else if (edit == GameEdit::Change && recordNumber >= 1)
+            files.Put(FileGames, recordNumber, game);
+        else
+            written = appendGame(files, game);
+        updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
+    });
+    return saved ? written : 0;
+}
+
+bool gameNumbersInOrder(DataFiles& files)
+{
+    qint16 expected = 1;
+    for (const ListedGame& listed : readActiveGames(files, FileGames)) {
+        if (listed.game.GameNumber != expected++)
+            return false;
+    }
+    return true;
+}
+
+bool renumberGamesInRecordOrder(DataFiles& files)
+{
+    return files.change(QStringLiteral("Renumbering the games"), [&] {
+        std::map<qint16, qint16> newNumberOf; // the first active game of an old number wins
+        qint16 next = 0;
+        const qint32 count = files.recordCount(FileGames);
+        for (qint32 r = 1; r <= count; ++r) {
+            auto game = files.Get<GameRecord>(FileGames, r);
+            if (game.GameStatus == 'A') {
+                newNumberOf.try_emplace(game.GameNumber, ++next);
+                game.GameNumber = next;
+            } else {
+                game.GameNumber = next;
+            }
+            files.Put(FileGames, r, game);
+        }
+
+        const qint32 stats = files.recordCount(FileStats);
+        std::vector<PlayerStatRecord> results;
+        results.reserve(static_cast<std::size_t>(stats));
+        for (qint32 r = 1; r <= stats; ++r) {
+            auto result = files.Get<PlayerStatRecord>(FileStats, r);
+            if (const auto found = newNumberOf.find(result.GameNumber); found != newNumberOf.end())
+                result.GameNumber = found->second;
+            results.push_back(std::move(result));
+        }
+        std::stable_sort(results.begin(), results.end(),
+            [](const PlayerStatRecord& a, const PlayerStatRecord& b) {
+                return a.GameNumber < b.GameNumber;
+            });
+        QByteArray all;
+        all.reserve(static_cast<qsizetype>(stats) * PlayerStatRecord::Length);
+        for (const PlayerStatRecord& result : results)
+            all += result.encode();
+        files.writeBytes(FileStats, 0, all);
+    });
 }
 
 } // namespace scorvane

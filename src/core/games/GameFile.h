@@ -35,8 +35,11 @@ qint32 findGameRecord(DataFiles& files, qint16 gameNumber);
 // Deletes the active game at `recordNumber` of file 4 (file 5 open as well): the record is marked
 // "D" and takes the number of the record before it (0 for the first record), every later record
 // closes up by one, the game's results are marked "D" and the results of later games follow
-// their games' new numbers. Nothing is removed from either file.
-void deleteGame(DataFiles& files, qint32 recordNumber);
+// their games' new numbers. Nothing is removed from either file. Both files change together or
+// not at all; false when a write error was cancelled.
+bool deleteGame(DataFiles& files, qint32 recordNumber);
+// The same steps inside a change the caller holds.
+void deleteGameRecords(DataFiles& files, qint32 recordNumber);
 
 // Writes `game` as a new record after the last whole record of file 4. Returns its record number.
 qint32 appendGame(DataFiles& files, const GameRecord& game);
@@ -47,8 +50,17 @@ qint32 appendGame(DataFiles& files, const GameRecord& game);
 void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game);
 
 // Saves a game as the game screen does: added at the end, inserted at `recordNumber` or written
-// over `recordNumber` (an insert or change without a record adds), then brings the copied game
-// type and special-selection mark of the game's results into line. Returns the record written.
+// over `recordNumber` (an insert or change without a record adds), then brings the copied game type
+// and special-selection mark of the game's results into line, all as one change. Returns the record
+// written, or 0 when a write error was cancelled and nothing changed.
 qint32 saveGame(DataFiles& files, GameEdit edit, qint32 recordNumber, const GameRecord& game);
+
+// True when the active games of file 4 are numbered 1, 2, 3 ... in record order.
+bool gameNumbersInOrder(DataFiles& files);
+
+// Numbers the active games 1, 2, 3 ... in record order (a deleted record takes the number of the
+// active game before it), moves every result to its game's new number and puts the results back
+// in game order, as one change of both files. False when a write error was cancelled.
+bool renumberGamesInRecordOrder(DataFiles& files);
 
 } // namespace scorvane

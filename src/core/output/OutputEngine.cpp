@@ -1,8 +1,22 @@
 #include "core/output/OutputEngine.h"
+#include "core/text/Paths.h"
 
-#include "core/state/ProgramSettings.h"
+#include "core/state/AppState.h"
+#include "core/state/Settings.h"
+
+#include <QDir>
 
 namespace scorvane {
+
+QString outputFilePath(const QString& typed, const QString& reportPath)
+{
+    QString name = typed.trimmed();
+    if (name.startsWith(QStringLiteral("~/")))
+        name = QDir::homePath() + name.mid(1);
+    if (name.isEmpty() || QDir::isAbsolutePath(name))
+        return name;
+    return QDir::cleanPath(folderWithSlash(reportPath) + name);
+}
 
 OutputEngine::OutputEngine(PrintJob& job, const ProgramSettings& settings, RetryQuestion retry)
     : job_(job)

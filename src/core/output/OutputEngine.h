@@ -15,6 +15,11 @@ struct ProgramSettings;
 // Which of the two print fonts of the settings the next lines use.
 enum class PrintFont { Title, Body };
 
+// The file a report is written to for what was typed as its file name: a name without a folder
+// (or with a relative one) lies in the report folder, not in the program's working folder.
+// Empty stays empty (the printer).
+QString outputFilePath(const QString& typed, const QString& reportPath);
+
 // The one path every printed report takes, a line at a time. The destination is chosen anew at
 // every call: the job's text file (or a PDF) when it names an output file, else the printer. A
 // failed step asks whether to retry; giving up marks the job stopped, which the caller checks

@@ -1,5 +1,7 @@
 #include "core/output/ReportPrinting.h"
 
+#include "core/reports/PlayerStatsReport.h"
+#include "core/reports/TeamReportState.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
@@ -23,17 +25,27 @@ QString defaultReportTitle(ReportKind kind)
     return QStringLiteral("Roster");
 }
 
-bool printReport(ReportKind kind, AppState& state, OutputEngine& engine)
+bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresForm scoresForm)
 {
     switch (kind) {
     case ReportKind::Roster:
         printRoster(state, readPlayerContacts(state.files), engine);
         return true;
     case ReportKind::PlayerStatistics:
+        printPlayerStatistics(state, engine);
+        return true;
     case ReportKind::GameScores:
     case ReportKind::Record:
-    case ReportKind::Standings:
-        break;
+    case ReportKind::Standings: {
+        TeamReportInput input = teamReportInput(state, scoresForm);
+        input.selection.kind = kind;
+        const TeamReportOutcome outcome = printTeamReport(input, pageChoices(state), engine);
+        if (outcome.fault) {
+            state.reporter.reportFileError(*outcome.fault);
+            state.reporter.endProgram();
+        }
+        return true;
+    }
     }
     return false;
 }

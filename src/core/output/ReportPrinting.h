@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/reports/GameScoresReport.h"
 #include "core/state/ReportSelection.h"
 
 #include <QString>
@@ -13,8 +14,10 @@ class OutputEngine;
 QString defaultReportTitle(ReportKind kind);
 
 // Prints the report of `kind` for the team taken, with the selection and print settings the state
-// holds, through `engine`. False when that kind cannot be printed yet; every report kind plugs in
-// here.
-bool printReport(ReportKind kind, AppState& state, OutputEngine& engine);
+// holds, through `engine`; game scores in `scoresForm`. False when that kind cannot be printed
+// yet; every report kind plugs in here. A data file that cannot be read goes to the state's error
+// reporter.
+bool printReport(ReportKind kind, AppState& state, OutputEngine& engine,
+    ScoresForm scoresForm = ScoresForm::Long);
 
 } // namespace scorvane

@@ -35,10 +35,17 @@ PlayerContactTable readPlayerContacts(DataFiles& files)
     return contacts;
 }
 
-void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
+bool rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
 {
-    // Emptied in place rather than deleted and re-created, so a file copied from Windows keeps
-    // its own letter case instead of being replaced by an upper-case twin.
+    return files.change(QStringLiteral("Saving the player contacts"),
+        [&] { writeContactRecords(files, contacts); });
+}
+
+void writeContactRecords(DataFiles& files, PlayerContactTable& contacts)
+{
+    // Emptied and refilled under its own name, so a file copied from Windows keeps its own
+    // letter case instead of being replaced by an upper-case twin. The change writes it only
+    // when the new contents differ.
     files.openDataFile(FilePlayerInfo);
     files.truncate(FilePlayerInfo);
     qint32 next = 0;
@@ -61,10 +68,16 @@ void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts)
     files.closeDataFile(FilePlayerInfo);
 }
 
-void rewriteRosterFile(AppState& state)
+bool rewriteRosterFile(AppState& state)
+{
+    return state.files.change(
+        QStringLiteral("Saving the roster"), [&] { writeRosterRecords(state); });
+}
+
+void writeRosterRecords(AppState& state)
 {
     DataFiles& files = state.files;
-    files.openDataFile(FileRoster); // emptied in place, as the contacts file
+    files.openDataFile(FileRoster); // refilled under its own name, as the contacts file
     files.truncate(FileRoster);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {

@@ -41,11 +41,15 @@ PlayerContactTable readPlayerContacts(DataFiles& files);
 
 // Deletes and re-creates the player-information file: one record per number whose fields are
 // not all blank, in ascending number order, the fields left-aligned and the spare fields blank.
-// The table keeps the left-aligned fields. The file is closed afterwards.
-void rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts);
+// The table keeps the left-aligned fields. The file is closed afterwards. The file is replaced
+// whole, and only when its contents change; false when a write error was cancelled.
+bool rewritePlayerContacts(DataFiles& files, PlayerContactTable& contacts);
+void writeContactRecords(DataFiles& files, PlayerContactTable& contacts); // inside a change
 
 // Deletes and re-creates the roster file (file 3): one record per used number in ascending
-// order, from the roster part. The file is left open, as the team selection had it.
-void rewriteRosterFile(AppState& state);
+// order, from RosterFree and RosterNames. The file is left open, as the team selection had it.
+// Replaced whole and only when its contents change; false when a write error was cancelled.
+bool rewriteRosterFile(AppState& state);
+void writeRosterRecords(AppState& state); // inside a change
 
 } // namespace scorvane

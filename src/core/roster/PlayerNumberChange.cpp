@@ -26,26 +26,40 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
     return {};
 }
 
-void changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
+bool changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
 {
-    DataFiles& files = state.files;
-    for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
-        auto record = files.Get<PlayerStatRecord>(FileStats, r);
-        if (record.PlayerNumber != oldNumber)
-            continue;
-        record.PlayerNumber = static_cast<qint16>(newNumber);
-        files.Put(FileStats, r, record);
-    }
+    const auto rosterFree = state.roster.free;
+    const auto rosterNames = state.roster.names;
+    const PlayerContactTable contactsBefore = contacts;
 
     state.roster.free[newNumber] = false;
     state.roster.names[newNumber] = state.roster.names[oldNumber];
     state.roster.free[oldNumber] = true;
     state.roster.names[oldNumber]
         = fitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
-    rewriteRosterFile(state);
-
     contacts[newNumber] = contacts[oldNumber];
     contacts[oldNumber] = PlayerContact{};
+
+    DataFiles& files = state.files;
+    // Results, roster and contacts move together: a player is never found under two numbers.
+    const bool changed = files.change(QStringLiteral("Changing the player number"), [&] {
+        for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
+            auto record = files.Get<PlayerStatRecord>(FileStats, r);
+            if (record.PlayerNumber != oldNumber)
+                continue;
+            record.PlayerNumber = static_cast<qint16>(newNumber);
+            files.Put(FileStats, r, record);
+        }
+        writeRosterRecords(state);
+        PlayerContactTable written = contacts;
+        writeContactRecords(files, written);
+    });
+    if (!changed) {
+        state.roster.free = rosterFree;
+        state.roster.names = rosterNames;
+        contacts = contactsBefore;
+    }
+    return changed;
 }
 
 } // namespace scorvane

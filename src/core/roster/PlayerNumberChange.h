@@ -17,8 +17,9 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber);
 
 // Gives the player `oldNumber` the number `newNumber` everywhere: every statistics record of
 // the old number (whatever its status), the roster tables and the roster file, and the contact
-// fields. The caller has checked the numbers with checkNewPlayerNumber.
-void changePlayerNumber(
+// fields, written together as one change. The caller has checked the numbers with
+// checkNewPlayerNumber. False when a write error was cancelled: files and tables are as before.
+bool changePlayerNumber(
     AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber);
 
 } // namespace scorvane

@@ -29,7 +29,6 @@ public:
 
     bool heading()
     {
-        state_.printJob.pageLineCount = 0;
         if (!line(QString()))
             return false;
         engine_.setPrintFont(PrintFont::Title);
@@ -64,12 +63,15 @@ public:
 
     bool copy(const PlayerContactTable& contacts)
     {
+        state_.printJob.pageLineCount = 0;
         if (!heading())
             return false;
         for (int n = 1; n <= 99; ++n) {
             if (state_.roster.free[n])
                 continue;
             if (state_.printJob.pageLineCount >= state_.settings.linesPerPage) {
+                // The form feed is the first line of the new page.
+                state_.printJob.pageLineCount = 0;
                 if (!line(QString(FormFeed)) || !heading())
                     return false;
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entry/Categories.h"
+#include "core/state/SortOrder.h"
 #include "core/store/DataFolders.h"
 #include "core/text/Formatting.h"
 #include "core/text/OneBasedArray.h"
@@ -8,8 +9,6 @@
 #include <QtGlobal>
 
 namespace scorvane {
-
-enum class SortOrder { Ascending, Descending };
 
 // What the settings file holds, as the program uses it: the folders, the names the user gave,
 // the report columns and their sort, and the print settings. Read at start-up and written back

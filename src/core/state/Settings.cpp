@@ -10,6 +10,22 @@
 
 namespace scorvane {
 
+QString Settings::folderRefusal(const QString& folder)
+{
+    constexpr int FolderWidth = 145;
+    if (folder.size() > FolderWidth)
+        return QStringLiteral("The folder name has %1 characters; the settings file can hold %2.")
+            .arg(folder.size())
+            .arg(FolderWidth);
+    for (const QChar c : folder) {
+        if (!TextCodec::canStore(c))
+            return QStringLiteral("The folder name contains \"%1\", which the settings file "
+                                  "cannot store.")
+                .arg(c);
+    }
+    return {};
+}
+
 Settings::LoadResult Settings::load(AppState& state)
 {
     DataFiles& files = state.files;
@@ -37,7 +53,13 @@ Settings::LoadResult Settings::load(AppState& state)
     return LoadResult::Loaded;
 }
 
-void Settings::save(AppState& state)
+bool Settings::save(AppState& state)
+{
+    DataFiles& files = state.files;
+    return files.change(QStringLiteral("Saving the settings"), [&] { writeRecord(state); });
+}
+
+void Settings::writeRecord(AppState& state)
 {
     DataFiles& files = state.files;
     files.openDataFile(FileSettings);

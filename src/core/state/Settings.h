@@ -19,10 +19,17 @@ public:
     // Sort order "D" is descending, any other byte ascending; a non-zero bold flag is bold.
     static LoadResult load(AppState& state);
 
-    // Writes the settings part back as record 1: version 200, sort order "D" or "A", bold -1 or
-    // 0, reserved fields blank except the two at offsets 579 and 581, which keep what the file
-    // held.
-    static void save(AppState& state);
+    // Writes the state back as record 1: version 200, reserved fields blank except the two at
+    // offsets 579 and 581, which keep what the file held. The file is replaced whole, and only
+    // when it changes; false when a write error was cancelled.
+    static bool save(AppState& state);
+
+    // Why the settings file cannot hold `folder` (with its trailing "/"): longer than its
+    // 145-character field, or a character outside Windows-1252. Empty when it can.
+    static QString folderRefusal(const QString& folder);
+
+private:
+    static void writeRecord(AppState& state);
 };
 
 } // namespace scorvane

@@ -112,8 +112,30 @@ int moveProgramFilesOnFirstStart(const ProgramFolders& folders, const std::funct
     return moved;
 }
 
-StartOutcome startUp(
-    AppState& state, const ProgramFolders& folders, const std::function<void()>& yield)
+QString pendingChangeText(const PendingChange& change)
+{
+    switch (change.kind) {
+    case PendingChange::Kind::None:
+        return {};
+    case PendingChange::Kind::Finished:
+        return QStringLiteral("The program stopped while %1. The change has now been completed: "
+                              "%2.")
+            .arg(change.operation.toLower(), change.files.join(QStringLiteral(", ")));
+    case PendingChange::Kind::RolledBack:
+        return QStringLiteral("The program stopped before a change was saved. The files were "
+                              "left as they were before it: %1.")
+            .arg(change.files.join(QStringLiteral(", ")));
+    case PendingChange::Kind::StillPending:
+        return QStringLiteral("The program stopped while %1, and the change cannot be completed "
+                              "now: %2 could not be written. It will be tried again at the next "
+                              "start.")
+            .arg(change.operation.toLower(), change.failedPath);
+    }
+    return {};
+}
+
+StartOutcome startUp(AppState& state, const ProgramFolders& folders,
+    const std::function<void()>& yield, StartNotes* notes)
 {
     state.helpFilePath = locateHelpFile(withSlash(folders.programFolder), folders.tempFolder);
     state.teamChoice.selected.fill(false);
@@ -122,10 +144,29 @@ StartOutcome startUp(
         return StartOutcome::SettingsCorrupt;
     moveProgramFilesOnFirstStart(folders, yield);
 
+    if (notes) {
+        notes->readOnlyFolder = false;
+        switch (notes->lock.lock(state.settings.dataFolder)) {
+        case DataFolderLock::Result::Locked:
+            break;
+        case DataFolderLock::Result::HeldByOther:
+            return StartOutcome::FolderInUse;
+        case DataFolderLock::Result::Unavailable:
+            notes->readOnlyFolder = true;
+            break;
+        }
+        notes->settingsChange = recoverPendingChange(state.settings.settingsFolder);
+        if (!notes->readOnlyFolder)
+            notes->dataChange = recoverPendingChange(state.settings.dataFolder);
+    }
+
     state.teamChoice.listMissing = !state.files.tryOpenDataFile(FileTeamList);
     if (state.teamChoice.listMissing)
         return StartOutcome::DataFolderWindow;
-    checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
+    const TeamListCheck teamList
+        = checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
+    if (notes)
+        notes->teamList = teamList;
     return StartOutcome::TeamWindow;
 }
 

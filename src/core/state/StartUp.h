@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/store/ChangeSet.h"
+#include "core/store/DataFolderLock.h"
+#include "core/store/TeamList.h"
+
 #include <QString>
 
 #include <functional>
@@ -27,13 +31,30 @@ enum class StartOutcome {
     TeamWindow,       // show the team window
     DataFolderWindow, // the team list could not be opened: choose a data folder first
     SettingsCorrupt,  // "Reinstall Scorvane for Soccer", then the program ends
+    FolderInUse,      // another program holds the data folder: say so, then the program ends
 };
+
+// What start-up found that the user is to be told, and the data folder's lock, which lasts as
+// long as the program.
+struct StartNotes
+{
+    DataFolderLock lock;
+    bool readOnlyFolder = false;  // no lock could be made: the folder opens for viewing
+    PendingChange dataChange;     // a change a crash interrupted in the data folder
+    PendingChange settingsChange; // the same for the settings folder
+    TeamListCheck teamList;
+};
+
+// The message for a change start-up finished or threw away; empty when there was none.
+QString pendingChangeText(const PendingChange& change);
 
 // Runs start-up from the program folder to the team list: the help location, the shared
 // tables, the settings file, the first-start move, the team list. `yield` runs between the
 // steps of the first-start move so the window system can process events.
-StartOutcome startUp(
-    AppState& state, const ProgramFolders& folders, const std::function<void()>& yield = {});
+// With `notes`, the data folder is locked first (FolderInUse when another program holds it),
+// then a change a crash interrupted is finished or thrown away before anything is read.
+StartOutcome startUp(AppState& state, const ProgramFolders& folders,
+    const std::function<void()>& yield = {}, StartNotes* notes = nullptr);
 
 // The folder the installation shares its data in: for a program installed in the program-files
 // folder under "Quillmere Software/Scorvane for Soccer/", the same two levels under the common

@@ -4,75 +4,75 @@
 #include "core/store/DataFiles.h"
 #include "core/text/Paths.h"
 
+#include "core/store/ChangeSet.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 namespace scorvane {
 namespace {
 
-// One whole-file copy with the system's error number kept for the error reporter.
-bool copyOnce(const QString& from, const QString& to)
-{
-    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return false;
-    const int out
-        = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (out < 0) {
-        const int saved = errno;
-        ::close(in);
-        errno = saved;
-        return false;
-    }
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = ::read(in, buffer, sizeof buffer);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            ok = false;
-            break;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                ok = false;
-                break;
-            }
-            done += put;
-        }
-        if (!ok)
-            break;
-    }
-    const int saved = errno;
-    if (::close(out) != 0 && ok)
-        return false;
-    ::close(in);
-    errno = saved;
-    return ok;
-}
-
-void guardedCopy(ErrorReporter& reporter, const QString& from, const QString& to)
+// A whole file read for copying; Retry repeats the read, anything else ends the program, as every
+// other read does.
+QByteArray guardedRead(ErrorReporter& reporter, const QString& path)
 {
     for (;;) {
-        if (copyOnce(from, to))
-            return;
-        const FileError error = FileError::fromErrno(errno, to);
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            QByteArray bytes = file.readAll();
+            if (file.error() == QFileDevice::NoError)
+                return bytes;
+        }
+        const FileError error = FileError::fromErrno(errno != 0 ? errno : EIO, path);
         if (reporter.reportFileError(error) != ErrorReporter::Choice::Retry)
             reporter.endProgram();
     }
+}
+
+// Commits the change, offering Retry on a write error. False when cancelled: nothing changed.
+bool commitWithRetry(ErrorReporter& reporter, ChangeSet& set, const QString& folder)
+{
+    for (;;) {
+        const ChangeSet::Outcome outcome = set.commit();
+        if (outcome == ChangeSet::Outcome::Done)
+            return true;
+        FileError error = FileError::fromErrno(set.failedErrno(), set.failedPath());
+        error.operation = set.operation();
+        // A decided copy that is cancelled is finished by the next start-up (data folder) or
+        // the next copy into the same folder.
+        if (reporter.reportWriteError(error) != ErrorReporter::Choice::Retry)
+            return false;
+        if (outcome == ChangeSet::Outcome::Pending
+            && recoverPendingChange(folder).kind != PendingChange::Kind::StillPending)
+            return true;
+    }
+}
+
+bool sameEntry(const QString& a, const QString& b)
+{
+    struct stat first
+    {
+    };
+    struct stat second
+    {
+    };
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0
+        && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
 }
 
 } // namespace
 
 bool isWorkingFolder(const QString& target, const QString& dataPath)
 {
+    // The same folder reached through a link, "//" or "/./" is the same device and inode.
+    if (sameEntry(target, dataPath))
+        return true;
     return folderWithSlash(target).toUpper() == folderWithSlash(dataPath).toUpper();
 }
 
@@ -89,26 +89,89 @@ BackupTexts backupTextsFor(BackupDirection direction)
         QStringLiteral("Restore Complete"), QStringLiteral(" files restored!"), false};
 }
 
+namespace {
+
+// The non-empty "KV*.DAT" files of a folder, by name.
+QStringList nonEmptyDataFiles(const QString& folder)
+{
+    const QString path = folderWithSlash(folder);
+    QStringList names = QDir(path).entryList(
+        {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    names.removeIf([&path](const QString& name) { return QFileInfo(path + name).size() == 0; });
+    return names;
+}
+
+} // namespace
+
+RestorePlan planRestore(const QString& backupFolder, const QString& dataPath)
+{
+    RestorePlan plan;
+    plan.copied = nonEmptyDataFiles(backupFolder);
+    QStringList copiedUpper;
+    for (const QString& name : std::as_const(plan.copied))
+        copiedUpper.append(name.toUpper());
+    const QString data = folderWithSlash(dataPath);
+    for (const QString& name : std::as_const(plan.copied)) {
+        if (QFileInfo::exists(resolveInFolder(data, name)))
+            ++plan.replaced;
+    }
+    for (const QString& name : nonEmptyDataFiles(dataPath)) {
+        if (!copiedUpper.contains(name.toUpper()))
+            plan.leftAlone.append(name);
+    }
+    return plan;
+}
+
 int copyDataFiles(AppState& state, const QString& from, const QString& to,
-    const std::function<void(const QString&)>& copying)
+    const std::function<void(const QString&)>& copying, QString* keptFolder)
 {
     state.files.closeDataFile(AllFiles);
     const QString source = folderWithSlash(from);
     const QString target = folderWithSlash(to);
+    recoverPendingChange(target); // a copy a crash cut short is finished or thrown away first
     const QStringList names = QDir(source).entryList(
         {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    ChangeSet copies(keptFolder ? QStringLiteral("Restoring the data files")
+                                : QStringLiteral("Backing up the data files"));
+    QStringList replaced;
     int count = 0;
     for (const QString& name : names) {
         if (QFileInfo(source + name).size() == 0)
             continue;
-        if (copying)
-            copying(source + name);
         // A file already in the target under another letter case (a folder copied from a
         // case-insensitive system) is replaced, not joined by a second copy the program would
         // not read.
-        guardedCopy(state.reporter, source + name, resolveInFolder(target, name));
+        const QString destination = resolveInFolder(target, name);
+        if (sameEntry(source + name, destination))
+            continue; // one file under two names: copying it onto itself would only lose it
+        if (copying)
+            copying(source + name);
+        copies.replace(destination, guardedRead(state.reporter, source + name));
+        if (QFileInfo::exists(destination))
+            replaced << destination;
         ++count;
     }
+    if (keptFolder && !replaced.isEmpty()) {
+        // The working files a restore replaces are kept inside the data folder, so a wrong
+        // restore can be undone by hand.
+        const QString kept = target
+            + QDateTime::currentDateTime().toString(
+                QStringLiteral("'before-restore-'yyyyMMdd-HHmmss/"));
+        ChangeSet keep(QStringLiteral("Keeping the working files before the restore"));
+        if (!QDir().mkpath(kept)) {
+            FileError error = FileError::fromErrno(errno, kept);
+            error.operation = keep.operation();
+            state.reporter.reportWriteError(error);
+            return -1;
+        }
+        for (const QString& path : replaced)
+            keep.replace(kept + QFileInfo(path).fileName(), guardedRead(state.reporter, path));
+        if (!commitWithRetry(state.reporter, keep, kept))
+            return -1;
+        *keptFolder = kept;
+    }
+    if (!commitWithRetry(state.reporter, copies, target))
+        return -1;
     return count;
 }
 

@@ -1,5 +1,7 @@
 #include "core/store/DataFiles.h"
 
+#include "core/store/ChangeSet.h"
+
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerInfoRecord.h"
 #include "core/store/PlayerNameRecord.h"
@@ -10,8 +12,11 @@
 #include "core/text/Paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -27,8 +32,10 @@ DataFiles::DataFiles(const DataFolders& folders, const int& teamSlot, ErrorRepor
 
 DataFiles::~DataFiles()
 {
-    for (const auto& [number, fd] : open_)
-        ::close(fd);
+    for (const auto& [number, fd] : open_) {
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 int DataFiles::recordLength(int fileNumber)
@@ -96,13 +103,31 @@ void DataFiles::openDataFile(int fileNumber)
     const QString path = fileName(fileNumber);
     const QByteArray native = QFile::encodeName(path);
     int fd = -1;
+    bool readOnly = false;
     guard(path, [&] {
+        readOnly = false;
         fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0 && (errno == EACCES || errno == EROFS) && fileNumber == FileOtherGames)
-            fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC); // read-only use
+        if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+            // A read-only folder still opens for viewing; saving there is refused at the change.
+            readOnly = true;
+            fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                return true; // a file the folder does not have reads as empty
+        }
         return fd >= 0;
     });
     open_[fileNumber] = fd;
+    readOnly_[fileNumber] = readOnly;
+    if (Staged* held = staged(fileNumber); held && held->removed) {
+        held->removed = false; // deleted and opened again within one change: empty
+        held->bytes.clear();
+    }
+}
+
+bool DataFiles::isReadOnly(int fileNumber) const
+{
+    const auto found = readOnly_.find(fileNumber);
+    return found != readOnly_.end() && found->second;
 }
 
 bool DataFiles::tryOpenDataFile(int fileNumber)
@@ -110,34 +135,53 @@ bool DataFiles::tryOpenDataFile(int fileNumber)
     recordLength(fileNumber);
     closeDataFile(fileNumber);
     const QByteArray native = QFile::encodeName(fileName(fileNumber));
-    const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    bool readOnly = false;
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+        readOnly = true; // a read-only folder opens for viewing
+        fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd < 0)
         return false;
     open_[fileNumber] = fd;
+    readOnly_[fileNumber] = readOnly;
     return true;
 }
 
 void DataFiles::closeDataFile(int fileNumber)
 {
     if (fileNumber == AllFiles) {
-        for (const auto& [number, fd] : open_)
-            ::close(fd);
+        for (const auto& [number, fd] : open_) {
+            if (fd >= 0)
+                ::close(fd);
+        }
         open_.clear();
         return;
     }
     const auto found = open_.find(fileNumber);
     if (found == open_.end())
         return;
-    ::close(found->second);
+    if (found->second >= 0)
+        ::close(found->second);
     open_.erase(found);
 }
 
 void DataFiles::killDataFile(int fileNumber)
 {
+    if (changeDepth_ == 0) {
+        writeOutsideChange(fileNumber, [&] { killDataFile(fileNumber); });
+        return;
+    }
+    const QString name = stagedKey(fileNumber);
+    auto held = staged_.find(name);
+    if (held == staged_.end()) {
+        Staged fresh;
+        fresh.existed = QFileInfo::exists(name);
+        held = staged_.emplace(name, std::move(fresh)).first;
+    }
+    held->second.removed = true;
+    held->second.bytes.clear();
     closeDataFile(fileNumber);
-    const QString path = fileName(fileNumber);
-    const QByteArray native = QFile::encodeName(path);
-    guard(path, [&] { return ::unlink(native.constData()) == 0 || errno == ENOENT; });
 }
 
 bool DataFiles::isOpen(int fileNumber) const
@@ -156,6 +200,10 @@ int DataFiles::descriptor(int fileNumber) const
 qint64 DataFiles::fileLength(int fileNumber)
 {
     const int fd = descriptor(fileNumber);
+    if (const Staged* held = staged(fileNumber))
+        return held->bytes.size();
+    if (fd < 0)
+        return 0;
     struct stat info
     {
     };
@@ -171,7 +219,18 @@ qint32 DataFiles::recordCount(int fileNumber)
 QByteArray DataFiles::readBytes(int fileNumber, qint64 offset, qint64 length)
 {
     const int fd = descriptor(fileNumber);
-    QByteArray bytes(length, '\0');
+    if (const Staged* held = staged(fileNumber)) {
+        if (offset == 0 && length == held->bytes.size())
+            return held->bytes; // shared, not copied
+        QByteArray bytes(length, '\0');
+        if (offset < held->bytes.size())
+            std::memcpy(bytes.data(), held->bytes.constData() + offset,
+                static_cast<std::size_t>(std::min(length, held->bytes.size() - offset)));
+        return bytes;
+    }
+    if (fd < 0)
+        return QByteArray(length, '\0');
+    QByteArray bytes(length, Qt::Uninitialized); // whole files are read here: no needless fill
     qint64 done = 0;
     guard(fileName(fileNumber), [&] {
         while (done < length) {
@@ -188,26 +247,30 @@ QByteArray DataFiles::readBytes(int fileNumber, qint64 offset, qint64 length)
         }
         return true;
     });
+    if (done < length)
+        std::memset(bytes.data() + done, 0, static_cast<std::size_t>(length - done));
     return bytes;
 }
 
 void DataFiles::writeBytes(int fileNumber, qint64 offset, const QByteArray& bytes)
 {
-    const int fd = descriptor(fileNumber);
-    qint64 done = 0;
-    guard(fileName(fileNumber), [&] {
-        while (done < bytes.size()) {
-            const ssize_t n = ::pwrite(fd, bytes.constData() + done,
-                static_cast<size_t>(bytes.size() - done), static_cast<off_t>(offset + done));
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            done += n;
-        }
-        return true;
-    });
+    descriptor(fileNumber); // the file must be open
+    if (changeDepth_ == 0) {
+        writeOutsideChange(fileNumber, [&] { writeBytes(fileNumber, offset, bytes); });
+        return;
+    }
+    Staged& held = stage(fileNumber);
+    if (held.bytes.size() < offset + bytes.size()) {
+        held.bytes.resize(offset + bytes.size(), '\0');
+        held.altered = true;
+    } else if (!held.altered
+        && std::memcmp(held.bytes.constData() + offset, bytes.constData(),
+               static_cast<std::size_t>(bytes.size()))
+            != 0) {
+        held.altered = true;
+    }
+    std::memcpy(
+        held.bytes.data() + offset, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 QByteArray DataFiles::readRecord(int fileNumber, qint32 recordNumber)
@@ -235,14 +298,130 @@ void DataFiles::shiftRecordsUp(int fileNumber, qint32 first, qint32 places)
         return;
     const qint64 length = recordLength(fileNumber);
     const qint64 from = (static_cast<qint64>(first) - 1) * length;
-    const QByteArray block = readBytes(fileNumber, from, (count - first + 1) * length);
+    const qint64 size = (count - first + 1) * length;
+    if (changeDepth_ > 0) {
+        // Within the held copy: grow it and move the tail in place, no second copy of the file.
+        Staged& held = stage(fileNumber);
+        const qint64 oldSize = held.bytes.size();
+        held.bytes.resize(std::max(oldSize, from + places * length + size));
+        std::memmove(held.bytes.data() + from + places * length, held.bytes.constData() + from,
+            static_cast<std::size_t>(size));
+        held.altered = true;
+        return;
+    }
+    const QByteArray block = readBytes(fileNumber, from, size);
     writeBytes(fileNumber, from + places * length, block);
 }
 
 void DataFiles::truncate(int fileNumber)
 {
-    const int fd = descriptor(fileNumber);
-    guard(fileName(fileNumber), [&] { return ::ftruncate(fd, 0) == 0; });
+    descriptor(fileNumber);
+    if (changeDepth_ == 0) {
+        writeOutsideChange(fileNumber, [&] { truncate(fileNumber); });
+        return;
+    }
+    Staged& held = stage(fileNumber);
+    held.altered = held.altered || !held.bytes.isEmpty();
+    held.bytes.clear();
+}
+
+QString DataFiles::stagedKey(int fileNumber)
+{
+    // Looked up for every record a change reads: the name is built once per change.
+    const auto known = changeNames_.find(fileNumber);
+    if (known != changeNames_.end())
+        return known->second;
+    return changeNames_.emplace(fileNumber, fileName(fileNumber)).first->second;
+}
+
+DataFiles::Staged* DataFiles::staged(int fileNumber)
+{
+    if (staged_.empty())
+        return nullptr;
+    const auto found = staged_.find(stagedKey(fileNumber));
+    return found == staged_.end() ? nullptr : &found->second;
+}
+
+DataFiles::Staged& DataFiles::stage(int fileNumber)
+{
+    if (Staged* held = staged(fileNumber))
+        return *held;
+    constexpr qint64 LargeFile = 256 * 1024;
+    Staged fresh;
+    fresh.existed = true;
+    fresh.bytes = readBytes(fileNumber, 0, fileLength(fileNumber));
+    fresh.keepsOriginal = fresh.bytes.size() <= LargeFile;
+    if (fresh.keepsOriginal)
+        fresh.original = fresh.bytes;
+    return staged_.emplace(stagedKey(fileNumber), std::move(fresh)).first->second;
+}
+
+void DataFiles::writeOutsideChange(int fileNumber, const std::function<void()>& work)
+{
+    if (!change(QStringLiteral("Save ") + QFileInfo(fileName(fileNumber)).fileName(), work))
+        reporter_.endProgram();
+}
+
+bool DataFiles::change(const QString& operation, const std::function<void()>& work)
+{
+    if (changeDepth_ > 0) {
+        work();
+        return true;
+    }
+    ++changeDepth_;
+    try {
+        work();
+    } catch (...) {
+        --changeDepth_;
+        staged_.clear();
+        changeNames_.clear();
+        throw;
+    }
+    --changeDepth_;
+    const bool done = commitChange(operation);
+    staged_.clear();
+    changeNames_.clear();
+    return done;
+}
+
+bool DataFiles::commitChange(const QString& operation)
+{
+    ChangeSet set(operation);
+    for (const auto& [name, held] : staged_) {
+        if (held.removed) {
+            if (held.existed || QFileInfo::exists(name))
+                set.remove(name);
+        } else if (held.changed()) {
+            set.replace(name, held.bytes); // a file that did not change is never rewritten
+        }
+    }
+    for (;;) {
+        const ChangeSet::Outcome outcome = set.commit();
+        if (outcome == ChangeSet::Outcome::Done)
+            break;
+        FileError error = FileError::fromErrno(set.failedErrno(), set.failedPath());
+        error.operation = operation;
+        if (reporter_.reportWriteError(error) != ErrorReporter::Choice::Retry)
+            return false;
+        if (outcome == ChangeSet::Outcome::Pending) {
+            const PendingChange rest
+                = recoverPendingChange(QFileInfo(set.failedPath()).absolutePath() + u'/');
+            if (rest.kind != PendingChange::Kind::StillPending)
+                break;
+        }
+    }
+    // Descriptors still point at the replaced files: open the new ones under the same numbers.
+    for (auto& [number, fd] : open_) {
+        if (!staged_.contains(stagedKey(number)))
+            continue;
+        if (fd >= 0)
+            ::close(fd);
+        const QByteArray native = QFile::encodeName(fileName(number));
+        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0)
+            fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    }
+    return true;
 }
 
 } // namespace scorvane

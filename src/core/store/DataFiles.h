@@ -24,9 +24,14 @@ enum FileNumber : int {
     AllFiles = 99,
 };
 
-// Random access to the program's fixed-length record files. Every fault goes to the error
-// reporter; Retry repeats the failed operation and anything else ends the program, so callers
-// never see a failure. Record numbers count from 1 and are 32-bit.
+// Random access to the program's fixed-length record files. Record numbers count from 1 and are
+// 32-bit.
+//
+// Writes happen inside a change (see change()): the files it touches are held in memory and
+// written whole at its end through ChangeSet, so each file is either as it was or as it must be
+// after. A fault while reading goes to the error reporter; Retry repeats the read and anything
+// else ends the program. A fault while writing a change offers Retry or Cancel; Cancel leaves
+// every file as it was and change() returns false.
 class DataFiles
 {
 public:
@@ -79,14 +84,50 @@ public:
     // Removes the file's contents (truncate to zero), keeping it open.
     void truncate(int fileNumber);
 
+    // Runs `work` as one change named `operation` (the error message names it). Writes, truncates
+    // and deletions of data files inside it are held in memory; at the end every file that
+    // differs is replaced whole, all together, and open files are reopened on the new contents.
+    // False when a write error was cancelled: then no file changed. A change inside a change
+    // joins the outer one. A write outside any change is a change of its own.
+    bool change(const QString& operation, const std::function<void()>& work);
+    bool inChange() const { return changeDepth_ > 0; }
+
+    // True when the folder of the file refused writing when it was opened (a read-only folder
+    // opens for viewing).
+    bool isReadOnly(int fileNumber) const;
+
 private:
+    // A file's contents while a change holds it.
+    // A small file keeps its old contents to compare with at the end; a large one (a season's
+    // results) is not copied but marked as soon as a write alters a byte.
+    struct Staged
+    {
+        QByteArray bytes;
+        QByteArray original;
+        bool keepsOriginal = true;
+        bool altered = false;
+        bool existed = false;
+        bool removed = false;
+
+        bool changed() const { return keepsOriginal ? bytes != original : altered; }
+    };
+
     int descriptor(int fileNumber) const;
     void guard(const QString& path, const std::function<bool()>& operation);
+    QString stagedKey(int fileNumber);
+    Staged* staged(int fileNumber);
+    Staged& stage(int fileNumber);
+    bool commitChange(const QString& operation);
+    void writeOutsideChange(int fileNumber, const std::function<void()>& work);
 
     const DataFolders& folders_;
     const int& teamSlot_;
     ErrorReporter& reporter_;
-    std::map<int, int> open_; // file number -> descriptor
+    std::map<int, int> open_; // file number -> descriptor; -1 for a missing file seen read-only
+    std::map<int, bool> readOnly_;
+    std::map<QString, Staged> staged_;   // by full file name, while a change runs
+    std::map<int, QString> changeNames_; // file names built during the running change
+    int changeDepth_ = 0;
 };
 
 } // namespace scorvane

@@ -9,12 +9,20 @@ namespace scorvane {
 class ErrorReporter
 {
 public:
-    enum class Choice { Retry, EndProgram };
+    enum class Choice { Retry, EndProgram, Cancel };
 
     virtual ~ErrorReporter() = default;
 
     // Shows the error; returns Retry only when the error offers it and the user chose it.
     virtual Choice reportFileError(const FileError& error) = 0;
+
+    // A write that changed nothing (full disk, permissions): Retry tries it again, Cancel returns
+    // to the window with its work intact. Never ends the program. By default shown as any other
+    // file error, with anything but Retry taken as Cancel.
+    virtual Choice reportWriteError(const FileError& error)
+    {
+        return reportFileError(error) == Choice::Retry ? Choice::Retry : Choice::Cancel;
+    }
 
     // Ends the program at once: nothing further is saved, open files are closed by the system.
     [[noreturn]] virtual void endProgram() = 0;

@@ -48,4 +48,17 @@ FileErrorMessage FileErrorMessage::describe(const FileError& error)
     }
 }
 
+FileErrorMessage FileErrorMessage::describeWrite(const FileError& error)
+{
+    QString reason = error.systemText;
+    if (error.code == FileError::PermissionDenied)
+        reason = QStringLiteral("the folder or file does not allow writing");
+    return {QStringLiteral("Could Not Save"),
+        QStringLiteral("%1 could not be completed: %2 could not be written (%3).\n\n"
+                       "Nothing was changed. Retry when the problem is solved, or Cancel to go "
+                       "back with your work as it is.")
+            .arg(error.operation, error.path, reason),
+        true};
+}
+
 } // namespace scorvane

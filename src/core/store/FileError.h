@@ -17,6 +17,7 @@ struct FileError
     int code = Other;
     QString systemText; // the operating system's description of the error
     QString path;
+    QString operation; // what was being saved when a write failed, as the user knows it
 
     static FileError fromErrno(int errnoValue, const QString& path);
 };
@@ -29,6 +30,8 @@ struct FileErrorMessage
     bool offersRetry = false;
 
     static FileErrorMessage describe(const FileError& error);
+    // A write that changed nothing: names the file and the operation, and always offers Retry.
+    static FileErrorMessage describeWrite(const FileError& error);
 };
 
 } // namespace scorvane

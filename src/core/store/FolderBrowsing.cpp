@@ -3,10 +3,14 @@
 #include "core/text/Paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace scorvane {
 
@@ -61,6 +65,27 @@ bool folderReadable(const QString& folder)
 {
     const QFileInfo info(folder);
     return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+QString createFolder(const QString& parent, const QString& name, QString* error)
+{
+    const QString trimmed = name.trimmed();
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr)
+            *error = why;
+        return QString();
+    };
+    if (trimmed.isEmpty())
+        return fail(QStringLiteral("Enter a name for the new folder."));
+    if (trimmed.contains(u'/') || trimmed == u"." || trimmed == u"..")
+        return fail(QStringLiteral("A folder name cannot contain \"/\" or be \".\" or \"..\"."));
+    const QString path = folderWithSlash(parent) + trimmed;
+    if (QFileInfo::exists(path))
+        return fail(QStringLiteral("%1 already exists.").arg(path));
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+        return fail(QStringLiteral("%1 could not be made: %2.")
+                        .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    return folderWithSlash(path);
 }
 
 } // namespace scorvane

@@ -20,4 +20,8 @@ QStringList folderListLines(const QString& folder, int* openIndex = nullptr);
 // True when the folder can be listed (a drive without a disk, a folder without permission fail).
 bool folderReadable(const QString& folder);
 
+// Makes the folder `name` inside `parent`. The new folder's path with "/", or an empty text with
+// `error` set to a sentence saying why not (a bad name, a folder that exists, the system's reason).
+QString createFolder(const QString& parent, const QString& name, QString* error);
+
 } // namespace scorvane

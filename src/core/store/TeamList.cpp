@@ -3,6 +3,7 @@
 #include "core/store/TeamRecord.h"
 #include "core/text/Blanks.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,16 +23,37 @@ void writeTeamNames(DataFiles& files, int slot, const QString& longName, const Q
     files.Put(FileTeamList, slot, record);
 }
 
-void checkAndLoadTeamList(DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames)
+TeamListCheck checkAndLoadTeamList(
+    DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames)
 {
     constexpr int Slots = 100;
+    TeamListCheck check;
     files.closeDataFile(FileTeamList);
     files.openDataFile(FileTeamList);
-    if (files.fileLength(FileTeamList) != Slots * TeamRecord::Length) {
-        files.killDataFile(FileTeamList);
-        files.openDataFile(FileTeamList);
-        for (int slot = 1; slot <= Slots; ++slot)
-            writeTeamNames(files, slot, defaultTeamName(slot), defaultTeamName(slot));
+    const qint64 length = files.fileLength(FileTeamList);
+    if (length != Slots * TeamRecord::Length) {
+        check.rebuilt = length > 0; // a new, empty list is filled, not reset
+        if (length > 0) {
+            // The names may still be readable by hand: keep the file before it is reset.
+            const QString path = files.fileName(FileTeamList);
+            check.keptAs
+                = path + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMdd-HHmmss"));
+            if (!QFile::copy(path, check.keptAs))
+                check.keptAs.clear();
+        }
+        const bool rebuilt = files.change(QStringLiteral("Resetting the team list"), [&] {
+            files.truncate(FileTeamList);
+            for (int slot = 1; slot <= Slots; ++slot)
+                writeTeamNames(files, slot, defaultTeamName(slot), defaultTeamName(slot));
+        });
+        if (!rebuilt) {
+            // Shown with the default names; the file stays as it was.
+            for (int slot = 1; slot <= Slots; ++slot) {
+                TeamNames[slot] = fitWidth(defaultTeamName(slot), 25);
+                TeamShortNames[slot] = fitWidth(defaultTeamName(slot), 10);
+            }
+            return check;
+        }
     }
     for (int slot = 1; slot <= Slots; ++slot) {
         const auto record = files.Get<TeamRecord>(FileTeamList, slot);
@@ -39,6 +61,7 @@ void checkAndLoadTeamList(DataFiles& files, TeamNameTable& TeamNames, TeamNameTa
         TeamNames[slot] = fitWidth(leftTrimBlanks(record.TeamName), 25);
         TeamShortNames[slot] = record.TeamShortName;
     }
+    return check;
 }
 
 int removeEmptyDataFiles(const QString& folder)

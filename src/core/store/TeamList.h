@@ -9,10 +9,18 @@ namespace scorvane {
 
 using TeamNameTable = OneBasedArray<QString, 100>;
 
+// What the team list check did.
+struct TeamListCheck
+{
+    bool rebuilt = false; // the file had the wrong length and was reset to the default names
+    QString keptAs;       // where the wrong file was copied first; empty when it was empty
+};
+
 // The team list check, run each time the team list is loaded: a file of any length but 4,000
-// bytes is rebuilt as Team 1 ... Team 100; then the names of the 100 slots are read. File 2 stays
-// open afterwards.
-void checkAndLoadTeamList(
+// bytes is first copied aside under a dated name ("KVTEAMS.DAT.20260314-093000") and then
+// rebuilt as Team 1 ... Team 100; then the names of the 100 slots are read. File 2 stays open
+// afterwards.
+TeamListCheck checkAndLoadTeamList(
     DataFiles& files, TeamNameTable& TeamNames, TeamNameTable& TeamShortNames);
 
 // Writes slot `slot` of the team list (file 2, open) with the two names and a blank reserved field.

@@ -4,6 +4,8 @@
 #include "core/store/TeamList.h"
 #include "core/text/Blanks.h"
 
+#include <functional>
+
 namespace scorvane {
 namespace {
 
@@ -18,9 +20,22 @@ void storeNames(AppState& state, const QString& longName, const QString& shortNa
         state.files, slot, state.teamChoice.names[slot], state.teamChoice.shortNames[slot]);
 }
 
+// Runs `work` as one change and puts the slot's names back when it was cancelled.
+bool changeNames(AppState& state, const QString& operation, const std::function<void()>& work)
+{
+    const int slot = state.teamChoice.currentSlot;
+    const QString longBefore = state.teamChoice.names[slot];
+    const QString shortBefore = state.teamChoice.shortNames[slot];
+    if (state.files.change(operation, work))
+        return true;
+    state.teamChoice.names[slot] = longBefore;
+    state.teamChoice.shortNames[slot] = shortBefore;
+    return false;
+}
+
 } // namespace
 
-void nameTeam(AppState& state, const QString& longName, const QString& shortName)
+bool nameTeam(AppState& state, const QString& longName, const QString& shortName)
 {
     const QString fallback = defaultTeamName(state.teamChoice.currentSlot);
     QString longText = trimBlanks(longName);
@@ -32,21 +47,24 @@ void nameTeam(AppState& state, const QString& longName, const QString& shortName
     }
     if (shortText.isEmpty())
         shortText = fallback;
-    storeNames(state, longText, shortText.left(10));
+    if (!changeNames(state, QStringLiteral("Saving the team name"),
+            [&] { storeNames(state, longText, shortText.left(10)); }))
+        return false;
     state.teamChoice.currentName
         = rightTrimBlanks(state.teamChoice.names[state.teamChoice.currentSlot]);
+    return true;
 }
 
-void deleteTeamFiles(AppState& state)
+bool deleteTeamFiles(AppState& state)
 {
     DataFiles& files = state.files;
-    files.openDataFile(FilePlayerInfo); // so that the file exists to be deleted
-    for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.closeDataFile(number);
-    for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
-        files.killDataFile(number);
-    const QString name = defaultTeamName(state.teamChoice.currentSlot);
-    storeNames(state, name, name);
+    // The four files go and the slot's names return to the default together.
+    return changeNames(state, QStringLiteral("Deleting the team's files"), [&] {
+        for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
+            files.killDataFile(number);
+        const QString name = defaultTeamName(state.teamChoice.currentSlot);
+        storeNames(state, name, name);
+    });
 }
 
 } // namespace scorvane

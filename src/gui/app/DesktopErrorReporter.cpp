@@ -28,6 +28,15 @@ ErrorReporter::Choice DesktopErrorReporter::reportFileError(const FileError& err
     return Choice::EndProgram;
 }
 
+ErrorReporter::Choice DesktopErrorReporter::reportWriteError(const FileError& error)
+{
+    const FileErrorMessage m = FileErrorMessage::describeWrite(error);
+    Message message{m.title, m.text, Message::Buttons::RetryCancel, Message::Icon::Critical,
+        Message::Answer::Retry};
+    return prompter_.ask(owner_, message) == Message::Answer::Retry ? Choice::Retry
+                                                                    : Choice::Cancel;
+}
+
 void DesktopErrorReporter::endProgram()
 {
     // An immediate stop: the system closes the open files, nothing further is saved.

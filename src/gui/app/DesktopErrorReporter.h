@@ -9,7 +9,8 @@ namespace scorvane {
 class Prompter;
 
 // Shows file errors as message boxes: Retry/Cancel for a device that is not ready, OK otherwise.
-// Anything but Retry ends the program at once.
+// Anything but Retry ends the program at once, except for a failed save, which changed nothing:
+// its Cancel goes back to the window with the work intact.
 class DesktopErrorReporter : public ErrorReporter
 {
 public:
@@ -17,6 +18,8 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     Choice reportFileError(const FileError& error) override;
+    // Retry/Cancel naming the file and the operation; Cancel returns to the window.
+    Choice reportWriteError(const FileError& error) override;
     [[noreturn]] void endProgram() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "gui/app/DesktopPrompter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -93,6 +94,18 @@ QString DesktopPrompter::saveFileName(QWidget* over, const FileQuestion& questio
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString DesktopPrompter::askText(QWidget* over, const TextQuestion& question)
+{
+    QInputDialog dialog(over);
+    dialog.setObjectName(QStringLiteral("TextQuestion"));
+    dialog.setWindowTitle(question.title);
+    dialog.setLabelText(question.label);
+    dialog.setTextValue(question.text);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
 }
 
 bool DesktopPrompter::printerSetup(QWidget* over, QPrinter& printer)

@@ -1,6 +1,7 @@
 #include "gui/app/MainWindow.h"
 
 #include "core/state/HelpTopics.h"
+#include "core/store/IntegrityCheck.h"
 #include "core/teams/TeamSelection.h"
 #include "core/text/Version.h"
 #include "gui/app/ChildWindow.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -114,61 +116,78 @@ QAction* MainWindow::addItem(
     return action;
 }
 
+std::function<void()> MainWindow::leavingCommand(std::function<void()> command)
+{
+    // A command that closes the open window asks it first, as the program's end does; a window
+    // that says no (Cancel on its save question) stays open and the command is dropped.
+    return [this, command = std::move(command)] {
+        if (leaveCurrentWindow())
+            command();
+    };
+}
+
+bool MainWindow::leaveCurrentWindow()
+{
+    ChildWindow* child = currentChild();
+    return child == nullptr || child->queryClose();
+}
+
 void MainWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), [this] {
+    addItem(file, "mnuDataPath", QStringLiteral("&Data Directory"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(WindowDatapath);
-    });
+    }));
     file->addSeparator();
-    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), [this] {
+    addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(new BackupWindow(*this, BackupDirection::BackUp));
-    });
-    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), [this] {
+    }));
+    addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(new BackupWindow(*this, BackupDirection::Restore));
-    });
+    }));
+    addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));
     addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
-        [this] { reportCommand(ReportKind::PlayerStatistics, WindowStats); });
+        leavingCommand([this] { reportCommand(ReportKind::PlayerStatistics, WindowStats); }));
     reports->addSeparator();
     addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
-        [this] { reportCommand(ReportKind::GameScores, WindowScores); });
+        leavingCommand([this] { reportCommand(ReportKind::GameScores, WindowScores); }));
     addItem(reports, "mnuRecord", QStringLiteral("&Record"),
-        [this] { reportCommand(ReportKind::Record, WindowRecord); });
+        leavingCommand([this] { reportCommand(ReportKind::Record, WindowRecord); }));
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
-        [this] { reportCommand(ReportKind::Standings, WindowStandings); });
+        leavingCommand([this] { reportCommand(ReportKind::Standings, WindowStandings); }));
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
     const auto windowThenDisable = [this](WindowKind kind) {
-        return [this, kind] {
+        return leavingCommand([this, kind] {
             takeTeamSelection();
             closeChildWindows();
             showWindow(kind);
             disableMenus();
-        };
+        });
     };
     addItem(update, "mnuUpdateGames", QStringLiteral("&Games"), windowThenDisable(WindowGameMenu));
-    addItem(update, "mnuRoster", QStringLiteral("&Roster"), [this] {
+    addItem(update, "mnuRoster", QStringLiteral("&Roster"), leavingCommand([this] {
         takeTeamSelection();
         closeChildWindows();
         showWindow(WindowRoster);
-    });
+    }));
     addItem(update, "mnuTeamName", QStringLiteral("&Team Name"), windowThenDisable(WindowTeamName));
     update->addSeparator();
     addItem(update, "mnuChangePlayerNumber", QStringLiteral("&Change Player Number"),
@@ -178,12 +197,12 @@ void MainWindow::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), [this] {
+    addItem(options, "mnuNameYourOwn", QStringLiteral("&Name Your Own"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
         showWindow(WindowNameYourOwn);
-    });
+    }));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -196,7 +215,11 @@ void MainWindow::buildMenus()
     addItem(help, "mnu_techsupport", QStringLiteral("&Quillmere Technical Support Website"),
         [this] { openWebPage(supportWebAddress()); });
     help->addSeparator();
-    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] { showWindow(WindowBegScreen); });
+    // About stands above the open window, which keeps its work.
+    addItem(help, "mnuAbout", QStringLiteral("&About"), [this] {
+        showModal(WindowBegScreen);
+        aboutWindowClosed();
+    });
 }
 
 QAction* MainWindow::menuAction(const QString& objectName) const
@@ -288,6 +311,8 @@ void MainWindow::closeChildWindows()
         unloaded_.append(window);
     }
     current_.clear();
+    // Only the player screen holds the exit button back, and it is gone now however it was left.
+    setExitEnabled(true);
 }
 
 void MainWindow::switchWindow(WindowKind show, ChildWindow* close)
@@ -312,20 +337,22 @@ void MainWindow::showNotice(WindowKind kind)
 void MainWindow::showWindow(WindowKind kind)
 {
     rememberTeamSelection();
-    ChildWindow* child = factory_.make(kind, *this);
-    if (child == nullptr) {
+    if (!factory_.has(kind)) {
         showNotice(kind);
         if (kind != WindowSelectTeam && currentChild() == nullptr)
             showWindow(WindowSelectTeam);
         return;
     }
-    showWindow(child);
+    // One child window at a time: the old one goes before the new one is made, so whatever the
+    // new one sets up on the main window (the exit button) is not undone by the old one leaving.
+    if (!current_.isNull())
+        closeChildWindows();
+    showWindow(factory_.make(kind, *this));
 }
 
 void MainWindow::showWindow(ChildWindow* child)
 {
     rememberTeamSelection();
-    // One child window at a time.
     if (!current_.isNull())
         closeChildWindows();
     auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
@@ -342,6 +369,31 @@ void MainWindow::showWindow(ChildWindow* child)
     child->opened();
 }
 
+namespace {
+
+// The dialog a child window is shown in above the open window. Escape and the close box leave it
+// as the window's own Close does: the window is asked first and keeps its work when it says no.
+class ModalFrame : public QDialog
+{
+public:
+    ModalFrame(ChildWindow* child, QWidget* parent)
+        : QDialog(parent)
+        , child_(child)
+    { }
+
+    void reject() override
+    {
+        if (!child_.isNull() && !child_->queryClose())
+            return;
+        QDialog::reject();
+    }
+
+private:
+    QPointer<ChildWindow> child_;
+};
+
+} // namespace
+
 void MainWindow::showModal(WindowKind kind)
 {
     ChildWindow* child = factory_.make(kind, *this);
@@ -349,7 +401,7 @@ void MainWindow::showModal(WindowKind kind)
         showNotice(kind);
         return;
     }
-    QDialog dialog(this);
+    ModalFrame dialog(child, this);
     dialog.setObjectName(child->objectName() + QStringLiteral("Dialog"));
     dialog.setWindowTitle(child->windowTitle());
     connect(child, &QWidget::windowTitleChanged, &dialog, &QWidget::setWindowTitle);
@@ -379,12 +431,16 @@ void MainWindow::setExitEnabled(bool enabled)
     exitButton_->setEnabled(enabled);
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    statusBar()->showMessage(text);
+}
+
 void MainWindow::runMenuCommand(const QString& menuObjectName)
 {
-    if (QAction* action = menuAction(menuObjectName)) {
+    // A command whose menu item is disabled (no team chosen) does nothing, as the menu would.
+    if (QAction* action = menuAction(menuObjectName); action != nullptr && action->isEnabled())
         action->trigger();
-        return;
-    }
 }
 
 namespace {
@@ -406,9 +462,15 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
     StartOutcome outcome;
     {
         BusyPointer busy;
-        outcome = startUp(state_, folders, [] { QCoreApplication::processEvents(); });
+        outcome = startUp(
+            state_, folders, [] { QCoreApplication::processEvents(); }, &startNotes_);
     }
     switch (outcome) {
+    case StartOutcome::FolderInUse:
+        prompter_.tell(this, QStringLiteral("Data Folder in Use"),
+            folderInUseText(state_.settings.dataFolder, startNotes_.lock.holder()),
+            Message::Icon::Critical);
+        return false;
     case StartOutcome::SettingsCorrupt:
         prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
             QStringLiteral("Reinstall Scorvane for Soccer"));
@@ -420,12 +482,58 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
         showWindow(WindowSelectTeam);
         break;
     }
+    tellStartNotes();
     if (!shutDown_)
         shutDown_ = [this] {
             BusyPointer busy;
             shutDown(state_);
         };
     return true;
+}
+
+void MainWindow::checkData()
+{
+    // Reads only, so it may run beside any open window.
+    std::vector<IntegrityProblem> problems;
+    {
+        BusyPointer busy;
+        problems = checkDataFolder(state_.settings.dataFolder);
+    }
+    if (problems.empty()) {
+        prompter_.tell(this, QStringLiteral("Check Data Files"),
+            QStringLiteral("No problems found in %1").arg(state_.settings.dataFolder));
+        return;
+    }
+    QStringList lines;
+    for (const IntegrityProblem& problem : problems)
+        lines << problem.line();
+    prompter_.tell(this, QStringLiteral("Check Data Files"),
+        QStringLiteral("%1 problem(s) found in %2:\n\n%3")
+            .arg(problems.size())
+            .arg(state_.settings.dataFolder, lines.join(u'\n')),
+        Message::Icon::Warning);
+}
+
+void MainWindow::tellStartNotes()
+{
+    for (const PendingChange* change : {&startNotes_.settingsChange, &startNotes_.dataChange}) {
+        const QString text = pendingChangeText(*change);
+        if (!text.isEmpty())
+            prompter_.tell(this, QStringLiteral("Unfinished Change"), text);
+    }
+    if (startNotes_.teamList.rebuilt) {
+        QString text = QStringLiteral("The team list KVTEAMS.DAT had the wrong length, so the team "
+                                      "names were reset to Team 1 ... Team 100.");
+        if (!startNotes_.teamList.keptAs.isEmpty())
+            text
+                += QStringLiteral(" The old file was kept as %1.").arg(startNotes_.teamList.keptAs);
+        prompter_.tell(this, QStringLiteral("Team List Reset"), text);
+    }
+    if (startNotes_.readOnlyFolder)
+        prompter_.tell(this, QStringLiteral("Read-Only Data Folder"),
+            QStringLiteral("The data folder %1 cannot be written. It is open for viewing and "
+                           "reports; changes cannot be saved there.")
+                .arg(state_.settings.dataFolder));
 }
 
 HelpWindow* MainWindow::helpViewer() const

@@ -44,6 +44,7 @@ public:
     void setExitEnabled(bool enabled) override;
     void selectionChanged(int count) override;
     void runMenuCommand(const QString& menuObjectName) override;
+    void showStatus(const QString& text) override;
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
     void showWindow(WindowKind kind);
@@ -69,6 +70,8 @@ public:
     // Start-up from the settings file to the first window. False when the program must end
     // (its message has been shown). Once started, closing the window runs the shut-down.
     bool startProgram(const ProgramFolders& folders);
+    void tellStartNotes();
+    void checkData(); // File > Check Data Files: the integrity check's list
 
     // Shows help topic `topic` ("10", "240") in the help viewer.
     void showHelpTopic(const QString& topic);
@@ -88,6 +91,10 @@ protected:
 
 private:
     void buildMenus();
+    // Asks the open window whether it may close (queryClose); true when there is none.
+    bool leaveCurrentWindow();
+    // `command` run only once the open window has let go.
+    std::function<void()> leavingCommand(std::function<void()> command);
     QAction* addItem(
         QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
     void showNotice(WindowKind kind);
@@ -106,6 +113,7 @@ private:
     QList<QPointer<QMdiSubWindow>> unloaded_; // closed windows waiting for their deferred delete
     bool recentreOnResize_ = false;
     std::function<void()> shutDown_;
+    StartNotes startNotes_; // holds the data folder's lock while the program runs
     QPointer<HelpWindow> help_;
     UrlOpener urlOpener_;
 };

@@ -37,6 +37,13 @@ struct FileQuestion
     bool confirmOverwrite = true;
 };
 
+struct TextQuestion
+{
+    QString title;
+    QString label; // what to type, shown above the box
+    QString text;  // the box's first text
+};
+
 class Prompter
 {
 public:
@@ -45,6 +52,8 @@ public:
     virtual Message::Answer ask(QWidget* over, const Message& message) = 0;
     // Empty when the user cancelled.
     virtual QString saveFileName(QWidget* over, const FileQuestion& question) = 0;
+    // One line of text typed by the user; empty when cancelled.
+    virtual QString askText(QWidget* over, const TextQuestion& question) = 0;
     // The platform's printer set-up dialog; false when cancelled.
     virtual bool printerSetup(QWidget* over, QPrinter& printer) = 0;
 

@@ -18,43 +18,4 @@ ChildWindow* WindowFactory::make(WindowKind kind, WindowHost& host) const
     return found == makers_.end() ? nullptr : found->second(host);
 }
 
-QString WindowFactory::windowName(WindowKind kind)
-{
-    switch (kind) {
-    case WindowSelectTeam:
-        return QStringLiteral("frmSelectTeam");
-    case WindowStats:
-        return QStringLiteral("frmStats");
-    case WindowScores:
-        return QStringLiteral("frmScores");
-    case WindowRecord:
-        return QStringLiteral("frmRecord");
-    case WindowRoster:
-        return QStringLiteral("frmRoster");
-    case WindowStandings:
-        return QStringLiteral("frmStandings");
-    case WindowGameMenu:
-        return QStringLiteral("frmGameMenu");
-    case WindowGameScreen:
-        return QStringLiteral("frmGameScreen");
-    case WindowPScreen:
-        return QStringLiteral("frmPScreen");
-    case WindowTeamName:
-        return QStringLiteral("frmTeamName");
-    case WindowDeleteFiles:
-        return QStringLiteral("frmDeleteFiles");
-    case WindowPlayerNumber:
-        return QStringLiteral("frmPlayerNumber");
-    case WindowNameYourOwn:
-        return QStringLiteral("frmNameYourOwn");
-    case WindowDatapath:
-        return QStringLiteral("frmDatapath");
-    case WindowBackup:
-        return QStringLiteral("frmBackup");
-    case WindowBegScreen:
-        return QStringLiteral("frmBegScreen");
-    }
-    return {};
-}
-
 } // namespace scorvane

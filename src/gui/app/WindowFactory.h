@@ -22,7 +22,6 @@ public:
     void add(WindowKind kind, Maker maker);
     bool has(WindowKind kind) const;
     ChildWindow* make(WindowKind kind, WindowHost& host) const; // null when none is registered
-    static QString windowName(WindowKind kind);                 // its objectName: "frmRoster", ...
 
 private:
     std::map<WindowKind, Maker> makers_;

@@ -36,6 +36,8 @@ public:
     virtual void setExitEnabled(bool enabled) = 0;
     // The team window reports the number of teams chosen; the menus follow it.
     virtual void selectionChanged(int count) = 0;
+    // Shows a short notice in the main window's status bar (where a report file was written).
+    virtual void showStatus(const QString& text) = 0;
     // Runs a menu command as if chosen (e.g. the team window's double-click runs "&Games").
     virtual void runMenuCommand(const QString& menuObjectName) = 0;
 

@@ -641,7 +641,8 @@ bool PlayerFiguresWindow::saveAll()
     }
     if (AnyChanged) {
         BusyPointer busy;
-        entry_->saveAll();
+        if (!entry_->saveAll())
+            return false; // nothing was written; the figures stay on the screen
     }
     return true;
 }
@@ -670,8 +671,21 @@ void PlayerFiguresWindow::cancelClicked()
 
 bool PlayerFiguresWindow::queryClose()
 {
-    // Ending the program with unsaved figures is a cancel of the screen: it asks first.
-    return confirmDiscard();
+    // Leaving by a menu command or the program's end: unsaved figures are saved, dropped or kept
+    // on the screen, as the user answers.
+    if (!entry_ || !AnyChanged)
+        return true;
+    const Message question{ChangedTitle, QStringLiteral("Save player statistics?"),
+        Message::Buttons::YesNoCancel, Message::Icon::Question, Message::Answer::Yes};
+    switch (prompter().ask(this, question)) {
+    case Message::Answer::Yes:
+        return saveAll(); // figures refused by a rule keep the screen open
+    case Message::Answer::No:
+        return true;
+    default:
+        focusFirstBox();
+        return false;
+    }
 }
 
 void PlayerFiguresWindow::gameScreenClicked()

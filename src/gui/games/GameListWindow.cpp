@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace scorvane {
@@ -66,6 +67,7 @@ void GameListWindow::opened()
 
 void GameListWindow::load()
 {
+    offerRenumbering();
     fillGameList(
         gameMenuList_, readActiveGames(state().files, FileGames), state().settings.gameTypeNames);
     const int line = lineToSelect(gameMenuList_->count(), state().currentGame.reselect);
@@ -76,6 +78,26 @@ void GameListWindow::load()
              static_cast<QWidget*>(deleteButton_), static_cast<QWidget*>(playersButton_),
              static_cast<QWidget*>(gameMenuList_)})
         w->setEnabled(any);
+}
+
+void GameListWindow::offerRenumbering()
+{
+    // Once per team and program run: a "No" is not asked again every time the list opens.
+    static QSet<QString> asked;
+    AppState& s = state();
+    if (gameNumbersInOrder(s.files)
+        || asked.contains(s.settings.dataFolder + QString::number(s.teamChoice.currentSlot)))
+        return;
+    asked.insert(s.settings.dataFolder + QString::number(s.teamChoice.currentSlot));
+    const Message question{QStringLiteral("Game Numbers Out of Order"),
+        QStringLiteral("The games of this team are not numbered 1, 2, 3 ... in the order they are "
+                       "stored, so a game's number may not find it.\n\nRenumber the games in "
+                       "stored order? Their player results follow them."),
+        Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::Yes};
+    if (prompter().ask(this, question) == Message::Answer::Yes) {
+        const BusyPointer busy;
+        renumberGamesInRecordOrder(s.files);
+    }
 }
 
 qint16 GameListWindow::takeSelectedGame()
@@ -134,16 +156,18 @@ void GameListWindow::deleteClicked()
         return;
     const Message question{QStringLiteral("Delete Game?"),
         QStringLiteral("Are you sure?  Player results will also be deleted!"),
-        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
+        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Cancel};
+    // Cancel is the default: a deleted game cannot be brought back.
     if (prompter().ask(this, question) != Message::Answer::Ok)
         return;
-    const qint16 gameNumber = takeSelectedGame();
-    qint32 record = findGameRecord(state().files, gameNumber);
-    if (record == 0)
-        record = state().currentGame.record;
+    takeSelectedGame();
+    // The record the chosen line was read from: with game numbers out of order, looking the
+    // game up by the line's number would delete another game.
+    const qint32 record = state().currentGame.record;
     {
         const BusyPointer busy;
-        deleteGame(state().files, record);
+        if (!deleteGame(state().files, record))
+            return;
     }
     load();
     // Back to the list, so the arrow keys choose the next game to work on.

@@ -22,6 +22,7 @@ public:
 private:
     void buildUi();
     void load();
+    void offerRenumbering();
     // The selected game's number (its line + 1), made current for the next window.
     qint16 takeSelectedGame();
     void openGameScreen(GameEdit edit, qint16 gameNumber);

@@ -24,6 +24,7 @@ namespace scorvane {
 namespace {
 
 const QString ChangedTitle = QStringLiteral("Game Information Changed!");
+constexpr int OpponentWidth = 25; // the stored opponent field
 const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 
 // An active record of file 4 at `record`, or 0.
@@ -62,6 +63,9 @@ void GameWindow::buildUi()
     opponentsCombo_ = named(new QComboBox(this), "cmbOpponents");
     opponentsCombo_->setEditable(true);
     opponentsCombo_->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: no completion turns "Tigers" into "Tigers U12". (Without a
+    // completer the list is also matched case-sensitively when Enter is pressed.)
+    opponentsCombo_->setCompleter(nullptr);
     opponentsCombo_->setMaxVisibleItems(20);
     opponentsCombo_->setMinimumWidth(
         opponentsCombo_->fontMetrics().horizontalAdvance(QString(28, u'n')));
@@ -165,7 +169,7 @@ void GameWindow::buildUi()
     connect(opponentsCombo_, &QComboBox::activated, this,
         [this](int line) { state().currentGame.opponentSlot = line + 1; });
     connect(opponentsCombo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const QString fitted = trimBlanks(opponentsCombo_->currentText()).left(25);
+        const QString fitted = trimBlanks(opponentsCombo_->currentText()).left(OpponentWidth);
         if (fitted != opponentsCombo_->currentText())
             opponentsCombo_->setEditText(fitted);
     });
@@ -248,7 +252,7 @@ GameFields GameWindow::collect() const
     GameFields fields;
     fields.date = gameDateEdit_->text();
     fields.location = gameLocEdit_->text();
-    fields.opponent = opponentsCombo_->currentText();
+    fields.opponent = trimBlanks(opponentsCombo_->currentText()).left(OpponentWidth);
     fields.goalsFor = pointsForEdit_->text();
     fields.goalsAgainst = pointsAgainstEdit_->text();
     fields.comment = gameCommentEdit_->text();
@@ -283,7 +287,10 @@ bool GameWindow::saveGame()
     AppState& s = state();
     const GameRecord game = recordOfFields(collect(), gameNumber_);
     const BusyPointer busy;
-    s.currentGame.record = scorvane::saveGame(s.files, edit_, gameRecord_, game);
+    const qint32 written = scorvane::saveGame(s.files, edit_, gameRecord_, game);
+    if (written == 0)
+        return false; // the write was cancelled: the fields stay as typed
+    s.currentGame.record = written;
     gameRecord_ = s.currentGame.record;
     s.currentGame.reselect = s.currentGame.number;
     changed_ = false;
@@ -326,8 +333,21 @@ void GameWindow::cancelClicked()
 
 bool GameWindow::queryClose()
 {
-    // Ending the program with an unsaved game is a cancel of the window: it asks first.
-    return confirmDiscard();
+    // Leaving by a menu command or the program's end: an unsaved game is saved, dropped or kept
+    // on the screen, as the user answers.
+    if (!changed_)
+        return true;
+    const Message question{ChangedTitle, QStringLiteral("Save game information?"),
+        Message::Buttons::YesNoCancel, Message::Icon::Question, Message::Answer::Yes};
+    switch (prompter().ask(this, question)) {
+    case Message::Answer::Yes:
+        return saveGame(); // an invalid date keeps the window open
+    case Message::Answer::No:
+        return true;
+    default:
+        gameDateEdit_->setFocus();
+        return false;
+    }
 }
 
 void GameWindow::playersClicked()

@@ -1,6 +1,7 @@
 #include "gui/games/OwnNamesWindow.h"
 
 #include "core/games/OwnNames.h"
+#include "core/state/Settings.h"
 #include "gui/app/OkCancelRow.h"
 #include "gui/app/TextBoxes.h"
 
@@ -78,6 +79,7 @@ void OwnNamesWindow::okClicked()
     for (std::size_t i = 0; i < catEdit.size(); ++i)
         names.statCodes[i] = catEdit[i]->text();
     applyOwnNames(state(), names);
+    Settings::save(state()); // kept at once, not only at a normal end
     returnToTeamWindow();
 }
 

@@ -1,7 +1,9 @@
 #include "gui/output/DesktopOutput.h"
 
 #include "core/state/AppState.h"
+#include "core/state/Settings.h"
 #include "gui/app/Prompter.h"
+#include "gui/app/WindowHost.h"
 #include "gui/output/PrintDialog.h"
 
 #include <QCoreApplication>
@@ -48,6 +50,7 @@ bool showPrintDialog(QWidget* over, ReportKind kind, AppState& state, Prompter& 
     settings.reportFontSize = choice.reportFontSize;
     settings.titleBold = choice.titleBold;
     settings.reportBold = choice.reportBold;
+    Settings::save(state); // the print settings are kept at once, not only at a normal end
     return true;
 }
 
@@ -77,6 +80,13 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
 bool DesktopOutput::toPrinter() const
 {
     return state_.printJob.outputFile.isEmpty();
+}
+
+void DesktopOutput::tellWhereWritten(WindowHost& host) const
+{
+    if (toPrinter() || engine_.stopped())
+        return;
+    host.showStatus(QStringLiteral("Report written to %1").arg(state_.printJob.outputFile));
 }
 
 } // namespace scorvane

@@ -12,6 +12,7 @@ namespace scorvane {
 
 struct AppState;
 class Prompter;
+class WindowHost;
 
 // The program's one printer, shared by every report so that the set-up chosen once holds for
 // the rest of the run.
@@ -31,6 +32,8 @@ public:
     OutputEngine& engine() { return engine_; }
     // True when the lines go to the printer itself (neither file nor PDF).
     bool toPrinter() const;
+    // Once a report has been written to a file, shows the file's full path in the status bar.
+    void tellWhereWritten(WindowHost& host) const;
 
 private:
     AppState& state_;

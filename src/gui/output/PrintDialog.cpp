@@ -1,5 +1,6 @@
 #include "gui/output/PrintDialog.h"
 
+#include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
 #include "core/state/ProgramSettings.h"
 #include "core/text/Blanks.h"
@@ -227,7 +228,8 @@ void PrintDialog::okClicked()
         return;
     }
     choice_.title = titleEdit_->text();
-    choice_.outputFile = fileName;
+    // A bare name goes into the report folder, whatever the program's working folder is.
+    choice_.outputFile = outputFilePath(fileName, settings_.reportFolder);
     choice_.format = pdf ? OutputFormat::Pdf : OutputFormat::Text;
     choice_.linesPerPage = static_cast<int>(lines);
     choice_.top = static_cast<int>(top);

@@ -266,21 +266,21 @@ void RosterWindow::printClicked()
         if (toPrinter)
             QThread::msleep(500);
     });
+    output.tellWhereWritten(host());
 }
 
 void RosterWindow::closeClicked()
 {
-    queryClose();
-    returnToTeamWindow();
+    if (queryClose())
+        returnToTeamWindow();
 }
 
 bool RosterWindow::queryClose()
 {
     // The roster reaches the disk only here; ending the program keeps the edits too.
     playerNameFocusLost();
-    rewriteRosterFile(state());
-    rewritePlayerContacts(state().files, contacts_);
-    return true;
+    // Each file is written only when it changed, and whole; a cancelled write keeps the window.
+    return rewriteRosterFile(state()) && rewritePlayerContacts(state().files, contacts_);
 }
 
 } // namespace scorvane

@@ -37,7 +37,7 @@ BackupWindow::BackupWindow(WindowHost& host, BackupDirection direction)
     layout->addWidget(pathDescLabel_);
     layout->addWidget(toLabel);
 
-    picker_ = new FolderPicker(this);
+    picker_ = new FolderPicker(prompter(), this);
     layout->addWidget(picker_, 1);
 
     auto* noteLabel = new QLabel(texts_.note, this);
@@ -74,6 +74,19 @@ QString BackupWindow::patternText()
     return texts_.showsPattern ? dataPath + QStringLiteral("*.DAT") : dataPath;
 }
 
+bool BackupWindow::confirmRestore(const QString& backupFolder, const RestorePlan& plan)
+{
+    // The working files are overwritten and cannot be brought back: No is the default.
+    const Message question{texts_.caption,
+        QStringLiteral("Restore %1 data files from\n%2\ninto the data folder\n%3?\n\n%4 files "
+                       "of the data folder will be replaced.")
+            .arg(plan.copied.size())
+            .arg(backupFolder, state().settings.dataFolder)
+            .arg(plan.replaced),
+        Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::No};
+    return prompter().ask(host().mainWidget(), question) == Message::Answer::Yes;
+}
+
 void BackupWindow::ok()
 {
     picker_->takeHighlighted();
@@ -83,7 +96,15 @@ void BackupWindow::ok()
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;
     }
+    const bool backingUp = direction_ == BackupDirection::BackUp;
+    RestorePlan plan;
+    if (!backingUp) {
+        plan = planRestore(target, s.settings.dataFolder);
+        if (!confirmRestore(target, plan))
+            return;
+    }
     int count = 0;
+    QString kept;
     {
         BusyPointer busy;
         if (direction_ == BackupDirection::BackUp) {
@@ -92,12 +113,23 @@ void BackupWindow::ok()
                 pathDescLabel_->repaint();
             });
         } else {
-            count = copyDataFiles(s, target, s.settings.dataFolder);
+            count = copyDataFiles(s, target, s.settings.dataFolder, {}, &kept);
         }
         pathDescLabel_->setText(s.settings.dataFolder + QStringLiteral("*.DAT"));
     }
-    prompter().tell(
-        host().mainWidget(), texts_.doneTitle, QString::number(count) + texts_.doneSuffix);
+    if (count < 0)
+        return; // cancelled after a write error: no file was changed
+    QString done = QString::number(count) + texts_.doneSuffix;
+    if (!plan.leftAlone.isEmpty()) {
+        // Files of another season may now stand beside the restored ones: name them.
+        done += QStringLiteral("\n\nThese files of the data folder are not in the backup and "
+                               "were left as they were:\n")
+            + plan.leftAlone.join(u'\n');
+    }
+    prompter().tell(host().mainWidget(), texts_.doneTitle, done);
+    if (!kept.isEmpty())
+        prompter().tell(host().mainWidget(), QStringLiteral("Working Files Kept"),
+            QStringLiteral("The files the restore replaced were kept in %1").arg(kept));
     checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
     returnToTeamWindow();
 }

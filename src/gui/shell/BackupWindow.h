@@ -19,6 +19,8 @@ public:
 
 private:
     void ok();
+    // Asks before a restore overwrites the working files; true to go on.
+    bool confirmRestore(const QString& backupFolder, const RestorePlan& plan);
     QString patternText();
 
     BackupDirection direction_;

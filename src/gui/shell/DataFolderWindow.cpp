@@ -1,5 +1,6 @@
 #include "gui/shell/DataFolderWindow.h"
 
+#include "core/state/Settings.h"
 #include "core/store/TeamList.h"
 #include "core/text/Paths.h"
 #include "gui/app/OkCancelRow.h"
@@ -34,7 +35,7 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     pathRow->addWidget(pathDescLabel_, 1);
     layout->addLayout(pathRow);
 
-    picker_ = new FolderPicker(this);
+    picker_ = new FolderPicker(prompter(), this);
     layout->addWidget(picker_, 1);
 
     const OkCancelRow buttons = makeOkCancelRow(this);
@@ -64,11 +65,17 @@ void DataFolderWindow::ok()
 {
     picker_->takeHighlighted();
     AppState& s = state();
+    const QString chosen = folderWithSlash(picker_->path());
+    if (const QString refusal = Settings::folderRefusal(chosen); !refusal.isEmpty()) {
+        prompter().tell(host().mainWidget(), QStringLiteral("Data Directory Invalid"), refusal);
+        return;
+    }
     // The old folder is left as an exit would leave it: files closed, the empty team files that
     // taking the selection created there removed.
     s.files.closeDataFile(AllFiles);
     removeEmptyDataFiles(s.settings.dataFolder);
-    s.settings.dataFolder = folderWithSlash(picker_->path());
+    s.settings.dataFolder = chosen;
+    Settings::save(s); // kept at once, so a crash does not lose the choice
     checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
     s.teamChoice.listMissing = false;
     returnToTeamWindow();

@@ -56,11 +56,12 @@ DeleteFilesWindow::DeleteFilesWindow(WindowHost& host)
 void DeleteFilesWindow::deleteFiles()
 {
     const Message question{QStringLiteral("Delete Files"), QStringLiteral("Are you sure?"),
-        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Ok};
+        Message::Buttons::OkCancel, Message::Icon::None, Message::Answer::Cancel};
+    // Cancel is the default: the team's files cannot be brought back.
     if (prompter().ask(host().mainWidget(), question) != Message::Answer::Ok)
         return;
-    deleteTeamFiles(state());
-    returnToTeamWindow();
+    if (deleteTeamFiles(state()))
+        returnToTeamWindow();
 }
 
 } // namespace scorvane

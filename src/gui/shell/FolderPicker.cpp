@@ -2,13 +2,16 @@
 
 #include "core/store/FolderBrowsing.h"
 #include "core/text/Paths.h"
+#include "gui/app/Prompter.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileIconProvider>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace scorvane {
@@ -16,8 +19,9 @@ namespace {
 constexpr int PathRole = Qt::UserRole + 1;
 }
 
-FolderPicker::FolderPicker(QWidget* parent)
+FolderPicker::FolderPicker(Prompter& prompter, QWidget* parent)
     : QWidget(parent)
+    , prompter_(prompter)
 {
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
@@ -28,6 +32,14 @@ FolderPicker::FolderPicker(QWidget* parent)
     Dir1_->setMinimumSize(320, 220);
     form->addRow(QStringLiteral("Drive:"), Drive1_);
     form->addRow(QStringLiteral("Directory:"), Dir1_);
+    newFolderButton_ = new QPushButton(QStringLiteral("&New Folder..."), this);
+    newFolderButton_->setObjectName(QStringLiteral("cmdNewFolder"));
+    newFolderButton_->setAutoDefault(false);
+    auto* newFolderRow = new QHBoxLayout;
+    newFolderRow->addWidget(newFolderButton_);
+    newFolderRow->addStretch(1);
+    form->addRow(QString(), newFolderRow);
+    connect(newFolderButton_, &QPushButton::clicked, this, &FolderPicker::newFolderClicked);
 
     fillDrives();
     connect(Drive1_, &QComboBox::activated, this, &FolderPicker::driveChosen);
@@ -104,6 +116,25 @@ void FolderPicker::takeHighlighted()
 {
     if (QListWidgetItem* item = Dir1_->currentItem())
         setPath(item->data(PathRole).toString());
+}
+
+void FolderPicker::newFolderClicked()
+{
+    // A line only highlighted counts as the folder to make the new one in, as it does for OK.
+    takeHighlighted();
+    const TextQuestion question{
+        QStringLiteral("New Folder"), QStringLiteral("New folder in %1").arg(path_), {}};
+    const QString name = prompter_.askText(this, question);
+    if (name.trimmed().isEmpty())
+        return;
+    QString error;
+    const QString made = createFolder(path_, name, &error);
+    if (made.isEmpty()) {
+        prompter_.tell(this, QStringLiteral("Folder Not Made"), error, Message::Icon::Warning);
+        return;
+    }
+    setPath(made);
+    Dir1_->setFocus();
 }
 
 bool FolderPicker::eventFilter(QObject* watched, QEvent* event)

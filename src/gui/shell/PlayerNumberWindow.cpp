@@ -86,8 +86,24 @@ void PlayerNumberWindow::okClicked()
         newNumberEdit_->selectAll();
         return;
     }
+    // The change rewrites the statistics of every game: No is the default, so Enter typed once
+    // too often changes nothing.
+    const QString name = rightTrimBlanks(state().roster.names[oldNumber]);
+    const Message question{QStringLiteral("Change Player Number"),
+        QStringLiteral("Give %1 (number %2) the number %3?  Every game of the player moves to "
+                       "the new number.")
+            .arg(name)
+            .arg(oldNumber)
+            .arg(newNumber),
+        Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
+    if (prompter().ask(this, question) != Message::Answer::Yes) {
+        newNumberEdit_->setFocus();
+        newNumberEdit_->selectAll();
+        return;
+    }
     BusyPointer busy;
-    changePlayerNumber(state(), contacts_, oldNumber, newNumber);
+    if (!changePlayerNumber(state(), contacts_, oldNumber, newNumber))
+        return;
     fillList();
     playerList_->setCurrentRow(newNumber - 1);
     newNumberEdit_->clear();
@@ -96,16 +112,15 @@ void PlayerNumberWindow::okClicked()
 
 void PlayerNumberWindow::closeClicked()
 {
-    queryClose();
-    returnToTeamWindow();
+    if (queryClose())
+        returnToTeamWindow();
 }
 
 bool PlayerNumberWindow::queryClose()
 {
     // Renumbering has already moved the statistics and roster; the contact details follow them
     // here, also when the program ends with the window open.
-    rewritePlayerContacts(state().files, contacts_);
-    return true;
+    return rewritePlayerContacts(state().files, contacts_);
 }
 
 } // namespace scorvane

@@ -68,8 +68,8 @@ TeamNameWindow::TeamNameWindow(WindowHost& host)
 
 void TeamNameWindow::ok()
 {
-    nameTeam(state(), teamNameEdit_->text(), shortTeamNameEdit_->text());
-    returnToTeamWindow();
+    if (nameTeam(state(), teamNameEdit_->text(), shortTeamNameEdit_->text()))
+        returnToTeamWindow();
 }
 
 void TeamNameWindow::useDefault()

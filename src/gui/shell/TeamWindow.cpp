@@ -5,6 +5,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -52,6 +53,8 @@ TeamWindow::TeamWindow(WindowHost& host)
         selectTeamList_, &QListWidget::itemSelectionChanged, this, &TeamWindow::selectionChanged);
     connect(selectTeamList_, &QListWidget::itemDoubleClicked, this,
         [this] { this->host().runMenuCommand(QStringLiteral("mnuUpdateGames")); });
+    // Enter on a line opens that team, as a double-click does.
+    selectTeamList_->installEventFilter(this);
     setFocusProxy(selectTeamList_); // arrow keys choose a team at once
     load();
 }
@@ -76,6 +79,19 @@ void TeamWindow::load()
     }
     loading_ = false;
     selectionChanged();
+}
+
+bool TeamWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == selectTeamList_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            host().runMenuCommand(QStringLiteral("mnuUpdateGames"));
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
 }
 
 int TeamWindow::countSelected() const

@@ -20,6 +20,9 @@ public:
     TeamLines selectedLines() const override;
     int countSelected() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void load();
     void selectionChanged();

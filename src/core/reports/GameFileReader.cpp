@@ -1,0 +1,126 @@
+#include "core/reports/GameFileReader.h"
+
+#include "core/reports/GameTest.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace scorvane {
+
+namespace {
+
+// Byte positions inside a 150-byte game record.
+constexpr int NumberAt = 0;
+constexpr int StatusAt = 2;
+constexpr int GoalsForAt = 56;
+constexpr int GoalsAgainstAt = 58;
+constexpr int TypeAt = 118;
+constexpr int SpecialAt = 120;
+
+qint16 integerAt(const char* record, int offset)
+{
+    const auto low = static_cast<quint8>(record[offset]);
+    const auto high = static_cast<quint8>(record[offset + 1]);
+    return static_cast<qint16>(low | (high << 8));
+}
+
+qsizetype recordCount(const QByteArray& bytes)
+{
+    return bytes.size() / GameRecord::Length;
+}
+
+// Hands every counted record of `bytes` to `take`. Only the fields the game test reads are
+// filled in the probe, which is reused so that skipped games cost no copies.
+template <typename Take>
+void walkCountedGames(const QByteArray& bytes, const ReportSelection& selection, Take take)
+{
+    const qsizetype count = recordCount(bytes);
+    GameRecord probe;
+    for (qsizetype index = std::max(selection.fromGame, 1) - 1; index < count; ++index) {
+        const char* record = bytes.constData() + index * GameRecord::Length;
+        probe.GameNumber = integerAt(record, NumberAt);
+        if (probe.GameNumber > selection.toGame)
+            break;
+        probe.GameStatus = record[StatusAt];
+        probe.GameType = record[TypeAt];
+        probe.SpecialSelect = record[SpecialAt];
+        if (gameCounts(selection, probe))
+            take(record, probe);
+    }
+}
+
+// The entry of `folder` named `name` in another letter case; empty when there is none.
+QString nameInAnyCase(const QString& folder, const QString& name)
+{
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    }
+    return {};
+}
+
+// Opens the file under the name the program writes first, then under the same name in any
+// letter case (files copied from another system). False with no error when there is none.
+bool openGameFile(
+    QFile& file, const QString& folder, const QString& name, std::optional<FileError>& fault)
+{
+    file.setFileName(folder + name);
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    if (!file.exists()) {
+        const QString other = nameInAnyCase(folder, name);
+        if (other.isEmpty())
+            return false;
+        file.setFileName(other);
+        if (file.open(QIODevice::ReadOnly))
+            return true;
+    }
+    fault = FileError{FileError::Other, file.errorString(), file.fileName(), {}};
+    return false;
+}
+
+} // namespace
+
+std::optional<FileError> GameFileReader::load(int slot)
+{
+    buffer_.resize(0);
+    QFile file;
+    std::optional<FileError> fault;
+    const QString name = QStringLiteral("KVGS") + QString::number(slot) + QStringLiteral(".DAT");
+    if (!openGameFile(file, dataFolder_, name, fault))
+        return fault;
+    buffer_.resize(file.size());
+    const qint64 read = file.read(buffer_.data(), buffer_.size());
+    if (read < 0)
+        return FileError{FileError::Other, file.errorString(), file.fileName(), {}};
+    buffer_.resize(read);
+    return std::nullopt;
+}
+
+CountedResults GameFileReader::results(int slot, const ReportSelection& selection)
+{
+    CountedResults result;
+    result.fault = load(slot);
+    result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
+    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
+        result.games.push_back(GameResult{probe.GameNumber, probe.GameType,
+            integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
+    });
+    return result;
+}
+
+CountedGames GameFileReader::games(int slot, const ReportSelection& selection)
+{
+    CountedGames result;
+    result.fault = load(slot);
+    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
+        result.games.push_back(
+            GameRecord::decode(QByteArray::fromRawData(record, GameRecord::Length)));
+    });
+    return result;
+}
+
+} // namespace scorvane

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/state/ReportSelection.h"
+#include "core/store/FileError.h"
+#include "core/store/GameRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace scorvane {
+
+// The figures of a counted game that the won-lost reports sum.
+struct GameResult
+{
+    qint16 gameNumber = 0;
+    char gameType = '1';
+    qint16 goalsFor = 0;
+    qint16 goalsAgainst = 0;
+};
+
+// Which way a game went for the team whose file holds it.
+enum class GameOutcome { Won, Lost, Tied };
+
+inline GameOutcome outcomeOf(qint16 goalsFor, qint16 goalsAgainst)
+{
+    if (goalsFor > goalsAgainst)
+        return GameOutcome::Won;
+    return goalsFor < goalsAgainst ? GameOutcome::Lost : GameOutcome::Tied;
+}
+
+struct CountedResults
+{
+    std::vector<GameResult> games;
+    std::optional<FileError> fault; // the file that could not be read
+};
+
+struct CountedGames
+{
+    std::vector<GameRecord> games;
+    std::optional<FileError> fault;
+};
+
+// Reads the counted games of a team's game file ("KVGS" and the slot, any letter case) in the
+// data folder. Each file is read whole in one go into a buffer the reader keeps for the next
+// file; the walk starts at the record numbered like the from game (a game never stands before
+// its own number) and ends at the first record numbered beyond the to game. A file that does
+// not exist holds no games, as the program creates it empty on opening.
+class GameFileReader
+{
+public:
+    explicit GameFileReader(QString dataFolder)
+        : dataFolder_(std::move(dataFolder))
+    { }
+
+    // The scores and types of the counted games, in record order.
+    CountedResults results(int slot, const ReportSelection& selection);
+    // The whole records of the counted games, in record order.
+    CountedGames games(int slot, const ReportSelection& selection);
+
+private:
+    // Fills the buffer with the slot's file; empty when there is none.
+    std::optional<FileError> load(int slot);
+
+    QString dataFolder_;
+    QByteArray buffer_;
+};
+
+} // namespace scorvane

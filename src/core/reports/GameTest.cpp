@@ -1,0 +1,49 @@
+#include "core/reports/GameTest.h"
+
+#include "core/store/GameRecord.h"
+#include "core/text/Blanks.h"
+
+#include <utility>
+
+namespace scorvane {
+
+bool gameTypePasses(const ReportSelection& selection, char gameType)
+{
+    if (selection.allTypesCounted)
+        return true;
+    for (int type = 1; type <= 7; ++type) {
+        if (!selection.typeIsCounted(type) && gameType == static_cast<char>('0' + type))
+            return false;
+    }
+    return true;
+}
+
+bool gameCounts(const ReportSelection& selection, const GameRecord& game)
+{
+    return game.GameStatus == 'A' && game.GameNumber >= selection.fromGame
+        && game.GameNumber <= selection.toGame && gameTypePasses(selection, game.GameType)
+        && (!selection.onlySelectedGames || game.SpecialSelect == '2');
+}
+
+GameRange checkGameRange(const QString& fromText, const QString& toText)
+{
+    GameRange range;
+    const qint64 from = numericValue(fromText);
+    const qint64 to = numericValue(toText);
+    const QString mustBe = QStringLiteral("Must be 1 to 999");
+    if (from <= 0) {
+        range.problem = GameRangeProblem{QStringLiteral("From Game Invalid"), mustBe, true};
+        return range;
+    }
+    if (to <= 0) {
+        range.problem = GameRangeProblem{QStringLiteral("To Game Invalid"), mustBe, false};
+        return range;
+    }
+    range.fromGame = static_cast<int>(from);
+    range.toGame = static_cast<int>(to);
+    if (range.fromGame > range.toGame)
+        std::swap(range.fromGame, range.toGame);
+    return range;
+}
+
+} // namespace scorvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/state/ReportSelection.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace scorvane {
+
+struct GameRecord;
+
+// Whether a game type byte passes the selection: every type counts when all are ticked;
+// otherwise a byte is refused only when it is the digit of an unticked type, so a byte outside
+// "1".."7" (a blank, a "9") always passes.
+bool gameTypePasses(const ReportSelection& selection, char gameType);
+
+// The one test every report applies to a game: active, inside the range, of a counted type,
+// and marked in the explicit list when only those games count. The player filters play no part.
+bool gameCounts(const ReportSelection& selection, const GameRecord& game);
+
+// The range typed in the Compute window, checked and ordered.
+struct GameRangeProblem
+{
+    QString title;          // "From Game Invalid" or "To Game Invalid"
+    QString text;           // "Must be 1 to 999"
+    bool atFromGame = true; // which box gets the focus
+};
+struct GameRange
+{
+    int fromGame = 1;
+    int toGame = 999;
+    std::optional<GameRangeProblem> problem;
+};
+
+// Each box must hold a number of at least 1 (empty or not a number counts as 0); a from game
+// above the to game is exchanged with it.
+GameRange checkGameRange(const QString& fromText, const QString& toText);
+
+} // namespace scorvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/reports/PlayerStatsTable.h"
+#include "core/state/ReportSelection.h"
+#include "core/store/FileError.h"
+#include "core/text/OneBasedArray.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace scorvane {
+
+using RosterNameTable = OneBasedArray<QString, 99>; // 17 characters each, by player number
+
+// What the player statistics are computed from.
+struct PlayerStatsInput
+{
+    QString dataFolder; // ends with a separator
+    QList<int> teams;   // the chosen team slots, ascending; the first is the current team
+    ReportSelection selection;
+    // The current team's names as the program holds them; used when one team is reported.
+    // With several teams (or when absent) each team's names come from its roster file.
+    std::optional<RosterNameTable> currentTeamNames;
+};
+
+struct PlayerStatsResult
+{
+    PlayerStatsTable table;
+    std::optional<FileError> error; // the file that could not be read
+};
+
+// Sums every counted statistics record into one row per player (per team and player with
+// several teams; per game of the chosen player in individual mode) and row 1, then derives
+// total shots and the percentages. Reads each statistics file once, front to back, stopping at
+// the first record beyond the to game. Writes nothing.
+PlayerStatsResult computePlayerStats(const PlayerStatsInput& input);
+
+// The names a team's roster file gives: "Player n" (with the number's sign blank) for every
+// number, then each record's name at its number.
+RosterNameTable readRosterNames(
+    const QString& rosterPath, std::optional<FileError>* error = nullptr);
+
+} // namespace scorvane

@@ -1,0 +1,307 @@
+// The printed player statistics, compared whole: one team, several teams, one player's games,
+// page breaks with copies, the marker and "not listed" lines, and the staggered totals. The
+// command-line tool prints through the same path as the print dialog.
+#include "GameBytes.h"
+
+#include "ReportCommand.h"
+#include "core/output/OutputEngine.h"
+#include "core/reports/PlayerStatsReport.h"
+#include "core/state/DefaultSettings.h"
+#include "core/store/SettingsRecord.h"
+#include "core/store/TeamList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+constexpr int Min = 0;
+constexpr int GS = 2;
+constexpr int SOG = 3;
+
+QByteArray figures(int game, int player, int minutes, int goals, int shots, char type = '1')
+{
+    return resultBytes(game, player, {{Min, minutes}, {GS, goals}, {SOG, shots}}, 'A', type);
+}
+
+// Two teams: Harbor FC in slot 1 (three players over three games) and Bay United in slot 3.
+struct ReportData
+{
+    TempState t;
+    QString data = t.state.settings.dataFolder;
+    QString settings = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
+
+    ReportData()
+    {
+        checkAndLoadTeamList(
+            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+        writeTeamNames(t.state.files, 1, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
+        writeTeamNames(t.state.files, 3, QStringLiteral("Bay United"), QStringLiteral("Bay"));
+        t.state.files.closeDataFile(AllFiles);
+        writeWholeFile(data + QStringLiteral("KVPN1.DAT"),
+            nameBytes(4, "Mia Soto") + nameBytes(7, "Ana Cruz") + nameBytes(11, "Eli Park"));
+        writeWholeFile(data + QStringLiteral("KVPS1.DAT"),
+            figures(1, 4, 60, 2, 3) + figures(1, 11, 45, 0, 1) + figures(2, 4, 50, 1, 1, '3')
+                + figures(2, 7, 90, 1, 4, '3') + figures(3, 11, 30, 1, 2));
+        writeWholeFile(data + QStringLiteral("KVPN3.DAT"), nameBytes(4, "Zoe Lin"));
+        writeWholeFile(
+            data + QStringLiteral("KVPS3.DAT"), figures(1, 4, 70, 4, 5) + figures(2, 9, 20, 0, 0));
+        writeWholeFile(settings, defaultSettingsRecord(data).encode());
+    }
+
+    // Runs the tool with the five columns G, GS, SOG, QS%, Min sorted by GS descending.
+    QByteArray run(const QString& extra, int expectedCode = 0) const
+    {
+        return run(extra.split(u' ', Qt::SkipEmptyParts), expectedCode);
+    }
+    QByteArray run(const QStringList& extra, int expectedCode = 0) const
+    {
+        QStringList arguments = {QStringLiteral("players"), QStringLiteral("--data"), data,
+            QStringLiteral("--settings"), settings, QStringLiteral("--columns"),
+            QStringLiteral("1,7,4,8,2"), QStringLiteral("--sort"), QStringLiteral("7"),
+            QStringLiteral("--order"), QStringLiteral("D")};
+        arguments += extra;
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+        const int code = runReportCommand(arguments, out.get(), err.get());
+        EXPECT_EQ(code, expectedCode) << read(err.get()).toStdString();
+        return read(out.get());
+    }
+
+    static QByteArray read(std::FILE* stream)
+    {
+        std::fflush(stream);
+        std::rewind(stream);
+        QByteArray bytes;
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
+            bytes.append(buffer, static_cast<qsizetype>(n));
+        return bytes;
+    }
+};
+
+// Compares whole reports line by line so that a mismatch names the first differing line.
+void expectReport(const QByteArray& actual, const QByteArray& expected)
+{
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i) {
+        if (a[i] != e[i]) {
+            ADD_FAILURE() << "line " << i + 1 << "\n  expected: [" << e[i].toStdString()
+                          << "]\n  actual:   [" << a[i].toStdString() << "]";
+            return;
+        }
+    }
+    EXPECT_EQ(a.size(), e.size()) << "report:\n" << actual.toStdString();
+}
+
+QByteArray dashes(int n)
+{
+    return QByteArray(n, '-') + "\r\n";
+}
+
+} // namespace
+
+TEST(PlayerStatsReport, OneTeamSortedByGoals)
+{
+    ReportData d;
+    // Eli and Ana tie at one goal: Eli has more games. Totals: 3 games, 5 of 11 on goal.
+    expectReport(d.run(QString()),
+        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
+        "3 Player(s)    G GS SOG   QS%  Min\r\n"
+            + dashes(34)
+            + "Mia Soto       2  3   4  75.0  110\r\n"
+              "Eli Park       2  1   3  33.3   75\r\n"
+              "Ana Cruz       1  1   4  25.0   90\r\n"
+            + dashes(34) + "Totals         3  5  11  45.5  275\r\n\r\n\f\r\n");
+}
+
+TEST(PlayerStatsReport, SeveralTeamsShowTheShortNameAndCountGamesAcrossTeams)
+{
+    ReportData d;
+    // Row 1's games count changes of game number: 1, 2, 3 of Harbor, then 1, 2 of Bay.
+    expectReport(d.run(QStringLiteral("--teams 1,3 --title Spring")),
+        "\r\nSpring\r\n\r\n"
+        "5 Player(s)  Team         G GS SOG   QS%  Min\r\n"
+            + dashes(45)
+            + "Zoe Lin      Bay          1  4   5  80.0   70\r\n"
+              "Mia Soto     Harbor       2  3   4  75.0  110\r\n"
+              "Eli Park     Harbor       2  1   3  33.3   75\r\n"
+              "Ana Cruz     Harbor       1  1   4  25.0   90\r\n"
+              "Player 9     Bay          1  0   0   0.0   20\r\n"
+            + dashes(45) + "Totals                    5  9  16  56.3  365\r\n\r\n\f\r\n");
+}
+
+TEST(PlayerStatsReport, IndividualModeListsThePlayersGames)
+{
+    ReportData d;
+    expectReport(d.run(QStringLiteral("--individual 4")),
+        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
+        "Mia Soto        G GS SOG   QS%  Min\r\n"
+            + dashes(35)
+            + "1   League      1  2   3  66.7   60\r\n"
+              "2   Friendly    1  1   1 100.0   50\r\n"
+            + dashes(35) + "Totals          2  3   4  75.0  110\r\n\r\n\f\r\n");
+}
+
+TEST(PlayerStatsReport, MinimumMarkerAndTopCut)
+{
+    ReportData d;
+    expectReport(d.run(QStringLiteral("--minimum-games 2 --top 2 --columns 1,7")),
+        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
+        "3 Player(s)    G GS\r\n"
+            + dashes(19)
+            + "Mia Soto       2  3\r\n"
+              "Eli Park       2  1\r\n"
+              " 1 Player(s) not listed\r\n"
+            + dashes(19) + "Totals         3  5\r\n\r\n\f\r\n");
+    // Every player meets a minimum of 1: no marker line at all.
+    EXPECT_FALSE(d.run(QStringLiteral("--minimum-games 1")).contains("***"));
+    const QByteArray split = d.run(QStringLiteral("--minimum-sog 4 --columns 1,7"));
+    EXPECT_TRUE(split.contains("Mia Soto       2  3\r\n"
+                               "Ana Cruz       1  1\r\n"
+                               "*** Less than 4 SOG ***\r\n"
+                               "Eli Park       2  1\r\n"));
+}
+
+TEST(PlayerStatsReport, EveryLineCountsTowardsThePageIncludingTheFormFeed)
+{
+    ReportData d;
+    AppState& s = d.t.state;
+    PlayerStatsTable table;
+    for (const auto& [name, games] : std::vector<std::pair<QString, int>>{
+             {QStringLiteral("Ann"), 3}, {QStringLiteral("Bea"), 2}, {QStringLiteral("Cal"), 1}}) {
+        PlayerStatsRow row;
+        row.name = name;
+        row.games = games;
+        row.totals[GS] = games;
+        table.rows.push_back(row);
+        table.displayOrder.push_back(table.rowCount());
+    }
+    table.rows.front().games = 3;
+    table.rows.front().totals[GS] = 6;
+    table.sortedOrder = table.displayOrder;
+    PlayerReportLayout layout;
+    layout.columns = {1, 7};
+    layout.teamName = QStringLiteral("Harbor FC");
+    layout.minimum = splitByMinimum(table, MinimumKind::GamesPlayed, 3);
+    s.printJob.outputFile = d.data + QStringLiteral("REPORT.TXT");
+    OutputEngine engine(s.printJob, s.settings, [](const QString&) { return false; });
+    ASSERT_TRUE(
+        printPlayerReport(table, layout, PrintChoices{QStringLiteral("Sheet"), 2, 10, 2}, engine));
+
+    const QByteArray header
+        = "\r\nHarbor FC\r\n\r\nSheet\r\n\r\n3 Player(s)    G GS\r\n" + dashes(19); // 7 lines
+    // Page 1: header, Ann, the marker, Bea = 10 lines. The form feed is line 1 of the next
+    // page, so the "not listed" line and the dashes fill page 2, and totals line A opens page 3.
+    const QByteArray copy = header
+        + "Ann            3  3\r\n*** Less than 3 Games ***\r\nBea            2  2\r\n" + "\f\r\n"
+        + header + " 1 Player(s) not listed\r\n" + dashes(19) + "\f\r\n" + header
+        + "Totals         3  6\r\n\r\n\f\r\n";
+    expectReport(readWholeFile(s.printJob.outputFile), copy + copy);
+}
+
+TEST(PlayerStatsReport, WideTotalsAreStaggeredBetweenTwoLines)
+{
+    PlayerStatsTable table;
+    PlayerStatsRow& totals = table.rows.front();
+    totals.totals[Min] = 10000;
+    totals.totals[SOG] = 1234;
+    totals.totals[4] = 2000;   // SAG
+    totals.totals[14] = 12345; // BTI
+    totals.totals[GS] = 150;
+    totals.percentages[PctQS] = 12.5F;
+    PlayerReportLayout layout;
+    layout.columns = {2, 4, 5, 21, 7, 8, 3};
+    const TotalsLines t = totalsLines(table, layout);
+    const QString blanks13(13, u' ');
+    // Min 10000 is a dash; 1234 goes to line B, 2000 to A, 12345 to B over the last two
+    // characters there, 150 to A; the percentage and PP 0 are narrow and go to A.
+    EXPECT_EQ(t.a,
+        QStringLiteral("Totals") + QString(11, u' ')
+            + QStringLiteral("-    2000    150  12.5   0"));
+    EXPECT_EQ(t.b,
+        blanks13 + QString(5, u' ') + QStringLiteral("1234   12345") + QString(3, u' ')
+            + QString(5, u' ') + QString(4, u' '));
+}
+
+TEST(PlayerStatsReport, CommandLineAndFileOutputAreTheSameBytes)
+{
+    ReportData d;
+    const QString file = QDir::cleanPath(d.data + QStringLiteral("/../OUT.TXT"));
+    const QByteArray standardOutput = d.run(QStringLiteral("--teams 1,3 --copies 2"));
+    EXPECT_TRUE(d.run(QStringLiteral("--teams 1,3 --copies 2 -o ") + file).isEmpty());
+    EXPECT_EQ(readWholeFile(file), standardOutput);
+    d.run(QStringLiteral("--teams 1,3 --copies 2 --append -o ") + file);
+    EXPECT_EQ(readWholeFile(file), standardOutput + standardOutput);
+}
+
+TEST(PlayerStatsReport, AMissingDataFolderExitsOneNamingIt)
+{
+    const QString missing = QStringLiteral("/no/such/scorvane/folder");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+    EXPECT_EQ(runReportCommand({QStringLiteral("players"), QStringLiteral("--data"), missing},
+                  out.get(), err.get()),
+        1);
+    const QByteArray message = ReportData::read(err.get());
+    EXPECT_TRUE(message.contains(missing.toUtf8())) << message.toStdString();
+    EXPECT_EQ(message.count('\n'), 1);
+    EXPECT_TRUE(ReportData::read(out.get()).isEmpty());
+}
+
+TEST(PlayerStatsReport, HelpListsOnlyTheKindsThatWorkAndTheDataFolderIsOnlyRead)
+{
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+    EXPECT_EQ(runReportCommand({QStringLiteral("--help")}, out.get(), err.get()), 0);
+    const QByteArray help = ReportData::read(out.get());
+    EXPECT_TRUE(help.contains("KIND: players | record | scores | standings | roster\n"));
+
+    ReportData d;
+    const QDir folder(d.data);
+    const auto listing = [&] {
+        QStringList entries;
+        for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Name))
+            entries << info.fileName() + QString::number(info.size())
+                    + info.lastModified().toString(Qt::ISODateWithMs);
+        return entries;
+    };
+    const QStringList before = listing();
+    d.run(QStringLiteral("--teams 1,3"));
+    EXPECT_EQ(listing(), before);
+}
+
+TEST(PlayerStatsReport, SelectionOptionsReachTheComputation)
+{
+    ReportData d;
+    // Games 3 down to 2 (exchanged), types 1 and 2: game 2 is a type 3 game, so only game 3
+    // counts, where Eli scored once.
+    QByteArray report = d.run(QStringLiteral("--from 3 --to 2 --types 1,2 --columns 1,7"));
+    EXPECT_TRUE(report.contains("1 Player(s)    G GS\r\n" + dashes(19) + "Eli Park       1  1\r\n"
+        + dashes(19) + "Totals         1  1\r\n"));
+
+    // Player 4 of both teams: Zoe (4 goals) before Mia (3); the totals count 3 games.
+    report = d.run(QStringLiteral("--teams 1,3 --player-number 4 --columns 1,7"));
+    EXPECT_TRUE(report.contains("Zoe Lin      Bay          1  4\r\n"
+                                "Mia Soto     Harbor       2  3\r\n"
+        + dashes(30) + "Totals                    3  7\r\n"));
+
+    // A name typed in capitals matches the roster's whole name, on whichever team it is.
+    report = d.run(QStringList{QStringLiteral("--teams"), QStringLiteral("1,3"),
+        QStringLiteral("--player-name"), QStringLiteral("  ZOE LIN"), QStringLiteral("--columns"),
+        QStringLiteral("1,7")});
+    EXPECT_TRUE(report.contains("1 Player(s)  Team         G GS\r\n" + dashes(30)
+        + "Zoe Lin      Bay          1  4\r\n" + dashes(30)));
+
+    // No game is marked in the explicit list: no rows, the totals still print.
+    expectReport(d.run(QStringLiteral("--special --columns 1,7")),
+        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n0 Player(s)    G GS\r\n" + dashes(19)
+            + dashes(19) + "Totals         0  0\r\n\r\n\f\r\n");
+}

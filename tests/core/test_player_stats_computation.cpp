@@ -1,0 +1,274 @@
+// The player statistics computation over hand-made statistics records: which records count,
+// what each row and the totals row hold, and the value of every report category.
+#include "GameBytes.h"
+
+#include "core/reports/CategoryValues.h"
+#include "core/reports/GameTest.h"
+#include "core/reports/PlayerStatsComputation.h"
+#include "core/store/GameRecord.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+constexpr int GS = 2;
+constexpr int SOG = 3;
+
+struct StatsFolder
+{
+    QTemporaryDir dir;
+    QString path = dir.path() + u'/';
+    PlayerStatsInput input;
+
+    StatsFolder()
+    {
+        input.dataFolder = path;
+        input.teams = {1};
+    }
+
+    void results(int slot, const QByteArray& bytes) const
+    {
+        writeWholeFile(path + QStringLiteral("KVPS%1.DAT").arg(slot), bytes);
+    }
+    void roster(int slot, const QByteArray& bytes) const
+    {
+        writeWholeFile(path + QStringLiteral("KVPN%1.DAT").arg(slot), bytes);
+    }
+    PlayerStatsTable compute() const
+    {
+        PlayerStatsResult result = computePlayerStats(input);
+        EXPECT_FALSE(result.error) << result.error->systemText.toStdString();
+        return result.table;
+    }
+};
+
+} // namespace
+
+TEST(PlayerStatsComputation, StopsAtTheFirstRecordBeyondTheToGame)
+{
+    StatsFolder f;
+    QByteArray bytes;
+    for (int game = 1; game <= 10; ++game)
+        bytes += resultBytes(game, 4, {{GS, 1}});
+    bytes += resultBytes(3, 4, {{GS, 50}}); // out of order, after game 10: never read
+    f.results(1, bytes);
+    f.input.selection.fromGame = 2;
+    f.input.selection.toGame = 5;
+    const PlayerStatsTable t = f.compute();
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.row(2).games, 4);
+    EXPECT_EQ(t.row(2).totals[GS], 4);
+    EXPECT_EQ(t.totals().games, 4);
+    EXPECT_EQ(t.totals().totals[GS], 4);
+}
+
+TEST(PlayerStatsComputation, OnlyActiveSelectedTypesAndMarkedGamesCount)
+{
+    StatsFolder f;
+    f.results(1,
+        resultBytes(1, 4, {{GS, 1}}) + resultBytes(2, 4, {{GS, 1}}, 'I')
+            + resultBytes(3, 4, {{GS, 1}}, 'D') + resultBytes(4, 4, {{GS, 1}})
+            + resultBytes(5, 4, {{GS, 1}}, 'A', '2') + resultBytes(6, 4, {{GS, 1}}, 'A', '9')
+            + resultBytes(7, 4, {{GS, 1}}, 'A', ' ', '2'));
+    PlayerStatsTable t = f.compute();
+    EXPECT_EQ(t.row(2).games, 5); // "I" and "D" never count
+
+    f.input.selection.typeCounted[1] = false; // type 2 unticked: "9" and blank still count
+    f.input.selection.allTypesCounted = false;
+    t = f.compute();
+    EXPECT_EQ(t.row(2).games, 4);
+
+    f.input.selection.onlySelectedGames = true;
+    t = f.compute();
+    EXPECT_EQ(t.row(2).games, 1);
+    EXPECT_EQ(t.totals().games, 1);
+}
+
+TEST(PlayerStatsComputation, PlayerFiltersMatchNumberOrWholeName)
+{
+    StatsFolder f;
+    f.results(1, resultBytes(1, 4, {}) + resultBytes(1, 9, {}) + resultBytes(2, 4, {}));
+    RosterNameTable names = readRosterNames(f.path + QStringLiteral("none"));
+    names[4] = QStringLiteral("Mia Soto         ");
+    names[9] = QStringLiteral("Mia Sotomayor    ");
+    f.input.currentTeamNames = names;
+
+    f.input.selection.playerName = QStringLiteral("mia soto");
+    PlayerStatsTable t = f.compute();
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.row(2).name, QStringLiteral("Mia Soto"));
+    EXPECT_EQ(t.row(2).games, 2);
+
+    f.input.selection.playerName = QStringLiteral("mia sot"); // a beginning is not a match
+    EXPECT_EQ(f.compute().rowCount(), 1);
+
+    f.input.selection.playerName.clear();
+    f.input.selection.playerNumber = 9;
+    t = f.compute();
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.row(2).name, QStringLiteral("Mia Sotomayor"));
+    EXPECT_EQ(t.maxNameLength, 13);
+}
+
+TEST(PlayerStatsComputation, IndividualModeGivesOneRowPerGame)
+{
+    StatsFolder f;
+    f.results(1,
+        resultBytes(1, 7, {{GS, 1}}, 'A', '3') + resultBytes(1, 8, {{GS, 5}})
+            + resultBytes(2, 7, {{GS, 2}}, 'I') + resultBytes(3, 7, {{GS, 3}}, 'A', ' ')
+            + resultBytes(4, 7, {{GS, 4}}, 'A', '9'));
+    f.input.selection.individual = true;
+    f.input.selection.individualPlayer = 7;
+    const PlayerStatsTable t = f.compute();
+    ASSERT_EQ(t.rowCount(), 4);
+    EXPECT_EQ(t.row(2).game, 1);
+    EXPECT_EQ(t.row(2).gameType, 3);
+    EXPECT_EQ(t.row(3).game, 3);
+    EXPECT_EQ(t.row(3).gameType, 0);
+    EXPECT_EQ(t.row(4).gameType, 9);
+    EXPECT_EQ(t.row(4).totals[GS], 4);
+    EXPECT_EQ(t.row(2).name, QStringLiteral("Player 7")); // no roster: the default name
+    EXPECT_EQ(t.totals().totals[GS], 8);
+    EXPECT_EQ(t.totals().games, 3);
+}
+
+TEST(PlayerStatsComputation, SeveralTeamsGiveRowsPerTeamAndGrowPastAHundred)
+{
+    StatsFolder f;
+    f.input.teams = {2, 5};
+    QByteArray team2;
+    QByteArray team5;
+    for (int player = 1; player <= 60; ++player) {
+        team2 += resultBytes(1, player, {{GS, player}});
+        team5 += resultBytes(2, player, {{GS, 1000 + player}});
+    }
+    team2 += resultBytes(2, 1, {{GS, 1}}); // game 2 of team 2, then game 2 of team 5
+    f.results(2, team2);
+    f.results(5, team5 + resultBytes(3, 60, {}));
+    f.roster(5, nameBytes(60, "Last One"));
+    const PlayerStatsTable t = f.compute();
+    ASSERT_EQ(t.rowCount(), 121);
+    EXPECT_EQ(t.row(2).team, 2);
+    EXPECT_EQ(t.row(2).games, 2);
+    EXPECT_EQ(t.row(2).totals[GS], 2);
+    EXPECT_EQ(t.row(2).name, QStringLiteral("Player 1"));
+    EXPECT_EQ(t.row(121).team, 5);
+    EXPECT_EQ(t.row(121).name, QStringLiteral("Last One"));
+    EXPECT_EQ(t.row(121).games, 2);
+    EXPECT_EQ(t.row(121).totals[GS], 1060);
+    // Changes of game number: 1, 2 (team 2), then team 5 starts at 2 (no change) and goes to 3.
+    EXPECT_EQ(t.totals().games, 3);
+    EXPECT_EQ(t.displayOrder.size(), 121U);
+    EXPECT_EQ(t.rowAt(121), 121);
+}
+
+TEST(PlayerStatsComputation, TotalShotsAndPercentages)
+{
+    StatsFolder f;
+    f.results(1,
+        resultBytes(1, 1, {{GS, 2}, {SOG, 3}, {4, 1}, {5, 1}, {6, 8}, {20, 5}, {21, 6}})
+            + resultBytes(1, 2, {{GS, 1}}));
+    const PlayerStatsTable t = f.compute();
+    const PlayerStatsRow& first = t.row(2);
+    EXPECT_EQ(first.totalShots, 4);
+    EXPECT_EQ(percentageText(percentageValue(first, 8)), QStringLiteral("66.7"));   // QS%
+    EXPECT_EQ(percentageText(percentageValue(first, 9)), QStringLiteral("50.0"));   // TS%
+    EXPECT_EQ(percentageText(percentageValue(first, 12)), QStringLiteral("12.5"));  // PK%
+    EXPECT_EQ(percentageText(percentageValue(first, 29)), QStringLiteral("83.3"));  // Sv%
+    EXPECT_EQ(percentageText(percentageValue(t.row(3), 8)), QStringLiteral("0.0")); // SOG 0
+    // The totals row divides its own sums: 3 goals of 3 shots on goal.
+    EXPECT_EQ(percentageText(percentageValue(t.totals(), 8)), QStringLiteral("100.0"));
+    EXPECT_EQ(percentageValue(first, 8), static_cast<float>(200.0 / 3.0));
+}
+
+TEST(PlayerStatsComputation, PercentageTextRoundsTheShownHalfUp)
+{
+    EXPECT_EQ(percentageText(6.25F), QStringLiteral("6.3"));
+    EXPECT_EQ(percentageText(2.35F), QStringLiteral("2.4")); // 2.3499999 as a single
+    EXPECT_EQ(percentageText(0.04F), QStringLiteral("0.0"));
+    EXPECT_EQ(percentageText(1234.56F), QStringLiteral("1234.6"));
+}
+
+TEST(PlayerStatsComputation, EveryReportCategoryReadsItsOwnValue)
+{
+    PlayerStatsRow row;
+    for (std::size_t k = 0; k < 29; ++k)
+        row.totals[k] = static_cast<qint32>(100 + k);
+    row.games = 7;
+    row.totalShots = 55;
+    row.percentages = {1.0F, 2.0F, 3.0F, 4.0F, 5.0F, 6.0F};
+    // Code -> statistic index k, or the derived value (G 7, TS 55), as the report table lists.
+    const std::map<int, qint64> integers
+        = {{1, 7}, {2, 100}, {3, 101}, {4, 103}, {5, 104}, {6, 55}, {7, 102}, {10, 105}, {11, 106},
+            {13, 107}, {14, 108}, {16, 109}, {17, 110}, {18, 111}, {19, 112}, {20, 113}, {21, 114},
+            {22, 115}, {23, 116}, {24, 117}, {25, 118}, {26, 119}, {27, 121}, {28, 120}, {30, 122},
+            {31, 123}, {33, 124}, {34, 125}, {35, 126}, {36, 127}, {37, 128}};
+    const std::map<int, float> percentages
+        = {{8, 1.0F}, {9, 2.0F}, {12, 3.0F}, {15, 4.0F}, {29, 5.0F}, {32, 6.0F}};
+    UserStatCodeTable codes;
+    codes.fill(QStringLiteral("XY "));
+    for (int code = 1; code <= 37; ++code) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(isShownCategory(code));
+        const CategoryForm form = categoryForm(code, codes);
+        EXPECT_EQ(form.heading.size(), form.width);
+        if (percentages.count(code) != 0) {
+            EXPECT_TRUE(form.percentage);
+            EXPECT_EQ(form.width, 6);
+            EXPECT_EQ(percentageValue(row, code), percentages.at(code));
+        } else {
+            EXPECT_EQ(integerValue(row, code), integers.at(code));
+        }
+    }
+    EXPECT_EQ(categoryForm(33, codes).heading, QStringLiteral("  XY"));
+    for (int code = 38; code <= 50; ++code) {
+        EXPECT_FALSE(isShownCategory(code));
+        EXPECT_EQ(categoryForm(code, codes).width, 0);
+        EXPECT_EQ(sortValue(row, code), 0.0F);
+    }
+}
+
+TEST(GameTest, RangeTypesAndTheExplicitList)
+{
+    ReportSelection s;
+    GameRecord game;
+    game.GameNumber = 5;
+    EXPECT_TRUE(gameCounts(s, game));
+    game.GameStatus = 'D';
+    EXPECT_FALSE(gameCounts(s, game));
+    game.GameStatus = 'A';
+    s.fromGame = 6;
+    EXPECT_FALSE(gameCounts(s, game));
+    s.fromGame = 1;
+    s.toGame = 4;
+    EXPECT_FALSE(gameCounts(s, game));
+    s.toGame = 999;
+    s.typeCounted.fill(false);
+    s.allTypesCounted = false;
+    EXPECT_FALSE(gameCounts(s, game));
+    game.GameType = '9';
+    EXPECT_TRUE(gameCounts(s, game));
+    s.onlySelectedGames = true;
+    EXPECT_FALSE(gameCounts(s, game));
+    game.SpecialSelect = '2';
+    EXPECT_TRUE(gameCounts(s, game));
+}
+
+TEST(GameTest, RangeBoxesMustHoldOneTo999AndAreOrdered)
+{
+    GameRange r = checkGameRange(QStringLiteral("25"), QStringLiteral("3"));
+    EXPECT_FALSE(r.problem);
+    EXPECT_EQ(r.fromGame, 3);
+    EXPECT_EQ(r.toGame, 25);
+    r = checkGameRange(QString(), QStringLiteral("0"));
+    ASSERT_TRUE(r.problem);
+    EXPECT_EQ(r.problem->title, QStringLiteral("From Game Invalid"));
+    EXPECT_EQ(r.problem->text, QStringLiteral("Must be 1 to 999"));
+    r = checkGameRange(QStringLiteral("1"), QStringLiteral("0"));
+    ASSERT_TRUE(r.problem);
+    EXPECT_EQ(r.problem->title, QStringLiteral("To Game Invalid"));
+    EXPECT_FALSE(r.problem->atFromGame);
+}

@@ -1,0 +1,172 @@
+// The data folder as a whole: one program at a time, backing up onto the folder under another
+// name, restoring onto a full disk, a team list of the wrong length, and a kill at random moments
+// of a large insert.
+#include "SafeWriteSupport.h"
+
+#include "core/games/GameFile.h"
+#include "core/store/Backup.h"
+#include "core/store/ChangeSet.h"
+#include "core/store/DataFolderLock.h"
+#include "core/store/FileFaults.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+GameRecord insertedGame()
+{
+    GameBytes bytes;
+    bytes.number = 2;
+    bytes.opponent = "Inserted";
+    return GameRecord::decode(bytes.bytes());
+}
+
+// Runs `work` in a child process and returns its pid; the child ends without any clean-up.
+template <typename Work> pid_t runInChild(Work work)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        work();
+        ::_exit(0);
+    }
+    return pid;
+}
+
+} // namespace
+
+TEST(FolderLock, ASecondProgramIsRefusedAndAStaleLockTakenOver)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    DataFolderLock first;
+    DataFolderLock second;
+    EXPECT_EQ(first.lock(folder), DataFolderLock::Result::Locked);
+    EXPECT_EQ(second.lock(folder), DataFolderLock::Result::HeldByOther);
+    EXPECT_TRUE(second.holder().contains(QString::number(::getpid())));
+    EXPECT_TRUE(folderInUseText(folder, second.holder()).contains(folder));
+    first.unlock();
+    EXPECT_EQ(second.lock(folder), DataFolderLock::Result::Locked);
+    second.unlock();
+
+    // A program killed while holding the folder leaves its lock file behind.
+    const pid_t child = runInChild([&] {
+        DataFolderLock crashed;
+        crashed.lock(folder);
+        ::raise(SIGKILL);
+    });
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(QFileInfo::exists(folder + DataFolderLock::lockFileName()));
+    DataFolderLock next;
+    EXPECT_EQ(next.lock(folder), DataFolderLock::Result::Locked);
+}
+
+TEST(BackupIdentity, TheDataFolderUnderAnotherNameIsRefusedAndNeverEmptied)
+{
+    TeamFolder t;
+    const FolderSnapshot before = t.snapshot();
+    const QString link = t.dir.path() + QStringLiteral("/link-to-data");
+    ASSERT_TRUE(QFile::link(QDir(t.state.settings.dataFolder).absolutePath(), link));
+    EXPECT_TRUE(isWorkingFolder(link + u'/', t.state.settings.dataFolder));
+    EXPECT_TRUE(
+        isWorkingFolder(t.dir.path() + QStringLiteral("//data/./"), t.state.settings.dataFolder));
+    EXPECT_FALSE(isWorkingFolder(t.backup, t.state.settings.dataFolder));
+
+    // Even past the window's check, a file is never copied onto itself.
+    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, link + u'/'), 0);
+    EXPECT_TRUE(sameFiles(t.snapshot(), before));
+}
+
+TEST(BackupIdentity, RestoreOntoAFullDiskLeavesTheDataAndKeepsWhatItReplaces)
+{
+    TeamFolder t;
+    const FolderSnapshot before = t.snapshot();
+    // The disk fills up halfway through writing the restored files.
+    FileFaults::failAt(4, ENOSPC, true);
+    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, nullptr), -1);
+    FileFaults::reset();
+    EXPECT_TRUE(sameFiles(t.snapshot(), before));
+
+    QString kept;
+    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, &kept), 2);
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_TRUE(kept.startsWith(t.state.settings.dataFolder + QStringLiteral("before-restore-")));
+    EXPECT_EQ(readWholeFile(kept + QStringLiteral("KVPN1.DAT")),
+        before.at(QStringLiteral("data/KVPN1.DAT")));
+    EXPECT_EQ(readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")),
+        nameBytes(40, "Old"));
+}
+
+TEST(TeamListCheck, AWrongLengthIsCopiedAsideBeforeTheReset)
+{
+    TempState t;
+    const QString list = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
+    writeWholeFile(list, QByteArray(3999, 'x'));
+    const TeamListCheck check = checkAndLoadTeamList(
+        t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+    EXPECT_TRUE(check.rebuilt);
+    ASSERT_TRUE(check.keptAs.startsWith(list + u'.'));
+    EXPECT_EQ(readWholeFile(check.keptAs), QByteArray(3999, 'x'));
+    EXPECT_EQ(readWholeFile(list).size(), 4000);
+    EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), u"Team 100");
+}
+
+TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
+{
+    constexpr int Results = 30000;
+    FolderSnapshot after;
+    FolderSnapshot before;
+    {
+        TeamFolder clean(Results);
+        before = clean.snapshot();
+        ASSERT_NE(saveGame(clean.state.files, GameEdit::Insert, 2, insertedGame()), 0);
+        after = clean.snapshot();
+    }
+    // Kill moments spread over the length of one insert, measured on a warm-up run.
+    int spanMicros = 0;
+    {
+        TeamFolder warm(Results);
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t child
+            = runInChild([&] { saveGame(warm.state.files, GameEdit::Insert, 2, insertedGame()); });
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        spanMicros = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start)
+                                          .count());
+    }
+    std::mt19937 random(20260314);
+    std::uniform_int_distribution<int> moment(0, std::max(spanMicros, 1000));
+    int sawBefore = 0;
+    int sawAfter = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (int round = 0; round < 12 && std::chrono::steady_clock::now() < deadline; ++round) {
+        TeamFolder t(Results);
+        const pid_t child
+            = runInChild([&] { saveGame(t.state.files, GameEdit::Insert, 2, insertedGame()); });
+        ::usleep(static_cast<useconds_t>(moment(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        recoverPendingChange(t.state.settings.dataFolder);
+        const FolderSnapshot now = t.snapshot();
+        const bool valid = now == before || now == after;
+        EXPECT_TRUE(valid) << "round " << round;
+        sawBefore += now == before ? 1 : 0;
+        sawAfter += now == after ? 1 : 0;
+    }
+    EXPECT_GT(sawBefore + sawAfter, 0);
+}

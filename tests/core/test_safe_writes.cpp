@@ -1,0 +1,241 @@
+// Whole-or-nothing saving: every operation that changes files is failed at each of its disk
+// steps in turn, or killed at random moments, and every file must then be as it was before or as
+// it must be after.
+#include "SafeWriteSupport.h"
+
+#include "core/entry/PlayerEntry.h"
+#include "core/games/GameFile.h"
+#include "core/roster/PlayerContacts.h"
+#include "core/roster/PlayerNumberChange.h"
+#include "core/roster/RosterTable.h"
+#include "core/state/Settings.h"
+#include "core/store/Backup.h"
+#include "core/store/ChangeSet.h"
+#include "core/store/FileFaults.h"
+#include "core/store/PlayerStatRecord.h"
+#include "core/teams/TeamSetup.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+struct Operation
+{
+    const char* name;
+    std::function<bool(TeamFolder&)> run;
+};
+
+GameRecord newGame(int number)
+{
+    GameBytes bytes;
+    bytes.number = number;
+    bytes.opponent = "Newcomers";
+    bytes.type = '3';
+    return GameRecord::decode(bytes.bytes());
+}
+
+bool saveAllOfGame3(TeamFolder& t)
+{
+    const auto game = findEntryGame(t.state.files, 3);
+    if (!game)
+        return false;
+    PlayerEntry entry(t.state.files, *game);
+    entry.setPlayed(12, true); // a new result, inserted before game 4's
+    StatValueArray values{};
+    values.fill(7);
+    entry.storeValues(12, values);
+    entry.storeValues(11, values); // an existing result rewritten
+    entry.setPlayed(10, false);    // an existing result marked "I"
+    return entry.saveAll();
+}
+
+std::vector<Operation> operations()
+{
+    return {
+        {"insert game",
+            [](TeamFolder& t) {
+                return saveGame(t.state.files, GameEdit::Insert, 2, newGame(2)) != 0;
+            }},
+        {"append game",
+            [](TeamFolder& t) {
+                return saveGame(t.state.files, GameEdit::Add, 0, newGame(6)) != 0;
+            }},
+        {"change game type",
+            [](TeamFolder& t) {
+                return saveGame(t.state.files, GameEdit::Change, 3, newGame(3)) != 0;
+            }},
+        {"delete game", [](TeamFolder& t) { return deleteGame(t.state.files, 2); }},
+        {"save all", saveAllOfGame3},
+        {"roster rewrite",
+            [](TeamFolder& t) {
+                applyNameEdit(t.state, 12, QStringLiteral("Cy"));
+                return rewriteRosterFile(t.state);
+            }},
+        {"contacts rewrite",
+            [](TeamFolder& t) {
+                PlayerContactTable contacts = readPlayerContacts(t.state.files);
+                contacts[12].City = QStringLiteral("Elsewhere");
+                return rewritePlayerContacts(t.state.files, contacts);
+            }},
+        {"player number change",
+            [](TeamFolder& t) {
+                PlayerContactTable contacts = readPlayerContacts(t.state.files);
+                return changePlayerNumber(t.state, contacts, 10, 30);
+            }},
+        {"team delete", [](TeamFolder& t) { return deleteTeamFiles(t.state); }},
+        {"team name",
+            [](TeamFolder& t) {
+                return nameTeam(t.state, QStringLiteral("Renamed"), QStringLiteral("Ren"));
+            }},
+        {"settings",
+            [](TeamFolder& t) {
+                t.state.settings.linesPerPage = 50;
+                return Settings::save(t.state);
+            }},
+        {"back up",
+            [](TeamFolder& t) {
+                return copyDataFiles(t.state, t.state.settings.dataFolder, t.backup) >= 0;
+            }},
+        {"restore",
+            [](TeamFolder& t) {
+                QString kept;
+                return copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, &kept)
+                    >= 0;
+            }},
+    };
+}
+
+void recoverAsStartUpWould(const TeamFolder& t)
+{
+    recoverPendingChange(t.state.settings.dataFolder);
+    recoverPendingChange(t.state.settings.settingsFolder);
+    recoverPendingChange(t.backup);
+}
+
+} // namespace
+
+TEST(SafeWrites, EveryFailedStepLeavesEachFileBeforeOrAfter)
+{
+    for (const Operation& op : operations()) {
+        SCOPED_TRACE(op.name);
+        FolderSnapshot before;
+        FolderSnapshot after;
+        int steps = 0;
+        {
+            TeamFolder t;
+            before = t.snapshot();
+            FileFaults::reset();
+            ASSERT_TRUE(op.run(t));
+            steps = FileFaults::stepsTaken();
+            after = t.snapshot();
+            EXPECT_TRUE(t.reporter.errors.empty());
+        }
+        ASSERT_FALSE(before == after);
+        ASSERT_GT(steps, 0);
+        for (int k = 1; k <= steps; ++k) {
+            TeamFolder t;
+            FileFaults::failAt(k, ENOSPC);
+            const bool done = op.run(t);
+            FileFaults::reset();
+            ASSERT_EQ(t.reporter.errors.size(), 1u) << "step " << k;
+            EXPECT_FALSE(t.reporter.errors[0].operation.isEmpty());
+            EXPECT_FALSE(t.reporter.errors[0].path.isEmpty());
+            if (done) {
+                EXPECT_TRUE(sameFiles(t.snapshot(), after)) << "step " << k;
+            }
+            recoverAsStartUpWould(t);
+            const FolderSnapshot now = t.snapshot();
+            EXPECT_TRUE(now == before || now == after)
+                << "step " << k << ": " << sameFiles(now, after).message();
+        }
+    }
+}
+
+TEST(SafeWrites, UnchangedFilesAreNotRewritten)
+{
+    TeamFolder t;
+    const FolderSnapshot before = t.snapshot();
+    PlayerContactTable contacts = readPlayerContacts(t.state.files);
+    FileFaults::reset();
+    EXPECT_TRUE(rewriteRosterFile(t.state));
+    EXPECT_TRUE(rewritePlayerContacts(t.state.files, contacts));
+    EXPECT_EQ(FileFaults::stepsTaken(), 0);
+    EXPECT_TRUE(sameFiles(t.snapshot(), before));
+}
+
+TEST(SafeWrites, FilesAreReadAgainAfterAChange)
+{
+    TeamFolder t;
+    ASSERT_NE(saveGame(t.state.files, GameEdit::Insert, 2, newGame(2)), 0);
+    // The open numbers read the new files, not the ones the change replaced.
+    EXPECT_EQ(t.state.files.recordCount(FileGames), 6);
+    EXPECT_EQ(t.state.files.Get<GameRecord>(FileGames, 2).Opponent.trimmed(), u"Newcomers");
+    EXPECT_EQ(t.state.files.Get<PlayerStatRecord>(FileStats, 3).GameNumber, 3);
+}
+
+TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
+{
+    FolderSnapshot after;
+    {
+        TeamFolder clean;
+        ASSERT_TRUE(saveAllOfGame3(clean));
+        after = clean.snapshot();
+    }
+    TeamFolder t;
+    const FolderSnapshot before = t.snapshot();
+    const auto game = findEntryGame(t.state.files, 3);
+    ASSERT_TRUE(game);
+    PlayerEntry entry(t.state.files, *game);
+    entry.setPlayed(12, true);
+    StatValueArray values{};
+    values.fill(7);
+    entry.storeValues(12, values);
+    entry.storeValues(11, values);
+    entry.setPlayed(10, false);
+
+    // The disk stays full through two retries; the third answer cancels.
+    t.reporter.answers = {ErrorReporter::Choice::Retry, ErrorReporter::Choice::Retry};
+    FileFaults::failAt(1, ENOSPC, true);
+    EXPECT_FALSE(entry.saveAll());
+    FileFaults::reset();
+    ASSERT_EQ(t.reporter.errors.size(), 3u);
+    EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Saving the player results"));
+    EXPECT_TRUE(t.reporter.errors[0].path.endsWith(QStringLiteral("KVPS1.DAT")));
+    EXPECT_TRUE(sameFiles(t.snapshot(), before));
+    EXPECT_EQ(entry.slot(12).Values, values);
+    EXPECT_FALSE(entry.slot(10).Played);
+
+    // Space again: the same figures save as if nothing had happened.
+    EXPECT_TRUE(entry.saveAll());
+    EXPECT_TRUE(sameFiles(t.snapshot(), after));
+}
+
+TEST(SafeWrites, StartUpFinishesADecidedChangeAndDropsAnUndecidedOne)
+{
+    TeamFolder t;
+    const QString games = t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT");
+    const QString results = t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT");
+
+    // New files without a journal: the change never got as far as being decided.
+    writeWholeFile(stagedName(games), "half");
+    PendingChange dropped = recoverPendingChange(t.state.settings.dataFolder);
+    EXPECT_EQ(dropped.kind, PendingChange::Kind::RolledBack);
+    EXPECT_FALSE(QFileInfo::exists(stagedName(games)));
+
+    // A journal and one file still to rename: finished.
+    writeWholeFile(stagedName(results), "new results");
+    writeWholeFile(t.state.settings.dataFolder + changeJournalName(),
+        "scorvane change 1\noperation Deleting the game\nreplace KVGS1.DAT\nreplace "
+        "KVPS1.DAT\nend\n");
+    const PendingChange finished = recoverPendingChange(t.state.settings.dataFolder);
+    EXPECT_EQ(finished.kind, PendingChange::Kind::Finished);
+    EXPECT_EQ(finished.operation, QStringLiteral("Deleting the game"));
+    EXPECT_EQ(readWholeFile(results), QByteArray("new results"));
+    EXPECT_FALSE(QFileInfo::exists(t.state.settings.dataFolder + changeJournalName()));
+    EXPECT_EQ(recoverPendingChange(t.state.settings.dataFolder).kind, PendingChange::Kind::None);
+}

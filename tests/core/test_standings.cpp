@@ -1,0 +1,216 @@
+// Standings: counts, streaks, the leader by wins minus losses, the exchange sort, games behind,
+// the Ties column, the grid, and the printout compared whole, read from each team's game file.
+#include "TeamReportSupport.h"
+
+#include "core/reports/StandingsReport.h"
+#include "core/reports/TeamReportState.h"
+#include "core/reports/TeamReportText.h"
+
+#include <map>
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+// A team's games from a string of results: "W" 1-0, "L" 0-1, "T" 1-1.
+TeamGames team(int slot, const char* results)
+{
+    TeamGames games{slot, fitWidth(QStringLiteral("Team ") + QString::number(slot), 25), {}};
+    for (const char* r = results; *r != '\0'; ++r) {
+        const qint16 f = *r == 'L' ? 0 : 1;
+        const qint16 a = *r == 'W' ? 0 : 1;
+        games.games.push_back(GameResult{1, '1', f, a});
+    }
+    return games;
+}
+
+QStringList order(const StandingsReport& report)
+{
+    QStringList slots;
+    for (const StandingsLine& line : report.standings())
+        slots << QString::number(line.slot);
+    return slots;
+}
+
+QString gbOf(const StandingsReport& report, int slot)
+{
+    for (const StandingsLine& line : report.standings()) {
+        if (line.slot == slot)
+            return report.teamLine(line).right(6);
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(Standings, FiveAndOneLeadsFourAndTwoByOneGame)
+{
+    const StandingsReport report({team(2, "WWLWLW"), team(5, "WLWWWW")});
+    EXPECT_EQ(order(report), texts({"5", "2"}));
+    EXPECT_EQ(winningPctText(report.standings()[0].pct), QStringLiteral(".833"));
+    EXPECT_EQ(winningPctText(report.standings()[1].pct), QStringLiteral(".667"));
+    EXPECT_EQ(gbOf(report, 5), QStringLiteral("   ___"));
+    EXPECT_EQ(gbOf(report, 2), QStringLiteral("   1.0"));
+    EXPECT_FALSE(report.hasTies());
+    EXPECT_EQ(report.dashLine().size(), 69);
+}
+
+TEST(Standings, EqualPctIsOrderedByWinsMinusLosses)
+{
+    const StandingsReport report({team(1, "WWWL"), team(2, "WWWWWWLL")});
+    EXPECT_EQ(order(report), texts({"2", "1"}));
+    EXPECT_EQ(gbOf(report, 1), QStringLiteral("   1.0"));
+
+    // Still equal: team-list order stays.
+    const StandingsReport same({team(4, "WL"), team(3, "LW"), team(9, "WL")});
+    EXPECT_EQ(order(same), texts({"4", "3", "9"}));
+}
+
+TEST(Standings, CoLeadersBothShowUnderscores)
+{
+    const StandingsReport report({team(1, "WWLL"), team(2, "WL"), team(3, "LLL")});
+    EXPECT_EQ(gbOf(report, 1), QStringLiteral("   ___"));
+    EXPECT_EQ(gbOf(report, 2), QStringLiteral("   ___"));
+    EXPECT_EQ(gbOf(report, 3), QStringLiteral("   1.5"));
+}
+
+TEST(Standings, AllLosingTeamsNeverShowNegativeGamesBehind)
+{
+    const StandingsReport report({team(1, "WLLL"), team(2, "LLLL"), team(3, "WWLLLLL")});
+    // 2-5 has the better Pct and ranks first; 1-3 has the best wins minus losses and leads.
+    EXPECT_EQ(order(report), texts({"3", "1", "2"}));
+    EXPECT_EQ(gbOf(report, 1), QStringLiteral("   ___"));
+    EXPECT_EQ(gbOf(report, 3), QStringLiteral("    .5"));
+    EXPECT_EQ(gbOf(report, 2), QStringLiteral("   1.0"));
+}
+
+TEST(Standings, StreaksDescribeTheRunAtTheEnd)
+{
+    const StandingsReport report({team(1, "WWLLL"), team(2, "LLWW"), team(3, "WWT"), team(4, "")});
+    std::map<int, QString> streaks;
+    for (const StandingsLine& line : report.standings())
+        streaks[line.slot] = report.teamLine(line).mid(25 + 5 + 6 + 6 + 7, 9);
+    EXPECT_EQ(streaks[1], QStringLiteral("   Lost 3"));
+    EXPECT_EQ(streaks[2], QStringLiteral("    Won 2"));
+    EXPECT_EQ(streaks[3], QStringLiteral("        -"));
+    EXPECT_EQ(streaks[4], QStringLiteral("        -"));
+}
+
+TEST(Standings, OneTieBringsTheTiesColumnEverywhere)
+{
+    const StandingsReport report({team(1, "WWW"), team(2, "WT")});
+    EXPECT_TRUE(report.hasTies());
+    EXPECT_EQ(report.dashLine(), QString(75, u'-'));
+    EXPECT_EQ(report.headingLine(),
+        QStringLiteral(
+            "Team                       Won  Lost  Ties    Pct   Streak   GF    GA    GB"));
+    EXPECT_EQ(report.teamLine(report.standings()[0]),
+        QStringLiteral(
+            "Team 1                       3     0     0  1.000    Won 3    3     0   ___"));
+    EXPECT_EQ(report.teamLine(report.standings()[1]),
+        QStringLiteral(
+            "Team 2                       1     0     1   .750        -    2     1   1.0"));
+
+    const ReportGrid grid = report.grid();
+    QStringList headings;
+    for (const GridColumn& column : grid.columns)
+        headings << column.heading;
+    EXPECT_EQ(headings, texts({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
+    EXPECT_EQ(grid.rows[0], texts({"Team 1", "3", "0", "0", "1.000", "Won 3", "3", "0", "___"}));
+    EXPECT_EQ(grid.rows[1], texts({"Team 2", "1", "0", "1", ".750", "-", "2", "1", "1.0"}));
+}
+
+TEST(Standings, ComputedFromEachGameFileAndPrintedWhole)
+{
+    TeamReportFolder f;
+    f.teamNames[2] = fitWidth(QStringLiteral("Lakeside"), 25);
+    f.teamNames[5] = fitWidth(QStringLiteral("Harbor FC"), 25);
+    auto games = [](std::initializer_list<std::pair<int, int>> scores) {
+        QByteArray bytes;
+        int number = 0;
+        for (const auto& [goalsFor, goalsAgainst] : scores)
+            bytes
+                += GameBytes{.number = ++number, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst}
+                       .bytes();
+        return bytes;
+    };
+    f.writeGames(2, games({{1, 0}, {1, 0}, {1, 0}, {1, 0}, {0, 2}, {1, 3}}));
+    f.writeGames(5, games({{2, 0}, {0, 1}, {3, 1}, {1, 0}, {2, 1}, {4, 2}}));
+    // Slot 9 has no game file: no games.
+    const StandingsResult result
+        = computeStandings(f.state.settings.dataFolder, {2, 5, 9}, f.teamNames, ReportSelection{});
+    ASSERT_FALSE(result.fault);
+    ASSERT_TRUE(result.report.print(f.engine, printChoices("Team Standings")));
+    EXPECT_TRUE(samePrintout(f.printed(),
+        fileOf({"", "Team Standings", "",
+            "Team                       Won  Lost    Pct   Streak   GF    GA    GB",
+            "---------------------------------------------------------------------",
+            "Harbor FC                    5     1   .833    Won 4   12     5   ___",
+            "Lakeside                     4     2   .667   Lost 2    5     5   1.0",
+            "Team 9                       0     0   .000        -    0     0   2.0", "\f"})));
+}
+
+TEST(Standings, PrintoutStartsANewPageWithTheHeadingWhenFull)
+{
+    TeamReportFolder f;
+    std::vector<TeamGames> teams;
+    for (int slot = 1; slot <= 20; ++slot)
+        teams.push_back(team(slot, "W"));
+    const StandingsReport report(teams);
+    ASSERT_TRUE(report.print(f.engine, printChoices("Team Standings", 21, 2)));
+    const QList<QByteArray> pages = f.printed().split('\f');
+    ASSERT_EQ(pages.size(), 5); // 16 + 4 teams per copy, two copies
+    EXPECT_EQ(pages[0].count("\r\n"), 21);
+    EXPECT_TRUE(pages[1].startsWith("\r\n\r\nTeam Standings\r\n\r\nTeam "));
+    EXPECT_EQ(pages[1].count("\r\n"), 1 + 5 + 4);
+    EXPECT_EQ(pages[2], QByteArray("\r\n") + pages[0]);
+}
+
+TEST(TeamReportState, InputsComeFromTheProgramState)
+{
+    TeamReportFolder f;
+    AppState& state = f.state;
+    state.reportSelection.kind = ReportKind::Standings;
+    state.teamChoice.selected[5] = true;
+    state.teamChoice.selected[2] = true;
+    state.teamChoice.currentSlot = 2;
+    state.reportSelection.fromGame = 3;
+    state.reportSelection.toGame = 40;
+    state.reportSelection.typeCounted[3] = false; // type 4
+    state.reportSelection.allTypesCounted = false;
+    state.reportSelection.onlySelectedGames = true;
+    state.printJob.title = QStringLiteral("Spring");
+    state.printJob.copies = 3;
+    state.settings.linesPerPage = 30;
+    const TeamReportInput standings = teamReportInput(state);
+    EXPECT_EQ(standings.teams, (QList<int>{2, 5}));
+    EXPECT_EQ(standings.selection.kind, ReportKind::Standings);
+    EXPECT_EQ(standings.selection.fromGame, 3);
+    EXPECT_EQ(standings.selection.toGame, 40);
+    EXPECT_FALSE(standings.selection.typeIsCounted(4));
+    EXPECT_TRUE(standings.selection.typeIsCounted(5));
+    EXPECT_FALSE(standings.selection.allTypesCounted);
+    EXPECT_TRUE(standings.selection.onlySelectedGames);
+    const PageChoices choices = pageChoices(state);
+    EXPECT_EQ(choices.title, QStringLiteral("Spring"));
+    EXPECT_EQ(choices.copies, 3);
+    EXPECT_EQ(choices.linesPerPage, 30);
+
+    state.reportSelection.kind = ReportKind::GameScores;
+    const TeamReportInput scores = teamReportInput(state, ScoresForm::Short);
+    EXPECT_EQ(scores.teams, QList<int>{2});
+    EXPECT_EQ(scores.selection.kind, ReportKind::GameScores);
+    EXPECT_EQ(scores.scoresForm, ScoresForm::Short);
+}
+
+TEST(Standings, ExportHoldsRawValues)
+{
+    const ExportTable table = StandingsReport({team(2, "WWLWLW"), team(5, "WLWWWW"), team(7, "")})
+                                  .exportTable(QStringLiteral("Team Standings"));
+    EXPECT_EQ(table.headings, texts({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
+    ASSERT_EQ(table.rows.size(), 3);
+    EXPECT_EQ(table.rows[0].cells, texts({"Team 5", "5", "1", "0.833", "Won 4", "5", "1", "0.0"}));
+    EXPECT_EQ(table.rows[2].cells, texts({"Team 7", "0", "0", "0.000", "", "0", "0", "2.0"}));
+    EXPECT_FALSE(table.numericColumns.contains(4));
+}

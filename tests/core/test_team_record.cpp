@@ -1,0 +1,179 @@
+// The team record and the game walk every team report shares: which games count, the sums by
+// game type, Pct, the Ties column, the grid and the printout compared whole.
+#include "TeamReportSupport.h"
+
+#include "core/reports/GameFileReader.h"
+#include "core/reports/TeamRecordReport.h"
+#include "core/reports/TeamReportText.h"
+
+using namespace scorvane;
+using namespace scorvane::testing;
+
+namespace {
+
+GameResult result(char type, int goalsFor, int goalsAgainst)
+{
+    return GameResult{1, type, static_cast<qint16>(goalsFor), static_cast<qint16>(goalsAgainst)};
+}
+
+} // namespace
+
+TEST(TeamReportText, PercentagesAndGamesBehind)
+{
+    EXPECT_EQ(winningPctText(0.625F), QStringLiteral(".625"));
+    EXPECT_EQ(winningPctText(0.5F), QStringLiteral(".500"));
+    EXPECT_EQ(winningPctText(1.0F), QStringLiteral("1.000"));
+    EXPECT_EQ(winningPctText(0.0F), QStringLiteral(".000"));
+    EXPECT_EQ(winningPctText(5.0F / 6.0F), QStringLiteral(".833"));
+    EXPECT_EQ(winningPctText(2.0F / 3.0F), QStringLiteral(".667"));
+    EXPECT_EQ(winningPctText(0.0625F), QStringLiteral(".063")); // half away from zero
+    EXPECT_EQ(gamesBehindText(2), QStringLiteral("1.0"));
+    EXPECT_EQ(gamesBehindText(1), QStringLiteral(".5"));
+    EXPECT_EQ(gamesBehindText(25), QStringLiteral("12.5"));
+}
+
+TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
+{
+    TeamReportFolder f;
+    // Record 2 is a deleted game (numbered like the record before it); game 5 is marked.
+    f.writeGames(1,
+        join({GameBytes{.number = 1, .goalsFor = 1}.bytes(),
+            GameBytes{.number = 1, .status = 'D', .goalsFor = 9}.bytes(),
+            GameBytes{.number = 2, .goalsFor = 2, .type = '2'}.bytes(),
+            GameBytes{.number = 3, .goalsFor = 3}.bytes(),
+            GameBytes{.number = 4, .goalsFor = 4, .type = '3'}.bytes(),
+            GameBytes{.number = 5, .goalsFor = 5, .special = '2'}.bytes()})
+            + QByteArray(100, 'x')); // a partial record at the end is no game
+    GameFileReader reader(f.state.settings.dataFolder);
+    auto goals = [&](const ReportSelection& selection) {
+        QList<int> all;
+        const CountedResults counted = reader.results(1, selection);
+        EXPECT_FALSE(counted.fault);
+        for (const GameResult& game : counted.games)
+            all << game.goalsFor;
+        return all;
+    };
+    ReportSelection selection;
+    EXPECT_EQ(goals(selection), (QList<int>{1, 2, 3, 4, 5}));
+    selection.fromGame = 2;
+    selection.toGame = 4;
+    EXPECT_EQ(goals(selection), (QList<int>{2, 3, 4}));
+    selection.typeCounted[1] = false;
+    selection.allTypesCounted = false;
+    EXPECT_EQ(goals(selection), (QList<int>{3, 4}));
+    selection = ReportSelection{};
+    selection.onlySelectedGames = true;
+    EXPECT_EQ(goals(selection), (QList<int>{5}));
+
+    // No file is no games; the whole records come with their texts.
+    EXPECT_TRUE(reader.results(2, selection).games.empty());
+    // A file copied from a system that ignores letter case is found under its own name.
+    writeWholeFile(f.state.settings.dataFolder + QStringLiteral("kvgs4.dat"),
+        GameBytes{.goalsFor = 7}.bytes());
+    ASSERT_EQ(reader.results(4, selection).games.size(), 0U); // not marked
+    EXPECT_EQ(reader.results(4, ReportSelection{}).games.at(0).goalsFor, 7);
+    const CountedGames whole = reader.games(1, ReportSelection{});
+    ASSERT_EQ(whole.games.size(), 5U);
+    EXPECT_EQ(whole.games[0].Opponent, fitWidth(QStringLiteral("Rovers"), 25));
+}
+
+TEST(TeamRecord, SumsByTypeWithTiesAndPct)
+{
+    const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('3', 1, 0),
+        result('1', 1, 1), result('1', 2, 0), result(' ', 4, 4)});
+    const RecordLine& league = report.typeLine(1);
+    EXPECT_EQ(league.won, 2);
+    EXPECT_EQ(league.lost, 1);
+    EXPECT_EQ(league.ties, 1);
+    EXPECT_EQ(winningPctText(league.pct()), QStringLiteral(".625"));
+    EXPECT_EQ(league.goalsFor, 6);
+    EXPECT_EQ(league.goalsAgainst, 4);
+    // A game with no type byte counts in the totals only.
+    EXPECT_EQ(report.totals().ties, 2);
+    EXPECT_EQ(report.gamesCounted(), 6);
+    EXPECT_EQ(report.typeLine(2).games(), 0);
+    EXPECT_TRUE(report.hasTies());
+}
+
+TEST(TeamRecord, GridShowsTypesWithGamesAnEmptyRowAndTotals)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('3', 1, 0), result('1', 2, 1), result('1', 0, 3)});
+    const ReportGrid grid = report.grid(f.typeNames);
+    QStringList headings;
+    for (const GridColumn& column : grid.columns)
+        headings << column.heading;
+    EXPECT_EQ(headings, texts({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
+    EXPECT_TRUE(grid.columns[0].widest);
+    ASSERT_EQ(grid.rows.size(), 4U);
+    EXPECT_EQ(grid.rows[0], QStringList{f.typeNames[1]} + texts({"1", "1", ".500", "2", "4"}));
+    EXPECT_EQ(grid.rows[1], QStringList{f.typeNames[3]} + texts({"1", "0", "1.000", "1", "0"}));
+    EXPECT_EQ(grid.rows[2], QStringList(6, QString()));
+    EXPECT_EQ(grid.rows[3], texts({"Totals", "2", "1", ".667", "3", "4"}));
+    EXPECT_TRUE(report.buttons(true).print);
+
+    // No games: the heading row alone, no Print, and no Compute on opening.
+    const TeamRecordReport none(std::vector<GameResult>{});
+    EXPECT_TRUE(none.grid(f.typeNames).rows.empty());
+    EXPECT_FALSE(none.buttons(true).print);
+    EXPECT_FALSE(none.buttons(true).compute);
+    EXPECT_TRUE(none.buttons(false).compute);
+}
+
+TEST(TeamRecord, PrintoutWithTiesComparedWhole)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('3', 1, 0),
+        result('1', 1, 1), result('1', 2, 0)});
+    ASSERT_TRUE(report.print(f.engine, printChoices("Team Record"),
+        fitWidth(QStringLiteral("Harbor FC"), 25), f.typeNames));
+    EXPECT_TRUE(samePrintout(f.printed(),
+        fileOf({"", "Team Record", "", "Harbor FC",
+            "Game Type    Won    Lost    Ties     Pct      GF      GA",
+            "--------------------------------------------------------",
+            "League         2       1       1    .625       6       4",
+            "Cup            1       0       0   1.000       1       0",
+            "--------------------------------------------------------",
+            "Totals         3       1       1    .700       7       4", "\f"})));
+}
+
+TEST(TeamRecord, PrintoutWithoutTiesHasShortDashesAndRepeatsPerCopy)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('2', 2, 1), result('2', 0, 1)});
+    ASSERT_TRUE(report.print(f.engine, printChoices("Record", 60, 2), f.teamNames[1], f.typeNames));
+    const QStringList page
+        = texts({"", "Record", "", "Team 1", "Game Type    Won    Lost     Pct      GF      GA",
+            "------------------------------------------------",
+            "Friendly       1       1    .500       2       2",
+            "------------------------------------------------",
+            "Totals         1       1    .500       2       2", "\f"});
+    EXPECT_TRUE(samePrintout(f.printed(), fileOf(page + page)));
+}
+
+TEST(TeamRecord, OutputErrorEndsThePrintout)
+{
+    TeamReportFolder f;
+    f.state.printJob.outputFile
+        = f.state.settings.dataFolder + QStringLiteral("no/such/folder/OUT.TXT");
+    const TeamRecordReport report({result('1', 1, 0)});
+    EXPECT_FALSE(report.print(f.engine, printChoices("Record"), f.teamNames[1], f.typeNames));
+    EXPECT_EQ(f.errorsAsked, 1);
+}
+
+TEST(TeamRecord, ExportHoldsTheRowsWithRawValues)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('1', 1, 1)});
+    const ExportTable table = report.exportTable(
+        QStringLiteral("Team Record"), fitWidth(QStringLiteral("Harbor FC"), 25), f.typeNames);
+    EXPECT_EQ(table.team, QStringLiteral("Harbor FC"));
+    EXPECT_EQ(table.headings, texts({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
+    ASSERT_EQ(table.rows.size(), 2);
+    EXPECT_EQ(table.rows[0].cells, texts({"League", "1", "1", "1", "0.500", "4", "4"}));
+    EXPECT_EQ(table.rows[1].kind, ExportTable::RowKind::Totals);
+    EXPECT_EQ(table.numericColumns, (QList<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(TeamRecordReport(std::vector<GameResult>{})
+                    .exportTable(QString(), QString(), f.typeNames)
+                    .rows.isEmpty());
+}
