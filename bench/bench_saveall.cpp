@@ -56,14 +56,14 @@ void writeFile(const QString& path, const QByteArray& bytes)
 struct BenchFolder
 {
     QTemporaryDir dir;
-    FileState state;
+    DataFolders folders;
+    int teamSlot = 1;
     QByteArray statistics;
 
     BenchFolder()
     {
-        state.DataPath = dir.path() + QStringLiteral("/");
-        state.ReportPath = state.DataPath;
-        state.TeamNo = QStringLiteral("1");
+        folders.dataFolder = dir.path() + QStringLiteral("/");
+        folders.reportFolder = folders.dataFolder;
         QByteArray games;
         for (int g = 1; g <= GameCount; ++g) {
             GameRecord game;
@@ -77,11 +77,11 @@ struct BenchFolder
                 statistics += result.encode();
             }
         }
-        writeFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
+        writeFile(folders.dataFolder + QStringLiteral("KVGS1.DAT"), games);
         restore();
     }
     void restore() const { writeFile(statisticsPath(), statistics); }
-    QString statisticsPath() const { return state.DataPath + QStringLiteral("KVPS1.DAT"); }
+    QString statisticsPath() const { return folders.dataFolder + QStringLiteral("KVPS1.DAT"); }
 };
 
 BenchFolder& sharedFolder()
@@ -97,7 +97,7 @@ void BM_SaveAllInsert20(benchmark::State& bench)
     for (auto _ : bench) {
         bench.PauseTiming();
         folder.restore();
-        DataFiles files(folder.state, reporter);
+        DataFiles files(folder.folders, folder.teamSlot, reporter);
         files.openDataFile(FileGames);
         files.openDataFile(FileStats);
         auto entry = std::make_unique<PlayerEntry>(
@@ -121,9 +121,11 @@ BENCHMARK(BM_SaveAllInsert20)->UseRealTime()->Unit(benchmark::kMillisecond);
 void BM_CopyStatisticsFile(benchmark::State& bench)
 {
     BenchFolder& folder = sharedFolder();
-    const QByteArray staged = QFile::encodeName(folder.state.DataPath + QStringLiteral("COPY.new"));
-    const QByteArray copy = QFile::encodeName(folder.state.DataPath + QStringLiteral("COPY.DAT"));
-    const QByteArray dir = QFile::encodeName(folder.state.DataPath);
+    const QByteArray staged
+        = QFile::encodeName(folder.folders.dataFolder + QStringLiteral("COPY.new"));
+    const QByteArray copy
+        = QFile::encodeName(folder.folders.dataFolder + QStringLiteral("COPY.DAT"));
+    const QByteArray dir = QFile::encodeName(folder.folders.dataFolder);
     for (auto _ : bench) {
         QFile source(folder.statisticsPath());
         if (!source.open(QIODevice::ReadOnly))
@@ -149,7 +151,7 @@ void BM_OpenMiddleGame(benchmark::State& bench)
 {
     BenchFolder& folder = sharedFolder();
     AbortingReporter reporter;
-    DataFiles files(folder.state, reporter);
+    DataFiles files(folder.folders, folder.teamSlot, reporter);
     files.openDataFile(FileGames);
     files.openDataFile(FileStats);
     const GameRecord game = *findEntryGame(files, static_cast<qint16>(MiddleGame));

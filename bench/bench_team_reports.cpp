@@ -95,7 +95,7 @@ void BM_Standings100Teams(benchmark::State& bench)
     AbortingReporter reporter;
     AppState state(reporter);
     DiscardingOutput printer;
-    OutputEngine engine(state, [](const QString&) { return false; });
+    OutputEngine engine(state.printJob, state.settings, [](const QString&) { return false; });
     engine.setPrinter(&printer);
     const PageChoices choices{QStringLiteral("Team Standings"), 1, 60};
     for (auto _ : bench) {

@@ -18,15 +18,14 @@ struct KindName
 {
     const char16_t* name;
     ReportKind kind;
-    const char16_t* letter; // the kind letter the program's state knows the report by
 };
 
 constexpr std::array<KindName, 5> Kinds{{
-    {u"players", ReportKind::PlayerStatistics, u"P"},
-    {u"record", ReportKind::Record, u"R"},
-    {u"scores", ReportKind::GameScores, u"G"},
-    {u"standings", ReportKind::Standings, u"S"},
-    {u"roster", ReportKind::Roster, u"X"},
+    {u"players", ReportKind::PlayerStatistics},
+    {u"record", ReportKind::Record},
+    {u"scores", ReportKind::GameScores},
+    {u"standings", ReportKind::Standings},
+    {u"roster", ReportKind::Roster},
 }};
 
 const KindName* findKind(const QString& name)
@@ -34,13 +33,6 @@ const KindName* findKind(const QString& name)
     const auto found = std::find_if(
         Kinds.begin(), Kinds.end(), [&](const KindName& k) { return name == QStringView(k.name); });
     return found == Kinds.end() ? nullptr : &*found;
-}
-
-QString kindLetter(ReportKind kind)
-{
-    const auto found = std::find_if(
-        Kinds.begin(), Kinds.end(), [&](const KindName& k) { return k.kind == kind; });
-    return QString::fromUtf16(found->letter); // every kind has its letter
 }
 
 // A whole decimal number, or nothing.
@@ -198,7 +190,7 @@ const std::map<QString, OptionReader>& optionReaders()
             [](R& r, const QString&, const QString& v) {
                 if (v != u"A" && v != u"D")
                     return QStringLiteral("--order must be A or D");
-                r.sortOrder = v;
+                r.sortOrder = v == u"A" ? SortOrder::Ascending : SortOrder::Descending;
                 return QString();
             }},
         {QStringLiteral("minimum-games"), ranged(&R::minimumGames, 0, 999)},
@@ -334,45 +326,47 @@ ParsedRequest parseReportArguments(const QStringList& arguments)
 
 void applyReportRequest(const ReportRequest& r, AppState& state)
 {
-    state.resetReportSelection();
-    state.ReportKind = kindLetter(r.reportKind);
-    state.FromGame = static_cast<qint16>(r.fromGame);
-    state.ToGame = static_cast<qint16>(r.toGame);
-    for (int t = 1; t <= 7; ++t)
-        state.GameTypeOn[t] = r.gameTypes[static_cast<std::size_t>(t - 1)];
-    state.AllGameTypes
+    ReportSelection& selection = state.reportSelection;
+    selection = ReportSelection{};
+    selection.kind = r.reportKind;
+    selection.fromGame = r.fromGame;
+    selection.toGame = r.toGame;
+    selection.typeCounted = r.gameTypes;
+    selection.allTypesCounted
         = std::all_of(r.gameTypes.begin(), r.gameTypes.end(), [](bool on) { return on; });
-    state.UseSpecialSelect = r.special;
-    state.SelectPlayerNumber = static_cast<qint16>(r.playerNumber);
-    state.SelectPlayerName = fitWidth(leftTrimBlanks(r.playerName).toLower(), 17);
+    selection.onlySelectedGames = r.special;
+    selection.playerNumber = r.playerNumber;
+    selection.playerName = leftTrimBlanks(r.playerName).toLower().left(17);
+    ProgramSettings& settings = state.settings;
     if (!r.columns.isEmpty()) {
         for (int c = 1; c <= 50; ++c)
-            state.ReportColumns[c]
+            settings.reportColumns[c]
                 = c <= r.columns.size() ? static_cast<qint16>(r.columns[c - 1]) : 0;
     }
     if (r.sortColumn)
-        state.SortColumn = static_cast<qint16>(*r.sortColumn);
+        settings.sortColumn = *r.sortColumn;
     if (r.sortOrder)
-        state.SortOrder = *r.sortOrder;
+        settings.sortOrder = *r.sortOrder;
     if (r.minimumGames) {
-        state.MinimumKind = QStringLiteral("G");
-        state.MinimumValue = static_cast<qint16>(*r.minimumGames);
+        selection.minimumKind = MinimumKind::GamesPlayed;
+        selection.minimumValue = *r.minimumGames;
     } else if (r.minimumShotsOnGoal) {
-        state.MinimumKind = QStringLiteral("O");
-        state.MinimumValue = static_cast<qint16>(*r.minimumShotsOnGoal);
+        selection.minimumKind = MinimumKind::ShotsOnGoal;
+        selection.minimumValue = *r.minimumShotsOnGoal;
     }
     if (r.individual) {
-        state.IndividualMode = true;
-        state.IndividualPlayer = static_cast<qint16>(*r.individual);
+        selection.individual = true;
+        selection.individualPlayer = *r.individual;
     }
-    state.PrintTop = static_cast<qint16>(r.top);
-    state.ReportTitle = r.title.value_or(defaultReportTitle(state.ReportKind));
     if (r.linesPerPage)
-        state.LinesPerPage = static_cast<qint16>(*r.linesPerPage);
-    state.CopiesLeft = static_cast<qint16>(r.copies);
-    state.OutputFileName = r.outputFile;
-    state.AppendToFile = r.append ? QStringLiteral("A") : QStringLiteral("R");
-    state.OutputAsPdf = QStringLiteral("N");
+        settings.linesPerPage = *r.linesPerPage;
+    PrintJob& job = state.printJob;
+    job.top = r.top;
+    job.title = r.title.value_or(defaultReportTitle(selection.kind));
+    job.copies = r.copies;
+    job.outputFile = r.outputFile;
+    job.append = r.append;
+    job.format = OutputFormat::Text;
 }
 
 } // namespace scorvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/ReportSelection.h"
+#include "core/state/SortOrder.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +31,7 @@ struct ReportRequest
     QString playerName; // as typed
     QList<int> columns;
     std::optional<int> sortColumn;
-    std::optional<QString> sortOrder;
+    std::optional<SortOrder> sortOrder;
     std::optional<int> minimumGames;
     std::optional<int> minimumShotsOnGoal;
     std::optional<int> individual;

@@ -107,16 +107,16 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
                 QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
         }
     }
-    state.DataPath = copy;
-    state.ReportPath = copy;
+    state.settings.dataFolder = copy;
+    state.settings.reportFolder = copy;
 }
 
 // The settings: the file given, else the installed one, else the built-in defaults.
 void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
 {
-    state.SettingsFolder = work + QStringLiteral("settings/");
-    QDir().mkpath(state.SettingsFolder);
-    const QString target = state.SettingsFolder + QStringLiteral("QMKV.INI");
+    state.settings.settingsFolder = work + QStringLiteral("settings/");
+    QDir().mkpath(state.settings.settingsFolder);
+    const QString target = state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     QString source = r.settingsFile;
     if (source.isEmpty()) {
         const QString installed
@@ -125,20 +125,21 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
             source = installed;
     }
     if (source.isEmpty()) {
-        const QString error = supplyDefaultSettings(state.SettingsFolder, state.DataPath);
+        const QString error
+            = supplyDefaultSettings(state.settings.settingsFolder, state.settings.dataFolder);
         if (!error.isEmpty())
             throw ToolStopped{error};
     } else if (!QFile::copy(source, target)) {
         throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
     }
-    const QString dataPath = state.DataPath;
+    const QString dataPath = state.settings.dataFolder;
     if (Settings::load(state) == Settings::LoadResult::Corrupt)
         throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
-    state.DataPath = dataPath;
-    state.ReportPath = dataPath;
+    state.settings.dataFolder = dataPath;
+    state.settings.reportFolder = dataPath;
     // A page shorter than the report's own headings cannot be laid out.
-    if (state.LinesPerPage < 21)
-        state.LinesPerPage = 60;
+    if (state.settings.linesPerPage < 21)
+        state.settings.linesPerPage = 60;
 }
 
 // The tool only reads the data folder: an output file inside it is refused.
@@ -160,7 +161,7 @@ bool outputInDataFolder(const ReportRequest& r)
 
 void selectTeams(const ReportRequest& r, AppState& state)
 {
-    checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     TeamLines lines{};
     for (int slot : r.teams)
         lines[static_cast<std::size_t>(slot - 1)] = true;
@@ -182,10 +183,10 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     // The player statistics read the statistics and roster files in the data folder itself,
     // read only (see copyData).
     if (r.reportKind == ReportKind::PlayerStatistics)
-        state.DataPath = folderWithSlash(r.dataFolder);
+        state.settings.dataFolder = folderWithSlash(r.dataFolder);
 
     StreamOutput standardOutput(out);
-    OutputEngine engine(state, [&](const QString& error) {
+    OutputEngine engine(state.printJob, state.settings, [&](const QString& error) {
         printLine(err,
             QStringLiteral("scorvane-report: cannot write %1: %2")
                 .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile,
@@ -194,7 +195,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     });
     engine.setPrinter(&standardOutput);
     if (teamReport(r))
-        state.DataPath = folderWithSlash(r.dataFolder);
+        state.settings.dataFolder = folderWithSlash(r.dataFolder);
     int code = ExitDone;
     if (!printReport(
             r.reportKind, state, engine, r.shortScores ? ScoresForm::Short : ScoresForm::Long)) {
@@ -204,7 +205,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     } else if (engine.stopped()) {
         code = ExitDataError;
     }
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     return code;
 }
 

@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     DesktopPrompter prompter;
     DesktopErrorReporter reporter(prompter);
     AppState state(reporter);
-    state.SettingsFolder = defaultSettingsFolder();
+    state.settings.settingsFolder = defaultSettingsFolder();
     WindowFactory factory;
     registerWindows(factory);
 

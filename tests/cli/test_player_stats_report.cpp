@@ -33,15 +33,16 @@ QByteArray figures(int game, int player, int minutes, int goals, int shots, char
 struct ReportData
 {
     TempState t;
-    QString data = t.state.DataPath;
-    QString settings = t.state.SettingsFolder + QStringLiteral("QMKV.INI");
+    QString data = t.state.settings.dataFolder;
+    QString settings = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
 
     ReportData()
     {
-        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-        writeTeamNames(t.state.Files, 1, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
-        writeTeamNames(t.state.Files, 3, QStringLiteral("Bay United"), QStringLiteral("Bay"));
-        t.state.Files.closeDataFile(AllFiles);
+        checkAndLoadTeamList(
+            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+        writeTeamNames(t.state.files, 1, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
+        writeTeamNames(t.state.files, 3, QStringLiteral("Bay United"), QStringLiteral("Bay"));
+        t.state.files.closeDataFile(AllFiles);
         writeWholeFile(data + QStringLiteral("KVPN1.DAT"),
             nameBytes(4, "Mia Soto") + nameBytes(7, "Ana Cruz") + nameBytes(11, "Eli Park"));
         writeWholeFile(data + QStringLiteral("KVPS1.DAT"),
@@ -190,8 +191,8 @@ TEST(PlayerStatsReport, EveryLineCountsTowardsThePageIncludingTheFormFeed)
     layout.columns = {1, 7};
     layout.teamName = QStringLiteral("Harbor FC");
     layout.minimum = splitByMinimum(table, MinimumKind::GamesPlayed, 3);
-    s.OutputFileName = d.data + QStringLiteral("REPORT.TXT");
-    OutputEngine engine(s, [](const QString&) { return false; });
+    s.printJob.outputFile = d.data + QStringLiteral("REPORT.TXT");
+    OutputEngine engine(s.printJob, s.settings, [](const QString&) { return false; });
     ASSERT_TRUE(
         printPlayerReport(table, layout, PrintChoices{QStringLiteral("Sheet"), 2, 10, 2}, engine));
 
@@ -203,7 +204,7 @@ TEST(PlayerStatsReport, EveryLineCountsTowardsThePageIncludingTheFormFeed)
         + "Ann            3  3\r\n*** Less than 3 Games ***\r\nBea            2  2\r\n" + "\f\r\n"
         + header + " 1 Player(s) not listed\r\n" + dashes(19) + "\f\r\n" + header
         + "Totals         3  6\r\n\r\n\f\r\n";
-    expectReport(readWholeFile(s.OutputFileName), copy + copy);
+    expectReport(readWholeFile(s.printJob.outputFile), copy + copy);
 }
 
 TEST(PlayerStatsReport, WideTotalsAreStaggeredBetweenTwoLines)

@@ -73,10 +73,11 @@ struct DataFolder
     QString path;
     DataFolder()
     {
-        path = t.state.DataPath;
-        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-        writeTeamNames(t.state.Files, 3, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
-        t.state.Files.closeDataFile(AllFiles);
+        path = t.state.settings.dataFolder;
+        checkAndLoadTeamList(
+            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+        writeTeamNames(t.state.files, 3, QStringLiteral("Harbor FC"), QStringLiteral("Harbor"));
+        t.state.files.closeDataFile(AllFiles);
         writeWholeFile(path + QStringLiteral("KVPN3.DAT"),
             nameBytes(4, "Mia Soto") + nameBytes(11, "Eli Park"));
         writeWholeFile(path + QStringLiteral("KVPI3.DAT"),
@@ -159,12 +160,35 @@ TEST(ReportArguments, SelectionOptionsReachTheRequest)
     EXPECT_EQ(p.request.toGame, 30);
     TempState t;
     applyReportRequest(p.request, t.state);
-    EXPECT_EQ(t.state.SelectPlayerName, QStringLiteral("mia soto         "));
-    EXPECT_FALSE(t.state.AllGameTypes);
-    EXPECT_TRUE(t.state.GameTypeOn[2] && t.state.GameTypeOn[5] && !t.state.GameTypeOn[1]);
-    EXPECT_EQ(t.state.MinimumKind, QStringLiteral("O"));
-    EXPECT_EQ(t.state.ReportTitle, QStringLiteral("Player Statistics"));
-    EXPECT_EQ(t.state.ReportKind, QStringLiteral("P"));
+    EXPECT_EQ(t.state.reportSelection.playerName, QStringLiteral("mia soto"));
+    EXPECT_FALSE(t.state.reportSelection.allTypesCounted);
+    const ReportSelection& selection = t.state.reportSelection;
+    EXPECT_TRUE(
+        selection.typeIsCounted(2) && selection.typeIsCounted(5) && !selection.typeIsCounted(1));
+    EXPECT_EQ(t.state.reportSelection.minimumKind, MinimumKind::ShotsOnGoal);
+    EXPECT_EQ(t.state.reportSelection.minimumValue, 3);
+    EXPECT_EQ(t.state.printJob.title, QStringLiteral("Player Statistics"));
+    EXPECT_EQ(t.state.reportSelection.kind, ReportKind::PlayerStatistics);
+}
+
+TEST(ReportArguments, PrintAndSortOptionsReachTheSettingsAndTheJob)
+{
+    const ParsedRequest p = parseReportArguments(args("roster --data d --order D --sort 4 "
+                                                      "--lines-per-page 30 --copies 2 -o out.txt "
+                                                      "--append"));
+    ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+    TempState t;
+    t.state.settings.sortOrder = SortOrder::Ascending;
+    applyReportRequest(p.request, t.state);
+    EXPECT_EQ(t.state.settings.sortOrder, SortOrder::Descending);
+    EXPECT_EQ(t.state.settings.sortColumn, 4);
+    EXPECT_EQ(t.state.settings.linesPerPage, 30);
+    EXPECT_EQ(t.state.reportSelection.kind, ReportKind::Roster);
+    EXPECT_EQ(t.state.printJob.title, QStringLiteral("Roster"));
+    EXPECT_EQ(t.state.printJob.copies, 2);
+    EXPECT_EQ(t.state.printJob.outputFile, QStringLiteral("out.txt"));
+    EXPECT_TRUE(t.state.printJob.append);
+    EXPECT_EQ(t.state.printJob.format, OutputFormat::Text);
 }
 
 TEST(ReportTool, HelpListsTheKindsThatWork)
@@ -206,7 +230,7 @@ TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOne)
     EXPECT_TRUE(missing.err.contains("/no/such/folder"));
 
     TempState empty;
-    const Captured noTeams = runTool(args("roster --data %1", {empty.state.DataPath}));
+    const Captured noTeams = runTool(args("roster --data %1", {empty.state.settings.dataFolder}));
     EXPECT_EQ(noTeams.code, 1);
     EXPECT_TRUE(noTeams.err.contains("KVTEAMS.DAT"));
 

@@ -72,10 +72,13 @@ struct GameFiles : TempState
     {
         writeWholeFile(path("KVGS1.DAT"), games);
         writeWholeFile(path("KVPS1.DAT"), results);
-        state.Files.openDataFile(FileGames);
-        state.Files.openDataFile(FileStats);
+        state.files.openDataFile(FileGames);
+        state.files.openDataFile(FileStats);
     }
-    QString path(const char* name) const { return state.DataPath + QString::fromLatin1(name); }
+    QString path(const char* name) const
+    {
+        return state.settings.dataFolder + QString::fromLatin1(name);
+    }
     QByteArray games() const { return readWholeFile(path("KVGS1.DAT")); }
     QByteArray results() const { return readWholeFile(path("KVPS1.DAT")); }
 };

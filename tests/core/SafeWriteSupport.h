@@ -64,8 +64,8 @@ struct TeamFolder : TempState
             record.TeamShortName = QStringLiteral("T%1").arg(slot);
             teams += record.encode();
         }
-        writeWholeFile(state.DataPath + QStringLiteral("KVTEAMS.DAT"), teams);
-        writeWholeFile(state.DataPath + QStringLiteral("KVPN1.DAT"),
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), teams);
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVPN1.DAT"),
             nameBytes(10, "Ann") + nameBytes(11, "Bea") + nameBytes(12, "Cal"));
         QByteArray games;
         QByteArray results;
@@ -78,19 +78,19 @@ struct TeamFolder : TempState
         // Later games' results in bulk, so a renumbering has much to move.
         for (int i = 0; i < extraResults; ++i)
             results += statBytes(5, 20 + i % 70);
-        writeWholeFile(state.DataPath + QStringLiteral("KVGS1.DAT"), games);
-        writeWholeFile(state.DataPath + QStringLiteral("KVPS1.DAT"), results);
-        writeWholeFile(state.DataPath + QStringLiteral("KVPI1.DAT"),
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVGS1.DAT"), games);
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), results);
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVPI1.DAT"),
             InfoBytes{10, "555-0100", "1 Main St"}.bytes()
                 + InfoBytes{11, "555-0111", "", "", "Town"}.bytes());
-        writeWholeFile(state.SettingsFolder + QStringLiteral("QMKV.INI"), settingsBytes());
+        writeWholeFile(state.settings.settingsFolder + QStringLiteral("QMKV.INI"), settingsBytes());
 
         backup = dir.path() + QStringLiteral("/backup/");
         QDir().mkpath(backup);
         writeWholeFile(backup + QStringLiteral("KVPN1.DAT"), nameBytes(40, "Old"));
         writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), teams);
 
-        checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+        checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
         chooseTeam(state, 1);
     }
 
@@ -104,8 +104,8 @@ struct TeamFolder : TempState
     FolderSnapshot snapshot() const
     {
         FolderSnapshot all;
-        addFolder(all, QStringLiteral("data"), state.DataPath);
-        addFolder(all, QStringLiteral("settings"), state.SettingsFolder);
+        addFolder(all, QStringLiteral("data"), state.settings.dataFolder);
+        addFolder(all, QStringLiteral("settings"), state.settings.settingsFolder);
         addFolder(all, QStringLiteral("backup"), backup);
         return all;
     }

@@ -20,7 +20,7 @@ struct TeamReportFolder : TempState
     GameTypeNameTable typeNames;
     TeamNameTable teamNames;
     int errorsAsked = 0;
-    OutputEngine engine{state, [this](const QString&) {
+    OutputEngine engine{state.printJob, state.settings, [this](const QString&) {
                             ++errorsAsked;
                             return false;
                         }};
@@ -32,13 +32,13 @@ struct TeamReportFolder : TempState
             typeNames[t] = fitWidth(QString::fromLatin1(types[t - 1]), 10);
         for (int slot = 1; slot <= 100; ++slot)
             teamNames[slot] = fitWidth(QStringLiteral("Team ") + QString::number(slot), 25);
-        state.OutputFileName = state.DataPath + QStringLiteral("OUT.TXT");
+        state.printJob.outputFile = state.settings.dataFolder + QStringLiteral("OUT.TXT");
     }
     void writeGames(int slot, const QByteArray& games) const
     {
-        writeWholeFile(state.DataPath + QStringLiteral("KVGS%1.DAT").arg(slot), games);
+        writeWholeFile(state.settings.dataFolder + QStringLiteral("KVGS%1.DAT").arg(slot), games);
     }
-    QByteArray printed() const { return readWholeFile(state.OutputFileName); }
+    QByteArray printed() const { return readWholeFile(state.printJob.outputFile); }
 };
 
 // Texts written as plain literals.

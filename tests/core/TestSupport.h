@@ -50,12 +50,12 @@ struct TempState
 
     TempState()
     {
-        state.DataPath = dir.path() + QStringLiteral("/data/");
-        state.ReportPath = state.DataPath;
-        state.SettingsFolder = dir.path() + QStringLiteral("/settings/");
-        state.TeamNo = QStringLiteral("1");
-        QDir().mkpath(state.DataPath);
-        QDir().mkpath(state.SettingsFolder);
+        state.settings.dataFolder = dir.path() + QStringLiteral("/data/");
+        state.settings.reportFolder = state.settings.dataFolder;
+        state.settings.settingsFolder = dir.path() + QStringLiteral("/settings/");
+        state.teamChoice.currentSlot = 1;
+        QDir().mkpath(state.settings.dataFolder);
+        QDir().mkpath(state.settings.settingsFolder);
     }
 };
 

@@ -22,15 +22,16 @@ TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
         p.PlayerName = QStringLiteral("Name %1").arg(number);
         bytes += p.encode();
     }
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
+    writeWholeFile(
+        t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
     chooseTeam(t.state);
-    EXPECT_EQ(t.state.RosterFree[5], QStringLiteral("N"));
-    EXPECT_EQ(t.state.RosterFree[99], QStringLiteral("N"));
+    EXPECT_FALSE(t.state.roster.free[5]);
+    EXPECT_FALSE(t.state.roster.free[99]);
     // The record numbered 0 ends the reading: 7 stays free.
-    EXPECT_EQ(t.state.RosterFree[7], QStringLiteral("Y"));
-    EXPECT_EQ(t.state.RosterNames[7], QStringLiteral("Player 7         "));
-    EXPECT_EQ(t.state.TeamCount, 1);
-    EXPECT_EQ(t.state.TeamNo, QStringLiteral("1"));
+    EXPECT_TRUE(t.state.roster.free[7]);
+    EXPECT_EQ(t.state.roster.names[7], QStringLiteral("Player 7         "));
+    EXPECT_EQ(t.state.teamChoice.count, 1);
+    EXPECT_EQ(t.state.teamChoice.currentSlot, 1);
 }
 
 TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
@@ -39,20 +40,21 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     QByteArray bytes;
     for (int number : {3, 0, 120, -1, 8})
         bytes += resultBytes(2, number, {}, 'A', '9');
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), bytes);
-    t.state.Files.openDataFile(FileStats);
-    const StatIndex index = buildStatIndex(t.state.Files, 2);
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), bytes);
+    t.state.files.openDataFile(FileStats);
+    const StatIndex index = buildStatIndex(t.state.files, 2);
     GameRecord game;
     game.GameNumber = 2;
     game.GameType = '3';
-    updateCopiedGameFields(t.state.Files, index, game);
+    updateCopiedGameFields(t.state.files, index, game);
     EXPECT_EQ(index.recordOf[3], 1);
     EXPECT_EQ(index.recordOf[8], 5);
     EXPECT_EQ(index.playersRecorded, 2);
     EXPECT_EQ(index.insertPosition, 6);
     // Every active result of the game carries the game's type again.
-    t.state.Files.closeDataFile(AllFiles);
-    const QByteArray after = readWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"));
+    t.state.files.closeDataFile(AllFiles);
+    const QByteArray after
+        = readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"));
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(after[r * 115 + 6], '3');
 }
@@ -61,12 +63,12 @@ TEST(TeamSelection, AnotherTeamForgetsTheGameLastWorkedOn)
 {
     TempState t;
     chooseTeam(t.state);
-    t.state.CurrentGame = 5;
-    t.state.ReselectGame = 5;
+    t.state.currentGame.number = 5;
+    t.state.currentGame.reselect = 5;
     chooseTeam(t.state); // the same team keeps it
-    EXPECT_EQ(t.state.CurrentGame, 5);
+    EXPECT_EQ(t.state.currentGame.number, 5);
     chooseTeam(t.state, 4);
-    EXPECT_EQ(t.state.TeamNo, QStringLiteral("4"));
-    EXPECT_EQ(t.state.CurrentGame, 0);
-    EXPECT_EQ(t.state.ReselectGame, 0);
+    EXPECT_EQ(t.state.teamChoice.currentSlot, 4);
+    EXPECT_EQ(t.state.currentGame.number, 0);
+    EXPECT_EQ(t.state.currentGame.reselect, 0);
 }

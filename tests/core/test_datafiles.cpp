@@ -20,36 +20,37 @@ using namespace scorvane::testing;
 TEST(DataFiles, NamesFollowTheTeamNumber)
 {
     TempState t;
-    t.state.TeamNo = QStringLiteral("12");
-    DataFiles& f = t.state.Files;
+    t.state.teamChoice.currentSlot = 12;
+    DataFiles& f = t.state.files;
     EXPECT_EQ(QFileInfo(f.fileName(FileRoster)).fileName(), QStringLiteral("KVPN12.DAT"));
     EXPECT_EQ(QFileInfo(f.fileName(FileGames)).fileName(), QStringLiteral("KVGS12.DAT"));
     EXPECT_EQ(QFileInfo(f.fileName(FileStats)).fileName(), QStringLiteral("KVPS12.DAT"));
     EXPECT_EQ(QFileInfo(f.fileName(FilePlayerInfo)).fileName(), QStringLiteral("KVPI12.DAT"));
     EXPECT_EQ(QFileInfo(f.fileName(FileTeamList)).fileName(), QStringLiteral("KVTEAMS.DAT"));
-    EXPECT_EQ(f.fileName(FileSettings), t.state.SettingsFolder + QStringLiteral("QMKV.INI"));
-    t.state.TeamNo = QStringLiteral("1");
+    EXPECT_EQ(
+        f.fileName(FileSettings), t.state.settings.settingsFolder + QStringLiteral("QMKV.INI"));
+    t.state.teamChoice.currentSlot = 1;
     EXPECT_EQ(QFileInfo(f.fileName(FileRoster)).fileName(), QStringLiteral("KVPN1.DAT"));
 }
 
 TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
 {
     TempState t;
-    t.state.TeamNo = QStringLiteral("3");
-    writeWholeFile(t.state.DataPath + QStringLiteral("kvps3.dat"), QByteArray(230, 'x'));
-    DataFiles& f = t.state.Files;
-    EXPECT_EQ(f.fileName(FileStats), t.state.DataPath + QStringLiteral("kvps3.dat"));
+    t.state.teamChoice.currentSlot = 3;
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("kvps3.dat"), QByteArray(230, 'x'));
+    DataFiles& f = t.state.files;
+    EXPECT_EQ(f.fileName(FileStats), t.state.settings.dataFolder + QStringLiteral("kvps3.dat"));
     f.openDataFile(FileStats);
     EXPECT_EQ(f.recordCount(FileStats), 2);
     f.closeDataFile(AllFiles);
-    EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("KVPS3.DAT")));
+    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPS3.DAT")));
 }
 
 TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
 {
     TempState t;
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray(240, ' '));
-    DataFiles& f = t.state.Files;
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray(240, ' '));
+    DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     EXPECT_EQ(f.recordCount(FileStats), 2);
     const QByteArray third = f.readRecord(FileStats, 3);
@@ -61,7 +62,7 @@ TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
 TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
 {
     TempState t;
-    DataFiles& f = t.state.Files;
+    DataFiles& f = t.state.files;
     f.openDataFile(FileGames);
     GameRecord g;
     g.GameNumber = 2;
@@ -71,13 +72,13 @@ TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
     const auto back = f.Get<GameRecord>(FileGames, 2);
     EXPECT_EQ(back.Opponent.trimmed(), QStringLiteral("Eastside"));
     f.closeDataFile(FileGames);
-    EXPECT_EQ(QFileInfo(t.state.DataPath + QStringLiteral("KVGS1.DAT")).size(), 300);
+    EXPECT_EQ(QFileInfo(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT")).size(), 300);
 }
 
 TEST(DataFiles, RecordNumbersBeyondSixteenBits)
 {
     TempState t;
-    DataFiles& f = t.state.Files;
+    DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     PlayerStatRecord s;
     s.GameNumber = 9;
@@ -89,7 +90,7 @@ TEST(DataFiles, RecordNumbersBeyondSixteenBits)
 TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
 {
     TempState t;
-    DataFiles& f = t.state.Files;
+    DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     for (int n = 1; n <= 5; ++n) {
         PlayerStatRecord s;
@@ -107,16 +108,17 @@ TEST(TeamList, WrongLengthIsRebuiltWithDefaultNames)
 {
     for (int length : {0, 3960, 4040, -1}) {
         TempState t;
-        const QString path = t.state.DataPath + QStringLiteral("KVTEAMS.DAT");
+        const QString path = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
         if (length >= 0)
             writeWholeFile(path, QByteArray(length, 'z'));
-        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+        checkAndLoadTeamList(
+            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
         const QByteArray bytes = readWholeFile(path);
         ASSERT_EQ(bytes.size(), 4000) << length;
         EXPECT_EQ(bytes.left(40), pad("Team 1", 25) + pad("Team 1", 10) + QByteArray(5, ' '));
         EXPECT_EQ(
             bytes.mid(99 * 40, 40), pad("Team 100", 25) + pad("Team 100", 10) + QByteArray(5, ' '));
-        EXPECT_EQ(t.state.TeamNames[100].trimmed(), QStringLiteral("Team 100"));
+        EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
     }
 }
 
@@ -126,18 +128,18 @@ TEST(TeamList, GoodListIsLoadedLeftTrimmed)
     QByteArray bytes;
     for (int n = 1; n <= 100; ++n)
         bytes += pad(n == 7 ? "   Lakers" : "Other", 25) + pad("Lak", 10) + "     ";
-    const QString path = t.state.DataPath + QStringLiteral("KVTEAMS.DAT");
+    const QString path = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
     writeWholeFile(path, bytes);
-    checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-    EXPECT_EQ(t.state.TeamNames[7], QString::fromLatin1(pad("Lakers", 25)));
-    EXPECT_EQ(t.state.TeamShortNames[7], QString::fromLatin1(pad("Lak", 10)));
+    checkAndLoadTeamList(t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+    EXPECT_EQ(t.state.teamChoice.names[7], QString::fromLatin1(pad("Lakers", 25)));
+    EXPECT_EQ(t.state.teamChoice.shortNames[7], QString::fromLatin1(pad("Lak", 10)));
     EXPECT_EQ(readWholeFile(path), bytes);
 }
 
 TEST(TeamList, EmptyKvFilesAreRemovedOthersKept)
 {
     TempState t;
-    const QString d = t.state.DataPath;
+    const QString d = t.state.settings.dataFolder;
     writeWholeFile(d + QStringLiteral("KVPN4.DAT"), {});
     writeWholeFile(d + QStringLiteral("kvgs4.dat"), {});
     writeWholeFile(d + QStringLiteral("KVPS4.DAT"), QByteArray(115, ' '));
@@ -170,17 +172,17 @@ TEST(ErrorReporter, ThreeCasesWithTheirTexts)
 TEST(ErrorReporter, FailedOpenEndsTheProgramThroughTheReporter)
 {
     TempState t;
-    t.state.DataPath = t.dir.path() + QStringLiteral("/missing/");
-    EXPECT_THROW(t.state.Files.openDataFile(FileTeamList), ProgramEnded);
+    t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/missing/");
+    EXPECT_THROW(t.state.files.openDataFile(FileTeamList), ProgramEnded);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
     EXPECT_EQ(t.reporter.errors[0].code, FileError::Other);
-    EXPECT_FALSE(t.state.Files.isOpen(FileTeamList));
+    EXPECT_FALSE(t.state.files.isOpen(FileTeamList));
 }
 
 TEST(ErrorReporter, RetryRepeatsTheOperation)
 {
     TempState t;
-    t.state.DataPath = t.dir.path() + QStringLiteral("/late/");
+    t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/late/");
     struct MakeFolderOnRetry : RecordingReporter
     {
         QString folder;
@@ -191,8 +193,8 @@ TEST(ErrorReporter, RetryRepeatsTheOperation)
             return Choice::Retry;
         }
     } reporter;
-    reporter.folder = t.state.DataPath;
-    DataFiles files(t.state, reporter);
+    reporter.folder = t.state.settings.dataFolder;
+    DataFiles files(t.state.settings, t.state.teamChoice.currentSlot, reporter);
     files.openDataFile(FileTeamList);
     EXPECT_TRUE(files.isOpen(FileTeamList));
     EXPECT_EQ(reporter.errors.size(), 1u);
@@ -203,13 +205,47 @@ TEST(Settings, LoadRefusesAnyLengthButExact)
     for (int length : {0, 668, 670}) {
         TempState t;
         writeWholeFile(
-            t.state.SettingsFolder + QStringLiteral("QMKV.INI"), QByteArray(length, ' '));
+            t.state.settings.settingsFolder + QStringLiteral("QMKV.INI"), QByteArray(length, ' '));
         EXPECT_EQ(Settings::load(t.state), Settings::LoadResult::Corrupt) << length;
     }
     TempState missing;
     EXPECT_EQ(Settings::load(missing.state), Settings::LoadResult::Corrupt);
     // The attempt leaves an empty file behind, which gives the same answer next time.
-    EXPECT_TRUE(QFile::exists(missing.state.SettingsFolder + QStringLiteral("QMKV.INI")));
+    EXPECT_TRUE(QFile::exists(missing.state.settings.settingsFolder + QStringLiteral("QMKV.INI")));
+}
+
+TEST(Settings, SortOrderAndBoldFlagsAreReadAsTypesAndWrittenInTheFileCodes)
+{
+    // Sort order "D" is descending and any other byte ascending; any non-zero flag is bold. Both
+    // are written back in the file's own codes: "D"/"A" and -1/0.
+    const struct
+    {
+        char order;
+        int titleBold;
+        int reportBold;
+        SortOrder expected;
+        QByteArray written;
+    } cases[] = {
+        {'D', 1, 0, SortOrder::Descending,
+            "D" + le16(60) + le16(12) + le16(-1) + le16(12) + le16(0)},
+        {'x', 0, -1, SortOrder::Ascending,
+            "A" + le16(60) + le16(12) + le16(0) + le16(12) + le16(-1)},
+    };
+    for (const auto& c : cases) {
+        TempState t;
+        QByteArray bytes(669, ' ');
+        bytes.replace(566, 13,
+            le16(1) + QByteArray(1, c.order) + le16(60) + le16(12) + le16(c.titleBold) + le16(12)
+                + le16(c.reportBold));
+        const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
+        writeWholeFile(ini, bytes);
+        ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
+        EXPECT_EQ(t.state.settings.sortOrder, c.expected) << c.order;
+        EXPECT_EQ(t.state.settings.titleBold, c.titleBold != 0) << c.order;
+        EXPECT_EQ(t.state.settings.reportBold, c.reportBold != 0) << c.order;
+        Settings::save(t.state);
+        EXPECT_EQ(readWholeFile(ini).mid(568, 11), c.written) << c.order;
+    }
 }
 
 TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
@@ -221,18 +257,19 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
     put(147, pad(" /srv/data/ ", 145));
     put(362, "ABCDEFGHIJKLMNO");
     put(566, le16(7) + "A" + le16(55) + le16(14) + le16(-1) + le16(10) + le16(0));
-    const QString ini = t.state.SettingsFolder + QStringLiteral("QMKV.INI");
+    const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     writeWholeFile(ini, bytes);
     ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
-    EXPECT_EQ(t.state.DataPath, QStringLiteral("/srv/data/"));
-    EXPECT_EQ(t.state.ReportPath, QStringLiteral("/srv/reports/"));
-    EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("ABC"));
-    EXPECT_EQ(t.state.CategoryCodes[37], QStringLiteral("MNO"));
-    EXPECT_EQ(t.state.SortOrder, QStringLiteral("A"));
-    EXPECT_EQ(t.state.LinesPerPage, 55);
-    EXPECT_EQ(t.state.TitleBold, -1);
+    EXPECT_EQ(t.state.settings.dataFolder, QStringLiteral("/srv/data/"));
+    EXPECT_EQ(t.state.settings.reportFolder, QStringLiteral("/srv/reports/"));
+    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("ABC"));
+    EXPECT_EQ(t.state.settings.categoryCodes[37], QStringLiteral("MNO"));
+    EXPECT_EQ(t.state.settings.sortOrder, SortOrder::Ascending);
+    EXPECT_EQ(t.state.settings.linesPerPage, 55);
+    EXPECT_TRUE(t.state.settings.titleBold);
+    EXPECT_FALSE(t.state.settings.reportBold);
 
-    t.state.LinesPerPage = 66;
+    t.state.settings.linesPerPage = 66;
     Settings::save(t.state);
     const QByteArray saved = readWholeFile(ini);
     ASSERT_EQ(saved.size(), 669);
@@ -240,7 +277,8 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
     EXPECT_EQ(saved.mid(147, 145), pad("/srv/data/", 145));
     EXPECT_EQ(saved.mid(377, 69), QByteArray(69, ' '));
     EXPECT_EQ(saved.mid(546, 20), QByteArray(20, ' '));
-    EXPECT_EQ(saved.mid(569, 2), le16(66));
+    EXPECT_EQ(
+        saved.mid(566, 13), le16(7) + "A" + le16(66) + le16(14) + le16(-1) + le16(10) + le16(0));
     EXPECT_EQ(saved.mid(579, 9), QByteArray(9, '#')); // kept as read
     EXPECT_EQ(saved.mid(588, 81), QByteArray(81, ' '));
 }

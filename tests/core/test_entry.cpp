@@ -20,10 +20,10 @@ struct EntryFiles : GameFiles
     using GameFiles::GameFiles;
     PlayerEntry open(int game)
     {
-        auto found = findEntryGame(state.Files, static_cast<qint16>(game));
+        auto found = findEntryGame(state.files, static_cast<qint16>(game));
         if (!found)
             throw std::runtime_error("game not found");
-        return PlayerEntry(state.Files, *found);
+        return PlayerEntry(state.files, *found);
     }
 };
 
@@ -53,7 +53,7 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
         {statBytes(1, 1), statBytes(2, 1), statBytes(2, 4), statBytes(3, 9, 'D'), statBytes(3, 7),
             statBytes(3, 8, 'I'), statBytes(3, 12), statBytes(4, 1), statBytes(5, 1)});
     EntryFiles f(fiveGames(), file);
-    const StatIndex index = buildStatIndex(f.state.Files, 3);
+    const StatIndex index = buildStatIndex(f.state.files, 3);
     EXPECT_EQ(index.recordCount, 9);
     EXPECT_EQ(index.firstRecord, 5);
     EXPECT_EQ(index.recordOf[7], 5);
@@ -64,10 +64,10 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
     EXPECT_EQ(index.insertPosition, 8);
     EXPECT_EQ(f.results(), file); // the index only reads
 
-    const StatIndex last = buildStatIndex(f.state.Files, 5);
+    const StatIndex last = buildStatIndex(f.state.files, 5);
     EXPECT_EQ(last.insertPosition, 10);
     EXPECT_EQ(last.firstRecord, 9);
-    const StatIndex none = buildStatIndex(f.state.Files, 6);
+    const StatIndex none = buildStatIndex(f.state.files, 6);
     EXPECT_EQ(none.insertPosition, 10);
     EXPECT_EQ(none.firstRecord, 0);
     EXPECT_EQ(none.playersRecorded, 0);
@@ -80,13 +80,13 @@ TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
     const QByteArray file = join({statBytes(1, 1, 'A', '1', '1'), statBytes(2, 3, 'A', '1', '1'),
         statBytes(2, 5, 'I', '1', '1'), statBytes(2, 6, 'A', '4', '2'), statBytes(3, 3)});
     EntryFiles f(fiveGames(), file);
-    const StatIndex index = buildStatIndex(f.state.Files, 2);
+    const StatIndex index = buildStatIndex(f.state.files, 2);
     EXPECT_EQ(f.results(), file);
     GameRecord game;
     game.GameNumber = 2;
     game.GameType = '4';
     game.SpecialSelect = '2';
-    updateCopiedGameFields(f.state.Files, index, game);
+    updateCopiedGameFields(f.state.files, index, game);
     QByteArray expected = file;
     expected[R + 6] = '4';
     expected[R + 7] = '2';
@@ -102,7 +102,7 @@ TEST(StatIndexBuild, ScansPastTheFirstBlockOfALargeFile)
         file += statBytes(1, 1 + i % 99);
     file += statBytes(2, 17) + statBytes(2, 40) + statBytes(3, 1);
     EntryFiles f(fiveGames(), file);
-    const StatIndex index = buildStatIndex(f.state.Files, 2);
+    const StatIndex index = buildStatIndex(f.state.files, 2);
     EXPECT_EQ(index.firstRecord, 5001);
     EXPECT_EQ(index.recordOf[40], 5002);
     EXPECT_EQ(index.insertPosition, 5003);
@@ -125,22 +125,22 @@ TEST(PlayerEntryOpening, FindsTheActiveGameAndLoadsItsResults)
     EXPECT_FALSE(entry.slot(5).Played);
     EXPECT_EQ(entry.slot(5).Values, StatValueArray{});
     EXPECT_EQ(entry.playersRecorded(), 1);
-    EXPECT_FALSE(findEntryGame(f.state.Files, 3).has_value());
+    EXPECT_FALSE(findEntryGame(f.state.files, 3).has_value());
 }
 
 TEST(PlayerEntryOpening, TableListsRosterAndPlayedPlayersOrPlayerOne)
 {
     EntryFiles f(fiveGames(), join({statBytes(1, 30), statBytes(2, 8)}));
-    OneBasedArray<QString, 99> free;
-    free.fill(QStringLiteral("Y"));
-    free[5] = QStringLiteral("N");
-    free[40] = QStringLiteral("N");
+    OneBasedArray<bool, 99> free;
+    free.fill(true);
+    free[5] = false;
+    free[40] = false;
     PlayerEntry first = f.open(1);
     EXPECT_EQ(first.tablePlayers(free), (QList<int>{5, 30, 40})); // 30 left the roster
     first.setPlayed(77, true);
     EXPECT_EQ(first.tablePlayers(free), (QList<int>{5, 30, 40, 77}));
 
-    free.fill(QStringLiteral("Y"));
+    free.fill(true);
     EXPECT_EQ(f.open(3).tablePlayers(free), QList<int>{1});
 }
 

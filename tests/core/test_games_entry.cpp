@@ -108,9 +108,9 @@ TEST(GameFields, OpponentSlotAndNumberLabel)
     EXPECT_EQ(opponentSlot(names, QStringLiteral("hawks")), 0);
     EXPECT_EQ(opponentSlot(names, QString()), 0);
 
-    EXPECT_EQ(gameNumberLabel(QStringLiteral("A"), 6), QStringLiteral("Add Game 6"));
-    EXPECT_EQ(gameNumberLabel(QStringLiteral("I"), 2), QStringLiteral("Insert Game 2"));
-    EXPECT_EQ(gameNumberLabel(QStringLiteral("C"), 12), QStringLiteral("Change Game 12"));
+    EXPECT_EQ(gameNumberLabel(GameEdit::Add, 6), QStringLiteral("Add Game 6"));
+    EXPECT_EQ(gameNumberLabel(GameEdit::Insert, 2), QStringLiteral("Insert Game 2"));
+    EXPECT_EQ(gameNumberLabel(GameEdit::Change, 12), QStringLiteral("Change Game 12"));
 }
 
 TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
@@ -124,15 +124,15 @@ TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
         QStringLiteral("OFS")};
     applyOwnNames(t.state, names);
 
-    EXPECT_EQ(t.state.GameTypeNames[1], QStringLiteral("League    "));
-    EXPECT_EQ(t.state.GameTypeNames[3], QStringLiteral("GameType3 "));
-    EXPECT_EQ(t.state.GameTypeNames[5], QStringLiteral("GameType5 "));
-    EXPECT_EQ(t.state.UserStatCodes[2], QStringLiteral("KV2"));
-    EXPECT_EQ(t.state.UserStatCodes[3], QStringLiteral("x  "));
-    EXPECT_EQ(t.state.UserStatCodes[4], QStringLiteral("KV4"));
-    EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("TKL"));
-    EXPECT_EQ(t.state.CategoryCodes[34], QStringLiteral("KV2"));
-    EXPECT_EQ(t.state.CategoryCodes[37], QStringLiteral("OFS"));
+    EXPECT_EQ(t.state.settings.gameTypeNames[1], QStringLiteral("League    "));
+    EXPECT_EQ(t.state.settings.gameTypeNames[3], QStringLiteral("GameType3 "));
+    EXPECT_EQ(t.state.settings.gameTypeNames[5], QStringLiteral("GameType5 "));
+    EXPECT_EQ(t.state.settings.userStatCodes[2], QStringLiteral("KV2"));
+    EXPECT_EQ(t.state.settings.userStatCodes[3], QStringLiteral("x  "));
+    EXPECT_EQ(t.state.settings.userStatCodes[4], QStringLiteral("KV4"));
+    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("TKL"));
+    EXPECT_EQ(t.state.settings.categoryCodes[34], QStringLiteral("KV2"));
+    EXPECT_EQ(t.state.settings.categoryCodes[37], QStringLiteral("OFS"));
 
     EXPECT_EQ(currentOwnNames(t.state).gameTypes[2], QStringLiteral("GameType3"));
 }

@@ -42,8 +42,8 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
         games += game(g, names[g - 1]).bytes();
     GameFiles t(games, resultsOfGames(5));
 
-    ASSERT_EQ(findGameRecord(t.state.Files, 3), 3);
-    deleteGame(t.state.Files, 3);
+    ASSERT_EQ(findGameRecord(t.state.files, 3), 3);
+    deleteGame(t.state.files, 3);
 
     EXPECT_EQ(t.games(),
         join({game(1, "A").bytes(), game(2, "B").bytes(), game(2, "C", 'D').bytes(),
@@ -53,7 +53,7 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
             statBytes(3, 10, 'D'), statBytes(3, 11, 'D'), statBytes(3, 10), statBytes(3, 11),
             statBytes(4, 10), statBytes(4, 11)}));
 
-    const auto listed = readActiveGames(t.state.Files, FileGames);
+    const auto listed = readActiveGames(t.state.files, FileGames);
     ASSERT_EQ(listed.size(), 4u);
     EXPECT_EQ(listed[2].RecordNumber, 4);
     EXPECT_EQ(listed[2].game.GameNumber, 3);
@@ -68,7 +68,7 @@ TEST(GameDeletion, FirstGameTakesNumberZeroAndEarlierDeletionsFollow)
         = join({statBytes(1, 10), statBytes(2, 7, 'D'), statBytes(2, 10), statBytes(3, 10, 'I')});
     GameFiles t(games, results);
 
-    deleteGame(t.state.Files, findGameRecord(t.state.Files, 1));
+    deleteGame(t.state.files, findGameRecord(t.state.files, 1));
 
     EXPECT_EQ(t.games(),
         join({game(0, "A", 'D').bytes(), game(0, "X", 'D').bytes(), game(1, "B").bytes(),
@@ -87,10 +87,10 @@ TEST(GameInsertion, BeforeSecondOfThreeMovesLaterGamesAndResultsUp)
     GameBytes inserted = game(2, "New");
     inserted.type = '4';
     inserted.special = '2';
-    const qint32 at = findGameRecord(t.state.Files, 2);
+    const qint32 at = findGameRecord(t.state.files, 2);
     ASSERT_EQ(at, 2);
     const qint32 written
-        = saveGame(t.state.Files, QStringLiteral("I"), at, GameRecord::decode(inserted.bytes()));
+        = saveGame(t.state.files, GameEdit::Insert, at, GameRecord::decode(inserted.bytes()));
 
     EXPECT_EQ(written, 2);
     EXPECT_EQ(t.games(),
@@ -107,14 +107,13 @@ TEST(GameSaving, AppendAndChangeKeepResultCopiesInLine)
 
     // A trailing partial record is not a game: the new one is written over it.
     GameBytes second = game(2, "B");
-    EXPECT_EQ(
-        saveGame(t.state.Files, QStringLiteral("A"), 0, GameRecord::decode(second.bytes())), 2);
+    EXPECT_EQ(saveGame(t.state.files, GameEdit::Add, 0, GameRecord::decode(second.bytes())), 2);
     EXPECT_EQ(t.games(), game(1, "A").bytes() + second.bytes());
 
     GameBytes changed = game(1, "A2");
     changed.type = '3';
     changed.special = '2';
-    saveGame(t.state.Files, QStringLiteral("C"), 1, GameRecord::decode(changed.bytes()));
+    saveGame(t.state.files, GameEdit::Change, 1, GameRecord::decode(changed.bytes()));
     EXPECT_EQ(t.games(), changed.bytes() + second.bytes());
     // Active results of the changed game take its type and mark; others are left alone.
     EXPECT_EQ(t.results(),
@@ -127,12 +126,12 @@ TEST(GameList, DamagedFilesAreReadAsFarAsWholeRecordsGo)
     const QByteArray games = join({game(1, "A").bytes(), game(2, "B", 'D').bytes(),
         game(4, "C").bytes(), QByteArray(100, '\0')});
     GameFiles t(games, {});
-    const auto listed = readActiveGames(t.state.Files, FileGames);
+    const auto listed = readActiveGames(t.state.files, FileGames);
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[1].RecordNumber, 3);
-    EXPECT_EQ(findGameRecord(t.state.Files, 2), 0);
-    EXPECT_EQ(findGameRecord(t.state.Files, 4), 0); // a game never stands below its number
-    deleteGame(t.state.Files, 9);                   // out of range: nothing happens
+    EXPECT_EQ(findGameRecord(t.state.files, 2), 0);
+    EXPECT_EQ(findGameRecord(t.state.files, 4), 0); // a game never stands below its number
+    deleteGame(t.state.files, 9);                   // out of range: nothing happens
     EXPECT_EQ(t.games(), games);
     EXPECT_TRUE(t.reporter.errors.empty());
 }
@@ -153,15 +152,15 @@ TEST(OtherTeamGames, ReadsTheOpponentsFileAndKeepsOwnTeam)
         join({game(1, "Us").bytes(), game(1, "Old", 'D').bytes(), game(2, "Us again").bytes()}));
     {
         OtherTeamGames other(t.state, 7);
-        EXPECT_EQ(t.state.TeamNo, QStringLiteral("1"));
+        EXPECT_EQ(t.state.teamChoice.currentSlot, 1);
         const auto listed = other.activeGames();
         ASSERT_EQ(listed.size(), 2u);
         EXPECT_EQ(listed[1].RecordNumber, 3);
         EXPECT_EQ(other.game(3).Opponent.trimmed(), QStringLiteral("Us again"));
-        EXPECT_TRUE(t.state.Files.isOpen(FileOtherGames));
+        EXPECT_TRUE(t.state.files.isOpen(FileOtherGames));
     }
-    EXPECT_FALSE(t.state.Files.isOpen(FileOtherGames));
-    EXPECT_EQ(readActiveGames(t.state.Files, FileGames).front().game.Opponent.trimmed(),
+    EXPECT_FALSE(t.state.files.isOpen(FileOtherGames));
+    EXPECT_EQ(readActiveGames(t.state.files, FileGames).front().game.Opponent.trimmed(),
         QStringLiteral("Own"));
 
     // A team without a game file has no games, and gets no file.

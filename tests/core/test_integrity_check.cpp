@@ -36,14 +36,14 @@ TEST(IntegrityCheck, CleanFolderHasNoProblemsAndIsNotTouched)
 {
     TeamFolder t;
     const FolderSnapshot before = t.snapshot();
-    EXPECT_TRUE(linesOf(t.state.DataPath).isEmpty());
+    EXPECT_TRUE(linesOf(t.state.settings.dataFolder).isEmpty());
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
 }
 
 TEST(IntegrityCheck, EachBrokenRuleIsListed)
 {
     TempState t;
-    const QString data = t.state.DataPath;
+    const QString data = t.state.settings.dataFolder;
     writeWholeFile(data + QStringLiteral("KVTEAMS.DAT"), QByteArray(3960, ' '));
     // Game 2 deleted correctly; the next active game wrongly keeps number 4.
     writeWholeFile(data + QStringLiteral("KVGS1.DAT"),
@@ -76,9 +76,9 @@ TEST(IntegrityCheck, EachBrokenRuleIsListed)
 TEST(IntegrityCheck, APipeInPlaceOfADataFileIsRefusedNotRead)
 {
     TempState t;
-    const QString pipe = t.state.DataPath + QStringLiteral("KVGS1.DAT");
+    const QString pipe = t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QStringList lines = linesOf(t.state.DataPath);
+    const QStringList lines = linesOf(t.state.settings.dataFolder);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("KVGS1.DAT: not a regular file")));
 }
@@ -94,10 +94,10 @@ TEST(IntegrityCheck, RenumberingPutsGamesAndResultsBackInOrder)
     c.opponent = "C";
     GameFiles t(join({b.bytes(), a.bytes(), c.bytes()}),
         join({statBytes(1, 10), statBytes(2, 20), statBytes(3, 30)}));
-    EXPECT_FALSE(gameNumbersInOrder(t.state.Files));
-    EXPECT_FALSE(checkDataFolder(t.state.DataPath).empty());
+    EXPECT_FALSE(gameNumbersInOrder(t.state.files));
+    EXPECT_FALSE(checkDataFolder(t.state.settings.dataFolder).empty());
 
-    ASSERT_TRUE(renumberGamesInRecordOrder(t.state.Files));
+    ASSERT_TRUE(renumberGamesInRecordOrder(t.state.files));
     GameBytes b1 = b;
     b1.number = 1;
     GameBytes a2 = a;
@@ -105,8 +105,8 @@ TEST(IntegrityCheck, RenumberingPutsGamesAndResultsBackInOrder)
     EXPECT_EQ(t.games(), join({b1.bytes(), a2.bytes(), c.bytes()}));
     // B's result (old game 2) is now game 1's and comes first; A's follows as game 2.
     EXPECT_EQ(t.results(), join({statBytes(1, 20), statBytes(2, 10), statBytes(3, 30)}));
-    EXPECT_TRUE(gameNumbersInOrder(t.state.Files));
-    EXPECT_TRUE(linesOf(t.state.DataPath).isEmpty());
+    EXPECT_TRUE(gameNumbersInOrder(t.state.files));
+    EXPECT_TRUE(linesOf(t.state.settings.dataFolder).isEmpty());
 }
 
 TEST(IntegrityCheck, CommandExitsZeroWhenCleanOneOtherwise)
@@ -114,9 +114,11 @@ TEST(IntegrityCheck, CommandExitsZeroWhenCleanOneOtherwise)
     TeamFolder t;
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    EXPECT_EQ(runCheckCommand({QStringLiteral("--data"), t.state.DataPath}, out, err), 0);
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray(10, 'x'));
-    EXPECT_EQ(runCheckCommand({QStringLiteral("--data"), t.state.DataPath}, out, err), 1);
+    EXPECT_EQ(
+        runCheckCommand({QStringLiteral("--data"), t.state.settings.dataFolder}, out, err), 0);
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray(10, 'x'));
+    EXPECT_EQ(
+        runCheckCommand({QStringLiteral("--data"), t.state.settings.dataFolder}, out, err), 1);
     EXPECT_EQ(runCheckCommand({QStringLiteral("--bogus")}, out, err), 2);
     std::fclose(out);
     std::fclose(err);

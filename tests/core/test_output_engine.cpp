@@ -46,7 +46,7 @@ struct EngineFixture
     QStringList questions;
     std::vector<bool> retries; // answers; none left = Cancel
     RecordingDevice printer;
-    OutputEngine engine{t.state, [this](const QString& error) {
+    OutputEngine engine{t.state.printJob, t.state.settings, [this](const QString& error) {
                             questions << error;
                             if (retries.empty())
                                 return false;
@@ -56,13 +56,13 @@ struct EngineFixture
                         }};
 
     EngineFixture() { engine.setPrinter(&printer); }
-    QString file() const { return t.state.DataPath + QStringLiteral("REPORT.TXT"); }
+    QString file() const { return t.state.settings.dataFolder + QStringLiteral("REPORT.TXT"); }
     void print(const QStringList& lines)
     {
-        engine.outputLine({}, 80, QStringLiteral("O"));
+        engine.open();
         for (const QString& line : lines)
-            engine.outputLine(line, 80, QStringLiteral("P"));
-        engine.outputLine({}, 80, QStringLiteral("C"));
+            engine.writeLine(line);
+        engine.close();
     }
 };
 
@@ -71,7 +71,7 @@ struct EngineFixture
 TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
 {
     EngineFixture f;
-    f.t.state.OutputFileName = f.file();
+    f.t.state.printJob.outputFile = f.file();
     f.print({QStringLiteral("  Roster   "), QString(), QStringLiteral("   "),
         QStringLiteral("caf\u00e9 \u00bd"), QStringLiteral("\f"), QStringLiteral("\f ")});
     EXPECT_EQ(
@@ -82,24 +82,24 @@ TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
 TEST(OutputFile, FontsAndCentringLeaveTheFileAlone)
 {
     EngineFixture f;
-    f.t.state.OutputFileName = f.file();
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
-    f.engine.setPrintFont(1);
+    f.t.state.printJob.outputFile = f.file();
+    f.engine.open();
+    f.engine.setPrintFont(PrintFont::Title);
     f.engine.centreNextLine(QStringLiteral("Roster"));
-    f.engine.outputLine(QStringLiteral("Roster"), 80, QStringLiteral("P"));
-    f.engine.outputLine({}, 80, QStringLiteral("C"));
+    f.engine.writeLine(QStringLiteral("Roster"));
+    f.engine.close();
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("Roster\r\n"));
 }
 
 TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
 {
     EngineFixture f;
-    f.t.state.OutputFileName = f.file();
+    f.t.state.printJob.outputFile = f.file();
     writeWholeFile(f.file(), QByteArray("old contents that are longer\r\n"));
-    f.t.state.AppendToFile = QStringLiteral("R");
+    f.t.state.printJob.append = false;
     f.print({QStringLiteral("first"), QStringLiteral("\f")});
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\n"));
-    f.t.state.AppendToFile = QStringLiteral("A");
+    f.t.state.printJob.append = true;
     f.print({QStringLiteral("second"), QStringLiteral("\f")});
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\nsecond\r\n\f\r\n"));
 }
@@ -107,12 +107,12 @@ TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
 TEST(OutputFile, AFileLeftOpenIsClosedByTheNextOpeningForThePrinter)
 {
     EngineFixture f;
-    f.t.state.OutputFileName = f.file();
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
-    f.engine.outputLine(QStringLiteral("stopped here"), 80, QStringLiteral("P"));
-    // The report ended without "C"; the next report goes to the printer.
-    f.t.state.OutputFileName.clear();
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.t.state.printJob.outputFile = f.file();
+    f.engine.open();
+    f.engine.writeLine(QStringLiteral("stopped here"));
+    // The report ended without closing; the next report goes to the printer.
+    f.t.state.printJob.outputFile.clear();
+    f.engine.open();
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("stopped here\r\n"));
     EXPECT_EQ(f.printer.calls, QStringList{QStringLiteral("open")});
 }
@@ -133,16 +133,16 @@ TEST(OutputFile, ABareNameLiesInTheReportFolder)
 TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
 {
     EngineFixture f;
-    f.t.state.TitleFontSize = 1; // below 2: printed at 12
-    f.t.state.TitleBold = -1;
-    f.t.state.ReportFontSize = 9;
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
-    f.engine.setPrintFont(1);
+    f.t.state.settings.titleFontSize = 1; // below 2: printed at 12
+    f.t.state.settings.titleBold = true;
+    f.t.state.settings.reportFontSize = 9;
+    f.engine.open();
+    f.engine.setPrintFont(PrintFont::Title);
     f.engine.centreNextLine(QStringLiteral("T"));
-    f.engine.outputLine(QStringLiteral("T  "), 80, QStringLiteral("P"));
-    f.engine.setPrintFont(3);
-    f.engine.outputLine(QStringLiteral("\f"), 80, QStringLiteral("P"));
-    f.engine.outputLine({}, 80, QStringLiteral("C"));
+    f.engine.writeLine(QStringLiteral("T  "));
+    f.engine.setPrintFont(PrintFont::Body);
+    f.engine.writeLine(QStringLiteral("\f"));
+    f.engine.close();
     EXPECT_EQ(f.printer.calls,
         QStringList({QStringLiteral("open"), QStringLiteral("font:12b"), QStringLiteral("centre:T"),
             QStringLiteral("line:T  "), QStringLiteral("font:9"), QStringLiteral("line:\f"),
@@ -152,10 +152,10 @@ TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
 TEST(OutputEngine, PdfWithoutAPdfDestinationIsAnErrorNotAFile)
 {
     EngineFixture f;
-    f.t.state.OutputFileName = f.file();
-    f.t.state.OutputAsPdf = QStringLiteral("Y");
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
-    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
+    f.t.state.printJob.outputFile = f.file();
+    f.t.state.printJob.format = OutputFormat::Pdf;
+    f.engine.open();
+    EXPECT_TRUE(f.t.state.printJob.stopped);
     EXPECT_FALSE(QFile::exists(f.file()));
 }
 
@@ -163,16 +163,16 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
 {
     EngineFixture f;
     // A folder that does not exist fails at open with the system's text.
-    f.t.state.OutputFileName = f.t.state.DataPath + QStringLiteral("missing/R.TXT");
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.t.state.printJob.outputFile = f.t.state.settings.dataFolder + QStringLiteral("missing/R.TXT");
+    f.engine.open();
     ASSERT_EQ(f.questions.size(), 1);
     EXPECT_FALSE(f.questions[0].isEmpty());
-    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
+    EXPECT_TRUE(f.t.state.printJob.stopped);
 
-    // Every call starts with OutputStopped "N".
-    f.t.state.OutputFileName.clear();
-    f.engine.outputLine(QStringLiteral("x"), 80, QStringLiteral("P"));
-    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("N"));
+    // Every call starts by clearing the stopped mark.
+    f.t.state.printJob.outputFile.clear();
+    f.engine.writeLine(QStringLiteral("x"));
+    EXPECT_FALSE(f.t.state.printJob.stopped);
 
     // A printer that comes ready after the second retry.
     f.retries = {true, true};
@@ -189,9 +189,9 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
     } recovering;
     recovering.opens = &opens;
     f.engine.setPrinter(&recovering);
-    f.engine.outputLine({}, 80, QStringLiteral("O"));
+    f.engine.open();
     EXPECT_EQ(opens, 3);
     EXPECT_EQ(f.questions,
         QStringList({QStringLiteral("Printer not ready"), QStringLiteral("Printer not ready")}));
-    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("N"));
+    EXPECT_FALSE(f.t.state.printJob.stopped);
 }

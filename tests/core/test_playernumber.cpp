@@ -25,9 +25,9 @@ struct NumberFixture
 
     explicit NumberFixture(const QByteArray& stats = {})
     {
-        writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), stats);
-        t.state.Files.openDataFile(FileRoster);
-        t.state.Files.openDataFile(FileStats);
+        writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), stats);
+        t.state.files.openDataFile(FileRoster);
+        t.state.files.openDataFile(FileStats);
         loadRosterTables(t.state);
         applyNameEdit(t.state, 7, QStringLiteral("Sam Ray"));
         applyNameEdit(t.state, 9, QStringLiteral("Ida Fox"));
@@ -37,8 +37,8 @@ struct NumberFixture
     QString check(int from, int to) { return checkNewPlayerNumber(t.state, from, to); }
     QByteArray file(const char* name)
     {
-        t.state.Files.closeDataFile(AllFiles);
-        return readWholeFile(t.state.DataPath + QString::fromLatin1(name));
+        t.state.files.closeDataFile(AllFiles);
+        return readWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name));
     }
 };
 
@@ -68,9 +68,9 @@ TEST(PlayerNumberChange, MovesStatisticsRosterAndContacts)
     ASSERT_EQ(f.check(7, 12), QString());
     changePlayerNumber(f.t.state, f.contacts, 7, 12);
 
-    EXPECT_EQ(f.t.state.RosterFree[12], QStringLiteral("N"));
-    EXPECT_EQ(f.t.state.RosterNames[12], QStringLiteral("Sam Ray          "));
-    EXPECT_EQ(f.t.state.RosterFree[7], QStringLiteral("Y"));
+    EXPECT_FALSE(f.t.state.roster.free[12]);
+    EXPECT_EQ(f.t.state.roster.names[12], QStringLiteral("Sam Ray          "));
+    EXPECT_TRUE(f.t.state.roster.free[7]);
     EXPECT_EQ(playerListLine(f.t.state, 7), QStringLiteral("  7 ____________________"));
     EXPECT_EQ(f.contacts[12].Phone, QStringLiteral("555-0107"));
     EXPECT_TRUE(f.contacts[7].isBlank());

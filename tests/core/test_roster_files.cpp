@@ -18,12 +18,12 @@ struct RosterFixture
     TempState t;
     RosterFixture()
     {
-        t.state.Files.openDataFile(FileRoster);
+        t.state.files.openDataFile(FileRoster);
         loadRosterTables(t.state);
     }
     QByteArray file(const char* name) const
     {
-        return readWholeFile(t.state.DataPath + QString::fromLatin1(name));
+        return readWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name));
     }
 };
 
@@ -34,21 +34,21 @@ TEST(RosterTable, NameEditsAreTrimmedCutAndComparedTrimmed)
     RosterFixture f;
     AppState& s = f.t.state;
     EXPECT_EQ(applyNameEdit(s, 5, QStringLiteral("   ")), NameEdit::Unchanged);
-    EXPECT_EQ(s.RosterFree[5], QStringLiteral("Y"));
+    EXPECT_TRUE(s.roster.free[5]);
 
     EXPECT_EQ(applyNameEdit(s, 5, QStringLiteral("  Christopher Montgomery ")), NameEdit::Named);
-    EXPECT_EQ(s.RosterFree[5], QStringLiteral("N"));
-    EXPECT_EQ(s.RosterNames[5], QStringLiteral("Christopher Montg"));
+    EXPECT_FALSE(s.roster.free[5]);
+    EXPECT_EQ(s.roster.names[5], QStringLiteral("Christopher Montg"));
 
     EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("Kim")), NameEdit::Named);
     EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("  Kim   ")), NameEdit::Unchanged);
     EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("Kimberly")), NameEdit::Named);
-    EXPECT_EQ(s.RosterNames[12], QStringLiteral("Kimberly         "));
+    EXPECT_EQ(s.roster.names[12], QStringLiteral("Kimberly         "));
 
     // Erasing frees the number under the placeholder name, sign blank included.
     EXPECT_EQ(applyNameEdit(s, 12, QString()), NameEdit::Freed);
-    EXPECT_EQ(s.RosterFree[12], QStringLiteral("Y"));
-    EXPECT_EQ(s.RosterNames[12], QStringLiteral("player 12        "));
+    EXPECT_TRUE(s.roster.free[12]);
+    EXPECT_EQ(s.roster.names[12], QStringLiteral("player 12        "));
 }
 
 TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
@@ -68,8 +68,8 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
     contacts[25].Phone = QStringLiteral("     ");                             // blank: no record
 
     rewriteRosterFile(s);
-    rewritePlayerContacts(s.Files, contacts);
-    s.Files.closeDataFile(AllFiles);
+    rewritePlayerContacts(s.files, contacts);
+    s.files.closeDataFile(AllFiles);
 
     EXPECT_EQ(f.file("KVPN1.DAT"), nameBytes(4, "Al Diaz") + nameBytes(30, "Zoe Park"));
     const QByteArray other = QByteArray("goalie") + QByteArray(64, 'x');
@@ -84,13 +84,13 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
 TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
 {
     RosterFixture f;
-    writeWholeFile(f.t.state.DataPath + QStringLiteral("KVPI1.DAT"),
+    writeWholeFile(f.t.state.settings.dataFolder + QStringLiteral("KVPI1.DAT"),
         InfoBytes{.number = 3, .phone = "1"}.bytes());
     PlayerContactTable contacts;
     rewriteRosterFile(f.t.state);
-    rewritePlayerContacts(f.t.state.Files, contacts);
-    f.t.state.Files.closeDataFile(AllFiles);
-    EXPECT_TRUE(QFile::exists(f.t.state.DataPath + QStringLiteral("KVPN1.DAT")));
+    rewritePlayerContacts(f.t.state.files, contacts);
+    f.t.state.files.closeDataFile(AllFiles);
+    EXPECT_TRUE(QFile::exists(f.t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")));
     EXPECT_EQ(f.file("KVPN1.DAT"), QByteArray());
     EXPECT_EQ(f.file("KVPI1.DAT"), QByteArray());
 }
@@ -98,33 +98,33 @@ TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
 TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
 {
     TempState t;
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPI1.DAT"),
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPI1.DAT"),
         InfoBytes{.number = 9, .phone = "nine"}.bytes() + InfoBytes{0, "zero"}.bytes()
             + InfoBytes{100, "hundred"}.bytes() + InfoBytes{.number = 2, .other = "note"}.bytes());
-    const PlayerContactTable contacts = readPlayerContacts(t.state.Files);
+    const PlayerContactTable contacts = readPlayerContacts(t.state.files);
     EXPECT_EQ(contacts[9].Phone.trimmed(), QStringLiteral("nine"));
     EXPECT_EQ(contacts[2].OtherInfo.trimmed(), QStringLiteral("note"));
     EXPECT_TRUE(contacts[1].isBlank());
-    EXPECT_FALSE(t.state.Files.isOpen(FilePlayerInfo));
+    EXPECT_FALSE(t.state.files.isOpen(FilePlayerInfo));
 }
 
 TEST(RosterFiles, RewriteKeepsTheLetterCaseOfFilesCopiedFromWindows)
 {
     TempState t;
-    const QString dir = t.state.DataPath;
+    const QString dir = t.state.settings.dataFolder;
     writeWholeFile(
         dir + QStringLiteral("kvpn1.dat"), nameBytes(7, "Keeper") + nameBytes(8, "Leaving"));
     writeWholeFile(dir + QStringLiteral("kvpi1.dat"),
         InfoBytes{.number = 7, .phone = "555"}.bytes() + InfoBytes{8, "556"}.bytes());
-    t.state.Files.openDataFile(FileRoster);
+    t.state.files.openDataFile(FileRoster);
     loadRosterTables(t.state);
     applyNameEdit(t.state, 8, QString());
-    PlayerContactTable contacts = readPlayerContacts(t.state.Files);
+    PlayerContactTable contacts = readPlayerContacts(t.state.files);
     contacts[8] = {};
 
     rewriteRosterFile(t.state);
-    rewritePlayerContacts(t.state.Files, contacts);
-    t.state.Files.closeDataFile(AllFiles);
+    rewritePlayerContacts(t.state.files, contacts);
+    t.state.files.closeDataFile(AllFiles);
 
     // Same two names, and the shorter contents leave no tail of the old records behind.
     EXPECT_EQ(QDir(dir).entryList(QDir::Files),

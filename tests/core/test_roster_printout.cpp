@@ -18,24 +18,24 @@ struct PrintFixture
     TempState t;
     PlayerContactTable contacts;
     int questions = 0;
-    OutputEngine engine{t.state, [this](const QString&) {
+    OutputEngine engine{t.state.printJob, t.state.settings, [this](const QString&) {
                             ++questions;
                             return false;
                         }};
 
     PrintFixture()
     {
-        t.state.TeamSlot = 1;
-        t.state.TeamNames[1] = QStringLiteral("Rovers U12") + QString(15, u' ');
-        t.state.ReportTitle = QStringLiteral("Roster");
-        t.state.OutputFileName = t.state.DataPath + QStringLiteral("ROSTER.TXT");
-        t.state.CopiesLeft = 1;
-        t.state.LinesPerPage = 60;
+        t.state.teamChoice.currentSlot = 1;
+        t.state.teamChoice.names[1] = QStringLiteral("Rovers U12") + QString(15, u' ');
+        t.state.printJob.title = QStringLiteral("Roster");
+        t.state.printJob.outputFile = t.state.settings.dataFolder + QStringLiteral("ROSTER.TXT");
+        t.state.printJob.copies = 1;
+        t.state.settings.linesPerPage = 60;
     }
     QString print()
     {
         printRoster(t.state, contacts, engine);
-        return QString::fromLatin1(readWholeFile(t.state.OutputFileName));
+        return QString::fromLatin1(readWholeFile(t.state.printJob.outputFile));
     }
 };
 
@@ -73,8 +73,8 @@ TEST(RosterPrintout, BlocksShowOnlyTheFieldsGiven)
 TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
 {
     PrintFixture f;
-    f.t.state.LinesPerPage = 10; // heading 5 lines + two-line blocks
-    f.t.state.CopiesLeft = 2;
+    f.t.state.settings.linesPerPage = 10; // heading 5 lines + two-line blocks
+    f.t.state.printJob.copies = 2;
     for (int n = 1; n <= 7; ++n)
         applyNameEdit(f.t.state, n, QStringLiteral("P%1").arg(n));
     const QString block = QStringLiteral("%1 - P%1\r\n\r\n");
@@ -86,15 +86,16 @@ TEST(RosterPrintout, StartsANewPageWhenThePageIsFullAndRepeatsPerCopy)
         + block.arg(4) + block.arg(5) + feed + Heading + block.arg(6) + block.arg(7)
         + QStringLiteral("\r\n") + feed;
     EXPECT_EQ(f.print(), copy + copy);
-    EXPECT_EQ(f.t.state.CopiesLeft, 0);
+    EXPECT_EQ(f.t.state.printJob.copies, 0);
 }
 
 TEST(RosterPrintout, AnOutputErrorEndsThePrintout)
 {
     PrintFixture f;
     applyNameEdit(f.t.state, 1, QStringLiteral("A"));
-    f.t.state.OutputFileName = f.t.state.DataPath + QStringLiteral("no/such/folder.txt");
+    f.t.state.printJob.outputFile
+        = f.t.state.settings.dataFolder + QStringLiteral("no/such/folder.txt");
     f.print();
     EXPECT_EQ(f.questions, 1); // asked once at open, nothing more tried
-    EXPECT_EQ(f.t.state.OutputStopped, QStringLiteral("Y"));
+    EXPECT_TRUE(f.t.state.printJob.stopped);
 }

@@ -46,13 +46,12 @@ TEST(TextCodec, StorableOnlyDropsWhatWouldComeBackAsQuestionMarks)
 
 TEST(padText, AlignsCentresAndRefusesTooLong)
 {
-    EXPECT_EQ(padText(QStringLiteral("12345"), 4, QStringLiteral("L")), QString());
-    EXPECT_EQ(padText(QStringLiteral("  7 "), 3, QStringLiteral("M")), QStringLiteral(" 7 "));
-    EXPECT_EQ(padText(QStringLiteral("ab"), 5, QStringLiteral("M")), QStringLiteral(" ab  "));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, QStringLiteral("L")), QStringLiteral("   42"));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, QStringLiteral("R")), QStringLiteral("42   "));
-    EXPECT_EQ(padText(QStringLiteral("42"), 5, QStringLiteral("l")), QString());
-    EXPECT_EQ(padText(QStringLiteral("1234"), 4, QStringLiteral("L")), QStringLiteral("1234"));
+    EXPECT_EQ(padText(QStringLiteral("12345"), 4, Align::Right), QString());
+    EXPECT_EQ(padText(QStringLiteral("  7 "), 3, Align::Centre), QStringLiteral(" 7 "));
+    EXPECT_EQ(padText(QStringLiteral("ab"), 5, Align::Centre), QStringLiteral(" ab  "));
+    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Right), QStringLiteral("   42"));
+    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Left), QStringLiteral("42   "));
+    EXPECT_EQ(padText(QStringLiteral("1234"), 4, Align::Right), QStringLiteral("1234"));
 }
 
 TEST(numberText, KeepsTheSignBlank)

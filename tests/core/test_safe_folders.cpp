@@ -79,13 +79,14 @@ TEST(BackupIdentity, TheDataFolderUnderAnotherNameIsRefusedAndNeverEmptied)
     TeamFolder t;
     const FolderSnapshot before = t.snapshot();
     const QString link = t.dir.path() + QStringLiteral("/link-to-data");
-    ASSERT_TRUE(QFile::link(QDir(t.state.DataPath).absolutePath(), link));
-    EXPECT_TRUE(isWorkingFolder(link + u'/', t.state.DataPath));
-    EXPECT_TRUE(isWorkingFolder(t.dir.path() + QStringLiteral("//data/./"), t.state.DataPath));
-    EXPECT_FALSE(isWorkingFolder(t.backup, t.state.DataPath));
+    ASSERT_TRUE(QFile::link(QDir(t.state.settings.dataFolder).absolutePath(), link));
+    EXPECT_TRUE(isWorkingFolder(link + u'/', t.state.settings.dataFolder));
+    EXPECT_TRUE(
+        isWorkingFolder(t.dir.path() + QStringLiteral("//data/./"), t.state.settings.dataFolder));
+    EXPECT_FALSE(isWorkingFolder(t.backup, t.state.settings.dataFolder));
 
     // Even past the window's check, a file is never copied onto itself.
-    EXPECT_EQ(copyDataFiles(t.state, t.state.DataPath, link + u'/'), 0);
+    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, link + u'/'), 0);
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
 }
 
@@ -95,31 +96,32 @@ TEST(BackupIdentity, RestoreOntoAFullDiskLeavesTheDataAndKeepsWhatItReplaces)
     const FolderSnapshot before = t.snapshot();
     // The disk fills up halfway through writing the restored files.
     FileFaults::failAt(4, ENOSPC, true);
-    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.DataPath, {}, nullptr), -1);
+    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, nullptr), -1);
     FileFaults::reset();
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
 
     QString kept;
-    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.DataPath, {}, &kept), 2);
+    EXPECT_EQ(copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, &kept), 2);
     ASSERT_FALSE(kept.isEmpty());
-    EXPECT_TRUE(kept.startsWith(t.state.DataPath + QStringLiteral("before-restore-")));
+    EXPECT_TRUE(kept.startsWith(t.state.settings.dataFolder + QStringLiteral("before-restore-")));
     EXPECT_EQ(readWholeFile(kept + QStringLiteral("KVPN1.DAT")),
         before.at(QStringLiteral("data/KVPN1.DAT")));
-    EXPECT_EQ(readWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT")), nameBytes(40, "Old"));
+    EXPECT_EQ(readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")),
+        nameBytes(40, "Old"));
 }
 
 TEST(TeamListCheck, AWrongLengthIsCopiedAsideBeforeTheReset)
 {
     TempState t;
-    const QString list = t.state.DataPath + QStringLiteral("KVTEAMS.DAT");
+    const QString list = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
     writeWholeFile(list, QByteArray(3999, 'x'));
-    const TeamListCheck check
-        = checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
+    const TeamListCheck check = checkAndLoadTeamList(
+        t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
     EXPECT_TRUE(check.rebuilt);
     ASSERT_TRUE(check.keptAs.startsWith(list + u'.'));
     EXPECT_EQ(readWholeFile(check.keptAs), QByteArray(3999, 'x'));
     EXPECT_EQ(readWholeFile(list).size(), 4000);
-    EXPECT_EQ(t.state.TeamNames[100].trimmed(), u"Team 100");
+    EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), u"Team 100");
 }
 
 TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
@@ -130,7 +132,7 @@ TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
     {
         TeamFolder clean(Results);
         before = clean.snapshot();
-        ASSERT_NE(saveGame(clean.state.Files, QStringLiteral("I"), 2, insertedGame()), 0);
+        ASSERT_NE(saveGame(clean.state.files, GameEdit::Insert, 2, insertedGame()), 0);
         after = clean.snapshot();
     }
     // Kill moments spread over the length of one insert, measured on a warm-up run.
@@ -138,8 +140,8 @@ TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
     {
         TeamFolder warm(Results);
         const auto start = std::chrono::steady_clock::now();
-        const pid_t child = runInChild(
-            [&] { saveGame(warm.state.Files, QStringLiteral("I"), 2, insertedGame()); });
+        const pid_t child
+            = runInChild([&] { saveGame(warm.state.files, GameEdit::Insert, 2, insertedGame()); });
         int status = 0;
         ::waitpid(child, &status, 0);
         spanMicros = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
@@ -154,12 +156,12 @@ TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
     for (int round = 0; round < 12 && std::chrono::steady_clock::now() < deadline; ++round) {
         TeamFolder t(Results);
         const pid_t child
-            = runInChild([&] { saveGame(t.state.Files, QStringLiteral("I"), 2, insertedGame()); });
+            = runInChild([&] { saveGame(t.state.files, GameEdit::Insert, 2, insertedGame()); });
         ::usleep(static_cast<useconds_t>(moment(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
-        recoverPendingChange(t.state.DataPath);
+        recoverPendingChange(t.state.settings.dataFolder);
         const FolderSnapshot now = t.snapshot();
         const bool valid = now == before || now == after;
         EXPECT_TRUE(valid) << "round " << round;

@@ -41,10 +41,10 @@ GameRecord newGame(int number)
 
 bool saveAllOfGame3(TeamFolder& t)
 {
-    const auto game = findEntryGame(t.state.Files, 3);
+    const auto game = findEntryGame(t.state.files, 3);
     if (!game)
         return false;
-    PlayerEntry entry(t.state.Files, *game);
+    PlayerEntry entry(t.state.files, *game);
     entry.setPlayed(12, true); // a new result, inserted before game 4's
     StatValueArray values{};
     values.fill(7);
@@ -59,17 +59,17 @@ std::vector<Operation> operations()
     return {
         {"insert game",
             [](TeamFolder& t) {
-                return saveGame(t.state.Files, QStringLiteral("I"), 2, newGame(2)) != 0;
+                return saveGame(t.state.files, GameEdit::Insert, 2, newGame(2)) != 0;
             }},
         {"append game",
             [](TeamFolder& t) {
-                return saveGame(t.state.Files, QStringLiteral("A"), 0, newGame(6)) != 0;
+                return saveGame(t.state.files, GameEdit::Add, 0, newGame(6)) != 0;
             }},
         {"change game type",
             [](TeamFolder& t) {
-                return saveGame(t.state.Files, QStringLiteral("C"), 3, newGame(3)) != 0;
+                return saveGame(t.state.files, GameEdit::Change, 3, newGame(3)) != 0;
             }},
-        {"delete game", [](TeamFolder& t) { return deleteGame(t.state.Files, 2); }},
+        {"delete game", [](TeamFolder& t) { return deleteGame(t.state.files, 2); }},
         {"save all", saveAllOfGame3},
         {"roster rewrite",
             [](TeamFolder& t) {
@@ -78,13 +78,13 @@ std::vector<Operation> operations()
             }},
         {"contacts rewrite",
             [](TeamFolder& t) {
-                PlayerContactTable contacts = readPlayerContacts(t.state.Files);
+                PlayerContactTable contacts = readPlayerContacts(t.state.files);
                 contacts[12].City = QStringLiteral("Elsewhere");
-                return rewritePlayerContacts(t.state.Files, contacts);
+                return rewritePlayerContacts(t.state.files, contacts);
             }},
         {"player number change",
             [](TeamFolder& t) {
-                PlayerContactTable contacts = readPlayerContacts(t.state.Files);
+                PlayerContactTable contacts = readPlayerContacts(t.state.files);
                 return changePlayerNumber(t.state, contacts, 10, 30);
             }},
         {"team delete", [](TeamFolder& t) { return deleteTeamFiles(t.state); }},
@@ -94,23 +94,26 @@ std::vector<Operation> operations()
             }},
         {"settings",
             [](TeamFolder& t) {
-                t.state.LinesPerPage = 50;
+                t.state.settings.linesPerPage = 50;
                 return Settings::save(t.state);
             }},
         {"back up",
-            [](TeamFolder& t) { return copyDataFiles(t.state, t.state.DataPath, t.backup) >= 0; }},
+            [](TeamFolder& t) {
+                return copyDataFiles(t.state, t.state.settings.dataFolder, t.backup) >= 0;
+            }},
         {"restore",
             [](TeamFolder& t) {
                 QString kept;
-                return copyDataFiles(t.state, t.backup, t.state.DataPath, {}, &kept) >= 0;
+                return copyDataFiles(t.state, t.backup, t.state.settings.dataFolder, {}, &kept)
+                    >= 0;
             }},
     };
 }
 
 void recoverAsStartUpWould(const TeamFolder& t)
 {
-    recoverPendingChange(t.state.DataPath);
-    recoverPendingChange(t.state.SettingsFolder);
+    recoverPendingChange(t.state.settings.dataFolder);
+    recoverPendingChange(t.state.settings.settingsFolder);
     recoverPendingChange(t.backup);
 }
 
@@ -157,10 +160,10 @@ TEST(SafeWrites, UnchangedFilesAreNotRewritten)
 {
     TeamFolder t;
     const FolderSnapshot before = t.snapshot();
-    PlayerContactTable contacts = readPlayerContacts(t.state.Files);
+    PlayerContactTable contacts = readPlayerContacts(t.state.files);
     FileFaults::reset();
     EXPECT_TRUE(rewriteRosterFile(t.state));
-    EXPECT_TRUE(rewritePlayerContacts(t.state.Files, contacts));
+    EXPECT_TRUE(rewritePlayerContacts(t.state.files, contacts));
     EXPECT_EQ(FileFaults::stepsTaken(), 0);
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
 }
@@ -168,11 +171,11 @@ TEST(SafeWrites, UnchangedFilesAreNotRewritten)
 TEST(SafeWrites, FilesAreReadAgainAfterAChange)
 {
     TeamFolder t;
-    ASSERT_NE(saveGame(t.state.Files, QStringLiteral("I"), 2, newGame(2)), 0);
+    ASSERT_NE(saveGame(t.state.files, GameEdit::Insert, 2, newGame(2)), 0);
     // The open numbers read the new files, not the ones the change replaced.
-    EXPECT_EQ(t.state.Files.recordCount(FileGames), 6);
-    EXPECT_EQ(t.state.Files.Get<GameRecord>(FileGames, 2).Opponent.trimmed(), u"Newcomers");
-    EXPECT_EQ(t.state.Files.Get<PlayerStatRecord>(FileStats, 3).GameNumber, 3);
+    EXPECT_EQ(t.state.files.recordCount(FileGames), 6);
+    EXPECT_EQ(t.state.files.Get<GameRecord>(FileGames, 2).Opponent.trimmed(), u"Newcomers");
+    EXPECT_EQ(t.state.files.Get<PlayerStatRecord>(FileStats, 3).GameNumber, 3);
 }
 
 TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
@@ -185,9 +188,9 @@ TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
     }
     TeamFolder t;
     const FolderSnapshot before = t.snapshot();
-    const auto game = findEntryGame(t.state.Files, 3);
+    const auto game = findEntryGame(t.state.files, 3);
     ASSERT_TRUE(game);
-    PlayerEntry entry(t.state.Files, *game);
+    PlayerEntry entry(t.state.files, *game);
     entry.setPlayed(12, true);
     StatValueArray values{};
     values.fill(7);
@@ -215,24 +218,24 @@ TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
 TEST(SafeWrites, StartUpFinishesADecidedChangeAndDropsAnUndecidedOne)
 {
     TeamFolder t;
-    const QString games = t.state.DataPath + QStringLiteral("KVGS1.DAT");
-    const QString results = t.state.DataPath + QStringLiteral("KVPS1.DAT");
+    const QString games = t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT");
+    const QString results = t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT");
 
     // New files without a journal: the change never got as far as being decided.
     writeWholeFile(stagedName(games), "half");
-    PendingChange dropped = recoverPendingChange(t.state.DataPath);
+    PendingChange dropped = recoverPendingChange(t.state.settings.dataFolder);
     EXPECT_EQ(dropped.kind, PendingChange::Kind::RolledBack);
     EXPECT_FALSE(QFileInfo::exists(stagedName(games)));
 
     // A journal and one file still to rename: finished.
     writeWholeFile(stagedName(results), "new results");
-    writeWholeFile(t.state.DataPath + changeJournalName(),
+    writeWholeFile(t.state.settings.dataFolder + changeJournalName(),
         "scorvane change 1\noperation Deleting the game\nreplace KVGS1.DAT\nreplace "
         "KVPS1.DAT\nend\n");
-    const PendingChange finished = recoverPendingChange(t.state.DataPath);
+    const PendingChange finished = recoverPendingChange(t.state.settings.dataFolder);
     EXPECT_EQ(finished.kind, PendingChange::Kind::Finished);
     EXPECT_EQ(finished.operation, QStringLiteral("Deleting the game"));
     EXPECT_EQ(readWholeFile(results), QByteArray("new results"));
-    EXPECT_FALSE(QFileInfo::exists(t.state.DataPath + changeJournalName()));
-    EXPECT_EQ(recoverPendingChange(t.state.DataPath).kind, PendingChange::Kind::None);
+    EXPECT_FALSE(QFileInfo::exists(t.state.settings.dataFolder + changeJournalName()));
+    EXPECT_EQ(recoverPendingChange(t.state.settings.dataFolder).kind, PendingChange::Kind::None);
 }

@@ -22,7 +22,7 @@ namespace {
 
 QString settingsFile(const AppState& s)
 {
-    return s.SettingsFolder + QStringLiteral("QMKV.INI");
+    return s.settings.settingsFolder + QStringLiteral("QMKV.INI");
 }
 
 ProgramFolders foldersUnder(const QString& root, bool standard)
@@ -87,15 +87,17 @@ protected:
 TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
 {
     writeWholeFile(settingsFile(t.state),
-        defaultSettingsRecord(QStringLiteral("  ") + t.state.DataPath.chopped(1)).encode());
-    t.state.DataPath.clear();
+        defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1))
+            .encode());
+    t.state.settings.dataFolder.clear();
     EXPECT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
-    EXPECT_EQ(t.state.DataPath, t.dir.path() + QStringLiteral("/data/"));
-    EXPECT_EQ(t.state.SortColumn, 7);
-    EXPECT_EQ(t.state.CategoryCodes[33], QStringLiteral("KV1"));
-    EXPECT_EQ(t.state.TeamNames[100].trimmed(), QStringLiteral("Team 100"));
-    EXPECT_EQ(readWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
-    EXPECT_TRUE(t.state.TeamListError.isEmpty());
+    EXPECT_EQ(t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/data/"));
+    EXPECT_EQ(t.state.settings.sortColumn, 7);
+    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("KV1"));
+    EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
+    EXPECT_EQ(
+        readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+    EXPECT_FALSE(t.state.teamChoice.listMissing);
 }
 
 TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
@@ -103,19 +105,20 @@ TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
     writeWholeFile(settingsFile(t.state),
         defaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
     EXPECT_EQ(startUp(t.state, folders), StartOutcome::DataFolderWindow);
-    EXPECT_EQ(t.state.TeamListError, QStringLiteral("E"));
+    EXPECT_TRUE(t.state.teamChoice.listMissing);
 }
 
 TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
 {
-    writeWholeFile(settingsFile(t.state), defaultSettingsRecord(t.state.DataPath).encode());
+    writeWholeFile(
+        settingsFile(t.state), defaultSettingsRecord(t.state.settings.dataFolder).encode());
     ASSERT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
-    t.state.Files.openDataFile(FileStats); // opened, nothing written
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("other.txt"), QByteArray());
-    t.state.DataPath = t.dir.path() + QStringLiteral("/data/");
-    t.state.LinesPerPage = 55;
-    t.state.GameTypeNames[2] = QStringLiteral("Cup");
+    t.state.files.openDataFile(FileStats); // opened, nothing written
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("other.txt"), QByteArray());
+    t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/data/");
+    t.state.settings.linesPerPage = 55;
+    t.state.settings.gameTypeNames[2] = QStringLiteral("Cup");
 
     shutDown(t.state);
 
@@ -123,9 +126,9 @@ TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
     const QByteArray b = readWholeFile(settingsFile(t.state));
     EXPECT_EQ(b.mid(302, 10), pad("Cup", 10));
     EXPECT_EQ(b.mid(569, 2), le16(55));
-    EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("KVPS1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.DataPath + QStringLiteral("KVPN1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.DataPath + QStringLiteral("other.txt")));
+    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT")));
+    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")));
+    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("other.txt")));
 }
 
 TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
@@ -183,20 +186,21 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     TempState t;
     const QString target = t.dir.path() + QStringLiteral("/usb/");
     QDir().mkpath(target);
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS1.DAT"), QByteArray());
-    writeWholeFile(t.state.DataPath + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
+    writeWholeFile(
+        t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray());
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
     writeWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
-    t.state.Files.openDataFile(FileTeamList);
+    t.state.files.openDataFile(FileTeamList);
 
     QStringList told;
-    EXPECT_EQ(copyDataFiles(t.state, t.state.DataPath, target,
+    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, target,
                   [&](const QString& name) { told << QFileInfo(name).fileName(); }),
         3);
     EXPECT_EQ(told.size(), 3);
-    EXPECT_FALSE(t.state.Files.isOpen(FileTeamList));
+    EXPECT_FALSE(t.state.files.isOpen(FileTeamList));
     EXPECT_EQ(readWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
     EXPECT_EQ(readWholeFile(target + QStringLiteral("kvgs1.dat")).size(), 150);
     EXPECT_FALSE(QFile::exists(target + QStringLiteral("KVPS1.DAT")));
@@ -204,15 +208,16 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
 
     const QString empty = t.dir.path() + QStringLiteral("/empty/");
     QDir().mkpath(empty);
-    EXPECT_EQ(copyDataFiles(t.state, empty, t.state.DataPath), 0);
+    EXPECT_EQ(copyDataFiles(t.state, empty, t.state.settings.dataFolder), 0);
 
     // Restoring "kvgs1.dat" over a data folder that holds "KVGS1.DAT" replaces that file.
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
     writeWholeFile(target + QStringLiteral("kvpn1.dat"), QByteArray(402, 'r'));
     QFile::remove(target + QStringLiteral("KVPN1.DAT"));
-    copyDataFiles(t.state, target, t.state.DataPath);
-    EXPECT_EQ(readWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT")), QByteArray(402, 'r'));
-    EXPECT_FALSE(QFile::exists(t.state.DataPath + QStringLiteral("kvpn1.dat")));
+    copyDataFiles(t.state, target, t.state.settings.dataFolder);
+    EXPECT_EQ(readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")),
+        QByteArray(402, 'r'));
+    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("kvpn1.dat")));
 }
 
 TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
@@ -223,12 +228,13 @@ TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
     writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
     writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
     writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPS2.DAT"), QByteArray(115, 's'));
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVPI2.DAT"), QByteArray()); // empty
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
+    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS2.DAT"), QByteArray(115, 's'));
+    writeWholeFile(
+        t.state.settings.dataFolder + QStringLiteral("KVPI2.DAT"), QByteArray()); // empty
 
-    const RestorePlan plan = planRestore(backup, t.state.DataPath);
+    const RestorePlan plan = planRestore(backup, t.state.settings.dataFolder);
     EXPECT_EQ(
         plan.copied, (QStringList{QStringLiteral("KVTEAMS.DAT"), QStringLiteral("kvpn1.dat")}));
     EXPECT_EQ(plan.replaced, 1); // the roster, found without regard to case
@@ -239,9 +245,11 @@ TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
 TEST(BackupCopies, UnwritableTargetIsReportedAndCancelled)
 {
     TempState t;
-    writeWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    EXPECT_EQ(
-        copyDataFiles(t.state, t.state.DataPath, t.dir.path() + QStringLiteral("/none/")), -1);
+    writeWholeFile(
+        t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    EXPECT_EQ(copyDataFiles(
+                  t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
+        -1);
     ASSERT_EQ(t.reporter.errors.size(), 1u);
     EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Backing up the data files"));
 }
@@ -252,13 +260,13 @@ protected:
     TempState t;
     void SetUp() override
     {
-        checkAndLoadTeamList(t.state.Files, t.state.TeamNames, t.state.TeamShortNames);
-        t.state.TeamSlot = 12;
-        t.state.TeamNo = QStringLiteral("12");
+        checkAndLoadTeamList(
+            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+        t.state.teamChoice.currentSlot = 12;
     }
     QByteArray slotBytes(int slot)
     {
-        return readWholeFile(t.state.DataPath + QStringLiteral("KVTEAMS.DAT"))
+        return readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"))
             .mid((slot - 1) * 40, 40);
     }
 };
@@ -268,7 +276,7 @@ TEST_F(TeamSetupTest, NamingRules)
     nameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
     EXPECT_EQ(
         slotBytes(12), pad("Riverside Rovers Under Tw", 25) + pad("Riverside", 10) + pad("", 5));
-    EXPECT_EQ(t.state.CurrentTeamName, QStringLiteral("Riverside Rovers Under Tw"));
+    EXPECT_EQ(t.state.teamChoice.currentName, QStringLiteral("Riverside Rovers Under Tw"));
 
     nameTeam(t.state, QString(), QStringLiteral("Rovers"));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Rovers", 10) + pad("", 5));
@@ -282,11 +290,11 @@ TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
 {
     nameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
     for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
-        writeWholeFile(t.state.DataPath + QString::fromLatin1(name), "data");
-    t.state.Files.openDataFile(FileStats); // an open team file is closed first
+        writeWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name), "data");
+    t.state.files.openDataFile(FileStats); // an open team file is closed first
     deleteTeamFiles(t.state);              // KVPI12.DAT never existed
     EXPECT_TRUE(t.reporter.errors.empty());
-    const QStringList left = QDir(t.state.DataPath).entryList(QDir::Files, QDir::Name);
+    const QStringList left = QDir(t.state.settings.dataFolder).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(left,
         (QStringList{QStringLiteral("KVPN1.DAT"), QStringLiteral("KVPS2.DAT"),
             QStringLiteral("KVTEAMS.DAT")}));

@@ -139,7 +139,7 @@ TEST(Standings, ComputedFromEachGameFileAndPrintedWhole)
     f.writeGames(5, games({{2, 0}, {0, 1}, {3, 1}, {1, 0}, {2, 1}, {4, 2}}));
     // Slot 9 has no game file: no games.
     const StandingsResult result
-        = computeStandings(f.state.DataPath, {2, 5, 9}, f.teamNames, ReportSelection{});
+        = computeStandings(f.state.settings.dataFolder, {2, 5, 9}, f.teamNames, ReportSelection{});
     ASSERT_FALSE(result.fault);
     ASSERT_TRUE(result.report.print(f.engine, printChoices("Team Standings")));
     EXPECT_TRUE(samePrintout(f.printed(),
@@ -171,18 +171,18 @@ TEST(TeamReportState, InputsComeFromTheProgramState)
 {
     TeamReportFolder f;
     AppState& state = f.state;
-    state.ReportKind = QStringLiteral("S");
-    state.TeamSelected[5] = QStringLiteral("Y");
-    state.TeamSelected[2] = QStringLiteral("Y");
-    state.TeamSlot = 2;
-    state.FromGame = 3;
-    state.ToGame = 40;
-    state.GameTypeOn[4] = false;
-    state.AllGameTypes = false;
-    state.UseSpecialSelect = true;
-    state.ReportTitle = QStringLiteral("Spring");
-    state.CopiesLeft = 3;
-    state.LinesPerPage = 30;
+    state.reportSelection.kind = ReportKind::Standings;
+    state.teamChoice.selected[5] = true;
+    state.teamChoice.selected[2] = true;
+    state.teamChoice.currentSlot = 2;
+    state.reportSelection.fromGame = 3;
+    state.reportSelection.toGame = 40;
+    state.reportSelection.typeCounted[3] = false; // type 4
+    state.reportSelection.allTypesCounted = false;
+    state.reportSelection.onlySelectedGames = true;
+    state.printJob.title = QStringLiteral("Spring");
+    state.printJob.copies = 3;
+    state.settings.linesPerPage = 30;
     const TeamReportInput standings = teamReportInput(state);
     EXPECT_EQ(standings.teams, (QList<int>{2, 5}));
     EXPECT_EQ(standings.selection.kind, ReportKind::Standings);
@@ -197,7 +197,7 @@ TEST(TeamReportState, InputsComeFromTheProgramState)
     EXPECT_EQ(choices.copies, 3);
     EXPECT_EQ(choices.linesPerPage, 30);
 
-    state.ReportKind = QStringLiteral("G");
+    state.reportSelection.kind = ReportKind::GameScores;
     const TeamReportInput scores = teamReportInput(state, ScoresForm::Short);
     EXPECT_EQ(scores.teams, QList<int>{2});
     EXPECT_EQ(scores.selection.kind, ReportKind::GameScores);

@@ -44,7 +44,7 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
             GameBytes{.number = 4, .goalsFor = 4, .type = '3'}.bytes(),
             GameBytes{.number = 5, .goalsFor = 5, .special = '2'}.bytes()})
             + QByteArray(100, 'x')); // a partial record at the end is no game
-    GameFileReader reader(f.state.DataPath);
+    GameFileReader reader(f.state.settings.dataFolder);
     auto goals = [&](const ReportSelection& selection) {
         QList<int> all;
         const CountedResults counted = reader.results(1, selection);
@@ -68,8 +68,8 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
     // No file is no games; the whole records come with their texts.
     EXPECT_TRUE(reader.results(2, selection).games.empty());
     // A file copied from a system that ignores letter case is found under its own name.
-    writeWholeFile(
-        f.state.DataPath + QStringLiteral("kvgs4.dat"), GameBytes{.goalsFor = 7}.bytes());
+    writeWholeFile(f.state.settings.dataFolder + QStringLiteral("kvgs4.dat"),
+        GameBytes{.goalsFor = 7}.bytes());
     ASSERT_EQ(reader.results(4, selection).games.size(), 0U); // not marked
     EXPECT_EQ(reader.results(4, ReportSelection{}).games.at(0).goalsFor, 7);
     const CountedGames whole = reader.games(1, ReportSelection{});
@@ -154,7 +154,8 @@ TEST(TeamRecord, PrintoutWithoutTiesHasShortDashesAndRepeatsPerCopy)
 TEST(TeamRecord, OutputErrorEndsThePrintout)
 {
     TeamReportFolder f;
-    f.state.OutputFileName = f.state.DataPath + QStringLiteral("no/such/folder/OUT.TXT");
+    f.state.printJob.outputFile
+        = f.state.settings.dataFolder + QStringLiteral("no/such/folder/OUT.TXT");
     const TeamRecordReport report({result('1', 1, 0)});
     EXPECT_FALSE(report.print(f.engine, printChoices("Record"), f.teamNames[1], f.typeNames));
     EXPECT_EQ(f.errorsAsked, 1);

@@ -61,16 +61,16 @@ GuiFixture::GuiFixture()
 {
     qputenv("XDG_CONFIG_HOME", (dir.path() + QStringLiteral("/config")).toLocal8Bit());
     state = std::make_unique<AppState>(reporter);
-    state->DataPath = dir.path() + QStringLiteral("/data/");
-    state->ReportPath = state->DataPath;
-    state->SettingsFolder = dir.path() + QStringLiteral("/config/Scorvane/");
-    QDir().mkpath(state->DataPath);
-    QDir().mkpath(state->SettingsFolder);
+    state->settings.dataFolder = dir.path() + QStringLiteral("/data/");
+    state->settings.reportFolder = state->settings.dataFolder;
+    state->settings.settingsFolder = dir.path() + QStringLiteral("/config/Scorvane/");
+    QDir().mkpath(state->settings.dataFolder);
+    QDir().mkpath(state->settings.settingsFolder);
     for (int t = 1; t <= 7; ++t)
-        state->GameTypeNames[t] = QStringLiteral("GameType%1").arg(t);
+        state->settings.gameTypeNames[t] = QStringLiteral("GameType%1").arg(t);
     for (int u = 1; u <= 5; ++u)
-        state->UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
-    fillCategoryCodes(state->CategoryCodes, state->UserStatCodes);
+        state->settings.userStatCodes[u] = QStringLiteral("KV%1").arg(u);
+    fillCategoryCodes(state->settings.categoryCodes, state->settings.userStatCodes);
     registerWindows(factory);
     mdi = std::make_unique<MainWindow>(*state, prompter, factory);
 }
@@ -86,8 +86,8 @@ void GuiFixture::chooseTeam(int slot, const QString& name)
 {
     loadTeamList();
     if (!name.isEmpty()) {
-        writeTeamNames(state->Files, slot, name, name);
-        state->TeamNames[slot] = name;
+        writeTeamNames(state->files, slot, name, name);
+        state->teamChoice.names[slot] = name;
     }
     scorvane::testing::chooseTeam(*state, slot);
 }
@@ -102,18 +102,17 @@ void GuiFixture::click(const char* button) const
 
 void GuiFixture::loadTeamList()
 {
-    checkAndLoadTeamList(state->Files, state->TeamNames, state->TeamShortNames);
-    state->TeamListLoaded = true;
+    checkAndLoadTeamList(state->files, state->teamChoice.names, state->teamChoice.shortNames);
 }
 
 void GuiFixture::writeDataFile(const QString& name, const QByteArray& bytes) const
 {
-    writeWholeFile(state->DataPath + name, bytes);
+    writeWholeFile(state->settings.dataFolder + name, bytes);
 }
 
 QByteArray GuiFixture::readDataFile(const QString& name) const
 {
-    return readWholeFile(state->DataPath + name);
+    return readWholeFile(state->settings.dataFolder + name);
 }
 
 void onNextModal(std::function<void(QWidget*)> step)

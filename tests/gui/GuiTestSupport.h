@@ -56,7 +56,7 @@ struct GuiFixture
     GuiFixture(const GuiFixture&) = delete;
     GuiFixture& operator=(const GuiFixture&) = delete;
 
-    QString dataPath() const { return state->DataPath; }
+    QString dataPath() const { return state->settings.dataFolder; }
     // Loads the team list (created with default names when missing) as start-up does.
     void loadTeamList();
     // Writes a file in the data folder.

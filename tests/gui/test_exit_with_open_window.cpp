@@ -23,7 +23,7 @@ class TestExitWithOpenWindow : public QObject
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "Ana"));
         f.writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
         f.chooseTeam();
-        f.state->CurrentGame = 1;
+        f.state->currentGame.number = 1;
         f.mdi->show();
         f.open(kind);
     }
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.last().title, QStringLiteral("Player Statistics Changed!"));
         QCOMPARE(f.prompter.last().text, QStringLiteral("Save player statistics?"));
         QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
-        QVERIFY(f.state->WindowOpen[WindowPScreen]);
+        QVERIFY(f.mdi->isOpen(WindowPScreen));
         QCOMPARE(box->text(), typed);
 
         f.prompter.answers = {Message::Answer::No};

@@ -45,7 +45,7 @@ struct GamesFixture : GuiFixture
     {
         writeDataFile(QStringLiteral("KVGS1.DAT"), games);
         chooseTeam(1, QStringLiteral("Hawks"));
-        state->TeamNames[2] = QStringLiteral("Rovers");
+        state->teamChoice.names[2] = QStringLiteral("Rovers");
     }
     QList<GameRecord> storedGames() const
     {
@@ -80,7 +80,7 @@ private Q_SLOTS:
     {
         GamesFixture f(
             games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1), game(3, "Bears", 0, 2)}));
-        f.state->ReselectGame = 2;
+        f.state->currentGame.reselect = 2;
         f.open(WindowGameMenu);
         auto* list = f.child<QListWidget>("lstGameMenu");
         QCOMPARE(list->count(), 3);
@@ -133,9 +133,9 @@ private Q_SLOTS:
         QCOMPARE(stored[1].GameDate, QStringLiteral("022907"));
         QCOMPARE(stored[1].Opponent.trimmed(), QStringLiteral("Owls"));
         QCOMPARE(stored[1].GoalsFor, qint16(4));
-        QCOMPARE(f.state->CurrentGame, qint16(2));
-        QVERIFY(!f.state->WindowOpen[WindowGameScreen]);
-        QVERIFY(f.state->WindowOpen[WindowPScreen]);
+        QCOMPARE(f.state->currentGame.number, qint16(2));
+        QVERIFY(!f.mdi->isOpen(WindowGameScreen));
+        QVERIFY(f.mdi->isOpen(WindowPScreen));
     }
 
     void changeModeFillsWithoutMarkingAChange()
@@ -146,7 +146,7 @@ private Q_SLOTS:
         g.home = '2';
         g.special = '2';
         GamesFixture f(games({g, game(2, "Owls", 0, 0)}));
-        f.state->ReselectGame = 1;
+        f.state->currentGame.reselect = 1;
         f.open(WindowGameMenu);
         f.click("cmdModify");
         auto* screen = qobject_cast<GameWindow*>(f.current());
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 2);
         QVERIFY(!f.child<QCheckBox>("chkHomeTeam")->isChecked());
         QVERIFY(f.child<QCheckBox>("chkSpecialSelect")->isChecked());
-        QCOMPARE(f.state->OpponentTeamNo, 2);
+        QCOMPARE(f.state->currentGame.opponentSlot, 2);
         QVERIFY(!screen->changed());
 
         // Cancel without an edit asks nothing and returns to the list on the same game.
@@ -189,9 +189,9 @@ private Q_SLOTS:
     void aGameMissingFromTheFileCanOnlyBeAdded()
     {
         GamesFixture f(games({game(1, "Rovers", 1, 0)}));
-        f.state->GameEditMode = QStringLiteral("C");
-        f.state->CurrentGame = 4;
-        f.state->CurrentGameRecord = 3;
+        f.state->currentGame.edit = GameEdit::Change;
+        f.state->currentGame.number = 4;
+        f.state->currentGame.record = 3;
         f.open(WindowGameScreen);
         QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
         f.click("cmdOK");
@@ -250,8 +250,8 @@ private Q_SLOTS:
         QCOMPARE(opponents->currentText(), QStringLiteral("Rovers"));
         QVERIFY(qobject_cast<GameWindow*>(f.current())->changed());
         // The current team's own files are used again.
-        QCOMPARE(f.state->TeamNo, QStringLiteral("1"));
-        QVERIFY(!f.state->Files.isOpen(FileOtherGames));
+        QCOMPARE(f.state->teamChoice.currentSlot, 1);
+        QVERIFY(!f.state->files.isOpen(FileOtherGames));
 
         // With the comment asked for, it comes too.
         QTimer::singleShot(0, [&] {
@@ -279,7 +279,9 @@ private Q_SLOTS:
         });
         f.click("cmdImport");
         QVERIFY(!okEnabled);
-        QCOMPARE(f.state->ImportMark, QStringLiteral("N"));
+        // Cancelled: the game window's fields stay as they were.
+        QVERIFY(f.child<QLineEdit>("txtGameDate")->text().isEmpty());
+        QVERIFY(f.child<QLineEdit>("txtGameLoc")->text().isEmpty());
         QVERIFY(f.readDataFile(QStringLiteral("KVGS5.DAT")).isNull());
     }
 
@@ -340,7 +342,7 @@ private Q_SLOTS:
     void playerScreenButtonAsksOnlyAfterAnEdit()
     {
         GamesFixture f(games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1)}));
-        f.state->ReselectGame = 2;
+        f.state->currentGame.reselect = 2;
         f.open(WindowGameMenu);
 
         // Inserting before game 2 takes its number and goes on to the new game's players.
@@ -351,12 +353,12 @@ private Q_SLOTS:
         auto stored = f.storedGames();
         QCOMPARE(stored.size(), 3);
         QCOMPARE(stored[1].GameLocation.trimmed(), QStringLiteral("New Park"));
-        QCOMPARE(f.state->CurrentGame, qint16(2));
+        QCOMPARE(f.state->currentGame.number, qint16(2));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
 
         // A game opened for a change and left untouched goes to its players without a question.
-        f.state->GameEditMode = QStringLiteral("C");
-        f.state->CurrentGame = 3;
+        f.state->currentGame.edit = GameEdit::Change;
+        f.state->currentGame.number = 3;
         f.open(WindowGameScreen);
         f.click("cmdPlayers");
         QVERIFY(f.prompter.asked.isEmpty());
@@ -396,15 +398,15 @@ private Q_SLOTS:
         // Cancel leaves every name as it was.
         f.child<QLineEdit>("txtGameType2")->setText(QStringLiteral("Lost"));
         f.click("cmdCancel");
-        QCOMPARE(f.state->GameTypeNames[2].trimmed(), QStringLiteral("GameType2"));
+        QCOMPARE(f.state->settings.gameTypeNames[2].trimmed(), QStringLiteral("GameType2"));
 
         f.open(WindowNameYourOwn);
         f.child<QLineEdit>("txtGameType1")->setText(QStringLiteral("League"));
         f.child<QLineEdit>("txtGameType3")->clear();
         f.child<QLineEdit>("txtCat2")->setText(QStringLiteral("TKL"));
         f.click("cmdOK");
-        QVERIFY(!f.state->WindowOpen[WindowNameYourOwn]);
-        QCOMPARE(f.state->CategoryCodes[34], QStringLiteral("TKL"));
+        QVERIFY(!f.mdi->isOpen(WindowNameYourOwn));
+        QCOMPARE(f.state->settings.categoryCodes[34], QStringLiteral("TKL"));
 
         f.open(WindowGameMenu);
         f.click("cmdAddGame");

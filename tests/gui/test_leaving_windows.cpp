@@ -35,7 +35,7 @@ struct TeamOne : GuiFixture
         writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "Ana"));
         writeDataFile(QStringLiteral("KVGS1.DAT"), games);
         chooseTeam(1, QStringLiteral("Comets"));
-        state->CurrentGame = 1;
+        state->currentGame.number = 1;
         mdi->show();
         QApplication::setActiveWindow(mdi.get());
     }
@@ -148,7 +148,7 @@ private Q_SLOTS:
         {
             TeamOne f;
             f.enableMenus();
-            f.state->GameEditMode = QStringLiteral("C");
+            f.state->currentGame.edit = GameEdit::Change;
             f.open(WindowGameScreen);
             f.child<QLineEdit>("txtGameLoc")->setText(QStringLiteral("Elm Park"));
             f.prompter.answers = {Message::Answer::No};
@@ -185,7 +185,7 @@ private Q_SLOTS:
         });
         f.click("cmdRoster");
         QVERIFY(edited);
-        QVERIFY(!f.state->WindowOpen[WindowRoster]);
+        QVERIFY(!f.mdi->isOpen(WindowRoster));
         QCOMPARE(rosterName(f.readDataFile(QStringLiteral("KVPN1.DAT")), 2), QStringLiteral("Cy"));
         auto* table = f.child<QTableWidget>("tblPlayerList");
         QCOMPARE(table->rowCount(), 2);
@@ -206,10 +206,10 @@ private Q_SLOTS:
     void opponentBoxKeepsWhatWasTyped()
     {
         TeamOne f;
-        writeTeamNames(f.state->Files, 2, QStringLiteral("Tigers U12"), QStringLiteral("Tigers"));
-        f.state->TeamNames[2] = QStringLiteral("Tigers U12");
-        f.state->GameEditMode = QStringLiteral("A");
-        f.state->CurrentGame = 2;
+        writeTeamNames(f.state->files, 2, QStringLiteral("Tigers U12"), QStringLiteral("Tigers"));
+        f.state->teamChoice.names[2] = QStringLiteral("Tigers U12");
+        f.state->currentGame.edit = GameEdit::Add;
+        f.state->currentGame.number = 2;
         f.open(WindowGameScreen);
         auto* combo = f.child<QComboBox>("cmbOpponents");
         combo->lineEdit()->setFocus();
@@ -217,19 +217,19 @@ private Q_SLOTS:
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("Tigers "));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
         QCOMPARE(combo->currentText(), QStringLiteral("Tigers"));
-        QCOMPARE(f.state->OpponentTeamNo, 0);
+        QCOMPARE(f.state->currentGame.opponentSlot, 0);
         f.click("cmdOK");
         QCOMPARE(f.storedOpponent(2), QStringLiteral("Tigers"));
 
         // The list still names a team for Import.
-        f.state->GameEditMode = QStringLiteral("A");
+        f.state->currentGame.edit = GameEdit::Add;
         f.open(WindowGameScreen);
         combo = f.child<QComboBox>("cmbOpponents");
         combo->setCurrentIndex(0);
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(combo->currentText(), QStringLiteral("Tigers U12"));
-        QCOMPARE(f.state->OpponentTeamNo, 2);
+        QCOMPARE(f.state->currentGame.opponentSlot, 2);
 
         // Too long a name is cut to the field.
         combo->lineEdit()->selectAll();
@@ -263,7 +263,7 @@ private Q_SLOTS:
             f.child<QListWidget>("lstPlayerList")->setCurrentRow(3);
             f.click("cmdDelete");
             QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
-            QCOMPARE(f.state->RosterFree[4], QStringLiteral("N"));
+            QVERIFY(!f.state->roster.free[4]);
         }
         {
             TeamOne f;
@@ -277,7 +277,7 @@ private Q_SLOTS:
             QCOMPARE(f.prompter.last().title, QStringLiteral("Change Player Number"));
             QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
             QCOMPARE(f.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
-            QCOMPARE(f.state->RosterFree[4], QStringLiteral("N"));
+            QVERIFY(!f.state->roster.free[4]);
         }
     }
 
@@ -330,8 +330,8 @@ private Q_SLOTS:
     void aBareFileNameGoesToTheReportFolder()
     {
         TeamOne f;
-        f.state->ReportPath = f.dir.path() + QStringLiteral("/reports/");
-        QDir().mkpath(f.state->ReportPath);
+        f.state->settings.reportFolder = f.dir.path() + QStringLiteral("/reports/");
+        QDir().mkpath(f.state->settings.reportFolder);
         f.open(WindowRoster);
         onNextModal([](QWidget* modal) {
             modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))
@@ -339,7 +339,7 @@ private Q_SLOTS:
             modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         f.click("cmdPrint");
-        const QString written = f.state->ReportPath + QStringLiteral("roster.txt");
+        const QString written = f.state->settings.reportFolder + QStringLiteral("roster.txt");
         QVERIFY(QFile::exists(written));
         QVERIFY(!QFile::exists(QDir::currentPath() + QStringLiteral("/roster.txt")));
         QCOMPARE(

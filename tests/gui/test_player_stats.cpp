@@ -5,7 +5,6 @@
 
 #include "ReportCommand.h"
 
-#include "core/state/DefaultSettings.h"
 #include "gui/output/PrintDialog.h"
 #include "gui/reports/ComputeDialog.h"
 #include "gui/reports/PlayerStatsWindow.h"
@@ -58,15 +57,15 @@ struct StatsFixture : GuiFixture
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         writeDataFile(QStringLiteral("KVPS2.DAT"), resultBytes(1, 4, {{Min, 60}, {GS, 3}}));
         loadTeamList();
-        writeTeamNames(state->Files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
-        writeTeamNames(state->Files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
+        writeTeamNames(state->files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
+        writeTeamNames(state->files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
         loadTeamList();
-        state->ReportColumns.fill(0);
-        state->ReportColumns[1] = 1; // G
-        state->ReportColumns[2] = 7; // GS
-        state->ReportColumns[3] = 4; // SOG
-        state->SortColumn = 7;
-        state->SortOrder = QStringLiteral("D");
+        state->settings.reportColumns.fill(0);
+        state->settings.reportColumns[1] = 1; // G
+        state->settings.reportColumns[2] = 7; // GS
+        state->settings.reportColumns[3] = 4; // SOG
+        state->settings.sortColumn = 7;
+        state->settings.sortOrder = SortOrder::Descending;
         mdi->show();
         QApplication::setActiveWindow(mdi.get());
     }
@@ -76,9 +75,9 @@ struct StatsFixture : GuiFixture
     {
         mdi->closeChildWindows();
         for (int slot = 1; slot <= 100; ++slot)
-            state->TeamSelected[slot] = QStringLiteral("N");
+            state->teamChoice.selected[slot] = false;
         for (int slot : slots)
-            state->TeamSelected[slot] = QStringLiteral("Y");
+            state->teamChoice.selected[slot] = true;
         mdi->selectionChanged(static_cast<int>(slots.size()));
         mdi->runMenuCommand(QStringLiteral("mnuPlayer"));
         return qobject_cast<PlayerStatsWindow*>(current());
@@ -194,8 +193,8 @@ private Q_SLOTS:
             press(dialog, "cmdCompute");
         });
         f.click("cmdCompute");
-        QCOMPARE(f.state->FromGame, qint16(2));
-        QCOMPARE(f.state->ToGame, qint16(3));
+        QCOMPARE(f.state->reportSelection.fromGame, 2);
+        QCOMPARE(f.state->reportSelection.toGame, 3);
         QCOMPARE(f.row(0)[1], QStringLiteral("2"));
         QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), games);
         QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), results);
@@ -209,7 +208,7 @@ private Q_SLOTS:
             press(dialog, "cmdCancel");
         });
         f.click("cmdCompute");
-        QCOMPARE(f.state->FromGame, qint16(2));
+        QCOMPARE(f.state->reportSelection.fromGame, 2);
         QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), games);
 
         // Only game 2, marked in the list: its game and its three results carry the mark.
@@ -219,7 +218,7 @@ private Q_SLOTS:
             press(dialog, "cmdCompute");
         });
         f.click("cmdCompute");
-        QVERIFY(f.state->UseSpecialSelect);
+        QVERIFY(f.state->reportSelection.onlySelectedGames);
         QCOMPARE(f.row(0)[1], QStringLiteral("1"));
         QCOMPARE(f.names().size(), 3);
         const QByteArray marked = f.readDataFile(QStringLiteral("KVGS1.DAT"));
@@ -245,7 +244,7 @@ private Q_SLOTS:
             press(dialog, "cmdCancel");
         });
         f.click("cmdCompute");
-        QVERIFY(f.state->AllGameTypes);
+        QVERIFY(f.state->reportSelection.allTypesCounted);
     }
 
     void severalTeamsOfferThePlayerBoxesAndNoList()
@@ -260,7 +259,7 @@ private Q_SLOTS:
             press(dialog, "cmdCompute");
         });
         f.click("cmdCompute");
-        QCOMPARE(f.state->SelectPlayerName, QStringLiteral("di fox           "));
+        QCOMPARE(f.state->reportSelection.playerName, QStringLiteral("di fox"));
         QCOMPARE(f.names(), QStringList{QStringLiteral("Di Fox")});
     }
 
@@ -278,7 +277,7 @@ private Q_SLOTS:
         f.click("cmdFormat");
         QCOMPARE(f.headings().mid(1, 3),
             (QStringList{QStringLiteral("G"), QStringLiteral("Min"), QStringLiteral("CY")}));
-        QCOMPARE(f.state->SortColumn, qint16(18));
+        QCOMPARE(f.state->settings.sortColumn, 18);
 
         // Add: "Report 5" with SOG put before the "end" of the report line and Min before it.
         onNextModal([&f](QWidget* dialog) {
@@ -313,7 +312,7 @@ private Q_SLOTS:
         });
         f.click("cmdFormat");
         QCOMPARE(f.headings().mid(1), (QStringList{QStringLiteral("Min"), QStringLiteral("SOG")}));
-        QCOMPARE(f.state->SortOrder, QStringLiteral("A"));
+        QCOMPARE(f.state->settings.sortOrder, SortOrder::Ascending);
         QCOMPARE(f.names().first(), QStringLiteral("Cy Day")); // fewest shots first
 
         // Cancel keeps the report as it was, though the list changed meanwhile.
@@ -361,7 +360,7 @@ private Q_SLOTS:
             press(dialog, "cmdCancel");
         });
         f.click("cmdMin");
-        QCOMPARE(f.state->MinimumKind, QStringLiteral("O"));
+        QCOMPARE(f.state->reportSelection.minimumKind, MinimumKind::ShotsOnGoal);
         QCOMPARE(f.grid()->rowCount(), 4);
 
         // At least 3 games: Cy Day (1 game) goes behind the marker.
@@ -417,7 +416,7 @@ private Q_SLOTS:
         QVERIFY(!f.shown("cmdPrint") && !f.shown("cmdFormat"));
 
         f.click("cmdTeam");
-        QVERIFY(!f.state->IndividualMode);
+        QVERIFY(!f.state->reportSelection.individual);
         QCOMPARE(f.headings().first(), QStringLiteral("3 Player(s)"));
         QVERIFY(!f.shown("cmdTeam") && f.shown("cmdSort"));
     }

@@ -88,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(w.prompter.last().text, message);
         QCOMPARE(w.prompter.last().buttons, Message::Buttons::Ok);
         QCOMPARE(w.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
-        QCOMPARE(w.state->RosterFree[7], QStringLiteral("N"));
+        QVERIFY(!w.state->roster.free[7]);
     }
 
     void aRefusalByEnterLeavesTheNumberSelectedForRetyping()

@@ -7,6 +7,7 @@
 #include "gui/output/DesktopOutput.h"
 #include "gui/output/PrintDialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -29,11 +31,10 @@ struct PrintDialogFixture
     GuiFixture f;
     std::unique_ptr<PrintDialog> dialog;
 
-    explicit PrintDialogFixture(const char* kind)
+    explicit PrintDialogFixture(ReportKind kind)
     {
-        f.state->ReportKind = QString::fromLatin1(kind);
-        f.state->DialogResult = QStringLiteral("N");
-        dialog = std::make_unique<PrintDialog>(*f.state, f.prompter, programPrinter());
+        dialog
+            = std::make_unique<PrintDialog>(kind, f.state->settings, f.prompter, programPrinter());
         dialog->show();
     }
     template <typename W> W* find(const char* name) const
@@ -53,28 +54,24 @@ class TestPrint : public QObject
 private Q_SLOTS:
     void titleAndHiddenControlsFollowTheReportKind_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ReportKind>("kind");
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("topShown");
         QTest::addColumn<bool>("linesShown");
-        QTest::newRow("players") << "P"
-                                 << "Player Statistics" << true << true;
-        QTest::newRow("record") << "R"
-                                << "Team Record" << false << false;
-        QTest::newRow("scores") << "G"
-                                << "Game Scores" << false << true;
-        QTest::newRow("standings") << "S"
-                                   << "Team Standings" << false << true;
-        QTest::newRow("roster") << "X"
-                                << "Roster" << false << true;
+        QTest::newRow("players") << ReportKind::PlayerStatistics << "Player Statistics" << true
+                                 << true;
+        QTest::newRow("record") << ReportKind::Record << "Team Record" << false << false;
+        QTest::newRow("scores") << ReportKind::GameScores << "Game Scores" << false << true;
+        QTest::newRow("standings") << ReportKind::Standings << "Team Standings" << false << true;
+        QTest::newRow("roster") << ReportKind::Roster << "Roster" << false << true;
     }
     void titleAndHiddenControlsFollowTheReportKind()
     {
-        QFETCH(QString, kind);
+        QFETCH(ReportKind, kind);
         QFETCH(QString, title);
         QFETCH(bool, topShown);
         QFETCH(bool, linesShown);
-        PrintDialogFixture d(kind.toLatin1().constData());
+        PrintDialogFixture d(kind);
         QCOMPARE(d.box("txtTitle")->text(), title);
         QCOMPARE(d.box("txtTopX")->isVisible(), topShown);
         QCOMPARE(d.find<QLabel>("lblTopX2")->isVisible(), topShown);
@@ -111,7 +108,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, text);
         QFETCH(QString, focus);
-        PrintDialogFixture d("P");
+        PrintDialogFixture d(ReportKind::PlayerStatistics);
         d.dialog->activateWindow();
         d.box("txtCopies")->setText(copies);
         d.box("txtLines")->setText(lines);
@@ -123,12 +120,12 @@ private Q_SLOTS:
         QCOMPARE(d.f.prompter.last().icon, Message::Icon::None);
         QVERIFY(d.dialog->isVisible());
         QCOMPARE(d.dialog->focusWidget()->objectName(), focus);
-        QCOMPARE(d.f.state->LinesPerPage, qint16(60)); // nothing reached the state
+        QCOMPARE(d.f.state->settings.linesPerPage, 60); // nothing reached the state
     }
 
-    void printStoresTheChoices()
+    void printReturnsTheChoices()
     {
-        PrintDialogFixture d("P");
+        PrintDialogFixture d(ReportKind::PlayerStatistics);
         d.box("txtTitle")->setText(QStringLiteral("Spring"));
         d.box("txtCopies")->setText(QStringLiteral("50"));
         d.box("txtLines")->setText(QStringLiteral("21"));
@@ -140,26 +137,30 @@ private Q_SLOTS:
         d.print();
         QVERIFY(d.f.prompter.asked.isEmpty());
         QVERIFY(!d.dialog->isVisible());
-        const AppState& s = *d.f.state;
-        QCOMPARE(s.DialogResult, QStringLiteral("N"));
-        QCOMPARE(s.ReportTitle, QStringLiteral("Spring"));
-        QCOMPARE(s.CopiesLeft, qint16(50));
-        QCOMPARE(s.LinesPerPage, qint16(21));
-        QCOMPARE(s.PrintTop, qint16(10));
-        QCOMPARE(s.OutputFileName, QStringLiteral("/tmp/r.txt"));
-        QCOMPARE(s.AppendToFile, QStringLiteral("A"));
-        QCOMPARE(s.ReportFontSize, qint16(18));
-        QCOMPARE(s.TitleBold, qint16(-1));
-        QCOMPARE(s.ReportBold, qint16(0));
+        QCOMPARE(d.dialog->result(), int(QDialog::Accepted));
+        const PrintChoice& c = d.dialog->choice();
+        QCOMPARE(c.title, QStringLiteral("Spring"));
+        QCOMPARE(c.copies, 50);
+        QCOMPARE(c.linesPerPage, 21);
+        QCOMPARE(c.top, 10);
+        QCOMPARE(c.outputFile, QStringLiteral("/tmp/r.txt"));
+        QCOMPARE(c.format, OutputFormat::Text);
+        QVERIFY(c.append);
+        QCOMPARE(c.titleFontSize, 12);
+        QCOMPARE(c.reportFontSize, 18);
+        QVERIFY(c.titleBold);
+        QVERIFY(!c.reportBold);
+        // The dialog itself changes nothing: the caller takes the choice.
+        QCOMPARE(d.f.state->settings.reportFontSize, 12);
+        QVERIFY(d.f.state->printJob.outputFile.isEmpty());
     }
 
     void fontSizesOutsideTheListAreShownAndSavedAsTwelve()
     {
         GuiFixture f;
-        f.state->TitleFontSize = 5;
-        f.state->ReportFontSize = 20;
-        f.state->ReportKind = QStringLiteral("X");
-        PrintDialog dialog(*f.state, f.prompter, programPrinter());
+        f.state->settings.titleFontSize = 5;
+        f.state->settings.reportFontSize = 20;
+        PrintDialog dialog(ReportKind::Roster, f.state->settings, f.prompter, programPrinter());
         auto* title = dialog.findChild<QComboBox*>(QStringLiteral("cmbTitleFont"));
         QCOMPARE(title->count(), 7);
         QCOMPARE(title->itemText(0), QStringLiteral(" 6"));
@@ -167,13 +168,48 @@ private Q_SLOTS:
         QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cmbReportFont"))->currentText(),
             QStringLiteral(" 12"));
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        QCOMPARE(f.state->TitleFontSize, qint16(12));
-        QCOMPARE(f.state->ReportFontSize, qint16(12));
+        QCOMPARE(dialog.choice().titleFontSize, 12);
+        QCOMPARE(dialog.choice().reportFontSize, 12);
+    }
+
+    void showPrintDialogTakesTheChoiceOnlyWhenPrinted()
+    {
+        GuiFixture f;
+        AppState& s = *f.state;
+        s.settings.titleFontSize = 5;
+        s.settings.reportFontSize = 14;
+        s.printJob.outputFile = QStringLiteral("/tmp/before.txt");
+        const auto answerNextDialog = [](const char* button, const QString& fileName) {
+            QTimer::singleShot(0, qApp, [button, fileName] {
+                auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(fileName);
+                dialog->findChild<QCheckBox*>(QStringLiteral("chkReportBold"))->setChecked(true);
+                dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+            });
+        };
+
+        // Cancelled: the job and the bold flag stay, but a font size the dialog cannot offer
+        // has become 12 all the same.
+        answerNextDialog("cmdCancel", QStringLiteral("/tmp/cancelled.txt"));
+        QVERIFY(!showPrintDialog(nullptr, ReportKind::Roster, s, f.prompter));
+        QCOMPARE(s.printJob.outputFile, QStringLiteral("/tmp/before.txt"));
+        QVERIFY(!s.settings.reportBold);
+        QCOMPARE(s.settings.titleFontSize, 12);
+        QCOMPARE(s.settings.reportFontSize, 14);
+
+        answerNextDialog("cmdOK", QStringLiteral("/tmp/printed.txt"));
+        QVERIFY(showPrintDialog(nullptr, ReportKind::Roster, s, f.prompter));
+        QCOMPARE(s.printJob.outputFile, QStringLiteral("/tmp/printed.txt"));
+        QCOMPARE(s.printJob.title, QStringLiteral("Roster"));
+        QCOMPARE(s.printJob.format, OutputFormat::Text);
+        QVERIFY(s.settings.reportBold);
+        QVERIFY(f.prompter.asked.isEmpty());
     }
 
     void cancelFindAndSetup()
     {
-        PrintDialogFixture d("X");
+        PrintDialogFixture d(ReportKind::Roster);
         d.f.prompter.fileNames.push_back(QStringLiteral("/tmp/team.TXT"));
         QTest::mouseClick(d.find<QPushButton>("cmdFind"), Qt::LeftButton);
         QCOMPARE(d.box("txtFileName")->text(), QStringLiteral("/tmp/team.TXT"));
@@ -181,20 +217,20 @@ private Q_SLOTS:
         QCOMPARE(q.title, QStringLiteral("Set Filename to Print To:"));
         QCOMPARE(q.filter, QStringLiteral("Text (*.TXT)"));
         QCOMPARE(q.defaultSuffix, QStringLiteral("TXT"));
-        QCOMPARE(q.startFolder, d.f.state->DataPath);
+        QCOMPARE(q.startFolder, d.f.state->settings.dataFolder);
         // A cancelled file dialog keeps the name.
         QTest::mouseClick(d.find<QPushButton>("cmdFind"), Qt::LeftButton);
         QCOMPARE(d.box("txtFileName")->text(), QStringLiteral("/tmp/team.TXT"));
         QTest::mouseClick(d.find<QPushButton>("cmdSetup"), Qt::LeftButton);
         QCOMPARE(d.f.prompter.printerSetups, 1);
         QTest::mouseClick(d.find<QPushButton>("cmdCancel"), Qt::LeftButton);
-        QCOMPARE(d.f.state->DialogResult, QStringLiteral("Y"));
-        QVERIFY(d.f.state->OutputFileName.isEmpty());
+        QCOMPARE(d.dialog->result(), int(QDialog::Rejected));
+        QVERIFY(d.f.state->printJob.outputFile.isEmpty());
     }
 
     void pdfNeedsAFileNameAndNeverAppends()
     {
-        PrintDialogFixture d("X");
+        PrintDialogFixture d(ReportKind::Roster);
         d.find<QRadioButton>("optAppend")->setChecked(true);
         d.find<QCheckBox>("chkSavePdf")->setChecked(true);
         QVERIFY(!d.find<QRadioButton>("optAppend")->isEnabled());
@@ -202,8 +238,8 @@ private Q_SLOTS:
         QCOMPARE(d.f.prompter.last().title, QStringLiteral("File Name Invalid"));
         d.box("txtFileName")->setText(QStringLiteral("/tmp/roster.pdf"));
         d.print();
-        QCOMPARE(d.f.state->OutputAsPdf, QStringLiteral("Y"));
-        QCOMPARE(d.f.state->AppendToFile, QStringLiteral("R"));
+        QCOMPARE(d.dialog->choice().format, OutputFormat::Pdf);
+        QVERIFY(!d.dialog->choice().append);
     }
 
     void pdfPagesReadBackAsText()
@@ -213,13 +249,13 @@ private Q_SLOTS:
             QSKIP("pdftotext is not installed");
         GuiFixture f;
         AppState& s = *f.state;
-        s.TeamSlot = 1;
-        s.TeamNames[1] = QStringLiteral("Lakeside United");
-        s.ReportTitle = QStringLiteral("Roster");
-        s.LinesPerPage = 21;
-        s.CopiesLeft = 1;
-        s.OutputFileName = f.dir.path() + QStringLiteral("/roster.pdf");
-        s.OutputAsPdf = QStringLiteral("Y");
+        s.teamChoice.currentSlot = 1;
+        s.teamChoice.names[1] = QStringLiteral("Lakeside United");
+        s.printJob.title = QStringLiteral("Roster");
+        s.settings.linesPerPage = 21;
+        s.printJob.copies = 1;
+        s.printJob.outputFile = f.dir.path() + QStringLiteral("/roster.pdf");
+        s.printJob.format = OutputFormat::Pdf;
         for (int n = 1; n <= 9; ++n)
             applyNameEdit(s, n, QStringLiteral("Player Nr%1").arg(n));
         PlayerContactTable contacts;
@@ -232,7 +268,7 @@ private Q_SLOTS:
 
         QProcess process;
         process.start(
-            pdftotext, {QStringLiteral("-layout"), s.OutputFileName, QStringLiteral("-")});
+            pdftotext, {QStringLiteral("-layout"), s.printJob.outputFile, QStringLiteral("-")});
         QVERIFY(process.waitForFinished(20000));
         const QString text = QString::fromUtf8(process.readAllStandardOutput());
         // Two-line blocks on 21-line pages: 8 players on the first page, the ninth on a second
@@ -252,14 +288,14 @@ private Q_SLOTS:
     {
         GuiFixture f;
         AppState& s = *f.state;
-        s.OutputFileName = f.dir.path() + QStringLiteral("/missing/out.txt");
+        s.printJob.outputFile = f.dir.path() + QStringLiteral("/missing/out.txt");
         f.prompter.answers = {Message::Answer::Retry, Message::Answer::Cancel};
         DesktopOutput output(nullptr, s, f.prompter);
-        output.engine().outputLine(QString(), 80, QStringLiteral("O"));
+        output.engine().open();
         QCOMPARE(f.prompter.asked.size(), 2);
         QCOMPARE(f.prompter.last().title, QStringLiteral("Printer/File Error"));
         QCOMPARE(f.prompter.last().buttons, Message::Buttons::RetryCancel);
-        QCOMPARE(s.OutputStopped, QStringLiteral("Y"));
+        QVERIFY(s.printJob.stopped);
     }
 };
 

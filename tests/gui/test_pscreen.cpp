@@ -42,7 +42,7 @@ struct ScreenFixture : GuiFixture
         writeDataFile(QStringLiteral("KVGS1.DAT"), games);
         writeDataFile(QStringLiteral("KVPS1.DAT"), results);
         chooseTeam();
-        state->CurrentGame = static_cast<qint16>(game);
+        state->currentGame.number = static_cast<qint16>(game);
         mdi->show();
         if (!QTest::qWaitForWindowActive(mdi.get()))
             throw std::runtime_error("main window not active");
@@ -69,7 +69,7 @@ struct ScreenFixture : GuiFixture
         QTest::keyClicks(box(k), text);
     }
     QByteArray results() const { return readDataFile(QStringLiteral("KVPS1.DAT")); }
-    bool screenOpen() const { return state->WindowOpen[WindowPScreen]; }
+    bool screenOpen() const { return mdi->isOpen(WindowPScreen); }
 };
 
 // Stands in for the roster window: adds player 12 to the roster tables, then closes itself once
@@ -82,8 +82,8 @@ public:
     { }
     void opened() override
     {
-        state().RosterFree[12] = QStringLiteral("N");
-        state().RosterNames[12] = QStringLiteral("Dee Roy");
+        state().roster.free[12] = false;
+        state().roster.names[12] = QStringLiteral("Dee Roy");
         QTimer::singleShot(0, this, [this] { returnToTeamWindow(); });
     }
 };
@@ -320,7 +320,7 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.asked.first().text, QStringLiteral("Save player statistics?"));
         QCOMPARE(f.prompter.asked.first().icon, Message::Icon::None);
         QVERIFY(!f.screenOpen());
-        QCOMPARE(f.state->GameEditMode, QStringLiteral("C"));
+        QCOMPARE(f.state->currentGame.edit, GameEdit::Change);
         QCOMPARE(f.results(), results);
     }
 

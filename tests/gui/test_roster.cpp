@@ -83,7 +83,7 @@ private Q_SLOTS:
         r.list()->setFocus();
         r.list()->setCurrentRow(29);
         QCOMPARE(r.list()->item(4)->text(), QStringLiteral("  5 Christopher Montg"));
-        QCOMPARE(r.state->RosterFree[5], QStringLiteral("N"));
+        QVERIFY(!r.state->roster.free[5]);
         QCOMPARE(r.list()->currentRow(), 29);
         QCOMPARE(r.box("txtPlayerName")->text(), QString());
     }
@@ -118,11 +118,11 @@ private Q_SLOTS:
             QStringLiteral("Are you sure you want to delete the player name and information?"));
         QCOMPARE(asked.buttons, Message::Buttons::YesNo);
         QCOMPARE(asked.defaultButton, Message::Answer::No);
-        QCOMPARE(r.state->RosterFree[3], QStringLiteral("N"));
+        QVERIFY(!r.state->roster.free[3]);
 
         r.prompter.answers = {Message::Answer::Yes};
         r.click("cmdDelete");
-        QCOMPARE(r.state->RosterFree[3], QStringLiteral("Y"));
+        QVERIFY(r.state->roster.free[3]);
         QCOMPARE(r.list()->item(2)->text(), QStringLiteral("  3 ____________________"));
         QCOMPARE(r.box("txtPhone")->text(), QString());
         QCOMPARE(r.list()->currentRow(), 2);
@@ -173,7 +173,7 @@ private Q_SLOTS:
         r.mdi->showModal(WindowRoster);
         QVERIFY(closed);
         QCOMPARE(r.mdi->currentChild(), caller);
-        QVERIFY(!r.state->WindowOpen[WindowRoster]);
+        QVERIFY(!r.mdi->isOpen(WindowRoster));
     }
 
     void printingToAFileMatchesTheReportTool()

@@ -24,7 +24,7 @@ namespace {
 
 QString settingsPath(const GuiFixture& f)
 {
-    return f.state->SettingsFolder + QStringLiteral("QMKV.INI");
+    return f.state->settings.settingsFolder + QStringLiteral("QMKV.INI");
 }
 
 ProgramFolders tempFolders(const GuiFixture& f)
@@ -42,7 +42,7 @@ ProgramFolders tempFolders(const GuiFixture& f)
 // Writes the default settings for the fixture's data folder and starts the program.
 bool start(GuiFixture& f)
 {
-    writeWholeFile(settingsPath(f), defaultSettingsRecord(f.state->DataPath).encode());
+    writeWholeFile(settingsPath(f), defaultSettingsRecord(f.state->settings.dataFolder).encode());
     return f.mdi->startProgram(tempFolders(f));
 }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
         f.click("cmdOK");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).size(), 4000);
-        QVERIFY(f.state->TeamListError.isEmpty());
+        QVERIFY(!f.state->teamChoice.listMissing);
     }
 
     void menusFollowTheTeamsChosen()
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTest::keyClicks(f.child<QLineEdit>("txtTeamName"), QStringLiteral("Lost"));
         QTest::keyClick(f.child<QLineEdit>("txtTeamName"), Qt::Key_Escape);
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
-        QCOMPARE(f.state->TeamNames[3].trimmed(), QStringLiteral("Team 3"));
+        QCOMPARE(f.state->teamChoice.names[3].trimmed(), QStringLiteral("Team 3"));
         f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         f.child<QLineEdit>("txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
         f.child<QLineEdit>("TxtShortTeamName")->clear();
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(found.size(), 1);
         folders->setCurrentItem(found.first());
         f.click("cmdOK");
-        QCOMPARE(f.state->DataPath, fresh);
+        QCOMPARE(f.state->settings.dataFolder, fresh);
         QCOMPARE(readWholeFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
         // The team files the menu command opened empty in the old folder are gone.
         QCOMPARE(QDir(old).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QDir().mkpath(help);
         writeWholeFile(
             help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
-        f.state->HelpFilePath = help + QStringLiteral("kvhelp.html");
+        f.state->helpFilePath = help + QStringLiteral("kvhelp.html");
         f.mdi->runMenuCommand(QStringLiteral("mnuStatistics"));
         QVERIFY(f.mdi->helpViewer() != nullptr);
         QCOMPARE(f.mdi->helpViewer()->currentPage(), help + QStringLiteral("topic240.html"));
@@ -330,7 +330,7 @@ private Q_SLOTS:
         GuiFixture f;
         QVERIFY(start(f));
         f.mdi->runMenuCommand(QStringLiteral("mnuRoster")); // opens the team files, writes nothing
-        f.state->SortColumn = 4;
+        f.state->settings.sortColumn = 4;
         f.mdi->close();
         // The settings are rewritten with the current sort column; the layout and the reserved
         // fields are the core tests' business.

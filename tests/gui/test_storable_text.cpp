@@ -55,8 +55,8 @@ private Q_SLOTS:
     {
         GuiFixture f;
         f.chooseTeam(1, QStringLiteral("Rovers"));
-        f.state->GameEditMode = QStringLiteral("A");
-        f.state->CurrentGame = 1;
+        f.state->currentGame.edit = GameEdit::Add;
+        f.state->currentGame.number = 1;
         f.open(WindowGameScreen);
 
         QLineEdit* opponent = f.child<QComboBox>("cmbOpponents")->lineEdit();

@@ -148,18 +148,18 @@ void writeGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games
 
 void fillSampleData(AppState& state)
 {
-    DataFiles& files = state.Files;
-    checkAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+    DataFiles& files = state.files;
+    checkAndLoadTeamList(files, state.teamChoice.names, state.teamChoice.shortNames);
     const std::array<std::pair<const char*, const char*>, 3> teams
         = {{{"Riverside Rovers", "Rovers"}, {"Hillcrest United", "Hillcrest"},
             {"Northfield Falcons", "Falcons"}}};
     for (std::size_t t = 0; t < teams.size(); ++t)
         writeTeamNames(files, static_cast<int>(t) + 1, QString::fromLatin1(teams[t].first),
             QString::fromLatin1(teams[t].second));
-    checkAndLoadTeamList(files, state.TeamNames, state.TeamShortNames);
+    checkAndLoadTeamList(files, state.teamChoice.names, state.teamChoice.shortNames);
 
-    const QString savedTeam = state.TeamNo;
-    state.TeamNo = QStringLiteral("1");
+    const int savedTeam = state.teamChoice.currentSlot;
+    state.teamChoice.currentSlot = 1;
     writeRoster(files,
         {QStringLiteral("Alex Morgan"), QStringLiteral("Sam Carter"), QStringLiteral("Jamie Lee"),
             QStringLiteral("Chris Novak"), QStringLiteral("Taylor Brooks"),
@@ -188,7 +188,7 @@ void fillSampleData(AppState& state)
             {"101224", "Memorial Field", "Hillcrest United", 2, 2, '3', '1'}},
         14);
 
-    state.TeamNo = QStringLiteral("2");
+    state.teamChoice.currentSlot = 2;
     writeRoster(files,
         {QStringLiteral("Ben Ortiz"), QStringLiteral("Eli Grant"), QStringLiteral("Max Young"),
             QStringLiteral("Noah Reid"), QStringLiteral("Owen Shaw"), QStringLiteral("Leo King")});
@@ -197,7 +197,7 @@ void fillSampleData(AppState& state)
             {"091424", "Hill Park", "Northfield Falcons", 2, 0, '1', '1'},
             {"092124", "Hill Park", "Lakeside Strikers", 1, 2, '1', '1'}},
         6);
-    state.TeamNo = savedTeam;
+    state.teamChoice.currentSlot = savedTeam;
 }
 
 } // namespace scorvane::shots

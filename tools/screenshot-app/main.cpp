@@ -38,16 +38,16 @@ int main(int argc, char* argv[])
     ShotPrompter prompter;
     DesktopErrorReporter reporter(prompter);
     AppState state(reporter);
-    state.SettingsFolder = settingsFolder;
+    state.settings.settingsFolder = settingsFolder;
     WindowFactory factory;
     registerWindows(factory);
     MainWindow mdi(state, prompter, factory);
     reporter.setOwner(&mdi);
 
     // The sample data goes in first; then the program starts as it would for a user.
-    state.DataPath = dataFolder;
+    state.settings.dataFolder = dataFolder;
     fillSampleData(state);
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
 
     mdi.resize(1100, 800);
     mdi.show();
@@ -68,6 +68,6 @@ int main(int argc, char* argv[])
     shotsPlayerStatistics(context);
 
     mdi.closeChildWindows();
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     return 0;
 }

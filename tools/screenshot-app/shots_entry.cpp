@@ -16,7 +16,7 @@ void shotsEntry(ShotContext& context)
     TeamLines first{};
     first[0] = true;
     takeTeamSelection(context.state, first);
-    context.state.CurrentGame = 2;
+    context.state.currentGame.number = 2;
 
     // The boxes only take the focus (and the message line its text) in the active window.
     context.mdi.activateWindow();

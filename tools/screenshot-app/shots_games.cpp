@@ -7,11 +7,11 @@ namespace scorvane::shots {
 
 namespace {
 
-QWidget* openGameScreen(ShotContext& context, const char* mode, qint16 game)
+QWidget* openGameScreen(ShotContext& context, GameEdit edit, qint16 game)
 {
-    context.state.GameEditMode = QString::fromLatin1(mode);
-    context.state.CurrentGame = game;
-    context.state.ReselectGame = game;
+    context.state.currentGame.edit = edit;
+    context.state.currentGame.number = game;
+    context.state.currentGame.reselect = game;
     return context.open(WindowGameScreen);
 }
 
@@ -25,17 +25,18 @@ void shotsGames(ShotContext& context)
     first[0] = true;
     takeTeamSelection(context.state, first);
 
-    context.state.ReselectGame = 4;
+    context.state.currentGame.reselect = 4;
     context.save(context.open(WindowGameMenu), QStringLiteral("games-list"));
     context.saveMain(QStringLiteral("games-list-in-main-window"));
 
-    context.save(openGameScreen(context, "A", 7), QStringLiteral("games-screen-add"));
-    context.save(openGameScreen(context, "I", 2), QStringLiteral("games-screen-insert"));
-    QWidget* change = openGameScreen(context, "C", 1);
+    context.save(openGameScreen(context, GameEdit::Add, 7), QStringLiteral("games-screen-add"));
+    context.save(
+        openGameScreen(context, GameEdit::Insert, 2), QStringLiteral("games-screen-insert"));
+    QWidget* change = openGameScreen(context, GameEdit::Change, 1);
     context.save(change, QStringLiteral("games-screen-change"));
 
     if (change != nullptr) {
-        context.state.OpponentTeamNo = 2;
+        context.state.currentGame.opponentSlot = 2;
         ImportGameDialog import(context.state, 2, change);
         import.show();
         context.save(&import, QStringLiteral("games-import"));

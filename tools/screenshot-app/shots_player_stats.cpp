@@ -1,7 +1,7 @@
 #include "Shots.h"
 
 #include "core/reports/ReportFormatFile.h"
-#include "core/reports/ReportSelectionState.h"
+#include "core/reports/ReportSettings.h"
 #include "gui/reports/ComputeDialog.h"
 #include "gui/reports/FormatEditorDialog.h"
 #include "gui/reports/FormatListDialog.h"
@@ -27,9 +27,9 @@ ChildWindow* openReport(ShotContext& context, std::initializer_list<int> slots)
 {
     context.mdi.closeChildWindows();
     for (int slot = 1; slot <= 100; ++slot)
-        context.state.TeamSelected[slot] = QStringLiteral("N");
+        context.state.teamChoice.selected[slot] = false;
     for (int slot : slots)
-        context.state.TeamSelected[slot] = QStringLiteral("Y");
+        context.state.teamChoice.selected[slot] = true;
     context.mdi.selectionChanged(static_cast<int>(slots.size()));
     context.mdi.runMenuCommand(QStringLiteral("mnuPlayer"));
     ShotContext::settle();
@@ -54,23 +54,23 @@ void shotsPlayerStatistics(ShotContext& context)
     context.saveMain(QStringLiteral("player-stats-one-team"));
 
     // The dialogs, above the report.
-    const ReportSelection selection = reportSelectionOf(state);
-    ComputeDialog compute(selection,
-        ComputeContext{state.DataPath, chosenTeams(state), state.GameTypeNames}, context.prompter,
-        state.Reporter, report);
+    ComputeDialog compute(state.reportSelection,
+        ComputeContext{
+            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        context.prompter, state.reporter, report);
     shoot(context, compute, QStringLiteral("player-stats-compute"));
-    FormatListDialog formats(
-        FormatListContext{state.ReportPath, ReportKind::PlayerStatistics, state.CategoryCodes},
-        context.prompter, state.Reporter, report);
+    FormatListDialog formats(FormatListContext{state.settings.reportFolder,
+                                 ReportKind::PlayerStatistics, state.settings.categoryCodes},
+        context.prompter, state.reporter, report);
     shoot(context, formats, QStringLiteral("player-stats-format-list"));
     ReportFormatRecord scoring = startingFormats().at(1);
-    FormatEditorDialog editor(scoring, state.CategoryCodes, report);
+    FormatEditorDialog editor(scoring, state.settings.categoryCodes, report);
     shoot(context, editor, QStringLiteral("player-stats-format-editor"));
-    SortDialog sort(state.CategoryCodes, SortChoice{7, SortOrder::Descending}, report);
+    SortDialog sort(state.settings.categoryCodes, SortChoice{7, SortOrder::Descending}, report);
     shoot(context, sort, QStringLiteral("player-stats-sort"));
     MinimumDialog minimum(MinimumKind::GamesPlayed, 3, report);
     shoot(context, minimum, QStringLiteral("player-stats-minimum"));
-    SelectPlayerDialog player(state.RosterNames, 3, report);
+    SelectPlayerDialog player(state.roster.names, 3, report);
     shoot(context, player, QStringLiteral("player-stats-select-player"));
 
     // A minimum of 9 shots on goal on the one team's report.
@@ -114,7 +114,7 @@ void shotsPlayerStatistics(ShotContext& context)
     }
     context.mdi.closeChildWindows();
     for (int slot = 2; slot <= 100; ++slot)
-        state.TeamSelected[slot] = QStringLiteral("N");
+        state.teamChoice.selected[slot] = false;
 }
 
 } // namespace scorvane::shots

@@ -14,23 +14,22 @@ namespace {
 // Contact details for a few players of the first sample team, so the roster shows them.
 void fillSampleContacts(AppState& state)
 {
-    PlayerContactTable contacts = readPlayerContacts(state.Files);
+    PlayerContactTable contacts = readPlayerContacts(state.files);
     contacts[3] = {QStringLiteral("555-0102"), QStringLiteral("14 Harbor Lane"),
         QStringLiteral("Apt 3B"), QStringLiteral("Bayview"), QStringLiteral("CA"),
         QStringLiteral("94010"), QStringLiteral("Prefers left wing; allergic to bees")};
     contacts[5] = {QStringLiteral("555-0105"), QStringLiteral("2 Mill Road"), QString(),
         QStringLiteral("Bayview"), QStringLiteral("CA"), QStringLiteral("94011"), QString()};
-    rewritePlayerContacts(state.Files, contacts);
+    rewritePlayerContacts(state.files, contacts);
 }
 
-void savePrintDialog(ShotContext& context, const char* kind, const QString& name)
+void savePrintDialog(ShotContext& context, ReportKind kind, const QString& name)
 {
-    context.state.ReportKind = QString::fromLatin1(kind);
-    PrintDialog dialog(context.state, context.prompter, programPrinter(), &context.mdi);
+    PrintDialog dialog(
+        kind, context.state.settings, context.prompter, programPrinter(), &context.mdi);
     dialog.show();
     context.save(&dialog, name);
     dialog.reject();
-    context.state.DialogResult = QStringLiteral("N");
 }
 
 } // namespace
@@ -51,8 +50,9 @@ void shotsRoster(ShotContext& context)
     }
     context.save(roster, QStringLiteral("roster-window"));
     context.saveMain(QStringLiteral("roster-in-main-window"));
-    savePrintDialog(context, "X", QStringLiteral("roster-print-dialog"));
-    savePrintDialog(context, "P", QStringLiteral("print-dialog-player-statistics"));
+    savePrintDialog(context, ReportKind::Roster, QStringLiteral("roster-print-dialog"));
+    savePrintDialog(
+        context, ReportKind::PlayerStatistics, QStringLiteral("print-dialog-player-statistics"));
 
     context.save(context.open(WindowPlayerNumber), QStringLiteral("roster-player-number"));
     context.mdi.closeChildWindows();

@@ -28,8 +28,8 @@ void shotsShell(ShotContext& context)
     // Menu commands run from the team window, as a user chooses them.
     const auto fromTeamWindow = [&](const char* item) {
         mdi.closeChildWindows();
-        context.state.TeamSelected.fill(QStringLiteral("N"));
-        context.state.TeamSelected[1] = QStringLiteral("Y"); // the first team alone
+        context.state.teamChoice.selected.fill(false);
+        context.state.teamChoice.selected[1] = true; // the first team alone
         mdi.showWindow(WindowSelectTeam);
         mdi.runMenuCommand(QString::fromLatin1(item));
         ShotContext::settle();

@@ -63,11 +63,11 @@ PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     }
 }
 
-QList<int> PlayerEntry::tablePlayers(const OneBasedArray<QString, 99>& rosterFree) const
+QList<int> PlayerEntry::tablePlayers(const OneBasedArray<bool, 99>& rosterFree) const
 {
     QList<int> players;
     for (int n = 1; n <= 99; ++n) {
-        if (rosterFree[n] != u"Y" || slots_[n].Played)
+        if (!rosterFree[n] || slots_[n].Played)
             players.append(n);
     }
     if (players.isEmpty())

@@ -66,8 +66,8 @@ public:
     int playersRecorded() const { return index_.playersRecorded; }
 
     // Player numbers listed in the table, ascending: every player on the roster and every played
-    // slot; player 1 alone when that leaves none. `rosterFree` holds "Y" for a free number.
-    QList<int> tablePlayers(const OneBasedArray<QString, 99>& rosterFree) const;
+    // slot; player 1 alone when that leaves none. `rosterFree` is true for a free number.
+    QList<int> tablePlayers(const OneBasedArray<bool, 99>& rosterFree) const;
 
     // Ticking counts the player; unticking uncounts them and clears all their figures. Setting
     // the mark a slot already has changes nothing.

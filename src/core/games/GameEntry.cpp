@@ -88,12 +88,12 @@ int opponentSlot(const TeamNameTable& TeamNames, const QString& opponent)
     return 0;
 }
 
-QString gameNumberLabel(const QString& mode, qint16 gameNumber)
+QString gameNumberLabel(GameEdit edit, qint16 gameNumber)
 {
     QString word = QStringLiteral("Change");
-    if (mode == u"A")
+    if (edit == GameEdit::Add)
         word = QStringLiteral("Add");
-    else if (mode == u"I")
+    else if (edit == GameEdit::Insert)
         word = QStringLiteral("Insert");
     return word + QStringLiteral(" Game") + numberText(gameNumber);
 }

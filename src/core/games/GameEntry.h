@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/games/GameEdit.h"
 #include "core/store/GameRecord.h"
 #include "core/store/TeamList.h"
 
@@ -49,7 +50,7 @@ GameFields importedFields(GameFields fields, const GameRecord& opponentGame, boo
 // 0 when none does.
 int opponentSlot(const TeamNameTable& TeamNames, const QString& opponent);
 
-// The game screen's "Add Game 6" style label for edit mode "A", "I" or "C".
-QString gameNumberLabel(const QString& mode, qint16 gameNumber);
+// The game screen's "Add Game 6" style label.
+QString gameNumberLabel(GameEdit edit, qint16 gameNumber);
 
 } // namespace scorvane

@@ -106,13 +106,13 @@ void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
     }
 }
 
-qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game)
+qint32 saveGame(DataFiles& files, GameEdit edit, qint32 recordNumber, const GameRecord& game)
 {
     qint32 written = recordNumber;
     const bool saved = files.change(QStringLiteral("Saving the game"), [&] {
-        if (mode == u"I" && recordNumber >= 1)
+        if (edit == GameEdit::Insert && recordNumber >= 1)
             insertGame(files, recordNumber, game);
-        else if (mode == u"C" && recordNumber >= 1)
+        else if (edit == GameEdit::Change && recordNumber >= 1)
             files.Put(FileGames, recordNumber, game);
         else
             written = appendGame(files, game);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/games/GameEdit.h"
 #include "core/store/GameRecord.h"
 
 #include <QString>
@@ -48,11 +49,11 @@ qint32 appendGame(DataFiles& files, const GameRecord& game);
 // in file 5 numbered at or above the new game's number is raised by one.
 void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game);
 
-// Saves a game as the game screen does in edit mode "A" (append), "I" (insert at
-// `recordNumber`) or "C" (overwrite `recordNumber`), then brings the copied game type and
-// special-selection mark of the game's results into line, all as one change. Returns the record
+// Saves a game as the game screen does: added at the end, inserted at `recordNumber` or written
+// over `recordNumber` (an insert or change without a record adds), then brings the copied game type
+// and special-selection mark of the game's results into line, all as one change. Returns the record
 // written, or 0 when a write error was cancelled and nothing changed.
-qint32 saveGame(DataFiles& files, const QString& mode, qint32 recordNumber, const GameRecord& game);
+qint32 saveGame(DataFiles& files, GameEdit edit, qint32 recordNumber, const GameRecord& game);
 
 // True when the active games of file 4 are numbered 1, 2, 3 ... in record order.
 bool gameNumbersInOrder(DataFiles& files);

@@ -24,8 +24,8 @@ QString gameLine(const GameRecord& game, const GameTypeNameTable& gameTypeNames)
     return fitWidth(QString::number(game.GameNumber), 3) + u' '
         + fitWidth(dateWithSlashes(game.GameDate), 8) + QStringLiteral("  ")
         + fitWidth(gameTypeName(game.GameType, gameTypeNames), 10) + QStringLiteral("  ")
-        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, QStringLiteral("L"))
-        + u'-' + padText(numberText(game.GoalsAgainst), 4, QStringLiteral("R")) + result;
+        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, Align::Right) + u'-'
+        + padText(numberText(game.GoalsAgainst), 4, Align::Left) + result;
 }
 
 } // namespace scorvane

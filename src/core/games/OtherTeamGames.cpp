@@ -9,33 +9,33 @@ namespace scorvane {
 OtherTeamGames::OtherTeamGames(AppState& state, int teamSlot)
     : state_(state)
 {
-    const QString ownTeamNo = state_.TeamNo;
-    state_.TeamNo = QString::number(teamSlot);
-    if (QFileInfo::exists(state_.Files.fileName(FileOtherGames))) {
-        state_.Files.openDataFile(FileOtherGames);
+    const int ownSlot = state_.teamChoice.currentSlot;
+    state_.teamChoice.currentSlot = teamSlot;
+    if (QFileInfo::exists(state_.files.fileName(FileOtherGames))) {
+        state_.files.openDataFile(FileOtherGames);
         open_ = true;
     }
-    state_.TeamNo = ownTeamNo;
+    state_.teamChoice.currentSlot = ownSlot;
 }
 
 OtherTeamGames::~OtherTeamGames()
 {
     if (open_)
-        state_.Files.closeDataFile(FileOtherGames);
+        state_.files.closeDataFile(FileOtherGames);
 }
 
 std::vector<ListedGame> OtherTeamGames::activeGames()
 {
     if (!open_)
         return {};
-    return readActiveGames(state_.Files, FileOtherGames);
+    return readActiveGames(state_.files, FileOtherGames);
 }
 
 GameRecord OtherTeamGames::game(qint32 recordNumber)
 {
     if (!open_)
         return {};
-    return state_.Files.Get<GameRecord>(FileOtherGames, recordNumber);
+    return state_.files.Get<GameRecord>(FileOtherGames, recordNumber);
 }
 
 } // namespace scorvane

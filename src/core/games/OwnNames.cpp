@@ -9,9 +9,11 @@ OwnNames currentOwnNames(const AppState& state)
 {
     OwnNames names;
     for (int i = 1; i <= 7; ++i)
-        names.gameTypes[static_cast<std::size_t>(i - 1)] = rightTrimBlanks(state.GameTypeNames[i]);
+        names.gameTypes[static_cast<std::size_t>(i - 1)]
+            = rightTrimBlanks(state.settings.gameTypeNames[i]);
     for (int i = 1; i <= 5; ++i)
-        names.statCodes[static_cast<std::size_t>(i - 1)] = rightTrimBlanks(state.UserStatCodes[i]);
+        names.statCodes[static_cast<std::size_t>(i - 1)]
+            = rightTrimBlanks(state.settings.userStatCodes[i]);
     return names;
 }
 
@@ -21,15 +23,15 @@ void applyOwnNames(AppState& state, const OwnNames& names)
         QString name = trimBlanks(names.gameTypes[static_cast<std::size_t>(i - 1)]);
         if (name.isEmpty())
             name = QStringLiteral("GameType") + QString::number(i);
-        state.GameTypeNames[i] = fitWidth(name, 10);
+        state.settings.gameTypeNames[i] = fitWidth(name, 10);
     }
     for (int i = 1; i <= 5; ++i) {
         QString code = trimBlanks(names.statCodes[static_cast<std::size_t>(i - 1)]);
         if (code.isEmpty())
             code = QStringLiteral("KV") + QString::number(i);
-        state.UserStatCodes[i] = fitWidth(code, 3);
+        state.settings.userStatCodes[i] = fitWidth(code, 3);
     }
-    fillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
+    fillCategoryCodes(state.settings.categoryCodes, state.settings.userStatCodes);
 }
 
 } // namespace scorvane

@@ -18,21 +18,22 @@ QString outputFilePath(const QString& typed, const QString& reportPath)
     return QDir::cleanPath(folderWithSlash(reportPath) + name);
 }
 
-OutputEngine::OutputEngine(AppState& state, RetryQuestion retry)
-    : state_(state)
+OutputEngine::OutputEngine(PrintJob& job, const ProgramSettings& settings, RetryQuestion retry)
+    : job_(job)
+    , settings_(settings)
     , retry_(std::move(retry))
 { }
 
 bool OutputEngine::stopped() const
 {
-    return state_.OutputStopped == u"Y";
+    return job_.stopped;
 }
 
 OutputDevice* OutputEngine::destination()
 {
-    if (state_.OutputFileName.isEmpty())
+    if (job_.outputFile.isEmpty())
         return printer_;
-    if (state_.OutputAsPdf == u"Y")
+    if (job_.format == OutputFormat::Pdf)
         return pdf_;
     return &file_;
 }
@@ -46,38 +47,43 @@ bool OutputEngine::attempt(const std::function<QString(OutputDevice&)>& step)
         if (error.isEmpty())
             return true;
         if (!retry_(error)) {
-            state_.OutputStopped = QStringLiteral("Y");
+            job_.stopped = true;
             return false;
         }
     }
 }
 
-void OutputEngine::outputLine(const QString& text, int width, const QString& operation)
+void OutputEngine::open()
 {
-    (void)width;
-    state_.OutputStopped = QStringLiteral("N");
-    if (operation == u"O") {
-        // A text file left open by a report that was stopped is closed by the next opening,
-        // whichever destination that opening is for.
-        file_.close();
-        attempt([this](OutputDevice& device) {
-            device.setTarget(state_.OutputFileName, state_.AppendToFile == u"A");
-            return device.open();
-        });
-    } else if (operation == u"C") {
-        attempt([](OutputDevice& device) { return device.close(); });
-    } else {
-        attempt([&text](OutputDevice& device) { return device.writeLine(text); });
-    }
+    job_.stopped = false;
+    // A text file left open by a report that was stopped is closed by the next opening,
+    // whichever destination that opening is for.
+    file_.close();
+    attempt([this](OutputDevice& device) {
+        device.setTarget(job_.outputFile, job_.append);
+        return device.open();
+    });
 }
 
-void OutputEngine::setPrintFont(int style)
+void OutputEngine::writeLine(const QString& text)
 {
-    const bool title = style == 1;
-    int size = title ? state_.TitleFontSize : state_.ReportFontSize;
+    job_.stopped = false;
+    attempt([&text](OutputDevice& device) { return device.writeLine(text); });
+}
+
+void OutputEngine::close()
+{
+    job_.stopped = false;
+    attempt([](OutputDevice& device) { return device.close(); });
+}
+
+void OutputEngine::setPrintFont(PrintFont font)
+{
+    const bool title = font == PrintFont::Title;
+    int size = title ? settings_.titleFontSize : settings_.reportFontSize;
     if (size < 2)
         size = 12;
-    const bool bold = (title ? state_.TitleBold : state_.ReportBold) != 0;
+    const bool bold = title ? settings_.titleBold : settings_.reportBold;
     if (OutputDevice* device = destination())
         device->setFont(size, bold);
 }

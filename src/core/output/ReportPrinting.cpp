@@ -6,28 +6,30 @@
 #include "core/roster/RosterPrintout.h"
 #include "core/state/AppState.h"
 
-#include <map>
-
 namespace scorvane {
 
-QString defaultReportTitle(const QString& reportKind)
+QString defaultReportTitle(ReportKind kind)
 {
-    static const std::map<QString, QString> titles = {
-        {QStringLiteral("P"), QStringLiteral("Player Statistics")},
-        {QStringLiteral("R"), QStringLiteral("Team Record")},
-        {QStringLiteral("G"), QStringLiteral("Game Scores")},
-        {QStringLiteral("S"), QStringLiteral("Team Standings")},
-        {QStringLiteral("X"), QStringLiteral("Roster")},
-    };
-    const auto it = titles.find(reportKind);
-    return it == titles.end() ? QString() : it->second;
+    switch (kind) {
+    case ReportKind::PlayerStatistics:
+        return QStringLiteral("Player Statistics");
+    case ReportKind::Record:
+        return QStringLiteral("Team Record");
+    case ReportKind::GameScores:
+        return QStringLiteral("Game Scores");
+    case ReportKind::Standings:
+        return QStringLiteral("Team Standings");
+    case ReportKind::Roster:
+        break;
+    }
+    return QStringLiteral("Roster");
 }
 
 bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresForm scoresForm)
 {
     switch (kind) {
     case ReportKind::Roster:
-        printRoster(state, readPlayerContacts(state.Files), engine);
+        printRoster(state, readPlayerContacts(state.files), engine);
         return true;
     case ReportKind::PlayerStatistics:
         printPlayerStatistics(state, engine);
@@ -39,8 +41,8 @@ bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresF
         input.selection.kind = kind;
         const TeamReportOutcome outcome = printTeamReport(input, pageChoices(state), engine);
         if (outcome.fault) {
-            state.Reporter.reportFileError(*outcome.fault);
-            state.Reporter.endProgram();
+            state.reporter.reportFileError(*outcome.fault);
+            state.reporter.endProgram();
         }
         return true;
     }

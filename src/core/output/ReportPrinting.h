@@ -10,8 +10,8 @@ namespace scorvane {
 struct AppState;
 class OutputEngine;
 
-// The print dialog's default title of a report kind letter ("P", "R", "G", "S", "X").
-QString defaultReportTitle(const QString& reportKind);
+// The print dialog's default title of a report kind.
+QString defaultReportTitle(ReportKind kind);
 
 // Prints the report of `kind` for the team taken, with the selection and print settings the state
 // holds, through `engine`; game scores in `scoresForm`. False when that kind cannot be printed

@@ -44,8 +44,7 @@ CategoryForm categoryForm(int code, const UserStatCodeTable& userStatCodes)
         return {heading, static_cast<int>(heading.size()), isPercentageCategory(code)};
     }
     if (code >= 33 && code <= ReportCategoryCount)
-        return {
-            padText(rightTrimBlanks(userStatCodes[code - 32]), 4, QStringLiteral("L")), 4, false};
+        return {padText(rightTrimBlanks(userStatCodes[code - 32]), 4, Align::Right), 4, false};
     return {};
 }
 

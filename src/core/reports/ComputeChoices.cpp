@@ -57,7 +57,7 @@ ComputeOutcome applyComputeForm(const ReportSelection& selection, const ComputeF
 
 QString gamesSelectedText(int count)
 {
-    return padText(numberText(count), 3, QStringLiteral("L"));
+    return padText(numberText(count), 3, Align::Right);
 }
 
 } // namespace scorvane

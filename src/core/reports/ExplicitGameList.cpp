@@ -83,8 +83,8 @@ ExplicitGameList readExplicitList(const QString& gamesPath, QString* error)
             continue;
         list.lines << numberText(game.GameNumber) + QString(3, u' ')
                 + dateWithSlashes(game.GameDate) + QString(2, u' ') + game.Opponent + u' '
-                + padText(numberText(game.GoalsFor), 3, QStringLiteral("L")) + QStringLiteral(" - ")
-                + padText(numberText(game.GoalsAgainst), 3, QStringLiteral("R"));
+                + padText(numberText(game.GoalsFor), 3, Align::Right) + QStringLiteral(" - ")
+                + padText(numberText(game.GoalsAgainst), 3, Align::Left);
         if (game.SpecialSelect == '2' && game.GameNumber >= 1) {
             const auto entry = static_cast<std::size_t>(game.GameNumber - 1);
             if (list.selected.size() <= entry)

@@ -7,8 +7,8 @@ namespace scorvane {
 
 namespace {
 
-const QString Right = QStringLiteral("L"); // the shared padding's kind that right-aligns
-const QString Left = QStringLiteral("R");
+constexpr Align Right = Align::Right;
+constexpr Align Left = Align::Left;
 const QString Indent(7, QChar(u' '));
 
 // A long-form game starts a new page once more than this many lines short of the page end

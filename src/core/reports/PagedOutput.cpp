@@ -5,28 +5,22 @@
 
 namespace scorvane {
 
-namespace {
-
-constexpr int LineWidth = 80;
-
-} // namespace
-
 bool PagedOutput::open()
 {
-    engine_.outputLine(QString(), LineWidth, QStringLiteral("O"));
+    engine_.open();
     linesOnPage_ = 0;
     return !engine_.stopped();
 }
 
 bool PagedOutput::close()
 {
-    engine_.outputLine(QString(), LineWidth, QStringLiteral("C"));
+    engine_.close();
     return !engine_.stopped();
 }
 
 bool PagedOutput::line(const QString& text)
 {
-    engine_.outputLine(rightTrimBlanks(text), LineWidth, QStringLiteral("P"));
+    engine_.writeLine(rightTrimBlanks(text));
     ++linesOnPage_;
     return !engine_.stopped();
 }
@@ -34,14 +28,14 @@ bool PagedOutput::line(const QString& text)
 bool PagedOutput::title(const QString& text)
 {
     const QString trimmed = rightTrimBlanks(text);
-    engine_.setPrintFont(1);
+    engine_.setPrintFont(PrintFont::Title);
     engine_.centreNextLine(trimmed);
     return line(trimmed);
 }
 
 void PagedOutput::bodyFont()
 {
-    engine_.setPrintFont(3);
+    engine_.setPrintFont(PrintFont::Body);
 }
 
 bool PagedOutput::formFeed()

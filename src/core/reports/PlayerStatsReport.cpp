@@ -39,37 +39,25 @@ PreparedPlayerReport preparePlayerReport(const PlayerReportRequest& request)
 PlayerReportRequest playerReportRequest(const AppState& state)
 {
     PlayerReportRequest r;
-    r.stats.dataFolder = state.DataPath;
+    r.stats.dataFolder = state.settings.dataFolder;
     for (int slot = 1; slot <= 100; ++slot) {
-        if (state.TeamSelected[slot] == u"Y")
+        if (state.teamChoice.selected[slot])
             r.stats.teams << slot;
     }
-    ReportSelection& s = r.stats.selection;
-    s.fromGame = state.FromGame;
-    s.toGame = state.ToGame;
-    for (int type = 1; type <= 7; ++type)
-        s.typeCounted[static_cast<std::size_t>(type - 1)] = state.GameTypeOn[type];
-    s.allTypesCounted = state.AllGameTypes;
-    s.onlySelectedGames = state.UseSpecialSelect;
-    s.playerNumber = state.SelectPlayerNumber;
-    s.playerName = state.SelectPlayerName;
-    s.individual = state.IndividualMode;
-    s.individualPlayer = state.IndividualPlayer;
-    s.minimumKind = state.MinimumKind == u"G" ? MinimumKind::GamesPlayed : MinimumKind::ShotsOnGoal;
-    s.minimumValue = state.MinimumValue;
-    r.stats.currentTeamNames = state.RosterNames;
+    r.stats.selection = state.reportSelection;
+    r.stats.currentTeamNames = state.roster.names;
     for (int slot = 1; slot <= 50; ++slot)
-        r.columns << state.ReportColumns[slot];
-    r.sortColumn = state.SortColumn;
-    r.sortOrder = state.SortOrder == u"D" ? SortOrder::Descending : SortOrder::Ascending;
-    r.teamNames = state.TeamNames;
-    r.teamShortNames = state.TeamShortNames;
-    r.gameTypeNames = state.GameTypeNames;
-    r.userStatCodes = state.UserStatCodes;
-    r.print.title = state.ReportTitle;
-    r.print.copies = state.CopiesLeft;
-    r.print.linesPerPage = state.LinesPerPage;
-    r.print.top = state.PrintTop;
+        r.columns << state.settings.reportColumns[slot];
+    r.sortColumn = state.settings.sortColumn;
+    r.sortOrder = state.settings.sortOrder;
+    r.teamNames = state.teamChoice.names;
+    r.teamShortNames = state.teamChoice.shortNames;
+    r.gameTypeNames = state.settings.gameTypeNames;
+    r.userStatCodes = state.settings.userStatCodes;
+    r.print.title = state.printJob.title;
+    r.print.copies = state.printJob.copies;
+    r.print.linesPerPage = state.settings.linesPerPage;
+    r.print.top = state.printJob.top;
     return r;
 }
 
@@ -78,8 +66,8 @@ void printPlayerStatistics(const AppState& state, OutputEngine& engine)
     const PlayerReportRequest request = playerReportRequest(state);
     PreparedPlayerReport report = preparePlayerReport(request);
     while (report.error) {
-        if (state.Reporter.reportFileError(*report.error) != ErrorReporter::Choice::Retry)
-            state.Reporter.endProgram();
+        if (state.reporter.reportFileError(*report.error) != ErrorReporter::Choice::Retry)
+            state.reporter.endProgram();
         report = preparePlayerReport(request);
     }
     printPlayerReport(report.table, report.layout, request.print, engine);

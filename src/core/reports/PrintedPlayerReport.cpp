@@ -12,9 +12,9 @@ namespace scorvane {
 
 namespace {
 
-const QString Left = QStringLiteral("R");  // padText kind: text on the left
-const QString Right = QStringLiteral("L"); // padText kind: text on the right
-constexpr int CentredBelow = 80;           // narrower lines are centred on the page
+constexpr Align Left = Align::Left;
+constexpr Align Right = Align::Right;
+constexpr int CentredBelow = 80; // narrower lines are centred on the page
 const QString TeamGap = QString(11, u' ');
 
 int nameWidth(const PlayerStatsTable& table, bool individual)
@@ -59,14 +59,14 @@ public:
 
     bool run()
     {
-        if (!send(QString(), QStringLiteral("O")))
+        if (!send([this] { engine_.open(); }))
             return false;
         for (int copy = 1; copy <= choices_.copies; ++copy) {
             lines_ = 0;
             if (!pageHeader() || !body() || !totals() || !line(QString(FormFeed)))
                 return false;
         }
-        return send(QString(), QStringLiteral("C"));
+        return send([this] { engine_.close(); });
     }
 
 private:
@@ -87,9 +87,10 @@ private:
         centreBody_ = heading_.size() < CentredBelow;
     }
 
-    bool send(const QString& text, const QString& operation)
+    // Runs one engine step; false when the user gave up after an output error.
+    template <typename Step> bool send(Step step)
     {
-        engine_.outputLine(text, width_, operation);
+        step();
         return !engine_.stopped();
     }
 
@@ -98,7 +99,7 @@ private:
         if (centred)
             engine_.centreNextLine(text);
         ++lines_;
-        return send(text, QStringLiteral("P"));
+        return send([&] { engine_.writeLine(text); });
     }
 
     // A full page ends with a form feed (counted on the new page) and the header again.
@@ -114,14 +115,14 @@ private:
     {
         if (!line(QStringLiteral(" ")))
             return false;
-        engine_.setPrintFont(1);
+        engine_.setPrintFont(PrintFont::Title);
         if (!layout_.severalTeams) {
             if (!line(rightTrimBlanks(layout_.teamName), true) || !line(QStringLiteral(" ")))
                 return false;
         }
         if (!line(rightTrimBlanks(choices_.title), true))
             return false;
-        engine_.setPrintFont(3);
+        engine_.setPrintFont(PrintFont::Body);
         return line(QStringLiteral(" ")) && line(heading_, centreBody_)
             && line(dashes_, centreBody_);
     }

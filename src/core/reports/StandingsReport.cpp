@@ -56,7 +56,7 @@ QString streakText(int streak)
 
 QString rightAligned(const QString& text, int width)
 {
-    return padText(text, width, QStringLiteral("L"));
+    return padText(text, width, Align::Right);
 }
 
 } // namespace

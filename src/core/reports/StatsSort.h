@@ -1,14 +1,13 @@
 #pragma once
 
 #include "core/state/ReportSelection.h"
+#include "core/state/SortOrder.h"
 
 #include <QString>
 
 namespace scorvane {
 
 struct PlayerStatsTable;
-
-enum class SortOrder { Ascending, Descending };
 
 // Orders positions 2 onwards by the value of `sortColumn` (1..37; any other code leaves every
 // key 0), ties going to the row with more games, or more periods played when sorting by games.

@@ -12,7 +12,7 @@ QString printedLine(const QString& label, const RecordLine& line, bool withTies)
     QString text = fitWidth(label, 10) + countField(line.won, 6) + countField(line.lost, 8);
     if (withTies)
         text += countField(line.ties, 8);
-    return text + padText(winningPctText(line.pct()), 8, QStringLiteral("L"))
+    return text + padText(winningPctText(line.pct()), 8, Align::Right)
         + countField(line.goalsFor, 8) + countField(line.goalsAgainst, 8);
 }
 

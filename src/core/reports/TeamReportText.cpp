@@ -57,7 +57,7 @@ QString shownResultWord(qint16 goalsFor, qint16 goalsAgainst)
 
 QString countField(qint64 value, int width)
 {
-    return padText(numberText(value), width, QStringLiteral("L"));
+    return padText(numberText(value), width, Align::Right);
 }
 
 } // namespace scorvane

@@ -70,22 +70,22 @@ void writeContactRecords(DataFiles& files, PlayerContactTable& contacts)
 
 bool rewriteRosterFile(AppState& state)
 {
-    return state.Files.change(
+    return state.files.change(
         QStringLiteral("Saving the roster"), [&] { writeRosterRecords(state); });
 }
 
 void writeRosterRecords(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     files.openDataFile(FileRoster); // refilled under its own name, as the contacts file
     files.truncate(FileRoster);
     qint32 next = 0;
     for (int n = 1; n <= 99; ++n) {
-        if (state.RosterFree[n] != u"N")
+        if (state.roster.free[n])
             continue;
         PlayerNameRecord record;
         record.PlayerNumber = static_cast<qint16>(n);
-        record.PlayerName = state.RosterNames[n];
+        record.PlayerName = state.roster.names[n];
         files.Put(FileRoster, ++next, record);
     }
 }

@@ -12,35 +12,35 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
         return QStringLiteral("Must be 1 to 99!");
     if (newNumber == oldNumber)
         return QStringLiteral("Same as old player number!");
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     const qint32 count = files.recordCount(FileStats);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerStatRecord>(FileStats, r);
         if (record.PlayerNumber == newNumber && record.StatStatus == 'A')
             return QStringLiteral("Games already recorded for new number!");
     }
-    if (state.RosterFree[oldNumber] != u"N")
+    if (state.roster.free[oldNumber])
         return QStringLiteral("No player under old number!");
-    if (state.RosterFree[newNumber] == u"N")
+    if (!state.roster.free[newNumber])
         return QStringLiteral("New number already on roster!");
     return {};
 }
 
 bool changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNumber, int newNumber)
 {
-    const auto rosterFree = state.RosterFree;
-    const auto rosterNames = state.RosterNames;
+    const auto rosterFree = state.roster.free;
+    const auto rosterNames = state.roster.names;
     const PlayerContactTable contactsBefore = contacts;
 
-    state.RosterFree[newNumber] = QStringLiteral("N");
-    state.RosterNames[newNumber] = state.RosterNames[oldNumber];
-    state.RosterFree[oldNumber] = QStringLiteral("Y");
-    state.RosterNames[oldNumber]
+    state.roster.free[newNumber] = false;
+    state.roster.names[newNumber] = state.roster.names[oldNumber];
+    state.roster.free[oldNumber] = true;
+    state.roster.names[oldNumber]
         = fitWidth(QStringLiteral("Player ") + QString::number(oldNumber), 17);
     contacts[newNumber] = contacts[oldNumber];
     contacts[oldNumber] = PlayerContact{};
 
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     // Results, roster and contacts move together: a player is never found under two numbers.
     const bool changed = files.change(QStringLiteral("Changing the player number"), [&] {
         for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
@@ -55,8 +55,8 @@ bool changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNu
         writeContactRecords(files, written);
     });
     if (!changed) {
-        state.RosterFree = rosterFree;
-        state.RosterNames = rosterNames;
+        state.roster.free = rosterFree;
+        state.roster.names = rosterNames;
         contacts = contactsBefore;
     }
     return changed;

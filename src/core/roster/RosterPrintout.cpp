@@ -10,8 +10,6 @@ namespace scorvane {
 
 namespace {
 
-constexpr int LineWidth = 80;
-
 // Sends the lines of a roster printout and keeps the page's line count.
 class RosterPrinter
 {
@@ -24,8 +22,8 @@ public:
     // False once the user has stopped the output.
     bool line(const QString& text)
     {
-        engine_.outputLine(text, LineWidth, QStringLiteral("P"));
-        ++state_.PageLineCount;
+        engine_.writeLine(text);
+        ++state_.printJob.pageLineCount;
         return !engine_.stopped();
     }
 
@@ -33,18 +31,19 @@ public:
     {
         if (!line(QString()))
             return false;
-        engine_.setPrintFont(1);
-        if (!line(state_.ReportTitle) || !line(QString())
-            || !line(rightTrimBlanks(state_.TeamNames[state_.TeamSlot])) || !line(QString()))
+        engine_.setPrintFont(PrintFont::Title);
+        if (!line(state_.printJob.title) || !line(QString())
+            || !line(rightTrimBlanks(state_.teamChoice.names[state_.teamChoice.currentSlot]))
+            || !line(QString()))
             return false;
-        engine_.setPrintFont(3);
+        engine_.setPrintFont(PrintFont::Body);
         return true;
     }
 
     bool block(int number, const PlayerContact& contact)
     {
         QStringList lines{
-            QString::number(number) + QStringLiteral(" - ") + state_.RosterNames[number]};
+            QString::number(number) + QStringLiteral(" - ") + state_.roster.names[number]};
         for (const QString* field : {&contact.Phone, &contact.Address1, &contact.Address2}) {
             if (!trimBlanks(*field).isEmpty())
                 lines << *field;
@@ -64,15 +63,15 @@ public:
 
     bool copy(const PlayerContactTable& contacts)
     {
-        state_.PageLineCount = 0;
+        state_.printJob.pageLineCount = 0;
         if (!heading())
             return false;
         for (int n = 1; n <= 99; ++n) {
-            if (state_.RosterFree[n] != u"N")
+            if (state_.roster.free[n])
                 continue;
-            if (state_.PageLineCount >= state_.LinesPerPage) {
+            if (state_.printJob.pageLineCount >= state_.settings.linesPerPage) {
                 // The form feed is the first line of the new page.
-                state_.PageLineCount = 0;
+                state_.printJob.pageLineCount = 0;
                 if (!line(QString(FormFeed)) || !heading())
                     return false;
             }
@@ -107,18 +106,18 @@ QString placeLine(const QString& city, const QString& state, const QString& zip)
 void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
     const std::function<void()>& afterOpen)
 {
-    engine.outputLine(QString(), LineWidth, QStringLiteral("O"));
+    engine.open();
     if (engine.stopped())
         return;
     if (afterOpen)
         afterOpen();
     RosterPrinter printer(state, engine);
-    while (state.CopiesLeft > 0) {
+    while (state.printJob.copies > 0) {
         if (!printer.copy(contacts))
             return;
-        --state.CopiesLeft;
+        --state.printJob.copies;
     }
-    engine.outputLine(QString(), LineWidth, QStringLiteral("C"));
+    engine.close();
 }
 
 } // namespace scorvane

@@ -15,8 +15,8 @@ class OutputEngine;
 // "City 12345"; empty (no line at all) when neither city nor state is given, even with a zip.
 QString placeLine(const QString& city, const QString& state, const QString& zip);
 
-// Prints the roster of the current team through the output engine, with ReportTitle, the page
-// length LinesPerPage and CopiesLeft copies as the print dialog left them: the page heading,
+// Prints the roster of the current team through the output engine, with the print job's title
+// and copies and the settings' page length as the print dialog left them: the page heading,
 // one block per used number in ascending order, a new page whenever a page is full, a blank
 // line and a form feed after every copy. `afterOpen` runs once the output is open (the window
 // lets the printer settle there). Stops at once when the user gives up an output error.

@@ -28,57 +28,60 @@ QString Settings::folderRefusal(const QString& folder)
 
 Settings::LoadResult Settings::load(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     files.openDataFile(FileSettings);
     if (files.fileLength(FileSettings) != SettingsRecord::Length) {
         files.closeDataFile(FileSettings);
         return LoadResult::Corrupt;
     }
     const auto record = files.Get<SettingsRecord>(FileSettings, 1);
-    state.DataPath = folderWithSlash(record.DataPathText);
-    state.ReportPath = folderWithSlash(record.ReportPathText);
-    state.LinesPerPage = record.LinesPerPage;
-    state.TitleFontSize = record.TitleFontSize;
-    state.TitleBold = record.TitleBold;
-    state.ReportFontSize = record.ReportFontSize;
-    state.ReportBold = record.ReportBold;
-    state.GameTypeNames = record.GameTypeNames;
-    state.UserStatCodes = record.UserStatCodes;
-    state.ReportColumns = record.ReportColumns;
-    state.SortColumn = record.SortColumn;
-    state.SortOrder = QString(TextCodec::decodeByte(static_cast<unsigned char>(record.SortOrder)));
+    ProgramSettings& settings = state.settings;
+    settings.dataFolder = folderWithSlash(record.DataPathText);
+    settings.reportFolder = folderWithSlash(record.ReportPathText);
+    settings.linesPerPage = record.LinesPerPage;
+    settings.titleFontSize = record.TitleFontSize;
+    settings.titleBold = record.TitleBold != 0;
+    settings.reportFontSize = record.ReportFontSize;
+    settings.reportBold = record.ReportBold != 0;
+    settings.gameTypeNames = record.GameTypeNames;
+    settings.userStatCodes = record.UserStatCodes;
+    settings.reportColumns = record.ReportColumns;
+    settings.sortColumn = record.SortColumn;
+    settings.sortOrder = record.SortOrder == 'D' ? SortOrder::Descending : SortOrder::Ascending;
     files.closeDataFile(FileSettings);
-    fillCategoryCodes(state.CategoryCodes, state.UserStatCodes);
+    fillCategoryCodes(settings.categoryCodes, settings.userStatCodes);
     return LoadResult::Loaded;
 }
 
 bool Settings::save(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     return files.change(QStringLiteral("Saving the settings"), [&] { writeRecord(state); });
 }
 
 void Settings::writeRecord(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     files.openDataFile(FileSettings);
     // The reserved fields at 579 and 581 are written back as the file held them.
     SettingsRecord record = files.fileLength(FileSettings) >= SettingsRecord::Length
         ? files.Get<SettingsRecord>(FileSettings, 1)
         : SettingsRecord{};
-    record.GameTypeNames = state.GameTypeNames;
-    record.UserStatCodes = state.UserStatCodes;
-    record.ReportColumns = state.ReportColumns;
+    const ProgramSettings& settings = state.settings;
+    record.GameTypeNames = settings.gameTypeNames;
+    record.UserStatCodes = settings.userStatCodes;
+    record.ReportColumns = settings.reportColumns;
     record.SettingsVersion = 200;
-    record.LinesPerPage = state.LinesPerPage;
-    record.TitleFontSize = state.TitleFontSize;
-    record.TitleBold = state.TitleBold;
-    record.ReportFontSize = state.ReportFontSize;
-    record.ReportBold = state.ReportBold;
-    record.SortColumn = state.SortColumn;
-    record.SortOrder = state.SortOrder.isEmpty() ? ' ' : TextCodec::encodeChar(state.SortOrder[0]);
-    record.DataPathText = state.DataPath;
-    record.ReportPathText = state.ReportPath;
+    // The file's booleans are 0 and -1.
+    record.LinesPerPage = static_cast<qint16>(settings.linesPerPage);
+    record.TitleFontSize = static_cast<qint16>(settings.titleFontSize);
+    record.TitleBold = settings.titleBold ? -1 : 0;
+    record.ReportFontSize = static_cast<qint16>(settings.reportFontSize);
+    record.ReportBold = settings.reportBold ? -1 : 0;
+    record.SortColumn = static_cast<qint16>(settings.sortColumn);
+    record.SortOrder = settings.sortOrder == SortOrder::Descending ? 'D' : 'A';
+    record.DataPathText = settings.dataFolder;
+    record.ReportPathText = settings.reportFolder;
     record.blankReservedFields();
     files.Put(FileSettings, 1, record);
     files.closeDataFile(FileSettings);

@@ -14,8 +14,9 @@ public:
 
     // Opens file 1; when it is not exactly 669 bytes the result is Corrupt (an empty file the
     // open created stays behind, as it would with any other program run). Otherwise copies the
-    // record into the state: DataPath and ReportPath trimmed with a trailing "/", the printer
-    // settings, game type names, user codes, report columns and sort; fills CategoryCodes.
+    // record into the settings part: the two folders trimmed with a trailing "/", the printer
+    // settings, game type names, user codes, report columns and sort; fills the category codes.
+    // Sort order "D" is descending, any other byte ascending; a non-zero bold flag is bold.
     static LoadResult load(AppState& state);
 
     // Writes the state back as record 1: version 200, reserved fields blank except the two at

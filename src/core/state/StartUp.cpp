@@ -137,23 +137,16 @@ QString pendingChangeText(const PendingChange& change)
 StartOutcome startUp(AppState& state, const ProgramFolders& folders,
     const std::function<void()>& yield, StartNotes* notes)
 {
-    state.ProgramFolder = withSlash(folders.programFolder);
-    state.HelpFilePath = locateHelpFile(state.ProgramFolder, folders.tempFolder);
-
-    state.WindowOpen.fill(false);
-    state.TeamSelected.fill(QStringLiteral("N"));
-    state.GameTypeOn.fill(true);
-    state.TeamWindowShown = false;
+    state.helpFilePath = locateHelpFile(withSlash(folders.programFolder), folders.tempFolder);
+    state.teamChoice.selected.fill(false);
 
     if (Settings::load(state) != Settings::LoadResult::Loaded)
         return StartOutcome::SettingsCorrupt;
-    if (state.ProgramCode.isEmpty())
-        return StartOutcome::InternalError;
     moveProgramFilesOnFirstStart(folders, yield);
 
     if (notes) {
         notes->readOnlyFolder = false;
-        switch (notes->lock.lock(state.DataPath)) {
+        switch (notes->lock.lock(state.settings.dataFolder)) {
         case DataFolderLock::Result::Locked:
             break;
         case DataFolderLock::Result::HeldByOther:
@@ -162,29 +155,26 @@ StartOutcome startUp(AppState& state, const ProgramFolders& folders,
             notes->readOnlyFolder = true;
             break;
         }
-        notes->settingsChange = recoverPendingChange(state.SettingsFolder);
+        notes->settingsChange = recoverPendingChange(state.settings.settingsFolder);
         if (!notes->readOnlyFolder)
-            notes->dataChange = recoverPendingChange(state.DataPath);
+            notes->dataChange = recoverPendingChange(state.settings.dataFolder);
     }
 
-    state.TeamListError.clear();
-    if (!state.Files.tryOpenDataFile(FileTeamList)) {
-        state.TeamListError = QStringLiteral("E");
+    state.teamChoice.listMissing = !state.files.tryOpenDataFile(FileTeamList);
+    if (state.teamChoice.listMissing)
         return StartOutcome::DataFolderWindow;
-    }
     const TeamListCheck teamList
-        = checkAndLoadTeamList(state.Files, state.TeamNames, state.TeamShortNames);
+        = checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     if (notes)
         notes->teamList = teamList;
-    state.TeamListLoaded = true;
     return StartOutcome::TeamWindow;
 }
 
 void shutDown(AppState& state)
 {
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     Settings::save(state);
-    removeEmptyDataFiles(state.DataPath);
+    removeEmptyDataFiles(state.settings.dataFolder);
 }
 
 } // namespace scorvane

@@ -31,7 +31,6 @@ enum class StartOutcome {
     TeamWindow,       // show the team window
     DataFolderWindow, // the team list could not be opened: choose a data folder first
     SettingsCorrupt,  // "Reinstall Scorvane for Soccer", then the program ends
-    InternalError,    // the product code is missing, then the program ends
     FolderInUse,      // another program holds the data folder: say so, then the program ends
 };
 

@@ -76,9 +76,9 @@ bool isWorkingFolder(const QString& target, const QString& dataPath)
     return folderWithSlash(target).toUpper() == folderWithSlash(dataPath).toUpper();
 }
 
-BackupTexts backupTextsFor(const QString& backupMode)
+BackupTexts backupTextsFor(BackupDirection direction)
 {
-    if (backupMode == u"Y")
+    if (direction == BackupDirection::BackUp)
         return {QStringLiteral("Back Up Data Files"), QStringLiteral("Back up data files:"),
             QStringLiteral("To:"), QStringLiteral("Backs up ALL team and player files."),
             QStringLiteral("Can not back up to working directory"),
@@ -125,7 +125,7 @@ RestorePlan planRestore(const QString& backupFolder, const QString& dataPath)
 int copyDataFiles(AppState& state, const QString& from, const QString& to,
     const std::function<void(const QString&)>& copying, QString* keptFolder)
 {
-    state.Files.closeDataFile(AllFiles);
+    state.files.closeDataFile(AllFiles);
     const QString source = folderWithSlash(from);
     const QString target = folderWithSlash(to);
     recoverPendingChange(target); // a copy a crash cut short is finished or thrown away first
@@ -146,7 +146,7 @@ int copyDataFiles(AppState& state, const QString& from, const QString& to,
             continue; // one file under two names: copying it onto itself would only lose it
         if (copying)
             copying(source + name);
-        copies.replace(destination, guardedRead(state.Reporter, source + name));
+        copies.replace(destination, guardedRead(state.reporter, source + name));
         if (QFileInfo::exists(destination))
             replaced << destination;
         ++count;
@@ -161,16 +161,16 @@ int copyDataFiles(AppState& state, const QString& from, const QString& to,
         if (!QDir().mkpath(kept)) {
             FileError error = FileError::fromErrno(errno, kept);
             error.operation = keep.operation();
-            state.Reporter.reportWriteError(error);
+            state.reporter.reportWriteError(error);
             return -1;
         }
         for (const QString& path : replaced)
-            keep.replace(kept + QFileInfo(path).fileName(), guardedRead(state.Reporter, path));
-        if (!commitWithRetry(state.Reporter, keep, kept))
+            keep.replace(kept + QFileInfo(path).fileName(), guardedRead(state.reporter, path));
+        if (!commitWithRetry(state.reporter, keep, kept))
             return -1;
         *keptFolder = kept;
     }
-    if (!commitWithRetry(state.Reporter, copies, target))
+    if (!commitWithRetry(state.reporter, copies, target))
         return -1;
     return count;
 }

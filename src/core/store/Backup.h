@@ -14,7 +14,10 @@ struct AppState;
 // a folder that differs only in case is refused, as it would be on a case-insensitive disk).
 bool isWorkingFolder(const QString& target, const QString& dataPath);
 
-// The caption, labels and messages of the back-up window for a mode ("Y" back up, "N" restore).
+// Which way the back-up window copies: from the data folder to another, or back.
+enum class BackupDirection { BackUp, Restore };
+
+// The caption, labels and messages of the back-up window.
 struct BackupTexts
 {
     QString caption;
@@ -24,9 +27,9 @@ struct BackupTexts
     QString refusal;    // shown when the chosen folder is the data folder
     QString doneTitle;  // "Back Up Complete" / "Restore Complete"
     QString doneSuffix; // " files backed up!" / " files restored!"
-    bool showsPattern;  // the path label shows DataPath & "*.DAT"
+    bool showsPattern;  // the path label shows the data folder & "*.DAT"
 };
-BackupTexts backupTextsFor(const QString& backupMode);
+BackupTexts backupTextsFor(BackupDirection direction);
 
 // Copies every non-empty "KV*.DAT" file (any letter case) of `from` into `to`, replacing files of
 // the same name in any letter case, and returns how many were copied. Every data file is closed

@@ -24,8 +24,9 @@
 
 namespace scorvane {
 
-DataFiles::DataFiles(const FileState& state, ErrorReporter& reporter)
-    : state_(state)
+DataFiles::DataFiles(const DataFolders& folders, const int& teamSlot, ErrorReporter& reporter)
+    : folders_(folders)
+    , teamSlot_(teamSlot)
     , reporter_(reporter)
 { }
 
@@ -62,23 +63,23 @@ int DataFiles::recordLength(int fileNumber)
 
 QString DataFiles::fileName(int fileNumber) const
 {
-    const QString teamFile = state_.TeamNo + QStringLiteral(".DAT");
+    const QString teamFile = QString::number(teamSlot_) + QStringLiteral(".DAT");
     switch (fileNumber) {
     case FileSettings:
-        return resolveInFolder(state_.SettingsFolder, QStringLiteral("QMKV.INI"));
+        return resolveInFolder(folders_.settingsFolder, QStringLiteral("QMKV.INI"));
     case FileTeamList:
-        return resolveInFolder(state_.DataPath, QStringLiteral("KVTEAMS.DAT"));
+        return resolveInFolder(folders_.dataFolder, QStringLiteral("KVTEAMS.DAT"));
     case FileRoster:
-        return resolveInFolder(state_.DataPath, QStringLiteral("KVPN") + teamFile);
+        return resolveInFolder(folders_.dataFolder, QStringLiteral("KVPN") + teamFile);
     case FileGames:
     case FileOtherGames:
-        return resolveInFolder(state_.DataPath, QStringLiteral("KVGS") + teamFile);
+        return resolveInFolder(folders_.dataFolder, QStringLiteral("KVGS") + teamFile);
     case FileStats:
-        return resolveInFolder(state_.DataPath, QStringLiteral("KVPS") + teamFile);
+        return resolveInFolder(folders_.dataFolder, QStringLiteral("KVPS") + teamFile);
     case FileReportFormats:
-        return resolveInFolder(state_.ReportPath, QStringLiteral("KVRPTFMT.DAT"));
+        return resolveInFolder(folders_.reportFolder, QStringLiteral("KVRPTFMT.DAT"));
     case FilePlayerInfo:
-        return resolveInFolder(state_.DataPath, QStringLiteral("KVPI") + teamFile);
+        return resolveInFolder(folders_.dataFolder, QStringLiteral("KVPI") + teamFile);
     default:
         throw std::invalid_argument("no such file number");
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/store/DataFolders.h"
 #include "core/store/ErrorReporter.h"
-#include "core/store/FileState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +19,7 @@ enum FileNumber : int {
     FileGames = 4,
     FileStats = 5,
     FileReportFormats = 6,
-    FileOtherGames = 8, // another team's games, opened while TeamNo names that team
+    FileOtherGames = 8, // another team's games, opened while the team slot names that team
     FilePlayerInfo = 9,
     AllFiles = 99,
 };
@@ -35,7 +35,9 @@ enum FileNumber : int {
 class DataFiles
 {
 public:
-    DataFiles(const FileState& state, ErrorReporter& reporter);
+    // `folders` and `teamSlot` are read each time a file name is built: team files carry the
+    // slot's number ("KVGS7.DAT").
+    DataFiles(const DataFolders& folders, const int& teamSlot, ErrorReporter& reporter);
     ~DataFiles();
     DataFiles(const DataFiles&) = delete;
     DataFiles& operator=(const DataFiles&) = delete;
@@ -118,7 +120,8 @@ private:
     bool commitChange(const QString& operation);
     void writeOutsideChange(int fileNumber, const std::function<void()>& work);
 
-    const FileState& state_;
+    const DataFolders& folders_;
+    const int& teamSlot_;
     ErrorReporter& reporter_;
     std::map<int, int> open_; // file number -> descriptor; -1 for a missing file seen read-only
     std::map<int, bool> readOnly_;

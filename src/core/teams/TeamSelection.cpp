@@ -9,10 +9,10 @@ namespace scorvane {
 void loadRosterTables(AppState& state)
 {
     for (int n = 1; n <= 99; ++n) {
-        state.RosterFree[n] = QStringLiteral("Y");
-        state.RosterNames[n] = fitWidth(QStringLiteral("Player ") + QString::number(n), 17);
+        state.roster.free[n] = true;
+        state.roster.names[n] = fitWidth(QStringLiteral("Player ") + QString::number(n), 17);
     }
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     const qint32 count = files.recordCount(FileRoster);
     for (qint32 r = 1; r <= count; ++r) {
         const auto record = files.Get<PlayerNameRecord>(FileRoster, r);
@@ -20,44 +20,41 @@ void loadRosterTables(AppState& state)
             break;
         if (record.PlayerNumber < 1 || record.PlayerNumber > 99)
             continue;
-        state.RosterFree[record.PlayerNumber] = QStringLiteral("N");
-        state.RosterNames[record.PlayerNumber] = record.PlayerName;
+        state.roster.free[record.PlayerNumber] = false;
+        state.roster.names[record.PlayerNumber] = record.PlayerName;
     }
 }
 
 void takeTeamSelection(AppState& state, const TeamLines& selected)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     files.closeDataFile(FileRoster);
     files.closeDataFile(FileGames);
     files.closeDataFile(FileStats);
-    state.CurrentTeamName.clear();
-    state.TeamCount = 0;
+    TeamChoice& teams = state.teamChoice;
+    teams.currentName.clear();
+    teams.count = 0;
     int first = 0;
-    for (int i = 0; i < 100; ++i) {
-        if (selected[static_cast<std::size_t>(i)]) {
-            state.TeamSelected[i + 1] = QStringLiteral("Y");
-            ++state.TeamCount;
-            if (first == 0) {
-                first = i + 1;
-                state.CurrentTeamName = rightTrimBlanks(state.TeamNames[first]);
-            }
-        } else {
-            state.TeamSelected[i + 1] = QStringLiteral("N");
+    for (int slot = 1; slot <= 100; ++slot) {
+        teams.selected[slot] = selected[static_cast<std::size_t>(slot - 1)];
+        if (!teams.selected[slot])
+            continue;
+        ++teams.count;
+        if (first == 0) {
+            first = slot;
+            teams.currentName = rightTrimBlanks(teams.names[first]);
         }
     }
-    if (state.TeamCount == 0)
+    if (teams.count == 0)
         return;
-    if (state.TeamSlot != first) {
+    if (teams.currentSlot != first) {
         // The game last worked on belongs to the other team: the game list starts on its last
         // game again.
-        state.CurrentGame = 0;
-        state.ReselectGame = 0;
+        state.currentGame.number = 0;
+        state.currentGame.reselect = 0;
     }
-    state.TeamSlot = first;
-    state.TeamNo = QString::number(first);
-    state.ReportTeamTitle
-        = state.TeamCount == 1 ? state.CurrentTeamName : QStringLiteral("Multiple Teams");
+    teams.currentSlot = first;
+    teams.reportTitle = teams.count == 1 ? teams.currentName : QStringLiteral("Multiple Teams");
     files.openDataFile(FileRoster);
     loadRosterTables(state);
     files.openDataFile(FileGames);

@@ -8,12 +8,11 @@ struct AppState;
 
 using TeamLines = std::array<bool, 100>; // line i selected = slot i + 1 chosen
 
-// Makes the team window's selection current: closes files 3, 4 and 5, sets TeamSelected,
-// TeamCount, TeamSlot, TeamNo, CurrentTeamName and ReportTeamTitle, and, when a team is chosen,
-// opens its roster (loading RosterFree and RosterNames), games and statistics files.
+// Makes the team window's selection current: closes files 3, 4 and 5, sets the team choice, and,
+// when a team is chosen, opens its roster (loading the roster part), games and statistics files.
 void takeTeamSelection(AppState& state, const TeamLines& selected);
 
-// Reads the roster file (file 3, open) into RosterFree and RosterNames: every number free and
+// Reads the roster file (file 3, open) into the roster part: every number free and
 // named "Player n", then each record's number used with its name. A record numbered 0 ends the
 // reading; numbers outside 1-99 are skipped.
 void loadRosterTables(AppState& state);

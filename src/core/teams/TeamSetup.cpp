@@ -11,24 +11,25 @@ namespace {
 
 void storeNames(AppState& state, const QString& longName, const QString& shortName)
 {
-    const int slot = state.TeamSlot;
-    state.TeamNames[slot] = fitWidth(longName, 25);
-    state.TeamShortNames[slot] = fitWidth(shortName, 10);
-    if (!state.Files.isOpen(FileTeamList))
-        state.Files.openDataFile(FileTeamList);
-    writeTeamNames(state.Files, slot, state.TeamNames[slot], state.TeamShortNames[slot]);
+    const int slot = state.teamChoice.currentSlot;
+    state.teamChoice.names[slot] = fitWidth(longName, 25);
+    state.teamChoice.shortNames[slot] = fitWidth(shortName, 10);
+    if (!state.files.isOpen(FileTeamList))
+        state.files.openDataFile(FileTeamList);
+    writeTeamNames(
+        state.files, slot, state.teamChoice.names[slot], state.teamChoice.shortNames[slot]);
 }
 
 // Runs `work` as one change and puts the slot's names back when it was cancelled.
 bool changeNames(AppState& state, const QString& operation, const std::function<void()>& work)
 {
-    const int slot = state.TeamSlot;
-    const QString longBefore = state.TeamNames[slot];
-    const QString shortBefore = state.TeamShortNames[slot];
-    if (state.Files.change(operation, work))
+    const int slot = state.teamChoice.currentSlot;
+    const QString longBefore = state.teamChoice.names[slot];
+    const QString shortBefore = state.teamChoice.shortNames[slot];
+    if (state.files.change(operation, work))
         return true;
-    state.TeamNames[slot] = longBefore;
-    state.TeamShortNames[slot] = shortBefore;
+    state.teamChoice.names[slot] = longBefore;
+    state.teamChoice.shortNames[slot] = shortBefore;
     return false;
 }
 
@@ -36,7 +37,7 @@ bool changeNames(AppState& state, const QString& operation, const std::function<
 
 bool nameTeam(AppState& state, const QString& longName, const QString& shortName)
 {
-    const QString fallback = defaultTeamName(state.TeamSlot);
+    const QString fallback = defaultTeamName(state.teamChoice.currentSlot);
     QString longText = trimBlanks(longName);
     QString shortText = trimBlanks(shortName);
     if (longText.isEmpty()) {
@@ -49,18 +50,19 @@ bool nameTeam(AppState& state, const QString& longName, const QString& shortName
     if (!changeNames(state, QStringLiteral("Saving the team name"),
             [&] { storeNames(state, longText, shortText.left(10)); }))
         return false;
-    state.CurrentTeamName = rightTrimBlanks(state.TeamNames[state.TeamSlot]);
+    state.teamChoice.currentName
+        = rightTrimBlanks(state.teamChoice.names[state.teamChoice.currentSlot]);
     return true;
 }
 
 bool deleteTeamFiles(AppState& state)
 {
-    DataFiles& files = state.Files;
+    DataFiles& files = state.files;
     // The four files go and the slot's names return to the default together.
     return changeNames(state, QStringLiteral("Deleting the team's files"), [&] {
         for (int number : {FileRoster, FileGames, FileStats, FilePlayerInfo})
             files.killDataFile(number);
-        const QString name = defaultTeamName(state.TeamSlot);
+        const QString name = defaultTeamName(state.teamChoice.currentSlot);
         storeNames(state, name, name);
     });
 }

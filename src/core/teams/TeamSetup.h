@@ -6,7 +6,7 @@ namespace scorvane {
 
 struct AppState;
 
-// Names the current team (slot TeamSlot) from the two texts typed: an empty long name gives
+// Names the current team (its current slot) from the two texts typed: an empty long name gives
 // "Team n"; an empty short name takes the long name; names are cut to 25 and 10 characters.
 // Writes the slot's team list record and sets CurrentTeamName. False when a write error was
 // cancelled: names and file are as before.

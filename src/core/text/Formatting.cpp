@@ -11,20 +11,22 @@ QString numberText(qint64 value)
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
-QString padText(const QString& text, int width, const QString& kind)
+QString padText(const QString& text, int width, Align align)
 {
     const QString trimmed = trimBlanks(text);
     if (trimmed.size() > width)
         return {};
     const auto n = static_cast<int>(width - trimmed.size());
     const QChar blank(u' ');
-    if (kind == u"L")
+    switch (align) {
+    case Align::Right:
         return QString(n, blank) + trimmed;
-    if (kind == u"R")
+    case Align::Left:
         return trimmed + QString(n, blank);
-    if (kind == u"M")
-        return QString(n / 2, blank) + trimmed + QString(n - n / 2, blank);
-    return {};
+    case Align::Centre:
+        break;
+    }
+    return QString(n / 2, blank) + trimmed + QString(n - n / 2, blank);
 }
 
 int digitKeyFilter(int keyCode)

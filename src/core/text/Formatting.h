@@ -11,10 +11,12 @@ using GameTypeNameTable = OneBasedArray<QString, 7>;
 // A number as text with one leading blank in place of the sign for values that are not negative.
 QString numberText(qint64 value);
 
-// Trims the text, then pads it to exactly `width`: kind "L" right-aligns (blanks on the left),
-// "R" left-aligns, "M" centres with the odd blank on the right. A trimmed text longer than the
-// width, or any other kind, gives an empty text.
-QString padText(const QString& text, int width, const QString& kind);
+// Where padText puts the text in its width; a centred text has the odd blank on its right.
+enum class Align { Left, Right, Centre };
+
+// Trims the text, then pads it with blanks to exactly `width`. A trimmed text longer than the
+// width gives an empty text.
+QString padText(const QString& text, int width, Align align);
 
 // The key filter of numeric boxes: digits, Backspace (8) and 127 pass; any other key becomes 0.
 int digitKeyFilter(int keyCode);

@@ -14,12 +14,12 @@ ChildWindow::ChildWindow(WindowHost& host, WindowKind kind, QWidget* parent)
     , host_(host)
     , kind_(kind)
 {
-    host_.state().WindowOpen[kind_] = true;
+    host_.markOpen(kind_, true);
 }
 
 ChildWindow::~ChildWindow()
 {
-    host_.state().WindowOpen[kind_] = false;
+    host_.markOpen(kind_, false);
 }
 
 AppState& ChildWindow::state()

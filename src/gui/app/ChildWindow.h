@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/AppState.h"
+#include "gui/app/WindowKind.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -13,8 +14,8 @@ namespace scorvane {
 class Prompter;
 class WindowHost;
 
-// Base of every child window shown in the main window: marks its WindowOpen flag while it
-// exists, and reaches the program state, the prompter and window switching through its host.
+// Base of every child window shown in the main window: marked open in its host while it exists,
+// and reaches the program state, the prompter and window switching through its host.
 class ChildWindow : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
 
 #include <QAbstractButton>
@@ -146,15 +147,13 @@ void MainWindow::buildMenus()
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
-        state_.BackupMode = QStringLiteral("Y");
-        showWindow(WindowBackup);
+        showWindow(new BackupWindow(*this, BackupDirection::BackUp));
     }));
     addItem(file, "mnuRestore", QStringLiteral("&Restore Files"), leavingCommand([this] {
         takeTeamSelection();
         disableMenus();
         closeChildWindows();
-        state_.BackupMode = QStringLiteral("N");
-        showWindow(WindowBackup);
+        showWindow(new BackupWindow(*this, BackupDirection::Restore));
     }));
     addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
@@ -163,15 +162,15 @@ void MainWindow::buildMenus()
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));
     addItem(reports, "mnuPlayer", QStringLiteral("&Players"),
-        leavingCommand([this] { reportCommand(QStringLiteral("P"), WindowStats); }));
+        leavingCommand([this] { reportCommand(ReportKind::PlayerStatistics, WindowStats); }));
     reports->addSeparator();
     addItem(reports, "mnuGames", QStringLiteral("&Game Scores"),
-        leavingCommand([this] { reportCommand(QStringLiteral("G"), WindowScores); }));
+        leavingCommand([this] { reportCommand(ReportKind::GameScores, WindowScores); }));
     addItem(reports, "mnuRecord", QStringLiteral("&Record"),
-        leavingCommand([this] { reportCommand(QStringLiteral("R"), WindowRecord); }));
+        leavingCommand([this] { reportCommand(ReportKind::Record, WindowRecord); }));
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
-        leavingCommand([this] { reportCommand(QStringLiteral("S"), WindowStandings); }));
+        leavingCommand([this] { reportCommand(ReportKind::Standings, WindowStandings); }));
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
@@ -228,11 +227,11 @@ QAction* MainWindow::menuAction(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
-void MainWindow::reportCommand(const QString& reportKind, WindowKind window)
+void MainWindow::reportCommand(ReportKind kind, WindowKind window)
 {
     takeTeamSelection();
-    state_.resetReportSelection();
-    state_.ReportKind = reportKind;
+    state_.reportSelection = ReportSelection{};
+    state_.reportSelection.kind = kind;
     closeChildWindows();
     showWindow(window);
 }
@@ -252,7 +251,7 @@ void MainWindow::setTeamItemsEnabled(int count)
 
 void MainWindow::selectionChanged(int count)
 {
-    state_.TeamCount = count;
+    state_.teamChoice.count = count;
     setTeamItemsEnabled(count);
 }
 
@@ -273,7 +272,7 @@ void MainWindow::takeTeamSelection()
         lines = view->selectedLines();
     } else {
         for (int slot = 1; slot <= 100; ++slot)
-            lines[static_cast<std::size_t>(slot - 1)] = state_.TeamSelected[slot] == u"Y";
+            lines[static_cast<std::size_t>(slot - 1)] = state_.teamChoice.selected[slot];
     }
     scorvane::takeTeamSelection(state_, lines);
 }
@@ -294,8 +293,7 @@ void MainWindow::rememberTeamSelection()
         return;
     const TeamLines lines = view->selectedLines();
     for (int slot = 1; slot <= 100; ++slot)
-        state_.TeamSelected[slot]
-            = lines[static_cast<std::size_t>(slot - 1)] ? QStringLiteral("Y") : QStringLiteral("N");
+        state_.teamChoice.selected[slot] = lines[static_cast<std::size_t>(slot - 1)];
 }
 
 void MainWindow::closeChildWindows()
@@ -306,7 +304,7 @@ void MainWindow::closeChildWindows()
         window->hide();
         // Unloaded now: the window's flag clears at once, its memory goes after the event.
         if (auto* child = qobject_cast<ChildWindow*>(window->widget()))
-            state_.WindowOpen[child->kind()] = false;
+            markOpen(child->kind(), false);
         workspace_->removeSubWindow(window);
         window->deleteLater();
         unloaded_.removeAll(nullptr);
@@ -349,7 +347,14 @@ void MainWindow::showWindow(WindowKind kind)
     // new one sets up on the main window (the exit button) is not undone by the old one leaving.
     if (!current_.isNull())
         closeChildWindows();
-    ChildWindow* child = factory_.make(kind, *this);
+    showWindow(factory_.make(kind, *this));
+}
+
+void MainWindow::showWindow(ChildWindow* child)
+{
+    rememberTeamSelection();
+    if (!current_.isNull())
+        closeChildWindows();
     auto* frame = workspace_->addSubWindow(child, Qt::SubWindow | Qt::WindowTitleHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWindowTitle(child->windowTitle());
@@ -463,15 +468,12 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
     switch (outcome) {
     case StartOutcome::FolderInUse:
         prompter_.tell(this, QStringLiteral("Data Folder in Use"),
-            folderInUseText(state_.DataPath, startNotes_.lock.holder()), Message::Icon::Critical);
+            folderInUseText(state_.settings.dataFolder, startNotes_.lock.holder()),
+            Message::Icon::Critical);
         return false;
     case StartOutcome::SettingsCorrupt:
         prompter_.tell(this, QStringLiteral("QMKV.INI File Corrupt or Not Found"),
             QStringLiteral("Reinstall Scorvane for Soccer"));
-        return false;
-    case StartOutcome::InternalError:
-        prompter_.tell(this, QStringLiteral("Error"),
-            QStringLiteral("Internal Error- gProgName not set!"), Message::Icon::Critical);
         return false;
     case StartOutcome::DataFolderWindow:
         showWindow(WindowDatapath);
@@ -495,11 +497,11 @@ void MainWindow::checkData()
     std::vector<IntegrityProblem> problems;
     {
         BusyPointer busy;
-        problems = checkDataFolder(state_.DataPath);
+        problems = checkDataFolder(state_.settings.dataFolder);
     }
     if (problems.empty()) {
         prompter_.tell(this, QStringLiteral("Check Data Files"),
-            QStringLiteral("No problems found in %1").arg(state_.DataPath));
+            QStringLiteral("No problems found in %1").arg(state_.settings.dataFolder));
         return;
     }
     QStringList lines;
@@ -508,7 +510,7 @@ void MainWindow::checkData()
     prompter_.tell(this, QStringLiteral("Check Data Files"),
         QStringLiteral("%1 problem(s) found in %2:\n\n%3")
             .arg(problems.size())
-            .arg(state_.DataPath, lines.join(u'\n')),
+            .arg(state_.settings.dataFolder, lines.join(u'\n')),
         Message::Icon::Warning);
 }
 
@@ -531,7 +533,7 @@ void MainWindow::tellStartNotes()
         prompter_.tell(this, QStringLiteral("Read-Only Data Folder"),
             QStringLiteral("The data folder %1 cannot be written. It is open for viewing and "
                            "reports; changes cannot be saved there.")
-                .arg(state_.DataPath));
+                .arg(state_.settings.dataFolder));
 }
 
 HelpWindow* MainWindow::helpViewer() const
@@ -541,13 +543,13 @@ HelpWindow* MainWindow::helpViewer() const
 
 void MainWindow::showHelpTopic(const QString& topic)
 {
-    if (!isLocalPath(state_.HelpFilePath)) {
+    if (!isLocalPath(state_.helpFilePath)) {
         prompter_.tell(this, QStringLiteral("Help Error"), helpNetworkErrorText());
         return;
     }
     if (help_.isNull())
         help_ = new HelpWindow(this);
-    const QString page = helpTopicPage(state_.HelpFilePath, topic);
+    const QString page = helpTopicPage(state_.helpFilePath, topic);
     if (!help_->showPage(page)) {
         prompter_.tell(this, QStringLiteral("Help Error"),
             QStringLiteral("The help page %1 cannot be found.").arg(page));

@@ -48,6 +48,9 @@ public:
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
     void showWindow(WindowKind kind);
+    // Shows a window made by the caller (one that takes more than its host) as the one child
+    // window; the main window owns it from here.
+    void showWindow(ChildWindow* child);
     ChildWindow* currentChild() const;
     QAction* menuAction(const QString& objectName) const;
 
@@ -96,7 +99,7 @@ private:
         QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
     void showNotice(WindowKind kind);
     void placeExitButton();
-    void reportCommand(const QString& reportKind, WindowKind window);
+    void reportCommand(ReportKind kind, WindowKind window);
     void setTeamItemsEnabled(int count);
     void rememberTeamSelection();
 

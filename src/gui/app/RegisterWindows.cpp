@@ -7,7 +7,6 @@
 #include "gui/reports/PlayerStatsWindow.h"
 #include "gui/roster/RosterWindow.h"
 #include "gui/shell/AboutWindow.h"
-#include "gui/shell/BackupWindow.h"
 #include "gui/shell/DataFolderWindow.h"
 #include "gui/shell/DeleteFilesWindow.h"
 #include "gui/shell/PlayerNumberWindow.h"
@@ -16,7 +15,8 @@
 
 namespace scorvane {
 
-// One line per window: the kind and how to make it.
+// One line per window: the kind and how to make it. The back-up window is made by the two menu
+// commands that know its direction.
 void registerWindows(WindowFactory& factory)
 {
     factory.add(WindowRoster, [](WindowHost& h) { return new RosterWindow(h); });
@@ -25,7 +25,6 @@ void registerWindows(WindowFactory& factory)
     factory.add(WindowTeamName, [](WindowHost& h) { return new TeamNameWindow(h); });
     factory.add(WindowDeleteFiles, [](WindowHost& h) { return new DeleteFilesWindow(h); });
     factory.add(WindowDatapath, [](WindowHost& h) { return new DataFolderWindow(h); });
-    factory.add(WindowBackup, [](WindowHost& h) { return new BackupWindow(h); });
     factory.add(WindowBegScreen, [](WindowHost& h) { return new AboutWindow(h); });
     factory.add(WindowGameMenu, [](WindowHost& h) { return new GameListWindow(h); });
     factory.add(WindowGameScreen, [](WindowHost& h) { return new GameWindow(h); });

@@ -10,15 +10,14 @@
 
 namespace scorvane {
 
-TextBoxes::TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus)
+TextBoxes::TextBoxes(QObject* parent, bool digitsOnly)
     : QObject(parent)
     , digitsOnly_(digitsOnly)
-    , textAtFocus_(textAtFocus)
 { }
 
-void TextBoxes::selectAllOnFocus(QLineEdit* box, QString* textAtFocus)
+void TextBoxes::selectAllOnFocus(QLineEdit* box)
 {
-    box->installEventFilter(new TextBoxes(box, false, textAtFocus));
+    box->installEventFilter(new TextBoxes(box, false));
     keepStorableCharacters(box);
 }
 
@@ -39,7 +38,7 @@ void TextBoxes::keepStorableCharacters(QLineEdit* box)
 
 void TextBoxes::digitsOnly(QLineEdit* box)
 {
-    box->installEventFilter(new TextBoxes(box, true, nullptr));
+    box->installEventFilter(new TextBoxes(box, true));
 }
 
 bool TextBoxes::eventFilter(QObject* watched, QEvent* event)
@@ -48,8 +47,6 @@ bool TextBoxes::eventFilter(QObject* watched, QEvent* event)
     if (box == nullptr)
         return false;
     if (event->type() == QEvent::FocusIn && !digitsOnly_) {
-        if (textAtFocus_ != nullptr)
-            *textAtFocus_ = box->text();
         // Select after the focus-in handling, which would otherwise place the cursor.
         QTimer::singleShot(0, box, [box] { box->selectAll(); });
         return false;

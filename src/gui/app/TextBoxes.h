@@ -8,16 +8,16 @@ class QLineEdit;
 namespace scorvane {
 
 // Behaviour shared by the program's text boxes: the whole text is selected when the box gets the
-// focus (and remembered as the text-at-focus value), a typed or pasted character that the data
+// focus, a typed or pasted character that the data
 // files cannot hold is dropped, and numeric boxes drop every key but digits, Backspace and Delete.
 class TextBoxes : public QObject
 {
     Q_OBJECT
 
 public:
-    // `textAtFocus` (may be null) receives the box's text each time it gets the focus. The box
-    // also keeps only characters with a Windows-1252 byte: anything else would be saved as "?".
-    static void selectAllOnFocus(QLineEdit* box, QString* textAtFocus = nullptr);
+    // The box also keeps only characters with a Windows-1252 byte: anything else would be saved
+    // as "?".
+    static void selectAllOnFocus(QLineEdit* box);
     static void digitsOnly(QLineEdit* box);
 
 protected:
@@ -26,10 +26,9 @@ protected:
 private:
     static void keepStorableCharacters(QLineEdit* box);
 
-    explicit TextBoxes(QObject* parent, bool digitsOnly, QString* textAtFocus);
+    TextBoxes(QObject* parent, bool digitsOnly);
 
     bool digitsOnly_ = false;
-    QString* textAtFocus_ = nullptr;
 };
 
 } // namespace scorvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/state/AppState.h"
+#include "gui/app/WindowKind.h"
 
 #include <QString>
 

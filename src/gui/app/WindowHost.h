@@ -1,6 +1,10 @@
 #pragma once
 
 #include "core/state/AppState.h"
+#include "core/text/OneBasedArray.h"
+#include "gui/app/WindowKind.h"
+
+#include <utility>
 
 class QWidget;
 
@@ -36,6 +40,18 @@ public:
     virtual void showStatus(const QString& text) = 0;
     // Runs a menu command as if chosen (e.g. the team window's double-click runs "&Games").
     virtual void runMenuCommand(const QString& menuObjectName) = 0;
+
+    // Whether a window of `kind` exists now, shown or modal; each window keeps its own mark.
+    bool isOpen(WindowKind kind) const { return open_[kind]; }
+    void markOpen(WindowKind kind, bool open) { open_[kind] = open; }
+
+    // True the first time it is asked: the team window selects slot 1 alone at its first
+    // showing of the run.
+    bool takeFirstTeamWindowShowing() { return std::exchange(firstTeamWindowShowing_, false); }
+
+private:
+    OneBasedArray<bool, WindowKindCount> open_;
+    bool firstTeamWindowShowing_ = true;
 };
 
 // Busy pointer around long operations; restores the normal pointer when it goes out of scope.

@@ -52,13 +52,13 @@ PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
     BusyPointer busy;
     host.setExitEnabled(false);
     buildUi();
-    if (auto game = findEntryGame(state().Files, state().CurrentGame)) {
-        entry_.emplace(state().Files, *game);
+    if (auto game = findEntryGame(state().files, state().currentGame.number)) {
+        entry_.emplace(state().files, *game);
         showHeading();
     }
-    setWindowTitle(QStringLiteral("Player Screen - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Player Screen - ") + state().teamChoice.currentName);
     for (int k = 0; k < BoxCount; ++k) {
-        const QString code = statisticCode(k, state().UserStatCodes);
+        const QString code = statisticCode(k, state().settings.userStatCodes);
         catLabel[k]->setText(code);
         // A user-named box whose code is still blank has no label text to be known by.
         if (trimBlanks(code).isEmpty())
@@ -80,7 +80,7 @@ void PlayerFiguresWindow::opened()
     if (!entry_) {
         prompter().tell(this, ErrorTitle,
             QStringLiteral("Game%1 could not be found in the game file.")
-                .arg(numberText(state().CurrentGame)));
+                .arg(numberText(state().currentGame.number)));
         leaveTo(WindowGameMenu);
         return;
     }
@@ -151,7 +151,7 @@ void PlayerFiguresWindow::buildUi()
         box->setFixedWidth(boxWidth);
         box->setAlignment(Qt::AlignRight);
         box->setAccessibleDescription(statisticLongName(k));
-        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
         TextBoxes::digitsOnly(box);
         // Pasted text passes no key filter: only digits are taken.
         box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
@@ -271,7 +271,7 @@ void PlayerFiguresWindow::buildUi()
 
 void PlayerFiguresWindow::showHeading()
 {
-    const GameHeading h = makeGameHeading(entry_->game(), state().CurrentTeamName);
+    const GameHeading h = makeGameHeading(entry_->game(), state().teamChoice.currentName);
     gameNumberLabel_->setText(h.GameNumberText);
     gameDateLabel_->setText(h.DateText);
     gameLocationLabel_->setText(rightTrimBlanks(h.LocationText));
@@ -287,14 +287,14 @@ void PlayerFiguresWindow::fillTable()
 {
     movingSelection_ = true;
     playerListTable_->setRowCount(0);
-    RowPlayer = entry_->tablePlayers(state().RosterFree);
+    RowPlayer = entry_->tablePlayers(state().roster.free);
     playerListTable_->setRowCount(static_cast<int>(RowPlayer.size()));
     for (int row = 0; row < RowPlayer.size(); ++row) {
         const int n = RowPlayer[row];
         playerListTable_->setItem(row, 0, new QTableWidgetItem);
-        auto* name = new QTableWidgetItem(state().RosterNames[n]);
+        auto* name = new QTableWidgetItem(state().roster.names[n]);
         name->setData(Qt::AccessibleTextRole,
-            QStringLiteral("%1 %2").arg(n).arg(rightTrimBlanks(state().RosterNames[n])));
+            QStringLiteral("%1 %2").arg(n).arg(rightTrimBlanks(state().roster.names[n])));
         playerListTable_->setItem(row, 1, name);
         setRowMarker(row, entry_->slot(n).Played ? Marker::BallNH : Marker::NoBallNH);
     }
@@ -692,14 +692,14 @@ void PlayerFiguresWindow::gameScreenClicked()
 {
     if (AnyChanged) {
         if (!saveFirst(prompter(), this, ChangedTitle, QStringLiteral("Save player statistics?"))) {
-            state().GameEditMode = QStringLiteral("C");
+            state().currentGame.edit = GameEdit::Change;
             leaveTo(WindowGameScreen);
             return;
         }
     }
     if (!saveAll())
         return;
-    state().GameEditMode = QStringLiteral("C");
+    state().currentGame.edit = GameEdit::Change;
     leaveTo(WindowGameScreen);
 }
 

@@ -20,7 +20,7 @@ GameListWindow::GameListWindow(WindowHost& host)
 {
     setObjectName(QStringLiteral("frmGameMenu"));
     buildUi();
-    setWindowTitle(QStringLiteral("Game Menu - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Game Menu - ") + state().teamChoice.currentName);
     load();
 }
 
@@ -68,8 +68,9 @@ void GameListWindow::opened()
 void GameListWindow::load()
 {
     offerRenumbering();
-    fillGameList(gameMenuList_, readActiveGames(state().Files, FileGames), state().GameTypeNames);
-    const int line = lineToSelect(gameMenuList_->count(), state().ReselectGame);
+    fillGameList(
+        gameMenuList_, readActiveGames(state().files, FileGames), state().settings.gameTypeNames);
+    const int line = lineToSelect(gameMenuList_->count(), state().currentGame.reselect);
     if (line >= 0)
         gameMenuList_->setCurrentRow(line);
     const bool any = gameMenuList_->count() > 0;
@@ -84,9 +85,10 @@ void GameListWindow::offerRenumbering()
     // Once per team and program run: a "No" is not asked again every time the list opens.
     static QSet<QString> asked;
     AppState& s = state();
-    if (gameNumbersInOrder(s.Files) || asked.contains(s.DataPath + s.TeamNo))
+    if (gameNumbersInOrder(s.files)
+        || asked.contains(s.settings.dataFolder + QString::number(s.teamChoice.currentSlot)))
         return;
-    asked.insert(s.DataPath + s.TeamNo);
+    asked.insert(s.settings.dataFolder + QString::number(s.teamChoice.currentSlot));
     const Message question{QStringLiteral("Game Numbers Out of Order"),
         QStringLiteral("The games of this team are not numbered 1, 2, 3 ... in the order they are "
                        "stored, so a game's number may not find it.\n\nRenumber the games in "
@@ -94,7 +96,7 @@ void GameListWindow::offerRenumbering()
         Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::Yes};
     if (prompter().ask(this, question) == Message::Answer::Yes) {
         const BusyPointer busy;
-        renumberGamesInRecordOrder(s.Files);
+        renumberGamesInRecordOrder(s.files);
     }
 }
 
@@ -102,41 +104,41 @@ qint16 GameListWindow::takeSelectedGame()
 {
     const int line = qMax(gameMenuList_->currentRow(), 0);
     const auto gameNumber = static_cast<qint16>(line + 1);
-    state().CurrentGame = gameNumber;
-    state().ReselectGame = gameNumber;
+    state().currentGame.number = gameNumber;
+    state().currentGame.reselect = gameNumber;
     // The record the list read for this line; the game windows look the game up by its number
     // and fall back on this record when the file's numbers have gaps.
     if (QListWidgetItem* item = gameMenuList_->item(line))
-        state().CurrentGameRecord = listedRecordNumber(*item);
+        state().currentGame.record = listedRecordNumber(*item);
     return gameNumber;
 }
 
-void GameListWindow::openGameScreen(const QString& mode, qint16 gameNumber)
+void GameListWindow::openGameScreen(GameEdit edit, qint16 gameNumber)
 {
-    state().CurrentGame = gameNumber;
-    state().ReselectGame = gameNumber;
-    state().GameEditMode = mode;
+    state().currentGame.number = gameNumber;
+    state().currentGame.reselect = gameNumber;
+    state().currentGame.edit = edit;
     switchTo(WindowGameScreen);
 }
 
 void GameListWindow::addGameClicked()
 {
-    state().CurrentGameRecord = 0;
-    openGameScreen(QStringLiteral("A"), static_cast<qint16>(gameMenuList_->count() + 1));
+    state().currentGame.record = 0;
+    openGameScreen(GameEdit::Add, static_cast<qint16>(gameMenuList_->count() + 1));
 }
 
 void GameListWindow::insertClicked()
 {
     if (gameMenuList_->count() == 0)
         return;
-    openGameScreen(QStringLiteral("I"), takeSelectedGame());
+    openGameScreen(GameEdit::Insert, takeSelectedGame());
 }
 
 void GameListWindow::modifyClicked()
 {
     if (gameMenuList_->count() == 0)
         return;
-    openGameScreen(QStringLiteral("C"), takeSelectedGame());
+    openGameScreen(GameEdit::Change, takeSelectedGame());
 }
 
 void GameListWindow::playersClicked()
@@ -144,7 +146,7 @@ void GameListWindow::playersClicked()
     if (gameMenuList_->count() == 0)
         return;
     takeSelectedGame();
-    state().GameEditMode = QStringLiteral("C");
+    state().currentGame.edit = GameEdit::Change;
     switchTo(WindowPScreen);
 }
 
@@ -161,10 +163,10 @@ void GameListWindow::deleteClicked()
     takeSelectedGame();
     // The record the chosen line was read from: with game numbers out of order, looking the
     // game up by the line's number would delete another game.
-    const qint32 record = state().CurrentGameRecord;
+    const qint32 record = state().currentGame.record;
     {
         const BusyPointer busy;
-        if (!deleteGame(state().Files, record))
+        if (!deleteGame(state().files, record))
             return;
     }
     load();

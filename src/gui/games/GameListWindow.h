@@ -25,7 +25,7 @@ private:
     void offerRenumbering();
     // The selected game's number (its line + 1), made current for the next window.
     qint16 takeSelectedGame();
-    void openGameScreen(const QString& mode, qint16 gameNumber);
+    void openGameScreen(GameEdit edit, qint16 gameNumber);
 
     void addGameClicked();
     void insertClicked();

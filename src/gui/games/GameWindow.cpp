@@ -92,8 +92,8 @@ void GameWindow::buildUi()
 
     for (QLineEdit* box :
         {gameDateEdit_, gameLocEdit_, pointsForEdit_, pointsAgainstEdit_, gameCommentEdit_})
-        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
-    TextBoxes::selectAllOnFocus(opponentsCombo_->lineEdit(), &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
+    TextBoxes::selectAllOnFocus(opponentsCombo_->lineEdit());
     for (QLineEdit* box : {gameDateEdit_, pointsForEdit_, pointsAgainstEdit_}) {
         TextBoxes::digitsOnly(box);
         // Pasted text passes no key filter: only digits are taken.
@@ -167,7 +167,7 @@ void GameWindow::buildUi()
 
     // Only a line chosen from the list names the opponent's team; typed text does not.
     connect(opponentsCombo_, &QComboBox::activated, this,
-        [this](int line) { state().OpponentTeamNo = line + 1; });
+        [this](int line) { state().currentGame.opponentSlot = line + 1; });
     connect(opponentsCombo_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         const QString fitted = trimBlanks(opponentsCombo_->currentText()).left(OpponentWidth);
         if (fitted != opponentsCombo_->currentText())
@@ -190,45 +190,45 @@ void GameWindow::opened()
 void GameWindow::load()
 {
     AppState& s = state();
-    mode_ = s.GameEditMode;
-    setWindowTitle(QStringLiteral("Game Screen - ") + s.CurrentTeamName);
+    edit_ = s.currentGame.edit;
+    setWindowTitle(QStringLiteral("Game Screen - ") + s.teamChoice.currentName);
     loading_ = true;
     changed_ = false;
-    s.OpponentTeamNo = 0;
-    gameNumber_ = s.CurrentGame;
-    if (mode_ != u"A") {
-        gameRecord_ = findGameRecord(s.Files, s.CurrentGame);
+    s.currentGame.opponentSlot = 0;
+    gameNumber_ = static_cast<qint16>(s.currentGame.number);
+    if (edit_ != GameEdit::Add) {
+        gameRecord_ = findGameRecord(s.files, s.currentGame.number);
         if (gameRecord_ == 0)
-            gameRecord_ = activeRecordOr0(s.Files, s.CurrentGameRecord);
-        s.CurrentGameRecord = gameRecord_;
+            gameRecord_ = activeRecordOr0(s.files, s.currentGame.record);
+        s.currentGame.record = gameRecord_;
         if (gameRecord_ == 0) {
             // The game is gone from the file: the window can only add one at the end.
-            mode_ = QStringLiteral("A");
-            s.GameEditMode = mode_;
-            gameNumber_ = static_cast<qint16>(readActiveGames(s.Files, FileGames).size() + 1);
-            s.CurrentGame = gameNumber_;
+            edit_ = GameEdit::Add;
+            s.currentGame.edit = edit_;
+            gameNumber_ = static_cast<qint16>(readActiveGames(s.files, FileGames).size() + 1);
+            s.currentGame.number = gameNumber_;
         }
     }
 
     for (int t = 1; t <= 7; ++t)
-        gameTypesList_->addItem(rightTrimBlanks(s.GameTypeNames[t]));
+        gameTypesList_->addItem(rightTrimBlanks(s.settings.gameTypeNames[t]));
     for (int slot = 1; slot <= 100; ++slot)
-        opponentsCombo_->addItem(rightTrimBlanks(s.TeamNames[slot]));
+        opponentsCombo_->addItem(rightTrimBlanks(s.teamChoice.names[slot]));
     opponentsCombo_->setEditText(QString());
-    gameNumberLabel_->setText(gameNumberLabel(mode_, s.CurrentGame));
+    gameNumberLabel_->setText(gameNumberLabel(edit_, static_cast<qint16>(s.currentGame.number)));
     gameTypesList_->setCurrentRow(0);
 
-    const bool adding = mode_ != u"C";
+    const bool adding = edit_ != GameEdit::Change;
     addGameLabel_->setVisible(adding);
     playersButton_->setVisible(!adding);
 
-    if (mode_ == u"C") {
-        const auto game = s.Files.Get<GameRecord>(FileGames, gameRecord_);
+    if (edit_ == GameEdit::Change) {
+        const auto game = s.files.Get<GameRecord>(FileGames, gameRecord_);
         // A changed game keeps its own number, which its player results carry.
         gameNumber_ = game.GameNumber;
         const GameFields fields = fieldsOfGame(game);
         fill(fields);
-        s.OpponentTeamNo = opponentSlot(s.TeamNames, fields.opponent);
+        s.currentGame.opponentSlot = opponentSlot(s.teamChoice.names, fields.opponent);
     }
     loading_ = false;
 }
@@ -287,19 +287,19 @@ bool GameWindow::saveGame()
     AppState& s = state();
     const GameRecord game = recordOfFields(collect(), gameNumber_);
     const BusyPointer busy;
-    const qint32 written = scorvane::saveGame(s.Files, mode_, gameRecord_, game);
+    const qint32 written = scorvane::saveGame(s.files, edit_, gameRecord_, game);
     if (written == 0)
         return false; // the write was cancelled: the fields stay as typed
-    s.CurrentGameRecord = written;
-    gameRecord_ = s.CurrentGameRecord;
-    s.ReselectGame = s.CurrentGame;
+    s.currentGame.record = written;
+    gameRecord_ = s.currentGame.record;
+    s.currentGame.reselect = s.currentGame.number;
     changed_ = false;
     return true;
 }
 
 void GameWindow::leaveToGameList()
 {
-    state().ReselectGame = state().CurrentGame;
+    state().currentGame.reselect = state().currentGame.number;
     host().setExitEnabled(true);
     switchTo(WindowGameMenu);
 }
@@ -308,7 +308,7 @@ void GameWindow::okClicked()
 {
     if (!saveGame())
         return;
-    if (mode_ == u"C") {
+    if (edit_ == GameEdit::Change) {
         leaveToGameList();
         return;
     }
@@ -357,30 +357,28 @@ void GameWindow::playersClicked()
             && !saveGame())
             return;
     }
-    state().ReselectGame = state().CurrentGame;
+    state().currentGame.reselect = state().currentGame.number;
     switchTo(WindowPScreen);
 }
 
 void GameWindow::importClicked()
 {
     AppState& s = state();
-    if (s.OpponentTeamNo == s.TeamSlot) {
+    if (s.currentGame.opponentSlot == s.teamChoice.currentSlot) {
         prompter().tell(this, QStringLiteral("Incorrect Opponent"),
             QStringLiteral("Opponent can not be update team"));
         gameDateEdit_->setFocus();
         return;
     }
-    if (s.OpponentTeamNo == 0) {
+    if (s.currentGame.opponentSlot == 0) {
         prompter().tell(
             this, QStringLiteral("No Opponent Selected"), QStringLiteral("Select opponent first"));
         gameDateEdit_->setFocus();
         return;
     }
-    ImportGameDialog dialog(s, s.OpponentTeamNo, this);
-    dialog.exec();
-    if (s.ImportMark != u"Y")
-        return;
-    fill(importedFields(collect(), dialog.chosenGame(), s.CommentMark == u"Y"));
+    const auto choice = ImportGameDialog::choose(s, s.currentGame.opponentSlot, this);
+    if (choice)
+        fill(importedFields(collect(), choice->game, choice->withComment));
 }
 
 } // namespace scorvane

@@ -63,7 +63,7 @@ private:
     QPushButton* importButton_ = nullptr;
     QPushButton* playersButton_ = nullptr;
 
-    QString mode_;
+    GameEdit edit_ = GameEdit::Add;
     qint32 gameRecord_ = 0; // the game's record in file 4 (modes "I" and "C")
     qint16 gameNumber_ = 0;
     bool changed_ = false;

@@ -13,14 +13,21 @@
 
 namespace scorvane {
 
+std::optional<ImportChoice> ImportGameDialog::choose(
+    AppState& state, int opponentSlot, QWidget* parent)
+{
+    ImportGameDialog dialog(state, opponentSlot, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
 ImportGameDialog::ImportGameDialog(AppState& state, int opponentSlot, QWidget* parent)
     : QDialog(parent)
-    , state_(state)
     , games_(state, opponentSlot)
 {
     setObjectName(QStringLiteral("frmImportGame"));
-    setWindowTitle(rightTrimBlanks(state_.TeamNames[opponentSlot]));
-    state_.ImportMark = QStringLiteral("N");
+    setWindowTitle(rightTrimBlanks(state.teamChoice.names[opponentSlot]));
 
     const GameListBox box = makeGameListBox(this, 10);
     gameListLabel_ = box.label;
@@ -35,7 +42,7 @@ ImportGameDialog::ImportGameDialog(AppState& state, int opponentSlot, QWidget* p
     layout->addWidget(gameMenuList_);
     layout->addLayout(buttons.layout);
 
-    fillGameList(gameMenuList_, games_.activeGames(), state_.GameTypeNames);
+    fillGameList(gameMenuList_, games_.activeGames(), state.settings.gameTypeNames);
     if (gameMenuList_->count() > 0) {
         gameMenuList_->setCurrentRow(gameMenuList_->count() - 1); // the most recent game
     } else {
@@ -46,7 +53,7 @@ ImportGameDialog::ImportGameDialog(AppState& state, int opponentSlot, QWidget* p
     }
 
     connect(okButton_, &QPushButton::clicked, this, &ImportGameDialog::okClicked);
-    connect(cancelButton_, &QPushButton::clicked, this, &ImportGameDialog::cancelClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &ImportGameDialog::reject);
     connect(gameMenuList_, &QListWidget::itemDoubleClicked, this, &ImportGameDialog::okClicked);
 }
 
@@ -55,16 +62,8 @@ void ImportGameDialog::okClicked()
     const QListWidgetItem* item = gameMenuList_->currentItem();
     if (item == nullptr)
         return;
-    chosen_ = games_.game(listedRecordNumber(*item));
-    state_.ImportMark = QStringLiteral("Y");
-    state_.CommentMark = gameCommentCheck_->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
+    choice_ = ImportChoice{games_.game(listedRecordNumber(*item)), gameCommentCheck_->isChecked()};
     accept();
-}
-
-void ImportGameDialog::cancelClicked()
-{
-    state_.ImportMark = QStringLiteral("N");
-    reject();
 }
 
 } // namespace scorvane

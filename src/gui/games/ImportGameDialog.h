@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -13,25 +15,33 @@ namespace scorvane {
 
 struct AppState;
 
-// Picks a game from the opponent's own game list for the game screen to copy. Sets ImportMark
-// ("Y" when a game was chosen) and CommentMark; the opponent's game file is open only while the
-// window is.
+// The opponent's record of a game, and whether its comment is to be copied too.
+struct ImportChoice
+{
+    GameRecord game;
+    bool withComment = false;
+};
+
+// Picks a game from the opponent's own game list for the game window to copy; the opponent's
+// game file is open only while the dialog is.
 class ImportGameDialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    // Shows the dialog; empty when the user cancels.
+    static std::optional<ImportChoice> choose(AppState& state, int opponentSlot, QWidget* parent);
+
     ImportGameDialog(AppState& state, int opponentSlot, QWidget* parent);
 
-    const GameRecord& chosenGame() const { return chosen_; }
+    // Set once OK accepted the dialog.
+    const std::optional<ImportChoice>& choice() const { return choice_; }
 
 private:
     void okClicked();
-    void cancelClicked();
 
-    AppState& state_;
     OtherTeamGames games_;
-    GameRecord chosen_;
+    std::optional<ImportChoice> choice_;
 
     QLabel* gameListLabel_ = nullptr;
     QListWidget* gameMenuList_ = nullptr;

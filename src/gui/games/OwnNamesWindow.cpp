@@ -35,7 +35,7 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
         box->setAccessibleName(QStringLiteral("Game type %1").arg(i));
         box->setMaxLength(10);
         box->setMinimumWidth(boxWidth);
-        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
         grid->addWidget(box, i, 0);
         gameTypeEdit[static_cast<std::size_t>(i - 1)] = box;
     }
@@ -45,7 +45,7 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
         box->setAccessibleName(QStringLiteral("Category %1").arg(i));
         box->setMaxLength(3);
         box->setMaximumWidth(boxWidth / 2);
-        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
         grid->addWidget(box, i, 1, Qt::AlignLeft);
         catEdit[static_cast<std::size_t>(i - 1)] = box;
     }

@@ -1,6 +1,7 @@
 #include "gui/output/DesktopOutput.h"
 
 #include "core/state/AppState.h"
+#include "core/state/Settings.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/output/PrintDialog.h"
@@ -27,12 +28,30 @@ QPrinter& programPrinter()
     return *printer;
 }
 
-bool showPrintDialog(QWidget* over, AppState& state, Prompter& prompter)
+bool showPrintDialog(QWidget* over, ReportKind kind, AppState& state, Prompter& prompter)
 {
-    state.DialogResult = QStringLiteral("N");
-    PrintDialog dialog(state, prompter, programPrinter(), over);
-    dialog.exec();
-    return state.DialogResult != u"Y";
+    ProgramSettings& settings = state.settings;
+    // Font sizes the dialog cannot offer become 12 as soon as it opens, printed or not.
+    settings.titleFontSize = PrintDialog::offeredFontSize(settings.titleFontSize);
+    settings.reportFontSize = PrintDialog::offeredFontSize(settings.reportFontSize);
+    PrintDialog dialog(kind, settings, prompter, programPrinter(), over);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const PrintChoice& choice = dialog.choice();
+    PrintJob& job = state.printJob;
+    job.title = choice.title;
+    job.outputFile = choice.outputFile;
+    job.format = choice.format;
+    job.append = choice.append;
+    job.top = choice.top;
+    job.copies = choice.copies;
+    settings.linesPerPage = choice.linesPerPage;
+    settings.titleFontSize = choice.titleFontSize;
+    settings.reportFontSize = choice.reportFontSize;
+    settings.titleBold = choice.titleBold;
+    settings.reportBold = choice.reportBold;
+    Settings::save(state); // the print settings are kept at once, not only at a normal end
+    return true;
 }
 
 DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
@@ -40,7 +59,7 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
     , pdfPrinter_(QPrinter::HighResolution)
     , printer_(programPrinter(), PageOutput::Kind::Printer)
     , pdf_(pdfPrinter_, PageOutput::Kind::Pdf)
-    , engine_(state, [over, &prompter](const QString& error) {
+    , engine_(state.printJob, state.settings, [over, &prompter](const QString& error) {
         const Message question{QStringLiteral("Printer/File Error"), error,
             Message::Buttons::RetryCancel, Message::Icon::Warning, Message::Answer::Retry};
         return prompter.ask(over, question) == Message::Answer::Retry;
@@ -60,14 +79,14 @@ DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
 
 bool DesktopOutput::toPrinter() const
 {
-    return state_.OutputFileName.isEmpty();
+    return state_.printJob.outputFile.isEmpty();
 }
 
 void DesktopOutput::tellWhereWritten(WindowHost& host) const
 {
     if (toPrinter() || engine_.stopped())
         return;
-    host.showStatus(QStringLiteral("Report written to %1").arg(state_.OutputFileName));
+    host.showStatus(QStringLiteral("Report written to %1").arg(state_.printJob.outputFile));
 }
 
 } // namespace scorvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/output/OutputEngine.h"
+#include "core/state/ReportSelection.h"
 #include "gui/output/PageOutput.h"
 
 #include <QPrinter>
@@ -17,8 +18,9 @@ class WindowHost;
 // the rest of the run.
 QPrinter& programPrinter();
 
-// Shows the print settings dialog for the current ReportKind; false when it was cancelled.
-bool showPrintDialog(QWidget* over, AppState& state, Prompter& prompter);
+// Shows the print settings dialog for a kind of report and, unless it was cancelled, puts the
+// choices into the print job and the print settings; false when it was cancelled.
+bool showPrintDialog(QWidget* over, ReportKind kind, AppState& state, Prompter& prompter);
 
 // The output engine as the desktop program uses it: the program's printer, a PDF file, or the
 // text file, with output errors asked as "Printer/File Error" with Retry and Cancel.

@@ -2,8 +2,7 @@
 
 #include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
-#include "core/state/AppState.h"
-#include "core/state/Settings.h"
+#include "core/state/ProgramSettings.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
@@ -32,10 +31,10 @@ void selectSize(QComboBox* box, int size)
     box->setCurrentIndex(box->findData(size));
 }
 
-qint16 sizeChosen(const QComboBox* box, qint16 stored)
+int sizeChosen(const QComboBox* box, int stored)
 {
     // A stored size the list does not offer stays as it was.
-    return box->currentIndex() < 0 ? stored : static_cast<qint16>(box->currentData().toInt());
+    return box->currentIndex() < 0 ? stored : box->currentData().toInt();
 }
 
 } // namespace
@@ -46,9 +45,16 @@ const QList<int>& PrintDialog::FontSizes()
     return sizes;
 }
 
-PrintDialog::PrintDialog(AppState& state, Prompter& prompter, QPrinter& printer, QWidget* parent)
+int PrintDialog::offeredFontSize(int size)
+{
+    return size < 6 || size > 18 ? 12 : size;
+}
+
+PrintDialog::PrintDialog(ReportKind kind, const ProgramSettings& settings, Prompter& prompter,
+    QPrinter& printer, QWidget* parent)
     : QDialog(parent)
-    , state_(state)
+    , kind_(kind)
+    , settings_(settings)
     , prompter_(prompter)
     , printer_(printer)
 {
@@ -152,7 +158,7 @@ void PrintDialog::buildUi()
     layout->addLayout(bottom);
 
     for (QLineEdit* box : {titleEdit_, linesEdit_, copiesEdit_, fileNameEdit_, topXEdit_})
-        TextBoxes::selectAllOnFocus(box, &state_.TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
     for (QLineEdit* box : {linesEdit_, copiesEdit_, topXEdit_})
         TextBoxes::digitsOnly(box);
 
@@ -165,26 +171,22 @@ void PrintDialog::buildUi()
 
 void PrintDialog::load()
 {
-    const QString kind = state_.ReportKind;
-    titleEdit_->setText(defaultReportTitle(kind));
-    const bool topPlayers = kind == u"P";
+    titleEdit_->setText(defaultReportTitle(kind_));
+    const bool topPlayers = kind_ == ReportKind::PlayerStatistics;
     topXLabel_->setVisible(topPlayers);
     topXEdit_->setVisible(topPlayers);
     topX2Label_->setVisible(topPlayers);
-    linesLabel_->setVisible(kind != u"R");
-    linesEdit_->setVisible(kind != u"R");
-    linesEdit_->setText(QString::number(state_.LinesPerPage));
+    const bool pages = kind_ != ReportKind::Record;
+    linesLabel_->setVisible(pages);
+    linesEdit_->setVisible(pages);
+    linesEdit_->setText(QString::number(settings_.linesPerPage));
     copiesEdit_->setText(QStringLiteral("1"));
     topXEdit_->setText(QStringLiteral("999"));
 
-    for (qint16* size : {&state_.TitleFontSize, &state_.ReportFontSize}) {
-        if (*size < 6 || *size > 18)
-            *size = 12;
-    }
-    selectSize(titleFontCombo_, state_.TitleFontSize);
-    selectSize(reportFontCombo_, state_.ReportFontSize);
-    titleBoldCheck_->setChecked(state_.TitleBold != 0);
-    reportBoldCheck_->setChecked(state_.ReportBold != 0);
+    selectSize(titleFontCombo_, offeredFontSize(settings_.titleFontSize));
+    selectSize(reportFontCombo_, offeredFontSize(settings_.reportFontSize));
+    titleBoldCheck_->setChecked(settings_.titleBold);
+    reportBoldCheck_->setChecked(settings_.reportBold);
 }
 
 void PrintDialog::refuse(const QString& title, const QString& text, QLineEdit* focus)
@@ -225,32 +227,25 @@ void PrintDialog::okClicked()
             QStringLiteral("Enter the name of the PDF file"), fileNameEdit_);
         return;
     }
-    state_.ReportTitle = titleEdit_->text();
+    choice_.title = titleEdit_->text();
     // A bare name goes into the report folder, whatever the program's working folder is.
-    state_.OutputFileName = outputFilePath(fileName, state_.ReportPath);
-    state_.OutputAsPdf = pdf ? QStringLiteral("Y") : QStringLiteral("N");
-    state_.LinesPerPage = static_cast<qint16>(lines);
-    state_.PrintTop = static_cast<qint16>(top);
-    state_.CopiesLeft = static_cast<qint16>(copies);
-    state_.AppendToFile
-        = appendOption_->isChecked() && !pdf ? QStringLiteral("A") : QStringLiteral("R");
-    state_.TitleFontSize = sizeChosen(titleFontCombo_, state_.TitleFontSize);
-    state_.ReportFontSize = sizeChosen(reportFontCombo_, state_.ReportFontSize);
-    state_.TitleBold = titleBoldCheck_->isChecked() ? -1 : 0;
-    state_.ReportBold = reportBoldCheck_->isChecked() ? -1 : 0;
-    Settings::save(state_); // the print settings are kept at once, not only at a normal end
+    choice_.outputFile = outputFilePath(fileName, settings_.reportFolder);
+    choice_.format = pdf ? OutputFormat::Pdf : OutputFormat::Text;
+    choice_.linesPerPage = static_cast<int>(lines);
+    choice_.top = static_cast<int>(top);
+    choice_.copies = static_cast<int>(copies);
+    choice_.append = appendOption_->isChecked() && !pdf;
+    choice_.titleFontSize = sizeChosen(titleFontCombo_, offeredFontSize(settings_.titleFontSize));
+    choice_.reportFontSize
+        = sizeChosen(reportFontCombo_, offeredFontSize(settings_.reportFontSize));
+    choice_.titleBold = titleBoldCheck_->isChecked();
+    choice_.reportBold = reportBoldCheck_->isChecked();
     accept();
 }
 
 void PrintDialog::cancelClicked()
 {
     reject();
-}
-
-void PrintDialog::reject()
-{
-    state_.DialogResult = QStringLiteral("Y");
-    QDialog::reject();
 }
 
 void PrintDialog::setupClicked()
@@ -265,7 +260,7 @@ void PrintDialog::findClicked()
     question.title = QStringLiteral("Set Filename to Print To:");
     question.filter = pdf ? QStringLiteral("PDF (*.PDF)") : QStringLiteral("Text (*.TXT)");
     question.defaultSuffix = pdf ? QStringLiteral("PDF") : QStringLiteral("TXT");
-    question.startFolder = state_.DataPath;
+    question.startFolder = settings_.dataFolder;
     question.confirmOverwrite = true;
     const QString chosen = prompter_.saveFileName(this, question);
     if (!chosen.isEmpty())

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/output/PrintJob.h"
+#include "core/state/ReportSelection.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -12,24 +15,43 @@ class QRadioButton;
 
 namespace scorvane {
 
-struct AppState;
+struct ProgramSettings;
 class Prompter;
 
+// What the user chose in the print dialog.
+struct PrintChoice
+{
+    QString title;
+    QString outputFile; // empty: the printer
+    OutputFormat format = OutputFormat::Text;
+    bool append = false;
+    int linesPerPage = 60;
+    int top = 999;
+    int copies = 1;
+    int titleFontSize = 12;
+    int reportFontSize = 12;
+    bool titleBold = false;
+    bool reportBold = false;
+};
+
 // The print settings dialog every report shows before it prints: title, copies, page length,
-// fonts, and optionally a text or PDF file in place of the printer. Cancel leaves DialogResult
-// "Y"; "&Print" stores the choices in the state once every check passes.
+// fonts, and optionally a text or PDF file in place of the printer. exec() returns Accepted once
+// "&Print" passed every check; choice() then holds what was chosen. Closing it any other way
+// (Cancel, Escape, the title bar) returns Rejected. Nothing else is changed.
 class PrintDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    PrintDialog(AppState& state, Prompter& prompter, QPrinter& printer, QWidget* parent = nullptr);
+    PrintDialog(ReportKind kind, const ProgramSettings& settings, Prompter& prompter,
+        QPrinter& printer, QWidget* parent = nullptr);
+
+    const PrintChoice& choice() const { return choice_; }
 
     // The sizes both font lists offer.
     static const QList<int>& FontSizes();
-
-    // Closing the dialog any way but "&Print" (Cancel, Escape, the title bar) cancels it.
-    void reject() override;
+    // A stored size the lists do not offer (below 6 or above 18) is taken as 12.
+    static int offeredFontSize(int size);
 
 private:
     void buildUi();
@@ -42,9 +64,11 @@ private:
     void findClicked();
     void pdfChanged();
 
-    AppState& state_;
+    ReportKind kind_;
+    const ProgramSettings& settings_;
     Prompter& prompter_;
     QPrinter& printer_;
+    PrintChoice choice_;
 
     QLabel* reportTitleLabel_ = nullptr;
     QLineEdit* titleEdit_ = nullptr;

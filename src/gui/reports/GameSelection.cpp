@@ -1,6 +1,6 @@
 #include "gui/reports/GameSelection.h"
 
-#include "core/reports/ReportSelectionState.h"
+#include "core/reports/ReportSettings.h"
 #include "core/state/AppState.h"
 #include "gui/reports/ComputeDialog.h"
 
@@ -8,12 +8,13 @@ namespace scorvane {
 
 bool chooseGamesToCount(QWidget* over, AppState& state, Prompter& prompter)
 {
-    const ComputeContext context{state.DataPath, chosenTeams(state), state.GameTypeNames};
+    const ComputeContext context{
+        state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames};
     const std::optional<ReportSelection> chosen
-        = ComputeDialog::choose(over, reportSelectionOf(state), context, prompter, state.Reporter);
+        = ComputeDialog::choose(over, state.reportSelection, context, prompter, state.reporter);
     if (!chosen)
         return false;
-    storeReportSelection(state, *chosen);
+    state.reportSelection = *chosen;
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "gui/reports/PlayerStatsWindow.h"
 
 #include "core/reports/PlayerStatsGrid.h"
-#include "core/reports/ReportSelectionState.h"
+#include "core/reports/ReportSettings.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
 #include "gui/app/WindowHelpers.h"
@@ -113,20 +113,20 @@ PlayerReportRequest PlayerStatsWindow::request()
     return playerReportRequest(state());
 }
 
-ReportSelection PlayerStatsWindow::selection()
+ReportSelection& PlayerStatsWindow::selection()
 {
-    return reportSelectionOf(state());
+    return state().reportSelection;
 }
 
-void PlayerStatsWindow::storeSelection(const ReportSelection& selection)
+ProgramSettings& PlayerStatsWindow::settings()
 {
-    storeReportSelection(state(), selection);
+    return state().settings;
 }
 
 void PlayerStatsWindow::load()
 {
-    const AppState& s = state();
-    const QList<int> teams = chosenTeams(s);
+    const TeamChoice& chosen = state().teamChoice;
+    const QList<int> teams = chosenTeams(chosen);
     severalTeams_ = teams.size() >= 2;
     teamLabel_->setVisible(!severalTeams_);
     teamsCombo_->setVisible(severalTeams_);
@@ -134,17 +134,15 @@ void PlayerStatsWindow::load()
         const QSignalBlocker quiet(teamsCombo_);
         teamsCombo_->addItem(QStringLiteral("Multiple Teams:"));
         for (int slot : teams)
-            teamsCombo_->addItem(rightTrimBlanks(s.TeamNames[slot]));
+            teamsCombo_->addItem(rightTrimBlanks(chosen.names[slot]));
         teamsCombo_->setCurrentIndex(0);
     } else {
-        teamLabel_->setText(rightTrimBlanks(s.TeamNames[teams.front()]));
+        teamLabel_->setText(rightTrimBlanks(chosen.names[teams.front()]));
     }
-    ReportSelection chosen = selection();
-    chosen.individualPlayer = 0;
-    storeSelection(chosen);
+    selection().individualPlayer = 0;
 
     BusyPointer busy;
-    session_.compute(request(), s.Reporter);
+    session_.compute(request(), state().reporter);
     draw();
 }
 
@@ -234,18 +232,19 @@ void PlayerStatsWindow::computeClicked()
     if (!chooseGamesToCount(this, state(), prompter()))
         return;
     BusyPointer busy;
-    session_.compute(request(), state().Reporter);
+    session_.compute(request(), state().reporter);
     draw();
 }
 
 void PlayerStatsWindow::formatClicked()
 {
-    const FormatListContext context{state().ReportPath, selection().kind, state().CategoryCodes};
+    const FormatListContext context{
+        settings().reportFolder, selection().kind, settings().categoryCodes};
     const std::optional<ChosenFormat> chosen
-        = FormatListDialog::choose(this, context, prompter(), state().Reporter);
+        = FormatListDialog::choose(this, context, prompter(), state().reporter);
     if (!chosen)
         return;
-    storeReportFormat(state(), *chosen);
+    applyFormat(settings(), *chosen);
     BusyPointer busy;
     session_.changeFormat(request());
     draw();
@@ -253,15 +252,15 @@ void PlayerStatsWindow::formatClicked()
 
 void PlayerStatsWindow::sortClicked()
 {
-    const ChosenFormat current = reportFormatOf(state());
+    const ChosenFormat current = currentFormat(settings());
     const std::optional<SortChoice> chosen = SortDialog::choose(
-        this, state().CategoryCodes, SortChoice{current.sortColumn, current.sortOrder});
+        this, settings().categoryCodes, SortChoice{current.sortColumn, current.sortOrder});
     if (!chosen)
         return;
     ChosenFormat format = current;
     format.sortColumn = chosen->column;
     format.sortOrder = chosen->order;
-    storeReportFormat(state(), format);
+    applyFormat(settings(), format);
     BusyPointer busy;
     session_.sort(request());
     draw();
@@ -269,13 +268,12 @@ void PlayerStatsWindow::sortClicked()
 
 void PlayerStatsWindow::minimumClicked()
 {
-    ReportSelection chosen = selection();
+    ReportSelection& chosen = selection();
     const MinimumChoice minimum
         = MinimumDialog::choose(this, chosen.minimumKind, chosen.minimumValue);
     chosen.minimumKind = minimum.kind; // the kind holds even after Cancel
     if (minimum.accepted)
         chosen.minimumValue = minimum.value;
-    storeSelection(chosen);
     if (!minimum.accepted || chosen.minimumValue < 1)
         return;
     BusyPointer busy;
@@ -285,32 +283,29 @@ void PlayerStatsWindow::minimumClicked()
 
 void PlayerStatsWindow::playerClicked()
 {
-    ReportSelection chosen = selection();
+    ReportSelection& chosen = selection();
     const std::optional<int> player
-        = SelectPlayerDialog::choose(this, state().RosterNames, chosen.individualPlayer);
+        = SelectPlayerDialog::choose(this, state().roster.names, chosen.individualPlayer);
     if (!player)
         return;
     chosen.individual = true;
     chosen.individualPlayer = *player;
-    storeSelection(chosen);
     BusyPointer busy;
-    session_.compute(request(), state().Reporter);
+    session_.compute(request(), state().reporter);
     draw();
 }
 
 void PlayerStatsWindow::teamClicked()
 {
-    ReportSelection chosen = selection();
-    chosen.individual = false;
-    storeSelection(chosen);
+    selection().individual = false;
     BusyPointer busy;
-    session_.compute(request(), state().Reporter);
+    session_.compute(request(), state().reporter);
     draw();
 }
 
 void PlayerStatsWindow::printClicked()
 {
-    if (!showPrintDialog(this, state(), prompter()))
+    if (!showPrintDialog(this, ReportKind::PlayerStatistics, state(), prompter()))
         return;
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());

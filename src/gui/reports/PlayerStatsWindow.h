@@ -29,10 +29,10 @@ private:
     void showGrid(const PlayerStatsGrid& grid);
     void fitColumns(const PlayerStatsGrid& grid);
 
-    // The program state, read and written only here.
+    // The parts of the program state the window reads and changes.
     PlayerReportRequest request();
-    ReportSelection selection();
-    void storeSelection(const ReportSelection& selection);
+    ReportSelection& selection();
+    ProgramSettings& settings();
 
     void computeClicked();
     void formatClicked();

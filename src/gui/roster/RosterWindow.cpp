@@ -47,7 +47,7 @@ RosterWindow::RosterWindow(WindowHost& host)
     : ChildWindow(host, WindowRoster)
 {
     setObjectName(QStringLiteral("frmRoster"));
-    setWindowTitle(QStringLiteral("Roster - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Roster - ") + state().teamChoice.currentName);
     buildUi();
     load();
 }
@@ -110,10 +110,10 @@ void RosterWindow::buildUi()
 
     enterOrder_ = {playerNameEdit_, phoneEdit_, address1Edit_, address2Edit_, cityEdit_, stateEdit_,
         zipEdit_, otherEdit_, closeButton_};
-    TextBoxes::selectAllOnFocus(playerNameEdit_, &state().TextAtFocus);
+    TextBoxes::selectAllOnFocus(playerNameEdit_);
     playerNameEdit_->installEventFilter(this);
     for (QLineEdit* box : infoBoxes) {
-        TextBoxes::selectAllOnFocus(box, &state().TextAtFocus);
+        TextBoxes::selectAllOnFocus(box);
         box->installEventFilter(this);
     }
     for (QPushButton* button : {deleteButton_, printButton_, closeButton_}) {
@@ -140,7 +140,7 @@ void RosterWindow::load()
     for (int n = 1; n <= 99; ++n)
         playerListList_->addItem(playerListLine(state(), n));
     busy_ = false;
-    contacts_ = readPlayerContacts(state().Files);
+    contacts_ = readPlayerContacts(state().files);
     pendingLine_ = NoLine;
     playerListList_->setCurrentRow(0);
 }
@@ -186,7 +186,7 @@ void RosterWindow::showPlayer()
 {
     const int n = currentNumber_;
     playerNameEdit_->setText(
-        state().RosterFree[n] == u"N" ? rightTrimBlanks(state().RosterNames[n]) : QString());
+        !state().roster.free[n] ? rightTrimBlanks(state().roster.names[n]) : QString());
     const PlayerContact& contact = contacts_[n];
     const QList<QLineEdit*> boxes
         = {phoneEdit_, address1Edit_, address2Edit_, cityEdit_, stateEdit_, zipEdit_, otherEdit_};
@@ -256,8 +256,7 @@ void RosterWindow::deleteClicked()
 void RosterWindow::printClicked()
 {
     playerNameFocusLost();
-    state().ReportKind = QStringLiteral("X");
-    if (!showPrintDialog(this, state(), prompter()))
+    if (!showPrintDialog(this, ReportKind::Roster, state(), prompter()))
         return;
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());
@@ -281,7 +280,7 @@ bool RosterWindow::queryClose()
     // The roster reaches the disk only here; ending the program keeps the edits too.
     playerNameFocusLost();
     // Each file is written only when it changed, and whole; a cancelled write keeps the window.
-    return rewriteRosterFile(state()) && rewritePlayerContacts(state().Files, contacts_);
+    return rewriteRosterFile(state()) && rewritePlayerContacts(state().files, contacts_);
 }
 
 } // namespace scorvane

@@ -16,9 +16,10 @@
 
 namespace scorvane {
 
-BackupWindow::BackupWindow(WindowHost& host)
+BackupWindow::BackupWindow(WindowHost& host, BackupDirection direction)
     : ChildWindow(host, WindowBackup)
-    , texts_(backupTextsFor(host.state().BackupMode))
+    , direction_(direction)
+    , texts_(backupTextsFor(direction))
 {
     setObjectName(QStringLiteral("frmBackup"));
     setWindowTitle(texts_.caption);
@@ -62,14 +63,14 @@ BackupWindow::BackupWindow(WindowHost& host)
     connect(buttons.ok, &QPushButton::clicked, this, &BackupWindow::ok);
     connect(buttons.cancel, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
-    picker_->setPath(state().DataPath);
+    picker_->setPath(state().settings.dataFolder);
     setDialogKeys(buttons.ok, buttons.cancel);
     setFocusProxy(picker_->folderList());
 }
 
 QString BackupWindow::patternText()
 {
-    const QString& dataPath = host().state().DataPath;
+    const QString& dataPath = host().state().settings.dataFolder;
     return texts_.showsPattern ? dataPath + QStringLiteral("*.DAT") : dataPath;
 }
 
@@ -80,7 +81,7 @@ bool BackupWindow::confirmRestore(const QString& backupFolder, const RestorePlan
         QStringLiteral("Restore %1 data files from\n%2\ninto the data folder\n%3?\n\n%4 files "
                        "of the data folder will be replaced.")
             .arg(plan.copied.size())
-            .arg(backupFolder, state().DataPath)
+            .arg(backupFolder, state().settings.dataFolder)
             .arg(plan.replaced),
         Message::Buttons::YesNo, Message::Icon::Warning, Message::Answer::No};
     return prompter().ask(host().mainWidget(), question) == Message::Answer::Yes;
@@ -91,14 +92,14 @@ void BackupWindow::ok()
     picker_->takeHighlighted();
     AppState& s = state();
     const QString target = folderWithSlash(picker_->path());
-    if (isWorkingFolder(target, s.DataPath)) {
+    if (isWorkingFolder(target, s.settings.dataFolder)) {
         prompter().tell(host().mainWidget(), QStringLiteral("Invalid Directory"), texts_.refusal);
         return;
     }
-    const bool backingUp = s.BackupMode == u"Y";
+    const bool backingUp = direction_ == BackupDirection::BackUp;
     RestorePlan plan;
     if (!backingUp) {
-        plan = planRestore(target, s.DataPath);
+        plan = planRestore(target, s.settings.dataFolder);
         if (!confirmRestore(target, plan))
             return;
     }
@@ -106,15 +107,15 @@ void BackupWindow::ok()
     QString kept;
     {
         BusyPointer busy;
-        if (backingUp) {
-            count = copyDataFiles(s, s.DataPath, target, [this](const QString& source) {
+        if (direction_ == BackupDirection::BackUp) {
+            count = copyDataFiles(s, s.settings.dataFolder, target, [this](const QString& source) {
                 pathDescLabel_->setText(source);
                 pathDescLabel_->repaint();
             });
         } else {
-            count = copyDataFiles(s, target, s.DataPath, {}, &kept);
+            count = copyDataFiles(s, target, s.settings.dataFolder, {}, &kept);
         }
-        pathDescLabel_->setText(s.DataPath + QStringLiteral("*.DAT"));
+        pathDescLabel_->setText(s.settings.dataFolder + QStringLiteral("*.DAT"));
     }
     if (count < 0)
         return; // cancelled after a write error: no file was changed
@@ -129,7 +130,7 @@ void BackupWindow::ok()
     if (!kept.isEmpty())
         prompter().tell(host().mainWidget(), QStringLiteral("Working Files Kept"),
             QStringLiteral("The files the restore replaced were kept in %1").arg(kept));
-    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
+    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
     returnToTeamWindow();
 }
 

@@ -9,13 +9,13 @@ namespace scorvane {
 
 class FolderPicker;
 
-// Copies every data file to a chosen folder (back-up mode) or from it (restore mode).
+// Copies every data file to a chosen folder (backing up) or from it (restoring).
 class BackupWindow : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    explicit BackupWindow(WindowHost& host);
+    BackupWindow(WindowHost& host, BackupDirection direction);
 
 private:
     void ok();
@@ -23,6 +23,7 @@ private:
     bool confirmRestore(const QString& backupFolder, const RestorePlan& plan);
     QString patternText();
 
+    BackupDirection direction_;
     BackupTexts texts_;
     FolderPicker* picker_ = nullptr;
     QLabel* pathDescLabel_ = nullptr;

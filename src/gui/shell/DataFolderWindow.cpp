@@ -46,16 +46,17 @@ DataFolderWindow::DataFolderWindow(WindowHost& host)
     connect(buttons.ok, &QPushButton::clicked, this, &DataFolderWindow::ok);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
-    picker_->setPath(state().DataPath);
-    pathDescLabel_->setText(state().TeamListError == u"E" ? picker_->path() : state().DataPath);
-    cancelButton_->setVisible(state().TeamListError != u"E");
+    picker_->setPath(state().settings.dataFolder);
+    pathDescLabel_->setText(
+        state().teamChoice.listMissing ? picker_->path() : state().settings.dataFolder);
+    cancelButton_->setVisible(!state().teamChoice.listMissing);
     setDialogKeys(buttons.ok, cancelButton_);
     setFocusProxy(picker_->folderList());
 }
 
 void DataFolderWindow::opened()
 {
-    if (state().TeamListError == u"E")
+    if (state().teamChoice.listMissing)
         prompter().tell(host().mainWidget(), QStringLiteral("Drive/Directory Error"),
             QStringLiteral("Select valid data directory"));
 }
@@ -71,13 +72,12 @@ void DataFolderWindow::ok()
     }
     // The old folder is left as an exit would leave it: files closed, the empty team files that
     // taking the selection created there removed.
-    s.Files.closeDataFile(AllFiles);
-    removeEmptyDataFiles(s.DataPath);
-    s.DataPath = chosen;
+    s.files.closeDataFile(AllFiles);
+    removeEmptyDataFiles(s.settings.dataFolder);
+    s.settings.dataFolder = chosen;
     Settings::save(s); // kept at once, so a crash does not lose the choice
-    checkAndLoadTeamList(s.Files, s.TeamNames, s.TeamShortNames);
-    s.TeamListLoaded = true;
-    s.TeamListError.clear();
+    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
+    s.teamChoice.listMissing = false;
     returnToTeamWindow();
 }
 

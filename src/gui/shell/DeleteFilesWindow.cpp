@@ -15,7 +15,7 @@ DeleteFilesWindow::DeleteFilesWindow(WindowHost& host)
     : ChildWindow(host, WindowDeleteFiles)
 {
     setObjectName(QStringLiteral("frmDeleteFiles"));
-    setWindowTitle(QStringLiteral("Delete Files - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Delete Files - ") + state().teamChoice.currentName);
 
     auto* layout = new QVBoxLayout(this);
     auto* warning = new QLabel(

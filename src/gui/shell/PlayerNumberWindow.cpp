@@ -21,11 +21,11 @@ PlayerNumberWindow::PlayerNumberWindow(WindowHost& host)
     : ChildWindow(host, WindowPlayerNumber)
 {
     setObjectName(QStringLiteral("frmPlayerNumber"));
-    setWindowTitle(QStringLiteral("Change Player Number - ") + state().CurrentTeamName);
+    setWindowTitle(QStringLiteral("Change Player Number - ") + state().teamChoice.currentName);
     buildUi();
     fillList();
     playerList_->setCurrentRow(0);
-    contacts_ = readPlayerContacts(state().Files);
+    contacts_ = readPlayerContacts(state().files);
 }
 
 void PlayerNumberWindow::buildUi()
@@ -39,7 +39,7 @@ void PlayerNumberWindow::buildUi()
     newNumberEdit_->setObjectName(QStringLiteral("txtNewNumber"));
     newNumberEdit_->setMaxLength(2);
     TextBoxes::digitsOnly(newNumberEdit_);
-    TextBoxes::selectAllOnFocus(newNumberEdit_, &state().TextAtFocus);
+    TextBoxes::selectAllOnFocus(newNumberEdit_);
     auto* label = new QLabel(QStringLiteral("New Number:"), this);
     label->setObjectName(QStringLiteral("lblNewNumber"));
     label->setBuddy(newNumberEdit_);
@@ -88,7 +88,7 @@ void PlayerNumberWindow::okClicked()
     }
     // The change rewrites the statistics of every game: No is the default, so Enter typed once
     // too often changes nothing.
-    const QString name = rightTrimBlanks(state().RosterNames[oldNumber]);
+    const QString name = rightTrimBlanks(state().roster.names[oldNumber]);
     const Message question{QStringLiteral("Change Player Number"),
         QStringLiteral("Give %1 (number %2) the number %3?  Every game of the player moves to "
                        "the new number.")
@@ -120,7 +120,7 @@ bool PlayerNumberWindow::queryClose()
 {
     // Renumbering has already moved the statistics and roster; the contact details follow them
     // here, also when the program ends with the window open.
-    return rewritePlayerContacts(state().Files, contacts_);
+    return rewritePlayerContacts(state().files, contacts_);
 }
 
 } // namespace scorvane

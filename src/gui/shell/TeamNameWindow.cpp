@@ -58,10 +58,10 @@ TeamNameWindow::TeamNameWindow(WindowHost& host)
     connect(cancelButton_, &QPushButton::clicked, this, [this] { returnToTeamWindow(); });
 
     AppState& s = state();
-    TextBoxes::selectAllOnFocus(teamNameEdit_, &s.TextAtFocus);
-    TextBoxes::selectAllOnFocus(shortTeamNameEdit_, &s.TextAtFocus);
-    teamNameEdit_->setText(rightTrimBlanks(s.TeamNames[s.TeamSlot]));
-    shortTeamNameEdit_->setText(rightTrimBlanks(s.TeamShortNames[s.TeamSlot]));
+    TextBoxes::selectAllOnFocus(teamNameEdit_);
+    TextBoxes::selectAllOnFocus(shortTeamNameEdit_);
+    teamNameEdit_->setText(rightTrimBlanks(s.teamChoice.names[s.teamChoice.currentSlot]));
+    shortTeamNameEdit_->setText(rightTrimBlanks(s.teamChoice.shortNames[s.teamChoice.currentSlot]));
     setDialogKeys(okButton_, cancelButton_);
     setFocusProxy(teamNameEdit_);
 }

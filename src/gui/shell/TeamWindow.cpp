@@ -62,21 +62,20 @@ TeamWindow::TeamWindow(WindowHost& host)
 void TeamWindow::load()
 {
     AppState& s = state();
-    s.RosterOrigin = QStringLiteral("S");
-    s.GameEditMode = QStringLiteral("S");
     loading_ = true;
     for (int slot = 1; slot <= 100; ++slot)
-        selectTeamList_->addItem(rightTrimBlanks(s.TeamNames[slot]));
-    const int current = s.TeamSlot >= 1 && s.TeamSlot <= 100 ? s.TeamSlot : 1;
+        selectTeamList_->addItem(rightTrimBlanks(s.teamChoice.names[slot]));
+    const int current = s.teamChoice.currentSlot >= 1 && s.teamChoice.currentSlot <= 100
+        ? s.teamChoice.currentSlot
+        : 1;
     selectTeamList_->setCurrentRow(current - 1, QItemSelectionModel::NoUpdate);
-    if (!s.TeamWindowShown) {
+    if (host().takeFirstTeamWindowShowing()) {
         // First showing in a run: slot 1 alone, whatever an earlier run had chosen.
-        s.TeamWindowShown = true;
-        s.TeamSelected.fill(QStringLiteral("N"));
+        s.teamChoice.selected.fill(false);
         selectTeamList_->item(0)->setSelected(true);
     } else {
         for (int slot = 1; slot <= 100; ++slot)
-            selectTeamList_->item(slot - 1)->setSelected(s.TeamSelected[slot] == u"Y");
+            selectTeamList_->item(slot - 1)->setSelected(s.teamChoice.selected[slot]);
     }
     loading_ = false;
     selectionChanged();

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace scorvane {
+
+// Which way the report's sort column runs.
+enum class SortOrder { Ascending, Descending };
+
+} // namespace scorvane
