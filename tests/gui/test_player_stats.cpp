@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -167,6 +168,12 @@ private Q_SLOTS:
         QCOMPARE(
             f.row(2).mid(0, 2), (QStringList{QStringLiteral("Di Fox"), QStringLiteral("Owls")}));
         QVERIFY(!f.shown("cmdPlayer") && !f.shown("cmdTeam"));
+        // The name and team columns stay in view over the grid's left edge.
+        auto* names = f.child<QTableView>("tblStatsNames");
+        QVERIFY(names && names->isVisible());
+        QVERIFY(!names->isColumnHidden(0) && !names->isColumnHidden(1));
+        QVERIFY(names->isColumnHidden(2));
+        QCOMPARE(names->width(), f.grid()->columnWidth(0) + f.grid()->columnWidth(1));
     }
 
     void computeWritesTheExplicitListOnlyWhenItChanged()

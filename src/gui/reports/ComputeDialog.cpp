@@ -172,13 +172,13 @@ void ComputeDialog::load()
     playerLabel_->setVisible(playerBoxes_);
     playerNumberEdit_->setVisible(playerBoxes_);
     playerNameEdit_->setVisible(playerBoxes_);
-    show(computeFormOf(selection_, playerBoxes_));
+    showForm(computeFormOf(selection_, playerBoxes_));
     fillGameList();
     specialSelectCheck_->setChecked(selection_.onlySelectedGames);
     listChanged_ = false;
 }
 
-void ComputeDialog::show(const ComputeForm& form)
+void ComputeDialog::showForm(const ComputeForm& form)
 {
     lowGameEdit_->setText(form.fromText);
     highGameEdit_->setText(form.toText);
@@ -257,7 +257,7 @@ void ComputeDialog::clearTypesClicked()
 
 void ComputeDialog::allClicked()
 {
-    show(allGamesForm());
+    showForm(allGamesForm());
 }
 
 void ComputeDialog::okClicked()

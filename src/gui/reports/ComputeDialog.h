@@ -53,7 +53,7 @@ private:
     void buildUi();
     void load();
     ComputeForm collect() const;
-    void show(const ComputeForm& form);
+    void showForm(const ComputeForm& form);
     void fillGameList();
     void storeExplicitList();
     void showCount();
