@@ -102,6 +102,13 @@ void shotsPlayerStatistics(ShotContext& context)
     ChildWindow* teams = openReport(context, {1, 2});
     context.saveMain(QStringLiteral("player-stats-two-teams"));
 
+    // Over several teams the explicit list is empty and one player can be chosen instead.
+    ComputeDialog computeTeams(state.reportSelection,
+        ComputeContext{
+            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        context.prompter, state.reporter, teams);
+    shoot(context, computeTeams, QStringLiteral("player-stats-compute-two-teams"));
+
     // In a narrow window the names and teams stay in view while the figures scroll.
     if (teams != nullptr) {
         auto* grid = teams->findChild<QTableWidget*>(QStringLiteral("tblStats"));
