@@ -21,9 +21,9 @@ bool hiddenCharacter(char16_t code)
 
 QByteArray textFileLine(const QString& line)
 {
-    if (line == QString(FormFeed))
-        return QByteArrayLiteral("\f\r\n");
     QString shown = rightTrimBlanks(line);
+    if (shown == QString(FormFeed))
+        return QByteArrayLiteral("\f\r\n");
     for (QChar& ch : shown) {
         if (hiddenCharacter(ch.unicode()))
             ch = u'?';
