@@ -43,9 +43,7 @@ void GameScoresWindow::draw(bool onOpening)
 void GameScoresWindow::showForm(ScoresForm form)
 {
     form_ = form;
-    BusyPointer busy;
-    compute();
-    draw(false);
+    recompute();
 }
 
 void GameScoresWindow::longClicked()

@@ -208,7 +208,7 @@ void PlayerStatsWindow::fitColumns(const PlayerStatsGrid& grid)
     }
     statsTable_->setFrozenColumns(grid.fixedColumns);
     // The window grows to show every column when the main window has room for them.
-    showColumnsWidth(statsTable_, total, host().mainWidget(), 760, this);
+    showColumnsWidth(statsTable_, total, host().mainWidget(), 760, true, this);
 }
 
 // ---- Buttons -----------------------------------------------------------------------------------

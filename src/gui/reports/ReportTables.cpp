@@ -1,7 +1,7 @@
 #include "gui/reports/ReportTables.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -31,12 +31,12 @@ void setUpReportTable(QTableWidget* table)
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
 }
 
-void showColumnsWidth(
-    QTableWidget* table, int columnsWidth, const QWidget* main, int minimumWidth, QWidget* window)
+void showColumnsWidth(QTableWidget* table, int columnsWidth, const QWidget* main, int minimumWidth,
+    bool scrolls, QWidget* window)
 {
     const int room = main != nullptr ? main->width() - 120 : 0;
-    const int wanted
-        = columnsWidth + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    const int scrollBar = scrolls ? table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 : 0;
+    const int wanted = columnsWidth + 2 * table->frameWidth() + scrollBar;
     table->setMinimumWidth(std::max(minimumWidth, std::min(wanted, room)));
     if (QWidget* frame = window->parentWidget(); frame != nullptr && frame->isVisible())
         frame->resize(frame->size().expandedTo(frame->sizeHint()));
@@ -70,10 +70,18 @@ int showReportGrid(QTableWidget* table, const ReportGrid& grid)
         }
     }
     const int widestOther = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    int widestFigures = 0;
+    for (int c = 0; c < columns; ++c) {
+        if (grid.columns[static_cast<std::size_t>(c)].alignment == CellAlignment::Right)
+            widestFigures = std::max(widestFigures, widths[static_cast<std::size_t>(c)]);
+    }
     int total = 0;
     for (int c = 0; c < columns; ++c) {
+        const GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
         int width = widths[static_cast<std::size_t>(c)] + padding;
-        if (grid.columns[static_cast<std::size_t>(c)].widest)
+        if (grid.hasHeadings() && column.alignment == CellAlignment::Right)
+            width = widestFigures + padding;
+        if (column.widest)
             width = std::max(width, widestOther + padding);
         table->setColumnWidth(c, width);
         total += width;

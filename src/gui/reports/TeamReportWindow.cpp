@@ -27,6 +27,8 @@ TeamReportWindow::TeamReportWindow(WindowHost& host, WindowKind kind, ReportKind
     reportTable_ = named(new QTableWidget(this), gridName);
     reportTable_->setAccessibleName(gridTitle);
     setUpReportTable(reportTable_);
+    // The last column takes up what the buttons below leave over, so no empty strip shows.
+    reportTable_->horizontalHeader()->setStretchLastSection(true);
     computeButton_ = makeButton(this, "cmdCompute", QStringLiteral("&Compute"));
     printButton_ = makeButton(this, "cmdPrint", QStringLiteral("&Print"));
     closeButton_ = makeButton(this, "cmdClose", QStringLiteral("Close"));
@@ -61,12 +63,34 @@ void TeamReportWindow::addButton(QPushButton* button)
 void TeamReportWindow::showGrid(const ReportGrid& grid, int visibleRows)
 {
     const int columnsWidth = showReportGrid(reportTable_, grid);
-    const int rows = std::clamp(static_cast<int>(grid.rows.size()), 1, visibleRows);
+    const int rows = static_cast<int>(grid.rows.size());
+    const bool scrolls = rows > visibleRows;
     const QHeaderView* heading = reportTable_->horizontalHeader();
-    reportTable_->setMinimumHeight(rows * reportTable_->verticalHeader()->defaultSectionSize()
-        + (heading->isHidden() ? 0 : heading->sizeHint().height()) + 2 * reportTable_->frameWidth()
-        + 4);
-    showColumnsWidth(reportTable_, columnsWidth, host().mainWidget(), 360, this);
+    const int height
+        = std::clamp(rows, 1, visibleRows) * reportTable_->verticalHeader()->defaultSectionSize()
+        + (heading->isHidden() ? 0 : heading->sizeHint().height()) + 2 * reportTable_->frameWidth();
+    // A short report is shown whole without room to spare; a long one scrolls and the window
+    // may be made taller.
+    reportTable_->setMinimumHeight(height);
+    reportTable_->setMaximumHeight(scrolls ? QWIDGETSIZE_MAX : height);
+    // Scroll bars left over from a longer report would hide the last row and column.
+    const Qt::ScrollBarPolicy bars = scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    reportTable_->setVerticalScrollBarPolicy(bars);
+    reportTable_->setHorizontalScrollBarPolicy(bars);
+    showColumnsWidth(reportTable_, columnsWidth, host().mainWidget(), 360, scrolls, this);
+}
+
+void TeamReportWindow::recompute()
+{
+    BusyPointer busy;
+    compute();
+    draw(false);
+    // The window follows the grid: shorter for a shorter report, as at opening.
+    if (QWidget* frame = parentWidget(); frame != nullptr && frame->isVisible()) {
+        layout()->activate();
+        const QSize border = frame->size() - size();
+        frame->resize(sizeHint().expandedTo(minimumSizeHint()) + border);
+    }
 }
 
 void TeamReportWindow::showButtons(const ReportButtons& shown)
@@ -85,9 +109,7 @@ void TeamReportWindow::computeClicked()
 {
     if (!chooseGamesToCount(this, state(), prompter()))
         return;
-    BusyPointer busy;
-    compute();
-    draw(false);
+    recompute();
 }
 
 void TeamReportWindow::printClicked()

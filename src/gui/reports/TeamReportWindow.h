@@ -32,6 +32,8 @@ protected:
     // Computes and draws for the first time; called at the end of the report window's
     // constructor, once its own buttons are in place.
     void load();
+    // Computes and draws again (after Compute, or for another form).
+    void recompute();
     // Puts a button of the report's own before "&Print".
     void addButton(QPushButton* button);
     // Shows the grid, with every column as wide as its text and the window as wide as the grid
