@@ -62,17 +62,9 @@ struct LeagueFixture : GuiFixture
         QApplication::setActiveWindow(mdi.get());
     }
 
-    // A Reports menu command with the given teams chosen.
     ChildWindow* openReport(const char* menuItem, std::initializer_list<int> slots = {1})
     {
-        mdi->closeChildWindows();
-        for (int slot = 1; slot <= 100; ++slot)
-            state->teamChoice.selected[slot] = false;
-        for (int slot : slots)
-            state->teamChoice.selected[slot] = true;
-        mdi->selectionChanged(static_cast<int>(slots.size()));
-        mdi->runMenuCommand(QString::fromLatin1(menuItem));
-        return current();
+        return runReport(menuItem, slots);
     }
 
     QTableWidget* grid(const char* name) const { return child<QTableWidget>(name); }
