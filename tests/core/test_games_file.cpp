@@ -19,15 +19,6 @@ GameBytes game(int number, const char* opponent, char status = 'A')
     return {.number = number, .status = status, .opponent = opponent};
 }
 
-// Two players' results for each of the games 1..n.
-QByteArray resultsOfGames(int n)
-{
-    QByteArray all;
-    for (int g = 1; g <= n; ++g)
-        all += statBytes(g, 10) + statBytes(g, 11);
-    return all;
-}
-
 } // namespace
 
 TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
@@ -36,7 +27,7 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
     QByteArray games;
     for (int g = 1; g <= 5; ++g)
         games += game(g, names[g - 1]).bytes();
-    GameFiles t(games, resultsOfGames(5));
+    GameFiles t(games, resultsOfGames(5, 10, 11));
 
     ASSERT_EQ(findGameRecord(t.state.files, 3), 3);
     deleteGame(t.state.files, 3);
@@ -78,7 +69,7 @@ TEST(GameInsertion, BeforeSecondOfThreeMovesLaterGamesAndResultsUp)
 {
     const QByteArray games
         = join({game(1, "A").bytes(), game(2, "B").bytes(), game(3, "C").bytes()});
-    GameFiles t(games, resultsOfGames(3));
+    GameFiles t(games, resultsOfGames(3, 10, 11));
 
     const GameBytes inserted{.number = 2, .opponent = "New", .type = '4', .special = '2'};
     const qint32 at = findGameRecord(t.state.files, 2);
