@@ -65,6 +65,24 @@ inline QByteArray join(std::initializer_list<QByteArray> records)
     return all;
 }
 
+// Games 1..count with the default fields.
+inline QByteArray numberedGames(int count)
+{
+    QByteArray all;
+    for (int g = 1; g <= count; ++g)
+        all += GameBytes{.number = g}.bytes();
+    return all;
+}
+
+// Two players' results (statBytes) in each of the games 1..count, in game order.
+inline QByteArray resultsOfGames(int count, int first, int second)
+{
+    QByteArray all;
+    for (int g = 1; g <= count; ++g)
+        all += statBytes(g, first) + statBytes(g, second);
+    return all;
+}
+
 // Team 1's game and result files holding the given bytes, opened as the program opens them.
 struct GameFiles : TempState
 {

@@ -67,14 +67,8 @@ struct TeamFolder : TempState
         writeWholeFile(state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), teams);
         writeWholeFile(state.settings.dataFolder + QStringLiteral("KVPN1.DAT"),
             nameBytes(10, "Ann") + nameBytes(11, "Bea") + nameBytes(12, "Cal"));
-        QByteArray games;
-        QByteArray results;
-        for (int g = 1; g <= 5; ++g) {
-            GameBytes game;
-            game.number = g;
-            games += game.bytes();
-            results += statBytes(g, 10) + statBytes(g, 11);
-        }
+        const QByteArray games = numberedGames(5);
+        QByteArray results = resultsOfGames(5, 10, 11);
         // Later games' results in bulk, so a renumbering has much to move.
         for (int i = 0; i < extraResults; ++i)
             results += statBytes(5, 20 + i % 70);

@@ -62,6 +62,15 @@ struct TempState
 QByteArray readWholeFile(const QString& path);
 void writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// Every whole record of a file's bytes, decoded; a partial record at the end is left out.
+template <typename Record> std::vector<Record> decodeRecords(const QByteArray& bytes)
+{
+    std::vector<Record> all;
+    for (qsizetype at = 0; at + Record::Length <= bytes.size(); at += Record::Length)
+        all.push_back(Record::decode(bytes.mid(at, Record::Length)));
+    return all;
+}
+
 // Chooses the one team in `slot` as the team window does.
 inline void chooseTeam(AppState& state, int slot = 1)
 {

@@ -27,23 +27,6 @@ struct EntryFiles : GameFiles
     }
 };
 
-QByteArray fiveGames()
-{
-    QByteArray games;
-    for (int g = 1; g <= 5; ++g)
-        games += GameBytes{.number = g}.bytes();
-    return games;
-}
-
-// Results of games 1-5: players 1 and 2 in each game, in game order (records 1..10).
-QByteArray tenResults()
-{
-    QByteArray all;
-    for (int g = 1; g <= 5; ++g)
-        all += statBytes(g, 1) + statBytes(g, 2);
-    return all;
-}
-
 } // namespace
 
 TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
@@ -52,7 +35,7 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
     const QByteArray file = join(
         {statBytes(1, 1), statBytes(2, 1), statBytes(2, 4), statBytes(3, 9, 'D'), statBytes(3, 7),
             statBytes(3, 8, 'I'), statBytes(3, 12), statBytes(4, 1), statBytes(5, 1)});
-    EntryFiles f(fiveGames(), file);
+    EntryFiles f(numberedGames(5), file);
     const StatIndex index = buildStatIndex(f.state.files, 3);
     EXPECT_EQ(index.recordCount, 9);
     EXPECT_EQ(index.firstRecord, 5);
@@ -79,7 +62,7 @@ TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
     // other games' results keep their bytes.
     const QByteArray file = join({statBytes(1, 1, 'A', '1', '1'), statBytes(2, 3, 'A', '1', '1'),
         statBytes(2, 5, 'I', '1', '1'), statBytes(2, 6, 'A', '4', '2'), statBytes(3, 3)});
-    EntryFiles f(fiveGames(), file);
+    EntryFiles f(numberedGames(5), file);
     const StatIndex index = buildStatIndex(f.state.files, 2);
     EXPECT_EQ(f.results(), file);
     GameRecord game;
@@ -101,7 +84,7 @@ TEST(StatIndexBuild, ScansPastTheFirstBlockOfALargeFile)
     for (int i = 0; i < 5000; ++i)
         file += statBytes(1, 1 + i % 99);
     file += statBytes(2, 17) + statBytes(2, 40) + statBytes(3, 1);
-    EntryFiles f(fiveGames(), file);
+    EntryFiles f(numberedGames(5), file);
     const StatIndex index = buildStatIndex(f.state.files, 2);
     EXPECT_EQ(index.firstRecord, 5001);
     EXPECT_EQ(index.recordOf[40], 5002);
@@ -130,7 +113,7 @@ TEST(PlayerEntryOpening, FindsTheActiveGameAndLoadsItsResults)
 
 TEST(PlayerEntryOpening, TableListsRosterAndPlayedPlayersOrPlayerOne)
 {
-    EntryFiles f(fiveGames(), join({statBytes(1, 30), statBytes(2, 8)}));
+    EntryFiles f(numberedGames(5), join({statBytes(1, 30), statBytes(2, 8)}));
     OneBasedArray<bool, 99> free;
     free.fill(true);
     free[5] = false;
@@ -146,7 +129,7 @@ TEST(PlayerEntryOpening, TableListsRosterAndPlayedPlayersOrPlayerOne)
 
 TEST(PlayerEntryEditing, PlayedMarkCountsAndUntickingClearsFigures)
 {
-    EntryFiles f(fiveGames(), tenResults());
+    EntryFiles f(numberedGames(5), resultsOfGames(5, 1, 2));
     PlayerEntry entry = f.open(2);
     EXPECT_EQ(entry.playersRecorded(), 2);
     entry.setPlayed(9, true);
@@ -161,7 +144,7 @@ TEST(PlayerEntryEditing, PlayedMarkCountsAndUntickingClearsFigures)
 
 TEST(PlayerEntryEditing, TotalsSumPlayedSlotsBeyondSixteenBits)
 {
-    EntryFiles f(fiveGames(), {});
+    EntryFiles f(numberedGames(5), {});
     PlayerEntry entry = f.open(1);
     StatValueArray big{};
     big[0] = 30000;
@@ -179,7 +162,7 @@ TEST(PlayerEntryEditing, TotalsSumPlayedSlotsBeyondSixteenBits)
 
 TEST(PlayerEntrySaving, NewResultLandsAfterItsGameAndShiftsLaterGames)
 {
-    EntryFiles f(fiveGames(), tenResults());
+    EntryFiles f(numberedGames(5), resultsOfGames(5, 1, 2));
     PlayerEntry entry = f.open(3);
     StatValueArray values{};
     values[0] = 45;
@@ -189,7 +172,7 @@ TEST(PlayerEntrySaving, NewResultLandsAfterItsGameAndShiftsLaterGames)
     entry.storeValues(14, values);
     entry.saveAll();
 
-    const QByteArray before = tenResults();
+    const QByteArray before = resultsOfGames(5, 1, 2);
     const QByteArray after = f.results();
     ASSERT_EQ(after.size(), 11 * R);
     EXPECT_EQ(after.left(6 * R), before.left(6 * R)); // games 1-3 in place
@@ -199,7 +182,7 @@ TEST(PlayerEntrySaving, NewResultLandsAfterItsGameAndShiftsLaterGames)
 
 TEST(PlayerEntrySaving, SeveralNewResultsGoInPlayerOrderAndExistingOnesAreRewritten)
 {
-    EntryFiles f(fiveGames(), tenResults());
+    EntryFiles f(numberedGames(5), resultsOfGames(5, 1, 2));
     PlayerEntry entry = f.open(2);
     for (int n : {60, 7}) {
         entry.setPlayed(n, true);
@@ -212,7 +195,7 @@ TEST(PlayerEntrySaving, SeveralNewResultsGoInPlayerOrderAndExistingOnesAreRewrit
     entry.setPlayed(1, false);
     entry.saveAll();
 
-    const QByteArray before = tenResults();
+    const QByteArray before = resultsOfGames(5, 1, 2);
     QByteArray markedOut = statBytes(2, 1);
     markedOut[5] = 'I'; // the rest of a result no longer counted keeps its bytes
     const QByteArray expected
@@ -229,7 +212,7 @@ TEST(PlayerEntrySaving, SeveralNewResultsGoInPlayerOrderAndExistingOnesAreRewrit
 
 TEST(PlayerEntrySaving, SavingTwiceRewritesWhatTheFirstSaveInserted)
 {
-    EntryFiles f(fiveGames(), tenResults());
+    EntryFiles f(numberedGames(5), resultsOfGames(5, 1, 2));
     PlayerEntry entry = f.open(1);
     entry.setPlayed(3, true);
     entry.saveAll();
@@ -238,18 +221,18 @@ TEST(PlayerEntrySaving, SavingTwiceRewritesWhatTheFirstSaveInserted)
     const QByteArray after = f.results();
     ASSERT_EQ(after.size(), 11 * R);
     EXPECT_EQ(after.mid(2 * R, R), resultBytes(1, 3, {{0, 5}}));
-    EXPECT_EQ(after.mid(3 * R), tenResults().mid(2 * R));
+    EXPECT_EQ(after.mid(3 * R), resultsOfGames(5, 1, 2).mid(2 * R));
 }
 
 TEST(PlayerEntrySaving, AppendsToTheEndAndIntoAnEmptyFile)
 {
-    EntryFiles f(fiveGames(), tenResults());
+    EntryFiles f(numberedGames(5), resultsOfGames(5, 1, 2));
     PlayerEntry last = f.open(5);
     last.setPlayed(9, true);
     last.saveAll();
-    EXPECT_EQ(f.results(), tenResults() + resultBytes(5, 9, {}));
+    EXPECT_EQ(f.results(), resultsOfGames(5, 1, 2) + resultBytes(5, 9, {}));
 
-    EntryFiles empty(fiveGames(), {});
+    EntryFiles empty(numberedGames(5), {});
     PlayerEntry first = empty.open(4);
     first.setPlayed(2, true);
     first.setPlayed(1, true);

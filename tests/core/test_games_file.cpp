@@ -16,20 +16,7 @@ namespace {
 
 GameBytes game(int number, const char* opponent, char status = 'A')
 {
-    GameBytes g;
-    g.number = number;
-    g.opponent = opponent;
-    g.status = status;
-    return g;
-}
-
-// Two players' results for each of the games 1..n.
-QByteArray resultsOfGames(int n)
-{
-    QByteArray all;
-    for (int g = 1; g <= n; ++g)
-        all += statBytes(g, 10) + statBytes(g, 11);
-    return all;
+    return {.number = number, .status = status, .opponent = opponent};
 }
 
 } // namespace
@@ -40,7 +27,7 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
     QByteArray games;
     for (int g = 1; g <= 5; ++g)
         games += game(g, names[g - 1]).bytes();
-    GameFiles t(games, resultsOfGames(5));
+    GameFiles t(games, resultsOfGames(5, 10, 11));
 
     ASSERT_EQ(findGameRecord(t.state.files, 3), 3);
     deleteGame(t.state.files, 3);
@@ -82,11 +69,9 @@ TEST(GameInsertion, BeforeSecondOfThreeMovesLaterGamesAndResultsUp)
 {
     const QByteArray games
         = join({game(1, "A").bytes(), game(2, "B").bytes(), game(3, "C").bytes()});
-    GameFiles t(games, resultsOfGames(3));
+    GameFiles t(games, resultsOfGames(3, 10, 11));
 
-    GameBytes inserted = game(2, "New");
-    inserted.type = '4';
-    inserted.special = '2';
+    const GameBytes inserted{.number = 2, .opponent = "New", .type = '4', .special = '2'};
     const qint32 at = findGameRecord(t.state.files, 2);
     ASSERT_EQ(at, 2);
     const qint32 written
@@ -106,13 +91,11 @@ TEST(GameSaving, AppendAndChangeKeepResultCopiesInLine)
     GameFiles t(game(1, "A").bytes() + QByteArray(40, 'z'), results);
 
     // A trailing partial record is not a game: the new one is written over it.
-    GameBytes second = game(2, "B");
+    const GameBytes second = game(2, "B");
     EXPECT_EQ(saveGame(t.state.files, GameEdit::Add, 0, GameRecord::decode(second.bytes())), 2);
     EXPECT_EQ(t.games(), game(1, "A").bytes() + second.bytes());
 
-    GameBytes changed = game(1, "A2");
-    changed.type = '3';
-    changed.special = '2';
+    const GameBytes changed{.number = 1, .opponent = "A2", .type = '3', .special = '2'};
     saveGame(t.state.files, GameEdit::Change, 1, GameRecord::decode(changed.bytes()));
     EXPECT_EQ(t.games(), changed.bytes() + second.bytes());
     // Active results of the changed game take its type and mark; others are left alone.

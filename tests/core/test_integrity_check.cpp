@@ -23,11 +23,7 @@ QStringList linesOf(const QString& folder)
 
 GameBytes game(int number, char status = 'A', char type = '1')
 {
-    GameBytes g;
-    g.number = number;
-    g.status = status;
-    g.type = type;
-    return g;
+    return {.number = number, .status = status, .type = type};
 }
 
 } // namespace
@@ -86,23 +82,18 @@ TEST(IntegrityCheck, APipeInPlaceOfADataFileIsRefusedNotRead)
 TEST(IntegrityCheck, RenumberingPutsGamesAndResultsBackInOrder)
 {
     // Records in the order B, A, C carry numbers 2, 1, 3; results follow the numbers.
-    GameBytes b = game(2);
-    b.opponent = "B";
-    GameBytes a = game(1);
-    a.opponent = "A";
-    GameBytes c = game(3);
-    c.opponent = "C";
+    GameBytes b{.number = 2, .opponent = "B"};
+    GameBytes a{.number = 1, .opponent = "A"};
+    const GameBytes c{.number = 3, .opponent = "C"};
     GameFiles t(join({b.bytes(), a.bytes(), c.bytes()}),
         join({statBytes(1, 10), statBytes(2, 20), statBytes(3, 30)}));
     EXPECT_FALSE(gameNumbersInOrder(t.state.files));
     EXPECT_FALSE(checkDataFolder(t.state.settings.dataFolder).empty());
 
     ASSERT_TRUE(renumberGamesInRecordOrder(t.state.files));
-    GameBytes b1 = b;
-    b1.number = 1;
-    GameBytes a2 = a;
-    a2.number = 2;
-    EXPECT_EQ(t.games(), join({b1.bytes(), a2.bytes(), c.bytes()}));
+    b.number = 1;
+    a.number = 2;
+    EXPECT_EQ(t.games(), join({b.bytes(), a.bytes(), c.bytes()}));
     // B's result (old game 2) is now game 1's and comes first; A's follows as game 2.
     EXPECT_EQ(t.results(), join({statBytes(1, 20), statBytes(2, 10), statBytes(3, 30)}));
     EXPECT_TRUE(gameNumbersInOrder(t.state.files));

@@ -79,18 +79,6 @@ TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
     EXPECT_TRUE(f.printer.calls.isEmpty());
 }
 
-TEST(OutputFile, FontsAndCentringLeaveTheFileAlone)
-{
-    EngineFixture f;
-    f.t.state.printJob.outputFile = f.file();
-    f.engine.open();
-    f.engine.setPrintFont(PrintFont::Title);
-    f.engine.centreNextLine(QStringLiteral("Roster"));
-    f.engine.writeLine(QStringLiteral("Roster"));
-    f.engine.close();
-    EXPECT_EQ(readWholeFile(f.file()), QByteArray("Roster\r\n"));
-}
-
 TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
 {
     EngineFixture f;

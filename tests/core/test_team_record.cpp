@@ -18,17 +18,11 @@ GameResult result(char type, int goalsFor, int goalsAgainst)
 
 } // namespace
 
+// .500, 1.000, .000, .625, .833, .667, 1.0 and .5 appear in the printouts and grids of the team
+// reports; the rounding of a half and a two-digit games-behind only here.
 TEST(TeamReportText, PercentagesAndGamesBehind)
 {
-    EXPECT_EQ(winningPctText(0.625F), QStringLiteral(".625"));
-    EXPECT_EQ(winningPctText(0.5F), QStringLiteral(".500"));
-    EXPECT_EQ(winningPctText(1.0F), QStringLiteral("1.000"));
-    EXPECT_EQ(winningPctText(0.0F), QStringLiteral(".000"));
-    EXPECT_EQ(winningPctText(5.0F / 6.0F), QStringLiteral(".833"));
-    EXPECT_EQ(winningPctText(2.0F / 3.0F), QStringLiteral(".667"));
     EXPECT_EQ(winningPctText(0.0625F), QStringLiteral(".063")); // half away from zero
-    EXPECT_EQ(gamesBehindText(2), QStringLiteral("1.0"));
-    EXPECT_EQ(gamesBehindText(1), QStringLiteral(".5"));
     EXPECT_EQ(gamesBehindText(25), QStringLiteral("12.5"));
 }
 
@@ -81,14 +75,9 @@ TEST(TeamRecord, SumsByTypeWithTiesAndPct)
 {
     const TeamRecordReport report({result('1', 3, 1), result('1', 0, 2), result('3', 1, 0),
         result('1', 1, 1), result('1', 2, 0), result(' ', 4, 4)});
-    const RecordLine& league = report.typeLine(1);
-    EXPECT_EQ(league.won, 2);
-    EXPECT_EQ(league.lost, 1);
-    EXPECT_EQ(league.ties, 1);
-    EXPECT_EQ(winningPctText(league.pct()), QStringLiteral(".625"));
-    EXPECT_EQ(league.goalsFor, 6);
-    EXPECT_EQ(league.goalsAgainst, 4);
-    // A game with no type byte counts in the totals only.
+    // The sums of a type are in the printout below; a game with no type byte counts in the
+    // totals only.
+    EXPECT_EQ(report.typeLine(1).ties, 1);
     EXPECT_EQ(report.totals().ties, 2);
     EXPECT_EQ(report.gamesCounted(), 6);
     EXPECT_EQ(report.typeLine(2).games(), 0);

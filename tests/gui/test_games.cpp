@@ -49,11 +49,8 @@ struct GamesFixture : GuiFixture
     }
     QList<GameRecord> storedGames() const
     {
-        const QByteArray bytes = readDataFile(QStringLiteral("KVGS1.DAT"));
-        QList<GameRecord> games;
-        for (qsizetype at = 0; at + 150 <= bytes.size(); at += 150)
-            games.append(GameRecord::decode(bytes.mid(at, 150)));
-        return games;
+        const auto games = decodeRecords<GameRecord>(readDataFile(QStringLiteral("KVGS1.DAT")));
+        return {games.begin(), games.end()};
     }
 };
 
@@ -154,11 +151,8 @@ private Q_SLOTS:
 
     void changeModeFillsWithoutMarkingAChange()
     {
-        GameBytes g = game(1, "Rovers", 2, 0);
-        g.date = "000000";
-        g.type = '3';
-        g.home = '2';
-        g.special = '2';
+        const GameBytes g{
+            .number = 1, .date = "000000", .goalsFor = 2, .type = '3', .home = '2', .special = '2'};
         GamesFixture f(games({g, game(2, "Owls", 0, 0)}));
         f.state->currentGame.reselect = 1;
         f.open(WindowGameMenu);

@@ -1,6 +1,7 @@
-// Leaving a window by every path keeps what was typed: menu commands ask the open window first,
-// About stands above it, the roster over the player screen writes however it is closed, the
-// opponent box keeps what was typed, and questions that destroy data default to the safe answer.
+// Leaving a window by every path keeps what was typed: menu commands and ending the program ask
+// the open window first, About stands above it, the roster over the player screen writes however
+// it is closed, the opponent box keeps what was typed, and questions that destroy data default to
+// the safe answer.
 #include "GuiTestSupport.h"
 
 #include "core/store/GameRecord.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -54,20 +56,30 @@ struct TeamOne : GuiFixture
     {
         return mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled();
     }
-    QString storedOpponent(int record = 1) const
+    QString storedOpponent(int record) const
     {
-        const QByteArray games = readDataFile(QStringLiteral("KVGS1.DAT"));
-        return GameRecord::decode(games.mid((record - 1) * GameRecord::Length, GameRecord::Length))
+        return decodeRecords<GameRecord>(readDataFile(QStringLiteral("KVGS1.DAT")))
+            .at(record - 1)
             .opponent.trimmed();
     }
+    // The roster file's names in record order.
+    QStringList storedNames() const
+    {
+        QStringList names;
+        for (const auto& r :
+            decodeRecords<PlayerNameRecord>(readDataFile(QStringLiteral("KVPN1.DAT"))))
+            names << r.playerName.trimmed();
+        return names;
+    }
+    // Ends the program as the window's close box does; the shut-down itself is not tested here.
+    bool closeProgram() const
+    {
+        mdi->setShutDown([] {});
+        QCloseEvent close;
+        QCoreApplication::sendEvent(mdi.get(), &close);
+        return close.isAccepted();
+    }
 };
-
-QString rosterName(const QByteArray& roster, int record)
-{
-    return PlayerNameRecord::decode(
-        roster.mid((record - 1) * PlayerNameRecord::Length, PlayerNameRecord::Length))
-        .playerName.trimmed();
-}
 
 } // namespace
 
@@ -138,9 +150,7 @@ private Q_SLOTS:
             QTest::keyClicks(phone, QStringLiteral("555-0199"));
             f.mdi->runMenuCommand(QStringLiteral("mnuUpdateGames"));
             QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
-            const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
-            QCOMPARE(roster.size(), 2 * PlayerNameRecord::Length);
-            QCOMPARE(rosterName(roster, 2), QStringLiteral("Bea"));
+            QCOMPARE(f.storedNames(), QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")}));
             QVERIFY(f.readDataFile(QStringLiteral("KVPI1.DAT")).contains("555-0199"));
             QVERIFY(f.prompter.asked.isEmpty());
         }
@@ -186,7 +196,7 @@ private Q_SLOTS:
         f.click("cmdRoster");
         QVERIFY(edited);
         QVERIFY(!f.mdi->isOpen(WindowRoster));
-        QCOMPARE(rosterName(f.readDataFile(QStringLiteral("KVPN1.DAT")), 2), QStringLiteral("Cy"));
+        QCOMPARE(f.storedNames(), QStringList({QStringLiteral("Ana"), QStringLiteral("Cy")}));
         auto* table = f.child<QTableWidget>("tblPlayerList");
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(1, 1)->text().trimmed(), QStringLiteral("Cy"));
@@ -201,6 +211,41 @@ private Q_SLOTS:
         f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
         QCOMPARE(f.currentName(), QStringLiteral("frmDatapath"));
         QVERIFY(f.exitEnabled());
+    }
+
+    // Ending the program while a window holds work only its own buttons write.
+    void endingTheProgramAsksAboutFiguresAndKeepsRosterEdits()
+    {
+        {
+            TeamOne f;
+            QLineEdit* box = f.figuresTyped();
+            f.prompter.answers = {Message::Answer::Cancel};
+            QVERIFY(!f.closeProgram());
+            QCOMPARE(f.prompter.last().title, QStringLiteral("Player Statistics Changed!"));
+            QCOMPARE(f.prompter.last().text, QStringLiteral("Save player statistics?"));
+            QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
+            QVERIFY(f.mdi->isOpen(WindowPScreen));
+            QCOMPARE(box->text(), QStringLiteral("45"));
+            f.prompter.answers = {Message::Answer::No};
+            QVERIFY(f.closeProgram());
+            QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
+        }
+        {
+            TeamOne f;
+            f.open(WindowGameScreen);
+            QVERIFY(f.closeProgram());
+            QVERIFY(f.prompter.asked.isEmpty()); // nothing changed: nothing asked
+        }
+        {
+            TeamOne f;
+            f.open(WindowRoster);
+            f.child<QListWidget>("lstPlayerList")->setCurrentRow(6);
+            auto* name = f.child<QLineEdit>("txtPlayerName");
+            name->setFocus();
+            QTest::keyClicks(name, QStringLiteral("Bea"));
+            QVERIFY(f.closeProgram());
+            QCOMPARE(f.storedNames(), QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")}));
+        }
     }
 
     void opponentBoxKeepsWhatWasTyped()
@@ -259,14 +304,6 @@ private Q_SLOTS:
         }
         {
             TeamOne f;
-            f.open(WindowRoster);
-            f.child<QListWidget>("lstPlayerList")->setCurrentRow(3);
-            f.click("cmdDelete");
-            QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
-            QVERIFY(!f.state->roster.free[4]);
-        }
-        {
-            TeamOne f;
             const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
             f.open(WindowPlayerNumber);
             f.child<QListWidget>("lstPlayer")->setCurrentRow(3);
@@ -303,12 +340,11 @@ private Q_SLOTS:
                 .arg(backup, f.dataPath()));
         QCOMPARE(question.defaultButton, Message::Answer::No);
         QCOMPARE(f.currentName(), QStringLiteral("frmBackup"));
-        QCOMPARE(rosterName(f.readDataFile(QStringLiteral("KVPN1.DAT")), 1), QStringLiteral("Ana"));
+        QCOMPARE(f.storedNames(), QStringList{QStringLiteral("Ana")});
 
         f.prompter.answers = {Message::Answer::Yes};
         f.click("cmdOK");
-        QCOMPARE(
-            rosterName(f.readDataFile(QStringLiteral("KVPN1.DAT")), 1), QStringLiteral("Old Name"));
+        QCOMPARE(f.storedNames(), QStringList{QStringLiteral("Old Name")});
         const auto done = std::find_if(f.prompter.asked.begin(), f.prompter.asked.end(),
             [](const Message& m) { return m.title == QStringLiteral("Restore Complete"); });
         QVERIFY(done != f.prompter.asked.end());

@@ -5,6 +5,7 @@
 
 #include "ReportCommand.h"
 
+#include "core/store/SettingsRecord.h"
 #include "gui/output/PrintDialog.h"
 #include "gui/reports/ComputeDialog.h"
 #include "gui/reports/PlayerStatsWindow.h"
@@ -351,6 +352,11 @@ private Q_SLOTS:
         QCOMPARE(f.names(),
             (QStringList{
                 QStringLiteral("Cy Day"), QStringLiteral("Ann Lee"), QStringLiteral("Bo Kim")}));
+        // The sort is in the settings file at once, not only at the program's end.
+        const SettingsRecord saved = SettingsRecord::decode(
+            readWholeFile(f.state->settings.settingsFolder + QStringLiteral("QMKV.INI")));
+        QCOMPARE(saved.sortColumn, qint16(4));
+        QCOMPARE(saved.sortOrder, 'A');
 
         // Shots on goal chosen and cancelled: the kind holds, nothing is split.
         onNextModal([](QWidget* dialog) {

@@ -21,14 +21,6 @@ namespace {
 
 constexpr int R = PlayerStatRecord::Length;
 
-QByteArray games(int count)
-{
-    QByteArray bytes;
-    for (int g = 1; g <= count; ++g)
-        bytes += GameBytes{.number = g}.bytes();
-    return bytes;
-}
-
 // A main window with team 1 chosen (roster, games, results written first) and the player screen
 // open on `game`.
 struct ScreenFixture : GuiFixture
@@ -103,7 +95,8 @@ private Q_SLOTS:
     void openingShowsHeadingTableAndFirstPlayer()
     {
         // Player 30 left the roster but has a result in game 2.
-        ScreenFixture f(threePlayers(), games(3), resultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
+        ScreenFixture f(
+            threePlayers(), numberedGames(3), resultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
         QCOMPARE(f.screen->windowTitle(), QStringLiteral("Player Screen - Team 1"));
         QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
         QCOMPARE(f.child<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
@@ -128,7 +121,7 @@ private Q_SLOTS:
 
     void typingIntoAnUntickedPlayerTicksAndCountsThem()
     {
-        ScreenFixture f(threePlayers(), games(3), resultBytes(3, 9, {{0, 10}}), 3);
+        ScreenFixture f(threePlayers(), numberedGames(3), resultBytes(3, 9, {{0, 10}}), 3);
         QVERIFY(!f.child<QCheckBox>("chkPlayed")->isChecked());
         f.type(2, QStringLiteral("3"));
         QVERIFY(f.child<QCheckBox>("chkPlayed")->isChecked());
@@ -141,7 +134,7 @@ private Q_SLOTS:
     void untickingSavesNotPlayedAndReopensUnticked()
     {
         const QByteArray results = resultBytes(3, 7, {{0, 80}, {2, 1}, {21, 4}, {26, 6}});
-        ScreenFixture f(threePlayers(), games(3), results, 3);
+        ScreenFixture f(threePlayers(), numberedGames(3), results, 3);
         f.selectRow(1);
         QCOMPARE(f.box(2)->text(), QStringLiteral("1"));
         f.child<QCheckBox>("chkPlayed")->click();
@@ -164,7 +157,7 @@ private Q_SLOTS:
 
     void onlyTheFirstFailingRuleIsShownWithFocusOnItsBox()
     {
-        ScreenFixture f(threePlayers(), games(3), {}, 3);
+        ScreenFixture f(threePlayers(), numberedGames(3), {}, 3);
         f.type(5, QStringLiteral("3"));  // PKG
         f.type(6, QStringLiteral("2"));  // PKA
         f.type(20, QStringLiteral("5")); // Sv
@@ -208,7 +201,7 @@ private Q_SLOTS:
 
     void keyboardMovesThroughBoxesAndStepsTheLastOne()
     {
-        ScreenFixture f(threePlayers(), games(1), {}, 1);
+        ScreenFixture f(threePlayers(), numberedGames(1), {}, 1);
         f.box(27)->setFocus();
         QTest::keyClick(f.box(27), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.box(28));
@@ -251,7 +244,7 @@ private Q_SLOTS:
     {
         // Alt+T, Alt+P and Alt+O from a box: totals, back to the player, then save and leave,
         // though the main window's Options menu has the same access key as OK.
-        ScreenFixture f(threePlayers(), games(1), {}, 1);
+        ScreenFixture f(threePlayers(), numberedGames(1), {}, 1);
         f.type(0, QStringLiteral("45"));
         QTest::keyClick(f.box(0), Qt::Key_T, Qt::AltModifier);
         QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
@@ -266,7 +259,7 @@ private Q_SLOTS:
     {
         const QByteArray results
             = resultBytes(1, 4, {{0, 9000}, {17, 2}}) + resultBytes(1, 9, {{0, 9000}});
-        ScreenFixture f(threePlayers(), games(1), results, 1);
+        ScreenFixture f(threePlayers(), numberedGames(1), results, 1);
         f.selectRow(1);
         f.type(17, QStringLiteral("5")); // player 7 ticked by typing, not yet copied
         f.click("cmdTeam");
@@ -292,7 +285,7 @@ private Q_SLOTS:
 
     void cancelWithChangesAnsweredNoStays() // Escape is Cancel
     {
-        ScreenFixture f(threePlayers(), games(1), {}, 1);
+        ScreenFixture f(threePlayers(), numberedGames(1), {}, 1);
         f.type(1, QStringLiteral("2"));
         f.prompter.answers = {Message::Answer::No};
         QTest::keyClick(f.box(1), Qt::Key_Escape);
@@ -313,7 +306,7 @@ private Q_SLOTS:
     void gameScreenWithChangesAnsweredNoLeavesWithoutSaving()
     {
         const QByteArray results = resultBytes(1, 4, {{0, 60}});
-        ScreenFixture f(threePlayers(), games(2), results, 1);
+        ScreenFixture f(threePlayers(), numberedGames(2), results, 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::No};
         f.click("cmdGameScreen");
@@ -326,7 +319,7 @@ private Q_SLOTS:
 
     void gameScreenAnsweredYesSaves() // Enter on the focused button
     {
-        ScreenFixture f(threePlayers(), games(2), resultBytes(2, 4, {}), 1);
+        ScreenFixture f(threePlayers(), numberedGames(2), resultBytes(2, 4, {}), 1);
         f.type(0, QStringLiteral("70"));
         f.prompter.answers = {Message::Answer::Yes};
         f.child<QPushButton>("cmdGameScreen")->setFocus();
@@ -343,7 +336,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 20; ++n)
             roster += nameBytes(n, QByteArray("Kid ").append(QByteArray::number(n)).constData());
         const QByteArray before = resultBytes(1, 3, {{0, 1}}) + resultBytes(3, 3, {{0, 3}});
-        ScreenFixture f(roster, games(3), before, 2);
+        ScreenFixture f(roster, numberedGames(3), before, 2);
         QByteArray expected;
         for (int n = 1; n <= 20; ++n) {
             QWidget* focus = QApplication::focusWidget();
@@ -366,7 +359,7 @@ private Q_SLOTS:
 
     void rosterRefillsTheTableAndKeepsChanges()
     {
-        ScreenFixture f(threePlayers(), games(1), {}, 1);
+        ScreenFixture f(threePlayers(), numberedGames(1), {}, 1);
         f.factory.add(WindowRoster, [](WindowHost& h) { return new RosterAddingPlayer12(h); });
         f.type(0, QStringLiteral("30"));
         f.click("cmdRoster");

@@ -3,6 +3,7 @@
 #include "core/reports/PlayerStatsGrid.h"
 #include "core/reports/ReportSettings.h"
 #include "core/state/AppState.h"
+#include "core/state/Settings.h"
 #include "core/text/Blanks.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
@@ -231,6 +232,7 @@ void PlayerStatsWindow::formatClicked()
     if (!chosen)
         return;
     applyFormat(settings(), *chosen);
+    Settings::save(state()); // kept at once, so a crash does not lose the choice
     BusyPointer busy;
     session_.changeFormat(request());
     draw();
@@ -247,6 +249,7 @@ void PlayerStatsWindow::sortClicked()
     format.sortColumn = chosen->column;
     format.sortOrder = chosen->order;
     applyFormat(settings(), format);
+    Settings::save(state());
     BusyPointer busy;
     session_.sort(request());
     draw();
