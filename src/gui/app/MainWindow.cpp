@@ -9,6 +9,7 @@
 #include "gui/app/TeamListView.h"
 #include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
+#include "gui/shell/SampleLeagueCommand.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -142,6 +143,8 @@ void MainWindow::buildMenus()
         closeChildWindows();
         showWindow(WindowDatapath);
     }));
+    addItem(file, "mnuSampleLeague", QStringLiteral("Open &Sample League"),
+        leavingCommand([this] { openSampleLeague(*this, startNotes_.lock); }));
     file->addSeparator();
     addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
@@ -239,7 +242,8 @@ void MainWindow::reportCommand(ReportKind kind, WindowKind window)
 void MainWindow::setTeamItemsEnabled(int count)
 {
     const MenuEnabling e = menuEnablingFor(count);
-    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
+    for (const char* name :
+        {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.always);
     for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
              "mnuChangePlayerNumber", "mnuDeleteFiles"})
@@ -257,9 +261,9 @@ void MainWindow::selectionChanged(int count)
 
 void MainWindow::disableMenus()
 {
-    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
-             "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
-             "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+    for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
+             "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
+             "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 
@@ -488,6 +492,9 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
             BusyPointer busy;
             shutDown(state_);
         };
+    // Nothing has ever been kept in the data folder: a new user may look around first.
+    if (outcome == StartOutcome::TeamWindow && startNotes_.newDataFolder)
+        offerSampleLeague(*this, startNotes_.lock);
     return true;
 }
 
