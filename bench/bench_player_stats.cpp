@@ -51,14 +51,14 @@ struct BenchFolder
         for (int slot = 1; slot <= TeamCount; ++slot) {
             teams << slot;
             TeamRecord team;
-            team.TeamName = QStringLiteral("Team %1").arg(slot);
-            team.TeamShortName = QStringLiteral("T%1").arg(slot);
+            team.teamName = QStringLiteral("Team %1").arg(slot);
+            team.teamShortName = QStringLiteral("T%1").arg(slot);
             teamList += team.encode();
             QByteArray roster;
             for (int n = 1; n <= PlayersPerGame; ++n) {
                 PlayerNameRecord name;
-                name.PlayerNumber = static_cast<qint16>(n);
-                name.PlayerName = QStringLiteral("Player %1-%2").arg(slot).arg(n);
+                name.playerNumber = static_cast<qint16>(n);
+                name.playerName = QStringLiteral("Player %1-%2").arg(slot).arg(n);
                 roster += name.encode();
             }
             writeFile(data + QStringLiteral("KVPN%1.DAT").arg(slot), roster);
@@ -67,11 +67,11 @@ struct BenchFolder
             for (int g = 1; g <= GamesPerTeam; ++g) {
                 for (int n = 1; n <= PlayersPerGame; ++n) {
                     PlayerStatRecord result;
-                    result.GameNumber = static_cast<qint16>(g);
-                    result.PlayerNumber = static_cast<qint16>(n);
-                    result.StatGameType = static_cast<char>('1' + g % 7);
-                    for (std::size_t k = 0; k < result.StatValues.size(); ++k)
-                        result.StatValues[k] = static_cast<qint16>((g + n + k) % 5);
+                    result.gameNumber = static_cast<qint16>(g);
+                    result.playerNumber = static_cast<qint16>(n);
+                    result.statGameType = static_cast<char>('1' + g % 7);
+                    for (std::size_t k = 0; k < result.statValues.size(); ++k)
+                        result.statValues[k] = static_cast<qint16>((g + n + k) % 5);
                     results += result.encode();
                 }
             }

@@ -67,13 +67,13 @@ struct BenchFolder
         QByteArray games;
         for (int g = 1; g <= GameCount; ++g) {
             GameRecord game;
-            game.GameNumber = static_cast<qint16>(g);
+            game.gameNumber = static_cast<qint16>(g);
             games += game.encode();
             for (int n = 1; n <= ResultsPerGame; ++n) {
                 PlayerStatRecord result;
-                result.GameNumber = static_cast<qint16>(g);
-                result.PlayerNumber = static_cast<qint16>(n);
-                result.StatValues.fill(static_cast<qint16>(n));
+                result.gameNumber = static_cast<qint16>(g);
+                result.playerNumber = static_cast<qint16>(n);
+                result.statValues.fill(static_cast<qint16>(n));
                 statistics += result.encode();
             }
         }

@@ -65,13 +65,13 @@ struct BenchFolder
             QByteArray games;
             for (int g = 1; g <= GamesPerTeam; ++g) {
                 GameRecord game;
-                game.GameNumber = static_cast<qint16>(g);
-                game.GameStatus = g % 50 == 0 ? 'D' : 'A';
-                game.GameDate = QStringLiteral("091502");
-                game.Opponent = QStringLiteral("Team %1").arg((slot + g) % TeamCount + 1);
-                game.GoalsFor = static_cast<qint16>((slot * 7 + g * 3) % 5);
-                game.GoalsAgainst = static_cast<qint16>((slot * 3 + g * 5) % 4);
-                game.GameType = static_cast<char>('1' + g % 7);
+                game.gameNumber = static_cast<qint16>(g);
+                game.gameStatus = g % 50 == 0 ? 'D' : 'A';
+                game.gameDate = QStringLiteral("091502");
+                game.opponent = QStringLiteral("Team %1").arg((slot + g) % TeamCount + 1);
+                game.goalsFor = static_cast<qint16>((slot * 7 + g * 3) % 5);
+                game.goalsAgainst = static_cast<qint16>((slot * 3 + g * 5) % 4);
+                game.gameType = static_cast<char>('1' + g % 7);
                 games += game.encode();
             }
             QFile file(path + QStringLiteral("KVGS%1.DAT").arg(slot));

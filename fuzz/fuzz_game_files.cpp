@@ -66,6 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         entry.setPlayed(1 + data[0] % 99, true);
         entry.saveAll();
     }
-    deleteGame(files, chosen.RecordNumber);
+    deleteGame(files, chosen.recordNumber);
     return 0;
 }

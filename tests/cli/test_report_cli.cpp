@@ -254,7 +254,7 @@ namespace {
 struct TeamReportData : DataFolder
 {
     QString settings;
-    GameTypeNameTable typeNames = defaultSettingsRecord(path).GameTypeNames;
+    GameTypeNameTable typeNames = defaultSettingsRecord(path).gameTypeNames;
 
     TeamReportData()
     {

@@ -60,8 +60,8 @@ struct TeamFolder : TempState
         QByteArray teams;
         for (int slot = 1; slot <= 100; ++slot) {
             TeamRecord record;
-            record.TeamName = QStringLiteral("Team %1").arg(slot);
-            record.TeamShortName = QStringLiteral("T%1").arg(slot);
+            record.teamName = QStringLiteral("Team %1").arg(slot);
+            record.teamShortName = QStringLiteral("T%1").arg(slot);
             teams += record.encode();
         }
         writeWholeFile(state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), teams);
@@ -97,7 +97,7 @@ struct TeamFolder : TempState
     static QByteArray settingsBytes()
     {
         SettingsRecord record;
-        record.LinesPerPage = 60;
+        record.linesPerPage = 60;
         return record.encode();
     }
 

@@ -18,8 +18,8 @@ TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
     QByteArray bytes;
     for (int number : {5, 150, -3, 99, 0, 7}) {
         PlayerNameRecord p;
-        p.PlayerNumber = static_cast<qint16>(number);
-        p.PlayerName = QStringLiteral("Name %1").arg(number);
+        p.playerNumber = static_cast<qint16>(number);
+        p.playerName = QStringLiteral("Name %1").arg(number);
         bytes += p.encode();
     }
     writeWholeFile(
@@ -44,8 +44,8 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     t.state.files.openDataFile(FileStats);
     const StatIndex index = buildStatIndex(t.state.files, 2);
     GameRecord game;
-    game.GameNumber = 2;
-    game.GameType = '3';
+    game.gameNumber = 2;
+    game.gameType = '3';
     updateCopiedGameFields(t.state.files, index, game);
     EXPECT_EQ(index.recordOf[3], 1);
     EXPECT_EQ(index.recordOf[8], 5);

@@ -56,7 +56,7 @@ TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
     const QByteArray third = f.readRecord(FileStats, 3);
     EXPECT_EQ(third, QByteArray(10, ' ') + QByteArray(105, '\0'));
     const auto record = PlayerStatRecord::decode(third); // no crash on odd bytes
-    EXPECT_EQ(record.StatValues[28], 0);
+    EXPECT_EQ(record.statValues[28], 0);
 }
 
 TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
@@ -65,12 +65,12 @@ TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
     DataFiles& f = t.state.files;
     f.openDataFile(FileGames);
     GameRecord g;
-    g.GameNumber = 2;
-    g.Opponent = QStringLiteral("Eastside");
-    f.Put(FileGames, 2, g);
+    g.gameNumber = 2;
+    g.opponent = QStringLiteral("Eastside");
+    f.put(FileGames, 2, g);
     EXPECT_EQ(f.recordCount(FileGames), 2);
-    const auto back = f.Get<GameRecord>(FileGames, 2);
-    EXPECT_EQ(back.Opponent.trimmed(), QStringLiteral("Eastside"));
+    const auto back = f.get<GameRecord>(FileGames, 2);
+    EXPECT_EQ(back.opponent.trimmed(), QStringLiteral("Eastside"));
     f.closeDataFile(FileGames);
     EXPECT_EQ(QFileInfo(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT")).size(), 300);
 }
@@ -81,10 +81,10 @@ TEST(DataFiles, RecordNumbersBeyondSixteenBits)
     DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     PlayerStatRecord s;
-    s.GameNumber = 9;
-    f.Put(FileStats, 40000, s);
+    s.gameNumber = 9;
+    f.put(FileStats, 40000, s);
     EXPECT_EQ(f.recordCount(FileStats), 40000);
-    EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 40000).GameNumber, 9);
+    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 40000).gameNumber, 9);
 }
 
 TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
@@ -94,14 +94,14 @@ TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
     f.openDataFile(FileStats);
     for (int n = 1; n <= 5; ++n) {
         PlayerStatRecord s;
-        s.GameNumber = static_cast<qint16>(n);
-        f.Put(FileStats, n, s);
+        s.gameNumber = static_cast<qint16>(n);
+        f.put(FileStats, n, s);
     }
     f.shiftRecordsUp(FileStats, 3, 2);
     EXPECT_EQ(f.recordCount(FileStats), 7);
-    EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 5).GameNumber, 3);
-    EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 7).GameNumber, 5);
-    EXPECT_EQ(f.Get<PlayerStatRecord>(FileStats, 2).GameNumber, 2);
+    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 5).gameNumber, 3);
+    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 7).gameNumber, 5);
+    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 2).gameNumber, 2);
 }
 
 TEST(TeamList, WrongLengthIsRebuiltWithDefaultNames)

@@ -83,9 +83,9 @@ TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
     const StatIndex index = buildStatIndex(f.state.files, 2);
     EXPECT_EQ(f.results(), file);
     GameRecord game;
-    game.GameNumber = 2;
-    game.GameType = '4';
-    game.SpecialSelect = '2';
+    game.gameNumber = 2;
+    game.gameType = '4';
+    game.specialSelect = '2';
     updateCopiedGameFields(f.state.files, index, game);
     QByteArray expected = file;
     expected[R + 6] = '4';
@@ -118,12 +118,12 @@ TEST(PlayerEntryOpening, FindsTheActiveGameAndLoadsItsResults)
     EntryFiles f(
         games, join({resultBytes(2, 4, {{0, 90}, {28, 7}}, 'A', '6'), statBytes(2, 5, 'I')}));
     PlayerEntry entry = f.open(2);
-    EXPECT_EQ(entry.game().GameType, '6');
-    EXPECT_TRUE(entry.slot(4).Played);
-    EXPECT_EQ(entry.slot(4).Values[0], 90);
-    EXPECT_EQ(entry.slot(4).Values[28], 7);
-    EXPECT_FALSE(entry.slot(5).Played);
-    EXPECT_EQ(entry.slot(5).Values, StatValueArray{});
+    EXPECT_EQ(entry.game().gameType, '6');
+    EXPECT_TRUE(entry.slot(4).played);
+    EXPECT_EQ(entry.slot(4).values[0], 90);
+    EXPECT_EQ(entry.slot(4).values[28], 7);
+    EXPECT_FALSE(entry.slot(5).played);
+    EXPECT_EQ(entry.slot(5).values, StatValueArray{});
     EXPECT_EQ(entry.playersRecorded(), 1);
     EXPECT_FALSE(findEntryGame(f.state.files, 3).has_value());
 }
@@ -154,7 +154,7 @@ TEST(PlayerEntryEditing, PlayedMarkCountsAndUntickingClearsFigures)
     EXPECT_EQ(entry.playersRecorded(), 3);
     entry.setPlayed(1, false);
     EXPECT_EQ(entry.playersRecorded(), 2);
-    EXPECT_EQ(entry.slot(1).Values, StatValueArray{});
+    EXPECT_EQ(entry.slot(1).values, StatValueArray{});
     entry.setPlayed(1, false);
     EXPECT_EQ(entry.playersRecorded(), 2);
 }
@@ -172,9 +172,9 @@ TEST(PlayerEntryEditing, TotalsSumPlayedSlotsBeyondSixteenBits)
     }
     entry.storeValues(6, big); // figures of a player not ticked do not count
     const TeamTotals totals = entry.totals();
-    EXPECT_EQ(totals.Sums[0], 90000);
-    EXPECT_EQ(totals.Sums[28], 6);
-    EXPECT_EQ(totals.PlayersCounted, 3);
+    EXPECT_EQ(totals.sums[0], 90000);
+    EXPECT_EQ(totals.sums[28], 6);
+    EXPECT_EQ(totals.playersCounted, 3);
 }
 
 TEST(PlayerEntrySaving, NewResultLandsAfterItsGameAndShiftsLaterGames)
@@ -222,8 +222,8 @@ TEST(PlayerEntrySaving, SeveralNewResultsGoInPlayerOrderAndExistingOnesAreRewrit
 
     // Reopened: player 1 is not played, the new ones are.
     PlayerEntry again = f.open(2);
-    EXPECT_FALSE(again.slot(1).Played);
-    EXPECT_TRUE(again.slot(7).Played);
+    EXPECT_FALSE(again.slot(1).played);
+    EXPECT_TRUE(again.slot(7).played);
     EXPECT_EQ(again.playersRecorded(), 3);
 }
 
@@ -277,19 +277,19 @@ TEST(PlayerEntryHeading, SidesFollowHomeOrAwayAndBlankNamesReadOpponents)
         .home = '1'}
                                              .bytes());
     GameHeading home = makeGameHeading(game, QStringLiteral("Hawks"));
-    EXPECT_EQ(home.GameNumberText, QStringLiteral("Game 7"));
-    EXPECT_EQ(home.DateText, QStringLiteral(" "));
-    EXPECT_EQ(home.HomeName, QStringLiteral("Hawks"));
-    EXPECT_EQ(home.HomeScore, QStringLiteral(" 3"));
-    EXPECT_EQ(home.VisitorName, QStringLiteral("Opponents"));
-    EXPECT_EQ(home.VisitorScore, QStringLiteral(" 1"));
+    EXPECT_EQ(home.gameNumberText, QStringLiteral("Game 7"));
+    EXPECT_EQ(home.dateText, QStringLiteral(" "));
+    EXPECT_EQ(home.homeName, QStringLiteral("Hawks"));
+    EXPECT_EQ(home.homeScore, QStringLiteral(" 3"));
+    EXPECT_EQ(home.visitorName, QStringLiteral("Opponents"));
+    EXPECT_EQ(home.visitorScore, QStringLiteral(" 1"));
 
-    game.HomeGame = '2';
-    game.GameDate = QStringLiteral("011505");
+    game.homeGame = '2';
+    game.gameDate = QStringLiteral("011505");
     const GameHeading away = makeGameHeading(game, QStringLiteral("Hawks"));
-    EXPECT_EQ(away.HomeName, QStringLiteral("Opponents"));
-    EXPECT_EQ(away.HomeScore, QStringLiteral(" 1"));
-    EXPECT_EQ(away.VisitorName, QStringLiteral("Hawks"));
-    EXPECT_EQ(away.VisitorScore, QStringLiteral(" 3"));
-    EXPECT_EQ(away.DateText, dateInWords(QStringLiteral("011505")));
+    EXPECT_EQ(away.homeName, QStringLiteral("Opponents"));
+    EXPECT_EQ(away.homeScore, QStringLiteral(" 1"));
+    EXPECT_EQ(away.visitorName, QStringLiteral("Hawks"));
+    EXPECT_EQ(away.visitorScore, QStringLiteral(" 3"));
+    EXPECT_EQ(away.dateText, dateInWords(QStringLiteral("011505")));
 }

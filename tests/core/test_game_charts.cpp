@@ -9,21 +9,21 @@ namespace {
 GameRecord game(int number, int goalsFor, int goalsAgainst, char status = 'A')
 {
     GameRecord g;
-    g.GameNumber = static_cast<qint16>(number);
-    g.GameStatus = status;
-    g.GameDate = QStringLiteral("09%1").arg(number, 2, 10, QChar(u'0')) + QStringLiteral("26");
-    g.GoalsFor = static_cast<qint16>(goalsFor);
-    g.GoalsAgainst = static_cast<qint16>(goalsAgainst);
+    g.gameNumber = static_cast<qint16>(number);
+    g.gameStatus = status;
+    g.gameDate = QStringLiteral("09%1").arg(number, 2, 10, QChar(u'0')) + QStringLiteral("26");
+    g.goalsFor = static_cast<qint16>(goalsFor);
+    g.goalsAgainst = static_cast<qint16>(goalsAgainst);
     return g;
 }
 
 PlayerStatRecord result(int gameNumber, int player, int goals, char status = 'A')
 {
     PlayerStatRecord r;
-    r.GameNumber = static_cast<qint16>(gameNumber);
-    r.PlayerNumber = static_cast<qint16>(player);
-    r.StatStatus = status;
-    r.StatValues[2] = static_cast<qint16>(goals);
+    r.gameNumber = static_cast<qint16>(gameNumber);
+    r.playerNumber = static_cast<qint16>(player);
+    r.statStatus = status;
+    r.statValues[2] = static_cast<qint16>(goals);
     return r;
 }
 

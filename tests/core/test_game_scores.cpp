@@ -65,9 +65,9 @@ TEST(GameScores, LongFormPrintoutComparedWhole)
 {
     ScoresFixture f;
     GameRecord second = game(2, '2', 0, 0, "Dover United", '3');
-    second.GameDate = QStringLiteral("092202");
-    second.GameLocation = QStringLiteral("Dover Park");
-    second.GameComment.clear();
+    second.gameDate = QStringLiteral("092202");
+    second.gameLocation = QStringLiteral("Dover Park");
+    second.gameComment.clear();
     ASSERT_TRUE(f.report({game(1, '1', 2, 1, "Rovers"), second})
                     .print(ScoresForm::Long, f.engine, printChoices("Game Scores")));
     EXPECT_TRUE(samePrintout(f.printed(),
@@ -148,7 +148,7 @@ TEST(GameScores, GridsAndButtons)
 {
     ScoresFixture f;
     GameRecord longComment = game(3, '2', 1, 1, "Rovers");
-    longComment.GameComment = QStringLiteral("Played in the snow, second half shortened");
+    longComment.gameComment = QStringLiteral("Played in the snow, second half shortened");
     const GameScoresReport report = f.report({game(1, '1', 2, 1, "Rovers"), longComment});
 
     const ReportGrid wide = report.grid(ScoresForm::Long);
@@ -161,7 +161,7 @@ TEST(GameScores, GridsAndButtons)
     EXPECT_EQ(wide.rows[2], texts({"", "North Field", "", "", "", ""}));
     EXPECT_EQ(wide.rows[3], QStringList(6, QString()));
     EXPECT_EQ(wide.rows[4][4], QStringLiteral("Tie"));
-    EXPECT_EQ(wide.rows[4][5], longComment.GameComment);
+    EXPECT_EQ(wide.rows[4][5], longComment.gameComment);
 
     const ReportGrid narrow = report.grid(ScoresForm::Short);
     ASSERT_EQ(narrow.rows.size(), 2U);

@@ -55,8 +55,8 @@ TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
 
     const auto listed = readActiveGames(t.state.files, FileGames);
     ASSERT_EQ(listed.size(), 4u);
-    EXPECT_EQ(listed[2].RecordNumber, 4);
-    EXPECT_EQ(listed[2].game.GameNumber, 3);
+    EXPECT_EQ(listed[2].recordNumber, 4);
+    EXPECT_EQ(listed[2].game.gameNumber, 3);
 }
 
 TEST(GameDeletion, FirstGameTakesNumberZeroAndEarlierDeletionsFollow)
@@ -128,7 +128,7 @@ TEST(GameList, DamagedFilesAreReadAsFarAsWholeRecordsGo)
     GameFiles t(games, {});
     const auto listed = readActiveGames(t.state.files, FileGames);
     ASSERT_EQ(listed.size(), 2u);
-    EXPECT_EQ(listed[1].RecordNumber, 3);
+    EXPECT_EQ(listed[1].recordNumber, 3);
     EXPECT_EQ(findGameRecord(t.state.files, 2), 0);
     EXPECT_EQ(findGameRecord(t.state.files, 4), 0); // a game never stands below its number
     deleteGame(t.state.files, 9);                   // out of range: nothing happens
@@ -155,12 +155,12 @@ TEST(OtherTeamGames, ReadsTheOpponentsFileAndKeepsOwnTeam)
         EXPECT_EQ(t.state.teamChoice.currentSlot, 1);
         const auto listed = other.activeGames();
         ASSERT_EQ(listed.size(), 2u);
-        EXPECT_EQ(listed[1].RecordNumber, 3);
-        EXPECT_EQ(other.game(3).Opponent.trimmed(), QStringLiteral("Us again"));
+        EXPECT_EQ(listed[1].recordNumber, 3);
+        EXPECT_EQ(other.game(3).opponent.trimmed(), QStringLiteral("Us again"));
         EXPECT_TRUE(t.state.files.isOpen(FileOtherGames));
     }
     EXPECT_FALSE(t.state.files.isOpen(FileOtherGames));
-    EXPECT_EQ(readActiveGames(t.state.files, FileGames).front().game.Opponent.trimmed(),
+    EXPECT_EQ(readActiveGames(t.state.files, FileGames).front().game.opponent.trimmed(),
         QStringLiteral("Own"));
 
     // A team without a game file has no games, and gets no file.

@@ -235,11 +235,11 @@ TEST(GameTest, RangeTypesAndTheExplicitList)
 {
     ReportSelection s;
     GameRecord game;
-    game.GameNumber = 5;
+    game.gameNumber = 5;
     EXPECT_TRUE(gameCounts(s, game));
-    game.GameStatus = 'D';
+    game.gameStatus = 'D';
     EXPECT_FALSE(gameCounts(s, game));
-    game.GameStatus = 'A';
+    game.gameStatus = 'A';
     s.fromGame = 6;
     EXPECT_FALSE(gameCounts(s, game));
     s.fromGame = 1;
@@ -249,11 +249,11 @@ TEST(GameTest, RangeTypesAndTheExplicitList)
     s.typeCounted.fill(false);
     s.allTypesCounted = false;
     EXPECT_FALSE(gameCounts(s, game));
-    game.GameType = '9';
+    game.gameType = '9';
     EXPECT_TRUE(gameCounts(s, game));
     s.onlySelectedGames = true;
     EXPECT_FALSE(gameCounts(s, game));
-    game.SpecialSelect = '2';
+    game.specialSelect = '2';
     EXPECT_TRUE(gameCounts(s, game));
 }
 

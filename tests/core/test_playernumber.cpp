@@ -32,7 +32,7 @@ struct NumberFixture
         applyNameEdit(t.state, 7, QStringLiteral("Sam Ray"));
         applyNameEdit(t.state, 9, QStringLiteral("Ida Fox"));
         rewriteRosterFile(t.state);
-        contacts[7].Phone = QStringLiteral("555-0107");
+        contacts[7].phone = QStringLiteral("555-0107");
     }
     QString check(int from, int to) { return checkNewPlayerNumber(t.state, from, to); }
     QByteArray file(const char* name)
@@ -72,7 +72,7 @@ TEST(PlayerNumberChange, MovesStatisticsRosterAndContacts)
     EXPECT_EQ(f.t.state.roster.names[12], QStringLiteral("Sam Ray          "));
     EXPECT_TRUE(f.t.state.roster.free[7]);
     EXPECT_EQ(playerListLine(f.t.state, 7), QStringLiteral("  7 ____________________"));
-    EXPECT_EQ(f.contacts[12].Phone, QStringLiteral("555-0107"));
+    EXPECT_EQ(f.contacts[12].phone, QStringLiteral("555-0107"));
     EXPECT_TRUE(f.contacts[7].isBlank());
 
     // Every record of 7 becomes 12 whatever its status; the others stay.

@@ -17,17 +17,17 @@ using namespace scorvane::testing;
 TEST(Records, GameRecordMatchesHandBuiltBytes)
 {
     GameRecord g;
-    g.GameNumber = 258; // 0x0102
-    g.GameStatus = 'A';
-    g.GameDate = QStringLiteral("091502");
-    g.GameLocation = QStringLiteral("North Field");
-    g.Opponent = QStringLiteral("An opponent whose name is far too long");
-    g.GoalsFor = 3;
-    g.GoalsAgainst = -2;
-    g.GameComment = QStringLiteral("Rain");
-    g.GameType = '4';
-    g.HomeGame = '2';
-    g.SpecialSelect = '2';
+    g.gameNumber = 258; // 0x0102
+    g.gameStatus = 'A';
+    g.gameDate = QStringLiteral("091502");
+    g.gameLocation = QStringLiteral("North Field");
+    g.opponent = QStringLiteral("An opponent whose name is far too long");
+    g.goalsFor = 3;
+    g.goalsAgainst = -2;
+    g.gameComment = QStringLiteral("Rain");
+    g.gameType = '4';
+    g.homeGame = '2';
+    g.specialSelect = '2';
 
     QByteArray expected;
     expected += le16(258);
@@ -44,19 +44,19 @@ TEST(Records, GameRecordMatchesHandBuiltBytes)
     EXPECT_EQ(g.encode(), expected);
     EXPECT_EQ(static_cast<unsigned char>(expected[56]), 3u); // GoalsFor at offset 56
     EXPECT_EQ(GameRecord::decode(expected).encode(), expected);
-    EXPECT_EQ(GameRecord::decode(expected).GoalsAgainst, -2);
+    EXPECT_EQ(GameRecord::decode(expected).goalsAgainst, -2);
 }
 
 TEST(Records, PlayerStatRecordValuesStartAtOffsetEight)
 {
     PlayerStatRecord s;
-    s.GameNumber = 7;
-    s.PlayerNumber = 99;
-    s.StatStatus = 'I';
-    s.StatGameType = '3';
-    s.StatSpecialSelect = '1';
+    s.gameNumber = 7;
+    s.playerNumber = 99;
+    s.statStatus = 'I';
+    s.statGameType = '3';
+    s.statSpecialSelect = '1';
     for (int k = 0; k < 29; ++k)
-        s.StatValues[static_cast<std::size_t>(k)] = static_cast<qint16>(k * 300);
+        s.statValues[static_cast<std::size_t>(k)] = static_cast<qint16>(k * 300);
 
     QByteArray expected = le16(7) + le16(99) + "PI31";
     for (int k = 0; k < 29; ++k)
@@ -66,19 +66,19 @@ TEST(Records, PlayerStatRecordValuesStartAtOffsetEight)
     EXPECT_EQ(s.encode(), expected);
     // Value k sits at offset 8 + 2k: SF (k = 21) at 50.
     EXPECT_EQ(expected.mid(50, 2), le16(21 * 300));
-    EXPECT_EQ(PlayerStatRecord::decode(expected).StatValues[28], 28 * 300);
+    EXPECT_EQ(PlayerStatRecord::decode(expected).statValues[28], 28 * 300);
 }
 
 TEST(Records, ReportFormatColumnsStartAtOddOffset25)
 {
     ReportFormatRecord f;
-    f.FormatKind = 'P';
-    f.FormatDeleted = '*';
-    f.FormatTitle = QStringLiteral("Goalkeepers");
-    f.FormatSortColumn = 28;
-    f.FormatSortOrder = 'A';
-    f.FormatColumns[0] = 1;
-    f.FormatColumns[70] = 37;
+    f.formatKind = 'P';
+    f.formatDeleted = '*';
+    f.formatTitle = QStringLiteral("Goalkeepers");
+    f.formatSortColumn = 28;
+    f.formatSortOrder = 'A';
+    f.formatColumns[0] = 1;
+    f.formatColumns[70] = 37;
 
     QByteArray expected = QByteArray("P*") + pad("Goalkeepers", 20) + le16(28) + "A";
     ASSERT_EQ(expected.size(), 25);
@@ -87,7 +87,7 @@ TEST(Records, ReportFormatColumnsStartAtOddOffset25)
     expected += le16(37);
     ASSERT_EQ(expected.size(), 167);
     EXPECT_EQ(f.encode(), expected);
-    EXPECT_EQ(ReportFormatRecord::decode(expected).FormatColumns[70], 37);
+    EXPECT_EQ(ReportFormatRecord::decode(expected).formatColumns[70], 37);
 }
 
 TEST(Records, TeamNameAndInfoRecords)
@@ -98,19 +98,19 @@ TEST(Records, TeamNameAndInfoRecords)
         t.encode(), pad("Riverside United", 25) + QByteArray("Riverside ") + QByteArray(5, ' '));
 
     PlayerNameRecord p;
-    p.PlayerNumber = 12;
-    p.PlayerName = QStringLiteral("Ana Lopez-Garcia Marquez");
+    p.playerNumber = 12;
+    p.playerName = QStringLiteral("Ana Lopez-Garcia Marquez");
     EXPECT_EQ(p.encode(), le16(12) + QByteArray("Ana Lopez-Garcia ") + QByteArray(182, ' '));
 
     PlayerInfoRecord i;
-    i.PlayerNumber = 5;
-    i.Phone = QStringLiteral("555-0100");
-    i.Address1 = QStringLiteral("1 Elm St");
-    i.Address2 = QStringLiteral("Apt 2");
-    i.City = QStringLiteral("Springfield");
-    i.State = QStringLiteral("OR");
-    i.Zip = QStringLiteral("97477");
-    i.OtherInfo = QStringLiteral("Allergic to bees");
+    i.playerNumber = 5;
+    i.phone = QStringLiteral("555-0100");
+    i.address1 = QStringLiteral("1 Elm St");
+    i.address2 = QStringLiteral("Apt 2");
+    i.city = QStringLiteral("Springfield");
+    i.state = QStringLiteral("OR");
+    i.zip = QStringLiteral("97477");
+    i.otherInfo = QStringLiteral("Allergic to bees");
     QByteArray expected = le16(5) + pad("555-0100", 20) + pad("1 Elm St", 40) + pad("Apt 2", 40)
         + pad("Springfield", 20) + QByteArray(20, ' ') + pad("OR", 5) + QByteArray(20, ' ')
         + pad("97477", 10) + QByteArray(20, ' ') + pad("Allergic to bees", 70)
@@ -141,18 +141,18 @@ TEST(Records, SettingsRecordOffsets)
     put(581, "KEEPME!");
 
     SettingsRecord s = SettingsRecord::decode(bytes);
-    EXPECT_EQ(s.SettingsVersion, 123);
-    EXPECT_EQ(s.DataPathText.trimmed(), QStringLiteral("/data"));
-    EXPECT_EQ(s.GameTypeNames[7], QStringLiteral("Type7     "));
-    EXPECT_EQ(s.UserStatCodes[5], QStringLiteral("EEE"));
-    EXPECT_EQ(s.ReportColumns[50], 50);
-    EXPECT_EQ(s.SortColumn, 7);
-    EXPECT_EQ(s.SortOrder, 'A');
-    EXPECT_EQ(s.LinesPerPage, 60);
-    EXPECT_EQ(s.TitleFontSize, 14);
-    EXPECT_EQ(s.TitleBold, -1);
-    EXPECT_EQ(s.ReportFontSize, 10);
-    EXPECT_EQ(s.Reserved579, 4242);
+    EXPECT_EQ(s.settingsVersion, 123);
+    EXPECT_EQ(s.dataPathText.trimmed(), QStringLiteral("/data"));
+    EXPECT_EQ(s.gameTypeNames[7], QStringLiteral("Type7     "));
+    EXPECT_EQ(s.userStatCodes[5], QStringLiteral("EEE"));
+    EXPECT_EQ(s.reportColumns[50], 50);
+    EXPECT_EQ(s.sortColumn, 7);
+    EXPECT_EQ(s.sortOrder, 'A');
+    EXPECT_EQ(s.linesPerPage, 60);
+    EXPECT_EQ(s.titleFontSize, 14);
+    EXPECT_EQ(s.titleBold, -1);
+    EXPECT_EQ(s.reportFontSize, 10);
+    EXPECT_EQ(s.reserved579, 4242);
     // Unchanged round trip keeps every byte, reserved ones included; what a save blanks is
     // checked with the settings file.
     EXPECT_EQ(s.encode(), bytes);
@@ -173,14 +173,14 @@ TEST(Records, EveryByteValueInTextFieldsRoundTrips)
 
 TEST(Records, FieldListsNameTheOffsetsOfTheLayout)
 {
-    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatStatus), 5);
-    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatSpecialSelect), 7);
-    EXPECT_EQ(offsetOf(&PlayerStatRecord::StatValues), 8);
-    EXPECT_EQ(offsetOf(&GameRecord::GoalsFor), 56);
-    EXPECT_EQ(offsetOf(&GameRecord::GameType), 118);
-    EXPECT_EQ(offsetOf(&ReportFormatRecord::FormatColumns), 25);
-    EXPECT_EQ(offsetOf(&SettingsRecord::ReportColumns), 446);
-    EXPECT_EQ(offsetOf(&SettingsRecord::LinesPerPage), 569);
-    EXPECT_EQ(offsetOf(&SettingsRecord::Reserved581), 581);
-    EXPECT_EQ(offsetOf(&PlayerInfoRecord::OtherInfo), 197);
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::statStatus), 5);
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::statSpecialSelect), 7);
+    EXPECT_EQ(offsetOf(&PlayerStatRecord::statValues), 8);
+    EXPECT_EQ(offsetOf(&GameRecord::goalsFor), 56);
+    EXPECT_EQ(offsetOf(&GameRecord::gameType), 118);
+    EXPECT_EQ(offsetOf(&ReportFormatRecord::formatColumns), 25);
+    EXPECT_EQ(offsetOf(&SettingsRecord::reportColumns), 446);
+    EXPECT_EQ(offsetOf(&SettingsRecord::linesPerPage), 569);
+    EXPECT_EQ(offsetOf(&SettingsRecord::reserved581), 581);
+    EXPECT_EQ(offsetOf(&PlayerInfoRecord::otherInfo), 197);
 }

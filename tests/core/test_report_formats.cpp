@@ -59,7 +59,7 @@ TEST(ReportFormatFile, StartsWithReadyFormatsAndWritesOnlyChanges)
     ReportFormatFile file(f.path);
     ASSERT_TRUE(file.load().isEmpty());
     ASSERT_EQ(file.recordCount(), 4);
-    EXPECT_EQ(file.record(1).FormatTitle.trimmed(), QStringLiteral("Standard"));
+    EXPECT_EQ(file.record(1).formatTitle.trimmed(), QStringLiteral("Standard"));
     EXPECT_FALSE(QFile::exists(f.path)); // nothing written by looking
 
     ASSERT_TRUE(file.save().isEmpty());
@@ -77,7 +77,7 @@ TEST(ReportFormatFile, StartsWithReadyFormatsAndWritesOnlyChanges)
     EXPECT_EQ(inode(f.path), before); // unchanged: not replaced
 
     ReportFormatRecord changed = again.record(2);
-    changed.FormatSortOrder = 'A';
+    changed.formatSortOrder = 'A';
     again.setRecord(2, changed);
     ASSERT_TRUE(again.save().isEmpty());
     EXPECT_NE(inode(f.path), before);
@@ -125,14 +125,14 @@ TEST(ReportFormatList, LiveFormatsOfTheKindAddChangeDelete)
     EXPECT_FALSE(list.choose(5)); // nothing chosen: the report keeps its settings
 
     ReportFormatRecord added = list.prepareNew();
-    EXPECT_EQ(added.FormatTitle, QStringLiteral("Report 3"));
-    EXPECT_EQ(added.FormatSortColumn, 1);
-    added.FormatColumns[1] = 22;
+    EXPECT_EQ(added.formatTitle, QStringLiteral("Report 3"));
+    EXPECT_EQ(added.formatSortColumn, 1);
+    added.formatColumns[1] = 22;
     ASSERT_TRUE(list.add(added).isEmpty());
     EXPECT_EQ(list.entries().back().record, 5); // appended after every record, deleted or not
 
     ReportFormatRecord renamed = list.formatAt(1);
-    renamed.FormatTitle = QStringLiteral("Keepers");
+    renamed.formatTitle = QStringLiteral("Keepers");
     ASSERT_TRUE(list.change(1, renamed).isEmpty());
     EXPECT_EQ(list.entries()[1].title, QStringLiteral("Keepers"));
 
@@ -163,16 +163,16 @@ TEST(ReportFormatList, TheOnlyFormatCannotBeDeletedAndAllDeletedGivesAnEmptyList
     ASSERT_TRUE(deleted.load().isEmpty());
     ReportFormatList empty(deleted, ReportKind::PlayerStatistics);
     EXPECT_TRUE(empty.entries().isEmpty());
-    EXPECT_EQ(empty.prepareNew().FormatTitle, QStringLiteral("Report 1"));
+    EXPECT_EQ(empty.prepareNew().formatTitle, QStringLiteral("Report 1"));
 }
 
 TEST(ReportFormatEditor, EntriesAndTheMovesAroundEnd)
 {
     ReportFormatRecord format;
-    format.FormatColumns[1] = 1;
-    format.FormatColumns[2] = 7;
-    format.FormatColumns[4] = 9; // after the first 0: not a column
-    format.FormatSortColumn = 7;
+    format.formatColumns[1] = 1;
+    format.formatColumns[2] = 7;
+    format.formatColumns[4] = 9; // after the first 0: not a column
+    format.formatSortColumn = 7;
     ReportFormatEditor editor(format, codes());
     EXPECT_EQ(editor.reportLine(),
         (QStringList{u'G' + QString(10, u' ') + u'1',
@@ -211,33 +211,33 @@ TEST(ReportFormatEditor, EntriesAndTheMovesAroundEnd)
     editor.setDescending(false);
     editor.setSortPosition(0);
     const ReportFormatRecord done = editor.accepted();
-    EXPECT_EQ(done.FormatColumns[1], 4);
-    EXPECT_EQ(done.FormatColumns[3], 3);
-    EXPECT_EQ(done.FormatColumns[4], 0);
-    EXPECT_EQ(done.FormatSortColumn, 1);
-    EXPECT_EQ(done.FormatSortOrder, 'A');
+    EXPECT_EQ(done.formatColumns[1], 4);
+    EXPECT_EQ(done.formatColumns[3], 3);
+    EXPECT_EQ(done.formatColumns[4], 0);
+    EXPECT_EQ(done.formatSortColumn, 1);
+    EXPECT_EQ(done.formatSortOrder, 'A');
 }
 
 TEST(ReportFormatEditor, EmptyLineGivesTheDefaultAndTitlesAreTidied)
 {
     ReportFormatRecord format;
-    format.FormatColumns[1] = 7;
-    format.FormatTitle = QStringLiteral("Old");
+    format.formatColumns[1] = 7;
+    format.formatTitle = QStringLiteral("Old");
     ReportFormatEditor editor(format, codes());
     editor.selectOnReportLine(0);
     editor.takeOffReport();
     editor.setTitle(QStringLiteral("  Mine  "));
     editor.setDescending(false);
     const ReportFormatRecord done = editor.accepted();
-    EXPECT_EQ(done.FormatTitle, QStringLiteral("Mine"));
-    EXPECT_EQ(done.FormatColumns[1], 1);
-    EXPECT_EQ(done.FormatColumns[18], 28);
-    EXPECT_EQ(done.FormatColumns[19], 0);
-    EXPECT_EQ(done.FormatSortColumn, 7);
-    EXPECT_EQ(done.FormatSortOrder, 'D');
+    EXPECT_EQ(done.formatTitle, QStringLiteral("Mine"));
+    EXPECT_EQ(done.formatColumns[1], 1);
+    EXPECT_EQ(done.formatColumns[18], 28);
+    EXPECT_EQ(done.formatColumns[19], 0);
+    EXPECT_EQ(done.formatSortColumn, 7);
+    EXPECT_EQ(done.formatSortOrder, 'D');
 
     editor.setTitle(QStringLiteral("   "));
-    EXPECT_EQ(editor.cancelled().FormatTitle, QStringLiteral("Unnamed Report"));
+    EXPECT_EQ(editor.cancelled().formatTitle, QStringLiteral("Unnamed Report"));
     editor.setTitle(QStringLiteral("Twenty characters ok"));
-    EXPECT_EQ(editor.withDefault().FormatTitle, QStringLiteral("Twenty characters ok"));
+    EXPECT_EQ(editor.withDefault().formatTitle, QStringLiteral("Twenty characters ok"));
 }

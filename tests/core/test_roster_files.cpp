@@ -63,9 +63,9 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
     PlayerContactTable contacts;
     contacts[4] = {QStringLiteral("  555-0101"), QStringLiteral("1 Elm St"), QString(),
         QStringLiteral("  Springfield"), QStringLiteral("IL"), QStringLiteral("62701"), QString()};
-    contacts[12].City = QStringLiteral("Dover"); // a freed number keeps its address
-    contacts[20].OtherInfo = QStringLiteral("   goalie") + QString(80, u'x'); // cut to 70
-    contacts[25].Phone = QStringLiteral("     ");                             // blank: no record
+    contacts[12].city = QStringLiteral("Dover"); // a freed number keeps its address
+    contacts[20].otherInfo = QStringLiteral("   goalie") + QString(80, u'x'); // cut to 70
+    contacts[25].phone = QStringLiteral("     ");                             // blank: no record
 
     rewriteRosterFile(s);
     rewritePlayerContacts(s.files, contacts);
@@ -78,7 +78,7 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
         + InfoBytes{.number = 12, .city = "Dover"}.bytes()
         + InfoBytes{.number = 20, .other = other.constData()}.bytes();
     EXPECT_EQ(f.file("KVPI1.DAT"), expected);
-    EXPECT_EQ(contacts[4].City, QStringLiteral("Springfield")); // kept left-aligned
+    EXPECT_EQ(contacts[4].city, QStringLiteral("Springfield")); // kept left-aligned
 }
 
 TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
@@ -102,8 +102,8 @@ TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
         InfoBytes{.number = 9, .phone = "nine"}.bytes() + InfoBytes{0, "zero"}.bytes()
             + InfoBytes{100, "hundred"}.bytes() + InfoBytes{.number = 2, .other = "note"}.bytes());
     const PlayerContactTable contacts = readPlayerContacts(t.state.files);
-    EXPECT_EQ(contacts[9].Phone.trimmed(), QStringLiteral("nine"));
-    EXPECT_EQ(contacts[2].OtherInfo.trimmed(), QStringLiteral("note"));
+    EXPECT_EQ(contacts[9].phone.trimmed(), QStringLiteral("nine"));
+    EXPECT_EQ(contacts[2].otherInfo.trimmed(), QStringLiteral("note"));
     EXPECT_TRUE(contacts[1].isBlank());
     EXPECT_FALSE(t.state.files.isOpen(FilePlayerInfo));
 }

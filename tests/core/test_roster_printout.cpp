@@ -62,8 +62,8 @@ TEST(RosterPrintout, BlocksShowOnlyTheFieldsGiven)
     f.contacts[3]
         = {QStringLiteral("555-0100"), QStringLiteral("1 Oak Rd"), QStringLiteral("Apt 2"),
             QString(), QStringLiteral("NY"), QStringLiteral("10001"), QStringLiteral("Captain")};
-    f.contacts[10].Zip = QStringLiteral("99999"); // a zip alone gives no place line
-    f.contacts[50].Phone = QStringLiteral("555"); // contacts of a free number are not printed
+    f.contacts[10].zip = QStringLiteral("99999"); // a zip alone gives no place line
+    f.contacts[50].phone = QStringLiteral("555"); // contacts of a free number are not printed
     EXPECT_EQ(f.print(),
         Heading
             + QStringLiteral("3 - Ana Cruz\r\n555-0100\r\n1 Oak Rd\r\nApt 2\r\nNY 10001\r\n"

@@ -94,19 +94,19 @@ TEST(gameLine, LaysOutEveryPiece)
     names[1] = QStringLiteral("League    ");
     names[2] = QStringLiteral("Cup       ");
     GameRecord g;
-    g.GameNumber = 3;
-    g.GameDate = QStringLiteral("091502");
-    g.GameType = '2';
-    g.Opponent = QStringLiteral("Hilltop");
-    g.GoalsFor = 3;
-    g.GoalsAgainst = 1;
+    g.gameNumber = 3;
+    g.gameDate = QStringLiteral("091502");
+    g.gameType = '2';
+    g.opponent = QStringLiteral("Hilltop");
+    g.goalsFor = 3;
+    g.goalsAgainst = 1;
     EXPECT_EQ(gameLine(g, names),
         QStringLiteral("3   09/15/02  Cup         Hilltop                     3-1   WON "));
-    g.GoalsFor = 12;
-    g.GoalsAgainst = 12;
+    g.goalsFor = 12;
+    g.goalsAgainst = 12;
     EXPECT_TRUE(gameLine(g, names).endsWith(QStringLiteral("  12-12  tie ")));
-    g.GoalsFor = 0;
-    g.GameType = '9'; // a type byte outside 1-7 names nothing
+    g.goalsFor = 0;
+    g.gameType = '9'; // a type byte outside 1-7 names nothing
     EXPECT_TRUE(gameLine(g, names).endsWith(QStringLiteral("   0-12  lost")));
     EXPECT_EQ(gameLine(g, names).mid(14, 10), QString(10, QChar(u' ')));
 }
@@ -125,8 +125,8 @@ TEST(Categories, EntryAndReportOrdersDiffer)
     EXPECT_EQ(table[50], QStringLiteral("   "));
     EXPECT_EQ(statisticCode(20, codes), QStringLiteral("Sv"));
     EXPECT_EQ(statisticCode(21, codes), QStringLiteral("SF"));
-    EXPECT_EQ(ReportCategoryAt(27).enteredIndex, StatSF);
-    EXPECT_EQ(ReportCategoryAt(28).enteredIndex, StatSv);
+    EXPECT_EQ(reportCategoryAt(27).enteredIndex, StatSF);
+    EXPECT_EQ(reportCategoryAt(28).enteredIndex, StatSv);
     EXPECT_EQ(reportCategoryOfStatistic(StatGS), 7);
     EXPECT_EQ(statisticLongName(26), QStringLiteral("User Defined Field"));
 

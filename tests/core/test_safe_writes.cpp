@@ -79,7 +79,7 @@ std::vector<Operation> operations()
         {"contacts rewrite",
             [](TeamFolder& t) {
                 PlayerContactTable contacts = readPlayerContacts(t.state.files);
-                contacts[12].City = QStringLiteral("Elsewhere");
+                contacts[12].city = QStringLiteral("Elsewhere");
                 return rewritePlayerContacts(t.state.files, contacts);
             }},
         {"player number change",
@@ -174,8 +174,8 @@ TEST(SafeWrites, FilesAreReadAgainAfterAChange)
     ASSERT_NE(saveGame(t.state.files, GameEdit::Insert, 2, newGame(2)), 0);
     // The open numbers read the new files, not the ones the change replaced.
     EXPECT_EQ(t.state.files.recordCount(FileGames), 6);
-    EXPECT_EQ(t.state.files.Get<GameRecord>(FileGames, 2).Opponent.trimmed(), u"Newcomers");
-    EXPECT_EQ(t.state.files.Get<PlayerStatRecord>(FileStats, 3).GameNumber, 3);
+    EXPECT_EQ(t.state.files.get<GameRecord>(FileGames, 2).opponent.trimmed(), u"Newcomers");
+    EXPECT_EQ(t.state.files.get<PlayerStatRecord>(FileStats, 3).gameNumber, 3);
 }
 
 TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
@@ -207,8 +207,8 @@ TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
     EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Saving the player results"));
     EXPECT_TRUE(t.reporter.errors[0].path.endsWith(QStringLiteral("KVPS1.DAT")));
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
-    EXPECT_EQ(entry.slot(12).Values, values);
-    EXPECT_FALSE(entry.slot(10).Played);
+    EXPECT_EQ(entry.slot(12).values, values);
+    EXPECT_FALSE(entry.slot(10).played);
 
     // Space again: the same figures save as if nothing had happened.
     EXPECT_TRUE(entry.saveAll());

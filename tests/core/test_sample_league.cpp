@@ -38,8 +38,8 @@ TEST(SampleLeague, IsTheSameEveryTimeAndWholeRecords)
             0);
     }
     const auto teams = records<TeamRecord>(files.value(QStringLiteral("KVTEAMS.DAT")));
-    EXPECT_EQ(teams[0].TeamName.trimmed(), QStringLiteral("Riverside Rovers"));
-    EXPECT_EQ(teams[4].TeamName.trimmed(), QStringLiteral("Team 5"));
+    EXPECT_EQ(teams[0].teamName.trimmed(), QStringLiteral("Riverside Rovers"));
+    EXPECT_EQ(teams[4].teamName.trimmed(), QStringLiteral("Team 5"));
 }
 
 // What every report relies on: games numbered 1, 2, 3 ... in record order; results in game
@@ -55,35 +55,35 @@ TEST(SampleLeague, KeepsEveryRuleOfTheFiles)
         ASSERT_FALSE(results.empty());
         int wins = 0;
         for (std::size_t g = 0; g < games.size(); ++g) {
-            EXPECT_EQ(games[g].GameNumber, static_cast<qint16>(g + 1));
-            EXPECT_EQ(games[g].GameStatus, 'A');
-            wins += games[g].GoalsFor > games[g].GoalsAgainst ? 1 : 0;
+            EXPECT_EQ(games[g].gameNumber, static_cast<qint16>(g + 1));
+            EXPECT_EQ(games[g].gameStatus, 'A');
+            wins += games[g].goalsFor > games[g].goalsAgainst ? 1 : 0;
         }
         EXPECT_GT(wins, 0);
         std::vector<int> goals(games.size() + 1, 0);
         qint16 lastGame = 0;
         for (const PlayerStatRecord& r : results) {
-            EXPECT_GE(r.GameNumber, lastGame);
-            lastGame = r.GameNumber;
-            ASSERT_GE(r.GameNumber, 1);
-            ASSERT_LE(r.GameNumber, static_cast<qint16>(games.size()));
-            EXPECT_EQ(r.StatGameType, games[static_cast<std::size_t>(r.GameNumber - 1)].GameType);
-            EXPECT_EQ(r.StatStatus, 'A');
+            EXPECT_GE(r.gameNumber, lastGame);
+            lastGame = r.gameNumber;
+            ASSERT_GE(r.gameNumber, 1);
+            ASSERT_LE(r.gameNumber, static_cast<qint16>(games.size()));
+            EXPECT_EQ(r.statGameType, games[static_cast<std::size_t>(r.gameNumber - 1)].gameType);
+            EXPECT_EQ(r.statStatus, 'A');
             std::array<qint32, 24> values{};
-            std::copy_n(r.StatValues.begin(), 24, values.begin());
+            std::copy_n(r.statValues.begin(), 24, values.begin());
             EXPECT_FALSE(checkFigures(values).has_value())
-                << "team " << team << " game " << r.GameNumber;
-            goals[static_cast<std::size_t>(r.GameNumber)] += r.StatValues[StatGS];
+                << "team " << team << " game " << r.gameNumber;
+            goals[static_cast<std::size_t>(r.gameNumber)] += r.statValues[StatGS];
         }
         for (std::size_t g = 0; g < games.size(); ++g)
-            EXPECT_EQ(goals[g + 1], games[g].GoalsFor) << "team " << team << " game " << g + 1;
+            EXPECT_EQ(goals[g + 1], games[g].goalsFor) << "team " << team << " game " << g + 1;
     }
     // Game 1 of team 1 against its opponent's own record of the same match.
     const auto first = records<GameRecord>(files.value(QStringLiteral("KVGS1.DAT")))[0];
     const auto second = records<GameRecord>(files.value(QStringLiteral("KVGS2.DAT")))[0];
-    EXPECT_EQ(first.Opponent.trimmed(), QStringLiteral("Hillcrest United"));
-    EXPECT_EQ(first.GoalsFor, second.GoalsAgainst);
-    EXPECT_NE(first.HomeGame, second.HomeGame);
+    EXPECT_EQ(first.opponent.trimmed(), QStringLiteral("Hillcrest United"));
+    EXPECT_EQ(first.goalsFor, second.goalsAgainst);
+    EXPECT_NE(first.homeGame, second.homeGame);
 }
 
 TEST(SampleLeague, WritesItsFolder)

@@ -45,23 +45,23 @@ TEST(DefaultSettings, ValuesOfANewInstallation)
 {
     // Checked field by field: where each field sits in the file is the record test's business.
     const SettingsRecord s = defaultSettingsRecord(QStringLiteral("/home/coach/data"));
-    EXPECT_EQ(s.ReportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.DataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.GameTypeNames[1].trimmed(), QStringLiteral("League"));
-    EXPECT_EQ(s.UserStatCodes[5], QStringLiteral("KV5"));
+    EXPECT_EQ(s.reportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
+    EXPECT_EQ(s.dataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
+    EXPECT_EQ(s.gameTypeNames[1].trimmed(), QStringLiteral("League"));
+    EXPECT_EQ(s.userStatCodes[5], QStringLiteral("KV5"));
     // Report columns G, GS, SOG, SAG ... Sv, then zeros.
-    EXPECT_EQ(s.ReportColumns[1], 1);
-    EXPECT_EQ(s.ReportColumns[4], 5);
-    EXPECT_EQ(s.ReportColumns[18], 28);
-    EXPECT_EQ(s.ReportColumns[19], 0);
-    EXPECT_EQ(s.ReportColumns[50], 0);
-    EXPECT_EQ(s.SortColumn, 7);
-    EXPECT_EQ(s.SortOrder, 'D');
-    EXPECT_EQ(s.LinesPerPage, 60);
-    EXPECT_EQ(s.TitleFontSize, 12);
-    EXPECT_EQ(s.TitleBold, 0);
-    EXPECT_EQ(s.ReportFontSize, 12);
-    EXPECT_EQ(s.ReportBold, 0);
+    EXPECT_EQ(s.reportColumns[1], 1);
+    EXPECT_EQ(s.reportColumns[4], 5);
+    EXPECT_EQ(s.reportColumns[18], 28);
+    EXPECT_EQ(s.reportColumns[19], 0);
+    EXPECT_EQ(s.reportColumns[50], 0);
+    EXPECT_EQ(s.sortColumn, 7);
+    EXPECT_EQ(s.sortOrder, 'D');
+    EXPECT_EQ(s.linesPerPage, 60);
+    EXPECT_EQ(s.titleFontSize, 12);
+    EXPECT_EQ(s.titleBold, 0);
+    EXPECT_EQ(s.reportFontSize, 12);
+    EXPECT_EQ(s.reportBold, 0);
 }
 
 TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)

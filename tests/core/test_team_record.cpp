@@ -74,7 +74,7 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
     EXPECT_EQ(reader.results(4, ReportSelection{}).games.at(0).goalsFor, 7);
     const CountedGames whole = reader.games(1, ReportSelection{});
     ASSERT_EQ(whole.games.size(), 5U);
-    EXPECT_EQ(whole.games[0].Opponent, fitWidth(QStringLiteral("Rovers"), 25));
+    EXPECT_EQ(whole.games[0].opponent, fitWidth(QStringLiteral("Rovers"), 25));
 }
 
 TEST(TeamRecord, SumsByTypeWithTiesAndPct)

@@ -24,13 +24,13 @@ private Q_SLOTS:
     void teamChartLabelsSavesAndPrints()
     {
         GameRecord first;
-        first.GameNumber = 1;
-        first.GameDate = QStringLiteral("090526");
-        first.GoalsFor = 3;
+        first.gameNumber = 1;
+        first.gameDate = QStringLiteral("090526");
+        first.goalsFor = 3;
         GameRecord second = first;
-        second.GameNumber = 2;
-        second.GameDate = QStringLiteral("091226");
-        second.GoalsAgainst = 5;
+        second.gameNumber = 2;
+        second.gameDate = QStringLiteral("091226");
+        second.goalsAgainst = 5;
         ScriptedPrompter prompter;
         ChartWindow window(prompter, teamGoalsChart({first, second}, QStringLiteral("Rovers")),
             ChartWindow::Style::Bars, nullptr);

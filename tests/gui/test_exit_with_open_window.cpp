@@ -83,7 +83,7 @@ private Q_SLOTS:
         const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
         QCOMPARE(roster.size(), 2 * PlayerNameRecord::Length);
         QCOMPARE(
-            PlayerNameRecord::decode(roster.mid(PlayerNameRecord::Length)).PlayerName.trimmed(),
+            PlayerNameRecord::decode(roster.mid(PlayerNameRecord::Length)).playerName.trimmed(),
             QStringLiteral("Bea"));
     }
 };

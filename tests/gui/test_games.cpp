@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(list->item(1)->text().contains(QStringLiteral("Bears")));
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(list->window()->focusWidget(), list); // the arrow keys choose the next game
-        QCOMPARE(f.storedGames()[1].GameStatus, 'D');  // the renumbering is the core tests' part
+        QCOMPARE(f.storedGames()[1].gameStatus, 'D');  // the renumbering is the core tests' part
     }
 
     void addingChecksTheDateThenGoesToThePlayerScreen()
@@ -129,10 +129,10 @@ private Q_SLOTS:
         f.click("cmdOK");
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[1].GameNumber, qint16(2));
-        QCOMPARE(stored[1].GameDate, QStringLiteral("022907"));
-        QCOMPARE(stored[1].Opponent.trimmed(), QStringLiteral("Owls"));
-        QCOMPARE(stored[1].GoalsFor, qint16(4));
+        QCOMPARE(stored[1].gameNumber, qint16(2));
+        QCOMPARE(stored[1].gameDate, QStringLiteral("022907"));
+        QCOMPARE(stored[1].opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(stored[1].goalsFor, qint16(4));
         QCOMPARE(f.state->currentGame.number, qint16(2));
         QVERIFY(!f.mdi->isOpen(WindowGameScreen));
         QVERIFY(f.mdi->isOpen(WindowPScreen));
@@ -181,9 +181,9 @@ private Q_SLOTS:
         QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[0].GameLocation.trimmed(), QStringLiteral("Away Park"));
-        QCOMPARE(stored[0].GameType, '3');
-        QCOMPARE(stored[0].SpecialSelect, '2');
+        QCOMPARE(stored[0].gameLocation.trimmed(), QStringLiteral("Away Park"));
+        QCOMPARE(stored[0].gameType, '3');
+        QCOMPARE(stored[0].specialSelect, '2');
     }
 
     void aGameMissingFromTheFileCanOnlyBeAdded()
@@ -197,8 +197,8 @@ private Q_SLOTS:
         f.click("cmdOK");
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[0].Opponent.trimmed(), QStringLiteral("Rovers"));
-        QCOMPARE(stored[1].GameNumber, qint16(2));
+        QCOMPARE(stored[0].opponent.trimmed(), QStringLiteral("Rovers"));
+        QCOMPARE(stored[1].gameNumber, qint16(2));
     }
 
     void importTurnsTheOpponentsGameRound()
@@ -334,8 +334,8 @@ private Q_SLOTS:
         QTest::keyClick(goals, Qt::Key_Enter, Qt::KeypadModifier);
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 3);
-        QCOMPARE(stored[2].GameDate, QStringLiteral("100324"));
-        QCOMPARE(stored[2].GoalsFor, qint16(2));
+        QCOMPARE(stored[2].gameDate, QStringLiteral("100324"));
+        QCOMPARE(stored[2].goalsFor, qint16(2));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
     }
 
@@ -352,7 +352,7 @@ private Q_SLOTS:
         f.click("cmdOK");
         auto stored = f.storedGames();
         QCOMPARE(stored.size(), 3);
-        QCOMPARE(stored[1].GameLocation.trimmed(), QStringLiteral("New Park"));
+        QCOMPARE(stored[1].gameLocation.trimmed(), QStringLiteral("New Park"));
         QCOMPARE(f.state->currentGame.number, qint16(2));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
 
@@ -374,7 +374,7 @@ private Q_SLOTS:
         f.child<QLineEdit>("txtGameDate")->setText(QStringLiteral("043024"));
         f.prompter.answers = {Message::Answer::No};
         f.click("cmdPlayers");
-        QCOMPARE(f.storedGames()[2].GameDate, QStringLiteral("091502"));
+        QCOMPARE(f.storedGames()[2].gameDate, QStringLiteral("091502"));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
 
         f.open(WindowGameScreen);
@@ -382,8 +382,8 @@ private Q_SLOTS:
         f.prompter.answers = {Message::Answer::Yes};
         f.click("cmdPlayers");
         stored = f.storedGames();
-        QCOMPARE(stored[2].GameDate, QStringLiteral("043024"));
-        QCOMPARE(stored[2].Opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(stored[2].gameDate, QStringLiteral("043024"));
+        QCOMPARE(stored[2].opponent.trimmed(), QStringLiteral("Owls"));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
     }
 

@@ -58,7 +58,7 @@ struct TeamOne : GuiFixture
     {
         const QByteArray games = readDataFile(QStringLiteral("KVGS1.DAT"));
         return GameRecord::decode(games.mid((record - 1) * GameRecord::Length, GameRecord::Length))
-            .Opponent.trimmed();
+            .opponent.trimmed();
     }
 };
 
@@ -66,7 +66,7 @@ QString rosterName(const QByteArray& roster, int record)
 {
     return PlayerNameRecord::decode(
         roster.mid((record - 1) * PlayerNameRecord::Length, PlayerNameRecord::Length))
-        .PlayerName.trimmed();
+        .playerName.trimmed();
 }
 
 } // namespace

@@ -293,9 +293,9 @@ private Q_SLOTS:
         for (int n = 1; n <= 9; ++n)
             applyNameEdit(s, n, QStringLiteral("Player Nr%1").arg(n));
         PlayerContactTable contacts;
-        contacts[2].City = QStringLiteral("Bayview");
-        contacts[2].State = QStringLiteral("CA");
-        contacts[2].Zip = QStringLiteral("94000");
+        contacts[2].city = QStringLiteral("Bayview");
+        contacts[2].state = QStringLiteral("CA");
+        contacts[2].zip = QStringLiteral("94000");
         DesktopOutput output(nullptr, s, f.prompter);
         printRoster(s, contacts, output.engine());
         QVERIFY(f.prompter.asked.isEmpty());

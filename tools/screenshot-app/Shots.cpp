@@ -86,9 +86,9 @@ void writeRoster(DataFiles& files, const QStringList& names)
     files.openDataFile(FileRoster);
     for (int i = 0; i < names.size(); ++i) {
         PlayerNameRecord player;
-        player.PlayerNumber = static_cast<qint16>(i * 2 + 3);
-        player.PlayerName = names[i];
-        files.Put(FileRoster, i + 1, player);
+        player.playerNumber = static_cast<qint16>(i * 2 + 3);
+        player.playerName = names[i];
+        files.put(FileRoster, i + 1, player);
     }
     files.closeDataFile(FileRoster);
 }
@@ -101,43 +101,43 @@ void writeGamesAndFigures(DataFiles& files, const std::vector<SampleGame>& games
     for (std::size_t g = 0; g < games.size(); ++g) {
         const SampleGame& s = games[g];
         GameRecord game;
-        game.GameNumber = static_cast<qint16>(g + 1);
-        game.GameDate = QString::fromLatin1(s.date);
-        game.GameLocation = QString::fromLatin1(s.location);
-        game.Opponent = QString::fromLatin1(s.opponent);
-        game.GoalsFor = s.goalsFor;
-        game.GoalsAgainst = s.goalsAgainst;
-        game.GameComment = g == 0 ? QStringLiteral("Season opener") : QString();
-        game.GameType = s.type;
-        game.HomeGame = s.home;
-        files.Put(FileGames, static_cast<qint32>(g + 1), game);
+        game.gameNumber = static_cast<qint16>(g + 1);
+        game.gameDate = QString::fromLatin1(s.date);
+        game.gameLocation = QString::fromLatin1(s.location);
+        game.opponent = QString::fromLatin1(s.opponent);
+        game.goalsFor = s.goalsFor;
+        game.goalsAgainst = s.goalsAgainst;
+        game.gameComment = g == 0 ? QStringLiteral("Season opener") : QString();
+        game.gameType = s.type;
+        game.homeGame = s.home;
+        files.put(FileGames, static_cast<qint32>(g + 1), game);
         for (int p = 0; p < players; ++p) {
             // Figures vary by player and game but always pass the consistency rules.
             const int seed = static_cast<int>(g) * 7 + p * 3;
             PlayerStatRecord stat;
-            stat.GameNumber = game.GameNumber;
-            stat.PlayerNumber = static_cast<qint16>(p * 2 + 3);
-            stat.StatGameType = s.type;
-            stat.StatValues[StatMin] = static_cast<qint16>(40 + seed % 50);
-            stat.StatValues[StatPP] = static_cast<qint16>(2 + seed % 3);
-            stat.StatValues[StatGS] = static_cast<qint16>(p % 4 == 0 ? seed % 3 : 0);
-            stat.StatValues[StatSOG] = static_cast<qint16>(seed % 4);
-            stat.StatValues[StatSAG] = static_cast<qint16>(seed % 5);
-            stat.StatValues[StatPKA] = static_cast<qint16>(p == 2 ? 1 : 0);
-            stat.StatValues[StatPKG] = static_cast<qint16>(p == 2 && g % 2 == 0 ? 1 : 0);
-            stat.StatValues[StatCKA] = static_cast<qint16>(seed % 3);
-            stat.StatValues[StatCKG] = static_cast<qint16>(seed % 3 == 2 ? 1 : 0);
-            stat.StatValues[StatF] = static_cast<qint16>(seed % 2);
-            stat.StatValues[StatAst] = static_cast<qint16>(seed % 6 == 1 ? 1 : 0);
-            stat.StatValues[StatStl] = static_cast<qint16>(seed % 4);
-            stat.StatValues[StatT] = static_cast<qint16>(seed % 5);
+            stat.gameNumber = game.gameNumber;
+            stat.playerNumber = static_cast<qint16>(p * 2 + 3);
+            stat.statGameType = s.type;
+            stat.statValues[StatMin] = static_cast<qint16>(40 + seed % 50);
+            stat.statValues[StatPP] = static_cast<qint16>(2 + seed % 3);
+            stat.statValues[StatGS] = static_cast<qint16>(p % 4 == 0 ? seed % 3 : 0);
+            stat.statValues[StatSOG] = static_cast<qint16>(seed % 4);
+            stat.statValues[StatSAG] = static_cast<qint16>(seed % 5);
+            stat.statValues[StatPKA] = static_cast<qint16>(p == 2 ? 1 : 0);
+            stat.statValues[StatPKG] = static_cast<qint16>(p == 2 && g % 2 == 0 ? 1 : 0);
+            stat.statValues[StatCKA] = static_cast<qint16>(seed % 3);
+            stat.statValues[StatCKG] = static_cast<qint16>(seed % 3 == 2 ? 1 : 0);
+            stat.statValues[StatF] = static_cast<qint16>(seed % 2);
+            stat.statValues[StatAst] = static_cast<qint16>(seed % 6 == 1 ? 1 : 0);
+            stat.statValues[StatStl] = static_cast<qint16>(seed % 4);
+            stat.statValues[StatT] = static_cast<qint16>(seed % 5);
             if (p == 0) { // the keeper
-                stat.StatValues[StatSF] = static_cast<qint16>(4 + static_cast<int>(g));
-                stat.StatValues[StatSv] = static_cast<qint16>(2 + static_cast<int>(g) % 3);
-                stat.StatValues[StatPKF] = 1;
-                stat.StatValues[StatPKB] = static_cast<qint16>(g % 2);
+                stat.statValues[StatSF] = static_cast<qint16>(4 + static_cast<int>(g));
+                stat.statValues[StatSv] = static_cast<qint16>(2 + static_cast<int>(g) % 3);
+                stat.statValues[StatPKF] = 1;
+                stat.statValues[StatPKB] = static_cast<qint16>(g % 2);
             }
-            files.Put(FileStats, ++statRecord, stat);
+            files.put(FileStats, ++statRecord, stat);
         }
     }
     files.closeDataFile(FileGames);
@@ -170,14 +170,14 @@ void fillSampleData(AppState& state)
             QStringLiteral("Reese Walker")});
     files.openDataFile(FilePlayerInfo);
     PlayerInfoRecord info;
-    info.PlayerNumber = 3;
-    info.Phone = QStringLiteral("555-0142");
-    info.Address1 = QStringLiteral("12 Elm Street");
-    info.City = QStringLiteral("Riverside");
-    info.State = QStringLiteral("CA");
-    info.Zip = QStringLiteral("92501");
-    info.OtherInfo = QStringLiteral("Goalkeeper; parent contact Pat Morgan");
-    files.Put(FilePlayerInfo, 1, info);
+    info.playerNumber = 3;
+    info.phone = QStringLiteral("555-0142");
+    info.address1 = QStringLiteral("12 Elm Street");
+    info.city = QStringLiteral("Riverside");
+    info.state = QStringLiteral("CA");
+    info.zip = QStringLiteral("92501");
+    info.otherInfo = QStringLiteral("Goalkeeper; parent contact Pat Morgan");
+    files.put(FilePlayerInfo, 1, info);
     files.closeDataFile(FilePlayerInfo);
     writeGamesAndFigures(files,
         {{"090724", "Memorial Field", "Hillcrest United", 3, 1, '1', '1'},

@@ -97,7 +97,7 @@ constexpr std::array<ReportCategory, 51> Report = {{
 
 } // namespace
 
-const EnteredStatistic& EnteredStatisticAt(int k)
+const EnteredStatistic& enteredStatisticAt(int k)
 {
     if (k < 0 || k >= EnteredStatisticCount)
         throw std::out_of_range("statistic index outside 0..28");
@@ -108,15 +108,15 @@ QString statisticCode(int k, const UserStatCodeTable& UserStatCodes)
 {
     if (k >= UserStatisticFirst && k < EnteredStatisticCount)
         return UserStatCodes[k - UserStatisticFirst + 1];
-    return QString::fromUtf16(EnteredStatisticAt(k).code);
+    return QString::fromUtf16(enteredStatisticAt(k).code);
 }
 
 QString statisticLongName(int k)
 {
-    return QString::fromUtf16(EnteredStatisticAt(k).longName);
+    return QString::fromUtf16(enteredStatisticAt(k).longName);
 }
 
-const ReportCategory& ReportCategoryAt(int index)
+const ReportCategory& reportCategoryAt(int index)
 {
     if (index < 1 || index > 50)
         throw std::out_of_range("report category outside 1..50");

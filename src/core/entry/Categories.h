@@ -55,7 +55,7 @@ enum StatisticIndex : int {
     StatUser5,
 };
 
-const EnteredStatistic& EnteredStatisticAt(int k);
+const EnteredStatistic& enteredStatisticAt(int k);
 
 // The code shown beside entry box k: the fixed code, or the user's code for k = 24..28.
 QString statisticCode(int k, const UserStatCodeTable& UserStatCodes);
@@ -68,7 +68,7 @@ struct ReportCategory
     int enteredIndex; // statistic index k, or -1 for a computed category or an empty slot
     bool computed;
 };
-const ReportCategory& ReportCategoryAt(int index);
+const ReportCategory& reportCategoryAt(int index);
 
 // Fills CategoryCodes 1..50: 1..32 fixed, 33..37 the user's codes, 38..50 three blanks. Every
 // entry is a 3-character text.

@@ -13,8 +13,8 @@ std::optional<GameRecord> findEntryGame(DataFiles& files, qint16 gameNumber)
 {
     const qint32 count = files.recordCount(FileGames);
     for (qint32 r = std::max<qint32>(gameNumber, 1); r <= count; ++r) {
-        auto game = files.Get<GameRecord>(FileGames, r);
-        if (game.GameStatus == 'A' && game.GameNumber == gameNumber)
+        auto game = files.get<GameRecord>(FileGames, r);
+        if (game.gameStatus == 'A' && game.gameNumber == gameNumber)
             return game;
     }
     return std::nullopt;
@@ -26,21 +26,21 @@ GameHeading makeGameHeading(const GameRecord& game, const QString& teamName)
         return trimBlanks(name).isEmpty() ? QStringLiteral("Opponents") : name;
     };
     GameHeading h;
-    h.GameNumberText = QStringLiteral("Game") + numberText(game.GameNumber);
-    h.DateText = game.GameDate == u"000000" ? QStringLiteral(" ") : dateInWords(game.GameDate);
-    h.LocationText = game.GameLocation;
+    h.gameNumberText = QStringLiteral("Game") + numberText(game.gameNumber);
+    h.dateText = game.gameDate == u"000000" ? QStringLiteral(" ") : dateInWords(game.gameDate);
+    h.locationText = game.gameLocation;
     const QString team = sideName(teamName);
-    const QString opponent = sideName(game.Opponent);
-    if (game.HomeGame == '1') {
-        h.HomeName = team;
-        h.HomeScore = numberText(game.GoalsFor);
-        h.VisitorName = opponent;
-        h.VisitorScore = numberText(game.GoalsAgainst);
+    const QString opponent = sideName(game.opponent);
+    if (game.homeGame == '1') {
+        h.homeName = team;
+        h.homeScore = numberText(game.goalsFor);
+        h.visitorName = opponent;
+        h.visitorScore = numberText(game.goalsAgainst);
     } else {
-        h.HomeName = opponent;
-        h.HomeScore = numberText(game.GoalsAgainst);
-        h.VisitorName = team;
-        h.VisitorScore = numberText(game.GoalsFor);
+        h.homeName = opponent;
+        h.homeScore = numberText(game.goalsAgainst);
+        h.visitorName = team;
+        h.visitorScore = numberText(game.goalsFor);
     }
     return h;
 }
@@ -48,7 +48,7 @@ GameHeading makeGameHeading(const GameRecord& game, const QString& teamName)
 PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
     : files_(files)
     , game_(game)
-    , index_(buildStatIndex(files, game.GameNumber))
+    , index_(buildStatIndex(files, game.gameNumber))
 {
     // Loading brings the copied game fields of the results into line; should that write be
     // cancelled the index is still right, and saving writes those fields anyway.
@@ -58,8 +58,8 @@ PlayerEntry::PlayerEntry(DataFiles& files, const GameRecord& game)
         const qint32 record = index_.recordOf[n];
         if (record < 1)
             continue;
-        slots_[n].Played = true;
-        slots_[n].Values = files_.Get<PlayerStatRecord>(FileStats, record).StatValues;
+        slots_[n].played = true;
+        slots_[n].values = files_.get<PlayerStatRecord>(FileStats, record).statValues;
     }
 }
 
@@ -67,7 +67,7 @@ QList<int> PlayerEntry::tablePlayers(const OneBasedArray<bool, 99>& rosterFree) 
 {
     QList<int> players;
     for (int n = 1; n <= 99; ++n) {
-        if (!rosterFree[n] || slots_[n].Played)
+        if (!rosterFree[n] || slots_[n].played)
             players.append(n);
     }
     if (players.isEmpty())
@@ -78,31 +78,31 @@ QList<int> PlayerEntry::tablePlayers(const OneBasedArray<bool, 99>& rosterFree) 
 void PlayerEntry::setPlayed(int playerNumber, bool played)
 {
     PlayerSlot& slot = slots_[playerNumber];
-    if (slot.Played == played)
+    if (slot.played == played)
         return;
-    slot.Played = played;
+    slot.played = played;
     if (played) {
         ++index_.playersRecorded;
     } else {
         --index_.playersRecorded;
-        slot.Values.fill(0);
+        slot.values.fill(0);
     }
 }
 
 void PlayerEntry::storeValues(int playerNumber, const StatValueArray& values)
 {
-    slots_[playerNumber].Values = values;
+    slots_[playerNumber].values = values;
 }
 
 TeamTotals PlayerEntry::totals() const
 {
     TeamTotals totals;
     for (const PlayerSlot& slot : slots_) {
-        if (!slot.Played)
+        if (!slot.played)
             continue;
-        ++totals.PlayersCounted;
-        for (std::size_t k = 0; k < slot.Values.size(); ++k)
-            totals.Sums[k] += slot.Values[k];
+        ++totals.playersCounted;
+        for (std::size_t k = 0; k < slot.values.size(); ++k)
+            totals.sums[k] += slot.values[k];
     }
     return totals;
 }
@@ -110,13 +110,13 @@ TeamTotals PlayerEntry::totals() const
 PlayerStatRecord PlayerEntry::buildResult(int playerNumber) const
 {
     PlayerStatRecord result;
-    result.GameNumber = game_.GameNumber;
-    result.PlayerNumber = static_cast<qint16>(playerNumber);
-    result.StatKind = 'P';
-    result.StatStatus = 'A';
-    result.StatGameType = game_.GameType;
-    result.StatSpecialSelect = game_.SpecialSelect;
-    result.StatValues = slots_[playerNumber].Values;
+    result.gameNumber = game_.gameNumber;
+    result.playerNumber = static_cast<qint16>(playerNumber);
+    result.statKind = 'P';
+    result.statStatus = 'A';
+    result.statGameType = game_.gameType;
+    result.statSpecialSelect = game_.specialSelect;
+    result.statValues = slots_[playerNumber].values;
     return result;
 }
 
@@ -140,7 +140,7 @@ void PlayerEntry::writeResults()
     QByteArray inserted;
     QList<int> newPlayers;
     for (int n = 1; n <= 99; ++n) {
-        if (index_.recordOf[n] < 1 && slots_[n].Played) {
+        if (index_.recordOf[n] < 1 && slots_[n].played) {
             inserted += buildResult(n).encode();
             newPlayers.append(n);
         }
@@ -162,12 +162,12 @@ void PlayerEntry::writeResults()
         const qint32 record = index_.recordOf[n];
         if (record < 1 || newPlayers.contains(n))
             continue;
-        if (slots_[n].Played) {
-            files_.Put(FileStats, record, buildResult(n));
+        if (slots_[n].played) {
+            files_.put(FileStats, record, buildResult(n));
         } else {
-            auto result = files_.Get<PlayerStatRecord>(FileStats, record);
-            result.StatStatus = 'I';
-            files_.Put(FileStats, record, result);
+            auto result = files_.get<PlayerStatRecord>(FileStats, record);
+            result.statStatus = 'I';
+            files_.put(FileStats, record, result);
         }
     }
 }

@@ -22,28 +22,28 @@ using TeamTotalArray = std::array<qint32, EnteredStatisticCount>; // 32-bit: sum
 // One player's place on the player screen: whether they played in the game, and their figures.
 struct PlayerSlot
 {
-    bool Played = false;
-    StatValueArray Values{};
+    bool played = false;
+    StatValueArray values{};
 };
 using PlayerSlotTable = OneBasedArray<PlayerSlot, 99>;
 
 // The home and visiting sides and the other heading texts of one game, ready to show.
 struct GameHeading
 {
-    QString GameNumberText; // "Game" and the number with its sign blank
-    QString DateText;       // the date in words, or a single blank for "000000"
-    QString LocationText;
-    QString HomeName;
-    QString HomeScore;
-    QString VisitorName;
-    QString VisitorScore;
+    QString gameNumberText; // "Game" and the number with its sign blank
+    QString dateText;       // the date in words, or a single blank for "000000"
+    QString locationText;
+    QString homeName;
+    QString homeScore;
+    QString visitorName;
+    QString visitorScore;
 };
 
 // The team's totals over every played slot.
 struct TeamTotals
 {
-    TeamTotalArray Sums{};
-    int PlayersCounted = 0;
+    TeamTotalArray sums{};
+    int playersCounted = 0;
 };
 
 // Finds the active record of game `gameNumber`, starting at the record numbered like the game

@@ -12,11 +12,11 @@ namespace scorvane {
 namespace {
 
 // The fields the scans read straight from the record bytes, without decoding whole records.
-constexpr int GameNumberAt = offsetOf(&PlayerStatRecord::GameNumber);
-constexpr int PlayerNumberAt = offsetOf(&PlayerStatRecord::PlayerNumber);
-constexpr int StatusAt = offsetOf(&PlayerStatRecord::StatStatus);
-constexpr int GameTypeAt = offsetOf(&PlayerStatRecord::StatGameType);
-constexpr int SpecialSelectAt = offsetOf(&PlayerStatRecord::StatSpecialSelect);
+constexpr int GameNumberAt = offsetOf(&PlayerStatRecord::gameNumber);
+constexpr int PlayerNumberAt = offsetOf(&PlayerStatRecord::playerNumber);
+constexpr int StatusAt = offsetOf(&PlayerStatRecord::statStatus);
+constexpr int GameTypeAt = offsetOf(&PlayerStatRecord::statGameType);
+constexpr int SpecialSelectAt = offsetOf(&PlayerStatRecord::statSpecialSelect);
 
 // Records read per block: large files are scanned a few hundred kilobytes at a time rather than
 // one record per read.
@@ -81,12 +81,12 @@ void updateCopiedGameFields(DataFiles& files, const StatIndex& index, const Game
     scanRecords(
         files, index.firstRecord, index.insertPosition - 1, [&](qint32 r, const char* record) {
             if (isActiveResultOf(record, index.gameNumber)
-                && (record[SpecialSelectAt] != game.SpecialSelect
-                    || record[GameTypeAt] != game.GameType)) {
+                && (record[SpecialSelectAt] != game.specialSelect
+                    || record[GameTypeAt] != game.gameType)) {
                 auto result = PlayerStatRecord::decode(QByteArray(record, Length));
-                result.StatSpecialSelect = game.SpecialSelect;
-                result.StatGameType = game.GameType;
-                files.Put(FileStats, r, result);
+                result.statSpecialSelect = game.specialSelect;
+                result.statGameType = game.gameType;
+                files.put(FileStats, r, result);
             }
             return true;
         });

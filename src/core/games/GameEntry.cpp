@@ -33,46 +33,46 @@ GameDateCheck checkGameDate(const QString& typed)
 GameFields fieldsOfGame(const GameRecord& game)
 {
     GameFields fields;
-    fields.date = game.GameDate;
-    fields.location = rightTrimBlanks(game.GameLocation);
-    fields.opponent = rightTrimBlanks(game.Opponent);
-    fields.goalsFor = QString::number(game.GoalsFor);
-    fields.goalsAgainst = QString::number(game.GoalsAgainst);
-    fields.comment = rightTrimBlanks(game.GameComment);
-    fields.typeLine = game.GameType >= '1' && game.GameType <= '7' ? game.GameType - '1' : 0;
-    fields.homeTeam = game.HomeGame == '1';
-    fields.specialSelect = game.SpecialSelect == '2';
+    fields.date = game.gameDate;
+    fields.location = rightTrimBlanks(game.gameLocation);
+    fields.opponent = rightTrimBlanks(game.opponent);
+    fields.goalsFor = QString::number(game.goalsFor);
+    fields.goalsAgainst = QString::number(game.goalsAgainst);
+    fields.comment = rightTrimBlanks(game.gameComment);
+    fields.typeLine = game.gameType >= '1' && game.gameType <= '7' ? game.gameType - '1' : 0;
+    fields.homeTeam = game.homeGame == '1';
+    fields.specialSelect = game.specialSelect == '2';
     return fields;
 }
 
 GameRecord recordOfFields(const GameFields& fields, qint16 gameNumber)
 {
     GameRecord game;
-    game.GameNumber = gameNumber;
-    game.GameStatus = 'A';
-    game.GameDate = checkGameDate(fields.date).stored;
-    game.GameLocation = fitWidth(fields.location, 20);
-    game.Opponent = fitWidth(trimBlanks(fields.opponent), 25);
-    game.GoalsFor = static_cast<qint16>(numericValue(fields.goalsFor));
-    game.GoalsAgainst = static_cast<qint16>(numericValue(fields.goalsAgainst));
-    game.GameComment = fitWidth(fields.comment, 58);
-    game.GameType = static_cast<char>('1' + qBound(0, fields.typeLine, 6));
-    game.HomeGame = fields.homeTeam ? '1' : '2';
-    game.SpecialSelect = fields.specialSelect ? '2' : '1';
+    game.gameNumber = gameNumber;
+    game.gameStatus = 'A';
+    game.gameDate = checkGameDate(fields.date).stored;
+    game.gameLocation = fitWidth(fields.location, 20);
+    game.opponent = fitWidth(trimBlanks(fields.opponent), 25);
+    game.goalsFor = static_cast<qint16>(numericValue(fields.goalsFor));
+    game.goalsAgainst = static_cast<qint16>(numericValue(fields.goalsAgainst));
+    game.gameComment = fitWidth(fields.comment, 58);
+    game.gameType = static_cast<char>('1' + qBound(0, fields.typeLine, 6));
+    game.homeGame = fields.homeTeam ? '1' : '2';
+    game.specialSelect = fields.specialSelect ? '2' : '1';
     return game;
 }
 
 GameFields importedFields(GameFields fields, const GameRecord& opponentGame, bool withComment)
 {
-    fields.date = opponentGame.GameDate;
-    fields.location = rightTrimBlanks(opponentGame.GameLocation);
-    fields.goalsFor = QString::number(opponentGame.GoalsAgainst);
-    fields.goalsAgainst = QString::number(opponentGame.GoalsFor);
-    fields.homeTeam = opponentGame.HomeGame == '2';
-    if (opponentGame.GameType >= '1' && opponentGame.GameType <= '7')
-        fields.typeLine = opponentGame.GameType - '1';
+    fields.date = opponentGame.gameDate;
+    fields.location = rightTrimBlanks(opponentGame.gameLocation);
+    fields.goalsFor = QString::number(opponentGame.goalsAgainst);
+    fields.goalsAgainst = QString::number(opponentGame.goalsFor);
+    fields.homeTeam = opponentGame.homeGame == '2';
+    if (opponentGame.gameType >= '1' && opponentGame.gameType <= '7')
+        fields.typeLine = opponentGame.gameType - '1';
     if (withComment)
-        fields.comment = rightTrimBlanks(opponentGame.GameComment);
+        fields.comment = rightTrimBlanks(opponentGame.gameComment);
     return fields;
 }
 

@@ -14,8 +14,8 @@ std::vector<ListedGame> readActiveGames(DataFiles& files, int fileNumber)
     std::vector<ListedGame> games;
     const qint32 count = files.recordCount(fileNumber);
     for (qint32 r = 1; r <= count; ++r) {
-        GameRecord game = files.Get<GameRecord>(fileNumber, r);
-        if (game.GameStatus == 'A')
+        GameRecord game = files.get<GameRecord>(fileNumber, r);
+        if (game.gameStatus == 'A')
             games.push_back({r, std::move(game)});
     }
     return games;
@@ -34,8 +34,8 @@ qint32 findGameRecord(DataFiles& files, qint16 gameNumber)
 {
     const qint32 count = files.recordCount(FileGames);
     for (qint32 r = qMax<qint32>(gameNumber, 1); r <= count; ++r) {
-        const auto game = files.Get<GameRecord>(FileGames, r);
-        if (game.GameNumber == gameNumber && game.GameStatus == 'A')
+        const auto game = files.get<GameRecord>(FileGames, r);
+        if (game.gameNumber == gameNumber && game.gameStatus == 'A')
             return r;
     }
     return 0;
@@ -52,36 +52,36 @@ void deleteGameRecords(DataFiles& files, qint32 recordNumber)
     const qint32 count = files.recordCount(FileGames);
     if (recordNumber < 1 || recordNumber > count)
         return;
-    auto deleted = files.Get<GameRecord>(FileGames, recordNumber);
-    const qint16 gameNumber = deleted.GameNumber;
-    deleted.GameStatus = 'D';
-    deleted.GameNumber
-        = recordNumber == 1 ? 0 : files.Get<GameRecord>(FileGames, recordNumber - 1).GameNumber;
-    files.Put(FileGames, recordNumber, deleted);
+    auto deleted = files.get<GameRecord>(FileGames, recordNumber);
+    const qint16 gameNumber = deleted.gameNumber;
+    deleted.gameStatus = 'D';
+    deleted.gameNumber
+        = recordNumber == 1 ? 0 : files.get<GameRecord>(FileGames, recordNumber - 1).gameNumber;
+    files.put(FileGames, recordNumber, deleted);
 
     for (qint32 r = recordNumber + 1; r <= count; ++r) {
-        auto later = files.Get<GameRecord>(FileGames, r);
-        --later.GameNumber;
-        files.Put(FileGames, r, later);
+        auto later = files.get<GameRecord>(FileGames, r);
+        --later.gameNumber;
+        files.put(FileGames, r, later);
     }
 
     const qint32 stats = files.recordCount(FileStats);
     for (qint32 r = 1; r <= stats; ++r) {
-        auto result = files.Get<PlayerStatRecord>(FileStats, r);
-        if (result.GameNumber == gameNumber)
-            result.StatStatus = 'D';
-        else if (result.GameNumber > gameNumber)
-            --result.GameNumber;
+        auto result = files.get<PlayerStatRecord>(FileStats, r);
+        if (result.gameNumber == gameNumber)
+            result.statStatus = 'D';
+        else if (result.gameNumber > gameNumber)
+            --result.gameNumber;
         else
             continue;
-        files.Put(FileStats, r, result);
+        files.put(FileStats, r, result);
     }
 }
 
 qint32 appendGame(DataFiles& files, const GameRecord& game)
 {
     const qint32 recordNumber = files.recordCount(FileGames) + 1;
-    files.Put(FileGames, recordNumber, game);
+    files.put(FileGames, recordNumber, game);
     return recordNumber;
 }
 
@@ -90,18 +90,18 @@ void insertGame(DataFiles& files, qint32 recordNumber, const GameRecord& game)
     const qint32 count = files.recordCount(FileGames);
     // Last record first, so that no record is overwritten before it has moved.
     for (qint32 r = count; r >= recordNumber; --r) {
-        auto moved = files.Get<GameRecord>(FileGames, r);
-        ++moved.GameNumber;
-        files.Put(FileGames, r + 1, moved);
+        auto moved = files.get<GameRecord>(FileGames, r);
+        ++moved.gameNumber;
+        files.put(FileGames, r + 1, moved);
     }
-    files.Put(FileGames, recordNumber, game);
+    files.put(FileGames, recordNumber, game);
 
     const qint32 stats = files.recordCount(FileStats);
     for (qint32 r = 1; r <= stats; ++r) {
-        auto result = files.Get<PlayerStatRecord>(FileStats, r);
-        if (result.GameNumber >= game.GameNumber) {
-            ++result.GameNumber;
-            files.Put(FileStats, r, result);
+        auto result = files.get<PlayerStatRecord>(FileStats, r);
+        if (result.gameNumber >= game.gameNumber) {
+            ++result.gameNumber;
+            files.put(FileStats, r, result);
         }
     }
 }
@@ -113,10 +113,10 @@ qint32 saveGame(DataFiles& files, GameEdit edit, qint32 recordNumber, const Game
         if (edit == GameEdit::Insert && recordNumber >= 1)
             insertGame(files, recordNumber, game);
         else if (edit == GameEdit::Change && recordNumber >= 1)
-            files.Put(FileGames, recordNumber, game);
+            files.put(FileGames, recordNumber, game);
         else
             written = appendGame(files, game);
-        updateCopiedGameFields(files, buildStatIndex(files, game.GameNumber), game);
+        updateCopiedGameFields(files, buildStatIndex(files, game.gameNumber), game);
     });
     return saved ? written : 0;
 }
@@ -125,7 +125,7 @@ bool gameNumbersInOrder(DataFiles& files)
 {
     qint16 expected = 1;
     for (const ListedGame& listed : readActiveGames(files, FileGames)) {
-        if (listed.game.GameNumber != expected++)
+        if (listed.game.gameNumber != expected++)
             return false;
     }
     return true;
@@ -138,28 +138,28 @@ bool renumberGamesInRecordOrder(DataFiles& files)
         qint16 next = 0;
         const qint32 count = files.recordCount(FileGames);
         for (qint32 r = 1; r <= count; ++r) {
-            auto game = files.Get<GameRecord>(FileGames, r);
-            if (game.GameStatus == 'A') {
-                newNumberOf.try_emplace(game.GameNumber, ++next);
-                game.GameNumber = next;
+            auto game = files.get<GameRecord>(FileGames, r);
+            if (game.gameStatus == 'A') {
+                newNumberOf.try_emplace(game.gameNumber, ++next);
+                game.gameNumber = next;
             } else {
-                game.GameNumber = next;
+                game.gameNumber = next;
             }
-            files.Put(FileGames, r, game);
+            files.put(FileGames, r, game);
         }
 
         const qint32 stats = files.recordCount(FileStats);
         std::vector<PlayerStatRecord> results;
         results.reserve(static_cast<std::size_t>(stats));
         for (qint32 r = 1; r <= stats; ++r) {
-            auto result = files.Get<PlayerStatRecord>(FileStats, r);
-            if (const auto found = newNumberOf.find(result.GameNumber); found != newNumberOf.end())
-                result.GameNumber = found->second;
+            auto result = files.get<PlayerStatRecord>(FileStats, r);
+            if (const auto found = newNumberOf.find(result.gameNumber); found != newNumberOf.end())
+                result.gameNumber = found->second;
             results.push_back(std::move(result));
         }
         std::stable_sort(results.begin(), results.end(),
             [](const PlayerStatRecord& a, const PlayerStatRecord& b) {
-                return a.GameNumber < b.GameNumber;
+                return a.gameNumber < b.gameNumber;
             });
         QByteArray all;
         all.reserve(static_cast<qsizetype>(stats) * PlayerStatRecord::Length);

@@ -14,7 +14,7 @@ class DataFiles;
 // One line of a game list: the active game and where it stands in its file.
 struct ListedGame
 {
-    qint32 RecordNumber = 0;
+    qint32 recordNumber = 0;
     GameRecord game;
 };
 

@@ -15,17 +15,17 @@ QString gameTypeName(char gameType, const GameTypeNameTable& gameTypeNames)
 QString gameLine(const GameRecord& game, const GameTypeNameTable& gameTypeNames)
 {
     QString result;
-    if (game.GoalsFor > game.GoalsAgainst)
+    if (game.goalsFor > game.goalsAgainst)
         result = QStringLiteral("WON ");
-    else if (game.GoalsFor < game.GoalsAgainst)
+    else if (game.goalsFor < game.goalsAgainst)
         result = QStringLiteral("lost");
     else
         result = QStringLiteral("tie ");
-    return fitWidth(QString::number(game.GameNumber), 3) + u' '
-        + fitWidth(dateWithSlashes(game.GameDate), 8) + QStringLiteral("  ")
-        + fitWidth(gameTypeName(game.GameType, gameTypeNames), 10) + QStringLiteral("  ")
-        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, Align::Right) + u'-'
-        + padText(numberText(game.GoalsAgainst), 4, Align::Left) + result;
+    return fitWidth(QString::number(game.gameNumber), 3) + u' '
+        + fitWidth(dateWithSlashes(game.gameDate), 8) + QStringLiteral("  ")
+        + fitWidth(gameTypeName(game.gameType, gameTypeNames), 10) + QStringLiteral("  ")
+        + fitWidth(game.opponent, 25) + padText(numberText(game.goalsFor), 4, Align::Right) + u'-'
+        + padText(numberText(game.goalsAgainst), 4, Align::Left) + result;
 }
 
 } // namespace scorvane

@@ -35,7 +35,7 @@ GameRecord OtherTeamGames::game(qint32 recordNumber)
 {
     if (!open_)
         return {};
-    return state_.files.Get<GameRecord>(FileOtherGames, recordNumber);
+    return state_.files.get<GameRecord>(FileOtherGames, recordNumber);
 }
 
 } // namespace scorvane

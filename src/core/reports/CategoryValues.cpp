@@ -56,7 +56,7 @@ qint64 integerValue(const PlayerStatsRow& row, int code)
         return row.totalShots;
     if (!isShownCategory(code) || isPercentageCategory(code))
         return 0;
-    return row.totals[static_cast<std::size_t>(ReportCategoryAt(code).enteredIndex)];
+    return row.totals[static_cast<std::size_t>(reportCategoryAt(code).enteredIndex)];
 }
 
 float percentageValue(const PlayerStatsRow& row, int code)

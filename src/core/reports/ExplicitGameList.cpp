@@ -79,14 +79,14 @@ ExplicitGameList readExplicitList(const QString& gamesPath, QString* error)
     for (qsizetype r = 0; r < count; ++r) {
         const GameRecord game
             = GameRecord::decode(bytes.mid(r * GameRecord::Length, GameRecord::Length));
-        if (game.GameStatus != 'A')
+        if (game.gameStatus != 'A')
             continue;
-        list.lines << numberText(game.GameNumber) + QString(3, u' ')
-                + dateWithSlashes(game.GameDate) + QString(2, u' ') + game.Opponent + u' '
-                + padText(numberText(game.GoalsFor), 3, Align::Right) + QStringLiteral(" - ")
-                + padText(numberText(game.GoalsAgainst), 3, Align::Left);
-        if (game.SpecialSelect == '2' && game.GameNumber >= 1) {
-            const auto entry = static_cast<std::size_t>(game.GameNumber - 1);
+        list.lines << numberText(game.gameNumber) + QString(3, u' ')
+                + dateWithSlashes(game.gameDate) + QString(2, u' ') + game.opponent + u' '
+                + padText(numberText(game.goalsFor), 3, Align::Right) + QStringLiteral(" - ")
+                + padText(numberText(game.goalsAgainst), 3, Align::Left);
+        if (game.specialSelect == '2' && game.gameNumber >= 1) {
+            const auto entry = static_cast<std::size_t>(game.gameNumber - 1);
             if (list.selected.size() <= entry)
                 list.selected.resize(entry + 1, false);
             list.selected[entry] = true;

@@ -10,7 +10,7 @@ namespace {
 
 QString gameLabel(const GameRecord& game)
 {
-    return QString::number(game.GameNumber) + u'\n' + dateWithSlashes(game.GameDate);
+    return QString::number(game.gameNumber) + u'\n' + dateWithSlashes(game.gameDate);
 }
 
 } // namespace
@@ -26,14 +26,14 @@ GameChartData teamGoalsChart(const std::vector<GameRecord>& games, const QString
     int lost = 0;
     int tied = 0;
     for (const GameRecord& game : games) {
-        if (game.GameStatus != 'A')
+        if (game.gameStatus != 'A')
             continue;
         chart.gameLabels << gameLabel(game);
-        goalsFor.values << game.GoalsFor;
-        goalsAgainst.values << game.GoalsAgainst;
-        if (game.GoalsFor > game.GoalsAgainst)
+        goalsFor.values << game.goalsFor;
+        goalsAgainst.values << game.goalsAgainst;
+        if (game.goalsFor > game.goalsAgainst)
             ++won;
-        else if (game.GoalsFor < game.GoalsAgainst)
+        else if (game.goalsFor < game.goalsAgainst)
             ++lost;
         else
             ++tied;
@@ -49,8 +49,8 @@ GameChartData playerStatisticChart(const std::vector<GameRecord>& games,
 {
     std::map<int, double> valueOfGame;
     for (const PlayerStatRecord& r : results) {
-        if (r.PlayerNumber == playerNumber && r.StatStatus == 'A')
-            valueOfGame[r.GameNumber] += r.StatValues.at(static_cast<std::size_t>(statistic));
+        if (r.playerNumber == playerNumber && r.statStatus == 'A')
+            valueOfGame[r.gameNumber] += r.statValues.at(static_cast<std::size_t>(statistic));
     }
     GameChartData chart;
     chart.title = playerName.trimmed() + QStringLiteral(" - ") + statisticName.trimmed()
@@ -58,8 +58,8 @@ GameChartData playerStatisticChart(const std::vector<GameRecord>& games,
     chart.valueAxisTitle = statisticName.trimmed();
     GameChartData::Line line{statisticName.trimmed(), {}};
     for (const GameRecord& game : games) {
-        const auto found = valueOfGame.find(game.GameNumber);
-        if (game.GameStatus != 'A' || found == valueOfGame.end())
+        const auto found = valueOfGame.find(game.gameNumber);
+        if (game.gameStatus != 'A' || found == valueOfGame.end())
             continue;
         chart.gameLabels << gameLabel(game);
         line.values << found->second;

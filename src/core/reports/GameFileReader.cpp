@@ -40,12 +40,12 @@ void walkCountedGames(const QByteArray& bytes, const ReportSelection& selection,
     GameRecord probe;
     for (qsizetype index = std::max(selection.fromGame, 1) - 1; index < count; ++index) {
         const char* record = bytes.constData() + index * GameRecord::Length;
-        probe.GameNumber = integerAt(record, NumberAt);
-        if (probe.GameNumber > selection.toGame)
+        probe.gameNumber = integerAt(record, NumberAt);
+        if (probe.gameNumber > selection.toGame)
             break;
-        probe.GameStatus = record[StatusAt];
-        probe.GameType = record[TypeAt];
-        probe.SpecialSelect = record[SpecialAt];
+        probe.gameStatus = record[StatusAt];
+        probe.gameType = record[TypeAt];
+        probe.specialSelect = record[SpecialAt];
         if (gameCounts(selection, probe))
             take(record, probe);
     }
@@ -106,7 +106,7 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
     result.fault = load(slot);
     result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
     walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
-        result.games.push_back(GameResult{probe.GameNumber, probe.GameType,
+        result.games.push_back(GameResult{probe.gameNumber, probe.gameType,
             integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
     });
     return result;

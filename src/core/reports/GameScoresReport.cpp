@@ -27,40 +27,40 @@ GameScoresReport::GameScoresReport(
 GameScoresReport::Sides GameScoresReport::sides(const GameRecord& game) const
 {
     const QString team = fitWidth(teamName_, 25);
-    const QString opponent = fitWidth(game.Opponent, 25);
-    if (game.HomeGame == '1')
-        return {opponent, game.GoalsAgainst, team, game.GoalsFor};
-    return {team, game.GoalsFor, opponent, game.GoalsAgainst};
+    const QString opponent = fitWidth(game.opponent, 25);
+    if (game.homeGame == '1')
+        return {opponent, game.goalsAgainst, team, game.goalsFor};
+    return {team, game.goalsFor, opponent, game.goalsAgainst};
 }
 
 QString GameScoresReport::typeName(const GameRecord& game) const
 {
     // A type byte outside "1".."7" has no name.
-    if (game.GameType < '1' || game.GameType > '7')
+    if (game.gameType < '1' || game.gameType > '7')
         return QString(10, QChar(u' '));
-    return fitWidth(gameTypeNames_[game.GameType - '0'], 10);
+    return fitWidth(gameTypeNames_[game.gameType - '0'], 10);
 }
 
 QStringList GameScoresReport::longLines(const GameRecord& game) const
 {
     const Sides s = sides(game);
-    return {padText(numberText(game.GameNumber), 4, Right) + QStringLiteral(".  ")
-            + padText(dateWithSlashes(game.GameDate), 23, Left) + s.firstName + u' '
+    return {padText(numberText(game.gameNumber), 4, Right) + QStringLiteral(".  ")
+            + padText(dateWithSlashes(game.gameDate), 23, Left) + s.firstName + u' '
             + padText(numberText(s.firstGoals), 3, Right) + QStringLiteral("  ")
-            + printedResultWord(game.GoalsFor, game.GoalsAgainst),
+            + printedResultWord(game.goalsFor, game.goalsAgainst),
         Indent + padText(typeName(game), 23, Left) + s.secondName + u' '
             + padText(numberText(s.secondGoals), 3, Right),
-        Indent + fitWidth(game.GameLocation, 20), Indent + fitWidth(game.GameComment, 58),
+        Indent + fitWidth(game.gameLocation, 20), Indent + fitWidth(game.gameComment, 58),
         QStringLiteral(" ")};
 }
 
 QString GameScoresReport::shortLine(const GameRecord& game) const
 {
-    return padText(numberText(game.GameNumber), 4, Right) + QStringLiteral(". ")
-        + dateWithSlashes(game.GameDate) + u' ' + typeName(game) + QStringLiteral("  ")
-        + fitWidth(game.Opponent, 25) + padText(numberText(game.GoalsFor), 4, Right) + u'-'
-        + padText(numberText(game.GoalsAgainst), 4, Left)
-        + printedResultWord(game.GoalsFor, game.GoalsAgainst);
+    return padText(numberText(game.gameNumber), 4, Right) + QStringLiteral(". ")
+        + dateWithSlashes(game.gameDate) + u' ' + typeName(game) + QStringLiteral("  ")
+        + fitWidth(game.opponent, 25) + padText(numberText(game.goalsFor), 4, Right) + u'-'
+        + padText(numberText(game.goalsAgainst), 4, Left)
+        + printedResultWord(game.goalsFor, game.goalsAgainst);
 }
 
 QStringList GameScoresReport::lines(ScoresForm form) const
@@ -86,14 +86,14 @@ ReportGrid GameScoresReport::grid(ScoresForm form) const
             {{}, right}, {{}, left}, {{}, left}, {{}, right}, {{}, left}, {{}, left, false, true}};
         for (const GameRecord& game : games_) {
             const Sides s = sides(game);
-            grid.rows.push_back({QString::number(game.GameNumber) + QStringLiteral(".   "),
-                dateWithSlashes(game.GameDate), rightTrimBlanks(s.firstName),
-                QString::number(s.firstGoals), shownResultWord(game.GoalsFor, game.GoalsAgainst),
-                rightTrimBlanks(game.GameComment)});
+            grid.rows.push_back({QString::number(game.gameNumber) + QStringLiteral(".   "),
+                dateWithSlashes(game.gameDate), rightTrimBlanks(s.firstName),
+                QString::number(s.firstGoals), shownResultWord(game.goalsFor, game.goalsAgainst),
+                rightTrimBlanks(game.gameComment)});
             grid.rows.push_back(
                 {QString(), rightTrimBlanks(typeName(game)), rightTrimBlanks(s.secondName),
                     QString::number(s.secondGoals), QString(), QString()});
-            grid.rows.push_back({QString(), rightTrimBlanks(game.GameLocation), QString(),
+            grid.rows.push_back({QString(), rightTrimBlanks(game.gameLocation), QString(),
                 QString(), QString(), QString()});
             grid.rows.push_back(QStringList(6, QString()));
         }
@@ -102,10 +102,10 @@ ReportGrid GameScoresReport::grid(ScoresForm form) const
     grid.columns = {{{}, right}, {{}, left}, {{}, left}, {{}, left}, {{}, right}, {{}, left},
         {{}, left}, {{}, left}};
     for (const GameRecord& game : games_) {
-        grid.rows.push_back({QString::number(game.GameNumber) + QStringLiteral(".    "),
-            dateWithSlashes(game.GameDate), rightTrimBlanks(typeName(game)),
-            rightTrimBlanks(game.Opponent), QString::number(game.GoalsFor), QStringLiteral("-"),
-            QString::number(game.GoalsAgainst), shownResultWord(game.GoalsFor, game.GoalsAgainst)});
+        grid.rows.push_back({QString::number(game.gameNumber) + QStringLiteral(".    "),
+            dateWithSlashes(game.gameDate), rightTrimBlanks(typeName(game)),
+            rightTrimBlanks(game.opponent), QString::number(game.goalsFor), QStringLiteral("-"),
+            QString::number(game.goalsAgainst), shownResultWord(game.goalsFor, game.goalsAgainst)});
     }
     return grid;
 }
@@ -132,12 +132,12 @@ ExportTable GameScoresReport::exportTable(const QString& title, ScoresForm form)
     table.numericColumns = {0, 5, 6};
     for (const GameRecord& game : games_) {
         table.rows.append({ExportTable::RowKind::Body,
-            {QString::number(game.GameNumber), dateWithSlashes(game.GameDate),
-                trimBlanks(typeName(game)), trimBlanks(game.Opponent),
-                game.HomeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
-                QString::number(game.GoalsFor), QString::number(game.GoalsAgainst),
-                shownResultWord(game.GoalsFor, game.GoalsAgainst), trimBlanks(game.GameLocation),
-                trimBlanks(game.GameComment)}});
+            {QString::number(game.gameNumber), dateWithSlashes(game.gameDate),
+                trimBlanks(typeName(game)), trimBlanks(game.opponent),
+                game.homeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
+                QString::number(game.goalsFor), QString::number(game.goalsAgainst),
+                shownResultWord(game.goalsFor, game.goalsAgainst), trimBlanks(game.gameLocation),
+                trimBlanks(game.gameComment)}});
     }
     if (form == ScoresForm::Short) {
         // Played, Location and Comment go; GF and GA move one column to the left.

@@ -20,9 +20,9 @@ bool gameTypePasses(const ReportSelection& selection, char gameType)
 
 bool gameCounts(const ReportSelection& selection, const GameRecord& game)
 {
-    return game.GameStatus == 'A' && game.GameNumber >= selection.fromGame
-        && game.GameNumber <= selection.toGame && gameTypePasses(selection, game.GameType)
-        && (!selection.onlySelectedGames || game.SpecialSelect == '2');
+    return game.gameStatus == 'A' && game.gameNumber >= selection.fromGame
+        && game.gameNumber <= selection.toGame && gameTypePasses(selection, game.gameType)
+        && (!selection.onlySelectedGames || game.specialSelect == '2');
 }
 
 GameRange checkGameRange(const QString& fromText, const QString& toText)

@@ -26,8 +26,8 @@ ReportFormatEditor::ReportFormatEditor(
     , codes_(categoryCodes)
 {
     std::array<bool, ReportCategoryCount + 1> onReport{};
-    for (std::size_t i = 1; i <= 50 && format.FormatColumns[i] > 0; ++i) {
-        const int category = format.FormatColumns[i];
+    for (std::size_t i = 1; i <= 50 && format.formatColumns[i] > 0; ++i) {
+        const int category = format.formatColumns[i];
         reportLine_ << entryText(codes_, std::min(category, 50), 7);
         columns_ << category;
         if (category <= ReportCategoryCount)
@@ -39,10 +39,10 @@ ReportFormatEditor::ReportFormatEditor(
     }
     reportLine_ << End;
     notOnReport_ << End;
-    if (isShownCategory(format.FormatSortColumn))
-        sortAt_ = format.FormatSortColumn - 1;
-    descending_ = format.FormatSortOrder == 'D';
-    title_ = rightTrimBlanks(format.FormatTitle);
+    if (isShownCategory(format.formatSortColumn))
+        sortAt_ = format.formatSortColumn - 1;
+    descending_ = format.formatSortOrder == 'D';
+    title_ = rightTrimBlanks(format.formatTitle);
 }
 
 int ReportFormatEditor::categoryOfEntry(const QString& entry)
@@ -83,7 +83,7 @@ ReportFormatRecord ReportFormatEditor::titled() const
 {
     ReportFormatRecord format = format_;
     const QString title = trimBlanks(title_);
-    format.FormatTitle = title.isEmpty() ? QStringLiteral("Unnamed Report") : title;
+    format.formatTitle = title.isEmpty() ? QStringLiteral("Unnamed Report") : title;
     return format;
 }
 
@@ -94,10 +94,10 @@ ReportFormatRecord ReportFormatEditor::accepted() const
     ReportFormatRecord format = titled();
     for (std::size_t slot = 1; slot <= 50; ++slot) {
         const auto at = static_cast<qsizetype>(slot - 1);
-        format.FormatColumns[slot] = at < columns_.size() ? static_cast<qint16>(columns_[at]) : 0;
+        format.formatColumns[slot] = at < columns_.size() ? static_cast<qint16>(columns_[at]) : 0;
     }
-    format.FormatSortOrder = descending_ ? 'D' : 'A';
-    format.FormatSortColumn = static_cast<qint16>(sortAt_ + 1);
+    format.formatSortOrder = descending_ ? 'D' : 'A';
+    format.formatSortColumn = static_cast<qint16>(sortAt_ + 1);
     return format;
 }
 
@@ -106,10 +106,10 @@ ReportFormatRecord ReportFormatEditor::withDefault() const
     ReportFormatRecord format = titled();
     const std::vector<int>& columns = defaultFormatColumns();
     for (std::size_t slot = 1; slot <= 50; ++slot)
-        format.FormatColumns[slot]
+        format.formatColumns[slot]
             = slot <= columns.size() ? static_cast<qint16>(columns[slot - 1]) : 0;
-    format.FormatSortColumn = DefaultFormatSortColumn;
-    format.FormatSortOrder = 'D';
+    format.formatSortColumn = DefaultFormatSortColumn;
+    format.formatSortOrder = 'D';
     return format;
 }
 

@@ -12,13 +12,13 @@ namespace {
 ReportFormatRecord format(const char* title, const std::vector<int>& columns, int sortColumn)
 {
     ReportFormatRecord f;
-    f.FormatKind = 'P';
-    f.FormatDeleted = ' ';
-    f.FormatTitle = QString::fromLatin1(title);
-    f.FormatSortColumn = static_cast<qint16>(sortColumn);
-    f.FormatSortOrder = 'D';
+    f.formatKind = 'P';
+    f.formatDeleted = ' ';
+    f.formatTitle = QString::fromLatin1(title);
+    f.formatSortColumn = static_cast<qint16>(sortColumn);
+    f.formatSortOrder = 'D';
     for (std::size_t i = 0; i < columns.size(); ++i)
-        f.FormatColumns[i + 1] = static_cast<qint16>(columns[i]);
+        f.formatColumns[i + 1] = static_cast<qint16>(columns[i]);
     return f;
 }
 

@@ -28,27 +28,27 @@ ReportFormatList::ReportFormatList(ReportFormatFile& file, ReportKind kind)
 {
     for (int r = 1; r <= file_.recordCount(); ++r) {
         const ReportFormatRecord& format = file_.record(r);
-        if (format.FormatDeleted != '*' && format.FormatKind == kind_)
-            entries_ << FormatEntry{format.FormatTitle, r};
+        if (format.formatDeleted != '*' && format.formatKind == kind_)
+            entries_ << FormatEntry{format.formatTitle, r};
     }
 }
 
 ReportFormatRecord ReportFormatList::prepareNew() const
 {
     ReportFormatRecord format;
-    format.FormatKind = kind_;
-    format.FormatDeleted = ' ';
-    format.FormatTitle = QStringLiteral("Report") + numberText(entries_.size() + 1);
-    format.FormatSortColumn = 1;
-    format.FormatSortOrder = 'D';
-    format.FormatColumns.fill(0);
+    format.formatKind = kind_;
+    format.formatDeleted = ' ';
+    format.formatTitle = QStringLiteral("Report") + numberText(entries_.size() + 1);
+    format.formatSortColumn = 1;
+    format.formatSortOrder = 'D';
+    format.formatColumns.fill(0);
     return format;
 }
 
 QString ReportFormatList::add(const ReportFormatRecord& edited)
 {
     const int record = file_.append(edited);
-    entries_ << FormatEntry{edited.FormatTitle, record};
+    entries_ << FormatEntry{edited.formatTitle, record};
     return file_.save();
 }
 
@@ -61,7 +61,7 @@ QString ReportFormatList::change(int position, const ReportFormatRecord& edited)
 {
     FormatEntry& entry = entries_[position];
     file_.setRecord(entry.record, edited);
-    entry.title = edited.FormatTitle;
+    entry.title = edited.formatTitle;
     return file_.save();
 }
 
@@ -79,7 +79,7 @@ QString ReportFormatList::remove(int position)
         return {};
     const int record = entries_.at(position).record;
     ReportFormatRecord format = file_.record(record);
-    format.FormatDeleted = '*';
+    format.formatDeleted = '*';
     file_.setRecord(record, format);
     entries_.removeAt(position);
     return file_.save();
@@ -92,9 +92,9 @@ std::optional<ChosenFormat> ReportFormatList::choose(int position) const
     const ReportFormatRecord& format = file_.record(entries_.at(position).record);
     ChosenFormat chosen;
     for (std::size_t slot = 1; slot <= 50; ++slot)
-        chosen.columns[slot - 1] = format.FormatColumns[slot];
-    chosen.sortColumn = format.FormatSortColumn;
-    chosen.sortOrder = format.FormatSortOrder == 'D' ? SortOrder::Descending : SortOrder::Ascending;
+        chosen.columns[slot - 1] = format.formatColumns[slot];
+    chosen.sortColumn = format.formatSortColumn;
+    chosen.sortOrder = format.formatSortOrder == 'D' ? SortOrder::Descending : SortOrder::Ascending;
     return chosen;
 }
 

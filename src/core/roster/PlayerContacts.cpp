@@ -9,14 +9,14 @@ namespace scorvane {
 
 bool PlayerContact::isBlank() const
 {
-    return trimBlanks(Phone + Address1 + Address2 + City + State + Zip + OtherInfo).isEmpty();
+    return trimBlanks(phone + address1 + address2 + city + state + zip + otherInfo).isEmpty();
 }
 
 PlayerContact PlayerContact::leftAligned() const
 {
-    return {leftTrimBlanks(Phone), leftTrimBlanks(Address1), leftTrimBlanks(Address2),
-        leftTrimBlanks(City), leftTrimBlanks(State), leftTrimBlanks(Zip),
-        leftTrimBlanks(OtherInfo)};
+    return {leftTrimBlanks(phone), leftTrimBlanks(address1), leftTrimBlanks(address2),
+        leftTrimBlanks(city), leftTrimBlanks(state), leftTrimBlanks(zip),
+        leftTrimBlanks(otherInfo)};
 }
 
 PlayerContactTable readPlayerContacts(DataFiles& files)
@@ -25,11 +25,11 @@ PlayerContactTable readPlayerContacts(DataFiles& files)
     files.openDataFile(FilePlayerInfo);
     const qint32 count = files.recordCount(FilePlayerInfo);
     for (qint32 r = 1; r <= count; ++r) {
-        const auto record = files.Get<PlayerInfoRecord>(FilePlayerInfo, r);
-        if (record.PlayerNumber < 1 || record.PlayerNumber > 99)
+        const auto record = files.get<PlayerInfoRecord>(FilePlayerInfo, r);
+        if (record.playerNumber < 1 || record.playerNumber > 99)
             continue;
-        contacts[record.PlayerNumber] = {record.Phone, record.Address1, record.Address2,
-            record.City, record.State, record.Zip, record.OtherInfo};
+        contacts[record.playerNumber] = {record.phone, record.address1, record.address2,
+            record.city, record.state, record.zip, record.otherInfo};
     }
     files.closeDataFile(FilePlayerInfo);
     return contacts;
@@ -55,15 +55,15 @@ void writeContactRecords(DataFiles& files, PlayerContactTable& contacts)
         if (contact.isBlank())
             continue;
         PlayerInfoRecord record;
-        record.PlayerNumber = static_cast<qint16>(n);
-        record.Phone = contact.Phone;
-        record.Address1 = contact.Address1;
-        record.Address2 = contact.Address2;
-        record.City = contact.City;
-        record.State = contact.State;
-        record.Zip = contact.Zip;
-        record.OtherInfo = contact.OtherInfo.left(PlayerContact::OtherInfoWidth);
-        files.Put(FilePlayerInfo, ++next, record);
+        record.playerNumber = static_cast<qint16>(n);
+        record.phone = contact.phone;
+        record.address1 = contact.address1;
+        record.address2 = contact.address2;
+        record.city = contact.city;
+        record.state = contact.state;
+        record.zip = contact.zip;
+        record.otherInfo = contact.otherInfo.left(PlayerContact::OtherInfoWidth);
+        files.put(FilePlayerInfo, ++next, record);
     }
     files.closeDataFile(FilePlayerInfo);
 }
@@ -84,9 +84,9 @@ void writeRosterRecords(AppState& state)
         if (state.roster.free[n])
             continue;
         PlayerNameRecord record;
-        record.PlayerNumber = static_cast<qint16>(n);
-        record.PlayerName = state.roster.names[n];
-        files.Put(FileRoster, ++next, record);
+        record.playerNumber = static_cast<qint16>(n);
+        record.playerName = state.roster.names[n];
+        files.put(FileRoster, ++next, record);
     }
 }
 

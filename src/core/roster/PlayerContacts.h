@@ -12,13 +12,13 @@ struct AppState;
 // The seven contact fields of one player number, as the windows hold them while open.
 struct PlayerContact
 {
-    QString Phone;     // 20
-    QString Address1;  // 40
-    QString Address2;  // 40
-    QString City;      // 20
-    QString State;     // 5
-    QString Zip;       // 10
-    QString OtherInfo; // up to 200 while editing, 70 of them stored
+    QString phone;     // 20
+    QString address1;  // 40
+    QString address2;  // 40
+    QString city;      // 20
+    QString state;     // 5
+    QString zip;       // 10
+    QString otherInfo; // up to 200 while editing, 70 of them stored
 
     static constexpr int PhoneWidth = 20;
     static constexpr int AddressWidth = 40;

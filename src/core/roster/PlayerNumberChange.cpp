@@ -15,8 +15,8 @@ QString checkNewPlayerNumber(AppState& state, int oldNumber, int newNumber)
     DataFiles& files = state.files;
     const qint32 count = files.recordCount(FileStats);
     for (qint32 r = 1; r <= count; ++r) {
-        const auto record = files.Get<PlayerStatRecord>(FileStats, r);
-        if (record.PlayerNumber == newNumber && record.StatStatus == 'A')
+        const auto record = files.get<PlayerStatRecord>(FileStats, r);
+        if (record.playerNumber == newNumber && record.statStatus == 'A')
             return QStringLiteral("Games already recorded for new number!");
     }
     if (state.roster.free[oldNumber])
@@ -44,11 +44,11 @@ bool changePlayerNumber(AppState& state, PlayerContactTable& contacts, int oldNu
     // Results, roster and contacts move together: a player is never found under two numbers.
     const bool changed = files.change(QStringLiteral("Changing the player number"), [&] {
         for (qint32 r = files.recordCount(FileStats); r >= 1; --r) {
-            auto record = files.Get<PlayerStatRecord>(FileStats, r);
-            if (record.PlayerNumber != oldNumber)
+            auto record = files.get<PlayerStatRecord>(FileStats, r);
+            if (record.playerNumber != oldNumber)
                 continue;
-            record.PlayerNumber = static_cast<qint16>(newNumber);
-            files.Put(FileStats, r, record);
+            record.playerNumber = static_cast<qint16>(newNumber);
+            files.put(FileStats, r, record);
         }
         writeRosterRecords(state);
         PlayerContactTable written = contacts;

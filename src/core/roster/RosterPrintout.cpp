@@ -44,15 +44,15 @@ public:
     {
         QStringList lines{
             QString::number(number) + QStringLiteral(" - ") + state_.roster.names[number]};
-        for (const QString* field : {&contact.Phone, &contact.Address1, &contact.Address2}) {
+        for (const QString* field : {&contact.phone, &contact.address1, &contact.address2}) {
             if (!trimBlanks(*field).isEmpty())
                 lines << *field;
         }
-        const QString place = placeLine(contact.City, contact.State, contact.Zip);
+        const QString place = placeLine(contact.city, contact.state, contact.zip);
         if (!place.isEmpty())
             lines << place;
-        if (!trimBlanks(contact.OtherInfo).isEmpty())
-            lines << contact.OtherInfo;
+        if (!trimBlanks(contact.otherInfo).isEmpty())
+            lines << contact.otherInfo;
         lines << QString();
         for (const QString& text : lines) {
             if (!line(text))

@@ -30,25 +30,25 @@ QString xdgFolder(const char* variable, const QString& fallbackUnderHome)
 SettingsRecord defaultSettingsRecord(const QString& dataFolder)
 {
     SettingsRecord record;
-    record.SettingsVersion = 200;
-    record.DataPathText = folderWithSlash(dataFolder);
-    record.ReportPathText = record.DataPathText;
+    record.settingsVersion = 200;
+    record.dataPathText = folderWithSlash(dataFolder);
+    record.reportPathText = record.dataPathText;
     const std::array<const char*, 7> gameTypes
         = {"League", "Tournament", "Friendly", "Playoff", "Cup", "Indoor", "Other"};
     for (int t = 1; t <= 7; ++t)
-        record.GameTypeNames[t] = QString::fromLatin1(gameTypes[static_cast<std::size_t>(t - 1)]);
+        record.gameTypeNames[t] = QString::fromLatin1(gameTypes[static_cast<std::size_t>(t - 1)]);
     for (int u = 1; u <= 5; ++u)
-        record.UserStatCodes[u] = QStringLiteral("KV%1").arg(u);
-    record.ReportColumns.fill(0);
+        record.userStatCodes[u] = QStringLiteral("KV%1").arg(u);
+    record.reportColumns.fill(0);
     for (std::size_t c = 0; c < DefaultColumns.size(); ++c)
-        record.ReportColumns[static_cast<int>(c) + 1] = DefaultColumns[c];
-    record.SortColumn = SortByGoalsScored;
-    record.SortOrder = 'D';
-    record.LinesPerPage = 60;
-    record.TitleFontSize = 12;
-    record.TitleBold = 0;
-    record.ReportFontSize = 12;
-    record.ReportBold = 0;
+        record.reportColumns[static_cast<int>(c) + 1] = DefaultColumns[c];
+    record.sortColumn = SortByGoalsScored;
+    record.sortOrder = 'D';
+    record.linesPerPage = 60;
+    record.titleFontSize = 12;
+    record.titleBold = 0;
+    record.reportFontSize = 12;
+    record.reportBold = 0;
     record.blankReservedFields();
     return record;
 }

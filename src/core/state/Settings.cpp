@@ -34,20 +34,20 @@ Settings::LoadResult Settings::load(AppState& state)
         files.closeDataFile(FileSettings);
         return LoadResult::Corrupt;
     }
-    const auto record = files.Get<SettingsRecord>(FileSettings, 1);
+    const auto record = files.get<SettingsRecord>(FileSettings, 1);
     ProgramSettings& settings = state.settings;
-    settings.dataFolder = folderWithSlash(record.DataPathText);
-    settings.reportFolder = folderWithSlash(record.ReportPathText);
-    settings.linesPerPage = record.LinesPerPage;
-    settings.titleFontSize = record.TitleFontSize;
-    settings.titleBold = record.TitleBold != 0;
-    settings.reportFontSize = record.ReportFontSize;
-    settings.reportBold = record.ReportBold != 0;
-    settings.gameTypeNames = record.GameTypeNames;
-    settings.userStatCodes = record.UserStatCodes;
-    settings.reportColumns = record.ReportColumns;
-    settings.sortColumn = record.SortColumn;
-    settings.sortOrder = record.SortOrder == 'D' ? SortOrder::Descending : SortOrder::Ascending;
+    settings.dataFolder = folderWithSlash(record.dataPathText);
+    settings.reportFolder = folderWithSlash(record.reportPathText);
+    settings.linesPerPage = record.linesPerPage;
+    settings.titleFontSize = record.titleFontSize;
+    settings.titleBold = record.titleBold != 0;
+    settings.reportFontSize = record.reportFontSize;
+    settings.reportBold = record.reportBold != 0;
+    settings.gameTypeNames = record.gameTypeNames;
+    settings.userStatCodes = record.userStatCodes;
+    settings.reportColumns = record.reportColumns;
+    settings.sortColumn = record.sortColumn;
+    settings.sortOrder = record.sortOrder == 'D' ? SortOrder::Descending : SortOrder::Ascending;
     files.closeDataFile(FileSettings);
     fillCategoryCodes(settings.categoryCodes, settings.userStatCodes);
     return LoadResult::Loaded;
@@ -65,25 +65,25 @@ void Settings::writeRecord(AppState& state)
     files.openDataFile(FileSettings);
     // The reserved fields at 579 and 581 are written back as the file held them.
     SettingsRecord record = files.fileLength(FileSettings) >= SettingsRecord::Length
-        ? files.Get<SettingsRecord>(FileSettings, 1)
+        ? files.get<SettingsRecord>(FileSettings, 1)
         : SettingsRecord{};
     const ProgramSettings& settings = state.settings;
-    record.GameTypeNames = settings.gameTypeNames;
-    record.UserStatCodes = settings.userStatCodes;
-    record.ReportColumns = settings.reportColumns;
-    record.SettingsVersion = 200;
+    record.gameTypeNames = settings.gameTypeNames;
+    record.userStatCodes = settings.userStatCodes;
+    record.reportColumns = settings.reportColumns;
+    record.settingsVersion = 200;
     // The file's booleans are 0 and -1.
-    record.LinesPerPage = static_cast<qint16>(settings.linesPerPage);
-    record.TitleFontSize = static_cast<qint16>(settings.titleFontSize);
-    record.TitleBold = settings.titleBold ? -1 : 0;
-    record.ReportFontSize = static_cast<qint16>(settings.reportFontSize);
-    record.ReportBold = settings.reportBold ? -1 : 0;
-    record.SortColumn = static_cast<qint16>(settings.sortColumn);
-    record.SortOrder = settings.sortOrder == SortOrder::Descending ? 'D' : 'A';
-    record.DataPathText = settings.dataFolder;
-    record.ReportPathText = settings.reportFolder;
+    record.linesPerPage = static_cast<qint16>(settings.linesPerPage);
+    record.titleFontSize = static_cast<qint16>(settings.titleFontSize);
+    record.titleBold = settings.titleBold ? -1 : 0;
+    record.reportFontSize = static_cast<qint16>(settings.reportFontSize);
+    record.reportBold = settings.reportBold ? -1 : 0;
+    record.sortColumn = static_cast<qint16>(settings.sortColumn);
+    record.sortOrder = settings.sortOrder == SortOrder::Descending ? 'D' : 'A';
+    record.dataPathText = settings.dataFolder;
+    record.reportPathText = settings.reportFolder;
     record.blankReservedFields();
-    files.Put(FileSettings, 1, record);
+    files.put(FileSettings, 1, record);
     files.closeDataFile(FileSettings);
 }
 

@@ -60,11 +60,11 @@ public:
     qint32 recordCount(int fileNumber); // length / record length, truncated
 
     // Record n decoded, and a record written as record n.
-    template <typename Record> Record Get(int fileNumber, qint32 recordNumber)
+    template <typename Record> Record get(int fileNumber, qint32 recordNumber)
     {
         return Record::decode(readRecord(fileNumber, recordNumber));
     }
-    template <typename Record> void Put(int fileNumber, qint32 recordNumber, const Record& buffer)
+    template <typename Record> void put(int fileNumber, qint32 recordNumber, const Record& buffer)
     {
         writeRecord(fileNumber, recordNumber, buffer.encode());
     }

@@ -12,29 +12,29 @@ struct GameRecord
 {
     static constexpr int Length = 150;
 
-    qint16 GameNumber = 0;
-    char GameStatus = 'A'; // "A" active, "D" deleted
-    QString GameDate;      // "MMDDYY"
-    QString GameLocation;
-    QString Opponent;
-    QByteArray Reserved54 = QByteArray(2, ' ');
-    qint16 GoalsFor = 0;
-    qint16 GoalsAgainst = 0;
-    QString GameComment;
-    char GameType = '1';      // "1" to "7"
-    char HomeGame = '1';      // "1" home, "2" away
-    char SpecialSelect = '1'; // "2" marked, "1" not
-    QByteArray Reserved121 = QByteArray(29, ' ');
+    qint16 gameNumber = 0;
+    char gameStatus = 'A'; // "A" active, "D" deleted
+    QString gameDate;      // "MMDDYY"
+    QString gameLocation;
+    QString opponent;
+    QByteArray reserved54 = QByteArray(2, ' ');
+    qint16 goalsFor = 0;
+    qint16 goalsAgainst = 0;
+    QString gameComment;
+    char gameType = '1';      // "1" to "7"
+    char homeGame = '1';      // "1" home, "2" away
+    char specialSelect = '1'; // "2" marked, "1" not
+    QByteArray reserved121 = QByteArray(29, ' ');
 
     static constexpr auto fields()
     {
-        return std::tuple{integerField(&GameRecord::GameNumber), codeField(&GameRecord::GameStatus),
-            textField(&GameRecord::GameDate, 6), textField(&GameRecord::GameLocation, 20),
-            textField(&GameRecord::Opponent, 25), rawField(&GameRecord::Reserved54, 2),
-            integerField(&GameRecord::GoalsFor), integerField(&GameRecord::GoalsAgainst),
-            textField(&GameRecord::GameComment, 58), codeField(&GameRecord::GameType),
-            codeField(&GameRecord::HomeGame), codeField(&GameRecord::SpecialSelect),
-            rawField(&GameRecord::Reserved121, 29)};
+        return std::tuple{integerField(&GameRecord::gameNumber), codeField(&GameRecord::gameStatus),
+            textField(&GameRecord::gameDate, 6), textField(&GameRecord::gameLocation, 20),
+            textField(&GameRecord::opponent, 25), rawField(&GameRecord::reserved54, 2),
+            integerField(&GameRecord::goalsFor), integerField(&GameRecord::goalsAgainst),
+            textField(&GameRecord::gameComment, 58), codeField(&GameRecord::gameType),
+            codeField(&GameRecord::homeGame), codeField(&GameRecord::specialSelect),
+            rawField(&GameRecord::reserved121, 29)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

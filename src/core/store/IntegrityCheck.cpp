@@ -88,18 +88,18 @@ public:
             for (std::size_t i = 0; i < games->size(); ++i) {
                 const GameRecord game = GameRecord::decode((*games)[i]);
                 const auto record = static_cast<qint32>(i + 1);
-                if (game.GameStatus != 'A' && game.GameStatus != 'D') {
+                if (game.gameStatus != 'A' && game.gameStatus != 'D') {
                     add(name, record, QStringLiteral("unknown game status"));
                     continue;
                 }
-                if (game.GameStatus != 'A')
+                if (game.gameStatus != 'A')
                     continue;
-                if (game.GameNumber != expected)
+                if (game.gameNumber != expected)
                     add(name, record,
                         QStringLiteral("active game numbered %1; in record order it is game %2")
-                            .arg(game.GameNumber)
+                            .arg(game.gameNumber)
                             .arg(expected));
-                active.emplace(game.GameNumber, game);
+                active.emplace(game.gameNumber, game);
                 ++expected;
             }
         }
@@ -113,34 +113,34 @@ public:
         for (std::size_t i = 0; i < results->size(); ++i) {
             const PlayerStatRecord result = PlayerStatRecord::decode((*results)[i]);
             const auto record = static_cast<qint32>(i + 1);
-            if (result.GameNumber < previousGame)
+            if (result.gameNumber < previousGame)
                 add(name, record,
                     QStringLiteral("result of game %1 after a result of game %2")
-                        .arg(result.GameNumber)
+                        .arg(result.gameNumber)
                         .arg(previousGame));
-            previousGame = std::max(previousGame, result.GameNumber);
-            if (result.PlayerNumber < 1 || result.PlayerNumber > 99)
+            previousGame = std::max(previousGame, result.gameNumber);
+            if (result.playerNumber < 1 || result.playerNumber > 99)
                 add(name, record,
-                    QStringLiteral("player number %1 outside 1-99").arg(result.PlayerNumber));
-            if (result.StatStatus != 'A')
+                    QStringLiteral("player number %1 outside 1-99").arg(result.playerNumber));
+            if (result.statStatus != 'A')
                 continue;
-            const auto game = active.find(result.GameNumber);
+            const auto game = active.find(result.gameNumber);
             if (games && game == active.end()) {
                 add(name, record,
                     QStringLiteral("active result of game %1, which does not exist")
-                        .arg(result.GameNumber));
+                        .arg(result.gameNumber));
             } else if (game != active.end()
-                && (result.StatGameType != game->second.GameType
-                    || result.StatSpecialSelect != game->second.SpecialSelect)) {
+                && (result.statGameType != game->second.gameType
+                    || result.statSpecialSelect != game->second.specialSelect)) {
                 add(name, record,
                     QStringLiteral("game type or special mark differs from game %1's")
-                        .arg(result.GameNumber));
+                        .arg(result.gameNumber));
             }
-            if (!seen.insert({result.GameNumber, result.PlayerNumber}).second)
+            if (!seen.insert({result.gameNumber, result.playerNumber}).second)
                 add(name, record,
                     QStringLiteral("second active result of player %1 in game %2")
-                        .arg(result.PlayerNumber)
-                        .arg(result.GameNumber));
+                        .arg(result.playerNumber)
+                        .arg(result.gameNumber));
         }
     }
 

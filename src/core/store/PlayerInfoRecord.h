@@ -12,27 +12,27 @@ struct PlayerInfoRecord
 {
     static constexpr int Length = 500;
 
-    qint16 PlayerNumber = 0;
-    QString Phone;
-    QString Address1;
-    QString Address2;
-    QString City;
-    QByteArray Reserved122 = QByteArray(20, ' ');
-    QString State;
-    QByteArray Reserved147 = QByteArray(20, ' ');
-    QString Zip;
-    QByteArray Reserved177 = QByteArray(20, ' ');
-    QString OtherInfo;
-    QByteArray Reserved267 = QByteArray(233, ' ');
+    qint16 playerNumber = 0;
+    QString phone;
+    QString address1;
+    QString address2;
+    QString city;
+    QByteArray reserved122 = QByteArray(20, ' ');
+    QString state;
+    QByteArray reserved147 = QByteArray(20, ' ');
+    QString zip;
+    QByteArray reserved177 = QByteArray(20, ' ');
+    QString otherInfo;
+    QByteArray reserved267 = QByteArray(233, ' ');
 
     static constexpr auto fields()
     {
         using R = PlayerInfoRecord;
-        return std::tuple{integerField(&R::PlayerNumber), textField(&R::Phone, 20),
-            textField(&R::Address1, 40), textField(&R::Address2, 40), textField(&R::City, 20),
-            rawField(&R::Reserved122, 20), textField(&R::State, 5), rawField(&R::Reserved147, 20),
-            textField(&R::Zip, 10), rawField(&R::Reserved177, 20), textField(&R::OtherInfo, 70),
-            rawField(&R::Reserved267, 233)};
+        return std::tuple{integerField(&R::playerNumber), textField(&R::phone, 20),
+            textField(&R::address1, 40), textField(&R::address2, 40), textField(&R::city, 20),
+            rawField(&R::reserved122, 20), textField(&R::state, 5), rawField(&R::reserved147, 20),
+            textField(&R::zip, 10), rawField(&R::reserved177, 20), textField(&R::otherInfo, 70),
+            rawField(&R::reserved267, 233)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

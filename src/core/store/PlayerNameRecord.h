@@ -12,15 +12,15 @@ struct PlayerNameRecord
 {
     static constexpr int Length = 201;
 
-    qint16 PlayerNumber = 0;
-    QString PlayerName;
-    QByteArray Reserved19 = QByteArray(182, ' ');
+    qint16 playerNumber = 0;
+    QString playerName;
+    QByteArray reserved19 = QByteArray(182, ' ');
 
     static constexpr auto fields()
     {
-        return std::tuple{integerField(&PlayerNameRecord::PlayerNumber),
-            textField(&PlayerNameRecord::PlayerName, 17),
-            rawField(&PlayerNameRecord::Reserved19, 182)};
+        return std::tuple{integerField(&PlayerNameRecord::playerNumber),
+            textField(&PlayerNameRecord::playerName, 17),
+            rawField(&PlayerNameRecord::reserved19, 182)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

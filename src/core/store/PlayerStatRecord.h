@@ -15,23 +15,23 @@ struct PlayerStatRecord
     static constexpr int Length = 115;
     static constexpr int ValueCount = 29;
 
-    qint16 GameNumber = 0;
-    qint16 PlayerNumber = 0;
-    char StatKind = 'P';
-    char StatStatus = 'A'; // "A" counts, "I" not counted, "D" game deleted
-    char StatGameType = '1';
-    char StatSpecialSelect = '1';
-    std::array<qint16, ValueCount> StatValues{}; // statistic index 0 to 28
-    QByteArray Reserved66 = QByteArray(49, ' ');
+    qint16 gameNumber = 0;
+    qint16 playerNumber = 0;
+    char statKind = 'P';
+    char statStatus = 'A'; // "A" counts, "I" not counted, "D" game deleted
+    char statGameType = '1';
+    char statSpecialSelect = '1';
+    std::array<qint16, ValueCount> statValues{}; // statistic index 0 to 28
+    QByteArray reserved66 = QByteArray(49, ' ');
 
     static constexpr auto fields()
     {
-        return std::tuple{integerField(&PlayerStatRecord::GameNumber),
-            integerField(&PlayerStatRecord::PlayerNumber), codeField(&PlayerStatRecord::StatKind),
-            codeField(&PlayerStatRecord::StatStatus), codeField(&PlayerStatRecord::StatGameType),
-            codeField(&PlayerStatRecord::StatSpecialSelect),
-            integersField(&PlayerStatRecord::StatValues),
-            rawField(&PlayerStatRecord::Reserved66, 49)};
+        return std::tuple{integerField(&PlayerStatRecord::gameNumber),
+            integerField(&PlayerStatRecord::playerNumber), codeField(&PlayerStatRecord::statKind),
+            codeField(&PlayerStatRecord::statStatus), codeField(&PlayerStatRecord::statGameType),
+            codeField(&PlayerStatRecord::statSpecialSelect),
+            integersField(&PlayerStatRecord::statValues),
+            rawField(&PlayerStatRecord::reserved66, 49)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

@@ -15,19 +15,19 @@ struct ReportFormatRecord
     static constexpr int Length = 167;
     static constexpr int ColumnCount = 71;
 
-    char FormatKind = 'P';
-    char FormatDeleted = ' '; // "*" deleted, blank in use
-    QString FormatTitle;
-    qint16 FormatSortColumn = 1;
-    char FormatSortOrder = 'D';
-    std::array<qint16, ColumnCount> FormatColumns{}; // index 0 to 70, starting at odd offset 25
+    char formatKind = 'P';
+    char formatDeleted = ' '; // "*" deleted, blank in use
+    QString formatTitle;
+    qint16 formatSortColumn = 1;
+    char formatSortOrder = 'D';
+    std::array<qint16, ColumnCount> formatColumns{}; // index 0 to 70, starting at odd offset 25
 
     static constexpr auto fields()
     {
         using R = ReportFormatRecord;
-        return std::tuple{codeField(&R::FormatKind), codeField(&R::FormatDeleted),
-            textField(&R::FormatTitle, 20), integerField(&R::FormatSortColumn),
-            codeField(&R::FormatSortOrder), integersField(&R::FormatColumns)};
+        return std::tuple{codeField(&R::formatKind), codeField(&R::formatDeleted),
+            textField(&R::formatTitle, 20), integerField(&R::formatSortColumn),
+            codeField(&R::formatSortOrder), integersField(&R::formatColumns)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

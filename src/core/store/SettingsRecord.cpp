@@ -4,10 +4,10 @@ namespace scorvane {
 
 void SettingsRecord::blankReservedFields()
 {
-    Reserved377.fill(' ');
-    Reserved437.fill(' ');
-    Reserved546.fill(' ');
-    Reserved588.fill(' ');
+    reserved377.fill(' ');
+    reserved437.fill(' ');
+    reserved546.fill(' ');
+    reserved588.fill(' ');
 }
 
 } // namespace scorvane

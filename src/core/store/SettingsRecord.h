@@ -15,39 +15,39 @@ struct SettingsRecord
 {
     static constexpr int Length = 669;
 
-    qint16 SettingsVersion = 200;
-    QString ReportPathText;
-    QString DataPathText;
-    OneBasedArray<QString, 7> GameTypeNames;
-    OneBasedArray<QString, 5> UserStatCodes;
-    QByteArray Reserved377 = QByteArray(60, ' ');
-    QByteArray Reserved437 = QByteArray(9, ' ');
-    OneBasedArray<qint16, 50> ReportColumns;
-    QByteArray Reserved546 = QByteArray(20, ' ');
-    qint16 SortColumn = 0;
-    char SortOrder = ' ';
-    qint16 LinesPerPage = 0;
-    qint16 TitleFontSize = 0;
-    qint16 TitleBold = 0;
-    qint16 ReportFontSize = 0;
-    qint16 ReportBold = 0;
-    qint16 Reserved579 = 0;                      // read and written back unchanged
-    QByteArray Reserved581 = QByteArray(7, ' '); // read and written back unchanged
-    QByteArray Reserved588 = QByteArray(81, ' ');
+    qint16 settingsVersion = 200;
+    QString reportPathText;
+    QString dataPathText;
+    OneBasedArray<QString, 7> gameTypeNames;
+    OneBasedArray<QString, 5> userStatCodes;
+    QByteArray reserved377 = QByteArray(60, ' ');
+    QByteArray reserved437 = QByteArray(9, ' ');
+    OneBasedArray<qint16, 50> reportColumns;
+    QByteArray reserved546 = QByteArray(20, ' ');
+    qint16 sortColumn = 0;
+    char sortOrder = ' ';
+    qint16 linesPerPage = 0;
+    qint16 titleFontSize = 0;
+    qint16 titleBold = 0;
+    qint16 reportFontSize = 0;
+    qint16 reportBold = 0;
+    qint16 reserved579 = 0;                      // read and written back unchanged
+    QByteArray reserved581 = QByteArray(7, ' '); // read and written back unchanged
+    QByteArray reserved588 = QByteArray(81, ' ');
 
     // No alignment padding anywhere: the six integers after SortOrder start at the odd offset 569.
     static constexpr auto fields()
     {
         using R = SettingsRecord;
-        return std::tuple{integerField(&R::SettingsVersion), textField(&R::ReportPathText, 145),
-            textField(&R::DataPathText, 145), textsField(&R::GameTypeNames, 10),
-            textsField(&R::UserStatCodes, 3), rawField(&R::Reserved377, 60),
-            rawField(&R::Reserved437, 9), integersField(&R::ReportColumns),
-            rawField(&R::Reserved546, 20), integerField(&R::SortColumn), codeField(&R::SortOrder),
-            integerField(&R::LinesPerPage), integerField(&R::TitleFontSize),
-            integerField(&R::TitleBold), integerField(&R::ReportFontSize),
-            integerField(&R::ReportBold), integerField(&R::Reserved579),
-            rawField(&R::Reserved581, 7), rawField(&R::Reserved588, 81)};
+        return std::tuple{integerField(&R::settingsVersion), textField(&R::reportPathText, 145),
+            textField(&R::dataPathText, 145), textsField(&R::gameTypeNames, 10),
+            textsField(&R::userStatCodes, 3), rawField(&R::reserved377, 60),
+            rawField(&R::reserved437, 9), integersField(&R::reportColumns),
+            rawField(&R::reserved546, 20), integerField(&R::sortColumn), codeField(&R::sortOrder),
+            integerField(&R::linesPerPage), integerField(&R::titleFontSize),
+            integerField(&R::titleBold), integerField(&R::reportFontSize),
+            integerField(&R::reportBold), integerField(&R::reserved579),
+            rawField(&R::reserved581, 7), rawField(&R::reserved588, 81)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

@@ -18,9 +18,9 @@ QString defaultTeamName(int slot)
 void writeTeamNames(DataFiles& files, int slot, const QString& longName, const QString& shortName)
 {
     TeamRecord record;
-    record.TeamName = longName;
-    record.TeamShortName = shortName;
-    files.Put(FileTeamList, slot, record);
+    record.teamName = longName;
+    record.teamShortName = shortName;
+    files.put(FileTeamList, slot, record);
 }
 
 TeamListCheck checkAndLoadTeamList(
@@ -56,10 +56,10 @@ TeamListCheck checkAndLoadTeamList(
         }
     }
     for (int slot = 1; slot <= Slots; ++slot) {
-        const auto record = files.Get<TeamRecord>(FileTeamList, slot);
+        const auto record = files.get<TeamRecord>(FileTeamList, slot);
         // Left-trimmed into a table of 25-character entries.
-        TeamNames[slot] = fitWidth(leftTrimBlanks(record.TeamName), 25);
-        TeamShortNames[slot] = record.TeamShortName;
+        TeamNames[slot] = fitWidth(leftTrimBlanks(record.teamName), 25);
+        TeamShortNames[slot] = record.teamShortName;
     }
     return check;
 }

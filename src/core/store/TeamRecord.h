@@ -12,14 +12,14 @@ struct TeamRecord
 {
     static constexpr int Length = 40;
 
-    QString TeamName;
-    QString TeamShortName;
-    QByteArray Reserved35 = QByteArray(5, ' ');
+    QString teamName;
+    QString teamShortName;
+    QByteArray reserved35 = QByteArray(5, ' ');
 
     static constexpr auto fields()
     {
-        return std::tuple{textField(&TeamRecord::TeamName, 25),
-            textField(&TeamRecord::TeamShortName, 10), rawField(&TeamRecord::Reserved35, 5)};
+        return std::tuple{textField(&TeamRecord::teamName, 25),
+            textField(&TeamRecord::teamShortName, 10), rawField(&TeamRecord::reserved35, 5)};
     }
 
     QByteArray encode() const { return encodeRecord(*this); }

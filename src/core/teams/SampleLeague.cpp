@@ -168,10 +168,10 @@ PlayerStatRecord figures(SeededNumbers& numbers, const Player& player, bool star
     int assists, int shotsFaced, int goalsAgainst, char gameType, int gameNumber)
 {
     PlayerStatRecord record;
-    record.GameNumber = static_cast<qint16>(gameNumber);
-    record.PlayerNumber = static_cast<qint16>(player.number);
-    record.StatGameType = gameType;
-    auto& v = record.StatValues;
+    record.gameNumber = static_cast<qint16>(gameNumber);
+    record.playerNumber = static_cast<qint16>(player.number);
+    record.statGameType = gameType;
+    auto& v = record.statValues;
     const int minutes = started ? MinutesPerGame - (numbers.chance(25) ? numbers.between(5, 25) : 0)
                                 : numbers.between(5, 30);
     v[StatMin] = static_cast<qint16>(minutes);
@@ -223,12 +223,12 @@ QByteArray teamListBytes()
     for (int slot = 1; slot <= 100; ++slot) {
         TeamRecord record;
         if (slot <= SampleLeague::TeamCount) {
-            record.TeamName = QLatin1String(Clubs[static_cast<std::size_t>(slot - 1)].name);
-            record.TeamShortName
+            record.teamName = QLatin1String(Clubs[static_cast<std::size_t>(slot - 1)].name);
+            record.teamShortName
                 = QLatin1String(Clubs[static_cast<std::size_t>(slot - 1)].shortName);
         } else {
-            record.TeamName = defaultTeamName(slot);
-            record.TeamShortName = defaultTeamName(slot);
+            record.teamName = defaultTeamName(slot);
+            record.teamShortName = defaultTeamName(slot);
         }
         bytes += record.encode();
     }
@@ -251,21 +251,21 @@ QMap<QString, QByteArray> SampleLeague::files()
         QByteArray contacts;
         for (const Player& player : rosters[static_cast<std::size_t>(team)]) {
             PlayerNameRecord name;
-            name.PlayerNumber = static_cast<qint16>(player.number);
-            name.PlayerName = player.name;
+            name.playerNumber = static_cast<qint16>(player.number);
+            name.playerName = player.name;
             names += name.encode();
             PlayerInfoRecord info;
-            info.PlayerNumber = static_cast<qint16>(player.number);
-            info.Phone
+            info.playerNumber = static_cast<qint16>(player.number);
+            info.phone
                 = QStringLiteral("555-%1").arg(numbers.between(100, 9999), 4, 10, QChar(u'0'));
-            info.Address1 = QStringLiteral("%1 %2")
+            info.address1 = QStringLiteral("%1 %2")
                                 .arg(numbers.between(10, 999))
                                 .arg(QLatin1String(Streets[static_cast<std::size_t>(
                                     numbers.between(0, static_cast<int>(Streets.size()) - 1))]));
-            info.City = QLatin1String(club.city);
-            info.State = QLatin1String(club.state);
-            info.Zip = QLatin1String(club.zip);
-            info.OtherInfo
+            info.city = QLatin1String(club.city);
+            info.state = QLatin1String(club.state);
+            info.zip = QLatin1String(club.zip);
+            info.otherInfo
                 = numbers.chance(30) ? QStringLiteral("Parent pickup after practice") : QString();
             contacts += info.encode();
         }
@@ -285,15 +285,15 @@ QMap<QString, QByteArray> SampleLeague::files()
             const int gameNumber = ++played[static_cast<std::size_t>(team)];
 
             GameRecord game;
-            game.GameNumber = static_cast<qint16>(gameNumber);
-            game.GameDate = fixture.date;
-            game.GameLocation = QLatin1String(Clubs[static_cast<std::size_t>(fixture.home)].ground);
-            game.Opponent = QLatin1String(Clubs[static_cast<std::size_t>(opponent)].name);
-            game.GoalsFor = static_cast<qint16>(goalsFor);
-            game.GoalsAgainst = static_cast<qint16>(goalsAgainst);
-            game.GameComment = fixture.comment;
-            game.GameType = fixture.gameType;
-            game.HomeGame = home ? '1' : '2';
+            game.gameNumber = static_cast<qint16>(gameNumber);
+            game.gameDate = fixture.date;
+            game.gameLocation = QLatin1String(Clubs[static_cast<std::size_t>(fixture.home)].ground);
+            game.opponent = QLatin1String(Clubs[static_cast<std::size_t>(opponent)].name);
+            game.goalsFor = static_cast<qint16>(goalsFor);
+            game.goalsAgainst = static_cast<qint16>(goalsAgainst);
+            game.gameComment = fixture.comment;
+            game.gameType = fixture.gameType;
+            game.homeGame = home ? '1' : '2';
             games[static_cast<std::size_t>(team)] += game.encode();
 
             // Eleven start (the keeper always), a few come on; one sits the game out at times.

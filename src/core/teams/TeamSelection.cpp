@@ -15,13 +15,13 @@ void loadRosterTables(AppState& state)
     DataFiles& files = state.files;
     const qint32 count = files.recordCount(FileRoster);
     for (qint32 r = 1; r <= count; ++r) {
-        const auto record = files.Get<PlayerNameRecord>(FileRoster, r);
-        if (record.PlayerNumber == 0)
+        const auto record = files.get<PlayerNameRecord>(FileRoster, r);
+        if (record.playerNumber == 0)
             break;
-        if (record.PlayerNumber < 1 || record.PlayerNumber > 99)
+        if (record.playerNumber < 1 || record.playerNumber > 99)
             continue;
-        state.roster.free[record.PlayerNumber] = false;
-        state.roster.names[record.PlayerNumber] = record.PlayerName;
+        state.roster.free[record.playerNumber] = false;
+        state.roster.names[record.playerNumber] = record.playerName;
     }
 }
 

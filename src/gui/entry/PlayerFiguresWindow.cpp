@@ -69,8 +69,8 @@ PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
         return;
     fillTable();
     showPlayerCount();
-    CurrentChanged = false;
-    AnyChanged = false;
+    currentChanged_ = false;
+    anyChanged_ = false;
     moveSelectionTo(0);
     runRowSelection(0, -1);
 }
@@ -272,13 +272,13 @@ void PlayerFiguresWindow::buildUi()
 void PlayerFiguresWindow::showHeading()
 {
     const GameHeading h = makeGameHeading(entry_->game(), state().teamChoice.currentName);
-    gameNumberLabel_->setText(h.GameNumberText);
-    gameDateLabel_->setText(h.DateText);
-    gameLocationLabel_->setText(rightTrimBlanks(h.LocationText));
-    homeNameLabel_->setText(rightTrimBlanks(h.HomeName));
-    homeScoreLabel_->setText(h.HomeScore);
-    visitorNameLabel_->setText(rightTrimBlanks(h.VisitorName));
-    visitorScoreLabel_->setText(h.VisitorScore);
+    gameNumberLabel_->setText(h.gameNumberText);
+    gameDateLabel_->setText(h.dateText);
+    gameLocationLabel_->setText(rightTrimBlanks(h.locationText));
+    homeNameLabel_->setText(rightTrimBlanks(h.homeName));
+    homeScoreLabel_->setText(h.homeScore);
+    visitorNameLabel_->setText(rightTrimBlanks(h.visitorName));
+    visitorScoreLabel_->setText(h.visitorScore);
 }
 
 // Table -----------------------------------------------------------------------------------------
@@ -287,16 +287,16 @@ void PlayerFiguresWindow::fillTable()
 {
     movingSelection_ = true;
     playerListTable_->setRowCount(0);
-    RowPlayer = entry_->tablePlayers(state().roster.free);
-    playerListTable_->setRowCount(static_cast<int>(RowPlayer.size()));
-    for (int row = 0; row < RowPlayer.size(); ++row) {
-        const int n = RowPlayer[row];
+    rowPlayers_ = entry_->tablePlayers(state().roster.free);
+    playerListTable_->setRowCount(static_cast<int>(rowPlayers_.size()));
+    for (int row = 0; row < rowPlayers_.size(); ++row) {
+        const int n = rowPlayers_[row];
         playerListTable_->setItem(row, 0, new QTableWidgetItem);
         auto* name = new QTableWidgetItem(state().roster.names[n]);
         name->setData(Qt::AccessibleTextRole,
             QStringLiteral("%1 %2").arg(n).arg(rightTrimBlanks(state().roster.names[n])));
         playerListTable_->setItem(row, 1, name);
-        setRowMarker(row, entry_->slot(n).Played ? Marker::BallNH : Marker::NoBallNH);
+        setRowMarker(row, entry_->slot(n).played ? Marker::BallNH : Marker::NoBallNH);
     }
     movingSelection_ = false;
 }
@@ -360,13 +360,13 @@ void PlayerFiguresWindow::runRowSelection(int row, int previousRow)
     currentRow_ = row;
     if (playerListTable_->currentRow() != row)
         moveSelectionTo(row);
-    CurrentPlayer = RowPlayer.value(row, 0);
+    currentPlayer_ = rowPlayers_.value(row, 0);
     showPlayer();
-    CurrentChanged = false;
+    currentChanged_ = false;
     rosterButton_->setEnabled(true);
     playedCheck_->setEnabled(true);
-    if (!PlayersMode) {
-        PlayersMode = true;
+    if (!playersMode_) {
+        playersMode_ = true;
         teamButton_->setText(QStringLiteral("&Team Totals"));
     }
     focusFirstBox();
@@ -386,11 +386,11 @@ void PlayerFiguresWindow::showPlayer()
 {
     const QTableWidgetItem* name = playerListTable_->item(currentRow_, 1);
     playerNameLabel_->setText(name != nullptr ? rightTrimBlanks(name->text()) : QString());
-    const PlayerSlot& slot = entry_->slot(CurrentPlayer);
+    const PlayerSlot& slot = entry_->slot(currentPlayer_);
     std::array<qint64, BoxCount> values{};
-    std::copy(slot.Values.begin(), slot.Values.end(), values.begin());
+    std::copy(slot.values.begin(), slot.values.end(), values.begin());
     fillBoxes(values);
-    playedCheck_->setChecked(slot.Played);
+    playedCheck_->setChecked(slot.played);
 }
 
 void PlayerFiguresWindow::fillBoxes(const std::array<qint64, BoxCount>& values)
@@ -403,7 +403,7 @@ void PlayerFiguresWindow::fillBoxes(const std::array<qint64, BoxCount>& values)
 
 bool PlayerFiguresWindow::commitCurrent()
 {
-    if (!CurrentChanged)
+    if (!currentChanged_)
         return true;
     std::array<qint32, 24> fixed{};
     for (int k = 0; k < 24; ++k)
@@ -416,8 +416,8 @@ bool PlayerFiguresWindow::commitCurrent()
         catEdit[failure->focusIndex]->selectAll();
         return false;
     }
-    entry_->storeValues(CurrentPlayer, boxValues());
-    CurrentChanged = false;
+    entry_->storeValues(currentPlayer_, boxValues());
+    currentChanged_ = false;
     return true;
 }
 
@@ -433,28 +433,28 @@ StatValueArray PlayerFiguresWindow::boxValues() const
 
 void PlayerFiguresWindow::boxChanged()
 {
-    if (fillingBoxes_ || TotalsView || !entry_)
+    if (fillingBoxes_ || totalsView_ || !entry_)
         return;
-    CurrentChanged = true;
-    AnyChanged = true;
+    currentChanged_ = true;
+    anyChanged_ = true;
     setRowMarker(currentRow_, Marker::BallHL);
     if (!playedCheck_->isChecked()) {
         playedCheck_->setChecked(true); // setChecked does not run the click logic
-        entry_->setPlayed(CurrentPlayer, true);
+        entry_->setPlayed(currentPlayer_, true);
         showPlayerCount();
     }
 }
 
 void PlayerFiguresWindow::playedClicked()
 {
-    CurrentChanged = true;
-    AnyChanged = true;
+    currentChanged_ = true;
+    anyChanged_ = true;
     if (!playedCheck_->isChecked()) {
-        entry_->setPlayed(CurrentPlayer, false);
+        entry_->setPlayed(currentPlayer_, false);
         fillBoxes({}); // a player who did not play has no figures
         setRowMarker(currentRow_, Marker::NoBallHL);
     } else {
-        entry_->setPlayed(CurrentPlayer, true);
+        entry_->setPlayed(currentPlayer_, true);
         setRowMarker(currentRow_, Marker::BallHL);
     }
     showPlayerCount();
@@ -467,13 +467,13 @@ void PlayerFiguresWindow::showPlayerCount()
 
 void PlayerFiguresWindow::boxFocused(int k)
 {
-    if (TotalsView) {
+    if (totalsView_) {
         okButton_->setFocus();
         return;
     }
     incrementButton_->setEnabled(true);
     decrementButton_->setEnabled(true);
-    LastBox = k;
+    lastBox_ = k;
     // Selected now for keyboard arrival; the shared focus handling selects again after a click.
     catEdit[k]->selectAll();
     msgLabel_->setText(statisticLongName(k));
@@ -481,8 +481,8 @@ void PlayerFiguresWindow::boxFocused(int k)
 
 void PlayerFiguresWindow::stepLastBox(int step)
 {
-    QLineEdit* box = catEdit[LastBox];
-    if (TotalsView || box->isReadOnly())
+    QLineEdit* box = catEdit[lastBox_];
+    if (totalsView_ || box->isReadOnly())
         return;
     const qint64 value = numericValue(box->text());
     if (step > 0 && value < 9999)
@@ -497,16 +497,16 @@ void PlayerFiguresWindow::stepLastBox(int step)
 
 void PlayerFiguresWindow::teamClicked()
 {
-    if (!PlayersMode) {
+    if (!playersMode_) {
         runRowSelection(currentRow_, currentRow_);
         return;
     }
-    PlayersMode = false;
+    playersMode_ = false;
     teamButton_->setText(QStringLiteral("&Players"));
     if (!commitCurrent()) {
         moveSelectionTo(currentRow_);
         teamButton_->setText(QStringLiteral("&Team Totals"));
-        PlayersMode = true;
+        playersMode_ = true;
         return;
     }
     enterTotalsView();
@@ -514,7 +514,7 @@ void PlayerFiguresWindow::teamClicked()
 
 void PlayerFiguresWindow::enterTotalsView()
 {
-    TotalsView = true;
+    totalsView_ = true;
     playerNameLabel_->setText(QStringLiteral("Team Totals"));
     rosterButton_->setEnabled(false);
     playedCheck_->setEnabled(false);
@@ -522,7 +522,7 @@ void PlayerFiguresWindow::enterTotalsView()
     decrementButton_->setEnabled(false);
     const TeamTotals totals = entry_->totals();
     std::array<qint64, BoxCount> sums{};
-    std::copy(totals.Sums.begin(), totals.Sums.end(), sums.begin());
+    std::copy(totals.sums.begin(), totals.sums.end(), sums.begin());
     for (QLineEdit* box : catEdit) {
         box->setFocusPolicy(Qt::NoFocus);
         box->setReadOnly(true);
@@ -532,17 +532,17 @@ void PlayerFiguresWindow::enterTotalsView()
         box->setPalette(shaded);
     }
     fillBoxes(sums);
-    msgLabel_->setText(QStringLiteral("Players Recorded -") + numberText(totals.PlayersCounted));
-    CurrentChanged = false;
+    msgLabel_->setText(QStringLiteral("Players Recorded -") + numberText(totals.playersCounted));
+    currentChanged_ = false;
     if (focusWidget() == nullptr || qobject_cast<QLineEdit*>(focusWidget()) != nullptr)
         teamButton_->setFocus();
 }
 
 void PlayerFiguresWindow::leaveTotalsView()
 {
-    if (!TotalsView)
+    if (!totalsView_)
         return;
-    TotalsView = false;
+    totalsView_ = false;
     for (QLineEdit* box : catEdit) {
         box->setFocusPolicy(Qt::StrongFocus);
         box->setReadOnly(false);
@@ -618,7 +618,7 @@ void PlayerFiguresWindow::buttonFocused(QWidget* widget)
         msgLabel_->setText(QStringLiteral("Go To Game Screen"));
     else if (widget == rosterButton_)
         msgLabel_->setText(QStringLiteral("Update Roster"));
-    else if (widget == teamButton_ && !TotalsView)
+    else if (widget == teamButton_ && !totalsView_)
         msgLabel_->setText(QStringLiteral(" "));
     else if (widget == playedCheck_)
         msgLabel_->setText(QStringLiteral("Played In Game"));
@@ -639,7 +639,7 @@ bool PlayerFiguresWindow::saveAll()
         moveSelectionTo(currentRow_);
         return false;
     }
-    if (AnyChanged) {
+    if (anyChanged_) {
         BusyPointer busy;
         if (!entry_->saveAll())
             return false; // nothing was written; the figures stay on the screen
@@ -655,7 +655,7 @@ void PlayerFiguresWindow::okClicked()
 
 bool PlayerFiguresWindow::confirmDiscard()
 {
-    if (!AnyChanged)
+    if (!anyChanged_)
         return true;
     if (reallyCancel(prompter(), this, ChangedTitle))
         return true;
@@ -673,7 +673,7 @@ bool PlayerFiguresWindow::queryClose()
 {
     // Leaving by a menu command or the program's end: unsaved figures are saved, dropped or kept
     // on the screen, as the user answers.
-    if (!entry_ || !AnyChanged)
+    if (!entry_ || !anyChanged_)
         return true;
     const Message question{ChangedTitle, QStringLiteral("Save player statistics?"),
         Message::Buttons::YesNoCancel, Message::Icon::Question, Message::Answer::Yes};
@@ -690,7 +690,7 @@ bool PlayerFiguresWindow::queryClose()
 
 void PlayerFiguresWindow::gameScreenClicked()
 {
-    if (AnyChanged) {
+    if (anyChanged_) {
         if (!saveFirst(prompter(), this, ChangedTitle, QStringLiteral("Save player statistics?"))) {
             state().currentGame.edit = GameEdit::Change;
             leaveTo(WindowGameScreen);
@@ -711,7 +711,7 @@ void PlayerFiguresWindow::rosterClicked()
     }
     host().showModal(WindowRoster);
     fillTable();
-    CurrentChanged = false;
+    currentChanged_ = false;
     currentRow_ = 0;
     moveSelectionTo(0);
     runRowSelection(0, -1);

@@ -76,14 +76,14 @@ private:
 
     std::optional<PlayerEntry> entry_;
 
-    QList<int> RowPlayer; // player number of each table row
-    int CurrentPlayer = 0;
+    QList<int> rowPlayers_; // player number of each table row
+    int currentPlayer_ = 0;
     int currentRow_ = 0;
-    bool CurrentChanged = false;
-    bool AnyChanged = false;
-    bool TotalsView = false;
-    bool PlayersMode = true;
-    int LastBox = 0;
+    bool currentChanged_ = false;
+    bool anyChanged_ = false;
+    bool totalsView_ = false;
+    bool playersMode_ = true;
+    int lastBox_ = 0;
     bool fillingBoxes_ = false;    // the window itself is writing the boxes
     bool movingSelection_ = false; // the window itself is moving the table selection
 

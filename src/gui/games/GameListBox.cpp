@@ -32,7 +32,7 @@ void fillGameList(
     list->clear();
     for (const ListedGame& listed : games) {
         auto* item = new QListWidgetItem(gameLine(listed.game, gameTypeNames));
-        item->setData(RecordNumberRole, listed.RecordNumber);
+        item->setData(RecordNumberRole, listed.recordNumber);
         list->addItem(item);
     }
 }

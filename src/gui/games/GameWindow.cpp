@@ -32,7 +32,7 @@ qint32 activeRecordOr0(DataFiles& files, qint32 record)
 {
     if (record < 1 || record > files.recordCount(FileGames))
         return 0;
-    return files.Get<GameRecord>(FileGames, record).GameStatus == 'A' ? record : 0;
+    return files.get<GameRecord>(FileGames, record).gameStatus == 'A' ? record : 0;
 }
 
 } // namespace
@@ -223,9 +223,9 @@ void GameWindow::load()
     playersButton_->setVisible(!adding);
 
     if (edit_ == GameEdit::Change) {
-        const auto game = s.files.Get<GameRecord>(FileGames, gameRecord_);
+        const auto game = s.files.get<GameRecord>(FileGames, gameRecord_);
         // A changed game keeps its own number, which its player results carry.
-        gameNumber_ = game.GameNumber;
+        gameNumber_ = game.gameNumber;
         const GameFields fields = fieldsOfGame(game);
         fill(fields);
         s.currentGame.opponentSlot = opponentSlot(s.teamChoice.names, fields.opponent);

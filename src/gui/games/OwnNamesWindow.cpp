@@ -22,12 +22,12 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
 
     gameTypesLabel_ = new QLabel(QStringLiteral("Game Types"), this);
     gameTypesLabel_->setObjectName(QStringLiteral("lblGameTypes"));
-    Label2 = new QLabel(QStringLiteral("Categories"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    categoriesLabel_ = new QLabel(QStringLiteral("Categories"), this);
+    categoriesLabel_->setObjectName(QStringLiteral("Label2"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(gameTypesLabel_, 0, 0);
-    grid->addWidget(Label2, 0, 1);
+    grid->addWidget(categoriesLabel_, 0, 1);
     const int boxWidth = fontMetrics().horizontalAdvance(QString(12, u'M'));
     for (int i = 1; i <= 7; ++i) {
         auto* box = new QLineEdit(names.gameTypes[static_cast<std::size_t>(i - 1)], this);
@@ -50,7 +50,7 @@ OwnNamesWindow::OwnNamesWindow(WindowHost& host)
         catEdit[static_cast<std::size_t>(i - 1)] = box;
     }
     gameTypesLabel_->setBuddy(gameTypeEdit[0]);
-    Label2->setBuddy(catEdit[0]);
+    categoriesLabel_->setBuddy(catEdit[0]);
     grid->setHorizontalSpacing(24);
 
     const OkCancelRow buttons = makeOkCancelRow(this);

@@ -26,7 +26,7 @@ private:
     std::array<QLineEdit*, 7> gameTypeEdit{};
     std::array<QLineEdit*, 5> catEdit{};
     QLabel* gameTypesLabel_ = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* categoriesLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

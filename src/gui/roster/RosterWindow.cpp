@@ -31,14 +31,14 @@ struct InfoBox
 };
 
 const InfoBox InfoBoxes[] = {
-    {"txtPhone", "Phone Number:", PlayerContact::PhoneWidth, &PlayerContact::Phone},
-    {"txtAddress1", "Address Line 1:", PlayerContact::AddressWidth, &PlayerContact::Address1},
-    {"txtAddress2", "Address Line 2:", PlayerContact::AddressWidth, &PlayerContact::Address2},
-    {"txtCity", "City:", PlayerContact::CityWidth, &PlayerContact::City},
-    {"txtState", "State:", PlayerContact::StateWidth, &PlayerContact::State},
-    {"txtZip", "Zip:", PlayerContact::ZipWidth, &PlayerContact::Zip},
+    {"txtPhone", "Phone Number:", PlayerContact::PhoneWidth, &PlayerContact::phone},
+    {"txtAddress1", "Address Line 1:", PlayerContact::AddressWidth, &PlayerContact::address1},
+    {"txtAddress2", "Address Line 2:", PlayerContact::AddressWidth, &PlayerContact::address2},
+    {"txtCity", "City:", PlayerContact::CityWidth, &PlayerContact::city},
+    {"txtState", "State:", PlayerContact::StateWidth, &PlayerContact::state},
+    {"txtZip", "Zip:", PlayerContact::ZipWidth, &PlayerContact::zip},
     {"txtOther", "Other Information (70 characters):", PlayerContact::OtherInfoWidth,
-        &PlayerContact::OtherInfo},
+        &PlayerContact::otherInfo},
 };
 
 } // namespace
