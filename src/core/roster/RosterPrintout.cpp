@@ -134,9 +134,9 @@ ExportTable rosterExportTable(const AppState& state, const PlayerContactTable& c
             continue;
         const PlayerContact& c = contacts[n];
         table.rows.append({ExportTable::RowKind::Body,
-            {QString::number(n), trimBlanks(state.roster.names[n]), trimBlanks(c.Phone),
-                trimBlanks(c.Address1), trimBlanks(c.Address2), trimBlanks(c.City),
-                trimBlanks(c.State), trimBlanks(c.Zip), trimBlanks(c.OtherInfo)}});
+            {QString::number(n), trimBlanks(state.roster.names[n]), trimBlanks(c.phone),
+                trimBlanks(c.address1), trimBlanks(c.address2), trimBlanks(c.city),
+                trimBlanks(c.state), trimBlanks(c.zip), trimBlanks(c.otherInfo)}});
     }
     return table;
 }
