@@ -103,6 +103,20 @@ private Q_SLOTS:
         QCOMPARE(f.storedGames()[1].gameStatus, 'D');  // the renumbering is the core tests' part
     }
 
+    void changeOpensTheGameOfTheChosenLineWhateverItsNumber()
+    {
+        // Numbers out of record order: the second line holds game 3, the third game 2.
+        GamesFixture f(
+            games({game(1, "Rovers", 3, 1), game(3, "Owls", 1, 1), game(2, "Bears", 0, 2)}));
+        f.prompter.answers = {Message::Answer::No}; // keep the numbers as they are
+        f.open(WindowGameMenu);
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Game Numbers Out of Order"));
+        f.child<QListWidget>("lstGameMenu")->setCurrentRow(1);
+        f.click("cmdModify");
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 3"));
+        QCOMPARE(f.child<QLineEdit>("txtPointsFor")->text().trimmed(), QStringLiteral("1"));
+    }
+
     void addingChecksTheDateThenGoesToThePlayerScreen()
     {
         GamesFixture f(games({game(1, "Rovers", 3, 1)}));

@@ -5,11 +5,30 @@
 
 namespace scorvane {
 
+namespace {
+
+// A name may hold control bytes (typed elsewhere, or from a damaged file). Written as they are,
+// they would ring, erase or move the cursor of whoever reads the report in a terminal; the
+// windows show them as control pictures, a report file as "?", the codec's mark for a
+// character it cannot write.
+bool hiddenCharacter(char16_t code)
+{
+    return code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F)
+        || (code >= 0x2400 && code <= 0x2421);
+}
+
+} // namespace
+
 QByteArray textFileLine(const QString& line)
 {
-    if (line == QString(FormFeed))
+    QString shown = rightTrimBlanks(line);
+    if (shown == QString(FormFeed))
         return QByteArrayLiteral("\f\r\n");
-    return TextCodec::encode(rightTrimBlanks(line)) + QByteArrayLiteral("\r\n");
+    for (QChar& ch : shown) {
+        if (hiddenCharacter(ch.unicode()))
+            ch = u'?';
+    }
+    return TextCodec::encode(shown) + QByteArrayLiteral("\r\n");
 }
 
 void TextFileOutput::setTarget(const QString& fileName, bool append)

@@ -10,7 +10,8 @@
 namespace scorvane {
 
 // A report line as a text destination stores it: Windows-1252 bytes without trailing blanks,
-// then CR LF. A form-feed line becomes FF CR LF.
+// then CR LF, with control characters (and their pictures) shown as "?". A form-feed line
+// becomes FF CR LF.
 QByteArray textFileLine(const QString& line);
 
 // The text file destination: replaces or appends to the named file. The file stays open from

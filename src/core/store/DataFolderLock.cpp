@@ -7,6 +7,8 @@ namespace scorvane {
 
 DataFolderLock::DataFolderLock() = default;
 DataFolderLock::~DataFolderLock() = default;
+DataFolderLock::DataFolderLock(DataFolderLock&&) noexcept = default;
+DataFolderLock& DataFolderLock::operator=(DataFolderLock&&) noexcept = default;
 
 QString DataFolderLock::lockFileName()
 {

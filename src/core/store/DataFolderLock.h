@@ -23,6 +23,8 @@ public:
     ~DataFolderLock();
     DataFolderLock(const DataFolderLock&) = delete;
     DataFolderLock& operator=(const DataFolderLock&) = delete;
+    DataFolderLock(DataFolderLock&&) noexcept;
+    DataFolderLock& operator=(DataFolderLock&&) noexcept; // lets go of the lock held before
 
     // Locks `folder` (with a trailing "/"), giving up any folder held before. Locking the folder
     // already held changes nothing.
@@ -32,6 +34,7 @@ public:
 
     // "process 1234 on host" for the program that holds the folder after HeldByOther.
     const QString& holder() const { return holder_; }
+    void setHolder(const QString& holder) { holder_ = holder; }
 
     static QString lockFileName(); // ".KVLOCK.LCK", never taken for a data file
 

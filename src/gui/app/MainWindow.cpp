@@ -1,5 +1,6 @@
 #include "gui/app/MainWindow.h"
 
+#include "core/state/DataFolderChange.h"
 #include "core/state/HelpTopics.h"
 #include "core/store/IntegrityCheck.h"
 #include "core/teams/TeamSelection.h"
@@ -519,6 +520,22 @@ void MainWindow::checkData()
             .arg(problems.size())
             .arg(state_.settings.dataFolder, lines.join(u'\n')),
         Message::Icon::Warning);
+}
+
+bool MainWindow::changeDataFolder(const QString& folder)
+{
+    FolderChange change;
+    {
+        BusyPointer busy;
+        change = scorvane::changeDataFolder(state_, startNotes_, folder);
+    }
+    if (change == FolderChange::InUse) {
+        prompter_.tell(this, QStringLiteral("Data Folder in Use"),
+            folderInUseText(folder, startNotes_.lock.holder()), Message::Icon::Critical);
+        return false;
+    }
+    tellStartNotes();
+    return true;
 }
 
 void MainWindow::tellStartNotes()

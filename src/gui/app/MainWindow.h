@@ -45,6 +45,7 @@ public:
     void selectionChanged(int count) override;
     void runMenuCommand(const QString& menuObjectName) override;
     void showStatus(const QString& text) override;
+    bool changeDataFolder(const QString& folder) override;
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
     void showWindow(WindowKind kind);

@@ -40,6 +40,9 @@ public:
     virtual void showStatus(const QString& text) = 0;
     // Runs a menu command as if chosen (e.g. the team window's double-click runs "&Games").
     virtual void runMenuCommand(const QString& menuObjectName) = 0;
+    // Moves the program to another data folder (already checked for the settings file), tells
+    // the user what the new folder needed, and returns false when another program holds it.
+    virtual bool changeDataFolder(const QString& folder) = 0;
 
     // Whether a window of `kind` exists now, shown or modal; each window keeps its own mark.
     bool isOpen(WindowKind kind) const { return open_[kind]; }

@@ -9,7 +9,8 @@ namespace scorvane {
 
 namespace {
 constexpr int RecordNumberRole = Qt::UserRole;
-}
+constexpr int GameNumberRole = Qt::UserRole + 1;
+} // namespace
 
 GameListBox makeGameListBox(QWidget* parent, int visibleGames)
 {
@@ -33,6 +34,7 @@ void fillGameList(
     for (const ListedGame& listed : games) {
         auto* item = new QListWidgetItem(gameLine(listed.game, gameTypeNames));
         item->setData(RecordNumberRole, listed.recordNumber);
+        item->setData(GameNumberRole, listed.game.gameNumber);
         list->addItem(item);
     }
 }
@@ -40,6 +42,11 @@ void fillGameList(
 qint32 listedRecordNumber(const QListWidgetItem& item)
 {
     return item.data(RecordNumberRole).toInt();
+}
+
+qint16 listedGameNumber(const QListWidgetItem& item)
+{
+    return static_cast<qint16>(item.data(GameNumberRole).toInt());
 }
 
 } // namespace scorvane

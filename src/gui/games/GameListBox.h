@@ -27,5 +27,7 @@ GameListBox makeGameListBox(QWidget* parent, int visibleGames);
 void fillGameList(QListWidget* list, const std::vector<ListedGame>& games,
     const GameTypeNameTable& gameTypeNames);
 qint32 listedRecordNumber(const QListWidgetItem& item);
+// The number the game on the line has in its record.
+qint16 listedGameNumber(const QListWidgetItem& item);
 
 } // namespace scorvane

@@ -103,13 +103,15 @@ void GameListWindow::offerRenumbering()
 qint16 GameListWindow::takeSelectedGame()
 {
     const int line = qMax(gameMenuList_->currentRow(), 0);
-    const auto gameNumber = static_cast<qint16>(line + 1);
-    state().currentGame.number = gameNumber;
-    state().currentGame.reselect = gameNumber;
-    // The record the list read for this line; the game windows look the game up by its number
-    // and fall back on this record when the file's numbers have gaps.
-    if (QListWidgetItem* item = gameMenuList_->item(line))
+    auto gameNumber = static_cast<qint16>(line + 1);
+    // The record the list read for this line, and that game's own number: with the file's
+    // numbers out of order, the line's position would name another game.
+    if (QListWidgetItem* item = gameMenuList_->item(line)) {
         state().currentGame.record = listedRecordNumber(*item);
+        gameNumber = listedGameNumber(*item);
+    }
+    state().currentGame.number = gameNumber;
+    state().currentGame.reselect = line + 1;
     return gameNumber;
 }
 

@@ -197,9 +197,17 @@ void GameWindow::load()
     s.currentGame.opponentSlot = 0;
     gameNumber_ = static_cast<qint16>(s.currentGame.number);
     if (edit_ != GameEdit::Add) {
-        gameRecord_ = findGameRecord(s.files, s.currentGame.number);
+        // The record the game list's line came from while it still holds that game (numbers
+        // out of record order name more than one line); else the game with the number; else
+        // whatever active game that record holds now.
+        const qint32 listed = activeRecordOr0(s.files, s.currentGame.record);
+        if (listed != 0
+            && s.files.get<GameRecord>(FileGames, listed).gameNumber == s.currentGame.number)
+            gameRecord_ = listed;
+        else
+            gameRecord_ = findGameRecord(s.files, s.currentGame.number);
         if (gameRecord_ == 0)
-            gameRecord_ = activeRecordOr0(s.files, s.currentGame.record);
+            gameRecord_ = listed;
         s.currentGame.record = gameRecord_;
         if (gameRecord_ == 0) {
             // The game is gone from the file: the window can only add one at the end.

@@ -1,7 +1,6 @@
 #include "gui/shell/DataFolderWindow.h"
 
 #include "core/state/Settings.h"
-#include "core/store/TeamList.h"
 #include "core/text/Paths.h"
 #include "gui/app/OkCancelRow.h"
 #include "gui/app/Prompter.h"
@@ -64,20 +63,13 @@ void DataFolderWindow::opened()
 void DataFolderWindow::ok()
 {
     picker_->takeHighlighted();
-    AppState& s = state();
     const QString chosen = folderWithSlash(picker_->path());
     if (const QString refusal = Settings::folderRefusal(chosen); !refusal.isEmpty()) {
         prompter().tell(host().mainWidget(), QStringLiteral("Data Directory Invalid"), refusal);
         return;
     }
-    // The old folder is left as an exit would leave it: files closed, the empty team files that
-    // taking the selection created there removed.
-    s.files.closeDataFile(AllFiles);
-    removeEmptyDataFiles(s.settings.dataFolder);
-    s.settings.dataFolder = chosen;
-    Settings::save(s); // kept at once, so a crash does not lose the choice
-    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
-    s.teamChoice.listMissing = false;
+    if (!host().changeDataFolder(chosen))
+        return; // another program works there: the window stays for another choice
     returnToTeamWindow();
 }
 
