@@ -64,6 +64,15 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.last().title, Welcome);
         QCOMPARE(f.dataPath(), own);
 
+        {
+            // Another copy of the program works in the sample folder: nothing changes here.
+            QDir().mkpath(sample);
+            DataFolderLock other;
+            QCOMPARE(other.lock(sample), DataFolderLock::Result::Locked);
+            f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+            QCOMPARE(f.prompter.last().title, QStringLiteral("Data Folder in Use"));
+            QCOMPARE(f.dataPath(), own);
+        }
         f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
         QCOMPARE(f.dataPath(), sample);
         QVERIFY(QFileInfo::exists(sample + QStringLiteral("KVTEAMS.DAT")));

@@ -145,7 +145,7 @@ void MainWindow::buildMenus()
         showWindow(WindowDatapath);
     }));
     addItem(file, "mnuSampleLeague", QStringLiteral("Open &Sample League"),
-        leavingCommand([this] { openSampleLeague(*this, startNotes_.lock); }));
+        leavingCommand([this] { openSampleLeague(*this); }));
     file->addSeparator();
     addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
@@ -495,7 +495,7 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
         };
     // Nothing has ever been kept in the data folder: a new user may look around first.
     if (outcome == StartOutcome::TeamWindow && startNotes_.newDataFolder)
-        offerSampleLeague(*this, startNotes_.lock);
+        offerSampleLeague(*this);
     return true;
 }
 

@@ -1,14 +1,10 @@
 #include "gui/shell/SampleLeagueCommand.h"
 
-#include "core/state/Settings.h"
-#include "core/store/DataFolderLock.h"
-#include "core/store/TeamList.h"
 #include "core/teams/SampleLeague.h"
 #include "core/text/Paths.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace scorvane {
@@ -38,7 +34,7 @@ QString returnText(const QString& sample, const QString& previous)
 
 } // namespace
 
-bool openSampleLeague(WindowHost& host, DataFolderLock& lock)
+bool openSampleLeague(WindowHost& host)
 {
     AppState& s = host.state();
     QWidget* over = host.mainWidget();
@@ -46,13 +42,6 @@ bool openSampleLeague(WindowHost& host, DataFolderLock& lock)
     const QString previous = s.settings.dataFolder;
     const bool alreadyThere = sameFolder(previous, sample);
 
-    QDir().mkpath(sample);
-    if (lock.lock(sample) == DataFolderLock::Result::HeldByOther) {
-        host.prompter().tell(over, QStringLiteral("Data Folder in Use"),
-            folderInUseText(sample, lock.holder()), Message::Icon::Critical);
-        lock.lock(previous);
-        return false;
-    }
     // A league already there is opened as the user left it.
     if (!QFileInfo::exists(resolveInFolder(sample, QStringLiteral("KVTEAMS.DAT")))) {
         QString error;
@@ -61,22 +50,12 @@ bool openSampleLeague(WindowHost& host, DataFolderLock& lock)
             host.prompter().tell(over, QStringLiteral("Sample League"),
                 QStringLiteral("The sample league cannot be written:\n%1").arg(error),
                 Message::Icon::Warning);
-            if (!alreadyThere)
-                lock.lock(previous);
             return false;
         }
     }
-
+    if (!host.changeDataFolder(sample))
+        return false; // another copy of the program works there, as the host has said
     host.closeChildWindows();
-    if (!alreadyThere) {
-        // The old folder is left as the Data Directory window leaves it.
-        s.files.closeDataFile(AllFiles);
-        removeEmptyDataFiles(previous);
-        s.settings.dataFolder = sample;
-        Settings::save(s); // kept at once, so a crash does not lose the choice
-    }
-    checkAndLoadTeamList(s.files, s.teamChoice.names, s.teamChoice.shortNames);
-    s.teamChoice.listMissing = false;
     host.switchWindow(WindowSelectTeam, nullptr);
     host.showStatus(QStringLiteral("Sample league open; File > Data Directory returns to %1")
                         .arg(alreadyThere ? QStringLiteral("your data folder") : previous));
@@ -85,7 +64,7 @@ bool openSampleLeague(WindowHost& host, DataFolderLock& lock)
     return true;
 }
 
-bool offerSampleLeague(WindowHost& host, DataFolderLock& lock)
+bool offerSampleLeague(WindowHost& host)
 {
     const Message offer{QStringLiteral("Welcome to Scorvane for Soccer"),
         QStringLiteral("Your data folder is still empty:\n%1\n\nWould you like to explore the "
@@ -97,7 +76,7 @@ bool offerSampleLeague(WindowHost& host, DataFolderLock& lock)
         Message::Buttons::YesNo, Message::Icon::Question, Message::Answer::No};
     if (host.prompter().ask(host.mainWidget(), offer) != Message::Answer::Yes)
         return false;
-    return openSampleLeague(host, lock);
+    return openSampleLeague(host);
 }
 
 } // namespace scorvane
