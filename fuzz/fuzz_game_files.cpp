@@ -43,17 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray rest(
         reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     const qsizetype split = rest.size() * data[0] / 255;
-    FileState state;
-    state.DataPath = dir.path() + u'/';
-    state.ReportPath = state.DataPath;
-    state.TeamNo = QStringLiteral("1");
-    writeFile(state.DataPath + QStringLiteral("KVGS1.DAT"), rest.left(split));
-    writeFile(state.DataPath + QStringLiteral("KVPS1.DAT"), rest.mid(split));
+    DataFolders folders;
+    folders.dataFolder = dir.path() + u'/';
+    folders.reportFolder = folders.dataFolder;
+    const int teamSlot = 1;
+    writeFile(folders.dataFolder + QStringLiteral("KVGS1.DAT"), rest.left(split));
+    writeFile(folders.dataFolder + QStringLiteral("KVPS1.DAT"), rest.mid(split));
 
-    checkDataFolder(state.DataPath);
+    checkDataFolder(folders.dataFolder);
 
     StopReporter reporter;
-    DataFiles files(state, reporter);
+    DataFiles files(folders, teamSlot, reporter);
     files.openDataFile(FileGames);
     files.openDataFile(FileStats);
     const auto games = readActiveGames(files, FileGames);

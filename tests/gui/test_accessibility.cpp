@@ -189,6 +189,15 @@ private Q_SLOTS:
         f.click("cmdImport");
         QVERIFY(importSeen);
 
+        // The player statistics report's dialogs.
+        QVERIFY(f.open(WindowStats));
+        for (const char* button : {"cmdCompute", "cmdFormat", "cmdSort", "cmdMin", "cmdPlayer"}) {
+            bool seen = false;
+            checkNextModal(faults, seen);
+            f.click(button);
+            QVERIFY2(seen, button);
+        }
+
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };

@@ -54,5 +54,6 @@ void shotsRoster(ShotContext& context);
 void shotsGames(ShotContext& context);
 void shotsEntry(ShotContext& context);
 void shotsCharts(ShotContext& context);
+void shotsPlayerStatistics(ShotContext& context);
 
 } // namespace scorvane::shots

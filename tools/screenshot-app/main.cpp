@@ -65,6 +65,7 @@ int main(int argc, char* argv[])
     shotsGames(context);
     shotsEntry(context);
     shotsCharts(context);
+    shotsPlayerStatistics(context);
 
     mdi.closeChildWindows();
     state.files.closeDataFile(AllFiles);

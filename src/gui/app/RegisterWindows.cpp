@@ -4,6 +4,7 @@
 #include "gui/games/GameListWindow.h"
 #include "gui/games/GameWindow.h"
 #include "gui/games/OwnNamesWindow.h"
+#include "gui/reports/PlayerStatsWindow.h"
 #include "gui/roster/RosterWindow.h"
 #include "gui/shell/AboutWindow.h"
 #include "gui/shell/DataFolderWindow.h"
@@ -29,6 +30,7 @@ void registerWindows(WindowFactory& factory)
     factory.add(WindowGameScreen, [](WindowHost& h) { return new GameWindow(h); });
     factory.add(WindowNameYourOwn, [](WindowHost& h) { return new OwnNamesWindow(h); });
     factory.add(WindowPScreen, [](WindowHost& h) { return new PlayerFiguresWindow(h); });
+    factory.add(WindowStats, [](WindowHost& h) { return new PlayerStatsWindow(h); });
 }
 
 } // namespace scorvane

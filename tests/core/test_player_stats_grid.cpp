@@ -1,0 +1,201 @@
+// The report window's grid as cells: headings, the totals row, widths, the team and game type
+// columns, the marker row and the empty report; which buttons show; the Compute window's boxes.
+#include "core/entry/Categories.h"
+#include "core/reports/ComputeChoices.h"
+#include "core/reports/PlayerStatsGrid.h"
+#include "core/reports/PlayerStatsTable.h"
+#include "core/reports/StatsSort.h"
+
+#include <gtest/gtest.h>
+
+using namespace scorvane;
+
+namespace {
+
+// A table with players of the given names and games; GS = games, SOG = 2 × games, QS% from them.
+PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players, int team = 1)
+{
+    PlayerStatsTable t;
+    for (const auto& [name, games] : players) {
+        PlayerStatsRow row;
+        row.team = team;
+        row.name = name;
+        row.games = games;
+        row.totals[StatGS] = games;
+        row.totals[StatSOG] = 2 * games;
+        row.percentages[PctQS] = 50.0F;
+        t.rows.push_back(row);
+        t.displayOrder.push_back(t.rowCount());
+        t.rows.front().games += games;
+        t.rows.front().totals[StatGS] += games;
+        t.rows.front().totals[StatSOG] += 2 * games;
+        t.maxNameLength = std::max(t.maxNameLength, static_cast<int>(name.size()));
+    }
+    t.rows.front().percentages[PctQS] = 50.0F;
+    t.sortedOrder = t.displayOrder;
+    return t;
+}
+
+PlayerReportLayout layout(QList<int> columns = {1, 7, 4, 8})
+{
+    PlayerReportLayout l;
+    l.columns = columns;
+    for (int t = 1; t <= 7; ++t)
+        l.gameTypeNames[t] = QStringLiteral("Type %1   ").arg(t);
+    l.teamShortNames[1] = QStringLiteral("Rovers    ");
+    l.teamShortNames[2] = QStringLiteral("Owls      ");
+    return l;
+}
+
+QStringList headings(const PlayerStatsGrid& grid)
+{
+    QStringList h;
+    for (const StatsGridColumn& c : grid.columns)
+        h << c.heading;
+    return h;
+}
+
+} // namespace
+
+TEST(PlayerStatsGrid, HeadingsTotalsAndPlayerRowsOfOneTeam)
+{
+    PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 3}, {QStringLiteral("Bo Kim"), 12}});
+    const PlayerStatsGrid grid = playerStatsGrid(t, layout({1, 7, 4, 0, 45, 8}));
+    // Blank codes above 37 show nothing; the slot list ends nowhere in particular.
+    EXPECT_EQ(headings(grid),
+        (QStringList{QStringLiteral("2 Player(s)"), QStringLiteral("G"), QStringLiteral("GS"),
+            QStringLiteral("SOG"), QStringLiteral("QS%")}));
+    EXPECT_EQ(grid.fixedColumns, 1);
+    ASSERT_EQ(grid.rows.size(), 3U);
+    // Totals without the number's blank, players with it, percentages with one decimal.
+    EXPECT_EQ(grid.rows[0],
+        (QStringList{QStringLiteral("Totals:"), QStringLiteral("15"), QStringLiteral("15"),
+            QStringLiteral("30"), QStringLiteral("50.0")}));
+    EXPECT_EQ(grid.rows[2],
+        (QStringList{QStringLiteral("Bo Kim"), QStringLiteral(" 12"), QStringLiteral(" 12"),
+            QStringLiteral(" 24"), QStringLiteral("50.0")}));
+    EXPECT_EQ(grid.markerRow, -1);
+    // Widths from the totals' lengths: 2 characters 350, 4 characters 450.
+    EXPECT_EQ(grid.columns[1].width, 350);
+    EXPECT_EQ(grid.columns[4].width, 450);
+}
+
+TEST(PlayerStatsGrid, NameColumnWidthFollowsTheLongestName)
+{
+    const auto widthFor = [](const QString& name) {
+        return playerStatsGrid(table({{name, 1}}), layout()).columns[0].width;
+    };
+    EXPECT_EQ(widthFor(QString(10, u'x')), 1100);
+    EXPECT_EQ(widthFor(QString(15, u'x')), 1650);
+    EXPECT_EQ(widthFor(QString(17, u'x')), 1870);
+}
+
+TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
+{
+    PlayerStatsTable t = table({{QStringLiteral("A"), 5}, {QStringLiteral("B"), 2},
+        {QStringLiteral("C"), 3}, {QStringLiteral("D"), 1}});
+    t.rows[2].team = 2;
+    PlayerReportLayout l = layout({1});
+    l.severalTeams = true;
+    l.minimum = splitByMinimum(t, MinimumKind::GamesPlayed, 3);
+    const PlayerStatsGrid grid = playerStatsGrid(t, l);
+    EXPECT_EQ(headings(grid),
+        (QStringList{QStringLiteral("4 Player(s)"), QStringLiteral("Team"), QStringLiteral("G")}));
+    EXPECT_EQ(grid.fixedColumns, 2);
+    EXPECT_EQ(grid.columns[1].width, 1000);
+    ASSERT_EQ(grid.rows.size(), 6U); // totals, two players, the marker, two players
+    EXPECT_EQ(grid.rows[0][1], QString());
+    EXPECT_EQ(grid.rows[1],
+        (QStringList{QStringLiteral("A"), QStringLiteral("Rovers"), QStringLiteral(" 5")}));
+    EXPECT_EQ(grid.markerRow, 3);
+    EXPECT_EQ(grid.rows[3],
+        (QStringList{
+            QStringLiteral("*  3 Games *"), QStringLiteral(" "), QStringLiteral("----------")}));
+    EXPECT_EQ(grid.rows[4][0], QStringLiteral("B"));
+    EXPECT_EQ(grid.rows[4][1], QStringLiteral("Owls"));
+    EXPECT_EQ(grid.rows[5][0], QStringLiteral("D"));
+}
+
+TEST(PlayerStatsGrid, OnePlayersGamesShowTheGameAndItsType)
+{
+    PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 1}});
+    t.rows[1].game = 5;
+    t.rows[1].gameType = 3;
+    PlayerReportLayout l = layout({7, 1});
+    l.individual = true;
+    l.playerName = QStringLiteral("Ann Lee          ");
+    const PlayerStatsGrid grid = playerStatsGrid(t, l);
+    EXPECT_EQ(headings(grid),
+        (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Game Type"), QStringLiteral("GS"),
+            QStringLiteral("G")}));
+    EXPECT_EQ(grid.columns[1].width, 1100); // the format has a G column
+    EXPECT_EQ(grid.rows[0][1], QStringLiteral(" "));
+    EXPECT_EQ(grid.rows[1][0], QStringLiteral("Game  5"));
+    EXPECT_EQ(grid.rows[1][1], QStringLiteral("Type 3"));
+}
+
+TEST(PlayerStatsGrid, NothingCountedShowsOneRowAndHidesTheButtonsThatNeedRows)
+{
+    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, layout({}));
+    EXPECT_EQ(headings(team), (QStringList{QStringLiteral("0 Player(s)"), QString()}));
+    ASSERT_EQ(team.rows.size(), 1U);
+    EXPECT_EQ(team.rows[0][0], QStringLiteral("No Players"));
+    EXPECT_EQ(team.totalsRow, -1);
+    PlayerReportLayout one = layout();
+    one.individual = true;
+    EXPECT_EQ(playerStatsGrid(PlayerStatsTable{}, one).rows[0][0], QStringLiteral("No Games"));
+
+    const PlayerReportButtons none = playerReportButtons(false, false, false);
+    EXPECT_FALSE(
+        none.print || none.sort || none.format || none.minimum || none.player || none.team);
+    const PlayerReportButtons noGames = playerReportButtons(false, true, false);
+    EXPECT_TRUE(noGames.player && noGames.team);
+    EXPECT_FALSE(noGames.print || noGames.format);
+    const PlayerReportButtons teams = playerReportButtons(true, false, true);
+    EXPECT_TRUE(teams.print && teams.format && teams.sort && teams.minimum);
+    EXPECT_FALSE(teams.player || teams.team);
+    const PlayerReportButtons games = playerReportButtons(true, true, false);
+    EXPECT_TRUE(games.team && games.player && games.print);
+    EXPECT_FALSE(games.sort || games.minimum);
+}
+
+TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
+{
+    ReportSelection before;
+    before.minimumValue = 4;
+    ComputeForm form = computeFormOf(before, true);
+    EXPECT_EQ(form.fromText, QStringLiteral("1"));
+    EXPECT_EQ(form.toText, QStringLiteral("999"));
+    form.fromText = QStringLiteral("25");
+    form.toText = QStringLiteral("3");
+    form.typeTicked[2] = false;
+    form.playerNumberText = QStringLiteral("7");
+    form.playerNameText = QStringLiteral("  Ann LEE");
+    const ComputeOutcome outcome = applyComputeForm(before, form);
+    ASSERT_FALSE(outcome.problem);
+    EXPECT_EQ(outcome.selection.fromGame, 3);
+    EXPECT_EQ(outcome.selection.toGame, 25);
+    EXPECT_FALSE(outcome.selection.allTypesCounted);
+    EXPECT_FALSE(outcome.selection.typeIsCounted(3));
+    EXPECT_EQ(outcome.selection.playerNumber, 7);
+    EXPECT_EQ(outcome.selection.playerName, QStringLiteral("ann lee"));
+    EXPECT_EQ(outcome.selection.minimumValue, 4); // not the window's to change
+
+    form.toText.clear();
+    const ComputeOutcome refused = applyComputeForm(before, form);
+    ASSERT_TRUE(refused.problem);
+    EXPECT_EQ(refused.problem->title, QStringLiteral("To Game Invalid"));
+    EXPECT_EQ(refused.selection.fromGame, 1);
+
+    // Without the player boxes the filters come back empty whatever the selection held.
+    before.playerNumber = 9;
+    before.playerName = QStringLiteral("bo");
+    const ComputeForm hidden = computeFormOf(before, false);
+    EXPECT_EQ(applyComputeForm(before, hidden).selection.playerNumber, 0);
+    EXPECT_TRUE(applyComputeForm(before, hidden).selection.playerName.isEmpty());
+    EXPECT_TRUE(offersPlayerChoice(ReportKind::PlayerStatistics, 2));
+    EXPECT_FALSE(offersPlayerChoice(ReportKind::PlayerStatistics, 1));
+    EXPECT_FALSE(offersPlayerChoice(ReportKind::Standings, 3));
+    EXPECT_EQ(gamesSelectedText(0), QStringLiteral("  0"));
+    EXPECT_EQ(gamesSelectedText(12), QStringLiteral(" 12"));
+}
