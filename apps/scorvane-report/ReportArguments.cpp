@@ -203,6 +203,18 @@ const std::map<QString, OptionReader>& optionReaders()
                 return QString();
             }},
         {QStringLiteral("lines-per-page"), ranged(&R::linesPerPage, 21, 999)},
+        {QStringLiteral("format"),
+            [](R& r, const QString&, const QString& v) {
+                if (v == u"text")
+                    r.format = OutputFormat::Text;
+                else if (v == u"csv")
+                    r.format = OutputFormat::Csv;
+                else if (v == u"html")
+                    r.format = OutputFormat::Html;
+                else
+                    return QStringLiteral("--format must be text, csv or html, not \"%1\"").arg(v);
+                return QString();
+            }},
         {QStringLiteral("copies"), count(&R::copies, 1, 50)},
     };
     return readers;
@@ -295,6 +307,8 @@ QString check(ReportRequest& r)
         return QStringLiteral("give either --minimum-games or --minimum-sog, not both");
     if (r.individual && r.teams.size() != 1)
         return QStringLiteral("--individual takes exactly one team");
+    if (r.append && r.format != OutputFormat::Text)
+        return QStringLiteral("--append works only with --format text");
     if (r.fromGame > r.toGame)
         std::swap(r.fromGame, r.toGame);
     return {};
@@ -366,7 +380,7 @@ void applyReportRequest(const ReportRequest& r, AppState& state)
     job.copies = r.copies;
     job.outputFile = r.outputFile;
     job.append = r.append;
-    job.format = OutputFormat::Text;
+    job.format = r.format;
 }
 
 } // namespace scorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/PrintJob.h"
 #include "core/state/ReportSelection.h"
 #include "core/state/SortOrder.h"
 
@@ -42,6 +43,7 @@ struct ReportRequest
     bool shortScores = false;
     QString outputFile; // empty: standard output
     bool append = false;
+    OutputFormat format = OutputFormat::Text; // text, or the report's table as CSV or HTML
     bool help = false;
 };
 

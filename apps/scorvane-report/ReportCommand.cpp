@@ -4,6 +4,7 @@
 
 #include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
+#include "core/output/TableExport.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
@@ -168,6 +169,29 @@ void selectTeams(const ReportRequest& r, AppState& state)
     takeTeamSelection(state, lines);
 }
 
+// The report's table as CSV or HTML, to the output file (whole or not at all) or to `out`.
+int writeTable(const ReportRequest& r, const ExportTable& table, std::FILE* out, std::FILE* err)
+{
+    const ExportFormat format
+        = r.format == OutputFormat::Html ? ExportFormat::Html : ExportFormat::Csv;
+    QString error;
+    if (r.outputFile.isEmpty()) {
+        const QByteArray bytes = exportTable(table, format);
+        if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out)
+                != static_cast<std::size_t>(bytes.size())
+            || std::fflush(out) != 0)
+            error = QStringLiteral("Cannot write to the output stream");
+    } else {
+        error = writeExportFile(r.outputFile, table, format);
+    }
+    if (error.isEmpty())
+        return ExitDone;
+    printLine(err,
+        QStringLiteral("scorvane-report: cannot write %1: %2")
+            .arg(r.outputFile.isEmpty() ? QStringLiteral("standard output") : r.outputFile, error));
+    return ExitDataError;
+}
+
 int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
 {
     QTemporaryDir work;
@@ -196,9 +220,15 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     engine.setPrinter(&standardOutput);
     if (teamReport(r))
         state.settings.dataFolder = folderWithSlash(r.dataFolder);
+    const ScoresForm scoresForm = r.shortScores ? ScoresForm::Short : ScoresForm::Long;
+    if (r.format != OutputFormat::Text) {
+        const int code
+            = writeTable(r, reportExportTable(r.reportKind, state, scoresForm), out, err);
+        state.files.closeDataFile(AllFiles);
+        return code;
+    }
     int code = ExitDone;
-    if (!printReport(
-            r.reportKind, state, engine, r.shortScores ? ScoresForm::Short : ScoresForm::Long)) {
+    if (!printReport(r.reportKind, state, engine, scoresForm)) {
         printLine(err,
             QStringLiteral("scorvane-report: report kind %1 is not available yet").arg(r.kind));
         code = ExitDataError;
@@ -239,11 +269,15 @@ QString reportUsage()
         "  --lines-per-page N    lines per page, 21 or more (default from the settings)\n"
         "  --copies N            copies, 1 to 50 (default 1)\n"
         "  --short               game scores in the short form\n"
+        "  --format FORMAT       text (default; the printed report), csv (a header row of the\n"
+        "                        column headings, one row per report row, the totals row\n"
+        "                        marked) or html (one self-contained page)\n"
         "  -o, --output FILE     write to FILE (default: standard output)\n"
-        "  --append              append to FILE instead of replacing it\n"
+        "  --append              append to FILE instead of replacing it (text only)\n"
         "  --help                show this text\n"
         "\n"
-        "Output is byte for byte what printing the same report to a text file writes.\n"
+        "Text output is byte for byte what printing the same report to a text file writes;\n"
+        "csv and html hold the same rows in the same order.\n"
         "Exit status: 0 done, 1 data or output that cannot be read or written, 2 bad arguments.");
 }
 

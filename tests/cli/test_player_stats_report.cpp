@@ -1,7 +1,9 @@
 // The printed player statistics, compared whole: one team, several teams, one player's games,
 // page breaks with copies, the marker and "not listed" lines, and the staggered totals. The
 // command-line tool prints through the same path as the print dialog.
+#include "CsvReader.h"
 #include "GameBytes.h"
+#include "TeamReportSupport.h"
 
 #include "ReportCommand.h"
 #include "core/output/OutputEngine.h"
@@ -304,4 +306,52 @@ TEST(PlayerStatsReport, SelectionOptionsReachTheComputation)
     expectReport(d.run(QStringLiteral("--special --columns 1,7")),
         "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n0 Player(s)    G GS\r\n" + dashes(19)
             + dashes(19) + "Totals         0  0\r\n\r\n\f\r\n");
+}
+
+// The same reports as CSV: the rows of the printouts above in their order, one per record, the
+// figures without padding, the totals marked in the first column.
+TEST(PlayerStatsReport, ExportsEveryModeAsCsvInThePrintedOrder)
+{
+    ReportData d;
+    const auto csv = [&](const QString& extra) {
+        const CsvRead read = readCsv(d.run(extra + QStringLiteral(" --format csv")));
+        EXPECT_TRUE(read.ok);
+        QStringList lines;
+        for (const QStringList& record : read.records)
+            lines << record.join(u'|');
+        return lines;
+    };
+    EXPECT_EQ(csv(QString()),
+        texts({"Row|Player|G|GS|SOG|QS%|Min", "|Mia Soto|2|3|4|75.0|110", "|Eli Park|2|1|3|33.3|75",
+            "|Ana Cruz|1|1|4|25.0|90", "Totals|Totals|3|5|11|45.5|275"}));
+    EXPECT_EQ(csv(QStringLiteral("--teams 1,3")),
+        texts({"Row|Player|Team|G|GS|SOG|QS%|Min", "|Zoe Lin|Bay|1|4|5|80.0|70",
+            "|Mia Soto|Harbor|2|3|4|75.0|110", "|Eli Park|Harbor|2|1|3|33.3|75",
+            "|Ana Cruz|Harbor|1|1|4|25.0|90", "|Player 9|Bay|1|0|0|0.0|20",
+            "Totals|Totals||5|9|16|56.3|365"}));
+    EXPECT_EQ(csv(QStringLiteral("--individual 4")),
+        texts({"Row|Game|Game Type|G|GS|SOG|QS%|Min", "|1|League|1|2|3|66.7|60",
+            "|2|Friendly|1|1|1|100.0|50", "Totals|Totals||2|3|4|75.0|110"}));
+    // The top cut leaves out what the printout leaves out.
+    EXPECT_EQ(csv(QStringLiteral("--minimum-games 2 --top 2 --columns 1,7")),
+        texts({"Row|Player|G|GS", "|Mia Soto|2|3", "|Eli Park|2|1", "Totals|Totals|3|5"}));
+}
+
+// The page says what the printout's own lines say: the team, the player, the marker and the
+// players not listed.
+TEST(PlayerStatsReport, HtmlPageNamesTheTeamThePlayerAndTheCut)
+{
+    ReportData d;
+    const QByteArray team = d.run(QStringLiteral("--format html --minimum-sog 4"));
+    EXPECT_TRUE(team.contains("<h1>Player Statistics</h1>"));
+    EXPECT_TRUE(team.contains("<p class=\"team\">Harbor FC</p>"));
+    EXPECT_TRUE(team.contains("<p class=\"caption\">Less than 4 SOG: the last 1 player(s)</p>"));
+    EXPECT_EQ(team.count("<tr>"), 1 + 3); // the heading row and three players
+    EXPECT_EQ(team.count("<tr class=\"totals\">"), 1);
+    const QByteArray top = d.run(QStringLiteral("--format html --minimum-games 2 --top 2"));
+    EXPECT_TRUE(top.contains("<p class=\"caption\">1 Player(s) not listed</p>"));
+    const QByteArray player = d.run(QStringLiteral("--format html --individual 4"));
+    EXPECT_TRUE(player.contains("<p class=\"caption\">Mia Soto</p>"));
+    const QByteArray teams = d.run(QStringLiteral("--format html --teams 1,3"));
+    EXPECT_FALSE(teams.contains("class=\"team\"")); // several teams: the Team column says it
 }

@@ -3,6 +3,7 @@
 #include "ReportCommand.h"
 #include "TestSupport.h"
 
+#include "CsvReader.h"
 #include "GameBytes.h"
 #include "TeamReportSupport.h"
 #include "core/reports/GameFileReader.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -374,4 +376,98 @@ TEST(ReportTool, TeamReportsTakeTheirTeamCount)
     EXPECT_EQ(one.code, 0) << one.err.toStdString();
     EXPECT_EQ(data.listing(), before); // read where they are, never written
     EXPECT_TRUE(one.out.contains("Team 1                       1     1   .500"));
+}
+
+namespace {
+
+// The records of a CSV export, each joined with "|" so that a whole table reads as one list.
+QStringList csvRecords(const Captured& run)
+{
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const CsvRead read = readCsv(run.out);
+    EXPECT_TRUE(read.ok) << run.out.toStdString();
+    QStringList lines;
+    for (const QStringList& record : read.records)
+        lines << record.join(u'|');
+    return lines;
+}
+
+} // namespace
+
+// Games 2, 5, 8 and 11 are Friendlies; types 1 to 3 get four games each, one tie in each.
+TEST(ReportExport, TeamReportsAndTheRosterAsCsv)
+{
+    TeamReportData data;
+    const QStringList values{data.path, data.settings};
+    EXPECT_EQ(
+        csvRecords(runTool(args("record --teams 3 --format csv --data %1 --settings %2", values))),
+        texts({"Row|Game Type|Won|Lost|Ties|Pct|GF|GA", "|League|3|0|1|0.875|6|0",
+            "|Tournament|2|1|1|0.625|6|4", "|Friendly|1|2|1|0.375|6|8",
+            "Totals|Totals|6|3|3|0.625|18|12"}));
+    EXPECT_EQ(csvRecords(runTool(
+                  args("scores --teams 3 --types 3 --format csv --data %1 --settings %2", values))),
+        texts({"Row|Game|Date|Game Type|Opponent|Played|GF|GA|Result|Location|Comment",
+            "|2|09/15/02|Friendly|Rovers|Home|2|2|Tie|North Field|Windy",
+            "|5|09/15/02|Friendly|Dover United|Away|1|2|Lost|North Field|Windy",
+            "|8|09/15/02|Friendly|Rovers|Home|0|2|Lost|North Field|Windy",
+            "|11|09/15/02|Friendly|Dover United|Away|3|2|Won|North Field|Windy"}));
+    EXPECT_EQ(
+        csvRecords(
+            runTool(args(
+                "scores --short --teams 3 --types 3 --format csv --data %1 --settings %2", values)))
+            .mid(0, 2),
+        texts({"Row|Game|Date|Game Type|Opponent|GF|GA|Result",
+            "|2|09/15/02|Friendly|Rovers|2|2|Tie"}));
+    const QStringList standings = csvRecords(
+        runTool(args("standings --teams 1,3 --format csv --data %1 --settings %2", values)));
+    ASSERT_EQ(standings.size(), 3);
+    EXPECT_EQ(standings[0], QStringLiteral("Row|Team|Won|Lost|Ties|Pct|Streak|GF|GA|GB"));
+    EXPECT_TRUE(standings[1].startsWith(QStringLiteral("|Harbor FC|6|3|")));
+    EXPECT_TRUE(standings[2].startsWith(QStringLiteral("|Team 1|1|1|0|0.500|")))
+        << standings[2].toStdString();
+    EXPECT_EQ(csvRecords(runTool(args("roster --teams 3 --format csv --data %1", {data.path}))),
+        texts({"Row|Number|Name|Phone|Address 1|Address 2|City|State|Zip|Other Information",
+            "|4|Mia Soto|||||||", "|11|Eli Park|555-0111|||Salem|OR|97301|"}));
+}
+
+TEST(ReportExport, HtmlIsOneSelfContainedPage)
+{
+    TeamReportData data;
+    const QString file = data.t.dir.path() + QStringLiteral("/scores.html");
+    const Captured run = runTool(
+        args("scores --teams 3 --title Fall%3Season --format html --data %1 --settings %2 -o %4",
+            {data.path, data.settings, QStringLiteral(" "), file}));
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QByteArray page = readWholeFile(file);
+    EXPECT_TRUE(page.startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(page.contains("<title>Fall Season</title>"));
+    EXPECT_TRUE(page.contains("<p class=\"team\">Harbor FC</p>"));
+    EXPECT_TRUE(page.contains("@media print"));
+    EXPECT_EQ(page.count("<tr>"), 1 + 12);
+    for (const char* fetch : {"http:", "https:", "src=", "<link", "@import", "url(", "<script"})
+        EXPECT_FALSE(page.contains(fetch)) << fetch;
+}
+
+TEST(ReportExport, FormatOptionAndTextUnchanged)
+{
+    DataFolder data;
+    EXPECT_EQ(
+        runTool(args("roster --teams 3 --format text --data %1", {data.path})).out, ExpectedRoster);
+    const Captured bad = runTool(args("roster --teams 3 --format pdf --data %1", {data.path}));
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(
+        bad.err, QByteArray("scorvane-report: --format must be text, csv or html, not \"pdf\"\n"));
+    const QString file = data.t.dir.path() + QStringLiteral("/roster.csv");
+    EXPECT_EQ(
+        runTool(args("roster --teams 3 --format csv --append --data %1 -o %2", {data.path, file}))
+            .code,
+        2);
+    const Captured unwritable
+        = runTool(args("roster --teams 3 --format html --data %1 -o %2/none/x.html",
+            {data.path, data.t.dir.path()}));
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_TRUE(unwritable.err.contains("none/x.html"));
+    EXPECT_FALSE(QFileInfo::exists(data.t.dir.path() + QStringLiteral("/none")));
+    EXPECT_TRUE(runTool(args("--help")).out.contains("--format FORMAT"));
 }

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -487,6 +488,36 @@ private Q_SLOTS:
         QVERIFY(printed.contains("*** Less than 2 Games ***"));
         QCOMPARE(printed.count("Hawks"), 2);
         QCOMPARE(printed, b.readAll());
+
+        // The same report as CSV from the window holds what the tool's CSV holds: the rows as
+        // shown, the totals marked.
+        const QString csv = f.dir.path() + QStringLiteral("/window.csv");
+        onNextModal([&csv](QWidget* modal) {
+            in<QComboBox>(modal, "cmbFileType")->setCurrentIndex(2);
+            in<QLineEdit>(modal, "txtFileName")->setText(csv);
+            press(modal, "cmdOK");
+        });
+        f.click("cmdPrint");
+        QVERIFY(f.prompter.asked.isEmpty());
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
+        QCOMPARE(runReportCommand(
+                     {QStringLiteral("players"), QStringLiteral("--data"), f.dataPath(),
+                         QStringLiteral("--teams"), QStringLiteral("1"),
+                         QStringLiteral("--columns"), QStringLiteral("1,7,4"),
+                         QStringLiteral("--sort"), QStringLiteral("4"), QStringLiteral("--order"),
+                         QStringLiteral("D"), QStringLiteral("--minimum-games"),
+                         QStringLiteral("2"), QStringLiteral("--format"), QStringLiteral("csv")},
+                     out.get(), out.get()),
+            0);
+        std::rewind(out.get());
+        QFile tool;
+        QVERIFY(tool.open(out.get(), QIODevice::ReadOnly));
+        QFile window(csv);
+        QVERIFY(window.open(QIODevice::ReadOnly));
+        const QByteArray exported = window.readAll();
+        QVERIFY(exported.startsWith("Row,Player,G,GS,SOG\r\n"));
+        QVERIFY(exported.contains("\r\nTotals,Totals,"));
+        QCOMPARE(exported, tool.readAll());
     }
 };
 

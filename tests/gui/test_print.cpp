@@ -228,18 +228,52 @@ private Q_SLOTS:
         QVERIFY(d.f.state->printJob.outputFile.isEmpty());
     }
 
-    void pdfNeedsAFileNameAndNeverAppends()
+    void fileTypesNeedAFileNameAndOnlyTextAppends_data()
     {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("pdf") << 1 << OutputFormat::Pdf << "Enter the name of the PDF file"
+                             << "PDF (*.PDF)"
+                             << "PDF";
+        QTest::newRow("csv") << 2 << OutputFormat::Csv << "Enter the name of the CSV file"
+                             << "CSV (*.csv)"
+                             << "csv";
+        QTest::newRow("html") << 3 << OutputFormat::Html << "Enter the name of the HTML file"
+                              << "HTML (*.html)"
+                              << "html";
+    }
+    void fileTypesNeedAFileNameAndOnlyTextAppends()
+    {
+        QFETCH(int, index);
+        QFETCH(OutputFormat, format);
+        QFETCH(QString, text);
+        QFETCH(QString, filter);
+        QFETCH(QString, suffix);
         PrintDialogFixture d(ReportKind::Roster);
+        auto* type = d.find<QComboBox>("cmbFileType");
+        QCOMPARE(type->count(), 4);
         d.find<QRadioButton>("optAppend")->setChecked(true);
-        d.find<QCheckBox>("chkSavePdf")->setChecked(true);
+        type->setCurrentIndex(index);
         QVERIFY(!d.find<QRadioButton>("optAppend")->isEnabled());
+        QVERIFY(d.find<QRadioButton>("optReplace")->isChecked());
         d.print();
         QCOMPARE(d.f.prompter.last().title, QStringLiteral("File Name Invalid"));
-        d.box("txtFileName")->setText(QStringLiteral("/tmp/roster.pdf"));
+        QCOMPARE(d.f.prompter.last().text, text);
+        QCOMPARE(d.dialog->focusWidget()->objectName(), QStringLiteral("txtFileName"));
+        QTest::mouseClick(d.find<QPushButton>("cmdFind"), Qt::LeftButton);
+        QCOMPARE(d.f.prompter.fileQuestions.last().filter, filter);
+        QCOMPARE(d.f.prompter.fileQuestions.last().defaultSuffix, suffix);
+        d.box("txtFileName")->setText(QStringLiteral("/tmp/roster.") + suffix);
         d.print();
-        QCOMPARE(d.dialog->choice().format, OutputFormat::Pdf);
+        QCOMPARE(d.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(d.dialog->choice().format, format);
         QVERIFY(!d.dialog->choice().append);
+        // Back to text: appending is offered again.
+        type->setCurrentIndex(0);
+        QVERIFY(d.find<QRadioButton>("optAppend")->isEnabled());
     }
 
     void pdfPagesReadBackAsText()

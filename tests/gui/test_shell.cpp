@@ -79,7 +79,9 @@ private Q_SLOTS:
         }
         GuiFixture f;
         QVERIFY(start(f));
-        QVERIFY(f.prompter.asked.isEmpty());
+        // Nothing is asked but the first start's offer of the sample league, answered No.
+        QCOMPARE(f.prompter.asked.size(), 1);
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Welcome to Scorvane for Soccer"));
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("1"));
         QVERIFY(f.child<QListWidget>("lstSelectTeam")->item(0)->isSelected());

@@ -13,6 +13,7 @@
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,12 +100,14 @@ struct LeagueFixture : GuiFixture
         click("cmdCompute");
     }
 
-    // Prints from the open window to `name` in the temporary folder; returns its bytes.
-    QByteArray printToFile(const char* name)
+    // Prints from the open window to `name` in the temporary folder, as the file type at
+    // `fileType` in the print dialog's list (text first); returns the file's bytes.
+    QByteArray printToFile(const char* name, int fileType = 0)
     {
         const QString file = dir.filePath(QString::fromLatin1(name));
-        onNextModal([&file](QWidget* modal) {
+        onNextModal([&file, fileType](QWidget* modal) {
             QVERIFY(qobject_cast<PrintDialog*>(modal));
+            modal->findChild<QComboBox*>(QStringLiteral("cmbFileType"))->setCurrentIndex(fileType);
             modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
             modal->findChild<QLineEdit*>(QStringLiteral("txtLines"))->setText(QStringLiteral("25"));
             modal->findChild<QLineEdit*>(QStringLiteral("txtCopies"))->setText(QStringLiteral("2"));
@@ -311,6 +314,12 @@ private Q_SLOTS:
         const QByteArray shortForm = f.printToFile("short.txt");
         QVERIFY(shortForm != longForm);
         QCOMPARE(shortForm, f.toolBytes({QStringLiteral("scores"), QStringLiteral("--short")}));
+        // As CSV, the window writes the tool's table.
+        const QByteArray csv = f.printToFile("scores.csv", 2);
+        QVERIFY(csv.contains("Owls"));
+        QCOMPARE(csv,
+            f.toolBytes({QStringLiteral("scores"), QStringLiteral("--short"),
+                QStringLiteral("--format"), QStringLiteral("csv")}));
 
         QVERIFY(f.openReport("mnuStandings", {1, 2, 3}));
         const QByteArray standings = f.printToFile("standings.txt");

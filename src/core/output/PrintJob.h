@@ -4,14 +4,15 @@
 
 namespace scorvane {
 
-enum class OutputFormat { Text, Pdf };
+// Text and PDF carry the printed lines; CSV and HTML the report's table (see TableExport).
+enum class OutputFormat { Text, Pdf, Csv, Html };
 
 // One report on its way out, as the print dialog (or the command-line tool) set it up.
 struct PrintJob
 {
     QString title;
     QString outputFile;  // empty: the printer
-    bool append = false; // add to the end of a text file instead of replacing it
+    bool append = false; // add to the end of a text file instead of replacing it (text only)
     OutputFormat format = OutputFormat::Text;
     int copies = 1;        // copies still to print
     int top = 999;         // how many players the players report lists

@@ -1,6 +1,7 @@
 #include "core/output/ReportPrinting.h"
 
 #include "core/reports/PlayerStatsReport.h"
+#include "core/reports/TeamReportRun.h"
 #include "core/reports/TeamReportState.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
@@ -48,6 +49,28 @@ bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresF
     }
     }
     return false;
+}
+
+ExportTable reportExportTable(ReportKind kind, AppState& state, ScoresForm scoresForm)
+{
+    switch (kind) {
+    case ReportKind::Roster:
+        return rosterExportTable(state, readPlayerContacts(state.files));
+    case ReportKind::PlayerStatistics:
+        return playerStatisticsTable(state);
+    case ReportKind::GameScores:
+    case ReportKind::Record:
+    case ReportKind::Standings:
+        break;
+    }
+    TeamReportInput input = teamReportInput(state, scoresForm);
+    input.selection.kind = kind;
+    TeamReportTable result = teamReportTable(input, state.printJob.title);
+    if (result.fault) {
+        state.reporter.reportFileError(*result.fault);
+        state.reporter.endProgram();
+    }
+    return result.table;
 }
 
 } // namespace scorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/GameScoresReport.h"
 #include "core/state/ReportSelection.h"
 
@@ -19,5 +20,11 @@ QString defaultReportTitle(ReportKind kind);
 // reporter.
 bool printReport(ReportKind kind, AppState& state, OutputEngine& engine,
     ScoresForm scoresForm = ScoresForm::Long);
+
+// The same report computed from the same state, as the table a CSV or HTML file holds: its rows
+// in the printed order, titled with the print job's title. Files that cannot be read go to the
+// error reporter as for printing.
+ExportTable reportExportTable(
+    ReportKind kind, AppState& state, ScoresForm scoresForm = ScoresForm::Long);
 
 } // namespace scorvane

@@ -1,5 +1,7 @@
 #include "core/output/TableExport.h"
 
+#include <QSaveFile>
+
 namespace scorvane {
 
 namespace {
@@ -96,6 +98,15 @@ QByteArray tableAsHtml(const ExportTable& table)
 QByteArray exportTable(const ExportTable& table, ExportFormat format)
 {
     return format == ExportFormat::Csv ? tableAsCsv(table) : tableAsHtml(table);
+}
+
+QString writeExportFile(const QString& path, const ExportTable& table, ExportFormat format)
+{
+    const QByteArray bytes = exportTable(table, format);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
 }
 
 } // namespace scorvane

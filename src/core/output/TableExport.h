@@ -21,4 +21,9 @@ QByteArray tableAsHtml(const ExportTable& table);
 
 QByteArray exportTable(const ExportTable& table, ExportFormat format);
 
+// Writes the table to `path` whole or not at all: the bytes go to a file beside it that is
+// renamed over the old one only once complete, so a failure leaves any earlier file as it was.
+// The error text, empty when written.
+QString writeExportFile(const QString& path, const ExportTable& table, ExportFormat format);
+
 } // namespace scorvane

@@ -120,7 +120,7 @@ ReportButtons GameScoresReport::buttons(ScoresForm shown, bool onOpening) const
         .shortForm = shown == ScoresForm::Long};
 }
 
-ExportTable GameScoresReport::exportTable(const QString& title) const
+ExportTable GameScoresReport::exportTable(const QString& title, ScoresForm form) const
 {
     ExportTable table;
     table.title = title;
@@ -138,6 +138,18 @@ ExportTable GameScoresReport::exportTable(const QString& title) const
                 QString::number(game.goalsFor), QString::number(game.goalsAgainst),
                 shownResultWord(game.goalsFor, game.goalsAgainst), trimBlanks(game.gameLocation),
                 trimBlanks(game.gameComment)}});
+    }
+    if (form == ScoresForm::Short) {
+        // Played, Location and Comment go; GF and GA move one column to the left.
+        const auto drop = [&](qsizetype column) {
+            table.headings.removeAt(column);
+            for (ExportTable::Row& row : table.rows)
+                row.cells.removeAt(column);
+        };
+        drop(9);
+        drop(8);
+        drop(4);
+        table.numericColumns = {0, 4, 5};
     }
     return table;
 }

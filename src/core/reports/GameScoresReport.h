@@ -34,8 +34,9 @@ public:
     ReportGrid grid(ScoresForm form) const;
     ReportButtons buttons(ScoresForm shown, bool onOpening) const;
 
-    // One row per game with raw values, for a spreadsheet or a web page.
-    ExportTable exportTable(const QString& title) const;
+    // One row per game with raw values, for a spreadsheet or a web page. The short form leaves
+    // out what its printed line leaves out: home or away, the place and the comment.
+    ExportTable exportTable(const QString& title, ScoresForm form = ScoresForm::Long) const;
 
     // Prints every copy below a page heading of the title and the team's name. A long-form game
     // is never split across pages; the short form starts a new page when one is full. False

@@ -1,6 +1,7 @@
 #include "core/reports/PlayerStatsReport.h"
 
 #include "core/output/OutputEngine.h"
+#include "core/reports/PlayerStatsExport.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
 
@@ -61,16 +62,35 @@ PlayerReportRequest playerReportRequest(const AppState& state)
     return r;
 }
 
-void printPlayerStatistics(const AppState& state, OutputEngine& engine)
+namespace {
+
+// Prepares the report; a file that cannot be read goes to the error reporter, whose Retry reads
+// again.
+PreparedPlayerReport preparedFromState(const AppState& state, const PlayerReportRequest& request)
 {
-    const PlayerReportRequest request = playerReportRequest(state);
     PreparedPlayerReport report = preparePlayerReport(request);
     while (report.error) {
         if (state.reporter.reportFileError(*report.error) != ErrorReporter::Choice::Retry)
             state.reporter.endProgram();
         report = preparePlayerReport(request);
     }
+    return report;
+}
+
+} // namespace
+
+void printPlayerStatistics(const AppState& state, OutputEngine& engine)
+{
+    const PlayerReportRequest request = playerReportRequest(state);
+    const PreparedPlayerReport report = preparedFromState(state, request);
     printPlayerReport(report.table, report.layout, request.print, engine);
+}
+
+ExportTable playerStatisticsTable(const AppState& state)
+{
+    const PlayerReportRequest request = playerReportRequest(state);
+    const PreparedPlayerReport report = preparedFromState(state, request);
+    return playerStatsExportTable(report.table, report.layout, request.print);
 }
 
 } // namespace scorvane

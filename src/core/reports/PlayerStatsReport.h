@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/PlayerStatsComputation.h"
 #include "core/reports/PrintedPlayerReport.h"
 #include "core/reports/StatsSort.h"
@@ -42,5 +43,8 @@ PlayerReportRequest playerReportRequest(const AppState& state);
 // prints it through the engine (file, printer or stream, as the engine is set up). A file that
 // cannot be read goes to the program's error reporter, whose Retry reads again.
 void printPlayerStatistics(const AppState& state, OutputEngine& engine);
+
+// The same report prepared the same way, as a table to export (see playerStatsExportTable).
+ExportTable playerStatisticsTable(const AppState& state);
 
 } // namespace scorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/reports/GameScoresReport.h"
 #include "core/reports/PagedOutput.h"
 #include "core/state/ReportSelection.h"
@@ -38,5 +39,14 @@ struct TeamReportOutcome
 // choices.
 TeamReportOutcome printTeamReport(
     const TeamReportInput& input, const PageChoices& choices, OutputEngine& engine);
+
+struct TeamReportTable
+{
+    ExportTable table;
+    std::optional<FileError> fault; // a file that could not be read; the table is empty
+};
+
+// The same team report computed the same way, as a table to export under `title`.
+TeamReportTable teamReportTable(const TeamReportInput& input, const QString& title);
 
 } // namespace scorvane

@@ -120,4 +120,25 @@ void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngi
     engine.close();
 }
 
+ExportTable rosterExportTable(const AppState& state, const PlayerContactTable& contacts)
+{
+    ExportTable table;
+    table.title = trimBlanks(state.printJob.title);
+    table.team = trimBlanks(state.teamChoice.names[state.teamChoice.currentSlot]);
+    table.headings = {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Phone"),
+        QStringLiteral("Address 1"), QStringLiteral("Address 2"), QStringLiteral("City"),
+        QStringLiteral("State"), QStringLiteral("Zip"), QStringLiteral("Other Information")};
+    table.numericColumns = {0};
+    for (int n = 1; n <= 99; ++n) {
+        if (state.roster.free[n])
+            continue;
+        const PlayerContact& c = contacts[n];
+        table.rows.append({ExportTable::RowKind::Body,
+            {QString::number(n), trimBlanks(state.roster.names[n]), trimBlanks(c.phone),
+                trimBlanks(c.address1), trimBlanks(c.address2), trimBlanks(c.city),
+                trimBlanks(c.state), trimBlanks(c.zip), trimBlanks(c.otherInfo)}});
+    }
+    return table;
+}
+
 } // namespace scorvane

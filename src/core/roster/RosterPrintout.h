@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/output/ExportTable.h"
 #include "core/roster/PlayerContacts.h"
 
 #include <QString>
@@ -22,5 +23,9 @@ QString placeLine(const QString& city, const QString& state, const QString& zip)
 // lets the printer settle there). Stops at once when the user gives up an output error.
 void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngine& engine,
     const std::function<void()>& afterOpen = {});
+
+// The roster as a table for a spreadsheet or a web page: one row per used number in ascending
+// order, as the printout lists them, with the contact fields in columns of their own.
+ExportTable rosterExportTable(const AppState& state, const PlayerContactTable& contacts);
 
 } // namespace scorvane

@@ -160,6 +160,10 @@ StartOutcome startUp(AppState& state, const ProgramFolders& folders,
             notes->dataChange = recoverPendingChange(state.settings.dataFolder);
     }
 
+    if (notes) {
+        notes->newDataFolder = !QFileInfo::exists(
+            resolveInFolder(state.settings.dataFolder, QStringLiteral("KVTEAMS.DAT")));
+    }
     state.teamChoice.listMissing = !state.files.tryOpenDataFile(FileTeamList);
     if (state.teamChoice.listMissing)
         return StartOutcome::DataFolderWindow;

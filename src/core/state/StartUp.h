@@ -43,6 +43,7 @@ struct StartNotes
     PendingChange dataChange;     // a change a crash interrupted in the data folder
     PendingChange settingsChange; // the same for the settings folder
     TeamListCheck teamList;
+    bool newDataFolder = false; // the data folder held no team list yet: nothing was ever kept
 };
 
 // The message for a change start-up finished or threw away; empty when there was none.

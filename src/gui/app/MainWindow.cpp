@@ -10,6 +10,7 @@
 #include "gui/app/TeamListView.h"
 #include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
+#include "gui/shell/SampleLeagueCommand.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -143,6 +144,8 @@ void MainWindow::buildMenus()
         closeChildWindows();
         showWindow(WindowDatapath);
     }));
+    addItem(file, "mnuSampleLeague", QStringLiteral("Open &Sample League"),
+        leavingCommand([this] { openSampleLeague(*this); }));
     file->addSeparator();
     addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
@@ -240,7 +243,8 @@ void MainWindow::reportCommand(ReportKind kind, WindowKind window)
 void MainWindow::setTeamItemsEnabled(int count)
 {
     const MenuEnabling e = menuEnablingFor(count);
-    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
+    for (const char* name :
+        {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.always);
     for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
              "mnuChangePlayerNumber", "mnuDeleteFiles"})
@@ -258,9 +262,9 @@ void MainWindow::selectionChanged(int count)
 
 void MainWindow::disableMenus()
 {
-    for (const char* name : {"mnuDataPath", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
-             "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
-             "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+    for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
+             "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
+             "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 
@@ -489,6 +493,9 @@ bool MainWindow::startProgram(const ProgramFolders& folders)
             BusyPointer busy;
             shutDown(state_);
         };
+    // Nothing has ever been kept in the data folder: a new user may look around first.
+    if (outcome == StartOutcome::TeamWindow && startNotes_.newDataFolder)
+        offerSampleLeague(*this);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/output/DesktopOutput.h"
 
+#include "core/output/TableExport.h"
 #include "core/state/AppState.h"
 #include "core/state/Settings.h"
 #include "gui/app/Prompter.h"
@@ -56,14 +57,15 @@ bool showPrintDialog(QWidget* over, ReportKind kind, AppState& state, Prompter& 
 
 DesktopOutput::DesktopOutput(QWidget* over, AppState& state, Prompter& prompter)
     : state_(state)
-    , pdfPrinter_(QPrinter::HighResolution)
-    , printer_(programPrinter(), PageOutput::Kind::Printer)
-    , pdf_(pdfPrinter_, PageOutput::Kind::Pdf)
-    , engine_(state.printJob, state.settings, [over, &prompter](const QString& error) {
+    , askRetry_([over, &prompter](const QString& error) {
         const Message question{QStringLiteral("Printer/File Error"), error,
             Message::Buttons::RetryCancel, Message::Icon::Warning, Message::Answer::Retry};
         return prompter.ask(over, question) == Message::Answer::Retry;
     })
+    , pdfPrinter_(QPrinter::HighResolution)
+    , printer_(programPrinter(), PageOutput::Kind::Printer)
+    , pdf_(pdfPrinter_, PageOutput::Kind::Pdf)
+    , engine_(state.printJob, state.settings, askRetry_)
 {
     pdfPrinter_.setPageLayout(programPrinter().pageLayout());
     // A PDF is read on screen and printed anywhere: keep the text clear of the paper's edge.
@@ -82,9 +84,39 @@ bool DesktopOutput::toPrinter() const
     return state_.printJob.outputFile.isEmpty();
 }
 
+bool DesktopOutput::exports() const
+{
+    const OutputFormat format = state_.printJob.format;
+    return !toPrinter() && (format == OutputFormat::Csv || format == OutputFormat::Html);
+}
+
+void DesktopOutput::deliver(
+    const std::function<void(OutputEngine&)>& print, const std::function<ExportTable()>& table)
+{
+    if (exports())
+        writeTable(table());
+    else
+        print(engine_);
+}
+
+bool DesktopOutput::writeTable(const ExportTable& table)
+{
+    const ExportFormat format
+        = state_.printJob.format == OutputFormat::Html ? ExportFormat::Html : ExportFormat::Csv;
+    for (;;) {
+        const QString error = writeExportFile(state_.printJob.outputFile, table, format);
+        if (error.isEmpty())
+            return true;
+        if (!askRetry_(error)) {
+            tableStopped_ = true;
+            return false;
+        }
+    }
+}
+
 void DesktopOutput::tellWhereWritten(WindowHost& host) const
 {
-    if (toPrinter() || engine_.stopped())
+    if (toPrinter() || engine_.stopped() || tableStopped_)
         return;
     host.showStatus(QStringLiteral("Report written to %1").arg(state_.printJob.outputFile));
 }

@@ -31,6 +31,28 @@ void selectSize(QComboBox* box, int size)
     box->setCurrentIndex(box->findData(size));
 }
 
+struct FileKind
+{
+    QString name;   // as a message names it
+    QString filter; // the file dialog's filter
+    QString suffix;
+};
+
+FileKind fileKind(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Pdf:
+        return {QStringLiteral("PDF"), QStringLiteral("PDF (*.PDF)"), QStringLiteral("PDF")};
+    case OutputFormat::Csv:
+        return {QStringLiteral("CSV"), QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")};
+    case OutputFormat::Html:
+        return {QStringLiteral("HTML"), QStringLiteral("HTML (*.html)"), QStringLiteral("html")};
+    case OutputFormat::Text:
+        break;
+    }
+    return {QStringLiteral("text"), QStringLiteral("Text (*.TXT)"), QStringLiteral("TXT")};
+}
+
 int sizeChosen(const QComboBox* box, int stored)
 {
     // A stored size the list does not offer stays as it was.
@@ -117,7 +139,16 @@ void PrintDialog::buildUi()
     appendOption_ = named(
         new QRadioButton(QStringLiteral("&Append to Existing File"), frameFile), "optAppend");
     replaceOption_->setChecked(true);
-    savePdfCheck_ = named(new QCheckBox(QStringLiteral("Save as P&DF"), frameFile), "chkSavePdf");
+    fileTypeCombo_ = named(new QComboBox(frameFile), "cmbFileType");
+    fileTypeCombo_->addItem(QStringLiteral("Text"), static_cast<int>(OutputFormat::Text));
+    fileTypeCombo_->addItem(QStringLiteral("PDF"), static_cast<int>(OutputFormat::Pdf));
+    fileTypeCombo_->addItem(
+        QStringLiteral("CSV (spreadsheet)"), static_cast<int>(OutputFormat::Csv));
+    fileTypeCombo_->addItem(
+        QStringLiteral("HTML (web page)"), static_cast<int>(OutputFormat::Html));
+    auto* fileTypeLabel
+        = named(new QLabel(QStringLiteral("File &Type:"), frameFile), "lblFileType");
+    fileTypeLabel->setBuddy(fileTypeCombo_);
     auto* replaceLabel
         = named(new QLabel(QStringLiteral("(Entering File Name will override printer)"), frameFile),
             "lblReplace");
@@ -126,7 +157,11 @@ void PrintDialog::buildUi()
     fileGrid->addWidget(findButton_, 0, 2);
     fileGrid->addWidget(replaceOption_, 1, 0);
     fileGrid->addWidget(appendOption_, 1, 1, 1, 2);
-    fileGrid->addWidget(savePdfCheck_, 2, 0, 1, 3);
+    auto* fileTypeRow = new QHBoxLayout;
+    fileTypeRow->addWidget(fileTypeLabel);
+    fileTypeRow->addWidget(fileTypeCombo_);
+    fileTypeRow->addStretch(1);
+    fileGrid->addLayout(fileTypeRow, 2, 0, 1, 3);
     fileGrid->addWidget(replaceLabel, 3, 0, 1, 3);
 
     topXEdit_ = makeTextBox(this, "txtTopX", 3);
@@ -166,7 +201,7 @@ void PrintDialog::buildUi()
     connect(cancelButton_, &QPushButton::clicked, this, &PrintDialog::cancelClicked);
     connect(setupButton_, &QPushButton::clicked, this, &PrintDialog::setupClicked);
     connect(findButton_, &QPushButton::clicked, this, &PrintDialog::findClicked);
-    connect(savePdfCheck_, &QCheckBox::toggled, this, &PrintDialog::pdfChanged);
+    connect(fileTypeCombo_, &QComboBox::currentIndexChanged, this, &PrintDialog::fileTypeChanged);
 }
 
 void PrintDialog::load()
@@ -202,7 +237,7 @@ void PrintDialog::okClicked()
     const qint64 lines = numericValue(linesEdit_->text());
     const qint64 top = numericValue(topXEdit_->text());
     const QString fileName = trimBlanks(fileNameEdit_->text());
-    const bool pdf = savePdfCheck_->isChecked();
+    const OutputFormat format = fileType();
     const QString copiesInvalid = QStringLiteral("Copies Invalid");
     if (copies < 1) {
         refuse(copiesInvalid, QStringLiteral("Must be greater than 1"), copiesEdit_);
@@ -222,19 +257,20 @@ void PrintDialog::okClicked()
             QStringLiteral("Top Players Invalid"), QStringLiteral("Must be 1 to 999"), topXEdit_);
         return;
     }
-    if (pdf && fileName.isEmpty()) {
+    if (format != OutputFormat::Text && fileName.isEmpty()) {
         refuse(QStringLiteral("File Name Invalid"),
-            QStringLiteral("Enter the name of the PDF file"), fileNameEdit_);
+            QStringLiteral("Enter the name of the %1 file").arg(fileKind(format).name),
+            fileNameEdit_);
         return;
     }
     choice_.title = titleEdit_->text();
     // A bare name goes into the report folder, whatever the program's working folder is.
     choice_.outputFile = outputFilePath(fileName, settings_.reportFolder);
-    choice_.format = pdf ? OutputFormat::Pdf : OutputFormat::Text;
+    choice_.format = format;
     choice_.linesPerPage = static_cast<int>(lines);
     choice_.top = static_cast<int>(top);
     choice_.copies = static_cast<int>(copies);
-    choice_.append = appendOption_->isChecked() && !pdf;
+    choice_.append = appendOption_->isChecked() && choice_.format == OutputFormat::Text;
     choice_.titleFontSize = sizeChosen(titleFontCombo_, offeredFontSize(settings_.titleFontSize));
     choice_.reportFontSize
         = sizeChosen(reportFontCombo_, offeredFontSize(settings_.reportFontSize));
@@ -253,13 +289,18 @@ void PrintDialog::setupClicked()
     prompter_.printerSetup(this, printer_);
 }
 
+OutputFormat PrintDialog::fileType() const
+{
+    return static_cast<OutputFormat>(fileTypeCombo_->currentData().toInt());
+}
+
 void PrintDialog::findClicked()
 {
-    const bool pdf = savePdfCheck_->isChecked();
+    const FileKind kind = fileKind(fileType());
     FileQuestion question;
     question.title = QStringLiteral("Set Filename to Print To:");
-    question.filter = pdf ? QStringLiteral("PDF (*.PDF)") : QStringLiteral("Text (*.TXT)");
-    question.defaultSuffix = pdf ? QStringLiteral("PDF") : QStringLiteral("TXT");
+    question.filter = kind.filter;
+    question.defaultSuffix = kind.suffix;
     question.startFolder = settings_.dataFolder;
     question.confirmOverwrite = true;
     const QString chosen = prompter_.saveFileName(this, question);
@@ -267,13 +308,13 @@ void PrintDialog::findClicked()
         fileNameEdit_->setText(chosen);
 }
 
-void PrintDialog::pdfChanged()
+void PrintDialog::fileTypeChanged()
 {
-    // A PDF is always written whole: appending does not apply.
-    const bool pdf = savePdfCheck_->isChecked();
-    if (pdf)
+    // Only a text file takes one report after another; the others are always written whole.
+    const bool text = fileType() == OutputFormat::Text;
+    if (!text)
         replaceOption_->setChecked(true);
-    appendOption_->setEnabled(!pdf);
+    appendOption_->setEnabled(text);
 }
 
 } // namespace scorvane

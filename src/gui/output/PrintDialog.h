@@ -35,7 +35,8 @@ struct PrintChoice
 };
 
 // The print settings dialog every report shows before it prints: title, copies, page length,
-// fonts, and optionally a text or PDF file in place of the printer. exec() returns Accepted once
+// fonts, and optionally a file in place of the printer: the printed lines as text or PDF, or the
+// report's table as CSV (for a spreadsheet) or HTML (a web page). exec() returns Accepted once
 // "&Print" passed every check; choice() then holds what was chosen. Closing it any other way
 // (Cancel, Escape, the title bar) returns Rejected. Nothing else is changed.
 class PrintDialog : public QDialog
@@ -62,7 +63,8 @@ private:
     void cancelClicked();
     void setupClicked();
     void findClicked();
-    void pdfChanged();
+    void fileTypeChanged();
+    OutputFormat fileType() const;
 
     ReportKind kind_;
     const ProgramSettings& settings_;
@@ -84,7 +86,7 @@ private:
     QPushButton* findButton_ = nullptr;
     QRadioButton* replaceOption_ = nullptr;
     QRadioButton* appendOption_ = nullptr;
-    QCheckBox* savePdfCheck_ = nullptr;
+    QComboBox* fileTypeCombo_ = nullptr;
     QLabel* topXLabel_ = nullptr;
     QLineEdit* topXEdit_ = nullptr;
     QLabel* topX2Label_ = nullptr;

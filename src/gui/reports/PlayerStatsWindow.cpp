@@ -1,5 +1,6 @@
 #include "gui/reports/PlayerStatsWindow.h"
 
+#include "core/reports/PlayerStatsExport.h"
 #include "core/reports/PlayerStatsGrid.h"
 #include "core/reports/ReportSettings.h"
 #include "core/state/AppState.h"
@@ -298,7 +299,9 @@ void PlayerStatsWindow::printClicked()
         return;
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());
-    session_.print(request().print, output.engine());
+    const PrintChoices choices = request().print;
+    output.deliver([&](OutputEngine& engine) { session_.print(choices, engine); },
+        [&] { return playerStatsExportTable(session_.table(), session_.layout(), choices); });
     output.tellWhereWritten(host());
 }
 

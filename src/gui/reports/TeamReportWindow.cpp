@@ -118,7 +118,9 @@ void TeamReportWindow::printClicked()
         return;
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());
-    printReport(report_, state(), output.engine(), printedForm());
+    const ScoresForm form = printedForm();
+    output.deliver([&](OutputEngine& engine) { printReport(report_, state(), engine, form); },
+        [&] { return reportExportTable(report_, state(), form); });
     output.tellWhereWritten(host());
 }
 

@@ -261,11 +261,15 @@ void RosterWindow::printClicked()
     BusyPointer busy;
     DesktopOutput output(this, state(), prompter());
     const bool toPrinter = output.toPrinter();
-    printRoster(state(), contacts_, output.engine(), [toPrinter] {
-        // The printer is given a moment after it is opened; files need none.
-        if (toPrinter)
-            QThread::msleep(500);
-    });
+    output.deliver(
+        [&](OutputEngine& engine) {
+            printRoster(state(), contacts_, engine, [toPrinter] {
+                // The printer is given a moment after it is opened; files need none.
+                if (toPrinter)
+                    QThread::msleep(500);
+            });
+        },
+        [&] { return rosterExportTable(state(), contacts_); });
     output.tellWhereWritten(host());
 }
 
