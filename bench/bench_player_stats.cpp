@@ -132,10 +132,12 @@ void BM_CommandLineReport(benchmark::State& bench)
     QStringList teams;
     for (int slot : folder.teams)
         teams << QString::number(slot);
+    // The tool never writes inside the data folder it reads.
+    const QTemporaryDir outputFolder;
     const QStringList arguments = {QStringLiteral("players"), QStringLiteral("--data"), folder.data,
         QStringLiteral("--settings"), folder.settings, QStringLiteral("--teams"), teams.join(u','),
         QStringLiteral("--columns"), columns, QStringLiteral("-o"),
-        folder.data + QStringLiteral("REPORT.TXT")};
+        outputFolder.path() + QStringLiteral("/REPORT.TXT")};
     for (auto _ : bench) {
         if (runReportCommand(arguments, stdout, stderr) != 0)
             bench.SkipWithError("the report failed");
