@@ -115,6 +115,18 @@ QByteArray GuiFixture::readDataFile(const QString& name) const
     return readWholeFile(state->settings.dataFolder + name);
 }
 
+ChildWindow* GuiFixture::runReport(const char* menuItem, std::initializer_list<int> slots)
+{
+    mdi->closeChildWindows();
+    for (int slot = 1; slot <= 100; ++slot)
+        state->teamChoice.selected[slot] = false;
+    for (int slot : slots)
+        state->teamChoice.selected[slot] = true;
+    mdi->selectionChanged(static_cast<int>(slots.size()));
+    mdi->runMenuCommand(QString::fromLatin1(menuItem));
+    return current();
+}
+
 void onNextModal(std::function<void(QWidget*)> step)
 {
     QTimer::singleShot(0, qApp, [step = std::move(step)] {

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 namespace scorvane::testing {
@@ -65,6 +66,10 @@ struct GuiFixture
     // Loads the team list, names the team in `slot` in it when `name` is given, and chooses that
     // team as the team window does.
     void chooseTeam(int slot = 1, const QString& name = {});
+
+    // Runs a Reports menu command (its item's objectName) with the given teams chosen; returns
+    // the window shown then.
+    ChildWindow* runReport(const char* menuItem, std::initializer_list<int> slots);
 
     ChildWindow* current() const { return mdi->currentChild(); }
     // The objectName of the current child window, or empty when none is shown.

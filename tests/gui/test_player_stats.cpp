@@ -76,14 +76,7 @@ struct StatsFixture : GuiFixture
     // Reports > Player Statistics with the given teams chosen.
     PlayerStatsWindow* openReport(std::initializer_list<int> slots = {1})
     {
-        mdi->closeChildWindows();
-        for (int slot = 1; slot <= 100; ++slot)
-            state->teamChoice.selected[slot] = false;
-        for (int slot : slots)
-            state->teamChoice.selected[slot] = true;
-        mdi->selectionChanged(static_cast<int>(slots.size()));
-        mdi->runMenuCommand(QStringLiteral("mnuPlayer"));
-        return qobject_cast<PlayerStatsWindow*>(current());
+        return qobject_cast<PlayerStatsWindow*>(runReport("mnuPlayer", slots));
     }
 
     QTableWidget* grid() const { return child<QTableWidget>("tblStats"); }

@@ -68,6 +68,20 @@ QWidget* ShotContext::open(WindowKind kind)
     return child != nullptr && child->kind() == kind ? child : nullptr;
 }
 
+ChildWindow* ShotContext::openReport(const char* menuItem, std::initializer_list<int> slots)
+{
+    mdi.closeChildWindows();
+    for (int slot = 1; slot <= 100; ++slot)
+        state.teamChoice.selected[slot] = false;
+    for (int slot : slots)
+        state.teamChoice.selected[slot] = true;
+    mdi.selectionChanged(static_cast<int>(slots.size()));
+    mdi.runMenuCommand(QString::fromLatin1(menuItem));
+    settle();
+    ChildWindow* child = mdi.currentChild();
+    return child != nullptr && child->kind() != WindowSelectTeam ? child : nullptr;
+}
+
 namespace {
 
 struct SampleGame

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <initializer_list>
+
 class QWidget;
 
 namespace scorvane::shots {
@@ -40,6 +42,9 @@ struct ShotContext
     // Opens a window of `kind` as the menus do (the one child window) and returns it, or null
     // when that kind has no window yet.
     QWidget* open(WindowKind kind);
+    // Runs a Reports menu command (its item's objectName) with the given teams chosen and
+    // returns the report's window, or null when none opened.
+    ChildWindow* openReport(const char* menuItem, std::initializer_list<int> slots);
     // Lets pending events run (windows that open a message or another window on a timer).
     static void settle();
 };
@@ -55,5 +60,6 @@ void shotsGames(ShotContext& context);
 void shotsEntry(ShotContext& context);
 void shotsCharts(ShotContext& context);
 void shotsPlayerStatistics(ShotContext& context);
+void shotsTeamReports(ShotContext& context);
 
 } // namespace scorvane::shots

@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
     shotsEntry(context);
     shotsCharts(context);
     shotsPlayerStatistics(context);
+    shotsTeamReports(context);
 
     mdi.closeChildWindows();
     state.files.closeDataFile(AllFiles);

@@ -22,21 +22,6 @@ namespace scorvane::shots {
 
 namespace {
 
-// Reports > Player Statistics with the given teams chosen.
-ChildWindow* openReport(ShotContext& context, std::initializer_list<int> slots)
-{
-    context.mdi.closeChildWindows();
-    for (int slot = 1; slot <= 100; ++slot)
-        context.state.teamChoice.selected[slot] = false;
-    for (int slot : slots)
-        context.state.teamChoice.selected[slot] = true;
-    context.mdi.selectionChanged(static_cast<int>(slots.size()));
-    context.mdi.runMenuCommand(QStringLiteral("mnuPlayer"));
-    ShotContext::settle();
-    ChildWindow* child = context.mdi.currentChild();
-    return child != nullptr && child->kind() == WindowStats ? child : nullptr;
-}
-
 // Shows a dialog without waiting for it, saves its picture and closes it.
 void shoot(ShotContext& context, QDialog& dialog, const QString& name)
 {
@@ -50,7 +35,7 @@ void shoot(ShotContext& context, QDialog& dialog, const QString& name)
 void shotsPlayerStatistics(ShotContext& context)
 {
     AppState& state = context.state;
-    ChildWindow* report = openReport(context, {1});
+    ChildWindow* report = context.openReport("mnuPlayer", {1});
     context.saveMain(QStringLiteral("player-stats-one-team"));
 
     // The dialogs, above the report.
@@ -99,7 +84,7 @@ void shotsPlayerStatistics(ShotContext& context)
         context.saveMain(QStringLiteral("player-stats-one-player"));
     }
 
-    ChildWindow* teams = openReport(context, {1, 2});
+    ChildWindow* teams = context.openReport("mnuPlayer", {1, 2});
     context.saveMain(QStringLiteral("player-stats-two-teams"));
 
     // Over several teams the explicit list is empty and one player can be chosen instead.

@@ -4,7 +4,10 @@
 #include "gui/games/GameListWindow.h"
 #include "gui/games/GameWindow.h"
 #include "gui/games/OwnNamesWindow.h"
+#include "gui/reports/GameScoresWindow.h"
 #include "gui/reports/PlayerStatsWindow.h"
+#include "gui/reports/StandingsWindow.h"
+#include "gui/reports/TeamRecordWindow.h"
 #include "gui/roster/RosterWindow.h"
 #include "gui/shell/AboutWindow.h"
 #include "gui/shell/DataFolderWindow.h"
@@ -31,6 +34,9 @@ void registerWindows(WindowFactory& factory)
     factory.add(WindowNameYourOwn, [](WindowHost& h) { return new OwnNamesWindow(h); });
     factory.add(WindowPScreen, [](WindowHost& h) { return new PlayerFiguresWindow(h); });
     factory.add(WindowStats, [](WindowHost& h) { return new PlayerStatsWindow(h); });
+    factory.add(WindowRecord, [](WindowHost& h) { return new TeamRecordWindow(h); });
+    factory.add(WindowScores, [](WindowHost& h) { return new GameScoresWindow(h); });
+    factory.add(WindowStandings, [](WindowHost& h) { return new StandingsWindow(h); });
 }
 
 } // namespace scorvane

@@ -13,6 +13,7 @@
 #include "gui/reports/FrozenColumnsTable.h"
 #include "gui/reports/GameSelection.h"
 #include "gui/reports/MinimumDialog.h"
+#include "gui/reports/ReportTables.h"
 #include "gui/reports/SelectPlayerDialog.h"
 #include "gui/reports/SortDialog.h"
 
@@ -21,7 +22,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -60,16 +60,8 @@ void PlayerStatsWindow::buildUi()
     teamsCombo_->setAccessibleName(QStringLiteral("Teams"));
     statsTable_ = named(new FrozenColumnsTable(this), "tblStats");
     statsTable_->setAccessibleName(QStringLiteral("Team and Player Statistics"));
-    statsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    statsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    statsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
-    statsTable_->verticalHeader()->hide();
-    statsTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    statsTable_->horizontalHeader()->setHighlightSections(false);
-    statsTable_->setWordWrap(false);
+    setUpReportTable(statsTable_);
     statsTable_->setTextElideMode(Qt::ElideNone); // the marker's dashes end at the column's edge
-    statsTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    statsTable_->verticalHeader()->setDefaultSectionSize(statsTable_->fontMetrics().height() + 8);
     statsTable_->setMinimumSize(760, 420);
 
     computeButton_ = makeButton(this, "cmdCompute", QStringLiteral("&Compute"));
@@ -216,15 +208,9 @@ void PlayerStatsWindow::fitColumns(const PlayerStatsGrid& grid)
         statsTable_->setColumnWidth(static_cast<int>(c), width);
         total += width;
     }
-    // The window grows to show every column when the main window has room for them.
-    const QWidget* main = host().mainWidget();
-    const int room = main != nullptr ? main->width() - 120 : 0;
-    const int wanted = total + 2 * statsTable_->frameWidth()
-        + statsTable_->verticalScrollBar()->sizeHint().width();
-    statsTable_->setMinimumWidth(std::max(760, std::min(wanted, room)));
     statsTable_->setFrozenColumns(grid.fixedColumns);
-    if (QWidget* frame = parentWidget(); frame != nullptr && frame->isVisible())
-        frame->resize(frame->size().expandedTo(frame->sizeHint()));
+    // The window grows to show every column when the main window has room for them.
+    showColumnsWidth(statsTable_, total, host().mainWidget(), 760, true, this);
 }
 
 // ---- Buttons -----------------------------------------------------------------------------------
