@@ -1,14 +1,23 @@
 #include "GuiTestSupport.h"
 
+#include "ReportCommand.h"
+
 #include "core/entry/Categories.h"
+#include "core/state/DefaultSettings.h"
 #include "core/store/TeamList.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace scorvane::testing {
 
@@ -92,6 +101,21 @@ void GuiFixture::chooseTeam(int slot, const QString& name)
     scorvane::testing::chooseTeam(*state, slot);
 }
 
+void GuiFixture::nameTeams(std::initializer_list<const char*> names)
+{
+    loadTeamList();
+    int slot = 0;
+    for (const char* name : names)
+        writeTeamNames(state->files, ++slot, QString::fromLatin1(name), QString::fromLatin1(name));
+    loadTeamList();
+}
+
+void GuiFixture::showMain()
+{
+    mdi->show();
+    QApplication::setActiveWindow(mdi.get());
+}
+
 void GuiFixture::click(const char* button) const
 {
     auto* b = child<QPushButton>(button);
@@ -125,6 +149,80 @@ ChildWindow* GuiFixture::runReport(const char* menuItem, std::initializer_list<i
     mdi->selectionChanged(static_cast<int>(slots.size()));
     mdi->runMenuCommand(QString::fromLatin1(menuItem));
     return current();
+}
+
+ProgramFolders GuiFixture::tempFolders() const
+{
+    ProgramFolders folders;
+    folders.programFolder = dir.path() + QStringLiteral("/program/");
+    folders.programFilesFolder = dir.path() + QStringLiteral("/opt/");
+    folders.commonDataFolder = dir.path() + QStringLiteral("/var/");
+    folders.tempFolder = dir.path() + QStringLiteral("/tmp/");
+    folders.executableName = QStringLiteral("scorvane");
+    QDir().mkpath(folders.programFolder);
+    return folders;
+}
+
+QString GuiFixture::settingsPath() const
+{
+    return state->settings.settingsFolder + QStringLiteral("QMKV.INI");
+}
+
+bool GuiFixture::start()
+{
+    writeWholeFile(settingsPath(), defaultSettingsRecord(state->settings.dataFolder).encode());
+    return mdi->startProgram(tempFolders());
+}
+
+QByteArray GuiFixture::printTo(
+    const QString& file, int fileType, const QString& copies, const QString& lines)
+{
+    onNextModal([&](QWidget* modal) {
+        modal->findChild<QComboBox*>(QStringLiteral("cmbFileType"))->setCurrentIndex(fileType);
+        modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
+        if (!copies.isEmpty())
+            modal->findChild<QLineEdit*>(QStringLiteral("txtCopies"))->setText(copies);
+        if (!lines.isEmpty())
+            modal->findChild<QLineEdit*>(QStringLiteral("txtLines"))->setText(lines);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    click("cmdPrint");
+    return readWholeFile(file);
+}
+
+QByteArray GuiFixture::toolOutput(QStringList arguments) const
+{
+    const QString file = dir.filePath(QStringLiteral("tool-output"));
+    QFile::remove(file);
+    arguments << QStringLiteral("--data") << dataPath() << QStringLiteral("-o") << file;
+    std::FILE* sink = std::tmpfile();
+    const int code = runReportCommand(arguments, sink, sink);
+    std::fclose(sink);
+    return code == 0 ? readWholeFile(file) : QByteArray("tool failed");
+}
+
+QStringList gridHeadings(const QTableWidget* grid)
+{
+    QStringList headings;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        headings << grid->horizontalHeaderItem(c)->text();
+    return headings;
+}
+
+QStringList gridRow(const QTableWidget* grid, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << (grid->item(row, c) != nullptr ? grid->item(row, c)->text() : QString());
+    return texts;
+}
+
+QStringList cells(std::initializer_list<const char*> texts)
+{
+    QStringList all;
+    for (const char* text : texts)
+        all << QString::fromLatin1(text);
+    return all;
 }
 
 void onNextModal(std::function<void(QWidget*)> step)

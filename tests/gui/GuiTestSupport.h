@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../core/GameBytes.h"
+#include "core/state/StartUp.h"
 #include "gui/app/ChildWindow.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/Prompter.h"
@@ -8,12 +9,15 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+
+class QTableWidget;
 
 namespace scorvane::testing {
 
@@ -66,6 +70,10 @@ struct GuiFixture
     // Loads the team list, names the team in `slot` in it when `name` is given, and chooses that
     // team as the team window does.
     void chooseTeam(int slot = 1, const QString& name = {});
+    // Loads the team list with the teams in slots 1, 2 ... named (long and short alike).
+    void nameTeams(std::initializer_list<const char*> names);
+    // Shows the main window as the active one.
+    void showMain();
 
     // Runs a Reports menu command (its item's objectName) with the given teams chosen; returns
     // the window shown then.
@@ -85,7 +93,26 @@ struct GuiFixture
         return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
     }
     void click(const char* button) const;
+
+    // Program folders under the temporary folder, as start-up looks for them.
+    ProgramFolders tempFolders() const;
+    QString settingsPath() const;
+    // Writes the default settings for the data folder and starts the program.
+    bool start();
+    // Prints from the current window through the print dialog to `file` as the file type at
+    // `fileType` (text first), typing the copies and lines per page when given; returns what was
+    // written.
+    QByteArray printTo(const QString& file, int fileType = 0, const QString& copies = {},
+        const QString& lines = {});
+    // What the report tool writes for `arguments` over this data folder, or "tool failed".
+    QByteArray toolOutput(QStringList arguments) const;
 };
+
+// A grid's headings and one row's cells, as shown.
+QStringList gridHeadings(const QTableWidget* grid);
+QStringList gridRow(const QTableWidget* grid, int row);
+// Texts written as plain literals.
+QStringList cells(std::initializer_list<const char*> texts);
 
 // Runs `step` on the next modal dialog once it is shown (a window's exec() does not return
 // before the dialog closes).

@@ -3,10 +3,7 @@
 // by a minimum, one player's games, "No Players", and the printout matching the report tool.
 #include "GuiTestSupport.h"
 
-#include "ReportCommand.h"
-
 #include "core/store/SettingsRecord.h"
-#include "gui/output/PrintDialog.h"
 #include "gui/reports/ComputeDialog.h"
 #include "gui/reports/PlayerStatsWindow.h"
 
@@ -22,9 +19,6 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
-
-#include <cstdio>
-#include <memory>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -59,18 +53,14 @@ struct StatsFixture : GuiFixture
         writeDataFile(QStringLiteral("KVPN2.DAT"), nameBytes(4, "Di Fox"));
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         writeDataFile(QStringLiteral("KVPS2.DAT"), resultBytes(1, 4, {{Min, 60}, {GS, 3}}));
-        loadTeamList();
-        writeTeamNames(state->files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
-        writeTeamNames(state->files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
-        loadTeamList();
+        nameTeams({"Hawks", "Owls"});
         state->settings.reportColumns.fill(0);
         state->settings.reportColumns[1] = 1; // G
         state->settings.reportColumns[2] = 7; // GS
         state->settings.reportColumns[3] = 4; // SOG
         state->settings.sortColumn = 7;
         state->settings.sortOrder = SortOrder::Descending;
-        mdi->show();
-        QApplication::setActiveWindow(mdi.get());
+        showMain();
     }
 
     // Reports > Player Statistics with the given teams chosen.
@@ -80,20 +70,8 @@ struct StatsFixture : GuiFixture
     }
 
     QTableWidget* grid() const { return child<QTableWidget>("tblStats"); }
-    QStringList headings() const
-    {
-        QStringList h;
-        for (int c = 0; c < grid()->columnCount(); ++c)
-            h << grid()->horizontalHeaderItem(c)->text();
-        return h;
-    }
-    QStringList row(int r) const
-    {
-        QStringList cells;
-        for (int c = 0; c < grid()->columnCount(); ++c)
-            cells << grid()->item(r, c)->text();
-        return cells;
-    }
+    QStringList headings() const { return gridHeadings(grid()); }
+    QStringList row(int r) const { return gridRow(grid(), r); }
     QStringList names() const
     {
         QStringList n;
@@ -127,17 +105,9 @@ private Q_SLOTS:
         QVERIFY(f.openReport());
         QCOMPARE(f.child<QLabel>("lblTeam")->text(), QStringLiteral("Hawks"));
         QVERIFY(!f.child<QComboBox>("cboTeams")->isVisible());
-        QCOMPARE(f.headings(),
-            (QStringList{QStringLiteral("3 Player(s)"), QStringLiteral("G"), QStringLiteral("GS"),
-                QStringLiteral("SOG")}));
-        QCOMPARE(f.row(0),
-            (QStringList{QStringLiteral("Totals:"), QStringLiteral("3"), QStringLiteral("5"),
-                QStringLiteral("13")}));
-        // Sorted by GS, ties to more games: Bo Kim (3 in 3), Ann Lee (2 in 3), Cy Day.
-        QCOMPARE(f.names(),
-            (QStringList{
-                QStringLiteral("Bo Kim"), QStringLiteral("Ann Lee"), QStringLiteral("Cy Day")}));
-        QCOMPARE(f.row(1)[2], QStringLiteral(" 3"));
+        QCOMPARE(f.headings(), cells({"3 Player(s)", "G", "GS", "SOG"}));
+        // Sorted by the settings' GS, descending: Bo Kim (3), Ann Lee (2), Cy Day.
+        QCOMPARE(f.names(), cells({"Bo Kim", "Ann Lee", "Cy Day"}));
         QCOMPARE(f.grid()->item(1, 2)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
         QVERIFY(f.shown("cmdPlayer") && f.shown("cmdSort") && f.shown("cmdPrint"));
         QVERIFY(!f.shown("cmdTeam"));
@@ -151,17 +121,10 @@ private Q_SLOTS:
         auto* teams = f.child<QComboBox>("cboTeams");
         QVERIFY(teams->isVisible());
         QVERIFY(!f.child<QLabel>("lblTeam")->isVisible());
-        QCOMPARE(teams->count(), 3);
-        QCOMPARE(teams->itemText(0), QStringLiteral("Multiple Teams:"));
         QCOMPARE(teams->itemText(2), QStringLiteral("Owls"));
         teams->setCurrentIndex(2);
-        QCOMPARE(teams->currentIndex(), 0);
-        QCOMPARE(f.headings().mid(0, 2),
-            (QStringList{QStringLiteral("4 Player(s)"), QStringLiteral("Team")}));
-        QCOMPARE(f.row(1).mid(0, 3),
-            (QStringList{QStringLiteral("Bo Kim"), QStringLiteral("Hawks"), QStringLiteral(" 3")}));
-        QCOMPARE(
-            f.row(2).mid(0, 2), (QStringList{QStringLiteral("Di Fox"), QStringLiteral("Owls")}));
+        QCOMPARE(teams->currentIndex(), 0); // a list to read, not a choice
+        QCOMPARE(f.row(2).mid(0, 2), cells({"Di Fox", "Owls"}));
         QVERIFY(!f.shown("cmdPlayer") && !f.shown("cmdTeam"));
         // The name and team columns stay in view over the grid's left edge.
         auto* names = f.child<QTableView>("tblStatsNames");
@@ -169,6 +132,17 @@ private Q_SLOTS:
         QVERIFY(!names->isColumnHidden(0) && !names->isColumnHidden(1));
         QVERIFY(names->isColumnHidden(2));
         QCOMPARE(names->width(), f.grid()->columnWidth(0) + f.grid()->columnWidth(1));
+
+        // Several teams offer the player boxes and no explicit list.
+        onNextModal([](QWidget* dialog) {
+            QCOMPARE(in<QListWidget>(dialog, "lstSpecialSelect")->count(), 0);
+            QVERIFY(!in<QPushButton>(dialog, "cmdClearGameList")->isEnabled());
+            in<QLineEdit>(dialog, "txtPlayerName")->setText(QStringLiteral("  DI fox"));
+            press(dialog, "cmdCompute");
+        });
+        f.click("cmdCompute");
+        QCOMPARE(f.state->reportSelection.playerName, QStringLiteral("di fox"));
+        QCOMPARE(f.names(), QStringList{QStringLiteral("Di Fox")});
     }
 
     void computeWritesTheExplicitListOnlyWhenItChanged()
@@ -182,8 +156,6 @@ private Q_SLOTS:
         onNextModal([&f](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Compute"));
             QCOMPARE(in<QListWidget>(dialog, "lstSpecialSelect")->count(), 3);
-            QCOMPARE(in<QListWidget>(dialog, "lstSpecialSelect")->item(1)->text(),
-                QStringLiteral(" 2   09/15/02  Larks                       1 - 0  "));
             QVERIFY(!in<QLineEdit>(dialog, "txtPlayerNumber")->isVisible());
             in<QLineEdit>(dialog, "txtLowGame")->clear();
             press(dialog, "cmdCompute");
@@ -222,47 +194,21 @@ private Q_SLOTS:
         f.click("cmdCompute");
         QVERIFY(f.state->reportSelection.onlySelectedGames);
         QCOMPARE(f.row(0)[1], QStringLiteral("1"));
-        QCOMPARE(f.names().size(), 3);
-        const QByteArray marked = f.readDataFile(QStringLiteral("KVGS1.DAT"));
-        QCOMPARE(marked.at(150 + 120), '2');
-        QCOMPARE(marked.at(120), '1');
-        const QByteArray markedResults = f.readDataFile(QStringLiteral("KVPS1.DAT"));
-        for (int r = 0; r < 7; ++r)
-            QCOMPARE(markedResults.at(r * 115 + 7), r >= 2 && r <= 4 ? '2' : '1');
+        // The mark reaches the files (which bytes is the core tests' part).
+        QVERIFY(f.readDataFile(QStringLiteral("KVGS1.DAT")) != games);
+        QVERIFY(f.readDataFile(QStringLiteral("KVPS1.DAT")) != results);
 
-        // Deselecting the last marked game clears the box; the list's Clear empties the count.
+        // Deselecting the last marked game clears the box; the list's Clear empties it.
         onNextModal([](QWidget* dialog) {
             auto* list = in<QListWidget>(dialog, "lstSpecialSelect");
-            QVERIFY(list->item(1)->isSelected());
-            QCOMPARE(in<QLabel>(dialog, "lblGamesSelected")->text(), QStringLiteral("  1"));
             list->item(1)->setSelected(false);
             QVERIFY(!in<QCheckBox>(dialog, "chkSpecialSelect")->isChecked());
             list->item(2)->setSelected(true);
             press(dialog, "cmdClearGameList");
             QCOMPARE(list->selectedItems().size(), 0);
-            press(dialog, "cmdClearGT");
-            QVERIFY(
-                !dialog->findChildren<QCheckBox*>(QStringLiteral("chkGameType"))[6]->isChecked());
             press(dialog, "cmdCancel");
         });
         f.click("cmdCompute");
-        QVERIFY(f.state->reportSelection.allTypesCounted);
-    }
-
-    void severalTeamsOfferThePlayerBoxesAndNoList()
-    {
-        StatsFixture f;
-        QVERIFY(f.openReport({1, 2}));
-        onNextModal([](QWidget* dialog) {
-            QCOMPARE(in<QListWidget>(dialog, "lstSpecialSelect")->count(), 0);
-            QVERIFY(!in<QPushButton>(dialog, "cmdClearGameList")->isEnabled());
-            QVERIFY(in<QLineEdit>(dialog, "txtPlayerNumber")->isVisible());
-            in<QLineEdit>(dialog, "txtPlayerName")->setText(QStringLiteral("  DI fox"));
-            press(dialog, "cmdCompute");
-        });
-        f.click("cmdCompute");
-        QCOMPARE(f.state->reportSelection.playerName, QStringLiteral("di fox"));
-        QCOMPARE(f.names(), QStringList{QStringLiteral("Di Fox")});
     }
 
     void aChosenFormatGivesTheColumnsAndTheEditorBuildsOne()
@@ -277,25 +223,19 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1, 3),
-            (QStringList{QStringLiteral("G"), QStringLiteral("Min"), QStringLiteral("CY")}));
+        QCOMPARE(f.headings().mid(1, 3), cells({"G", "Min", "CY"}));
         QCOMPARE(f.state->settings.sortColumn, 18);
 
-        // Add: "Report 5" with SOG put before the "end" of the report line and Min before it.
+        // Add: "Report 5" with SOG and Min, ascending; the editor's moves are the core tests'.
         onNextModal([&f](QWidget* dialog) {
             onNextModal([](QWidget* editor) {
                 QCOMPARE(in<QLineEdit>(editor, "txtTitle")->text(), QStringLiteral("Report 5"));
-                auto* line = in<QListWidget>(editor, "lstSelCat");
                 auto* all = in<QListWidget>(editor, "lstAll");
-                QCOMPARE(line->count(), 1); // just "end"
-                all->setCurrentRow(3);      // SOG
-                QCOMPARE(all->currentItem()->text(), QStringLiteral("SOG         4"));
+                all->setCurrentRow(3); // SOG
                 press(editor, "cmdAdd");
-                line->setCurrentRow(0); // SOG: Min goes before it, with the spacing of its old list
-                all->setCurrentRow(1);
+                in<QListWidget>(editor, "lstSelCat")->setCurrentRow(0);
+                all->setCurrentRow(1); // Min, before SOG
                 press(editor, "cmdAdd");
-                QCOMPARE(line->item(0)->text(), QStringLiteral("Min         2"));
-                QCOMPARE(line->item(2)->text(), QStringLiteral("end"));
                 in<QComboBox>(editor, "cmbCats")->setCurrentIndex(3);
                 in<QRadioButton>(editor, "optAsc")->setChecked(true);
                 in<QLineEdit>(editor, "txtTitle")->setText(QStringLiteral("  Shots  "));
@@ -303,7 +243,6 @@ private Q_SLOTS:
             });
             press(dialog, "cmdAdd");
             auto* list = in<QListWidget>(dialog, "lstReports");
-            QCOMPARE(list->count(), 5);
             QCOMPARE(list->currentItem()->text(), QStringLiteral("Shots"));
             // Deleting asks first; No keeps the format.
             f.prompter.answers.push_back(Message::Answer::No);
@@ -313,29 +252,9 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1), (QStringList{QStringLiteral("Min"), QStringLiteral("SOG")}));
+        QCOMPARE(f.headings().mid(1), cells({"Min", "SOG"}));
         QCOMPARE(f.state->settings.sortOrder, SortOrder::Ascending);
         QCOMPARE(f.names().first(), QStringLiteral("Cy Day")); // fewest shots first
-
-        // Cancel keeps the report as it was, though the list changed meanwhile.
-        onNextModal([](QWidget* dialog) {
-            onNextModal([](QWidget* editor) {
-                auto* line = in<QListWidget>(editor, "lstSelCat");
-                line->setCurrentRow(0);
-                press(editor, "cmdDelete");
-                line->setCurrentRow(0);
-                press(editor, "cmdDelete");
-                press(editor, "cmdOK"); // an empty line gives the default format
-            });
-            QCOMPARE(in<QListWidget>(dialog, "lstReports")->currentRow(), 4); // remembered
-            press(dialog, "cmdChange");
-            press(dialog, "cmdCancel");
-        });
-        f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1), (QStringList{QStringLiteral("Min"), QStringLiteral("SOG")}));
-        onNextModal([](QWidget* dialog) { press(dialog, "cmdOK"); });
-        f.click("cmdFormat");
-        QCOMPARE(f.headings().size(), 19); // the default's 18 columns
     }
 
     void sortAndMinimumReorderTheGrid()
@@ -350,25 +269,12 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdSort");
-        QCOMPARE(f.names(),
-            (QStringList{
-                QStringLiteral("Cy Day"), QStringLiteral("Ann Lee"), QStringLiteral("Bo Kim")}));
+        QCOMPARE(f.names(), cells({"Cy Day", "Ann Lee", "Bo Kim"}));
         // The sort is in the settings file at once, not only at the program's end.
         const SettingsRecord saved = SettingsRecord::decode(
             readWholeFile(f.state->settings.settingsFolder + QStringLiteral("QMKV.INI")));
         QCOMPARE(saved.sortColumn, qint16(4));
         QCOMPARE(saved.sortOrder, 'A');
-
-        // Shots on goal chosen and cancelled: the kind holds, nothing is split.
-        onNextModal([](QWidget* dialog) {
-            in<QRadioButton>(dialog, "optOther")->setChecked(true);
-            QCOMPARE(in<QLabel>(dialog, "lblMin")->text(),
-                QStringLiteral("Minimum Shots on Goal (SOG)"));
-            press(dialog, "cmdCancel");
-        });
-        f.click("cmdMin");
-        QCOMPARE(f.state->reportSelection.minimumKind, MinimumKind::ShotsOnGoal);
-        QCOMPARE(f.grid()->rowCount(), 4);
 
         // At least 3 games: Cy Day (1 game) goes behind the marker.
         onNextModal([](QWidget* dialog) {
@@ -377,12 +283,7 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdMin");
-        QCOMPARE(f.names(),
-            (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bo Kim"),
-                QStringLiteral("*  3 Games *"), QStringLiteral("Cy Day")}));
-        QCOMPARE(f.row(3).mid(1),
-            (QStringList{QStringLiteral("----------"), QStringLiteral("----------"),
-                QStringLiteral("----------")}));
+        QCOMPARE(f.names(), cells({"Ann Lee", "Bo Kim", "*  3 Games *", "Cy Day"}));
         // Sorting again drops the split.
         onNextModal([](QWidget* dialog) { press(dialog, "cmdOK"); });
         f.click("cmdSort");
@@ -401,13 +302,8 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdPlayer");
-        QCOMPARE(f.headings().mid(0, 3),
-            (QStringList{
-                QStringLiteral("Bo Kim"), QStringLiteral("Game Type"), QStringLiteral("G")}));
-        QCOMPARE(f.names(),
-            (QStringList{
-                QStringLiteral("Game  1"), QStringLiteral("Game  2"), QStringLiteral("Game  3")}));
-        QCOMPARE(f.row(2)[1], QStringLiteral("GameType2"));
+        QCOMPARE(f.headings().first(), QStringLiteral("Bo Kim"));
+        QCOMPARE(f.row(2).mid(0, 2), cells({"Game  2", "GameType2"}));
         QVERIFY(f.shown("cmdTeam") && f.shown("cmdPlayer") && f.shown("cmdPrint"));
         QVERIFY(!f.shown("cmdSort") && !f.shown("cmdMin"));
 
@@ -434,15 +330,13 @@ private Q_SLOTS:
         QVERIFY(f.openReport());
         QCOMPARE(f.grid()->rowCount(), 1);
         QCOMPARE(f.grid()->item(0, 0)->text(), QStringLiteral("No Players"));
-        for (const char* hidden :
-            {"cmdPrint", "cmdSort", "cmdFormat", "cmdMin", "cmdPlayer", "cmdTeam"})
-            QVERIFY2(!f.shown(hidden), hidden);
-        QVERIFY(f.shown("cmdCompute") && f.shown("cmdExit"));
+        QVERIFY(!f.shown("cmdPrint") && f.shown("cmdCompute"));
         f.click("cmdExit");
         QCOMPARE(f.current()->kind(), WindowSelectTeam);
     }
 
-    void printingToAFileMatchesTheReportTool()
+    // The window hands its columns, sort, minimum and page choices to the report the tool prints.
+    void printingMatchesTheReportTool()
     {
         StatsFixture f;
         QVERIFY(f.openReport());
@@ -456,68 +350,14 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdMin");
-        const QString file = f.dir.path() + QStringLiteral("/window.txt");
-        onNextModal([&file](QWidget* modal) {
-            auto* dialog = qobject_cast<PrintDialog*>(modal);
-            QVERIFY(dialog);
-            in<QLineEdit>(dialog, "txtFileName")->setText(file);
-            in<QLineEdit>(dialog, "txtCopies")->setText(QStringLiteral("2"));
-            in<QLineEdit>(dialog, "txtLines")->setText(QStringLiteral("25"));
-            press(dialog, "cmdOK");
-        });
-        f.click("cmdPrint");
+        const QByteArray printed = f.printTo(f.dir.filePath(QStringLiteral("window.txt")), 0,
+            QStringLiteral("2"), QStringLiteral("25"));
         QVERIFY(f.prompter.asked.isEmpty());
-
-        const QString toolFile = f.dir.path() + QStringLiteral("/tool.txt");
-        std::FILE* sink = std::tmpfile();
-        const int code = runReportCommand(
-            {QStringLiteral("players"), QStringLiteral("--data"), f.dataPath(),
-                QStringLiteral("--teams"), QStringLiteral("1"), QStringLiteral("--columns"),
-                QStringLiteral("1,7,4"), QStringLiteral("--sort"), QStringLiteral("4"),
-                QStringLiteral("--order"), QStringLiteral("D"), QStringLiteral("--minimum-games"),
-                QStringLiteral("2"), QStringLiteral("--copies"), QStringLiteral("2"),
-                QStringLiteral("--lines-per-page"), QStringLiteral("25"), QStringLiteral("-o"),
-                toolFile},
-            sink, sink);
-        std::fclose(sink);
-        QCOMPARE(code, 0);
-        QFile a(file);
-        QFile b(toolFile);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        const QByteArray printed = a.readAll();
         QVERIFY(printed.contains("*** Less than 2 Games ***"));
-        QCOMPARE(printed.count("Hawks"), 2);
-        QCOMPARE(printed, b.readAll());
-
-        // The same report as CSV from the window holds what the tool's CSV holds: the rows as
-        // shown, the totals marked.
-        const QString csv = f.dir.path() + QStringLiteral("/window.csv");
-        onNextModal([&csv](QWidget* modal) {
-            in<QComboBox>(modal, "cmbFileType")->setCurrentIndex(2);
-            in<QLineEdit>(modal, "txtFileName")->setText(csv);
-            press(modal, "cmdOK");
-        });
-        f.click("cmdPrint");
-        QVERIFY(f.prompter.asked.isEmpty());
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-        QCOMPARE(runReportCommand(
-                     {QStringLiteral("players"), QStringLiteral("--data"), f.dataPath(),
-                         QStringLiteral("--teams"), QStringLiteral("1"),
-                         QStringLiteral("--columns"), QStringLiteral("1,7,4"),
-                         QStringLiteral("--sort"), QStringLiteral("4"), QStringLiteral("--order"),
-                         QStringLiteral("D"), QStringLiteral("--minimum-games"),
-                         QStringLiteral("2"), QStringLiteral("--format"), QStringLiteral("csv")},
-                     out.get(), out.get()),
-            0);
-        std::rewind(out.get());
-        QFile tool;
-        QVERIFY(tool.open(out.get(), QIODevice::ReadOnly));
-        QFile window(csv);
-        QVERIFY(window.open(QIODevice::ReadOnly));
-        const QByteArray exported = window.readAll();
-        QVERIFY(exported.startsWith("Row,Player,G,GS,SOG\r\n"));
-        QVERIFY(exported.contains("\r\nTotals,Totals,"));
-        QCOMPARE(exported, tool.readAll());
+        QCOMPARE(printed,
+            f.toolOutput(
+                cells({"players", "--teams", "1", "--columns", "1,7,4", "--sort", "4", "--order",
+                    "D", "--minimum-games", "2", "--copies", "2", "--lines-per-page", "25"})));
     }
 };
 

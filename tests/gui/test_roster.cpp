@@ -1,21 +1,16 @@
 // The roster window: list lines, name editing, Delete, the Enter order, Close from the team
-// window and from a caller, and the printout to a file matching the report tool byte for byte.
+// window and from a caller, and its printout and exports matching the report tool byte for byte.
 #include "GuiTestSupport.h"
 
-#include "ReportCommand.h"
-
-#include "gui/output/PrintDialog.h"
 #include "gui/roster/RosterWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
-#include <QTimer>
-
-#include <cstdio>
-#include <functional>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -31,8 +26,7 @@ struct RosterWindowFixture : GuiFixture
     {
         writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
         chooseTeam(1, QStringLiteral("Rovers"));
-        mdi->show();
-        QApplication::setActiveWindow(mdi.get());
+        showMain();
         window = qobject_cast<RosterWindow*>(open(WindowRoster));
     }
     QListWidget* list() const { return child<QListWidget>("lstPlayerList"); }
@@ -61,73 +55,46 @@ class TestRoster : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void opensWithNinetyNineLinesAndNumberOneShown()
+    // Names are saved on leaving the line; erasing one frees the number but keeps the contacts;
+    // Delete asks first and clears both.
+    void editingNamesAndContacts()
     {
-        RosterWindowFixture r(nameBytes(1, "Ann Lee") + nameBytes(42, "Bo Kim"));
-        QVERIFY(r.window);
+        RosterWindowFixture r(
+            nameBytes(1, "Ann Lee") + nameBytes(3, "Tia Ortiz") + nameBytes(12, "Kim"));
         QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
         QCOMPARE(r.list()->count(), 99);
         QCOMPARE(r.list()->item(0)->text(), QStringLiteral("  1 Ann Lee          "));
-        QCOMPARE(r.list()->item(1)->text(), QStringLiteral("  2 ____________________"));
-        QCOMPARE(r.list()->item(41)->text(), QStringLiteral("42 Bo Kim           "));
-        QCOMPARE(r.list()->currentRow(), 0);
         QCOMPARE(r.box("txtPlayerName")->text(), QStringLiteral("Ann Lee"));
-        QCOMPARE(r.box("txtPlayerName")->maxLength(), 17);
-        QCOMPARE(r.box("txtOther")->maxLength(), 70);
-    }
 
-    void leavingTheNameForAnotherLineSavesItAndMovesOn()
-    {
-        RosterWindowFixture r;
         r.typeName(5, QStringLiteral("Christopher Montgomery"));
         r.list()->setFocus();
         r.list()->setCurrentRow(29);
         QCOMPARE(r.list()->item(4)->text(), QStringLiteral("  5 Christopher Montg"));
         QVERIFY(!r.state->roster.free[5]);
-        QCOMPARE(r.list()->currentRow(), 29);
         QCOMPARE(r.box("txtPlayerName")->text(), QString());
-    }
 
-    void erasingANameFreesTheNumberButKeepsItsAddress()
-    {
-        RosterWindowFixture r(nameBytes(12, "Kim"));
         r.list()->setCurrentRow(11);
         r.typeInfo("txtAddress1", QStringLiteral("9 Bay Rd"));
         r.typeName(12, QString());
         r.list()->setFocus();
         QCOMPARE(r.list()->item(11)->text(), QStringLiteral("12 ____________________"));
-        QCOMPARE(r.list()->currentRow(), 11);
         QCOMPARE(r.box("txtAddress1")->text(), QStringLiteral("9 Bay Rd"));
-        r.click("cmdClose");
-        const QByteArray info = r.readDataFile(QStringLiteral("KVPI1.DAT"));
-        QCOMPARE(info.size(), 500);
-        QCOMPARE(info.mid(0, 2), QByteArray("\x0c\x00", 2));
-        QCOMPARE(info.mid(22, 8), QByteArray("9 Bay Rd"));
-    }
 
-    void deleteAsksFirst()
-    {
-        RosterWindowFixture r(nameBytes(3, "Tia Ortiz"));
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
         r.prompter.answers = {Message::Answer::No};
         r.click("cmdDelete");
-        const Message asked = r.prompter.last();
-        QCOMPARE(asked.title, QStringLiteral("Delete Player From Roster"));
-        QCOMPARE(asked.text,
-            QStringLiteral("Are you sure you want to delete the player name and information?"));
-        QCOMPARE(asked.buttons, Message::Buttons::YesNo);
-        QCOMPARE(asked.defaultButton, Message::Answer::No);
+        QCOMPARE(r.prompter.last().title, QStringLiteral("Delete Player From Roster"));
+        QCOMPARE(r.prompter.last().defaultButton, Message::Answer::No);
         QVERIFY(!r.state->roster.free[3]);
-
         r.prompter.answers = {Message::Answer::Yes};
         r.click("cmdDelete");
         QVERIFY(r.state->roster.free[3]);
-        QCOMPARE(r.list()->item(2)->text(), QStringLiteral("  3 ____________________"));
         QCOMPARE(r.box("txtPhone")->text(), QString());
         QCOMPARE(r.list()->currentRow(), 2);
         r.click("cmdClose");
-        QCOMPARE(r.readDataFile(QStringLiteral("KVPI1.DAT")), QByteArray());
+        const QByteArray contacts = r.readDataFile(QStringLiteral("KVPI1.DAT"));
+        QVERIFY(contacts.contains("9 Bay Rd") && !contacts.contains("555"));
     }
 
     void enterMovesThroughTheBoxesInOrder()
@@ -176,7 +143,8 @@ private Q_SLOTS:
         QVERIFY(!r.mdi->isOpen(WindowRoster));
     }
 
-    void printingToAFileMatchesTheReportTool()
+    // Text, CSV and HTML from the window are the report tool's bytes for the same roster.
+    void printingMatchesTheReportToolInEveryFileType()
     {
         RosterWindowFixture r;
         for (int n = 1; n <= 20; ++n) {
@@ -188,36 +156,34 @@ private Q_SLOTS:
                 r.typeInfo("txtState", QStringLiteral("WI"));
             r.typeInfo("txtZip", QStringLiteral("53122"));
         }
+        r.typeName(2, QStringLiteral("O'Neil, Eli"));
         r.list()->setFocus();
-        const QString file = r.dir.path() + QStringLiteral("/window.txt");
-        onNextModal([&file](QWidget* modal) {
-            auto* dialog = qobject_cast<PrintDialog*>(modal);
-            QVERIFY(dialog);
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtCopies"))
-                ->setText(QStringLiteral("2"));
-            QTest::mouseClick(
-                dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-        r.click("cmdPrint");
+        const QByteArray printed
+            = r.printTo(r.dir.filePath(QStringLiteral("window.txt")), 0, QStringLiteral("2"));
         QVERIFY(r.prompter.asked.isEmpty());
         r.click("cmdClose");
-
-        const QString toolFile = r.dir.path() + QStringLiteral("/tool.txt");
-        std::FILE* sink = std::tmpfile();
-        const int code = runReportCommand(
-            {QStringLiteral("roster"), QStringLiteral("--data"), r.dataPath(), QStringLiteral("-o"),
-                toolFile, QStringLiteral("--copies"), QStringLiteral("2")},
-            sink, sink);
-        std::fclose(sink);
-        QCOMPARE(code, 0);
-        QFile a(file);
-        QFile b(toolFile);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        const QByteArray printed = a.readAll();
         QVERIFY(printed.contains("54 - Player 54\r\n555-0118\r\nElm Grove, WI 53122\r\n"));
         QVERIFY(printed.count("\f\r\n") >= 4); // a page break in each of the two copies
-        QCOMPARE(printed, b.readAll());
+        QCOMPARE(printed, r.toolOutput(cells({"roster", "--copies", "2"})));
+
+        r.open(WindowRoster);
+        const QString csv = r.dir.filePath(QStringLiteral("window.csv"));
+        QVERIFY(r.printTo(csv, 2).contains("\"O'Neil, Eli\""));
+        QCOMPARE(r.mdi->statusBar()->currentMessage(), QStringLiteral("Report written to ") + csv);
+        QCOMPARE(readWholeFile(csv), r.toolOutput(cells({"roster", "--format", "csv"})));
+        const QByteArray html = r.printTo(r.dir.filePath(QStringLiteral("window.html")), 3);
+        QVERIFY(html.contains("<p class=\"team\">Rovers</p>"));
+        QCOMPARE(html, r.toolOutput(cells({"roster", "--format", "html"})));
+
+        // A failed write offers Retry and Cancel, leaves no file and claims nothing.
+        r.mdi->statusBar()->clearMessage();
+        r.prompter.answers = {Message::Answer::Retry, Message::Answer::Cancel};
+        r.printTo(r.dir.filePath(QStringLiteral("none/roster.csv")), 2);
+        QCOMPARE(r.prompter.asked.size(), 2);
+        QCOMPARE(r.prompter.last().title, QStringLiteral("Printer/File Error"));
+        QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
+        QVERIFY(!QFileInfo::exists(r.dir.filePath(QStringLiteral("none"))));
+        QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
     }
 };
 

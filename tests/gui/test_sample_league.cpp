@@ -2,7 +2,6 @@
 // the user's own data folder.
 #include "GuiTestSupport.h"
 
-#include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
 #include "core/state/StartUp.h"
 #include "core/store/DataFolderLock.h"
@@ -26,25 +25,6 @@ QString useSampleFolderIn(const GuiFixture& f)
     return SampleLeague::defaultFolder();
 }
 
-ProgramFolders tempFolders(const GuiFixture& f)
-{
-    ProgramFolders folders;
-    folders.programFolder = f.dir.path() + QStringLiteral("/program/");
-    folders.programFilesFolder = f.dir.path() + QStringLiteral("/opt/");
-    folders.commonDataFolder = f.dir.path() + QStringLiteral("/var/");
-    folders.tempFolder = f.dir.path() + QStringLiteral("/tmp/");
-    folders.executableName = QStringLiteral("scorvane");
-    QDir().mkpath(folders.programFolder);
-    return folders;
-}
-
-bool start(GuiFixture& f)
-{
-    writeWholeFile(f.state->settings.settingsFolder + QStringLiteral("QMKV.INI"),
-        defaultSettingsRecord(f.state->settings.dataFolder).encode());
-    return f.mdi->startProgram(tempFolders(f));
-}
-
 const QString Welcome = QStringLiteral("Welcome to Scorvane for Soccer");
 
 } // namespace
@@ -59,7 +39,7 @@ private Q_SLOTS:
         GuiFixture f;
         const QString sample = useSampleFolderIn(f);
         const QString own = f.dataPath();
-        QVERIFY(start(f));
+        QVERIFY(f.start());
         QCOMPARE(f.prompter.asked.size(), 1); // the first-start offer, answered No
         QCOMPARE(f.prompter.last().title, Welcome);
         QCOMPARE(f.dataPath(), own);
@@ -106,7 +86,7 @@ private Q_SLOTS:
             GuiFixture f;
             const QString sample = useSampleFolderIn(f);
             f.prompter.answers = {Message::Answer::Yes};
-            QVERIFY(start(f));
+            QVERIFY(f.start());
             QCOMPARE(f.prompter.asked.first().title, Welcome);
             QCOMPARE(f.prompter.asked.first().buttons, Message::Buttons::YesNo);
             QVERIFY(f.prompter.asked.first().text.contains(QStringLiteral("Open Sample League")));
@@ -119,7 +99,7 @@ private Q_SLOTS:
             useSampleFolderIn(f);
             f.loadTeamList();
             f.state->files.closeDataFile(AllFiles);
-            QVERIFY(start(f));
+            QVERIFY(f.start());
             QVERIFY(f.prompter.asked.isEmpty());
         }
     }
