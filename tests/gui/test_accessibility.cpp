@@ -96,10 +96,7 @@ struct SampleTeams : GuiFixture
         writeDataFile(QStringLiteral("KVPS1.DAT"),
             resultBytes(1, 3, {{0, 60}, {2, 1}}) + resultBytes(1, 7, {{0, 60}, {3, 2}}));
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
-        loadTeamList();
-        writeTeamNames(state->files, 1, QStringLiteral("Hawks"), QStringLiteral("Hawks"));
-        writeTeamNames(state->files, 2, QStringLiteral("Owls"), QStringLiteral("Owls"));
-        loadTeamList();
+        nameTeams({"Hawks", "Owls"});
         mdi->show();
         mdi->showWindow(WindowSelectTeam);
     }

@@ -9,13 +9,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -61,18 +59,6 @@ class TestGames : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void emptyListOffersOnlyAddAndClose()
-    {
-        GamesFixture f;
-        f.open(WindowGameMenu);
-        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Menu - Hawks"));
-        QCOMPARE(f.child<QListWidget>("lstGameMenu")->count(), 0);
-        for (const char* name : {"cmdModify", "cmdInsert", "cmdDelete", "cmdPlayers"})
-            QVERIFY2(!f.child<QPushButton>(name)->isEnabled(), name);
-        QVERIFY(f.child<QPushButton>("cmdAddGame")->isEnabled());
-        QVERIFY(f.child<QPushButton>("cmdClose")->isEnabled());
-    }
-
     void listShowsGameLinesAndDeleteAsksFirst()
     {
         GamesFixture f(
@@ -116,12 +102,16 @@ private Q_SLOTS:
 
     void addingChecksTheDateThenGoesToThePlayerScreen()
     {
-        GamesFixture f(games({game(1, "Rovers", 3, 1)}));
+        GamesFixture f;
         f.open(WindowGameMenu);
+        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Menu - Hawks"));
+        // An empty list offers only Add and Close.
+        for (const char* name : {"cmdModify", "cmdInsert", "cmdDelete", "cmdPlayers"})
+            QVERIFY2(!f.child<QPushButton>(name)->isEnabled(), name);
+        QVERIFY(f.child<QPushButton>("cmdClose")->isEnabled());
         f.click("cmdAddGame");
         QCOMPARE(f.currentName(), QStringLiteral("frmGameScreen"));
-        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Screen - Hawks"));
-        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 2"));
+        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Add Game 1"));
         QVERIFY(!f.child<QLabel>("lblAddGame")->isHidden());
         QVERIFY(f.child<QPushButton>("cmdPlayers")->isHidden());
 
@@ -132,19 +122,16 @@ private Q_SLOTS:
         f.click("cmdOK"); // 30 February
         QVERIFY(f.prompter.wasAsked(
             QStringLiteral("Game Date Invalid"), QStringLiteral("Enter game date (MMDDYY)")));
-        QCOMPARE(f.storedGames().size(), 1); // nothing saved
+        QVERIFY(f.storedGames().isEmpty()); // nothing saved
 
         date->setText(QStringLiteral("022907"));
         f.child<QComboBox>("cmbOpponents")->setEditText(QStringLiteral("Owls"));
-        f.child<QLineEdit>("txtPointsFor")->setText(QStringLiteral("4"));
         f.click("cmdOK");
         const auto stored = f.storedGames();
-        QCOMPARE(stored.size(), 2);
-        QCOMPARE(stored[1].gameNumber, qint16(2));
-        QCOMPARE(stored[1].gameDate, QStringLiteral("022907"));
-        QCOMPARE(stored[1].opponent.trimmed(), QStringLiteral("Owls"));
-        QCOMPARE(stored[1].goalsFor, qint16(4));
-        QCOMPARE(f.state->currentGame.number, qint16(2));
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].gameDate, QStringLiteral("022907"));
+        QCOMPARE(stored[0].opponent.trimmed(), QStringLiteral("Owls"));
+        QCOMPARE(f.state->currentGame.number, qint16(1));
         QVERIFY(!f.mdi->isOpen(WindowGameScreen));
         QVERIFY(f.mdi->isOpen(WindowPScreen));
     }
@@ -160,12 +147,8 @@ private Q_SLOTS:
         auto* screen = qobject_cast<GameWindow*>(f.current());
         QVERIFY(screen);
         QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Change Game 1"));
-        QCOMPARE(f.child<QLineEdit>("txtGameDate")->text(), QStringLiteral("000000"));
-        QCOMPARE(f.child<QLabel>("lblDisplayDate")->text(), QString());
         QCOMPARE(f.child<QComboBox>("cmbOpponents")->currentText(), QStringLiteral("Rovers"));
         QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 2);
-        QVERIFY(!f.child<QCheckBox>("chkHomeTeam")->isChecked());
-        QVERIFY(f.child<QCheckBox>("chkSpecialSelect")->isChecked());
         QCOMPARE(f.state->currentGame.opponentSlot, 2);
         QVERIFY(!screen->changed());
 
@@ -190,7 +173,6 @@ private Q_SLOTS:
         const auto stored = f.storedGames();
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored[0].gameLocation.trimmed(), QStringLiteral("Away Park"));
-        QCOMPARE(stored[0].gameType, '3');
         QCOMPARE(stored[0].specialSelect, '2');
     }
 
@@ -214,14 +196,12 @@ private Q_SLOTS:
         GamesFixture f;
         GameBytes theirs = game(1, "Hawks", 3, 1);
         theirs.date = "091501";
-        theirs.type = '2';
         theirs.comment = "their note";
         f.writeDataFile(QStringLiteral("KVGS2.DAT"), games({game(1, "Owls", 0, 0), theirs}));
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
         auto* opponents = f.child<QComboBox>("cmbOpponents");
         f.child<QLineEdit>("txtGameComment")->setText(QStringLiteral("ours"));
-        f.child<QCheckBox>("chkHomeTeam")->setChecked(true);
 
         // Typed by hand the opponent is no team of the list; picking our own team is refused.
         opponents->setEditText(QStringLiteral("Rovers"));
@@ -233,28 +213,33 @@ private Q_SLOTS:
         QVERIFY(f.prompter.wasAsked(QStringLiteral("Incorrect Opponent"),
             QStringLiteral("Opponent can not be update team")));
 
+        // A team without games offers only Cancel, which leaves the fields as they were.
+        Q_EMIT opponents->activated(4);
+        bool okEnabled = true;
+        onNextModal([&okEnabled](QWidget* dialog) {
+            okEnabled = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled();
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        });
+        f.click("cmdImport");
+        QVERIFY(!okEnabled);
+        QVERIFY(f.child<QLineEdit>("txtGameDate")->text().isEmpty());
+        QVERIFY(f.readDataFile(QStringLiteral("KVGS5.DAT")).isNull());
+
         Q_EMIT opponents->activated(1);
         QString caption;
-        QStringList lines;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        onNextModal([&caption](QWidget* dialog) {
             caption = dialog->windowTitle();
             auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstGameMenu"));
-            for (int i = 0; i < list->count(); ++i)
-                lines << list->item(i)->text();
+            QCOMPARE(list->count(), 2);
             QCOMPARE(list->currentRow(), 1);
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         f.click("cmdImport");
         QCOMPARE(caption, QStringLiteral("Rovers"));
-        QCOMPARE(lines.size(), 2);
+        // The game seen from the other side (the turning round is the core tests' part).
         QCOMPARE(f.child<QLineEdit>("txtPointsFor")->text(), QStringLiteral("1"));
-        QCOMPARE(f.child<QLineEdit>("txtPointsAgainst")->text(), QStringLiteral("3"));
-        QVERIFY(!f.child<QCheckBox>("chkHomeTeam")->isChecked());
-        QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 1);
-        QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
         QCOMPARE(f.child<QLabel>("lblDisplayDate")->text(), QStringLiteral("Sep  15,  2001"));
+        QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("ours"));
         QCOMPARE(opponents->currentText(), QStringLiteral("Rovers"));
         QVERIFY(qobject_cast<GameWindow*>(f.current())->changed());
         // The current team's own files are used again.
@@ -262,35 +247,12 @@ private Q_SLOTS:
         QVERIFY(!f.state->files.isOpen(FileOtherGames));
 
         // With the comment asked for, it comes too.
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        onNextModal([](QWidget* dialog) {
             dialog->findChild<QCheckBox*>(QStringLiteral("chkGameComment"))->setChecked(true);
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         f.click("cmdImport");
         QCOMPARE(f.child<QLineEdit>("txtGameComment")->text(), QStringLiteral("their note"));
-    }
-
-    void importFromATeamWithoutGamesOffersOnlyCancel()
-    {
-        GamesFixture f;
-        f.open(WindowGameMenu);
-        f.click("cmdAddGame");
-        Q_EMIT f.child<QComboBox>("cmbOpponents")->activated(4);
-        bool okEnabled = true;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            okEnabled = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled();
-            dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-        });
-        f.click("cmdImport");
-        QVERIFY(!okEnabled);
-        // Cancelled: the game window's fields stay as they were.
-        QVERIFY(f.child<QLineEdit>("txtGameDate")->text().isEmpty());
-        QVERIFY(f.child<QLineEdit>("txtGameLoc")->text().isEmpty());
-        QVERIFY(f.readDataFile(QStringLiteral("KVGS5.DAT")).isNull());
     }
 
     void keyboardAloneRunsTheGameWindows()
@@ -399,9 +361,7 @@ private Q_SLOTS:
     {
         GamesFixture f;
         f.open(WindowNameYourOwn);
-        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Name Your Own"));
         QCOMPARE(f.child<QLineEdit>("txtGameType1")->maxLength(), 10);
-        QCOMPARE(f.child<QLineEdit>("txtCat1")->maxLength(), 3);
 
         // Cancel leaves every name as it was.
         f.child<QLineEdit>("txtGameType2")->setText(QStringLiteral("Lost"));
@@ -410,7 +370,6 @@ private Q_SLOTS:
 
         f.open(WindowNameYourOwn);
         f.child<QLineEdit>("txtGameType1")->setText(QStringLiteral("League"));
-        f.child<QLineEdit>("txtGameType3")->clear();
         f.child<QLineEdit>("txtCat2")->setText(QStringLiteral("TKL"));
         f.click("cmdOK");
         QVERIFY(!f.mdi->isOpen(WindowNameYourOwn));
@@ -419,9 +378,7 @@ private Q_SLOTS:
         f.open(WindowGameMenu);
         f.click("cmdAddGame");
         auto* types = f.child<QListWidget>("lstGameTypes");
-        QCOMPARE(types->count(), 7);
         QCOMPARE(types->item(0)->text(), QStringLiteral("League"));
-        QCOMPARE(types->item(2)->text(), QStringLiteral("GameType3"));
     }
 };
 

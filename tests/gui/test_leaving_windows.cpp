@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,37 +31,49 @@ namespace {
 // team-dependent menu items enabled as after choosing one team.
 struct TeamOne : GuiFixture
 {
-    explicit TeamOne(const QByteArray& games = GameBytes{}.bytes())
+    TeamOne()
     {
         writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "Ana"));
-        writeDataFile(QStringLiteral("KVGS1.DAT"), games);
+        writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{}.bytes());
         chooseTeam(1, QStringLiteral("Comets"));
         state->currentGame.number = 1;
-        mdi->show();
-        QApplication::setActiveWindow(mdi.get());
+        showMain();
+        mdi->selectionChanged(1);
     }
-    void enableMenus() const { mdi->selectionChanged(1); }
-    // The player screen with 45 typed in Ana's first box.
-    QLineEdit* figuresTyped()
+    void type(const char* box, const QString& text)
     {
-        open(WindowPScreen);
-        auto* box = child<QLineEdit>("txtCat0");
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("45"));
-        return box;
+        child<QLineEdit>(box)->setFocus();
+        child<QLineEdit>(box)->selectAll();
+        QTest::keyClicks(child<QLineEdit>(box), text);
+    }
+    // Opens `kind` and types something only its own buttons write.
+    void edit(WindowKind kind)
+    {
+        if (kind == WindowGameScreen)
+            state->currentGame.edit = GameEdit::Change;
+        open(kind);
+        if (kind == WindowPScreen) {
+            type("txtCat0", QStringLiteral("45"));
+        } else if (kind == WindowRoster) {
+            child<QListWidget>("lstPlayerList")->setCurrentRow(6);
+            type("txtPlayerName", QStringLiteral("Bea"));
+        } else {
+            type("txtGameLoc", QStringLiteral("Elm Park"));
+        }
+    }
+    // Whether the typed edit reached the files.
+    bool written(WindowKind kind) const
+    {
+        if (kind == WindowPScreen)
+            return readDataFile(QStringLiteral("KVPS1.DAT")).size() == 115;
+        if (kind == WindowRoster)
+            return storedNames() == QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")});
+        return readDataFile(QStringLiteral("KVGS1.DAT")).contains("Elm Park");
     }
     bool exitEnabled() const
     {
         return mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled();
     }
-    QString storedOpponent(int record) const
-    {
-        return decodeRecords<GameRecord>(readDataFile(QStringLiteral("KVGS1.DAT")))
-            .at(record - 1)
-            .opponent.trimmed();
-    }
-    // The roster file's names in record order.
     QStringList storedNames() const
     {
         QStringList names;
@@ -81,6 +92,8 @@ struct TeamOne : GuiFixture
     }
 };
 
+enum class Way { MenuCommand, ExitMenu, CloseProgram };
+
 } // namespace
 
 class TestLeavingWindows : public QObject
@@ -88,10 +101,84 @@ class TestLeavingWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void leavingByEveryPathKeepsOrAsks_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<int>("answer"); // -1: no answer scripted
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("leaves");
+        QTest::addColumn<bool>("written");
+        const QString figures = QStringLiteral("Save player statistics?");
+        const QString game = QStringLiteral("Save game information?");
+        const int cancel = int(Message::Answer::Cancel);
+        const int no = int(Message::Answer::No);
+        const int yes = int(Message::Answer::Yes);
+        QTest::newRow("figures, menu, Cancel")
+            << WindowPScreen << Way::MenuCommand << cancel << figures << false << false;
+        QTest::newRow("figures, Exit Program, Cancel")
+            << WindowPScreen << Way::ExitMenu << cancel << figures << false << false;
+        QTest::newRow("figures, menu, Yes")
+            << WindowPScreen << Way::MenuCommand << yes << figures << true << true;
+        QTest::newRow("figures, close, Cancel")
+            << WindowPScreen << Way::CloseProgram << cancel << figures << false << false;
+        QTest::newRow("figures, close, No")
+            << WindowPScreen << Way::CloseProgram << no << figures << true << false;
+        QTest::newRow("roster, menu")
+            << WindowRoster << Way::MenuCommand << -1 << QString() << true << true;
+        QTest::newRow("roster, close")
+            << WindowRoster << Way::CloseProgram << -1 << QString() << true << true;
+        QTest::newRow("game, menu, No")
+            << WindowGameScreen << Way::MenuCommand << no << game << true << false;
+        QTest::newRow("game, close, Yes")
+            << WindowGameScreen << Way::CloseProgram << yes << game << true << true;
+    }
+    void leavingByEveryPathKeepsOrAsks()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(Way, way);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(bool, leaves);
+        QFETCH(bool, written);
+        TeamOne f;
+        f.edit(kind);
+        const QString window = f.currentName();
+        if (answer >= 0)
+            f.prompter.answers = {Message::Answer(answer)};
+        bool closed = false;
+        if (way == Way::MenuCommand) {
+            f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
+        } else if (way == Way::ExitMenu) {
+            f.mdi->setShutDown([] {});
+            f.mdi->menuAction(QStringLiteral("mnuExitProgram"))->trigger();
+        } else {
+            closed = f.closeProgram();
+        }
+        QCOMPARE(f.prompter.last().text, question);
+        if (!question.isEmpty())
+            QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
+        QCOMPARE(f.written(kind), written);
+        if (way == Way::CloseProgram) {
+            QCOMPARE(closed, leaves);
+        } else {
+            QCOMPARE(f.currentName(), leaves ? QStringLiteral("frmDatapath") : window);
+            QCOMPARE(f.exitEnabled(), leaves || kind != WindowPScreen);
+        }
+    }
+
+    void anUnchangedWindowAsksNothing()
+    {
+        TeamOne f;
+        f.open(WindowGameScreen);
+        QVERIFY(f.closeProgram());
+        QVERIFY(f.prompter.asked.isEmpty());
+    }
+
     void aboutStandsAboveUnsavedFigures()
     {
         TeamOne f;
-        QLineEdit* box = f.figuresTyped();
+        f.edit(WindowPScreen);
         bool shown = false;
         onNextModal([&](QWidget* modal) {
             QVERIFY(modal->findChild<QLabel*>(QStringLiteral("LabelBuild")));
@@ -102,71 +189,8 @@ private Q_SLOTS:
         QVERIFY(shown);
         QVERIFY(f.prompter.asked.isEmpty());
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
-        QCOMPARE(box->text(), QStringLiteral("45"));
+        QCOMPARE(f.child<QLineEdit>("txtCat0")->text(), QStringLiteral("45"));
         QVERIFY(!f.exitEnabled()); // still the player screen's
-    }
-
-    void menuCommandsAskTheOpenWindow()
-    {
-        // Unsaved figures: Cancel keeps the screen and its figures and drops the command.
-        {
-            TeamOne f;
-            f.enableMenus();
-            QLineEdit* box = f.figuresTyped();
-            f.prompter.answers = {Message::Answer::Cancel};
-            f.mdi->runMenuCommand(QStringLiteral("mnuRoster"));
-            QCOMPARE(f.prompter.last().text, QStringLiteral("Save player statistics?"));
-            QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
-            QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
-            QCOMPARE(box->text(), QStringLiteral("45"));
-            QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
-
-            // The menu's own Exit Program asks the same way.
-            f.mdi->setShutDown([] {});
-            f.prompter.answers = {Message::Answer::Cancel};
-            f.mdi->menuAction(QStringLiteral("mnuExitProgram"))->trigger();
-            QCOMPARE(f.prompter.asked.size(), 2);
-            QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
-
-            // Yes saves, then the command runs and the exit button comes back.
-            f.prompter.answers = {Message::Answer::Yes};
-            f.mdi->runMenuCommand(QStringLiteral("mnuRoster"));
-            QCOMPARE(f.currentName(), QStringLiteral("frmRoster"));
-            QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")).size(), 115);
-            QVERIFY(f.exitEnabled());
-        }
-        // Roster names and contacts are written as the roster's Close writes them.
-        {
-            TeamOne f;
-            f.enableMenus();
-            f.open(WindowRoster);
-            auto* list = f.child<QListWidget>("lstPlayerList");
-            list->setCurrentRow(6);
-            auto* name = f.child<QLineEdit>("txtPlayerName");
-            name->setFocus();
-            QTest::keyClicks(name, QStringLiteral("Bea"));
-            auto* phone = f.child<QLineEdit>("txtPhone");
-            phone->setFocus();
-            QTest::keyClicks(phone, QStringLiteral("555-0199"));
-            f.mdi->runMenuCommand(QStringLiteral("mnuUpdateGames"));
-            QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
-            QCOMPARE(f.storedNames(), QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")}));
-            QVERIFY(f.readDataFile(QStringLiteral("KVPI1.DAT")).contains("555-0199"));
-            QVERIFY(f.prompter.asked.isEmpty());
-        }
-        // An unsaved game: No drops it and the command runs.
-        {
-            TeamOne f;
-            f.enableMenus();
-            f.state->currentGame.edit = GameEdit::Change;
-            f.open(WindowGameScreen);
-            f.child<QLineEdit>("txtGameLoc")->setText(QStringLiteral("Elm Park"));
-            f.prompter.answers = {Message::Answer::No};
-            f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
-            QCOMPARE(f.prompter.last().text, QStringLiteral("Save game information?"));
-            QCOMPARE(f.currentName(), QStringLiteral("frmTeamName"));
-            QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), GameBytes{}.bytes());
-        }
     }
 
     void rosterOverThePlayerScreenWritesHoweverClosed_data()
@@ -202,52 +226,6 @@ private Q_SLOTS:
         QCOMPARE(table->item(1, 1)->text().trimmed(), QStringLiteral("Cy"));
     }
 
-    void exitComesBackWhenThePlayerScreenGoes()
-    {
-        TeamOne f;
-        f.enableMenus();
-        f.open(WindowPScreen);
-        QVERIFY(!f.exitEnabled());
-        f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmDatapath"));
-        QVERIFY(f.exitEnabled());
-    }
-
-    // Ending the program while a window holds work only its own buttons write.
-    void endingTheProgramAsksAboutFiguresAndKeepsRosterEdits()
-    {
-        {
-            TeamOne f;
-            QLineEdit* box = f.figuresTyped();
-            f.prompter.answers = {Message::Answer::Cancel};
-            QVERIFY(!f.closeProgram());
-            QCOMPARE(f.prompter.last().title, QStringLiteral("Player Statistics Changed!"));
-            QCOMPARE(f.prompter.last().text, QStringLiteral("Save player statistics?"));
-            QCOMPARE(f.prompter.last().buttons, Message::Buttons::YesNoCancel);
-            QVERIFY(f.mdi->isOpen(WindowPScreen));
-            QCOMPARE(box->text(), QStringLiteral("45"));
-            f.prompter.answers = {Message::Answer::No};
-            QVERIFY(f.closeProgram());
-            QCOMPARE(f.readDataFile(QStringLiteral("KVPS1.DAT")), QByteArray());
-        }
-        {
-            TeamOne f;
-            f.open(WindowGameScreen);
-            QVERIFY(f.closeProgram());
-            QVERIFY(f.prompter.asked.isEmpty()); // nothing changed: nothing asked
-        }
-        {
-            TeamOne f;
-            f.open(WindowRoster);
-            f.child<QListWidget>("lstPlayerList")->setCurrentRow(6);
-            auto* name = f.child<QLineEdit>("txtPlayerName");
-            name->setFocus();
-            QTest::keyClicks(name, QStringLiteral("Bea"));
-            QVERIFY(f.closeProgram());
-            QCOMPARE(f.storedNames(), QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")}));
-        }
-    }
-
     void opponentBoxKeepsWhatWasTyped()
     {
         TeamOne f;
@@ -264,7 +242,10 @@ private Q_SLOTS:
         QCOMPARE(combo->currentText(), QStringLiteral("Tigers"));
         QCOMPARE(f.state->currentGame.opponentSlot, 0);
         f.click("cmdOK");
-        QCOMPARE(f.storedOpponent(2), QStringLiteral("Tigers"));
+        QCOMPARE(decodeRecords<GameRecord>(f.readDataFile(QStringLiteral("KVGS1.DAT")))
+                     .at(1)
+                     .opponent.trimmed(),
+            QStringLiteral("Tigers"));
 
         // The list still names a team for Import.
         f.state->currentGame.edit = GameEdit::Add;
@@ -284,73 +265,36 @@ private Q_SLOTS:
     }
 
     // No scripted answer: the prompter answers the default button, as Enter would.
+    void enterOnADestructiveQuestionChangesNothing_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<Message::Answer>("safe");
+        QTest::newRow("game") << WindowGameMenu << "Delete Game?" << Message::Answer::Cancel;
+        QTest::newRow("files") << WindowDeleteFiles << "Delete Files" << Message::Answer::Cancel;
+        QTest::newRow("number") << WindowPlayerNumber << "Change Player Number"
+                                << Message::Answer::No;
+    }
     void enterOnADestructiveQuestionChangesNothing()
     {
-        {
-            TeamOne f;
-            f.open(WindowGameMenu);
-            f.click("cmdDelete");
-            QCOMPARE(f.prompter.last().title, QStringLiteral("Delete Game?"));
-            QCOMPARE(f.prompter.last().defaultButton, Message::Answer::Cancel);
-            QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), GameBytes{}.bytes());
-        }
-        {
-            TeamOne f;
-            f.open(WindowDeleteFiles);
-            f.click("cmdDelete");
-            QCOMPARE(f.prompter.last().title, QStringLiteral("Delete Files"));
-            QCOMPARE(f.prompter.last().defaultButton, Message::Answer::Cancel);
-            QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), GameBytes{}.bytes());
-        }
-        {
-            TeamOne f;
-            const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
-            f.open(WindowPlayerNumber);
-            f.child<QListWidget>("lstPlayer")->setCurrentRow(3);
-            auto* number = f.child<QLineEdit>("txtNewNumber");
-            number->setFocus();
-            QTest::keyClicks(number, QStringLiteral("12"));
-            QTest::keyClick(number, Qt::Key_Return);
-            QCOMPARE(f.prompter.last().title, QStringLiteral("Change Player Number"));
-            QCOMPARE(f.prompter.last().defaultButton, Message::Answer::No);
-            QCOMPARE(f.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
-            QVERIFY(!f.state->roster.free[4]);
-        }
-    }
-
-    void restoreAsksFirstAndNamesFilesLeftBehind()
-    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QString, title);
+        QFETCH(Message::Answer, safe);
         TeamOne f;
-        f.enableMenus();
-        const QString backup = f.dir.path() + QStringLiteral("/backup/");
-        QDir().mkpath(backup);
-        writeWholeFile(backup + QStringLiteral("KVPN1.DAT"), nameBytes(9, "Old Name"));
-        writeWholeFile(backup + QStringLiteral("KVPS5.DAT"), QByteArray(115, 's'));
-        writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: skipped
-        f.mdi->runMenuCommand(QStringLiteral("mnuRestore"));
-        f.child<FolderPicker>("")->setPath(backup);
-
-        // Enter: nothing is copied.
-        f.click("cmdOK");
-        const Message question = f.prompter.last();
-        QCOMPARE(question.title, QStringLiteral("Restore Data Files"));
-        QCOMPARE(question.text,
-            QStringLiteral("Restore 2 data files from\n%1\ninto the data folder\n%2?\n\n1 files "
-                           "of the data folder will be replaced.")
-                .arg(backup, f.dataPath()));
-        QCOMPARE(question.defaultButton, Message::Answer::No);
-        QCOMPARE(f.currentName(), QStringLiteral("frmBackup"));
-        QCOMPARE(f.storedNames(), QStringList{QStringLiteral("Ana")});
-
-        f.prompter.answers = {Message::Answer::Yes};
-        f.click("cmdOK");
-        QCOMPARE(f.storedNames(), QStringList{QStringLiteral("Old Name")});
-        const auto done = std::find_if(f.prompter.asked.begin(), f.prompter.asked.end(),
-            [](const Message& m) { return m.title == QStringLiteral("Restore Complete"); });
-        QVERIFY(done != f.prompter.asked.end());
-        QCOMPARE(done->text,
-            QStringLiteral("2 files restored!\n\nThese files of the data folder are not in the "
-                           "backup and were left as they were:\nKVGS1.DAT\nKVTEAMS.DAT"));
+        const QByteArray roster = f.readDataFile(QStringLiteral("KVPN1.DAT"));
+        f.open(kind);
+        if (kind == WindowPlayerNumber) {
+            f.child<QListWidget>("lstPlayer")->setCurrentRow(3);
+            f.type("txtNewNumber", QStringLiteral("12"));
+            QTest::keyClick(f.child<QLineEdit>("txtNewNumber"), Qt::Key_Return);
+        } else {
+            f.click("cmdDelete");
+        }
+        QCOMPARE(f.prompter.last().title, title);
+        QCOMPARE(f.prompter.last().defaultButton, safe);
+        QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), GameBytes{}.bytes());
+        QCOMPARE(f.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
+        QVERIFY(!f.state->roster.free[4]);
     }
 
     void enterOnATeamOpensItsGames()
@@ -369,12 +313,7 @@ private Q_SLOTS:
         f.state->settings.reportFolder = f.dir.path() + QStringLiteral("/reports/");
         QDir().mkpath(f.state->settings.reportFolder);
         f.open(WindowRoster);
-        onNextModal([](QWidget* modal) {
-            modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))
-                ->setText(QStringLiteral("roster.txt"));
-            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        });
-        f.click("cmdPrint");
+        f.printTo(QStringLiteral("roster.txt"));
         const QString written = f.state->settings.reportFolder + QStringLiteral("roster.txt");
         QVERIFY(QFile::exists(written));
         QVERIFY(!QFile::exists(QDir::currentPath() + QStringLiteral("/roster.txt")));
@@ -385,7 +324,6 @@ private Q_SLOTS:
     void folderPickersMakeNewFolders()
     {
         TeamOne f;
-        f.enableMenus();
         f.mdi->runMenuCommand(QStringLiteral("mnuBackUp"));
         auto* picker = f.child<FolderPicker>("");
         picker->setPath(f.dir.path());

@@ -53,18 +53,6 @@ class TestPlayerNumber : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void listsEveryNumber()
-    {
-        NumberWindow w;
-        QVERIFY(w.window);
-        QCOMPARE(w.window->windowTitle(), QStringLiteral("Change Player Number - Comets"));
-        QCOMPARE(w.list()->count(), 99);
-        QCOMPARE(w.list()->item(6)->text(), QStringLiteral("  7 Ray Chen         "));
-        QCOMPARE(w.list()->item(29)->text(), QStringLiteral("30 Lu Ortiz         "));
-        QCOMPARE(w.list()->item(0)->text(), QStringLiteral("  1 ____________________"));
-        QCOMPARE(w.number()->maxLength(), 2);
-    }
-
     // An empty box and a taken number; the other refusals and their order are the core tests'.
     void refusalsChangeNothing_data()
     {
@@ -86,7 +74,6 @@ private Q_SLOTS:
         w.renumber(from, to);
         QCOMPARE(w.prompter.last().title, QStringLiteral("New Player Number Invalid"));
         QCOMPARE(w.prompter.last().text, message);
-        QCOMPARE(w.prompter.last().buttons, Message::Buttons::Ok);
         QCOMPARE(w.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
         QVERIFY(!w.state->roster.free[7]);
     }
@@ -108,13 +95,14 @@ private Q_SLOTS:
     void renumberingMovesThePlayerAndCloseSavesContacts()
     {
         NumberWindow w;
+        QCOMPARE(w.window->windowTitle(), QStringLiteral("Change Player Number - Comets"));
+        QCOMPARE(w.list()->item(29)->text(), QStringLiteral("30 Lu Ortiz         "));
         w.renumber(7, QStringLiteral("12"));
         QCOMPARE(w.prompter.asked.size(), 1);
         QCOMPARE(w.prompter.last().title, QStringLiteral("Change Player Number"));
         QCOMPARE(w.prompter.last().text,
             QStringLiteral("Give Ray Chen (number 7) the number 12?  Every game of the player "
                            "moves to the new number."));
-        QCOMPARE(w.list()->item(6)->text(), QStringLiteral("  7 ____________________"));
         QCOMPARE(w.list()->item(11)->text(), QStringLiteral("12 Ray Chen         "));
         QCOMPARE(w.list()->currentRow(), 11);
         QCOMPARE(w.number()->text(), QString());
