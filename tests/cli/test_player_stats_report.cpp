@@ -5,7 +5,7 @@
 #include "GameBytes.h"
 #include "TeamReportSupport.h"
 
-#include "ReportCommand.h"
+#include "CliSupport.h"
 #include "core/output/OutputEngine.h"
 #include "core/reports/PlayerStatsReport.h"
 #include "core/state/DefaultSettings.h"
@@ -13,9 +13,6 @@
 #include "core/store/TeamList.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <memory>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -63,28 +60,12 @@ struct ReportData
     }
     QByteArray run(const QStringList& extra, int expectedCode = 0) const
     {
-        QStringList arguments = {QStringLiteral("players"), QStringLiteral("--data"), data,
-            QStringLiteral("--settings"), settings, QStringLiteral("--columns"),
-            QStringLiteral("1,7,4,8,2"), QStringLiteral("--sort"), QStringLiteral("7"),
-            QStringLiteral("--order"), QStringLiteral("D")};
-        arguments += extra;
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
-        const int code = runReportCommand(arguments, out.get(), err.get());
-        EXPECT_EQ(code, expectedCode) << read(err.get()).toStdString();
-        return read(out.get());
-    }
-
-    static QByteArray read(std::FILE* stream)
-    {
-        std::fflush(stream);
-        std::rewind(stream);
-        QByteArray bytes;
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
-            bytes.append(buffer, static_cast<qsizetype>(n));
-        return bytes;
+        const ToolRun r = runTool(args("players --data %1 --settings %2 --columns 1,7,4,8,2 "
+                                       "--sort 7 --order D",
+                                      {data, settings})
+            + extra);
+        EXPECT_EQ(r.code, expectedCode) << r.err.toStdString();
+        return r.out;
     }
 };
 
@@ -110,59 +91,46 @@ QByteArray dashes(int n)
 
 } // namespace
 
-TEST(PlayerStatsReport, OneTeamSortedByGoals)
+// One team (Eli and Ana tie at one goal: Eli has more games), several teams (row 1's games count
+// changes of game number: 1, 2, 3 of Harbor, then 1, 2 of Bay), one player's games, and the
+// minimum with the top cut.
+TEST(PlayerStatsReport, EveryModePrintedWhole)
 {
+    const QByteArray harbor = "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n";
+    const struct
+    {
+        const char* options;
+        QByteArray expected;
+    } cases[] = {
+        {"",
+            harbor + "3 Player(s)    G GS SOG   QS%  Min\r\n" + dashes(34)
+                + "Mia Soto       2  3   4  75.0  110\r\n"
+                  "Eli Park       2  1   3  33.3   75\r\n"
+                  "Ana Cruz       1  1   4  25.0   90\r\n"
+                + dashes(34) + "Totals         3  5  11  45.5  275\r\n\r\n\f\r\n"},
+        {"--teams 1,3 --title Spring",
+            "\r\nSpring\r\n\r\n5 Player(s)  Team         G GS SOG   QS%  Min\r\n" + dashes(45)
+                + "Zoe Lin      Bay          1  4   5  80.0   70\r\n"
+                  "Mia Soto     Harbor       2  3   4  75.0  110\r\n"
+                  "Eli Park     Harbor       2  1   3  33.3   75\r\n"
+                  "Ana Cruz     Harbor       1  1   4  25.0   90\r\n"
+                  "Player 9     Bay          1  0   0   0.0   20\r\n"
+                + dashes(45) + "Totals                    5  9  16  56.3  365\r\n\r\n\f\r\n"},
+        {"--individual 4",
+            harbor + "Mia Soto        G GS SOG   QS%  Min\r\n" + dashes(35)
+                + "1   League      1  2   3  66.7   60\r\n"
+                  "2   Friendly    1  1   1 100.0   50\r\n"
+                + dashes(35) + "Totals          2  3   4  75.0  110\r\n\r\n\f\r\n"},
+        {"--minimum-games 2 --top 2 --columns 1,7",
+            harbor + "3 Player(s)    G GS\r\n" + dashes(19)
+                + "Mia Soto       2  3\r\nEli Park       2  1\r\n 1 Player(s) not listed\r\n"
+                + dashes(19) + "Totals         3  5\r\n\r\n\f\r\n"},
+    };
     ReportData d;
-    // Eli and Ana tie at one goal: Eli has more games. Totals: 3 games, 5 of 11 on goal.
-    expectReport(d.run(QString()),
-        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
-        "3 Player(s)    G GS SOG   QS%  Min\r\n"
-            + dashes(34)
-            + "Mia Soto       2  3   4  75.0  110\r\n"
-              "Eli Park       2  1   3  33.3   75\r\n"
-              "Ana Cruz       1  1   4  25.0   90\r\n"
-            + dashes(34) + "Totals         3  5  11  45.5  275\r\n\r\n\f\r\n");
-}
-
-TEST(PlayerStatsReport, SeveralTeamsShowTheShortNameAndCountGamesAcrossTeams)
-{
-    ReportData d;
-    // Row 1's games count changes of game number: 1, 2, 3 of Harbor, then 1, 2 of Bay.
-    expectReport(d.run(QStringLiteral("--teams 1,3 --title Spring")),
-        "\r\nSpring\r\n\r\n"
-        "5 Player(s)  Team         G GS SOG   QS%  Min\r\n"
-            + dashes(45)
-            + "Zoe Lin      Bay          1  4   5  80.0   70\r\n"
-              "Mia Soto     Harbor       2  3   4  75.0  110\r\n"
-              "Eli Park     Harbor       2  1   3  33.3   75\r\n"
-              "Ana Cruz     Harbor       1  1   4  25.0   90\r\n"
-              "Player 9     Bay          1  0   0   0.0   20\r\n"
-            + dashes(45) + "Totals                    5  9  16  56.3  365\r\n\r\n\f\r\n");
-}
-
-TEST(PlayerStatsReport, IndividualModeListsThePlayersGames)
-{
-    ReportData d;
-    expectReport(d.run(QStringLiteral("--individual 4")),
-        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
-        "Mia Soto        G GS SOG   QS%  Min\r\n"
-            + dashes(35)
-            + "1   League      1  2   3  66.7   60\r\n"
-              "2   Friendly    1  1   1 100.0   50\r\n"
-            + dashes(35) + "Totals          2  3   4  75.0  110\r\n\r\n\f\r\n");
-}
-
-TEST(PlayerStatsReport, MinimumMarkerAndTopCut)
-{
-    ReportData d;
-    expectReport(d.run(QStringLiteral("--minimum-games 2 --top 2 --columns 1,7")),
-        "\r\nHarbor FC\r\n\r\nPlayer Statistics\r\n\r\n"
-        "3 Player(s)    G GS\r\n"
-            + dashes(19)
-            + "Mia Soto       2  3\r\n"
-              "Eli Park       2  1\r\n"
-              " 1 Player(s) not listed\r\n"
-            + dashes(19) + "Totals         3  5\r\n\r\n\f\r\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        expectReport(d.run(QString::fromLatin1(c.options)), c.expected);
+    }
     // Every player meets a minimum of 1: no marker line at all.
     EXPECT_FALSE(d.run(QStringLiteral("--minimum-games 1")).contains("***"));
     const QByteArray split = d.run(QStringLiteral("--minimum-sog 4 --columns 1,7"));
@@ -233,50 +201,23 @@ TEST(PlayerStatsReport, WideTotalsAreStaggeredBetweenTwoLines)
             + QString(5, u' ') + QString(4, u' '));
 }
 
-TEST(PlayerStatsReport, CommandLineAndFileOutputAreTheSameBytes)
+TEST(PlayerStatsReport, CommandLineAndFileOutputAreTheSameBytesAndTheDataFolderIsOnlyRead)
 {
     ReportData d;
+    const auto listing = [&] {
+        QStringList entries;
+        for (const QFileInfo& info : QDir(d.data).entryInfoList(QDir::Files, QDir::Name))
+            entries << info.fileName() + QString::number(info.size())
+                    + info.lastModified().toString(Qt::ISODateWithMs);
+        return entries;
+    };
+    const QStringList before = listing();
     const QString file = QDir::cleanPath(d.data + QStringLiteral("/../OUT.TXT"));
     const QByteArray standardOutput = d.run(QStringLiteral("--teams 1,3 --copies 2"));
     EXPECT_TRUE(d.run(QStringLiteral("--teams 1,3 --copies 2 -o ") + file).isEmpty());
     EXPECT_EQ(readWholeFile(file), standardOutput);
     d.run(QStringLiteral("--teams 1,3 --copies 2 --append -o ") + file);
     EXPECT_EQ(readWholeFile(file), standardOutput + standardOutput);
-}
-
-TEST(PlayerStatsReport, AMissingDataFolderExitsOneNamingIt)
-{
-    const QString missing = QStringLiteral("/no/such/scorvane/folder");
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
-    EXPECT_EQ(runReportCommand({QStringLiteral("players"), QStringLiteral("--data"), missing},
-                  out.get(), err.get()),
-        1);
-    const QByteArray message = ReportData::read(err.get());
-    EXPECT_TRUE(message.contains(missing.toUtf8())) << message.toStdString();
-    EXPECT_EQ(message.count('\n'), 1);
-    EXPECT_TRUE(ReportData::read(out.get()).isEmpty());
-}
-
-TEST(PlayerStatsReport, HelpListsOnlyTheKindsThatWorkAndTheDataFolderIsOnlyRead)
-{
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
-    EXPECT_EQ(runReportCommand({QStringLiteral("--help")}, out.get(), err.get()), 0);
-    const QByteArray help = ReportData::read(out.get());
-    EXPECT_TRUE(help.contains("KIND: players | record | scores | standings | roster\n"));
-
-    ReportData d;
-    const QDir folder(d.data);
-    const auto listing = [&] {
-        QStringList entries;
-        for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Name))
-            entries << info.fileName() + QString::number(info.size())
-                    + info.lastModified().toString(Qt::ISODateWithMs);
-        return entries;
-    };
-    const QStringList before = listing();
-    d.run(QStringLiteral("--teams 1,3"));
     EXPECT_EQ(listing(), before);
 }
 

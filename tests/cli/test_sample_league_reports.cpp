@@ -1,6 +1,6 @@
 // Every report over the sample league has something in it, printed and exported alike.
+#include "CliSupport.h"
 #include "CsvReader.h"
-#include "ReportCommand.h"
 #include "TestSupport.h"
 
 #include "core/state/DefaultSettings.h"
@@ -10,34 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
-
 using namespace scorvane;
 using namespace scorvane::testing;
 
 namespace {
 
-struct ToolRun
+ToolRun run(const QStringList& arguments, const QString& data, const QString& settings)
 {
-    int code = 0;
-    QByteArray out;
-};
-
-ToolRun run(QStringList arguments, const QString& data, const QString& settings)
-{
-    arguments << QStringLiteral("--data") << data << QStringLiteral("--settings") << settings;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
-    ToolRun r;
-    r.code = runReportCommand(arguments, out.get(), err.get());
-    std::fflush(out.get());
-    std::rewind(out.get());
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, out.get())) > 0)
-        r.out.append(buffer, static_cast<qsizetype>(n));
-    return r;
+    return runTool(arguments
+        + QStringList{QStringLiteral("--data"), data, QStringLiteral("--settings"), settings});
 }
 
 } // namespace
@@ -52,37 +33,24 @@ TEST(SampleLeagueReports, EveryReportHasRows)
     ASSERT_TRUE(supplyDefaultSettings(settingsFolder, data).isEmpty());
     const QString settings = settingsFolder + QStringLiteral("QMKV.INI");
 
-    const QList<QStringList> reports = {
-        {QStringLiteral("roster")},
-        {QStringLiteral("players")},
-        {QStringLiteral("players"), QStringLiteral("--teams"), QStringLiteral("1,2,3,4")},
-        {QStringLiteral("record")},
-        {QStringLiteral("scores")},
-        {QStringLiteral("scores"), QStringLiteral("--short")},
-        {QStringLiteral("standings"), QStringLiteral("--teams"), QStringLiteral("1,2,3,4")},
-    };
+    const QList<QStringList> reports
+        = {args("roster"), args("players"), args("players --teams 1,2,3,4"), args("record"),
+            args("scores"), args("scores --short"), args("standings --teams 1,2,3,4")};
     for (int team = 1; team <= SampleLeague::TeamCount; ++team) {
         const QString slot = QString::number(team);
         // The roster names a player for the individual report.
         const CsvRead roster
-            = readCsv(run({QStringLiteral("roster"), QStringLiteral("--teams"), slot,
-                              QStringLiteral("--format"), QStringLiteral("csv")},
-                data, settings)
-                          .out);
+            = readCsv(run(args("roster --format csv --teams %1", {slot}), data, settings).out);
         ASSERT_GE(roster.records.size(), 12) << team; // the heading and a squad
         const QString player = roster.records[1][1];
-        for (QStringList report : reports
-                + QList<QStringList>{
-                    {QStringLiteral("players"), QStringLiteral("--individual"), player}}) {
+        for (QStringList report :
+            reports + QList<QStringList>{args("players --individual %1", {player})}) {
             if (!report.contains(QStringLiteral("--teams")))
                 report << QStringLiteral("--teams") << slot;
             const std::string name = report.join(u' ').toStdString();
             const ToolRun text = run(report, data, settings);
             EXPECT_EQ(text.code, 0) << name;
-            const CsvRead csv = readCsv(
-                run(report + QStringList{QStringLiteral("--format"), QStringLiteral("csv")}, data,
-                    settings)
-                    .out);
+            const CsvRead csv = readCsv(run(report + args("--format csv"), data, settings).out);
             EXPECT_TRUE(csv.ok) << name;
             // The heading row and at least one report row that is not the totals.
             ASSERT_GE(csv.records.size(), 2) << name;
