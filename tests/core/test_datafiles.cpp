@@ -1,11 +1,13 @@
-// File numbers and names, record access, counts, the team list check, the empty-file clean-up,
-// the error reporter's cases and the settings file.
+// Record access, counts, the team list check, the empty-file clean-up, the error reporter's
+// cases and the settings file. The file names are read and written by every test that builds a
+// data folder by hand.
 #include "TestSupport.h"
 
 #include "core/state/Settings.h"
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/store/SettingsRecord.h"
+#include "core/store/TeamList.h"
 #include "core/store/TeamRecord.h"
 
 #include <QDir>
@@ -16,23 +18,6 @@
 
 using namespace scorvane;
 using namespace scorvane::testing;
-
-TEST(DataFiles, NamesFollowTheTeamNumber)
-{
-    TempState t;
-    t.state.teamChoice.currentSlot = 12;
-    DataFiles& f = t.state.files;
-    const QString data = t.state.settings.dataFolder;
-    EXPECT_EQ(f.fileName(FileRoster), data + QStringLiteral("KVPN12.DAT"));
-    EXPECT_EQ(f.fileName(FileGames), data + QStringLiteral("KVGS12.DAT"));
-    EXPECT_EQ(f.fileName(FileStats), data + QStringLiteral("KVPS12.DAT"));
-    EXPECT_EQ(f.fileName(FilePlayerInfo), data + QStringLiteral("KVPI12.DAT"));
-    EXPECT_EQ(f.fileName(FileTeamList), data + QStringLiteral("KVTEAMS.DAT"));
-    EXPECT_EQ(
-        f.fileName(FileSettings), t.state.settings.settingsFolder + QStringLiteral("QMKV.INI"));
-    t.state.teamChoice.currentSlot = 1; // the name is built at the call, from the slot then
-    EXPECT_EQ(f.fileName(FileRoster), data + QStringLiteral("KVPN1.DAT"));
-}
 
 TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
 {
@@ -60,7 +45,7 @@ TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
     EXPECT_EQ(record.statValues[28], 0);
 }
 
-TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
+TEST(DataFiles, RecordsAreWrittenAndReadByNumberBeyondSixteenBits)
 {
     TempState t;
     DataFiles& f = t.state.files;
@@ -70,16 +55,10 @@ TEST(DataFiles, RecordsAreWrittenAndReadByNumber)
     g.opponent = QStringLiteral("Eastside");
     f.put(FileGames, 2, g);
     EXPECT_EQ(f.recordCount(FileGames), 2);
-    const auto back = f.get<GameRecord>(FileGames, 2);
-    EXPECT_EQ(back.opponent.trimmed(), QStringLiteral("Eastside"));
+    EXPECT_EQ(f.get<GameRecord>(FileGames, 2).opponent.trimmed(), QStringLiteral("Eastside"));
     f.closeDataFile(FileGames);
     EXPECT_EQ(QFileInfo(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT")).size(), 300);
-}
 
-TEST(DataFiles, RecordNumbersBeyondSixteenBits)
-{
-    TempState t;
-    DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     PlayerStatRecord s;
     s.gameNumber = 9;
@@ -105,15 +84,21 @@ TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
     EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 2).gameNumber, 2);
 }
 
-TEST(TeamList, WrongLengthIsRebuiltWithDefaultNames)
+// A list of the wrong length is copied aside (its names may still be read by hand), then reset.
+TEST(TeamList, WrongLengthIsKeptAsideAndRebuiltWithDefaultNames)
 {
-    for (int length : {0, 3960, 4040, -1}) {
+    for (int length : {0, 3999, 4040, -1}) {
         TempState t;
         const QString path = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
         if (length >= 0)
             writeWholeFile(path, QByteArray(length, 'z'));
-        checkAndLoadTeamList(
+        const TeamListCheck check = checkAndLoadTeamList(
             t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+        EXPECT_EQ(check.rebuilt, length > 0) << length;
+        if (length > 0) {
+            EXPECT_TRUE(check.keptAs.startsWith(path + u'.'));
+            EXPECT_EQ(readWholeFile(check.keptAs), QByteArray(length, 'z'));
+        }
         const QByteArray bytes = readWholeFile(path);
         ASSERT_EQ(bytes.size(), 4000) << length;
         EXPECT_EQ(bytes.left(40), pad("Team 1", 25) + pad("Team 1", 10) + QByteArray(5, ' '));

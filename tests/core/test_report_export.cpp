@@ -1,5 +1,5 @@
 // Reports as tables: the CSV reader the export tests rely on, what a CSV file holds whatever its
-// cells hold, the short game scores, and a file written whole or not at all.
+// cells hold, the short game scores, a file written whole or not at all, and the HTML page.
 #include "CsvReader.h"
 #include "GameBytes.h"
 
@@ -15,6 +15,27 @@
 
 using namespace scorvane;
 using namespace scorvane::testing;
+
+namespace {
+
+ExportTable sample()
+{
+    ExportTable t;
+    t.title = QStringLiteral("Scoring <Fall>");
+    t.team = QStringLiteral("Riverside Rovers");
+    t.headings = {QStringLiteral("Player"), QStringLiteral("GS"), QStringLiteral("SOG%")};
+    t.numericColumns = {1, 2};
+    t.rows = {{ExportTable::RowKind::Totals,
+                  {QStringLiteral("Team Totals"), QStringLiteral("12"), QStringLiteral("0.5")}},
+        {ExportTable::RowKind::Body,
+            {QStringLiteral("Dubois, \"Ren\u00e9\""), QStringLiteral("7"),
+                QStringLiteral("0.4375")}},
+        {ExportTable::RowKind::Body,
+            {QStringLiteral("Two\nLines"), QStringLiteral("5"), QStringLiteral("1")}}};
+    return t;
+}
+
+} // namespace
 
 TEST(CsvReader, ReadsQuotedFieldsAndRefusesBrokenOnes)
 {
@@ -104,4 +125,18 @@ TEST(TableExport, FileIsWrittenWholeOrNotAtAll)
     EXPECT_FALSE(writeExportFile(missing, table, ExportFormat::Html).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList{QStringLiteral("report.csv")});
+}
+
+TEST(TableExport, HtmlIsOneEscapedPageThatFetchesNothing)
+{
+    const QString page = QString::fromUtf8(tableAsHtml(sample()));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<title>Scoring &lt;Fall&gt;</title>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<p class=\"team\">Riverside Rovers</p>")));
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("<tr class=\"totals\"><td>Team Totals</td><td class=\"n\">12</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Dubois, &quot;Ren\u00e9&quot;")));
+    EXPECT_TRUE(page.contains(QStringLiteral("@media print")));
+    for (const char* fetch : {"src=", "href=", "@import", "url(", "http:", "https:"})
+        EXPECT_FALSE(page.contains(QLatin1String(fetch))) << fetch;
 }

@@ -1,6 +1,5 @@
 // The data folder as a whole: one program at a time, backing up onto the folder under another
-// name, restoring onto a full disk, a team list of the wrong length, and a kill at random moments
-// of a large insert.
+// name, restoring onto a full disk, and a kill at random moments of a large insert.
 #include "SafeWriteSupport.h"
 
 #include "core/games/GameFile.h"
@@ -108,20 +107,6 @@ TEST(BackupIdentity, RestoreOntoAFullDiskLeavesTheDataAndKeepsWhatItReplaces)
         before.at(QStringLiteral("data/KVPN1.DAT")));
     EXPECT_EQ(readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")),
         nameBytes(40, "Old"));
-}
-
-TEST(TeamListCheck, AWrongLengthIsCopiedAsideBeforeTheReset)
-{
-    TempState t;
-    const QString list = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
-    writeWholeFile(list, QByteArray(3999, 'x'));
-    const TeamListCheck check = checkAndLoadTeamList(
-        t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
-    EXPECT_TRUE(check.rebuilt);
-    ASSERT_TRUE(check.keptAs.startsWith(list + u'.'));
-    EXPECT_EQ(readWholeFile(check.keptAs), QByteArray(3999, 'x'));
-    EXPECT_EQ(readWholeFile(list).size(), 4000);
-    EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), u"Team 100");
 }
 
 TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)

@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include "core/entry/Categories.h"
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
@@ -11,18 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace scorvane;
-
-namespace {
-
-template <typename Record> std::vector<Record> records(const QByteArray& bytes)
-{
-    std::vector<Record> out;
-    for (qsizetype at = 0; at + Record::Length <= bytes.size(); at += Record::Length)
-        out.push_back(Record::decode(bytes.mid(at, Record::Length)));
-    return out;
-}
-
-} // namespace
+using namespace scorvane::testing;
 
 TEST(SampleLeague, IsTheSameEveryTimeAndWholeRecords)
 {
@@ -37,7 +28,7 @@ TEST(SampleLeague, IsTheSameEveryTimeAndWholeRecords)
             files.value(QStringLiteral("KVPS%1.DAT").arg(team)).size() % PlayerStatRecord::Length,
             0);
     }
-    const auto teams = records<TeamRecord>(files.value(QStringLiteral("KVTEAMS.DAT")));
+    const auto teams = decodeRecords<TeamRecord>(files.value(QStringLiteral("KVTEAMS.DAT")));
     EXPECT_EQ(teams[0].teamName.trimmed(), QStringLiteral("Riverside Rovers"));
     EXPECT_EQ(teams[4].teamName.trimmed(), QStringLiteral("Team 5"));
 }
@@ -49,9 +40,10 @@ TEST(SampleLeague, KeepsEveryRuleOfTheFiles)
 {
     const auto files = SampleLeague::files();
     for (int team = 1; team <= SampleLeague::TeamCount; ++team) {
-        const auto games = records<GameRecord>(files.value(QStringLiteral("KVGS%1.DAT").arg(team)));
+        const auto games
+            = decodeRecords<GameRecord>(files.value(QStringLiteral("KVGS%1.DAT").arg(team)));
         const auto results
-            = records<PlayerStatRecord>(files.value(QStringLiteral("KVPS%1.DAT").arg(team)));
+            = decodeRecords<PlayerStatRecord>(files.value(QStringLiteral("KVPS%1.DAT").arg(team)));
         ASSERT_FALSE(results.empty());
         int wins = 0;
         for (std::size_t g = 0; g < games.size(); ++g) {
@@ -79,8 +71,8 @@ TEST(SampleLeague, KeepsEveryRuleOfTheFiles)
             EXPECT_EQ(goals[g + 1], games[g].goalsFor) << "team " << team << " game " << g + 1;
     }
     // Game 1 of team 1 against its opponent's own record of the same match.
-    const auto first = records<GameRecord>(files.value(QStringLiteral("KVGS1.DAT")))[0];
-    const auto second = records<GameRecord>(files.value(QStringLiteral("KVGS2.DAT")))[0];
+    const auto first = decodeRecords<GameRecord>(files.value(QStringLiteral("KVGS1.DAT")))[0];
+    const auto second = decodeRecords<GameRecord>(files.value(QStringLiteral("KVGS2.DAT")))[0];
     EXPECT_EQ(first.opponent.trimmed(), QStringLiteral("Hillcrest United"));
     EXPECT_EQ(first.goalsFor, second.goalsAgainst);
     EXPECT_NE(first.homeGame, second.homeGame);
