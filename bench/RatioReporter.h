@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,5 +26,38 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 };
+
+// A benchmark and the words its ratio line names it with.
+struct Ratio
+{
+    const char* benchmark;
+    const char* label;
+};
+
+// The whole of a benchmark program's main: runs the benchmarks asked for, then prints each
+// measurement's real time as a ratio of the baseline's from the same run, against the goal of
+// at most 2.
+inline int runWithRatios(
+    int argc, char** argv, const Ratio& baseline, std::initializer_list<Ratio> measured)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto base = reporter.realTime.find(baseline.benchmark);
+    if (base == reporter.realTime.end() || base->second <= 0)
+        return 0;
+    for (const Ratio& m : measured) {
+        const auto it = reporter.realTime.find(m.benchmark);
+        if (it == reporter.realTime.end())
+            continue;
+        const double ratio = it->second / base->second;
+        std::printf("%s / %s: %.2f (goal: at most 2.00) %s\n", m.label, baseline.label, ratio,
+            ratio <= 2.0 ? "met" : "NOT MET");
+    }
+    return 0;
+}
 
 } // namespace scorvane::bench

@@ -149,22 +149,8 @@ BENCHMARK(BM_CommandLineReport)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    scorvane::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto read = reporter.realTime.find("BM_ReadStatisticsFiles");
-    if (read == reporter.realTime.end() || read->second <= 0)
-        return 0;
-    for (const char* name : {"BM_PlayerStatistics", "BM_CommandLineReport"}) {
-        const auto it = reporter.realTime.find(name);
-        if (it == reporter.realTime.end())
-            continue;
-        const double ratio = it->second / read->second;
-        std::printf("%s / reading the files: %.2f (goal: at most 2.00) %s\n", name, ratio,
-            ratio <= 2.0 ? "met" : "NOT MET");
-    }
-    return 0;
+    return scorvane::bench::runWithRatios(argc, argv,
+        {"BM_ReadStatisticsFiles", "reading the files"},
+        {{"BM_PlayerStatistics", "BM_PlayerStatistics"},
+            {"BM_CommandLineReport", "BM_CommandLineReport"}});
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 using namespace scorvane;
+using scorvane::bench::AbortingReporter;
 
 namespace {
 
@@ -31,17 +33,6 @@ constexpr int GameCount = 1000;
 constexpr int ResultsPerGame = 30; // players 1..30 in every game: 30,000 results
 constexpr int MiddleGame = GameCount / 2;
 constexpr int NewResults = 20; // players 31..50 added to the middle game
-
-class AbortingReporter : public ErrorReporter
-{
-public:
-    Choice reportFileError(const FileError& error) override
-    {
-        std::fprintf(stderr, "file error %d: %s\n", error.code, qPrintable(error.systemText));
-        return Choice::EndProgram;
-    }
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
 
 // Written and flushed, so that neither side of the comparison pays for the set-up's writes.
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -166,18 +157,6 @@ BENCHMARK(BM_OpenMiddleGame)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    scorvane::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto save = reporter.realTime.find("BM_SaveAllInsert20");
-    const auto copy = reporter.realTime.find("BM_CopyStatisticsFile");
-    if (save != reporter.realTime.end() && copy != reporter.realTime.end() && copy->second > 0) {
-        const double ratio = save->second / copy->second;
-        std::printf("Save all / copy of the file: %.2f (goal: at most 2.00) %s\n", ratio,
-            ratio <= 2.0 ? "met" : "NOT MET");
-    }
-    return 0;
+    return scorvane::bench::runWithRatios(argc, argv, {"BM_CopyStatisticsFile", "copy of the file"},
+        {{"BM_SaveAllInsert20", "Save all"}});
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -19,22 +20,12 @@
 #include <string>
 
 using namespace scorvane;
+using scorvane::bench::AbortingReporter;
 
 namespace {
 
 constexpr int TeamCount = 100;
 constexpr int GamesPerTeam = 300;
-
-class AbortingReporter : public ErrorReporter
-{
-public:
-    Choice reportFileError(const FileError& error) override
-    {
-        std::fprintf(stderr, "file error %d: %s\n", error.code, qPrintable(error.systemText));
-        return Choice::EndProgram;
-    }
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
 
 // Takes the printed lines and keeps nothing.
 class DiscardingOutput : public OutputDevice
@@ -132,19 +123,7 @@ BENCHMARK(BM_ReadGameFilesOnce)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    scorvane::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto standings = reporter.realTime.find("BM_Standings100Teams");
-    const auto read = reporter.realTime.find("BM_ReadGameFilesOnce");
-    if (standings != reporter.realTime.end() && read != reporter.realTime.end()
-        && read->second > 0) {
-        const double ratio = standings->second / read->second;
-        std::printf("Standings / reading the game files once: %.2f (goal: at most 2.00) %s\n",
-            ratio, ratio <= 2.0 ? "met" : "NOT MET");
-    }
-    return 0;
+    return scorvane::bench::runWithRatios(argc, argv,
+        {"BM_ReadGameFilesOnce", "reading the game files once"},
+        {{"BM_Standings100Teams", "Standings"}});
 }
