@@ -6,6 +6,8 @@
 #include "core/store/DataFiles.h"
 #include "core/store/IntegrityCheck.h"
 
+#include "FuzzSupport.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -13,26 +15,7 @@
 #include <cstdlib>
 
 using namespace scorvane;
-
-namespace {
-
-class StopReporter : public ErrorReporter
-{
-public:
-    Choice reportFileError(const FileError&) override { std::abort(); }
-    Choice reportWriteError(const FileError&) override { std::abort(); }
-    [[noreturn]] void endProgram() override { std::abort(); }
-};
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(bytes);
-}
-
-} // namespace
+using namespace scorvane::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -7,6 +7,8 @@
 #include "core/output/ReportPrinting.h"
 #include "core/state/AppState.h"
 
+#include "FuzzSupport.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -14,6 +16,7 @@
 #include <cstdlib>
 
 using namespace scorvane;
+using namespace scorvane::fuzz;
 
 namespace {
 
@@ -36,14 +39,6 @@ public:
     }
     QString close() override { return {}; }
 };
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(bytes);
-}
 
 } // namespace
 
