@@ -57,6 +57,7 @@ struct TeamOne : GuiFixture
         } else if (kind == WindowRoster) {
             child<QListWidget>("lstPlayerList")->setCurrentRow(6);
             type("txtPlayerName", QStringLiteral("Bea"));
+            type("txtPhone", QStringLiteral("555-0199"));
         } else {
             type("txtGameLoc", QStringLiteral("Elm Park"));
         }
@@ -67,7 +68,8 @@ struct TeamOne : GuiFixture
         if (kind == WindowPScreen)
             return readDataFile(QStringLiteral("KVPS1.DAT")).size() == 115;
         if (kind == WindowRoster)
-            return storedNames() == QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")});
+            return storedNames() == QStringList({QStringLiteral("Ana"), QStringLiteral("Bea")})
+                && readDataFile(QStringLiteral("KVPI1.DAT")).contains("555-0199");
         return readDataFile(QStringLiteral("KVGS1.DAT")).contains("Elm Park");
     }
     bool exitEnabled() const

@@ -184,6 +184,12 @@ private Q_SLOTS:
         QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
         QVERIFY(!QFileInfo::exists(r.dir.filePath(QStringLiteral("none"))));
         QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
+        // The printout to a text file asks the same way.
+        r.prompter.answers = {Message::Answer::Cancel};
+        r.printTo(r.dir.filePath(QStringLiteral("none/roster.txt")));
+        QCOMPARE(r.prompter.asked.size(), 3);
+        QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
+        QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
     }
 };
 
