@@ -41,6 +41,9 @@ public:
     [[noreturn]] void endProgram() override { throw ProgramEnded(); }
 };
 
+QByteArray readWholeFile(const QString& path);
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // A state on fresh temporary data and settings folders.
 struct TempState
 {
@@ -57,10 +60,16 @@ struct TempState
         QDir().mkpath(state.settings.dataFolder);
         QDir().mkpath(state.settings.settingsFolder);
     }
+    // A file of the data folder, written or read whole.
+    void writeData(const char* name, const QByteArray& bytes) const
+    {
+        writeWholeFile(state.settings.dataFolder + QString::fromLatin1(name), bytes);
+    }
+    QByteArray readData(const char* name) const
+    {
+        return readWholeFile(state.settings.dataFolder + QString::fromLatin1(name));
+    }
 };
-
-QByteArray readWholeFile(const QString& path);
-void writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // Every whole record of a file's bytes, decoded; a partial record at the end is left out.
 template <typename Record> std::vector<Record> decodeRecords(const QByteArray& bytes)

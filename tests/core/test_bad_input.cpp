@@ -22,8 +22,7 @@ TEST(BadInput, RosterRecordsOutsideOneToNinetyNineAreSkipped)
         p.playerName = QStringLiteral("Name %1").arg(number);
         bytes += p.encode();
     }
-    writeWholeFile(
-        t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), bytes + QByteArray(50, 'x'));
+    t.writeData("KVPN1.DAT", bytes + QByteArray(50, 'x'));
     chooseTeam(t.state);
     EXPECT_FALSE(t.state.roster.free[5]);
     EXPECT_FALSE(t.state.roster.free[99]);
@@ -40,7 +39,7 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     QByteArray bytes;
     for (int number : {3, 0, 120, -1, 8})
         bytes += resultBytes(2, number, {}, 'A', '9');
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), bytes);
+    t.writeData("KVPS1.DAT", bytes);
     t.state.files.openDataFile(FileStats);
     const StatIndex index = buildStatIndex(t.state.files, 2);
     GameRecord game;
@@ -53,8 +52,7 @@ TEST(BadInput, StatisticsWithOddPlayerNumbersAreNotIndexed)
     EXPECT_EQ(index.insertPosition, 6);
     // Every active result of the game carries the game's type again.
     t.state.files.closeDataFile(AllFiles);
-    const QByteArray after
-        = readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"));
+    const QByteArray after = t.readData("KVPS1.DAT");
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(after[r * 115 + 6], '3');
 }

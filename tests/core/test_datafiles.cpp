@@ -23,7 +23,7 @@ TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
 {
     TempState t;
     t.state.teamChoice.currentSlot = 3;
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("kvps3.dat"), QByteArray(230, 'x'));
+    t.writeData("kvps3.dat", QByteArray(230, 'x'));
     DataFiles& f = t.state.files;
     EXPECT_EQ(f.fileName(FileStats), t.state.settings.dataFolder + QStringLiteral("kvps3.dat"));
     f.openDataFile(FileStats);
@@ -35,7 +35,7 @@ TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
 TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
 {
     TempState t;
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray(240, ' '));
+    t.writeData("KVPS1.DAT", QByteArray(240, ' '));
     DataFiles& f = t.state.files;
     f.openDataFile(FileStats);
     EXPECT_EQ(f.recordCount(FileStats), 2);

@@ -107,7 +107,7 @@ TEST(IntegrityCheck, CommandExitsZeroWhenCleanOneOtherwise)
     std::FILE* err = std::tmpfile();
     EXPECT_EQ(
         runCheckCommand({QStringLiteral("--data"), t.state.settings.dataFolder}, out, err), 0);
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray(10, 'x'));
+    t.writeData("KVPS1.DAT", QByteArray(10, 'x'));
     EXPECT_EQ(
         runCheckCommand({QStringLiteral("--data"), t.state.settings.dataFolder}, out, err), 1);
     EXPECT_EQ(runCheckCommand({QStringLiteral("--bogus")}, out, err), 2);

@@ -25,7 +25,7 @@ struct NumberFixture
 
     explicit NumberFixture(const QByteArray& stats = {})
     {
-        writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), stats);
+        t.writeData("KVPS1.DAT", stats);
         t.state.files.openDataFile(FileRoster);
         t.state.files.openDataFile(FileStats);
         loadRosterTables(t.state);

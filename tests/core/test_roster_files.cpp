@@ -84,8 +84,7 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
 TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
 {
     RosterFixture f;
-    writeWholeFile(f.t.state.settings.dataFolder + QStringLiteral("KVPI1.DAT"),
-        InfoBytes{.number = 3, .phone = "1"}.bytes());
+    f.t.writeData("KVPI1.DAT", InfoBytes{.number = 3, .phone = "1"}.bytes());
     PlayerContactTable contacts;
     rewriteRosterFile(f.t.state);
     rewritePlayerContacts(f.t.state.files, contacts);
@@ -98,7 +97,7 @@ TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
 TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
 {
     TempState t;
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPI1.DAT"),
+    t.writeData("KVPI1.DAT",
         InfoBytes{.number = 9, .phone = "nine"}.bytes() + InfoBytes{0, "zero"}.bytes()
             + InfoBytes{100, "hundred"}.bytes() + InfoBytes{.number = 2, .other = "note"}.bytes());
     const PlayerContactTable contacts = readPlayerContacts(t.state.files);

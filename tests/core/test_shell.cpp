@@ -95,8 +95,7 @@ TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
     EXPECT_EQ(t.state.settings.sortColumn, 7);
     EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("KV1"));
     EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
-    EXPECT_EQ(
-        readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
+    EXPECT_EQ(t.readData("KVTEAMS.DAT").size(), 4000);
     EXPECT_FALSE(t.state.teamChoice.listMissing);
 }
 
@@ -114,8 +113,8 @@ TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
         settingsFile(t.state), defaultSettingsRecord(t.state.settings.dataFolder).encode());
     ASSERT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
     t.state.files.openDataFile(FileStats); // opened, nothing written
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("other.txt"), QByteArray());
+    t.writeData("KVPN1.DAT", QByteArray(201, 'n'));
+    t.writeData("other.txt", QByteArray());
     t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/data/");
     t.state.settings.linesPerPage = 55;
     t.state.settings.gameTypeNames[2] = QStringLiteral("Cup");
@@ -186,12 +185,11 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     TempState t;
     const QString target = t.dir.path() + QStringLiteral("/usb/");
     QDir().mkpath(target);
-    writeWholeFile(
-        t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("kvgs1.dat"), QByteArray(150, 'g'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT"), QByteArray());
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("notes.DAT"), QByteArray(5, 'x'));
+    t.writeData("KVTEAMS.DAT", QByteArray(4000, 't'));
+    t.writeData("KVPN1.DAT", QByteArray(201, 'n'));
+    t.writeData("kvgs1.dat", QByteArray(150, 'g'));
+    t.writeData("KVPS1.DAT", QByteArray());
+    t.writeData("notes.DAT", QByteArray(5, 'x'));
     writeWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
     t.state.files.openDataFile(FileTeamList);
 
@@ -211,12 +209,11 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     EXPECT_EQ(copyDataFiles(t.state, empty, t.state.settings.dataFolder), 0);
 
     // Restoring "kvgs1.dat" over a data folder that holds "KVGS1.DAT" replaces that file.
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
+    t.writeData("KVPN1.DAT", QByteArray(201, 'o'));
     writeWholeFile(target + QStringLiteral("kvpn1.dat"), QByteArray(402, 'r'));
     QFile::remove(target + QStringLiteral("KVPN1.DAT"));
     copyDataFiles(t.state, target, t.state.settings.dataFolder);
-    EXPECT_EQ(readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")),
-        QByteArray(402, 'r'));
+    EXPECT_EQ(t.readData("KVPN1.DAT"), QByteArray(402, 'r'));
     EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("kvpn1.dat")));
 }
 
@@ -228,11 +225,10 @@ TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
     writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
     writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
     writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT"), QByteArray(201, 'o'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
-    writeWholeFile(t.state.settings.dataFolder + QStringLiteral("KVPS2.DAT"), QByteArray(115, 's'));
-    writeWholeFile(
-        t.state.settings.dataFolder + QStringLiteral("KVPI2.DAT"), QByteArray()); // empty
+    t.writeData("KVPN1.DAT", QByteArray(201, 'o'));
+    t.writeData("KVGS1.DAT", QByteArray(150, 'g'));
+    t.writeData("KVPS2.DAT", QByteArray(115, 's'));
+    t.writeData("KVPI2.DAT", QByteArray()); // empty
 
     const RestorePlan plan = planRestore(backup, t.state.settings.dataFolder);
     EXPECT_EQ(
@@ -245,8 +241,7 @@ TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
 TEST(BackupCopies, UnwritableTargetIsReportedAndCancelled)
 {
     TempState t;
-    writeWholeFile(
-        t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
+    t.writeData("KVTEAMS.DAT", QByteArray(4000, 't'));
     EXPECT_EQ(copyDataFiles(
                   t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
         -1);
@@ -264,11 +259,7 @@ protected:
             t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
         t.state.teamChoice.currentSlot = 12;
     }
-    QByteArray slotBytes(int slot)
-    {
-        return readWholeFile(t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"))
-            .mid((slot - 1) * 40, 40);
-    }
+    QByteArray slotBytes(int slot) { return t.readData("KVTEAMS.DAT").mid((slot - 1) * 40, 40); }
 };
 
 TEST_F(TeamSetupTest, NamingRules)
