@@ -3,6 +3,8 @@
 #include "ReportCommand.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QDir>
 #include <QStringList>
 
 #include <cstdio>
@@ -50,6 +52,16 @@ inline QStringList args(const char* line, const QStringList& values = {})
             word.replace(u'%' + QString::number(n + 1), values[n]);
     }
     return words;
+}
+
+// Each file of `folder` with its size and time, to show that a run left the folder as it was.
+inline QStringList folderListing(const QString& folder)
+{
+    QStringList entries;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        entries << info.fileName() + QString::number(info.size())
+                + info.lastModified().toString(Qt::ISODateWithMs);
+    return entries;
 }
 
 } // namespace scorvane::testing

@@ -204,21 +204,14 @@ TEST(PlayerStatsReport, WideTotalsAreStaggeredBetweenTwoLines)
 TEST(PlayerStatsReport, CommandLineAndFileOutputAreTheSameBytesAndTheDataFolderIsOnlyRead)
 {
     ReportData d;
-    const auto listing = [&] {
-        QStringList entries;
-        for (const QFileInfo& info : QDir(d.data).entryInfoList(QDir::Files, QDir::Name))
-            entries << info.fileName() + QString::number(info.size())
-                    + info.lastModified().toString(Qt::ISODateWithMs);
-        return entries;
-    };
-    const QStringList before = listing();
+    const QStringList before = folderListing(d.data);
     const QString file = QDir::cleanPath(d.data + QStringLiteral("/../OUT.TXT"));
     const QByteArray standardOutput = d.run(QStringLiteral("--teams 1,3 --copies 2"));
     EXPECT_TRUE(d.run(QStringLiteral("--teams 1,3 --copies 2 -o ") + file).isEmpty());
     EXPECT_EQ(readWholeFile(file), standardOutput);
     d.run(QStringLiteral("--teams 1,3 --copies 2 --append -o ") + file);
     EXPECT_EQ(readWholeFile(file), standardOutput + standardOutput);
-    EXPECT_EQ(listing(), before);
+    EXPECT_EQ(folderListing(d.data), before);
 }
 
 TEST(PlayerStatsReport, SelectionOptionsReachTheComputation)

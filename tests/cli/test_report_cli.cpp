@@ -11,7 +11,6 @@
 #include "core/store/TeamList.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -39,18 +38,6 @@ struct DataFolder
             InfoBytes{
                 .number = 11, .phone = "555-0111", .city = "Salem", .state = "OR", .zip = "97301"}
                 .bytes());
-    }
-    QStringList listing() const
-    {
-        QStringList names;
-        QDirIterator it(path, QDir::Files);
-        while (it.hasNext()) {
-            it.next();
-            names << it.fileName() + QString::number(it.fileInfo().size())
-                    + it.fileInfo().lastModified().toString(Qt::ISODateWithMs);
-        }
-        names.sort();
-        return names;
     }
 };
 
@@ -147,11 +134,11 @@ TEST(ReportTool, HelpListsTheKindsThatWork)
 TEST(ReportTool, PrintsTheRosterWithoutTouchingTheDataFolder)
 {
     DataFolder data;
-    const QStringList before = data.listing();
+    const QStringList before = folderListing(data.path);
     const ToolRun c = runTool(args("roster --teams 3 --data %1", {data.path}));
     EXPECT_EQ(c.code, 0) << c.err.toStdString();
     EXPECT_EQ(c.out, ExpectedRoster);
-    EXPECT_EQ(data.listing(), before);
+    EXPECT_EQ(folderListing(data.path), before);
 
     // To a file, appended, with the title and copies asked for.
     const QString file = data.t.dir.path() + QStringLiteral("/out.txt");
@@ -244,10 +231,10 @@ TEST(ReportTool, TeamReportsTakeTheirTeamCount)
     TeamReportData data;
     EXPECT_EQ(runTool(args("record --teams 1,3 --data %1", {data.path})).code, 2);
     EXPECT_EQ(runTool(args("scores --teams 1,3 --data %1", {data.path})).code, 2);
-    const QStringList before = data.listing();
+    const QStringList before = folderListing(data.path);
     const ToolRun one = runTool(args("standings --teams 1 --data %1", {data.path}));
     EXPECT_EQ(one.code, 0) << one.err.toStdString();
-    EXPECT_EQ(data.listing(), before); // read where they are, never written
+    EXPECT_EQ(folderListing(data.path), before); // read where they are, never written
     EXPECT_TRUE(one.out.contains("Team 1                       1     1   .500"));
 }
 
