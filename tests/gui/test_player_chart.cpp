@@ -181,26 +181,29 @@ private Q_SLOTS:
         QVERIFY(f.prompter.asked.isEmpty());
     }
 
-    // No chart for the whole team, for a player without counted games, or when every column of
-    // the report is computed rather than entered.
-    void noChartOutsideAPlayersGames()
+    // No chart for the whole team or for a player without counted games.
+    void noChartForTheTeamOrAPlayerWithoutGames()
     {
-        ChartFixture team({1, 7, 4});
-        QVERIFY(team.child<QPushButton>("cmdPrint")->isVisible());
-        QVERIFY(!team.chartOffered());
-        team.choosePlayer(7);
-        QVERIFY(team.chartOffered());
-        team.choosePlayer(20);
-        QVERIFY(!team.chartOffered());
-        team.choosePlayer(3);
-        QVERIFY(team.chartOffered());
-        team.click("cmdTeam");
-        QVERIFY(!team.chartOffered());
+        ChartFixture f({1, 7, 4});
+        QVERIFY(f.child<QPushButton>("cmdPrint")->isVisible());
+        QVERIFY(!f.chartOffered());
+        f.choosePlayer(7);
+        QVERIFY(f.chartOffered());
+        f.choosePlayer(20);
+        QVERIFY(!f.chartOffered());
+        f.choosePlayer(3);
+        QVERIFY(f.chartOffered());
+        f.click("cmdTeam");
+        QVERIFY(!f.chartOffered());
+    }
 
-        ChartFixture computedOnly({1, 6, 9}); // G, TS, TS%
-        computedOnly.choosePlayer(7);
-        QVERIFY(computedOnly.child<QPushButton>("cmdPrint")->isVisible());
-        QVERIFY(!computedOnly.chartOffered());
+    // Games played, total shots and a percentage are not figures of one game's record.
+    void noChartWhenEveryColumnIsComputed()
+    {
+        ChartFixture f({1, 6, 9}); // G, TS, TS%
+        f.choosePlayer(7);
+        QVERIFY(f.child<QPushButton>("cmdPrint")->isVisible());
+        QVERIFY(!f.chartOffered());
     }
 };
 
