@@ -43,8 +43,8 @@ void shotsPlayerStatistics(ShotContext& context)
 
     // The dialogs, above the report.
     ComputeDialog compute(state.reportSelection,
-        ComputeContext{
-            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        ComputeContext{state.settings.dataFolder, chosenTeams(state.teamChoice),
+            state.settings.gameTypeNames, {}},
         context.prompter, state.reporter, report);
     shoot(context, compute, QStringLiteral("player-stats-compute"));
     FormatListDialog formats(FormatListContext{state.settings.reportFolder,
@@ -99,8 +99,8 @@ void shotsPlayerStatistics(ShotContext& context)
 
     // Over several teams the explicit list is empty and one player can be chosen instead.
     ComputeDialog computeTeams(state.reportSelection,
-        ComputeContext{
-            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        ComputeContext{state.settings.dataFolder, chosenTeams(state.teamChoice),
+            state.settings.gameTypeNames, {}},
         context.prompter, state.reporter, teams);
     shoot(context, computeTeams, QStringLiteral("player-stats-compute-two-teams"));
 

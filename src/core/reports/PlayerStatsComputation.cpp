@@ -19,18 +19,12 @@ namespace scorvane {
 
 namespace {
 
-// Byte positions inside a 115-byte statistics record.
-constexpr int StatGameAt = 0;
-constexpr int StatPlayerAt = 2;
-constexpr int StatStatusAt = 5;
-constexpr int StatTypeAt = 6;
-constexpr int StatSelectAt = 7;
-constexpr int StatValuesAt = 8;
-
-inline qint16 integerAt(const uchar* record, int offset)
-{
-    return static_cast<qint16>(record[offset] | (record[offset + 1] << 8));
-}
+constexpr int StatGameAt = offsetOf(&PlayerStatRecord::gameNumber);
+constexpr int StatPlayerAt = offsetOf(&PlayerStatRecord::playerNumber);
+constexpr int StatStatusAt = offsetOf(&PlayerStatRecord::statStatus);
+constexpr int StatTypeAt = offsetOf(&PlayerStatRecord::statGameType);
+constexpr int StatSelectAt = offsetOf(&PlayerStatRecord::statSpecialSelect);
+constexpr int StatValuesAt = offsetOf(&PlayerStatRecord::statValues);
 
 // A whole file read into memory in one go, into a buffer kept from file to file (reading was
 // measured faster than mapping, whose page-table work costs more than the copy). A file that
@@ -275,7 +269,7 @@ RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileErr
     const qint64 count = file.size() / PlayerNameRecord::Length;
     for (qint64 r = 0; r < count; ++r) {
         const uchar* record = file.data() + r * PlayerNameRecord::Length;
-        const int number = integerAt(record, 0);
+        const int number = integerAt(record, offsetOf(&PlayerNameRecord::playerNumber));
         if (number >= 1 && number <= 99)
             names[number] = TextCodec::decode(reinterpret_cast<const char*>(record) + 2, 17);
     }
