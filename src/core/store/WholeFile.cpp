@@ -48,11 +48,14 @@ std::optional<FileError> WholeFile::readOpen(int descriptor, const QString& path
     if (::fstat(descriptor, &status) != 0)
         return FileError::fromErrno(errno, path);
     const auto size = static_cast<qint64>(status.st_size);
-    buffer_.resize(static_cast<std::size_t>(size));
+    if (size > capacity_) {
+        buffer_ = std::make_unique_for_overwrite<uchar[]>(static_cast<std::size_t>(size));
+        capacity_ = size;
+    }
     qint64 done = 0;
     while (done < size) {
         const ssize_t got
-            = ::read(descriptor, buffer_.data() + done, static_cast<std::size_t>(size - done));
+            = ::read(descriptor, buffer_.get() + done, static_cast<std::size_t>(size - done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
 #include <optional>
-#include <vector>
 
 namespace scorvane {
 
@@ -21,13 +21,14 @@ class WholeFile
 public:
     std::optional<FileError> read(const QString& path);
 
-    const uchar* data() const { return buffer_.data(); }
+    const uchar* data() const { return buffer_.get(); }
     qint64 size() const { return size_; }
 
 private:
     std::optional<FileError> readOpen(int descriptor, const QString& path);
 
-    std::vector<uchar> buffer_;
+    std::unique_ptr<uchar[]> buffer_; // not cleared first: the read fills what is used
+    qint64 capacity_ = 0;
     qint64 size_ = 0;
 };
 
