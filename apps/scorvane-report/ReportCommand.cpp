@@ -192,9 +192,27 @@ int writeTable(const ReportRequest& r, const ExportTable& table, std::FILE* out,
     return ExitDataError;
 }
 
+// Where the private copy goes: a folder in memory when the system offers one the user may write
+// ($XDG_RUNTIME_DIR, else /dev/shm), since on a disk making and removing its few files costs more
+// than the report; else the temporary folder.
+QString scratchTemplate()
+{
+    QStringList candidates;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        candidates << runtime;
+    candidates << QStringLiteral("/dev/shm");
+    for (const QString& folder : candidates) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable())
+            return folder + QStringLiteral("/scorvane-report-XXXXXX");
+    }
+    return QDir::tempPath() + QStringLiteral("/scorvane-report-XXXXXX");
+}
+
 int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
 {
-    QTemporaryDir work;
+    QTemporaryDir work(scratchTemplate());
     if (!work.isValid())
         throw ToolStopped{QStringLiteral("cannot create a temporary folder")};
     ToolErrorReporter reporter;

@@ -1,8 +1,10 @@
 // The explicit list of games: its lines, and storing the marks into the games and statistics
 // files of a single team.
 #include "GameBytes.h"
+#include "TestSupport.h"
 
 #include "core/reports/ExplicitGameList.h"
+#include "core/store/FileFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +30,8 @@ TEST(ExplicitGameList, LinesForActiveGamesAndTheirMarks)
 
 TEST(ExplicitGameList, StoringWritesOnlyChangedMarksOfActiveRecords)
 {
-    QTemporaryDir dir;
-    const QString folder = dir.path() + u'/';
+    TempState t;
+    const QString folder = t.state.settings.dataFolder;
     const QByteArray games = GameBytes{.number = 1, .special = '2'}.bytes()
         + GameBytes{.number = 1, .status = 'D', .special = '2'}.bytes()
         + GameBytes{.number = 2}.bytes() + GameBytes{.number = 3, .special = '2'}.bytes();
@@ -37,12 +39,14 @@ TEST(ExplicitGameList, StoringWritesOnlyChangedMarksOfActiveRecords)
         + statBytes(2, 5, 'I') + statBytes(3, 4, 'A', '1', '2');
     writeWholeFile(folder + QStringLiteral("KVGS1.DAT"), games);
     writeWholeFile(folder + QStringLiteral("KVPS1.DAT"), results);
+    t.state.files.openDataFile(FileGames);
+    t.state.files.openDataFile(FileStats);
 
     // Several teams: nothing is written.
-    ASSERT_TRUE(storeExplicitList(folder, {1, 2}, {false, true, false}).isEmpty());
+    ASSERT_TRUE(storeExplicitList(t.state.files, 2, {false, true, false}));
     EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVGS1.DAT")), games);
 
-    ASSERT_TRUE(storeExplicitList(folder, {1}, {false, true, true}).isEmpty());
+    ASSERT_TRUE(storeExplicitList(t.state.files, 1, {false, true, true}));
     QByteArray expectedGames = games;
     expectedGames[120] = '1';           // game 1 unmarked
     expectedGames[2 * 150 + 120] = '2'; // game 2 marked; the deleted record keeps its "2"
@@ -51,4 +55,9 @@ TEST(ExplicitGameList, StoringWritesOnlyChangedMarksOfActiveRecords)
     expectedResults[7] = '1';
     expectedResults[115 + 7] = '2'; // the "I" record of game 2 keeps its mark
     EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVPS1.DAT")), expectedResults);
+
+    // The same list again changes no mark, so no file is rewritten.
+    FileFaults::reset();
+    ASSERT_TRUE(storeExplicitList(t.state.files, 1, {false, true, true}));
+    EXPECT_EQ(FileFaults::stepsTaken(), 0);
 }

@@ -5,6 +5,7 @@
 
 #include "core/entry/PlayerEntry.h"
 #include "core/games/GameFile.h"
+#include "core/reports/ExplicitGameList.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/PlayerNumberChange.h"
 #include "core/roster/RosterTable.h"
@@ -86,6 +87,10 @@ std::vector<Operation> operations()
             [](TeamFolder& t) {
                 PlayerContactTable contacts = readPlayerContacts(t.state.files);
                 return changePlayerNumber(t.state, contacts, 10, 30);
+            }},
+        {"storing the selected games",
+            [](TeamFolder& t) {
+                return storeExplicitList(t.state.files, 1, {false, true, false, true});
             }},
         {"team delete", [](TeamFolder& t) { return deleteTeamFiles(t.state); }},
         {"team name",

@@ -8,9 +8,11 @@
 #include "gui/app/ChildWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -57,6 +59,25 @@ void ShotContext::save(QWidget* w, const QString& name)
         QTextStream(stdout) << "  wrote " << path << '\n';
     else
         QTextStream(stderr) << "  could not write " << path << '\n';
+}
+
+void ShotContext::saveNextModal(const QString& name, QSize size)
+{
+    QTimer::singleShot(0, &mdi, [this, name, size] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            save(modal, name); // says it was skipped
+            return;
+        }
+        if (size.isValid())
+            modal->resize(size);
+        save(modal, name);
+        // done() ends a message box's exec() even when it has no Escape button.
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->close();
+    });
 }
 
 QWidget* ShotContext::open(WindowKind kind)

@@ -6,6 +6,7 @@
 #include "gui/app/Prompter.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <initializer_list>
@@ -37,6 +38,9 @@ struct ShotContext
 
     // Lets pending paint and layout events run, then grabs `w` into OUTDIR/name.png.
     void save(QWidget* w, const QString& name);
+    // Pictures the next modal dialog once it runs (a window's exec() does not return before it
+    // closes), at `size` when one is given, then closes it. Call it just before what opens it.
+    void saveNextModal(const QString& name, QSize size = {});
     // Grabs the whole main window (menus, tool box and the child window in place).
     void saveMain(const QString& name) { save(&mdi, name); }
     // Opens a window of `kind` as the menus do (the one child window) and returns it, or null
@@ -53,12 +57,12 @@ struct ShotContext
 // figures in each game, team 2 with a short roster and 3 games.
 void fillSampleData(AppState& state);
 
-// One function per window area; each opens its windows and saves their pictures.
+// One function per window area; each opens its windows and saves their pictures. The team
+// reports also write an HTML page of a report into OUTDIR/html for tools/screenshots to picture.
 void shotsShell(ShotContext& context);
 void shotsRoster(ShotContext& context);
 void shotsGames(ShotContext& context);
 void shotsEntry(ShotContext& context);
-void shotsCharts(ShotContext& context);
 void shotsPlayerStatistics(ShotContext& context);
 void shotsTeamReports(ShotContext& context);
 

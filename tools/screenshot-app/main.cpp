@@ -64,7 +64,6 @@ int main(int argc, char* argv[])
     shotsRoster(context);
     shotsGames(context);
     shotsEntry(context);
-    shotsCharts(context);
     shotsPlayerStatistics(context);
     shotsTeamReports(context);
 

@@ -10,6 +10,7 @@
 #include "gui/reports/SortDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace scorvane::shots {
 
@@ -40,8 +43,8 @@ void shotsPlayerStatistics(ShotContext& context)
 
     // The dialogs, above the report.
     ComputeDialog compute(state.reportSelection,
-        ComputeContext{
-            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        ComputeContext{state.settings.dataFolder, chosenTeams(state.teamChoice),
+            state.settings.gameTypeNames, {}},
         context.prompter, state.reporter, report);
     shoot(context, compute, QStringLiteral("player-stats-compute"));
     FormatListDialog formats(FormatListContext{state.settings.reportFolder,
@@ -82,6 +85,13 @@ void shotsPlayerStatistics(ShotContext& context)
         });
         report->findChild<QPushButton*>(QStringLiteral("cmdPlayer"))->click();
         context.saveMain(QStringLiteral("player-stats-one-player"));
+
+        // That player's goals game by game, as the report's Chart button draws them.
+        auto* statistic = report->findChild<QComboBox*>(QStringLiteral("cboChartCategory"));
+        statistic->setCurrentIndex(
+            std::max(0, statistic->findText(QStringLiteral("Goals Scored"))));
+        context.saveNextModal(QStringLiteral("chart-player"), QSize(1000, 560));
+        report->findChild<QPushButton*>(QStringLiteral("cmdChart"))->click();
     }
 
     ChildWindow* teams = context.openReport("mnuPlayer", {1, 2});
@@ -89,8 +99,8 @@ void shotsPlayerStatistics(ShotContext& context)
 
     // Over several teams the explicit list is empty and one player can be chosen instead.
     ComputeDialog computeTeams(state.reportSelection,
-        ComputeContext{
-            state.settings.dataFolder, chosenTeams(state.teamChoice), state.settings.gameTypeNames},
+        ComputeContext{state.settings.dataFolder, chosenTeams(state.teamChoice),
+            state.settings.gameTypeNames, {}},
         context.prompter, state.reporter, teams);
     shoot(context, computeTeams, QStringLiteral("player-stats-compute-two-teams"));
 

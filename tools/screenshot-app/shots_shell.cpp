@@ -1,10 +1,10 @@
 #include "Shots.h"
 
+#include "gui/app/DesktopPrompter.h"
 #include "gui/shell/HelpWindow.h"
+#include "gui/shell/SampleLeagueCommand.h"
 
-#include <QApplication>
 #include <QListWidget>
-#include <QTimer>
 
 namespace scorvane::shots {
 
@@ -45,14 +45,18 @@ void shotsShell(ShotContext& context)
     fromTeamWindow("mnuRestore");
     context.save(mdi.currentChild(), QStringLiteral("restore"));
     // About is a dialog above the open window: pictured while it runs, then closed.
-    QTimer::singleShot(0, &mdi, [&context] {
-        ShotContext::settle();
-        QWidget* about = QApplication::activeModalWidget();
-        context.save(about, QStringLiteral("about"));
-        if (about != nullptr)
-            about->close();
-    });
+    context.saveNextModal(QStringLiteral("about"));
     fromTeamWindow("mnuAbout");
+
+    // The first start on an empty data folder offers the sample league. The shots' prompter
+    // declines it and keeps the message, which the desktop prompter then shows as a user sees it.
+    context.prompter.asked.clear();
+    offerSampleLeague(mdi);
+    if (!context.prompter.asked.isEmpty()) {
+        DesktopPrompter desktop;
+        context.saveNextModal(QStringLiteral("first-start-offer"));
+        desktop.ask(&mdi, context.prompter.asked.constLast());
+    }
 
     mdi.showHelpTopic(QStringLiteral("10"));
     context.save(mdi.helpViewer(), QStringLiteral("help-overview"));

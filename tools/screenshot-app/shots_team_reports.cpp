@@ -1,8 +1,13 @@
 #include "Shots.h"
 
+#include "core/output/ReportPrinting.h"
+#include "core/output/TableExport.h"
+#include "core/reports/PlayerStatsReport.h"
 #include "core/store/TeamList.h"
 #include "core/teams/SampleLeague.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -35,8 +40,12 @@ void shotsTeamReports(ShotContext& context)
     const QString ownFolder = context.state.settings.dataFolder;
     useDataFolder(context, league.path() + u'/');
 
-    context.openReport("mnuRecord", {1});
-    context.saveMain(QStringLiteral("team-record"));
+    if (ChildWindow* record = context.openReport("mnuRecord", {1})) {
+        context.saveMain(QStringLiteral("team-record"));
+        // A season of goals, as the record's Chart button draws it.
+        context.saveNextModal(QStringLiteral("chart-team-goals"), QSize(1000, 560));
+        record->findChild<QPushButton*>(QStringLiteral("cmdChart"))->click();
+    }
 
     if (ChildWindow* scores = context.openReport("mnuGames", {1})) {
         context.saveMain(QStringLiteral("game-scores-long"));
@@ -46,6 +55,22 @@ void shotsTeamReports(ShotContext& context)
 
     context.openReport("mnuStandings", {1, 2, 3, 4});
     context.saveMain(QStringLiteral("standings"));
+
+    // The first team's player statistics as the HTML page Print writes with the print dialog's
+    // title, for a browser to picture.
+    context.openReport("mnuPlayer", {1});
+    const QString keptTitle = context.state.printJob.title;
+    context.state.printJob.title = defaultReportTitle(ReportKind::PlayerStatistics);
+    const QString page
+        = QDir(context.outDir).filePath(QStringLiteral("html/player-statistics.html"));
+    QDir().mkpath(QFileInfo(page).path());
+    const QString failed
+        = writeExportFile(page, playerStatisticsTable(context.state), ExportFormat::Html);
+    if (failed.isEmpty())
+        QTextStream(stdout) << "  wrote " << page << '\n';
+    else
+        QTextStream(stderr) << "  could not write " << page << ": " << failed << '\n';
+    context.state.printJob.title = keptTitle;
 
     useDataFolder(context, ownFolder);
     for (int slot = 2; slot <= 100; ++slot)

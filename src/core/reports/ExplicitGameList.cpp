@@ -1,9 +1,9 @@
 #include "core/reports/ExplicitGameList.h"
 
+#include "core/store/DataFiles.h"
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/text/Formatting.h"
-#include "core/text/Paths.h"
 
 #include <QFile>
 
@@ -13,16 +13,6 @@ namespace scorvane {
 
 namespace {
 
-// Where a record keeps its number, status and mark.
-struct MarkedLayout
-{
-    int length;
-    int statusAt;
-    int markAt;
-};
-constexpr MarkedLayout GameLayout{GameRecord::Length, 2, 120};
-constexpr MarkedLayout StatLayout{PlayerStatRecord::Length, 5, 7};
-
 bool isSelected(const std::vector<bool>& selected, int gameNumber)
 {
     const int entry = gameNumber - 1;
@@ -30,32 +20,27 @@ bool isSelected(const std::vector<bool>& selected, int gameNumber)
         && selected[static_cast<std::size_t>(entry)];
 }
 
-QString storeMarks(
-    const QString& path, const MarkedLayout& layout, const std::vector<bool>& selected)
+// Rewrites the mark of each active record of the file whose mark differs from the list's.
+template <typename Record>
+void storeMarks(DataFiles& files, int fileNumber, char Record::*status, char Record::*mark,
+    const std::vector<bool>& selected)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadWrite))
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    const qsizetype count = bytes.size() / layout.length;
+    constexpr int numberAt = offsetOf(&Record::gameNumber);
+    const int statusAt = offsetOf(status);
+    const int markAt = offsetOf(mark);
+    const QByteArray bytes = files.readBytes(fileNumber, 0, files.fileLength(fileNumber));
+    const qsizetype count = bytes.size() / Record::Length;
     for (qsizetype r = 0; r < count; ++r) {
-        QByteArray record = bytes.mid(r * layout.length, layout.length);
-        if (record.at(layout.statusAt) != 'A')
+        const char* record = bytes.constData() + r * Record::Length;
+        if (record[statusAt] != 'A')
             continue;
-        const int game = static_cast<qint16>(
-            static_cast<uchar>(record.at(0)) | (static_cast<uchar>(record.at(1)) << 8));
-        const char mark = isSelected(selected, game) ? '2' : '1';
-        if (record.at(layout.markAt) == mark)
+        const char wanted = isSelected(selected, integerAt(record, numberAt)) ? '2' : '1';
+        if (record[markAt] == wanted)
             continue;
-        record[layout.markAt] = mark;
-        if (!file.seek(r * layout.length) || file.write(record) != record.size())
-            return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        QByteArray changed(record, Record::Length); // every other byte exactly as it was
+        changed[markAt] = wanted;
+        files.writeRecord(fileNumber, static_cast<qint32>(r + 1), changed);
     }
-    if (!file.flush())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return {};
 }
 
 } // namespace
@@ -97,18 +82,15 @@ ExplicitGameList readExplicitList(const QString& gamesPath, QString* error)
     return list;
 }
 
-QString storeExplicitList(
-    const QString& dataFolder, const QList<int>& teams, const std::vector<bool>& selected)
+bool storeExplicitList(DataFiles& files, int teamCount, const std::vector<bool>& selected)
 {
-    if (teams.size() != 1)
-        return {};
-    const QString team = QString::number(teams.front()) + QStringLiteral(".DAT");
-    QString error = storeMarks(
-        resolveInFolder(dataFolder, QStringLiteral("KVGS") + team), GameLayout, selected);
-    if (error.isEmpty())
-        error = storeMarks(
-            resolveInFolder(dataFolder, QStringLiteral("KVPS") + team), StatLayout, selected);
-    return error;
+    if (teamCount != 1)
+        return true;
+    return files.change(QStringLiteral("Storing the selected games"), [&] {
+        storeMarks(files, FileGames, &GameRecord::gameStatus, &GameRecord::specialSelect, selected);
+        storeMarks(files, FileStats, &PlayerStatRecord::statStatus,
+            &PlayerStatRecord::statSpecialSelect, selected);
+    });
 }
 
 } // namespace scorvane

@@ -22,11 +22,13 @@ struct ExplicitGameList
 // games and their marks ("2" = marked).
 ExplicitGameList readExplicitList(const QString& gamesPath, QString* error = nullptr);
 
-// Stores the list's marks in the team's games and statistics files: every active record's mark
-// becomes "2" when the entry of its game number is selected, else "1". Only the records whose
-// mark changes are written, each in place; every other byte stays as it was. With several teams
-// nothing is written.
-QString storeExplicitList(
-    const QString& dataFolder, const QList<int>& teams, const std::vector<bool>& selected);
+class DataFiles;
+
+// Stores the list's marks in the open team's games and statistics files as one change: every
+// active record's mark becomes "2" when the entry of its game number is selected, else "1". Only
+// the records whose mark changes are written; every other byte stays as it was, and a file with
+// no changed mark is not rewritten. With several teams nothing is written. False when a write
+// error was cancelled: then neither file changed.
+bool storeExplicitList(DataFiles& files, int teamCount, const std::vector<bool>& selected);
 
 } // namespace scorvane

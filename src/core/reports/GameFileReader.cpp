@@ -11,20 +11,12 @@ namespace scorvane {
 
 namespace {
 
-// Byte positions inside a 150-byte game record.
-constexpr int NumberAt = 0;
-constexpr int StatusAt = 2;
-constexpr int GoalsForAt = 56;
-constexpr int GoalsAgainstAt = 58;
-constexpr int TypeAt = 118;
-constexpr int SpecialAt = 120;
-
-qint16 integerAt(const char* record, int offset)
-{
-    const auto low = static_cast<quint8>(record[offset]);
-    const auto high = static_cast<quint8>(record[offset + 1]);
-    return static_cast<qint16>(low | (high << 8));
-}
+constexpr int NumberAt = offsetOf(&GameRecord::gameNumber);
+constexpr int StatusAt = offsetOf(&GameRecord::gameStatus);
+constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
+constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
+constexpr int TypeAt = offsetOf(&GameRecord::gameType);
+constexpr int SpecialAt = offsetOf(&GameRecord::specialSelect);
 
 qsizetype recordCount(const QByteArray& bytes)
 {

@@ -3,12 +3,10 @@
 #include "core/reports/GameTest.h"
 #include "core/store/PlayerNameRecord.h"
 #include "core/store/PlayerStatRecord.h"
+#include "core/store/WholeFile.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
-#include "core/text/Paths.h"
 #include "core/text/TextCodec.h"
-
-#include <QFile>
 
 #include <array>
 #include <bit>
@@ -19,53 +17,12 @@ namespace scorvane {
 
 namespace {
 
-// Byte positions inside a 115-byte statistics record.
-constexpr int StatGameAt = 0;
-constexpr int StatPlayerAt = 2;
-constexpr int StatStatusAt = 5;
-constexpr int StatTypeAt = 6;
-constexpr int StatSelectAt = 7;
-constexpr int StatValuesAt = 8;
-
-inline qint16 integerAt(const uchar* record, int offset)
-{
-    return static_cast<qint16>(record[offset] | (record[offset + 1] << 8));
-}
-
-// A whole file read into memory in one go, into a buffer kept from file to file (reading was
-// measured faster than mapping, whose page-table work costs more than the copy). A file that
-// does not exist is empty, as a team that never saved a result has none.
-class WholeFile
-{
-public:
-    std::optional<FileError> read(const QString& path)
-    {
-        size_ = 0;
-        QFile file(path);
-        if (!file.exists())
-            return {};
-        if (!file.open(QIODevice::ReadOnly))
-            return FileError{FileError::Other, file.errorString(), path, {}};
-        const qint64 size = file.size();
-        buffer_.resize(static_cast<std::size_t>(size));
-        qint64 done = 0;
-        while (done < size) {
-            const qint64 got
-                = file.read(reinterpret_cast<char*>(buffer_.data()) + done, size - done);
-            if (got <= 0)
-                return FileError{FileError::Other, file.errorString(), path, {}};
-            done += got;
-        }
-        size_ = size;
-        return {};
-    }
-    const uchar* data() const { return buffer_.data(); }
-    qint64 size() const { return size_; }
-
-private:
-    std::vector<uchar> buffer_;
-    qint64 size_ = 0;
-};
+constexpr int StatGameAt = offsetOf(&PlayerStatRecord::gameNumber);
+constexpr int StatPlayerAt = offsetOf(&PlayerStatRecord::playerNumber);
+constexpr int StatStatusAt = offsetOf(&PlayerStatRecord::statStatus);
+constexpr int StatTypeAt = offsetOf(&PlayerStatRecord::statGameType);
+constexpr int StatSelectAt = offsetOf(&PlayerStatRecord::statSpecialSelect);
+constexpr int StatValuesAt = offsetOf(&PlayerStatRecord::statValues);
 
 // The numeric value of a type byte as a typed number reads: a digit gives its value, anything
 // else (a blank) gives 0.
@@ -74,10 +31,22 @@ int typeValue(uchar byte)
     return byte >= '0' && byte <= '9' ? byte - '0' : 0;
 }
 
+// The exact name; WholeFile finds a name in another letter case only when this one is missing.
 QString teamFile(const QString& folder, const char* prefix, int slot)
 {
-    return resolveInFolder(
-        folder, QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT"));
+    return folder + QString::fromLatin1(prefix) + QString::number(slot) + QStringLiteral(".DAT");
+}
+
+// "Player n" for every number, made once: every team's table starts as a copy of it.
+const RosterNameTable& defaultRosterNames()
+{
+    static const RosterNameTable names = [] {
+        RosterNameTable all;
+        for (int n = 1; n <= 99; ++n)
+            all[n] = fitWidth(QStringLiteral("Player") + numberText(n), 17);
+        return all;
+    }();
+    return names;
 }
 
 class Computation
@@ -265,9 +234,7 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input)
 
 RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileError>* error)
 {
-    RosterNameTable names;
-    for (int n = 1; n <= 99; ++n)
-        names[n] = fitWidth(QStringLiteral("Player") + numberText(n), 17);
+    RosterNameTable names = defaultRosterNames();
     WholeFile file;
     const std::optional<FileError> problem = file.read(rosterPath);
     if (error != nullptr)
@@ -275,7 +242,7 @@ RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileErr
     const qint64 count = file.size() / PlayerNameRecord::Length;
     for (qint64 r = 0; r < count; ++r) {
         const uchar* record = file.data() + r * PlayerNameRecord::Length;
-        const int number = integerAt(record, 0);
+        const int number = integerAt(record, offsetOf(&PlayerNameRecord::playerNumber));
         if (number >= 1 && number <= 99)
             names[number] = TextCodec::decode(reinterpret_cast<const char*>(record) + 2, 17);
     }

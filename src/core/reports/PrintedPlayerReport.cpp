@@ -6,6 +6,8 @@
 #include "core/reports/PlayerStatsTable.h"
 #include "core/text/Blanks.h"
 
+#include <charconv>
+#include <iterator>
 #include <vector>
 
 namespace scorvane {
@@ -35,9 +37,29 @@ QList<int> shownColumns(const QList<int>& slots)
     return shown;
 }
 
+// The number right-aligned in `width` (nothing when it does not fit, as padText gives), added
+// straight to the line: a report of 2,000 players makes some 70,000 of these.
+void appendInteger(QString& line, qint64 value, int width)
+{
+    char digits[24];
+    const auto converted = std::to_chars(std::begin(digits), std::end(digits), value);
+    const auto length = static_cast<int>(converted.ptr - digits);
+    if (length > width)
+        return;
+    static constexpr char Blanks[] = "                ";
+    const int blanks = width - length;
+    if (blanks < static_cast<int>(sizeof Blanks))
+        line.append(QLatin1String(Blanks, blanks));
+    else
+        line.append(QString(blanks, u' '));
+    line.append(QLatin1String(digits, length));
+}
+
 QString integerText(qint64 value, int width)
 {
-    return padText(numberText(value), width, Right);
+    QString text;
+    appendInteger(text, value, width);
+    return text;
 }
 
 class ReportPrinter
@@ -162,11 +184,14 @@ private:
             if (layout_.severalTeams)
                 text += fitWidth(layout_.teamShortNames[row.team], 10) + u' ';
         }
+        text.reserve(text.size() + 7 * columns_.size());
         for (qsizetype c = 0; c < columns_.size(); ++c) {
             const int code = columns_[c];
             const CategoryForm& form = forms_[static_cast<std::size_t>(c)];
-            text += form.percentage ? padText(percentageText(percentageValue(row, code)), 6, Right)
-                                    : integerText(integerValue(row, code), form.width);
+            if (form.percentage)
+                text += padText(percentageText(percentageValue(row, code)), 6, Right);
+            else
+                appendInteger(text, integerValue(row, code), form.width);
         }
         return text;
     }

@@ -20,11 +20,15 @@ template <typename Read> auto readRetrying(AppState& state, Read read)
     }
 }
 
+CountedGames countedGames(AppState& state, const TeamReportInput& input, int slot)
+{
+    return readRetrying(state,
+        [&input, slot] { return GameFileReader(input.dataFolder).games(slot, input.selection); });
+}
+
 CountedGames currentTeamGames(AppState& state, const TeamReportInput& input)
 {
-    return readRetrying(state, [&input] {
-        return GameFileReader(input.dataFolder).games(input.teams.front(), input.selection);
-    });
+    return countedGames(state, input, input.teams.front());
 }
 
 } // namespace
@@ -59,6 +63,21 @@ GameChartData teamChartOf(AppState& state)
     const TeamReportInput input = teamReportInput(state);
     const CountedGames counted = currentTeamGames(state, input);
     return teamGoalsChart(counted.games, rightTrimBlanks(input.teamNames[input.teams.front()]));
+}
+
+GameChartData playerChartOf(
+    AppState& state, const PlayerStatsTable& individualRows, const ChartCategory& category)
+{
+    TeamReportInput input = teamReportInput(state);
+    // The rows hold only the counted records; any game of the file may label them.
+    input.selection = ReportSelection{};
+    // The individual report reads one team; its rows name it.
+    const int slot = individualRows.hasPlayerRows()
+        ? individualRows.row(individualRows.rowAt(2)).team
+        : input.teams.front();
+    const CountedGames counted = countedGames(state, input, slot);
+    return individualPlayerChart(
+        counted.games, individualRows, state.reportSelection.individualPlayer, category);
 }
 
 } // namespace scorvane

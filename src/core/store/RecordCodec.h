@@ -47,4 +47,12 @@ private:
     int offset_ = 0;
 };
 
+// The little-endian 16-bit integer at `offset` of raw record bytes, for the readers that walk a
+// whole file without decoding every record.
+inline qint16 integerAt(const void* record, int offset)
+{
+    const auto* bytes = static_cast<const unsigned char*>(record) + offset;
+    return static_cast<qint16>(bytes[0] | (bytes[1] << 8));
+}
+
 } // namespace scorvane

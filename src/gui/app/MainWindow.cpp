@@ -33,27 +33,6 @@
 
 namespace scorvane {
 
-namespace {
-
-// The Reports menu item that opens a report window.
-const char* reportMenuItem(WindowKind kind)
-{
-    switch (kind) {
-    case WindowStats:
-        return "mnuPlayer";
-    case WindowScores:
-        return "mnuGames";
-    case WindowRecord:
-        return "mnuRecord";
-    case WindowStandings:
-        return "mnuStandings";
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 MainWindow::MainWindow(
     AppState& state, Prompter& prompter, const WindowFactory& factory, QWidget* parent)
     : QMainWindow(parent)
@@ -327,27 +306,12 @@ void MainWindow::switchWindow(WindowKind show, ChildWindow* close)
     showWindow(show);
 }
 
-void MainWindow::showNotice(WindowKind kind)
-{
-    // Only reports are still to come; the user knows each by its menu caption.
-    const char* item = reportMenuItem(kind);
-    const QAction* action = item != nullptr ? menuAction(QString::fromLatin1(item)) : nullptr;
-    const QString text = action != nullptr
-        ? QStringLiteral("The report %1 is not part of this version yet.")
-              .arg(QString(action->text()).remove(u'&'))
-        : QStringLiteral("This window is not part of this version yet.");
-    prompter_.tell(this, QStringLiteral("Not Available"), text);
-}
-
 void MainWindow::showWindow(WindowKind kind)
 {
     rememberTeamSelection();
-    if (!factory_.has(kind)) {
-        showNotice(kind);
-        if (kind != WindowSelectTeam && currentChild() == nullptr)
-            showWindow(WindowSelectTeam);
+    Q_ASSERT(factory_.has(kind)); // every kind is registered at start-up
+    if (!factory_.has(kind))
         return;
-    }
     // One child window at a time: the old one goes before the new one is made, so whatever the
     // new one sets up on the main window (the exit button) is not undone by the old one leaving.
     if (!current_.isNull())
@@ -402,10 +366,9 @@ private:
 void MainWindow::showModal(WindowKind kind)
 {
     ChildWindow* child = factory_.make(kind, *this);
-    if (child == nullptr) {
-        showNotice(kind);
+    Q_ASSERT(child != nullptr);
+    if (child == nullptr)
         return;
-    }
     ModalFrame dialog(child, this);
     dialog.setObjectName(child->objectName() + QStringLiteral("Dialog"));
     dialog.setWindowTitle(child->windowTitle());

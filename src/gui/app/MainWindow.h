@@ -98,7 +98,6 @@ private:
     std::function<void()> leavingCommand(std::function<void()> command);
     QAction* addItem(
         QMenu* menu, const char* objectName, const QString& caption, std::function<void()> command);
-    void showNotice(WindowKind kind);
     void placeExitButton();
     void reportCommand(ReportKind kind, WindowKind window);
     void setTeamItemsEnabled(int count);

@@ -38,19 +38,7 @@ bool showPrintDialog(QWidget* over, ReportKind kind, AppState& state, Prompter& 
     PrintDialog dialog(kind, settings, prompter, programPrinter(), over);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    const PrintChoice& choice = dialog.choice();
-    PrintJob& job = state.printJob;
-    job.title = choice.title;
-    job.outputFile = choice.outputFile;
-    job.format = choice.format;
-    job.append = choice.append;
-    job.top = choice.top;
-    job.copies = choice.copies;
-    settings.linesPerPage = choice.linesPerPage;
-    settings.titleFontSize = choice.titleFontSize;
-    settings.reportFontSize = choice.reportFontSize;
-    settings.titleBold = choice.titleBold;
-    settings.reportBold = choice.reportBold;
+    dialog.choice().applyTo(state.printJob, settings);
     Settings::save(state); // the print settings are kept at once, not only at a normal end
     return true;
 }

@@ -67,6 +67,21 @@ const QList<int>& PrintDialog::FontSizes()
     return sizes;
 }
 
+void PrintChoice::applyTo(PrintJob& job, ProgramSettings& settings) const
+{
+    job.title = title;
+    job.outputFile = outputFile;
+    job.format = format;
+    job.append = append;
+    job.top = top;
+    job.copies = copies;
+    settings.linesPerPage = linesPerPage;
+    settings.titleFontSize = titleFontSize;
+    settings.reportFontSize = reportFontSize;
+    settings.titleBold = titleBold;
+    settings.reportBold = reportBold;
+}
+
 int PrintDialog::offeredFontSize(int size)
 {
     return size < 6 || size > 18 ? 12 : size;

@@ -32,6 +32,10 @@ struct PrintChoice
     int reportFontSize = 12;
     bool titleBold = false;
     bool reportBold = false;
+
+    // Puts the choice into the print job (where the report goes) and the settings (how pages
+    // look), the one place a choice is taken over.
+    void applyTo(PrintJob& job, ProgramSettings& settings) const;
 };
 
 // The print settings dialog every report shows before it prints: title, copies, page length,

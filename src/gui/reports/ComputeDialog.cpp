@@ -270,27 +270,23 @@ void ComputeDialog::okClicked()
         box->selectAll();
         return;
     }
-    if (listChanged_)
-        storeExplicitList();
+    if (listChanged_ && !storeExplicitList())
+        return;
     selection_ = outcome.selection;
     accept();
 }
 
-void ComputeDialog::storeExplicitList()
+bool ComputeDialog::storeExplicitList()
 {
+    if (!context_.storeList)
+        return true;
     std::vector<bool> selected(static_cast<std::size_t>(gameList_->count()), false);
     for (int entry = 0; entry < gameList_->count(); ++entry)
         selected[static_cast<std::size_t>(entry)] = gameList_->item(entry)->isSelected();
-    for (;;) {
-        const QString error
-            = scorvane::storeExplicitList(context_.dataFolder, context_.teams, selected);
-        if (error.isEmpty())
-            return;
-        const FileError fault{
-            FileError::Other, error, gamesFilePath(context_), QStringLiteral("the chosen games")};
-        if (reporter_.reportWriteError(fault) != ErrorReporter::Choice::Retry)
-            return;
-    }
+    if (!context_.storeList(selected))
+        return false;
+    listChanged_ = false;
+    return true;
 }
 
 } // namespace scorvane

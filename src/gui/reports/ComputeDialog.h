@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -23,12 +24,14 @@ class ErrorReporter;
 class Prompter;
 
 // Where the Compute window looks: the data folder, the teams of the report (the explicit list
-// is offered for one team only) and the names of the game types.
+// is offered for one team only) and the names of the game types; and how OK stores a changed
+// explicit list (false when the store was cancelled; without it nothing is stored).
 struct ComputeContext
 {
     QString dataFolder; // ends with a separator
     QList<int> teams;
     GameTypeNameTable gameTypeNames;
+    std::function<bool(const std::vector<bool>& selected)> storeList;
 };
 
 // Chooses the games a report counts: the range, the game types, the explicit list of the team's
@@ -43,7 +46,8 @@ public:
         Prompter& prompter, ErrorReporter& reporter, QWidget* parent);
 
     // The selection as OK leaves it; empty after Cancel, when nothing has changed anywhere. OK
-    // stores the explicit list in the team's files when the list was changed.
+    // stores the explicit list in the team's files when the list was changed; when that store is
+    // cancelled the window stays open with the choices as they were.
     static std::optional<ReportSelection> choose(QWidget* parent, const ReportSelection& selection,
         const ComputeContext& context, Prompter& prompter, ErrorReporter& reporter);
 
@@ -55,7 +59,7 @@ private:
     ComputeForm collect() const;
     void showForm(const ComputeForm& form);
     void fillGameList();
-    void storeExplicitList();
+    bool storeExplicitList();
     void showCount();
 
     void okClicked();

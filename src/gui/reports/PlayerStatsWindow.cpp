@@ -3,12 +3,14 @@
 #include "core/reports/PlayerStatsExport.h"
 #include "core/reports/PlayerStatsGrid.h"
 #include "core/reports/ReportSettings.h"
+#include "core/reports/TeamReportViews.h"
 #include "core/state/AppState.h"
 #include "core/state/Settings.h"
 #include "core/text/Blanks.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/output/DesktopOutput.h"
+#include "gui/reports/ChartWindow.h"
 #include "gui/reports/FormatListDialog.h"
 #include "gui/reports/FrozenColumnsTable.h"
 #include "gui/reports/GameSelection.h"
@@ -71,6 +73,12 @@ void PlayerStatsWindow::buildUi()
     playerButton_ = makeButton(this, "cmdPlayer", QStringLiteral("P&layer"));
     teamButton_ = makeButton(this, "cmdTeam", QStringLiteral("&Team"));
     printButton_ = makeButton(this, "cmdPrint", QStringLiteral("&Print"));
+    chartLabel_ = makeLabel(this, "lblChartCategory", QStringLiteral("Stat&istic:"));
+    chartCombo_ = named(new QComboBox(this), "cboChartCategory");
+    chartCombo_->setAccessibleName(QStringLiteral("Statistic to chart"));
+    chartLabel_->setBuddy(chartCombo_);
+    // "&C" is Compute's, as in the team report windows.
+    chartButton_ = makeButton(this, "cmdChart", QStringLiteral("C&hart"));
     closeButton_ = makeButton(this, "cmdExit", QStringLiteral("Close"));
 
     auto* top = new QHBoxLayout;
@@ -78,9 +86,13 @@ void PlayerStatsWindow::buildUi()
     top->addWidget(teamsCombo_);
     top->addStretch();
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {computeButton_, formatButton_, sortButton_, minimumButton_,
-             playerButton_, teamButton_, printButton_})
+    for (QPushButton* button :
+        {computeButton_, formatButton_, sortButton_, minimumButton_, playerButton_, teamButton_})
         buttons->addWidget(button);
+    buttons->addWidget(chartLabel_);
+    buttons->addWidget(chartCombo_);
+    buttons->addWidget(chartButton_);
+    buttons->addWidget(printButton_);
     buttons->addStretch();
     buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
@@ -96,6 +108,7 @@ void PlayerStatsWindow::buildUi()
     connect(playerButton_, &QPushButton::clicked, this, &PlayerStatsWindow::playerClicked);
     connect(teamButton_, &QPushButton::clicked, this, &PlayerStatsWindow::teamClicked);
     connect(printButton_, &QPushButton::clicked, this, &PlayerStatsWindow::printClicked);
+    connect(chartButton_, &QPushButton::clicked, this, &PlayerStatsWindow::chartClicked);
     connect(closeButton_, &QPushButton::clicked, this, &PlayerStatsWindow::closeClicked);
     connect(teamsCombo_, &QComboBox::currentIndexChanged, this, &PlayerStatsWindow::teamsChanged);
 }
@@ -155,6 +168,25 @@ void PlayerStatsWindow::draw()
     minimumButton_->setVisible(shown.minimum);
     playerButton_->setVisible(shown.player);
     teamButton_->setVisible(shown.team);
+    showChartChoice(shown.print && session_.layout().individual);
+}
+
+void PlayerStatsWindow::showChartChoice(bool shown)
+{
+    const int chosen = chartCombo_->currentData().toInt();
+    chartCombo_->clear();
+    if (shown) {
+        for (const ChartCategory& category :
+            chartCategories(request().columns, settings().userStatCodes))
+            chartCombo_->addItem(category.name, category.code);
+        // The statistic chosen before stays chosen while the format still shows it.
+        chartCombo_->setCurrentIndex(std::max(0, chartCombo_->findData(chosen)));
+    }
+    // A format of only computed columns leaves nothing to chart.
+    const bool offered = chartCombo_->count() > 0;
+    chartLabel_->setVisible(offered);
+    chartCombo_->setVisible(offered);
+    chartButton_->setVisible(offered);
 }
 
 void PlayerStatsWindow::showGrid(const PlayerStatsGrid& grid)
@@ -303,6 +335,20 @@ void PlayerStatsWindow::printClicked()
     output.deliver([&](OutputEngine& engine) { session_.print(choices, engine); },
         [&] { return playerStatsExportTable(session_.table(), session_.layout(), choices); });
     output.tellWhereWritten(host());
+}
+
+void PlayerStatsWindow::chartClicked()
+{
+    const ChartCategory category{chartCombo_->currentData().toInt(), chartCombo_->currentText()};
+    if (category.code == 0)
+        return;
+    GameChartData chartData;
+    {
+        BusyPointer busy;
+        chartData = playerChartOf(state(), session_.table(), category);
+    }
+    ChartWindow chart(prompter(), chartData, ChartWindow::Style::Line, this);
+    chart.exec();
 }
 
 void PlayerStatsWindow::closeClicked()

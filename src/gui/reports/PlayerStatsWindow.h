@@ -14,7 +14,8 @@ struct PlayerStatsGrid;
 
 // The player statistics of the chosen teams as a grid: a heading row, the totals and one row per
 // player (or, for one player, per game), in the columns of the current report format. Its
-// buttons choose the games, the format, the sort, a minimum and one player, and print.
+// buttons choose the games, the format, the sort, a minimum and one player, and print; for one
+// player a statistic of the report is charted game by game.
 class PlayerStatsWindow : public ChildWindow
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ private:
     void draw();
     void showGrid(const PlayerStatsGrid& grid);
     void fitColumns(const PlayerStatsGrid& grid);
+    // Offers the chart of one player's statistic game by game, in individual mode only.
+    void showChartChoice(bool shown);
 
     // The parts of the program state the window reads and changes.
     PlayerReportRequest request();
@@ -41,6 +44,7 @@ private:
     void playerClicked();
     void teamClicked();
     void printClicked();
+    void chartClicked();
     void closeClicked();
     void teamsChanged(int index);
 
@@ -57,6 +61,9 @@ private:
     QPushButton* playerButton_ = nullptr;
     QPushButton* teamButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
+    QLabel* chartLabel_ = nullptr;
+    QComboBox* chartCombo_ = nullptr;
+    QPushButton* chartButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
 };
 
