@@ -4,8 +4,10 @@
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace scorvane {
 
@@ -77,10 +79,13 @@ QString percentageText(float value)
 {
     // The seven significant digits a single shows, then the half rounded away from zero.
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%.7g", static_cast<double>(value));
-    const double shown = std::strtod(digits, nullptr);
-    const double tenths = std::floor(std::fabs(shown) * 10.0 + 0.5 + 1e-9);
-    const QString text = QString::number(tenths / 10.0, 'f', 1);
+    const auto written = std::to_chars(std::begin(digits), std::end(digits),
+        static_cast<double>(value), std::chars_format::general, 7);
+    double shown = 0;
+    std::from_chars(digits, written.ptr, shown);
+    const auto tenths = static_cast<qint64>(std::floor(std::fabs(shown) * 10.0 + 0.5 + 1e-9));
+    QString text
+        = QString::number(tenths / 10) + u'.' + QChar(u'0' + static_cast<int>(tenths % 10));
     return shown < 0 && tenths > 0 ? u'-' + text : text;
 }
 
