@@ -1,24 +1,33 @@
 // The player statistics window and its dialogs: opening for one team and for two, Compute with
 // a changed range and a changed explicit list, choosing and editing formats, sorting, the split
-// by a minimum, one player's games, "No Players", and the printout matching the report tool.
+// by a minimum, one player's games and their chart, "No Players", and the printout matching the
+// report tool.
 #include "GuiTestSupport.h"
 
+#include "core/store/FileFaults.h"
 #include "core/store/SettingsRecord.h"
 #include "gui/reports/ComputeDialog.h"
 #include "gui/reports/PlayerStatsWindow.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -80,7 +89,40 @@ struct StatsFixture : GuiFixture
         return n;
     }
     bool shown(const char* button) const { return child<QPushButton>(button)->isVisible(); }
+    bool chartOffered() const
+    {
+        return shown("cmdChart") && child<QComboBox>("cboChartCategory")->isVisible();
+    }
 };
+
+// What a chart window shows: its title, its bottom labels and its one line's values.
+struct ShownChart
+{
+    QString title;
+    QStringList labels;
+    QList<double> values;
+};
+
+// Presses C&hart and reads the chart window it opens, then closes that window.
+ShownChart pressChart(StatsFixture& f)
+{
+    ShownChart shown;
+    onNextModal([&shown](QWidget* dialog) {
+        shown.title = dialog->windowTitle();
+        auto* view = dialog->findChild<QChartView*>(QStringLiteral("chartView"));
+        QVERIFY(view != nullptr);
+        const auto axes = view->chart()->axes(Qt::Horizontal);
+        QCOMPARE(axes.size(), 1);
+        shown.labels = qobject_cast<QBarCategoryAxis*>(axes[0])->categories();
+        const auto series = view->chart()->series();
+        QCOMPARE(series.size(), 1);
+        for (const QPointF& point : qobject_cast<QLineSeries*>(series[0])->points())
+            shown.values << point.y();
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    f.click("cmdChart");
+    return shown;
+}
 
 template <typename W> W* in(QWidget* dialog, const char* name)
 {
@@ -185,10 +227,19 @@ private Q_SLOTS:
         QCOMPARE(f.state->reportSelection.fromGame, 2);
         QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), games);
 
-        // Only game 2, marked in the list: its game and its three results carry the mark.
-        onNextModal([](QWidget* dialog) {
+        // Only game 2, marked in the list: its game and its three results carry the mark. The
+        // disk is full at first: Cancel keeps the window open with the choice and writes nothing.
+        onNextModal([&f, &games](QWidget* dialog) {
             in<QPushButton>(dialog, "cmdAll")->click();
             in<QListWidget>(dialog, "lstSpecialSelect")->item(1)->setSelected(true);
+            FileFaults::failAt(1, ENOSPC, true);
+            press(dialog, "cmdCompute");
+            FileFaults::reset();
+            QCOMPARE(f.reporter.errors.size(), std::size_t{1});
+            QCOMPARE(f.reporter.errors[0].operation, QStringLiteral("Storing the selected games"));
+            QVERIFY(dialog->isVisible());
+            QVERIFY(in<QListWidget>(dialog, "lstSpecialSelect")->item(1)->isSelected());
+            QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), games);
             press(dialog, "cmdCompute");
         });
         f.click("cmdCompute");
@@ -307,6 +358,20 @@ private Q_SLOTS:
         QVERIFY(f.shown("cmdTeam") && f.shown("cmdPlayer") && f.shown("cmdPrint"));
         QVERIFY(!f.shown("cmdSort") && !f.shown("cmdMin"));
 
+        // His chart offers the entered statistics among the columns (not G) and draws the
+        // grid's figures game by game.
+        QVERIFY(f.chartOffered());
+        auto* statistic = f.child<QComboBox>("cboChartCategory");
+        QCOMPARE(f.child<QLabel>("lblChartCategory")->buddy(), statistic);
+        QCOMPARE(statistic->count(), 2);
+        statistic->setCurrentIndex(1);
+        QCOMPARE(statistic->currentText(), QStringLiteral("Shots on Goal"));
+        const ShownChart chart = pressChart(f);
+        QCOMPARE(chart.title, QStringLiteral("Bo Kim - Shots on Goal by Game"));
+        QCOMPARE(chart.labels.size(), 3);
+        QVERIFY(chart.labels[1].startsWith(QStringLiteral("2 ")));
+        QCOMPARE(chart.values, (QList<double>{1, 2, 4}));
+
         // Number 20 has no games.
         onNextModal([](QWidget* dialog) {
             QCOMPARE(in<QListWidget>(dialog, "lstPlayers")->currentRow(), 6);
@@ -316,12 +381,12 @@ private Q_SLOTS:
         f.click("cmdPlayer");
         QCOMPARE(f.grid()->item(0, 0)->text(), QStringLiteral("No Games"));
         QVERIFY(f.shown("cmdTeam") && f.shown("cmdPlayer"));
-        QVERIFY(!f.shown("cmdPrint") && !f.shown("cmdFormat"));
+        QVERIFY(!f.shown("cmdPrint") && !f.shown("cmdFormat") && !f.chartOffered());
 
         f.click("cmdTeam");
         QVERIFY(!f.state->reportSelection.individual);
         QCOMPARE(f.headings().first(), QStringLiteral("3 Player(s)"));
-        QVERIFY(!f.shown("cmdTeam") && f.shown("cmdSort"));
+        QVERIFY(!f.shown("cmdTeam") && f.shown("cmdSort") && !f.chartOffered());
     }
 
     void noPlayersLeavesComputeAndClose()
