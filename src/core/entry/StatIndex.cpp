@@ -4,33 +4,20 @@
 #include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 
 namespace scorvane {
 namespace {
-
-// The fields the scans read straight from the record bytes, without decoding whole records.
-constexpr int GameNumberAt = offsetOf(&PlayerStatRecord::gameNumber);
-constexpr int PlayerNumberAt = offsetOf(&PlayerStatRecord::playerNumber);
-constexpr int StatusAt = offsetOf(&PlayerStatRecord::statStatus);
-constexpr int GameTypeAt = offsetOf(&PlayerStatRecord::statGameType);
-constexpr int SpecialSelectAt = offsetOf(&PlayerStatRecord::statSpecialSelect);
 
 // Records read per block: large files are scanned a few hundred kilobytes at a time rather than
 // one record per read.
 constexpr qint32 RecordsPerBlock = 4096;
 constexpr qint64 Length = PlayerStatRecord::Length;
 
-qint16 integerAt(const char* record, int offset)
-{
-    return qFromLittleEndian<qint16>(record + offset);
-}
-
 bool isActiveResultOf(const char* record, qint16 gameNumber)
 {
-    return record[StatusAt] == 'A' && integerAt(record, GameNumberAt) == gameNumber;
+    return record[PlayerStatAt::Status] == 'A'
+        && integerAt(record, PlayerStatAt::GameNumber) == gameNumber;
 }
 
 // Calls `visit` with each record's number and bytes from `first` to `last`, a block at a time,
@@ -58,12 +45,12 @@ StatIndex buildStatIndex(DataFiles& files, qint16 gameNumber)
         if (isActiveResultOf(record, gameNumber)) {
             if (index.firstRecord == 0)
                 index.firstRecord = r;
-            const qint16 player = integerAt(record, PlayerNumberAt);
+            const qint16 player = integerAt(record, PlayerStatAt::PlayerNumber);
             if (player >= 1 && player <= 99) {
                 index.recordOf[player] = r;
                 ++index.playersRecorded;
             }
-        } else if (integerAt(record, GameNumberAt) > gameNumber) {
+        } else if (integerAt(record, PlayerStatAt::GameNumber) > gameNumber) {
             index.insertPosition = r;
             return false;
         }
@@ -81,8 +68,8 @@ void updateCopiedGameFields(DataFiles& files, const StatIndex& index, const Game
     scanRecords(
         files, index.firstRecord, index.insertPosition - 1, [&](qint32 r, const char* record) {
             if (isActiveResultOf(record, index.gameNumber)
-                && (record[SpecialSelectAt] != game.specialSelect
-                    || record[GameTypeAt] != game.gameType)) {
+                && (record[PlayerStatAt::SpecialSelect] != game.specialSelect
+                    || record[PlayerStatAt::GameType] != game.gameType)) {
                 auto result = PlayerStatRecord::decode(QByteArray(record, Length));
                 result.statSpecialSelect = game.specialSelect;
                 result.statGameType = game.gameType;

@@ -17,13 +17,6 @@ namespace scorvane {
 
 namespace {
 
-constexpr int StatGameAt = offsetOf(&PlayerStatRecord::gameNumber);
-constexpr int StatPlayerAt = offsetOf(&PlayerStatRecord::playerNumber);
-constexpr int StatStatusAt = offsetOf(&PlayerStatRecord::statStatus);
-constexpr int StatTypeAt = offsetOf(&PlayerStatRecord::statGameType);
-constexpr int StatSelectAt = offsetOf(&PlayerStatRecord::statSpecialSelect);
-constexpr int StatValuesAt = offsetOf(&PlayerStatRecord::statValues);
-
 // The numeric value of a type byte as a typed number reads: a digit gives its value, anything
 // else (a blank) gives 0.
 int typeValue(uchar byte)
@@ -108,7 +101,7 @@ private:
         const qint64 count = file_.size() / PlayerStatRecord::Length;
         for (qint64 r = 0; r < count; ++r) {
             const uchar* record = data + r * PlayerStatRecord::Length;
-            const int game = integerAt(record, StatGameAt);
+            const int game = integerAt(record, PlayerStatAt::GameNumber);
             if (game > sel_.toGame)
                 break; // the records run in game order: nothing later can count
             if (counts(record, game))
@@ -119,23 +112,23 @@ private:
 
     bool counts(const uchar* record, int game) const
     {
-        const int player = integerAt(record, StatPlayerAt);
+        const int player = integerAt(record, PlayerStatAt::PlayerNumber);
         if (sel_.individual && player != sel_.individualPlayer)
             return false;
-        if (record[StatStatusAt] != 'A' || game < sel_.fromGame)
+        if (record[PlayerStatAt::Status] != 'A' || game < sel_.fromGame)
             return false;
         if (sel_.playerNumber != 0 && sel_.playerNumber != player)
             return false;
         if (!anyName_ && (player < 1 || player > 99 || lowerNames_[player] != nameFilter_))
             return false;
-        if (typeRefused_[record[StatTypeAt]])
+        if (typeRefused_[record[PlayerStatAt::GameType]])
             return false;
-        return !sel_.onlySelectedGames || record[StatSelectAt] == '2';
+        return !sel_.onlySelectedGames || record[PlayerStatAt::SpecialSelect] == '2';
     }
 
     void add(const uchar* record, int game, int slot)
     {
-        const int player = integerAt(record, StatPlayerAt);
+        const int player = integerAt(record, PlayerStatAt::PlayerNumber);
         const bool known = !sel_.individual && player >= 1 && player <= 99;
         int rowNumber = known ? playerRow_[static_cast<std::size_t>(player)] : 0;
         if (rowNumber == 0) {
@@ -157,11 +150,11 @@ private:
         row.team = slot;
         ++row.games;
         if (sel_.individual) {
-            row.gameType = typeValue(record[StatTypeAt]);
+            row.gameType = typeValue(record[PlayerStatAt::GameType]);
             row.game = game;
         }
         // Row 1's sums are the sums of the rows, taken once at the end.
-        const uchar* values = record + StatValuesAt;
+        const uchar* values = record + PlayerStatAt::Values;
         for (std::size_t k = 0; k < row.totals.size(); ++k)
             row.totals[k] += valueAt(values, k);
     }

@@ -43,4 +43,15 @@ struct PlayerStatRecord
 
 static_assert(layoutLength<PlayerStatRecord>() == PlayerStatRecord::Length);
 
+// Where the fields lie, for the scans that read a file's bytes without decoding every record.
+struct PlayerStatAt
+{
+    static constexpr int GameNumber = offsetOf(&PlayerStatRecord::gameNumber);
+    static constexpr int PlayerNumber = offsetOf(&PlayerStatRecord::playerNumber);
+    static constexpr int Status = offsetOf(&PlayerStatRecord::statStatus);
+    static constexpr int GameType = offsetOf(&PlayerStatRecord::statGameType);
+    static constexpr int SpecialSelect = offsetOf(&PlayerStatRecord::statSpecialSelect);
+    static constexpr int Values = offsetOf(&PlayerStatRecord::statValues);
+};
+
 } // namespace scorvane
