@@ -124,6 +124,17 @@ void GuiFixture::click(const char* button) const
     b->click();
 }
 
+QStringList GuiFixture::texts(std::initializer_list<const char*> names) const
+{
+    QStringList shown;
+    for (const char* name : names) {
+        const auto* w = child<QWidget>(name);
+        shown << (w ? w->property(w->inherits("QComboBox") ? "currentText" : "text").toString()
+                    : QStringLiteral("?"));
+    }
+    return shown;
+}
+
 void GuiFixture::loadTeamList()
 {
     checkAndLoadTeamList(state->files, state->teamChoice.names, state->teamChoice.shortNames);

@@ -93,6 +93,9 @@ struct GuiFixture
         return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
     }
     void click(const char* button) const;
+    // The texts of the current window's labels, boxes, combo boxes and buttons by objectName
+    // ("?" for a name not found).
+    QStringList texts(std::initializer_list<const char*> names) const;
 
     // Program folders under the temporary folder, as start-up looks for them.
     ProgramFolders tempFolders() const;
