@@ -95,7 +95,7 @@ struct GuiFixture
     void click(const char* button) const;
     // The texts of the current window's labels, boxes, combo boxes and buttons by objectName
     // ("?" for a name not found).
-    QStringList texts(std::initializer_list<const char*> names) const;
+    QStringList textsOf(std::initializer_list<const char*> names) const;
 
     // Program folders under the temporary folder, as start-up looks for them.
     ProgramFolders tempFolders() const;
@@ -114,8 +114,6 @@ struct GuiFixture
 // A grid's headings and one row's cells, as shown.
 QStringList gridHeadings(const QTableWidget* grid);
 QStringList gridRow(const QTableWidget* grid, int row);
-// Texts written as plain literals.
-QStringList cells(std::initializer_list<const char*> texts);
 
 // Runs `step` on the next modal dialog once it is shown (a window's exec() does not return
 // before the dialog closes).

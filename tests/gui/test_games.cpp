@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.last().title, QStringLiteral("Game Numbers Out of Order"));
         f.child<QListWidget>("lstGameMenu")->setCurrentRow(1);
         f.click("cmdModify");
-        QCOMPARE(f.texts({"lblGameNumber", "txtPointsFor"}), cells({"Change Game 3", "1"}));
+        QCOMPARE(f.textsOf({"lblGameNumber", "txtPointsFor"}), texts({"Change Game 3", "1"}));
     }
 
     void addingChecksTheDateThenGoesToThePlayerScreen()
@@ -109,7 +109,7 @@ private Q_SLOTS:
             QVERIFY2(!f.child<QPushButton>(name)->isEnabled(), name);
         QVERIFY(f.child<QPushButton>("cmdClose")->isEnabled());
         f.click("cmdAddGame");
-        QCOMPARE(f.texts({"lblGameNumber"}), cells({"Add Game 1"}));
+        QCOMPARE(f.textsOf({"lblGameNumber"}), texts({"Add Game 1"}));
         QVERIFY(!f.child<QLabel>("lblAddGame")->isHidden());
         QVERIFY(f.child<QPushButton>("cmdPlayers")->isHidden());
 
@@ -143,7 +143,7 @@ private Q_SLOTS:
         f.click("cmdModify");
         auto* screen = qobject_cast<GameWindow*>(f.current());
         QVERIFY(screen);
-        QCOMPARE(f.texts({"lblGameNumber", "cmbOpponents"}), cells({"Change Game 1", "Rovers"}));
+        QCOMPARE(f.textsOf({"lblGameNumber", "cmbOpponents"}), texts({"Change Game 1", "Rovers"}));
         QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 2);
         QCOMPARE(f.state->currentGame.opponentSlot, 2);
         QVERIFY(!screen->changed());
@@ -233,8 +233,8 @@ private Q_SLOTS:
         f.click("cmdImport");
         QCOMPARE(caption, QStringLiteral("Rovers"));
         // The game seen from the other side (the turning round is the core tests' part).
-        QCOMPARE(f.texts({"txtPointsFor", "lblDisplayDate", "txtGameComment", "cmbOpponents"}),
-            cells({"1", "Sep  15,  2001", "ours", "Rovers"}));
+        QCOMPARE(f.textsOf({"txtPointsFor", "lblDisplayDate", "txtGameComment", "cmbOpponents"}),
+            texts({"1", "Sep  15,  2001", "ours", "Rovers"}));
         QVERIFY(qobject_cast<GameWindow*>(f.current())->changed());
         // The current team's own files are used again.
         QCOMPARE(f.state->teamChoice.currentSlot, 1);
