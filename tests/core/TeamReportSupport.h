@@ -41,15 +41,6 @@ struct TeamReportFolder : TempState
     QByteArray printed() const { return readWholeFile(state.printJob.outputFile); }
 };
 
-// Texts written as plain literals.
-inline QStringList texts(std::initializer_list<const char*> literals)
-{
-    QStringList all;
-    for (const char* literal : literals)
-        all << QString::fromLatin1(literal);
-    return all;
-}
-
 // The bytes of a text file holding `lines`: each ends with CR LF.
 inline QByteArray fileOf(const QStringList& lines)
 {

@@ -7,8 +7,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
+#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
@@ -77,6 +79,15 @@ template <typename Record> std::vector<Record> decodeRecords(const QByteArray& b
     std::vector<Record> all;
     for (qsizetype at = 0; at + Record::Length <= bytes.size(); at += Record::Length)
         all.push_back(Record::decode(bytes.mid(at, Record::Length)));
+    return all;
+}
+
+// Texts written as plain literals.
+inline QStringList texts(std::initializer_list<const char*> literals)
+{
+    QStringList all;
+    for (const char* literal : literals)
+        all << QString::fromLatin1(literal);
     return all;
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace scorvane;
 using namespace scorvane::testing;
 
@@ -27,6 +29,12 @@ struct EntryFiles : GameFiles
     }
 };
 
+// An index's first record, insert position and players recorded.
+std::tuple<int, int, int> summary(const StatIndex& index)
+{
+    return {index.firstRecord, index.insertPosition, index.playersRecorded};
+}
+
 } // namespace
 
 TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
@@ -38,22 +46,13 @@ TEST(StatIndexBuild, IndexesActiveResultsAndFindsTheInsertPosition)
     EntryFiles f(numberedGames(5), file);
     const StatIndex index = buildStatIndex(f.state.files, 3);
     EXPECT_EQ(index.recordCount, 9);
-    EXPECT_EQ(index.firstRecord, 5);
-    EXPECT_EQ(index.recordOf[7], 5);
-    EXPECT_EQ(index.recordOf[12], 7);
-    EXPECT_EQ(index.recordOf[8], 0);
-    EXPECT_EQ(index.recordOf[9], 0);
-    EXPECT_EQ(index.playersRecorded, 2);
-    EXPECT_EQ(index.insertPosition, 8);
+    EXPECT_EQ(summary(index), std::tuple(5, 8, 2));
+    EXPECT_EQ(
+        std::tuple(index.recordOf[7], index.recordOf[12], index.recordOf[8], index.recordOf[9]),
+        std::tuple(5, 7, 0, 0));
     EXPECT_EQ(f.results(), file); // the index only reads
-
-    const StatIndex last = buildStatIndex(f.state.files, 5);
-    EXPECT_EQ(last.insertPosition, 10);
-    EXPECT_EQ(last.firstRecord, 9);
-    const StatIndex none = buildStatIndex(f.state.files, 6);
-    EXPECT_EQ(none.insertPosition, 10);
-    EXPECT_EQ(none.firstRecord, 0);
-    EXPECT_EQ(none.playersRecorded, 0);
+    EXPECT_EQ(summary(buildStatIndex(f.state.files, 5)), std::tuple(9, 10, 1));
+    EXPECT_EQ(summary(buildStatIndex(f.state.files, 6)), std::tuple(0, 10, 0));
 }
 
 TEST(StatIndexBuild, BringsOnlyTheGamesActiveCopiesUpToDate)
@@ -86,10 +85,8 @@ TEST(StatIndexBuild, ScansPastTheFirstBlockOfALargeFile)
     file += statBytes(2, 17) + statBytes(2, 40) + statBytes(3, 1);
     EntryFiles f(numberedGames(5), file);
     const StatIndex index = buildStatIndex(f.state.files, 2);
-    EXPECT_EQ(index.firstRecord, 5001);
+    EXPECT_EQ(summary(index), std::tuple(5001, 5003, 2));
     EXPECT_EQ(index.recordOf[40], 5002);
-    EXPECT_EQ(index.insertPosition, 5003);
-    EXPECT_EQ(index.playersRecorded, 2);
 }
 
 TEST(PlayerEntryOpening, FindsTheActiveGameAndLoadsItsResults)
@@ -259,20 +256,13 @@ TEST(PlayerEntryHeading, SidesFollowHomeOrAwayAndBlankNamesReadOpponents)
         .goalsAgainst = 1,
         .home = '1'}
                                              .bytes());
-    GameHeading home = makeGameHeading(game, QStringLiteral("Hawks"));
-    EXPECT_EQ(home.gameNumberText, QStringLiteral("Game 7"));
-    EXPECT_EQ(home.dateText, QStringLiteral(" "));
-    EXPECT_EQ(home.homeName, QStringLiteral("Hawks"));
-    EXPECT_EQ(home.homeScore, QStringLiteral(" 3"));
-    EXPECT_EQ(home.visitorName, QStringLiteral("Opponents"));
-    EXPECT_EQ(home.visitorScore, QStringLiteral(" 1"));
-
+    const auto shown = [&game] {
+        const GameHeading h = makeGameHeading(game, QStringLiteral("Hawks"));
+        return QStringList{
+            h.gameNumberText, h.dateText, h.homeName, h.homeScore, h.visitorName, h.visitorScore};
+    };
+    EXPECT_EQ(shown(), texts({"Game 7", " ", "Hawks", " 3", "Opponents", " 1"}));
     game.homeGame = '2';
     game.gameDate = QStringLiteral("011505");
-    const GameHeading away = makeGameHeading(game, QStringLiteral("Hawks"));
-    EXPECT_EQ(away.homeName, QStringLiteral("Opponents"));
-    EXPECT_EQ(away.homeScore, QStringLiteral(" 1"));
-    EXPECT_EQ(away.visitorName, QStringLiteral("Hawks"));
-    EXPECT_EQ(away.visitorScore, QStringLiteral(" 3"));
-    EXPECT_EQ(away.dateText, dateInWords(QStringLiteral("011505")));
+    EXPECT_EQ(shown(), texts({"Game 7", "Jan  15,  2005", "Opponents", " 1", "Hawks", " 3"}));
 }

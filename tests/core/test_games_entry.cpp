@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace scorvane;
 using namespace scorvane::testing;
 
@@ -72,15 +74,11 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     ours.specialSelect = true;
 
     const GameFields imported = importedFields(ours, record, false);
-    EXPECT_EQ(imported.date, QStringLiteral("101505"));
-    EXPECT_EQ(imported.location, QStringLiteral("Their Field"));
-    EXPECT_EQ(imported.goalsFor, QStringLiteral("1"));
-    EXPECT_EQ(imported.goalsAgainst, QStringLiteral("3"));
-    EXPECT_FALSE(imported.homeTeam);
-    EXPECT_EQ(imported.typeLine, 4);
-    EXPECT_EQ(imported.comment, QStringLiteral("keep me"));
-    EXPECT_EQ(imported.opponent, QStringLiteral("Hawks"));
-    EXPECT_TRUE(imported.specialSelect);
+    EXPECT_EQ((QStringList{imported.date, imported.location, imported.goalsFor,
+                  imported.goalsAgainst, imported.comment, imported.opponent}),
+        texts({"101505", "Their Field", "1", "3", "keep me", "Hawks"}));
+    EXPECT_EQ(std::tuple(imported.homeTeam, imported.typeLine, imported.specialSelect),
+        std::tuple(false, 4, true));
 
     theirs.home = '2';
     const GameFields withComment = importedFields(ours, GameRecord::decode(theirs.bytes()), true);
@@ -115,15 +113,12 @@ TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
         QStringLiteral("OFS")};
     applyOwnNames(t.state, names);
 
-    EXPECT_EQ(t.state.settings.gameTypeNames[1], QStringLiteral("League    "));
-    EXPECT_EQ(t.state.settings.gameTypeNames[3], QStringLiteral("GameType3 "));
-    EXPECT_EQ(t.state.settings.gameTypeNames[5], QStringLiteral("GameType5 "));
-    EXPECT_EQ(t.state.settings.userStatCodes[2], QStringLiteral("KV2"));
-    EXPECT_EQ(t.state.settings.userStatCodes[3], QStringLiteral("x  "));
-    EXPECT_EQ(t.state.settings.userStatCodes[4], QStringLiteral("KV4"));
-    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("TKL"));
-    EXPECT_EQ(t.state.settings.categoryCodes[34], QStringLiteral("KV2"));
-    EXPECT_EQ(t.state.settings.categoryCodes[37], QStringLiteral("OFS"));
+    const ProgramSettings& s = t.state.settings;
+    EXPECT_EQ((QStringList{s.gameTypeNames[1], s.gameTypeNames[3], s.gameTypeNames[5],
+                  s.userStatCodes[2], s.userStatCodes[3], s.userStatCodes[4], s.categoryCodes[33],
+                  s.categoryCodes[34], s.categoryCodes[37]}),
+        texts(
+            {"League    ", "GameType3 ", "GameType5 ", "KV2", "x  ", "KV4", "TKL", "KV2", "OFS"}));
 
     EXPECT_EQ(currentOwnNames(t.state).gameTypes[2], QStringLiteral("GameType3"));
 }

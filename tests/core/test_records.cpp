@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace scorvane;
 using namespace scorvane::testing;
 
@@ -146,13 +148,9 @@ TEST(Records, SettingsRecordOffsets)
     EXPECT_EQ(s.gameTypeNames[7], QStringLiteral("Type7     "));
     EXPECT_EQ(s.userStatCodes[5], QStringLiteral("EEE"));
     EXPECT_EQ(s.reportColumns[50], 50);
-    EXPECT_EQ(s.sortColumn, 7);
-    EXPECT_EQ(s.sortOrder, 'A');
-    EXPECT_EQ(s.linesPerPage, 60);
-    EXPECT_EQ(s.titleFontSize, 14);
-    EXPECT_EQ(s.titleBold, -1);
-    EXPECT_EQ(s.reportFontSize, 10);
-    EXPECT_EQ(s.reserved579, 4242);
+    EXPECT_EQ(std::tuple(s.sortColumn, s.sortOrder, s.linesPerPage, s.titleFontSize, s.titleBold,
+                  s.reportFontSize, s.reserved579),
+        std::tuple(7, 'A', 60, 14, -1, 10, 4242));
     // Unchanged round trip keeps every byte, reserved ones included; what a save blanks is
     // checked with the settings file.
     EXPECT_EQ(s.encode(), bytes);

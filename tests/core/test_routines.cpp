@@ -65,27 +65,21 @@ TEST(numberText, KeepsTheSignBlank)
 
 TEST(digitKeyFilter, PassesDigitsBackspaceAndDeleteOnly)
 {
-    EXPECT_EQ(digitKeyFilter('5'), '5');
-    EXPECT_EQ(digitKeyFilter(8), 8);
-    EXPECT_EQ(digitKeyFilter(127), 127);
-    EXPECT_EQ(digitKeyFilter('a'), 0);
-    EXPECT_EQ(digitKeyFilter('-'), 0);
-    EXPECT_EQ(digitKeyFilter(13), 0);
+    for (int key : {int('5'), 8, 127})
+        EXPECT_EQ(digitKeyFilter(key), key);
+    for (int key : {int('a'), int('-'), 13})
+        EXPECT_EQ(digitKeyFilter(key), 0) << key;
 }
 
 TEST(Dates, SlashesAndWords)
 {
     EXPECT_EQ(dateWithSlashes(QStringLiteral("091502")), QStringLiteral("09/15/02"));
-    EXPECT_EQ(dateInWords(QStringLiteral("011505")), QStringLiteral("Jan  15,  2005"));
-    EXPECT_EQ(dateInWords(QStringLiteral("023099")), QStringLiteral("ERROR"));
-    EXPECT_EQ(dateInWords(QStringLiteral("133099")), QStringLiteral("ERROR"));
-    EXPECT_EQ(dateInWords(QStringLiteral("000000")), QStringLiteral("ERROR"));
-    EXPECT_EQ(dateInWords(QStringLiteral("043101")), QStringLiteral("ERROR"));
-    EXPECT_EQ(dateInWords(QStringLiteral("022900")), QStringLiteral("Feb  29,  2000"));
-    EXPECT_EQ(dateInWords(QStringLiteral("022901")), QStringLiteral("Feb  29,  2001"));
-    EXPECT_EQ(dateInWords(QStringLiteral("010130")), QStringLiteral("Jan  1,  1930"));
-    EXPECT_EQ(dateInWords(QStringLiteral("010129")), QStringLiteral("Jan  1,  2029"));
-    EXPECT_EQ(dateInWords(QStringLiteral("12")), QStringLiteral("ERROR"));
+    const char* const dates[][2] = {{"011505", "Jan  15,  2005"}, {"023099", "ERROR"},
+        {"133099", "ERROR"}, {"000000", "ERROR"}, {"043101", "ERROR"}, {"022900", "Feb  29,  2000"},
+        {"022901", "Feb  29,  2001"}, {"010130", "Jan  1,  1930"}, {"010129", "Jan  1,  2029"},
+        {"12", "ERROR"}};
+    for (const auto& [date, words] : dates)
+        EXPECT_EQ(dateInWords(QString::fromLatin1(date)), QString::fromLatin1(words)) << date;
 }
 
 TEST(gameLine, LaysOutEveryPiece)
@@ -117,12 +111,9 @@ TEST(Categories, EntryAndReportOrdersDiffer)
     codes.fill(QStringLiteral("   "));
     CategoryCodeTable table;
     fillCategoryCodes(table, codes);
-    EXPECT_EQ(table[1], QStringLiteral("G  "));
-    EXPECT_EQ(table[7], QStringLiteral("GS "));
-    EXPECT_EQ(table[27], QStringLiteral("SF "));
-    EXPECT_EQ(table[28], QStringLiteral("Sv "));
-    EXPECT_EQ(table[33], QStringLiteral("   "));
-    EXPECT_EQ(table[50], QStringLiteral("   "));
+    EXPECT_EQ((QStringList{table[1], table[7], table[27], table[28], table[33], table[50]}),
+        (QStringList{QStringLiteral("G  "), QStringLiteral("GS "), QStringLiteral("SF "),
+            QStringLiteral("Sv "), QStringLiteral("   "), QStringLiteral("   ")}));
     EXPECT_EQ(statisticCode(20, codes), QStringLiteral("Sv"));
     EXPECT_EQ(statisticCode(21, codes), QStringLiteral("SF"));
     EXPECT_EQ(reportCategoryAt(27).enteredIndex, StatSF);

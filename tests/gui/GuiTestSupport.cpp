@@ -124,6 +124,17 @@ void GuiFixture::click(const char* button) const
     b->click();
 }
 
+QStringList GuiFixture::textsOf(std::initializer_list<const char*> names) const
+{
+    QStringList shown;
+    for (const char* name : names) {
+        const auto* w = child<QWidget>(name);
+        shown << (w ? w->property(w->inherits("QComboBox") ? "currentText" : "text").toString()
+                    : QStringLiteral("?"));
+    }
+    return shown;
+}
+
 void GuiFixture::loadTeamList()
 {
     checkAndLoadTeamList(state->files, state->teamChoice.names, state->teamChoice.shortNames);
@@ -211,18 +222,10 @@ QStringList gridHeadings(const QTableWidget* grid)
 
 QStringList gridRow(const QTableWidget* grid, int row)
 {
-    QStringList texts;
+    QStringList shown;
     for (int c = 0; c < grid->columnCount(); ++c)
-        texts << (grid->item(row, c) != nullptr ? grid->item(row, c)->text() : QString());
-    return texts;
-}
-
-QStringList cells(std::initializer_list<const char*> texts)
-{
-    QStringList all;
-    for (const char* text : texts)
-        all << QString::fromLatin1(text);
-    return all;
+        shown << (grid->item(row, c) != nullptr ? grid->item(row, c)->text() : QString());
+    return shown;
 }
 
 void onNextModal(std::function<void(QWidget*)> step)

@@ -93,6 +93,9 @@ struct GuiFixture
         return current() ? current()->findChild<W*>(QString::fromLatin1(name)) : nullptr;
     }
     void click(const char* button) const;
+    // The texts of the current window's labels, boxes, combo boxes and buttons by objectName
+    // ("?" for a name not found).
+    QStringList textsOf(std::initializer_list<const char*> names) const;
 
     // Program folders under the temporary folder, as start-up looks for them.
     ProgramFolders tempFolders() const;
@@ -111,8 +114,6 @@ struct GuiFixture
 // A grid's headings and one row's cells, as shown.
 QStringList gridHeadings(const QTableWidget* grid);
 QStringList gridRow(const QTableWidget* grid, int row);
-// Texts written as plain literals.
-QStringList cells(std::initializer_list<const char*> texts);
 
 // Runs `step` on the next modal dialog once it is shown (a window's exec() does not return
 // before the dialog closes).

@@ -147,9 +147,9 @@ private Q_SLOTS:
         QVERIFY(f.openReport());
         QCOMPARE(f.child<QLabel>("lblTeam")->text(), QStringLiteral("Hawks"));
         QVERIFY(!f.child<QComboBox>("cboTeams")->isVisible());
-        QCOMPARE(f.headings(), cells({"3 Player(s)", "G", "GS", "SOG"}));
+        QCOMPARE(f.headings(), texts({"3 Player(s)", "G", "GS", "SOG"}));
         // Sorted by the settings' GS, descending: Bo Kim (3), Ann Lee (2), Cy Day.
-        QCOMPARE(f.names(), cells({"Bo Kim", "Ann Lee", "Cy Day"}));
+        QCOMPARE(f.names(), texts({"Bo Kim", "Ann Lee", "Cy Day"}));
         QCOMPARE(f.grid()->item(1, 2)->textAlignment() & Qt::AlignRight, int(Qt::AlignRight));
         QVERIFY(f.shown("cmdPlayer") && f.shown("cmdSort") && f.shown("cmdPrint"));
         QVERIFY(!f.shown("cmdTeam"));
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QCOMPARE(teams->itemText(2), QStringLiteral("Owls"));
         teams->setCurrentIndex(2);
         QCOMPARE(teams->currentIndex(), 0); // a list to read, not a choice
-        QCOMPARE(f.row(2).mid(0, 2), cells({"Di Fox", "Owls"}));
+        QCOMPARE(f.row(2).mid(0, 2), texts({"Di Fox", "Owls"}));
         QVERIFY(!f.shown("cmdPlayer") && !f.shown("cmdTeam"));
         // The name and team columns stay in view over the grid's left edge.
         auto* names = f.child<QTableView>("tblStatsNames");
@@ -274,7 +274,7 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1, 3), cells({"G", "Min", "CY"}));
+        QCOMPARE(f.headings().mid(1, 3), texts({"G", "Min", "CY"}));
         QCOMPARE(f.state->settings.sortColumn, 18);
 
         // Add: "Report 5" with SOG and Min, ascending; the editor's moves are the core tests'.
@@ -303,7 +303,7 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1), cells({"Min", "SOG"}));
+        QCOMPARE(f.headings().mid(1), texts({"Min", "SOG"}));
         QCOMPARE(f.state->settings.sortOrder, SortOrder::Ascending);
         QCOMPARE(f.names().first(), QStringLiteral("Cy Day")); // fewest shots first
     }
@@ -320,7 +320,7 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdSort");
-        QCOMPARE(f.names(), cells({"Cy Day", "Ann Lee", "Bo Kim"}));
+        QCOMPARE(f.names(), texts({"Cy Day", "Ann Lee", "Bo Kim"}));
         // The sort is in the settings file at once, not only at the program's end.
         const SettingsRecord saved = SettingsRecord::decode(
             readWholeFile(f.state->settings.settingsFolder + QStringLiteral("QMKV.INI")));
@@ -334,7 +334,7 @@ private Q_SLOTS:
             press(dialog, "cmdOK");
         });
         f.click("cmdMin");
-        QCOMPARE(f.names(), cells({"Ann Lee", "Bo Kim", "*  3 Games *", "Cy Day"}));
+        QCOMPARE(f.names(), texts({"Ann Lee", "Bo Kim", "*  3 Games *", "Cy Day"}));
         // Sorting again drops the split.
         onNextModal([](QWidget* dialog) { press(dialog, "cmdOK"); });
         f.click("cmdSort");
@@ -354,7 +354,7 @@ private Q_SLOTS:
         });
         f.click("cmdPlayer");
         QCOMPARE(f.headings().first(), QStringLiteral("Bo Kim"));
-        QCOMPARE(f.row(2).mid(0, 2), cells({"Game  2", "GameType2"}));
+        QCOMPARE(f.row(2).mid(0, 2), texts({"Game  2", "GameType2"}));
         QVERIFY(f.shown("cmdTeam") && f.shown("cmdPlayer") && f.shown("cmdPrint"));
         QVERIFY(!f.shown("cmdSort") && !f.shown("cmdMin"));
 
@@ -421,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(printed.contains("*** Less than 2 Games ***"));
         QCOMPARE(printed,
             f.toolOutput(
-                cells({"players", "--teams", "1", "--columns", "1,7,4", "--sort", "4", "--order",
+                texts({"players", "--teams", "1", "--columns", "1,7,4", "--sort", "4", "--order",
                     "D", "--minimum-games", "2", "--copies", "2", "--lines-per-page", "25"})));
     }
 };

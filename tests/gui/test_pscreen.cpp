@@ -97,18 +97,15 @@ private Q_SLOTS:
         // Player 30 left the roster but has a result in game 2.
         ScreenFixture f(
             threePlayers(), numberedGames(3), resultBytes(2, 30, {{0, 55}, {16, 2}}), 2);
-        QCOMPARE(f.child<QLabel>("lblGameNumber")->text(), QStringLiteral("Game 2"));
-        QCOMPARE(f.child<QLabel>("lblVisitorName")->text(), QStringLiteral("Rovers"));
+        QCOMPARE(f.textsOf({"lblGameNumber", "lblVisitorName", "lblCat24"}),
+            texts({"Game 2", "Rovers", "KV1"}));
         QCOMPARE(f.table()->rowCount(), 4);
-        QCOMPARE(f.marker(0), QStringLiteral("picNoBallHL"));
-        QCOMPARE(f.marker(3), QStringLiteral("picBallNH"));
-        QCOMPARE(f.child<QLabel>("lblCat24")->text(), QStringLiteral("KV1"));
+        QCOMPARE(f.marker(0) + f.marker(3), QStringLiteral("picNoBallHLpicBallNH"));
         QVERIFY(!f.mdi->findChild<QPushButton*>(QStringLiteral("cmdExit"))->isEnabled());
 
         f.selectRow(3);
         QCOMPARE(f.marker(3), QStringLiteral("picBallHL"));
-        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Player 30"));
-        QCOMPARE(f.box(16)->text(), QStringLiteral("2"));
+        QCOMPARE(f.textsOf({"lblPlayerName", "txtCat16"}), texts({"Player 30", "2"}));
         QCOMPARE(QApplication::focusWidget(), f.box(0));
     }
 
@@ -246,19 +243,16 @@ private Q_SLOTS:
         f.selectRow(1);
         f.type(17, QStringLiteral("5")); // player 7 ticked by typing, not yet copied
         f.click("cmdTeam");
-        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Team Totals"));
-        QCOMPARE(f.child<QLabel>("lblMsg")->text(), QStringLiteral("Players Recorded - 3"));
-        QCOMPARE(f.box(0)->text(), QStringLiteral("18000"));
-        QCOMPARE(f.box(17)->text(), QStringLiteral("7"));
+        QCOMPARE(f.textsOf({"lblPlayerName", "lblMsg", "txtCat0", "txtCat17"}),
+            texts({"Team Totals", "Players Recorded - 3", "18000", "7"}));
         QVERIFY(!f.child<QPushButton>("cmdRoster")->isEnabled());
         QVERIFY(f.box(3)->isReadOnly());
         f.box(3)->setFocus();
         QVERIFY(QApplication::focusWidget() != f.box(3));
 
         f.selectRow(2);
-        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Cy Park"));
+        QCOMPARE(f.textsOf({"lblPlayerName", "txtCat0"}), texts({"Cy Park", "9000"}));
         QVERIFY(!f.box(0)->isReadOnly());
-        QCOMPARE(f.box(0)->text(), QStringLiteral("9000"));
         QVERIFY(f.child<QPushButton>("cmdRoster")->isEnabled());
     }
 

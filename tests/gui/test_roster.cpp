@@ -164,16 +164,16 @@ private Q_SLOTS:
         r.click("cmdClose");
         QVERIFY(printed.contains("54 - Player 54\r\n555-0118\r\nElm Grove, WI 53122\r\n"));
         QVERIFY(printed.count("\f\r\n") >= 4); // a page break in each of the two copies
-        QCOMPARE(printed, r.toolOutput(cells({"roster", "--copies", "2"})));
+        QCOMPARE(printed, r.toolOutput(texts({"roster", "--copies", "2"})));
 
         r.open(WindowRoster);
         const QString csv = r.dir.filePath(QStringLiteral("window.csv"));
         QVERIFY(r.printTo(csv, 2).contains("\"O'Neil, Eli\""));
         QCOMPARE(r.mdi->statusBar()->currentMessage(), QStringLiteral("Report written to ") + csv);
-        QCOMPARE(readWholeFile(csv), r.toolOutput(cells({"roster", "--format", "csv"})));
+        QCOMPARE(readWholeFile(csv), r.toolOutput(texts({"roster", "--format", "csv"})));
         const QByteArray html = r.printTo(r.dir.filePath(QStringLiteral("window.html")), 3);
         QVERIFY(html.contains("<p class=\"team\">Rovers</p>"));
-        QCOMPARE(html, r.toolOutput(cells({"roster", "--format", "html"})));
+        QCOMPARE(html, r.toolOutput(texts({"roster", "--format", "html"})));
 
         // A failed write offers Retry and Cancel, leaves no file and claims nothing.
         r.mdi->statusBar()->clearMessage();

@@ -81,7 +81,7 @@ struct LeagueFixture : GuiFixture
     QByteArray tool(std::initializer_list<const char*> arguments)
     {
         Settings::save(*state);
-        return toolOutput(cells(arguments)
+        return toolOutput(texts(arguments)
             + QStringList{QStringLiteral("--settings"), settingsPath(), QStringLiteral("--copies"),
                 QStringLiteral("2"), QStringLiteral("--lines-per-page"), QStringLiteral("25")});
     }
@@ -101,10 +101,10 @@ private Q_SLOTS:
         QCOMPARE(f.currentName(), QStringLiteral("frmRecord"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Record - Hawks"));
         QCOMPARE(f.headings("tblRecord"),
-            cells({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
+            texts({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
         // The sums are the core tests' part; the window shows the report's rows.
         QCOMPARE(f.child<QTableWidget>("tblRecord")->rowCount(), 4);
-        QCOMPARE(f.row("tblRecord", 3), cells({"Totals", "2", "1", "1", ".625", "4", "6"}));
+        QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", "1", ".625", "4", "6"}));
         // The type column is the widest; nothing is narrower than its text.
         auto* grid = f.child<QTableWidget>("tblRecord");
         const QFontMetrics metrics(grid->font());
@@ -116,13 +116,13 @@ private Q_SLOTS:
 
         // Games 1 to 3 hold no tie: no Ties column.
         f.compute("1", "3");
-        QCOMPARE(f.headings("tblRecord"), cells({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
-        QCOMPARE(f.row("tblRecord", 3), cells({"Totals", "2", "1", ".667", "3", "5"}));
+        QCOMPARE(f.headings("tblRecord"), texts({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
+        QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
 
         // Cancel after typing another range changes nothing.
         f.compute("4", "4", false);
         QCOMPARE(f.state->reportSelection.toGame, 3);
-        QCOMPARE(f.row("tblRecord", 3), cells({"Totals", "2", "1", ".667", "3", "5"}));
+        QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
 
         // No game in the range: the headings alone, Compute stays to choose again.
         f.compute("7", "9");
@@ -154,7 +154,7 @@ private Q_SLOTS:
         auto* table = f.child<QTableWidget>("tblScores");
         QVERIFY(!table->horizontalHeader()->isVisible());
         QCOMPARE(table->rowCount(), 16);
-        QCOMPARE(f.row("tblScores", 0).mid(0, 5), cells({"1.   ", "09/15/02", "Owls", "1", "Won"}));
+        QCOMPARE(f.row("tblScores", 0).mid(0, 5), texts({"1.   ", "09/15/02", "Owls", "1", "Won"}));
         // The comment column is as wide as the longest comment.
         const QString comment = f.row("tblScores", 0)[5];
         QVERIFY(comment.startsWith(QStringLiteral("Rain all afternoon")));
@@ -184,17 +184,17 @@ private Q_SLOTS:
         QVERIFY(f.runReport("mnuStandings", {1, 2, 3}));
         QCOMPARE(f.state->teamChoice.currentSlot, 1);
         QCOMPARE(f.headings("tblStandings"),
-            cells({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
+            texts({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
-            cells({"Hawks", "2", "1", "1", ".625", "-", "4", "6", "1.0"}));
+            texts({"Hawks", "2", "1", "1", ".625", "-", "4", "6", "1.0"}));
         QVERIFY(f.child<QPushButton>("cmdChart") == nullptr);
 
         // Without game 4 no tie is left; the Hawks end on a loss. The current team stays.
         f.compute("1", "3");
         QCOMPARE(f.headings("tblStandings"),
-            cells({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
+            texts({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
-            cells({"Hawks", "2", "1", ".667", "Lost 1", "3", "5", "1.0"}));
+            texts({"Hawks", "2", "1", ".667", "Lost 1", "3", "5", "1.0"}));
         QCOMPARE(f.state->teamChoice.currentSlot, 1);
         QCOMPARE(f.state->teamChoice.currentName, QStringLiteral("Hawks"));
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
         });
         f.click("cmdChart");
         QCOMPARE(labels,
-            cells({"2  09/15/02  (1-0-0)", "3  09/15/02  (1-1-0)", "4  09/15/02  (1-1-1)"}));
+            texts({"2  09/15/02  (1-0-0)", "3  09/15/02  (1-1-0)", "4  09/15/02  (1-1-1)"}));
     }
 
     // Each window hands its range, form and teams to the report the tool prints.
