@@ -16,12 +16,11 @@ GameScoresWindow::GameScoresWindow(WindowHost& host)
     setWindowTitle(QStringLiteral("Game Scores - ") + state().teamChoice.currentName);
     longButton_ = makeButton(this, "cmdLong", QStringLiteral("&Long"));
     shortButton_ = makeButton(this, "cmdShort", QStringLiteral("&Short"));
-    chartButton_ = makeButton(this, "cmdChart", QStringLiteral("C&hart"));
-    for (QPushButton* button : {longButton_, shortButton_, chartButton_})
-        addButton(button);
+    addButton(longButton_);
+    addButton(shortButton_);
+    chartButton_ = addTeamChartButton();
     connect(longButton_, &QPushButton::clicked, this, &GameScoresWindow::longClicked);
     connect(shortButton_, &QPushButton::clicked, this, &GameScoresWindow::shortClicked);
-    connect(chartButton_, &QPushButton::clicked, this, &GameScoresWindow::chartClicked);
     load();
 }
 
@@ -54,11 +53,6 @@ void GameScoresWindow::longClicked()
 void GameScoresWindow::shortClicked()
 {
     showForm(ScoresForm::Short);
-}
-
-void GameScoresWindow::chartClicked()
-{
-    showTeamChart();
 }
 
 } // namespace scorvane

@@ -23,7 +23,6 @@ private:
     ScoresForm printedForm() const override { return form_; }
     void longClicked();
     void shortClicked();
-    void chartClicked();
     void showForm(ScoresForm form);
 
     std::optional<GameScoresReport> report_;

@@ -1,7 +1,6 @@
 #include "gui/reports/TeamRecordWindow.h"
 
 #include "core/reports/TeamReportViews.h"
-#include "gui/app/WindowHelpers.h"
 
 #include <QPushButton>
 
@@ -13,9 +12,7 @@ TeamRecordWindow::TeamRecordWindow(WindowHost& host)
 {
     setObjectName(QStringLiteral("frmRecord"));
     setWindowTitle(QStringLiteral("Record - ") + state().teamChoice.currentName);
-    chartButton_ = makeButton(this, "cmdChart", QStringLiteral("C&hart"));
-    addButton(chartButton_);
-    connect(chartButton_, &QPushButton::clicked, this, &TeamRecordWindow::chartClicked);
+    chartButton_ = addTeamChartButton();
     load();
 }
 
@@ -30,11 +27,6 @@ void TeamRecordWindow::draw(bool onOpening)
     const ReportButtons shown = report_.buttons(onOpening);
     showButtons(shown);
     chartButton_->setVisible(shown.print);
-}
-
-void TeamRecordWindow::chartClicked()
-{
-    showTeamChart();
 }
 
 } // namespace scorvane

@@ -17,7 +17,6 @@ public:
 private:
     void compute() override;
     void draw(bool onOpening) override;
-    void chartClicked();
 
     TeamRecordReport report_;
     QPushButton* chartButton_ = nullptr;

@@ -99,6 +99,14 @@ void TeamReportWindow::showButtons(const ReportButtons& shown)
     printButton_->setVisible(shown.print);
 }
 
+QPushButton* TeamReportWindow::addTeamChartButton()
+{
+    QPushButton* button = makeButton(this, "cmdChart", QStringLiteral("C&hart"));
+    addButton(button);
+    connect(button, &QPushButton::clicked, this, &TeamReportWindow::showTeamChart);
+    return button;
+}
+
 void TeamReportWindow::showTeamChart()
 {
     ChartWindow chart(prompter(), teamChartOf(state()), ChartWindow::Style::Bars, this);

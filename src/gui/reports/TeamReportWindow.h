@@ -40,8 +40,9 @@ protected:
     // when there is room; at most `visibleRows` rows are shown without scrolling.
     void showGrid(const ReportGrid& grid, int visibleRows);
     void showButtons(const ReportButtons& shown);
-    // Opens the chart of the current team's goals in the counted games.
-    void showTeamChart();
+    // Puts "C&hart" (the chart of the current team's goals in the counted games) after the
+    // buttons added so far; the report shows it when it has something to print.
+    QPushButton* addTeamChartButton();
 
     QTableWidget* table() const { return reportTable_; }
 
@@ -49,6 +50,7 @@ private:
     void computeClicked();
     void printClicked();
     void closeClicked();
+    void showTeamChart();
 
     ReportKind report_;
     QTableWidget* reportTable_ = nullptr;
