@@ -56,6 +56,7 @@ template <typename... Visits> struct Visitor : Visits...
 {
     using Visits::operator()...;
 };
+template <typename... Visits> Visitor(Visits...) -> Visitor<Visits...>; // for clang before 17
 
 } // namespace
 
