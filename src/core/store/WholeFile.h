@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,11 +22,30 @@ class WholeFile
 public:
     std::optional<FileError> read(const QString& path);
 
+    // Reads the file a block of `blockBytes` at a time, each block handed to `take` while it is
+    // still in the processor's cache; every block but the last is full. `take` returns false to
+    // stop early.
+    template <typename Take>
+    std::optional<FileError> readInBlocks(const QString& path, qint64 blockBytes, Take&& take)
+    {
+        return readBlocks(
+            path, blockBytes, [&take](const uchar* data, qint64 size) { return take(data, size); });
+    }
+
     const uchar* data() const { return buffer_.get(); }
     qint64 size() const { return size_; }
 
 private:
+    using BlockTaker = std::function<bool(const uchar*, qint64)>;
+    std::optional<FileError> readBlocks(
+        const QString& path, qint64 blockBytes, const BlockTaker& take);
+    // The file under its exact name, else under the same name in another letter case; -1 with
+    // errno ENOENT when neither exists.
+    static int openExisting(const QString& path);
     std::optional<FileError> readOpen(int descriptor, const QString& path);
+    // Fills up to `wanted` bytes of the buffer from the descriptor; fewer only at the file's end.
+    std::optional<FileError> fill(int descriptor, const QString& path, qint64 wanted);
+    void reserve(qint64 bytes);
 
     std::unique_ptr<uchar[]> buffer_; // not cleared first: the read fills what is used
     qint64 capacity_ = 0;
