@@ -15,13 +15,19 @@ namespace scorvane::bench {
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
-    std::map<std::string, double> realTime;
+    std::map<std::string, double> realTime; // by function name, then "/" and any arguments
+
+    static std::string nameOf(const Run& run)
+    {
+        const auto& name = run.run_name;
+        return name.args.empty() ? name.function_name : name.function_name + "/" + name.args;
+    }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
+                realTime[nameOf(run)] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }

@@ -113,6 +113,7 @@ void BM_PlayerStatistics(benchmark::State& bench)
     PlayerStatsInput input;
     input.dataFolder = folder.data;
     input.teams = folder.teams;
+    input.threads = static_cast<int>(bench.range(0));
     for (auto _ : bench) {
         const PlayerStatsResult result = computePlayerStats(input);
         if (result.table.rowCount() != TeamCount * PlayersPerGame + 1)
@@ -120,7 +121,8 @@ void BM_PlayerStatistics(benchmark::State& bench)
         benchmark::DoNotOptimize(result.table.rows.data());
     }
 }
-BENCHMARK(BM_PlayerStatistics)->UseRealTime()->Unit(benchmark::kMillisecond);
+// On one thread, and on as many as the machine offers (0).
+BENCHMARK(BM_PlayerStatistics)->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The whole report as the command-line tool makes it, short of starting the process.
 void BM_CommandLineReport(benchmark::State& bench)
@@ -151,6 +153,7 @@ int main(int argc, char** argv)
 {
     return scorvane::bench::runWithRatios(argc, argv,
         {"BM_ReadStatisticsFiles", "reading the files"},
-        {{"BM_PlayerStatistics", "BM_PlayerStatistics"},
+        {{"BM_PlayerStatistics/1", "BM_PlayerStatistics on one thread"},
+            {"BM_PlayerStatistics/0", "BM_PlayerStatistics on every core"},
             {"BM_CommandLineReport", "BM_CommandLineReport"}});
 }

@@ -23,6 +23,9 @@ struct PlayerStatsInput
     // The current team's names as the program holds them; used when one team is reported.
     // With several teams (or when absent) each team's names come from its roster file.
     std::optional<RosterNameTable> currentTeamNames;
+    // How many threads read teams at once; 0 lets the machine's processor count decide. The
+    // result does not depend on it.
+    int threads = 0;
 };
 
 struct PlayerStatsResult
