@@ -36,7 +36,7 @@ qint16 valueAt(const uchar* values, std::size_t k)
 
 } // namespace
 
-void TeamStatsReader::PlayerSums::add(const uchar* bytes)
+inline void TeamStatsReader::PlayerSums::add(const uchar* bytes)
 {
     std::array<qint16, Lanes> record;
     std::memcpy(record.data(), bytes, sizeof record);
@@ -77,23 +77,12 @@ TeamStatsPart TeamStatsReader::read(int slot)
             lowerNames_[n] = fitWidth(names_[n], 17).toLower();
     }
     part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
-        [this, slot](const uchar* data, qint64 size) {
-            const qint64 whole = size / PlayerStatRecord::Length * PlayerStatRecord::Length;
-            for (const uchar* record = data; record != data + whole;
-                 record += PlayerStatRecord::Length) {
-                const int game = integerAt(record, PlayerStatAt::GameNumber);
-                if (game > selection_.toGame)
-                    return false; // the records run in game order: nothing later can count
-                if (counts(record, game))
-                    add(record, game, slot);
-            }
-            return true;
-        });
+        [this, slot](const uchar* data, qint64 size) { return sumBlock(data, size, slot); });
     moveSumsToRows();
     return std::move(part_);
 }
 
-bool TeamStatsReader::counts(const uchar* record, int game) const
+inline bool TeamStatsReader::counts(const uchar* record, int game) const
 {
     const int player = integerAt(record, PlayerStatAt::PlayerNumber);
     if (selection_.individual && player != selection_.individualPlayer)
@@ -109,36 +98,50 @@ bool TeamStatsReader::counts(const uchar* record, int game) const
     return !selection_.onlySelectedGames || record[PlayerStatAt::SpecialSelect] == '2';
 }
 
-void TeamStatsReader::add(const uchar* record, int game, int slot)
+inline void TeamStatsReader::noteGameChange(int game)
 {
-    const int player = integerAt(record, PlayerStatAt::PlayerNumber);
-    // A number outside 1 to 99 (and every record in individual mode) makes a row of its own.
-    const bool known = !selection_.individual && player >= 1 && player <= 99;
-    int rowNumber = known ? playerRow_[static_cast<std::size_t>(player)] : 0;
-    if (rowNumber == 0) {
-        rowNumber = addRow(player, slot);
-        if (known)
-            playerRow_[static_cast<std::size_t>(player)] = rowNumber;
+    if (part_.firstGame == 0)
+        part_.firstGame = game;
+    part_.lastGame = game;
+    ++part_.gameChanges;
+}
+
+bool TeamStatsReader::sumBlock(const uchar* data, qint64 size, int slot)
+{
+    const qint64 whole = size / PlayerStatRecord::Length * PlayerStatRecord::Length;
+    for (const uchar* record = data; record != data + whole; record += PlayerStatRecord::Length) {
+        const int game = integerAt(record, PlayerStatAt::GameNumber);
+        if (game > selection_.toGame)
+            return false; // the records run in game order: nothing later can count
+        if (!counts(record, game))
+            continue;
+        if (game != part_.lastGame)
+            noteGameChange(game);
+        const int player = integerAt(record, PlayerStatAt::PlayerNumber);
+        // A number outside 1 to 99 (and every record in individual mode) makes a row of its own.
+        if (selection_.individual || player < 1 || player > 99) {
+            addRecordRow(record, game, player, slot);
+            continue;
+        }
+        const auto number = static_cast<std::size_t>(player);
+        if (playerRow_[number] == 0)
+            playerRow_[number] = addRow(player, slot);
+        sums_[number].add(record + PlayerStatAt::Values);
     }
-    if (game != part_.lastGame) {
-        if (part_.firstGame == 0)
-            part_.firstGame = game;
-        part_.lastGame = game;
-        ++part_.gameChanges;
-    }
-    const uchar* values = record + PlayerStatAt::Values;
-    if (known) {
-        sums_[static_cast<std::size_t>(player)].add(values);
-        return;
-    }
-    PlayerStatsRow& row = part_.rows[static_cast<std::size_t>(rowNumber - 1)];
-    ++row.games;
+    return true;
+}
+
+void TeamStatsReader::addRecordRow(const uchar* record, int game, int player, int slot)
+{
+    PlayerStatsRow& row = part_.rows[static_cast<std::size_t>(addRow(player, slot) - 1)];
+    row.games = 1;
     if (selection_.individual) {
         row.gameType = typeValue(record[PlayerStatAt::GameType]);
         row.game = game;
     }
+    const uchar* values = record + PlayerStatAt::Values;
     for (std::size_t k = 0; k < row.totals.size(); ++k)
-        row.totals[k] += valueAt(values, k);
+        row.totals[k] = valueAt(values, k);
 }
 
 int TeamStatsReader::addRow(int player, int slot)

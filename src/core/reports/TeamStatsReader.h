@@ -54,8 +54,11 @@ private:
     // still in the processor's cache, large enough that the system calls do not count.
     static constexpr qint64 BlockBytes = qint64{PlayerStatRecord::Length} * 2048;
 
+    // Sums the whole records of a block; false after the first record beyond the to game.
+    bool sumBlock(const uchar* data, qint64 size, int slot);
     bool counts(const uchar* record, int game) const;
-    void add(const uchar* record, int game, int slot);
+    void noteGameChange(int game);
+    void addRecordRow(const uchar* record, int game, int player, int slot);
     int addRow(int player, int slot);
     void moveSumsToRows();
 
