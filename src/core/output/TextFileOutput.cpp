@@ -1,6 +1,5 @@
 #include "core/output/TextFileOutput.h"
 
-#include "core/text/Blanks.h"
 #include "core/text/TextCodec.h"
 
 namespace scorvane {
@@ -21,14 +20,18 @@ bool hiddenCharacter(char16_t code)
 
 QByteArray textFileLine(const QString& line)
 {
-    QString shown = rightTrimBlanks(line);
-    if (shown == QString(FormFeed))
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == u' ')
+        --end;
+    if (end == 1 && line[0] == FormFeed)
         return QByteArrayLiteral("\f\r\n");
-    for (QChar& ch : shown) {
-        if (hiddenCharacter(ch.unicode()))
-            ch = u'?';
+    QByteArray bytes(end + 2, '\r');
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar ch = line[i];
+        bytes[i] = hiddenCharacter(ch.unicode()) ? '?' : TextCodec::encodeChar(ch);
     }
-    return TextCodec::encode(shown) + QByteArrayLiteral("\r\n");
+    bytes[end + 1] = '\n';
+    return bytes;
 }
 
 void TextFileOutput::setTarget(const QString& fileName, bool append)

@@ -180,7 +180,8 @@ private:
                 : QString(10, u' ');
             text = padText(game + u' ' + type, nameWidth_, Left);
         } else {
-            text = padText(row.name, nameWidth_, Left);
+            text.reserve(nameWidth_ + 11 + 7 * columns_.size());
+            appendPadded(text, row.name, nameWidth_, Left);
             if (layout_.severalTeams)
                 text += fitWidth(layout_.teamShortNames[row.team], 10) + u' ';
         }
@@ -189,7 +190,7 @@ private:
             const int code = columns_[c];
             const CategoryForm& form = forms_[static_cast<std::size_t>(c)];
             if (form.percentage)
-                text += padText(percentageText(percentageValue(row, code)), 6, Right);
+                appendPadded(text, percentageText(percentageValue(row, code)), 6, Right);
             else
                 appendInteger(text, integerValue(row, code), form.width);
         }

@@ -11,22 +11,30 @@ QString numberText(qint64 value)
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
+void appendPadded(QString& line, QStringView text, int width, Align align)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ')
+        ++first;
+    while (end > first && text[end - 1] == u' ')
+        --end;
+    const qsizetype length = end - first;
+    if (length > width)
+        return;
+    const qsizetype blanks = width - length;
+    const qsizetype before = align == Align::Right ? blanks : align == Align::Left ? 0 : blanks / 2;
+    line.reserve(line.size() + width);
+    line.resize(line.size() + before, u' ');
+    line.append(text.mid(first, length));
+    line.resize(line.size() + blanks - before, u' ');
+}
+
 QString padText(const QString& text, int width, Align align)
 {
-    const QString trimmed = trimBlanks(text);
-    if (trimmed.size() > width)
-        return {};
-    const auto n = static_cast<int>(width - trimmed.size());
-    const QChar blank(u' ');
-    switch (align) {
-    case Align::Right:
-        return QString(n, blank) + trimmed;
-    case Align::Left:
-        return trimmed + QString(n, blank);
-    case Align::Centre:
-        break;
-    }
-    return QString(n / 2, blank) + trimmed + QString(n - n / 2, blank);
+    QString padded;
+    appendPadded(padded, text, width, align);
+    return padded;
 }
 
 int digitKeyFilter(int keyCode)

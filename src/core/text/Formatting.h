@@ -17,6 +17,8 @@ enum class Align { Left, Right, Centre };
 // Trims the text, then pads it with blanks to exactly `width`. A trimmed text longer than the
 // width gives an empty text.
 QString padText(const QString& text, int width, Align align);
+// padText's result added to the end of `line`, without making the padded text on its own.
+void appendPadded(QString& line, QStringView text, int width, Align align);
 
 // The key filter of numeric boxes: digits, Backspace (8) and 127 pass; any other key becomes 0.
 int digitKeyFilter(int keyCode);
