@@ -26,11 +26,15 @@ QByteArray textFileLine(const QString& line)
     if (end == 1 && line[0] == FormFeed)
         return QByteArrayLiteral("\f\r\n");
     QByteArray bytes(end + 2, '\r');
+    char* out = bytes.data();
     for (qsizetype i = 0; i < end; ++i) {
-        const QChar ch = line[i];
-        bytes[i] = hiddenCharacter(ch.unicode()) ? '?' : TextCodec::encodeChar(ch);
+        const char16_t code = line[i].unicode();
+        if (code >= 0x20 && code < 0x7F)
+            out[i] = static_cast<char>(code); // nearly every character of a report
+        else
+            out[i] = hiddenCharacter(code) ? '?' : TextCodec::encodeChar(line[i]);
     }
-    bytes[end + 1] = '\n';
+    out[end + 1] = '\n';
     return bytes;
 }
 
