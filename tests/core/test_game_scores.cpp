@@ -1,5 +1,6 @@
 // The game scores report: the team order by the home mark, the result words, both forms
-// printed and compared whole, the grid, the buttons and the long form's page rule.
+// printed and compared whole, the page rules and the export. The window's grid and buttons are the
+// window tests' part.
 #include "TeamReportSupport.h"
 
 #include "core/reports/GameScoresReport.h"
@@ -128,65 +129,24 @@ TEST(GameScores, ShortFormStartsANewPageWhenOneIsFull)
     EXPECT_EQ(pages[2].count("\r\n"), 1 + 5 + 9);
 }
 
-TEST(GameScores, MoreThanAHundredLinesAreKept)
+// The long form's row, and the short form that keeps the short line's columns; the goals stay the
+// numbers a page right-aligns.
+TEST(GameScores, ExportHoldsOneRowPerGameInEitherForm)
 {
     ScoresFixture f;
-    std::vector<GameRecord> games;
-    for (int g = 1; g <= 25; ++g)
-        games.push_back(game(g, '1', 1, 0, "Rovers"));
-    const QStringList lines = f.report(games).lines(ScoresForm::Long);
-    ASSERT_EQ(lines.size(), 125);
-    EXPECT_TRUE(lines[120].startsWith(QStringLiteral("  25.  ")));
-    EXPECT_EQ(lines[124], QStringLiteral(" "));
-}
-
-TEST(GameScores, GridsAndButtons)
-{
-    ScoresFixture f;
-    GameRecord longComment = game(3, '2', 1, 1, "Rovers");
-    longComment.gameComment = QStringLiteral("Played in the snow, second half shortened");
-    const GameScoresReport report = f.report({game(1, '1', 2, 1, "Rovers"), longComment});
-
-    const ReportGrid wide = report.grid(ScoresForm::Long);
-    ASSERT_EQ(wide.columns.size(), 6U);
-    EXPECT_FALSE(wide.hasHeadings());
-    EXPECT_TRUE(wide.columns[5].fitsContent);
-    ASSERT_EQ(wide.rows.size(), 8U);
-    EXPECT_EQ(wide.rows[0], texts({"1.   ", "09/15/02", "Rovers", "1", "Won", "Rain"}));
-    EXPECT_EQ(wide.rows[1], texts({"", "League", "Harbor FC", "2", "", ""}));
-    EXPECT_EQ(wide.rows[2], texts({"", "North Field", "", "", "", ""}));
-    EXPECT_EQ(wide.rows[3], QStringList(6, QString()));
-    EXPECT_EQ(wide.rows[4][4], QStringLiteral("Tie"));
-    EXPECT_EQ(wide.rows[4][5], longComment.gameComment);
-
-    const ReportGrid narrow = report.grid(ScoresForm::Short);
-    ASSERT_EQ(narrow.rows.size(), 2U);
+    GameRecord away = game(3, '2', 4, 1, "Dover, United", '3');
+    away.gameLocation = QStringLiteral("Oak Park");
+    const GameScoresReport report = f.report({away});
+    const ExportTable longForm = report.exportTable(QStringLiteral("Game Scores"));
+    EXPECT_EQ(longForm.team, QStringLiteral("Harbor FC"));
+    EXPECT_EQ(longForm.rows[0].cells,
+        texts({"3", "09/15/02", "Cup", "Dover, United", "Away", "4", "1", "Won", "Oak Park",
+            "Rain"}));
+    const ExportTable shortForm
+        = report.exportTable(QStringLiteral("Game Scores"), ScoresForm::Short);
     EXPECT_EQ(
-        narrow.rows[0], texts({"1.    ", "09/15/02", "League", "Rovers", "2", "-", "1", "Won"}));
-
-    const ReportButtons longShown = report.buttons(ScoresForm::Long, true);
-    EXPECT_TRUE(longShown.print && longShown.shortForm && !longShown.longForm && longShown.compute);
-    const ReportButtons shortShown = report.buttons(ScoresForm::Short, false);
-    EXPECT_TRUE(shortShown.longForm && !shortShown.shortForm);
-
-    const GameScoresReport none({}, f.harbor, f.typeNames);
-    const ReportButtons opening = none.buttons(ScoresForm::Long, true);
-    EXPECT_FALSE(opening.print || opening.longForm || opening.shortForm || opening.compute);
-    EXPECT_TRUE(none.buttons(ScoresForm::Long, false).compute);
-    EXPECT_TRUE(none.grid(ScoresForm::Long).rows.empty());
-}
-
-TEST(GameScores, ExportHoldsOneRowPerGame)
-{
-    ScoresFixture f;
-    const ExportTable table
-        = f.report({game(1, '1', 2, 1, "Rovers"), game(2, '2', 0, 3, "Dover United", '3')})
-              .exportTable(QStringLiteral("Game Scores"));
-    EXPECT_EQ(table.team, QStringLiteral("Harbor FC"));
-    ASSERT_EQ(table.rows.size(), 2);
-    EXPECT_EQ(table.rows[0].cells,
-        texts(
-            {"1", "09/15/02", "League", "Rovers", "Home", "2", "1", "Won", "North Field", "Rain"}));
-    EXPECT_EQ(table.rows[1].cells[4], QStringLiteral("Away"));
-    EXPECT_EQ(table.rows[1].cells[7], QStringLiteral("Lost"));
+        shortForm.headings, texts({"Game", "Date", "Game Type", "Opponent", "GF", "GA", "Result"}));
+    EXPECT_EQ(
+        shortForm.rows[0].cells, texts({"3", "09/15/02", "Cup", "Dover, United", "4", "1", "Won"}));
+    EXPECT_EQ(shortForm.numericColumns, (QList<int>{0, 4, 5}));
 }

@@ -86,7 +86,7 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     EXPECT_EQ(withComment.comment, QStringLiteral("windy"));
 }
 
-TEST(GameFields, OpponentSlotAndNumberLabel)
+TEST(GameFields, OpponentSlotMatchesTheWholeName)
 {
     TeamNameTable names;
     for (int s = 1; s <= 100; ++s)
@@ -96,10 +96,6 @@ TEST(GameFields, OpponentSlotAndNumberLabel)
     EXPECT_EQ(opponentSlot(names, QStringLiteral("Team 100")), 100);
     EXPECT_EQ(opponentSlot(names, QStringLiteral("hawks")), 0);
     EXPECT_EQ(opponentSlot(names, QString()), 0);
-
-    EXPECT_EQ(gameNumberLabel(GameEdit::Add, 6), QStringLiteral("Add Game 6"));
-    EXPECT_EQ(gameNumberLabel(GameEdit::Insert, 2), QStringLiteral("Insert Game 2"));
-    EXPECT_EQ(gameNumberLabel(GameEdit::Change, 12), QStringLiteral("Change Game 12"));
 }
 
 TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)

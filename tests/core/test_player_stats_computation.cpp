@@ -1,13 +1,17 @@
 // The player statistics computation over hand-made statistics records: which records count,
-// what each row and the totals row hold, and the value of every report category.
+// what each row and the totals row hold, the value of every report category, and how a team's
+// files are found and read.
 #include "GameBytes.h"
 
 #include "core/reports/CategoryValues.h"
-#include "core/reports/GameTest.h"
 #include "core/reports/PlayerStatsComputation.h"
-#include "core/store/GameRecord.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -182,10 +186,7 @@ TEST(PlayerStatsComputation, TotalShotsAndPercentages)
     // The totals row divides its own sums: 3 goals of 3 shots on goal.
     EXPECT_EQ(percentageText(percentageValue(t.totals(), 8)), QStringLiteral("100.0"));
     EXPECT_EQ(percentageValue(first, 8), static_cast<float>(200.0 / 3.0));
-}
-
-TEST(PlayerStatsComputation, PercentageTextRoundsTheShownHalfUp)
-{
+    // The shown half rounds up.
     EXPECT_EQ(percentageText(6.25F), QStringLiteral("6.3"));
     EXPECT_EQ(percentageText(2.35F), QStringLiteral("2.4")); // 2.3499999 as a single
     EXPECT_EQ(percentageText(0.04F), QStringLiteral("0.0"));
@@ -231,39 +232,23 @@ TEST(PlayerStatsComputation, EveryReportCategoryReadsItsOwnValue)
     }
 }
 
-// Status, unticked types and the explicit list are walked over a game file in the team report
-// tests (whose reader starts at the from game itself); the range and a type byte outside 1-7 here.
-TEST(GameTest, RangeAndATypeOutsideOneToSeven)
+// A name in another letter case (a folder copied from a case-insensitive system) is found; a
+// team without files has no rows; a file that cannot be read is an error.
+TEST(PlayerStatsComputation, FindsFilesInAnyLetterCaseAndReportsUnreadableOnes)
 {
-    ReportSelection s;
-    GameRecord game;
-    game.gameNumber = 5;
-    s.fromGame = 6;
-    EXPECT_FALSE(gameCounts(s, game));
-    s.fromGame = 1;
-    s.toGame = 4;
-    EXPECT_FALSE(gameCounts(s, game));
-    s.toGame = 5;
-    s.typeCounted.fill(false);
-    s.allTypesCounted = false;
-    game.gameType = '3';
-    EXPECT_FALSE(gameCounts(s, game));
-    game.gameType = '9';
-    EXPECT_TRUE(gameCounts(s, game));
-}
+    StatsFolder f;
+    writeWholeFile(f.path + QStringLiteral("kvps1.dat"), statBytes(1, 7) + statBytes(2, 7));
+    writeWholeFile(f.path + QStringLiteral("Kvpn1.Dat"), nameBytes(7, "Sam"));
+    QDir(f.path).mkdir(QStringLiteral("KVPS3.DAT")); // opens, but cannot be read as a file
+    f.input.teams = {1, 2};
+    const PlayerStatsTable found = f.compute();
+    ASSERT_EQ(found.rowCount(), 2);
+    EXPECT_EQ(
+        std::tuple(found.row(2).name.toStdString(), found.row(2).games, found.row(2).totals[0]),
+        std::tuple("Sam", 2, 14));
 
-TEST(GameTest, RangeBoxesMustHoldOneTo999AndAreOrdered)
-{
-    GameRange r = checkGameRange(QStringLiteral("25"), QStringLiteral("3"));
-    EXPECT_FALSE(r.problem);
-    EXPECT_EQ(r.fromGame, 3);
-    EXPECT_EQ(r.toGame, 25);
-    r = checkGameRange(QString(), QStringLiteral("0"));
-    ASSERT_TRUE(r.problem);
-    EXPECT_EQ(r.problem->title, QStringLiteral("From Game Invalid"));
-    EXPECT_EQ(r.problem->text, QStringLiteral("Must be 1 to 999"));
-    r = checkGameRange(QStringLiteral("1"), QStringLiteral("0"));
-    ASSERT_TRUE(r.problem);
-    EXPECT_EQ(r.problem->title, QStringLiteral("To Game Invalid"));
-    EXPECT_FALSE(r.problem->atFromGame);
+    f.input.teams = {1, 3};
+    const PlayerStatsResult broken = computePlayerStats(f.input);
+    ASSERT_TRUE(broken.error);
+    EXPECT_TRUE(broken.error->path.endsWith(QStringLiteral("KVPS3.DAT")));
 }

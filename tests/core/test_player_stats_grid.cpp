@@ -1,5 +1,6 @@
-// The report window's grid as cells: headings, the totals row, widths, the team and game type
-// columns, the marker row and the empty report; which buttons show; the Compute window's boxes.
+// The report window's grid as cells: headings, the totals row, widths, the team column and the
+// marker row across it; the Compute window's boxes. One player's games, the empty report and the
+// buttons are the window tests' part.
 #include "core/entry/Categories.h"
 #include "core/reports/ComputeChoices.h"
 #include "core/reports/PlayerStatsGrid.h"
@@ -78,19 +79,11 @@ TEST(PlayerStatsGrid, HeadingsTotalsAndPlayerRowsOfOneTeam)
         (QStringList{QStringLiteral("Bo Kim"), QStringLiteral(" 12"), QStringLiteral(" 12"),
             QStringLiteral(" 24"), QStringLiteral("50.0")}));
     EXPECT_EQ(grid.markerRow, -1);
-    // Widths from the totals' lengths: 2 characters 350, 4 characters 450.
-    EXPECT_EQ(grid.columns[1].width, 350);
-    EXPECT_EQ(grid.columns[4].width, 450);
-}
-
-TEST(PlayerStatsGrid, NameColumnWidthFollowsTheLongestName)
-{
-    const auto widthFor = [](const QString& name) {
-        return playerStatsGrid(table({{name, 1}}), layout()).columns[0].width;
-    };
-    EXPECT_EQ(widthFor(QString(10, u'x')), 1100);
-    EXPECT_EQ(widthFor(QString(15, u'x')), 1650);
-    EXPECT_EQ(widthFor(QString(17, u'x')), 1870);
+    // Widths from the totals' lengths (2 characters 350, 4 characters 450) and, for the names, 110
+    // a character of the longest name, 10 at least.
+    EXPECT_EQ(std::tuple(grid.columns[1].width, grid.columns[4].width, grid.columns[0].width),
+        std::tuple(350, 450, 1100));
+    EXPECT_EQ(playerStatsGrid(table({{QString(17, u'x'), 1}}), layout()).columns[0].width, 1870);
 }
 
 TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
@@ -117,49 +110,6 @@ TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
     EXPECT_EQ(grid.rows[4][0], QStringLiteral("B"));
     EXPECT_EQ(grid.rows[4][1], QStringLiteral("Owls"));
     EXPECT_EQ(grid.rows[5][0], QStringLiteral("D"));
-}
-
-TEST(PlayerStatsGrid, OnePlayersGamesShowTheGameAndItsType)
-{
-    PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 1}});
-    t.rows[1].game = 5;
-    t.rows[1].gameType = 3;
-    PlayerReportLayout l = layout({7, 1});
-    l.individual = true;
-    l.playerName = QStringLiteral("Ann Lee          ");
-    const PlayerStatsGrid grid = playerStatsGrid(t, l);
-    EXPECT_EQ(headings(grid),
-        (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Game Type"), QStringLiteral("GS"),
-            QStringLiteral("G")}));
-    EXPECT_EQ(grid.columns[1].width, 1100); // the format has a G column
-    EXPECT_EQ(grid.rows[0][1], QStringLiteral(" "));
-    EXPECT_EQ(grid.rows[1][0], QStringLiteral("Game  5"));
-    EXPECT_EQ(grid.rows[1][1], QStringLiteral("Type 3"));
-}
-
-TEST(PlayerStatsGrid, NothingCountedShowsOneRowAndHidesTheButtonsThatNeedRows)
-{
-    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, layout({}));
-    EXPECT_EQ(headings(team), (QStringList{QStringLiteral("0 Player(s)"), QString()}));
-    ASSERT_EQ(team.rows.size(), 1U);
-    EXPECT_EQ(team.rows[0][0], QStringLiteral("No Players"));
-    EXPECT_EQ(team.totalsRow, -1);
-    PlayerReportLayout one = layout();
-    one.individual = true;
-    EXPECT_EQ(playerStatsGrid(PlayerStatsTable{}, one).rows[0][0], QStringLiteral("No Games"));
-
-    const PlayerReportButtons none = playerReportButtons(false, false, false);
-    EXPECT_FALSE(
-        none.print || none.sort || none.format || none.minimum || none.player || none.team);
-    const PlayerReportButtons noGames = playerReportButtons(false, true, false);
-    EXPECT_TRUE(noGames.player && noGames.team);
-    EXPECT_FALSE(noGames.print || noGames.format);
-    const PlayerReportButtons teams = playerReportButtons(true, false, true);
-    EXPECT_TRUE(teams.print && teams.format && teams.sort && teams.minimum);
-    EXPECT_FALSE(teams.player || teams.team);
-    const PlayerReportButtons games = playerReportButtons(true, true, false);
-    EXPECT_TRUE(games.team && games.player && games.print);
-    EXPECT_FALSE(games.sort || games.minimum);
 }
 
 TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
@@ -193,8 +143,4 @@ TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
     const ComputeForm hidden = computeFormOf(before, false);
     EXPECT_EQ(applyComputeForm(before, hidden).selection.playerNumber, 0);
     EXPECT_TRUE(applyComputeForm(before, hidden).selection.playerName.isEmpty());
-    EXPECT_TRUE(offersPlayerChoice(ReportKind::PlayerStatistics, 2));
-    EXPECT_FALSE(offersPlayerChoice(ReportKind::PlayerStatistics, 1));
-    EXPECT_FALSE(offersPlayerChoice(ReportKind::Standings, 3));
-    EXPECT_EQ(gamesSelectedText(0) + gamesSelectedText(12), QStringLiteral("  0 12"));
 }

@@ -51,17 +51,6 @@ TEST(StatsSort, SortingByGamesBreaksTiesByPeriodsPlayed)
     EXPECT_EQ(order(t), (std::vector<int>{4, 3, 2}));
 }
 
-TEST(StatsSort, OneRowOrAnUnknownColumnChangesNothingButTheGamesOrder)
-{
-    PlayerStatsTable one = table({{1, StatGS, 1}});
-    sortPlayerRows(one, 7, SortOrder::Ascending);
-    EXPECT_EQ(order(one), (std::vector<int>{2}));
-    // Column 40 is blank: every primary key is 0, so more games come first either way.
-    PlayerStatsTable t = table({{1, StatGS, 9}, {3, StatGS, 1}, {2, StatGS, 5}});
-    sortPlayerRows(t, 40, SortOrder::Ascending);
-    EXPECT_EQ(order(t), (std::vector<int>{3, 4, 2}));
-}
-
 TEST(StatsSort, MinimumMovesTheRowsBelowBehindTheMarker)
 {
     // Sorted order: players with 5, 2, 3 and 1 games.

@@ -1,11 +1,9 @@
-// Reports as tables: the CSV reader the export tests rely on, what a CSV file holds whatever its
-// cells hold, the short game scores, a file written whole or not at all, and the HTML page.
+// Reports as tables: what a CSV file holds whatever its cells hold, a file written whole or not at
+// all, and the HTML page.
 #include "CsvReader.h"
-#include "GameBytes.h"
+#include "TestSupport.h"
 
 #include "core/output/TableExport.h"
-#include "core/reports/GameScoresReport.h"
-#include "core/store/GameRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,22 +35,6 @@ ExportTable sample()
 
 } // namespace
 
-TEST(CsvReader, ReadsQuotedFieldsAndRefusesBrokenOnes)
-{
-    const CsvRead good = readCsv("a,\"b,c\",\"say \"\"hi\"\"\",\"two\r\nlines\",\r\n,,\r\n");
-    ASSERT_TRUE(good.ok);
-    ASSERT_EQ(good.records.size(), 2);
-    EXPECT_EQ(good.records[0],
-        (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("say \"hi\""),
-            QStringLiteral("two\r\nlines"), QString()}));
-    EXPECT_EQ(good.records[1], QStringList(3, QString()));
-    EXPECT_FALSE(readCsv("a,b\n").ok);      // LF alone ends no record
-    EXPECT_FALSE(readCsv("a,b\"c\r\n").ok); // bare quote in a plain field
-    EXPECT_FALSE(readCsv("\"a\"b\r\n").ok); // text after the closing quote
-    EXPECT_FALSE(readCsv("\"open\r\n").ok); // quote never closed
-    EXPECT_FALSE(readCsv("last,without,end").ok);
-}
-
 TEST(TableExport, CsvCellsSurviveWhateverTheyHold)
 {
     ExportTable table;
@@ -72,40 +54,6 @@ TEST(TableExport, CsvCellsSurviveWhateverTheyHold)
     for (qsizetype r = 0; r < awkward.size(); ++r)
         EXPECT_EQ(read.records[r + 1], (QStringList{QString(), awkward[r], awkward[r]}));
     EXPECT_EQ(read.records.last().first(), QStringLiteral("Totals"));
-}
-
-TEST(TableExport, ShortScoresKeepTheShortLinesColumns)
-{
-    GameTypeNameTable types;
-    types[2] = QStringLiteral("Cup       ");
-    const GameScoresReport report({GameRecord::decode(GameBytes{.number = 3,
-                                      .location = "Oak Park",
-                                      .opponent = "Dover, United",
-                                      .goalsFor = 4,
-                                      .goalsAgainst = 1,
-                                      .comment = "Rain",
-                                      .type = '2',
-                                      .home = '2'}
-                                                          .bytes())},
-        QStringLiteral("Harbor FC"), types);
-    const ExportTable longForm = report.exportTable(QStringLiteral("Game Scores"));
-    EXPECT_EQ(longForm.rows[0].cells,
-        (QStringList{QStringLiteral("3"), QStringLiteral("09/15/02"), QStringLiteral("Cup"),
-            QStringLiteral("Dover, United"), QStringLiteral("Away"), QStringLiteral("4"),
-            QStringLiteral("1"), QStringLiteral("Won"), QStringLiteral("Oak Park"),
-            QStringLiteral("Rain")}));
-    const ExportTable shortForm
-        = report.exportTable(QStringLiteral("Game Scores"), ScoresForm::Short);
-    EXPECT_EQ(shortForm.headings,
-        (QStringList{QStringLiteral("Game"), QStringLiteral("Date"), QStringLiteral("Game Type"),
-            QStringLiteral("Opponent"), QStringLiteral("GF"), QStringLiteral("GA"),
-            QStringLiteral("Result")}));
-    EXPECT_EQ(shortForm.rows[0].cells,
-        (QStringList{QStringLiteral("3"), QStringLiteral("09/15/02"), QStringLiteral("Cup"),
-            QStringLiteral("Dover, United"), QStringLiteral("4"), QStringLiteral("1"),
-            QStringLiteral("Won")}));
-    // The goals stay the numbers a page right-aligns.
-    EXPECT_EQ(shortForm.numericColumns, (QList<int>{0, 4, 5}));
 }
 
 TEST(TableExport, FileIsWrittenWholeOrNotAtAll)

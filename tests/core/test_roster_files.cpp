@@ -29,28 +29,6 @@ struct RosterFixture
 
 } // namespace
 
-TEST(RosterTable, NameEditsAreTrimmedCutAndComparedTrimmed)
-{
-    RosterFixture f;
-    AppState& s = f.t.state;
-    EXPECT_EQ(applyNameEdit(s, 5, QStringLiteral("   ")), NameEdit::Unchanged);
-    EXPECT_TRUE(s.roster.free[5]);
-
-    EXPECT_EQ(applyNameEdit(s, 5, QStringLiteral("  Christopher Montgomery ")), NameEdit::Named);
-    EXPECT_FALSE(s.roster.free[5]);
-    EXPECT_EQ(s.roster.names[5], QStringLiteral("Christopher Montg"));
-
-    EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("Kim")), NameEdit::Named);
-    EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("  Kim   ")), NameEdit::Unchanged);
-    EXPECT_EQ(applyNameEdit(s, 12, QStringLiteral("Kimberly")), NameEdit::Named);
-    EXPECT_EQ(s.roster.names[12], QStringLiteral("Kimberly         "));
-
-    // Erasing frees the number under the placeholder name, sign blank included.
-    EXPECT_EQ(applyNameEdit(s, 12, QString()), NameEdit::Freed);
-    EXPECT_TRUE(s.roster.free[12]);
-    EXPECT_EQ(s.roster.names[12], QStringLiteral("player 12        "));
-}
-
 TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
 {
     RosterFixture f;

@@ -44,33 +44,6 @@ TEST(TextCodec, StorableOnlyDropsWhatWouldComeBackAsQuestionMarks)
     EXPECT_FALSE(TextCodec::canStore(QChar(0x0141)));
 }
 
-TEST(padText, AlignsCentresAndRefusesTooLong)
-{
-    EXPECT_EQ(padText(QStringLiteral("12345"), 4, Align::Right), QString());
-    EXPECT_EQ(padText(QStringLiteral("  7 "), 3, Align::Centre), QStringLiteral(" 7 "));
-    EXPECT_EQ(padText(QStringLiteral("ab"), 5, Align::Centre), QStringLiteral(" ab  "));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Right), QStringLiteral("   42"));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Left), QStringLiteral("42   "));
-    EXPECT_EQ(padText(QStringLiteral("1234"), 4, Align::Right), QStringLiteral("1234"));
-}
-
-TEST(numberText, KeepsTheSignBlank)
-{
-    EXPECT_EQ(numberText(7), QStringLiteral(" 7"));
-    EXPECT_EQ(numberText(0), QStringLiteral(" 0"));
-    EXPECT_EQ(numberText(-3), QStringLiteral("-3"));
-    EXPECT_EQ(numericValue(QStringLiteral(" 12ab")), 12);
-    EXPECT_EQ(numericValue(QString()), 0);
-}
-
-TEST(digitKeyFilter, PassesDigitsBackspaceAndDeleteOnly)
-{
-    for (int key : {int('5'), 8, 127})
-        EXPECT_EQ(digitKeyFilter(key), key);
-    for (int key : {int('a'), int('-'), 13})
-        EXPECT_EQ(digitKeyFilter(key), 0) << key;
-}
-
 TEST(Dates, SlashesAndWords)
 {
     EXPECT_EQ(dateWithSlashes(QStringLiteral("091502")), QStringLiteral("09/15/02"));

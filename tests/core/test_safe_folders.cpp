@@ -83,6 +83,9 @@ TEST(BackupIdentity, TheDataFolderUnderAnotherNameIsRefusedAndNeverEmptied)
     EXPECT_TRUE(
         isWorkingFolder(t.dir.path() + QStringLiteral("//data/./"), t.state.settings.dataFolder));
     EXPECT_FALSE(isWorkingFolder(t.backup, t.state.settings.dataFolder));
+    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/HOME/A/Data"), QStringLiteral("/home/a/data/")));
+    EXPECT_FALSE(
+        isWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
 
     // Even past the window's check, a file is never copied onto itself.
     EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, link + u'/'), 0);
