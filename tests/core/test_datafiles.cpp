@@ -145,8 +145,9 @@ TEST(Settings, LoadRefusesAnyLengthButExact)
     EXPECT_TRUE(QFile::exists(missing.state.settings.settingsFolder + QStringLiteral("QMKV.INI")));
 }
 
-// Sort order "D" is descending and any other byte ascending; any non-zero flag is bold. Both
-// are written back in the file's own codes: "D"/"A" and -1/0.
+// The settings record's layout, field by field. Sort order "D" is descending and any other byte
+// ascending; any non-zero flag is bold. Both are written back in the file's own codes: "D"/"A"
+// and -1/0.
 TEST(Settings, LoadTrimsPathsAndSaveBlanksReservedAndWritesTheFileCodes)
 {
     TempState t;
@@ -154,7 +155,11 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReservedAndWritesTheFileCodes)
     auto put = [&](int offset, const QByteArray& b) { bytes.replace(offset, b.size(), b); };
     put(2, pad("  /srv/reports", 145));
     put(147, pad(" /srv/data/ ", 145));
+    for (int type = 0; type < 7; ++type)
+        put(292 + 10 * type, pad(QByteArray("Type").append(char('1' + type)).constData(), 10));
     put(362, "ABCDEFGHIJKLMNO");
+    for (int c = 0; c < 50; ++c)
+        put(446 + 2 * c, le16(c + 1));
     put(566, le16(7) + "x" + le16(55) + le16(14) + le16(1) + le16(10) + le16(0));
     const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     writeWholeFile(ini, bytes);
@@ -164,6 +169,9 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReservedAndWritesTheFileCodes)
     EXPECT_EQ(s.reportFolder, QStringLiteral("/srv/reports/"));
     EXPECT_EQ(s.categoryCodes[33], QStringLiteral("ABC"));
     EXPECT_EQ(s.categoryCodes[37], QStringLiteral("MNO"));
+    EXPECT_EQ(s.gameTypeNames[7], QStringLiteral("Type7     "));
+    EXPECT_EQ(
+        std::tuple(s.reportColumns[1], s.reportColumns[50], s.sortColumn), std::tuple(1, 50, 7));
     EXPECT_EQ(std::tuple(s.linesPerPage, s.sortOrder, s.titleBold, s.reportBold),
         std::tuple(55, SortOrder::Ascending, true, false));
 
@@ -173,6 +181,8 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReservedAndWritesTheFileCodes)
     ASSERT_EQ(saved.size(), 669);
     EXPECT_EQ(saved.left(2), le16(200));
     EXPECT_EQ(saved.mid(147, 145), pad("/srv/data/", 145));
+    // The type names and codes, then the columns, as read.
+    EXPECT_EQ(saved.mid(292, 85) + saved.mid(446, 100), bytes.mid(292, 85) + bytes.mid(446, 100));
     EXPECT_EQ(saved.mid(377, 69), QByteArray(69, ' '));
     EXPECT_EQ(saved.mid(546, 20), QByteArray(20, ' '));
     EXPECT_EQ(

@@ -1,10 +1,10 @@
-// Start-up, the first-start move, shut-down, back-up copies, team naming and deletion.
+// Start-up, the first-start move, back-up copies and team naming. Shut-down, deleting a team,
+// the restore plan, help pages and folder lists are the window tests' part.
 #include "TestSupport.h"
 
 #include "core/state/DefaultSettings.h"
 #include "core/state/StartUp.h"
 #include "core/store/Backup.h"
-#include "core/store/FolderBrowsing.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSetup.h"
@@ -71,20 +71,14 @@ TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
     EXPECT_EQ(readWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
 }
 
-class StartUpTest : public ::testing::Test
+TEST(StartUp, GoodSettingsLoadTheTeamList)
 {
-protected:
     TempState t;
-    ProgramFolders folders = foldersUnder(t.dir.path(), false);
-};
-
-TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
-{
     writeWholeFile(settingsFile(t.state),
         defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1))
             .encode());
     t.state.settings.dataFolder.clear();
-    EXPECT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
+    EXPECT_EQ(startUp(t.state, foldersUnder(t.dir.path(), false)), StartOutcome::TeamWindow);
     EXPECT_EQ(t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/data/"));
     EXPECT_EQ(std::tuple(t.state.settings.sortColumn, t.state.settings.sortOrder),
         std::tuple(7, SortOrder::Descending));
@@ -92,34 +86,6 @@ TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
     EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
     EXPECT_EQ(t.readData("KVTEAMS.DAT").size(), 4000);
     EXPECT_FALSE(t.state.teamChoice.listMissing);
-}
-
-TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
-{
-    writeWholeFile(settingsFile(t.state),
-        defaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
-    EXPECT_EQ(startUp(t.state, folders), StartOutcome::DataFolderWindow);
-    EXPECT_TRUE(t.state.teamChoice.listMissing);
-}
-
-TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
-{
-    writeWholeFile(
-        settingsFile(t.state), defaultSettingsRecord(t.state.settings.dataFolder).encode());
-    ASSERT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
-    t.state.files.openDataFile(FileStats); // opened, nothing written
-    t.writeData("KVPN1.DAT", QByteArray(201, 'n'));
-    t.writeData("other.txt", QByteArray());
-    t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/data/");
-    t.state.settings.linesPerPage = 55;
-
-    shutDown(t.state);
-
-    // The state's current values are saved; the layout belongs to the settings test.
-    EXPECT_EQ(readWholeFile(settingsFile(t.state)).mid(569, 2), le16(55));
-    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("other.txt")));
 }
 
 TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
@@ -170,19 +136,12 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     writeWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
     t.state.files.openDataFile(FileTeamList);
 
-    QStringList told;
-    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, target,
-                  [&](const QString& name) { told << QFileInfo(name).fileName(); }),
-        3);
-    EXPECT_EQ(told.size(), 3);
+    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, target), 3);
     EXPECT_FALSE(t.state.files.isOpen(FileTeamList));
     EXPECT_EQ(readWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
     EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name),
         texts({"KVPN1.DAT", "KVTEAMS.DAT", "kvgs1.dat"}));
 
-    const QString empty = t.dir.path() + QStringLiteral("/empty/");
-    QDir().mkpath(empty);
-    EXPECT_EQ(copyDataFiles(t.state, empty, t.state.settings.dataFolder), 0);
     // A target that is not there is reported and cancels the copy.
     EXPECT_EQ(copyDataFiles(
                   t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
@@ -199,40 +158,14 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("kvpn1.dat")));
 }
 
-TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
+// The team record's layout: 25 name characters, 10 short ones, 5 blanks.
+TEST(TeamSetup, NamingRules)
 {
     TempState t;
-    const QString backup = t.dir.path() + QStringLiteral("/usb/");
-    QDir().mkpath(backup);
-    writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
-    writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
-    t.writeData("KVPN1.DAT", QByteArray(201, 'o'));
-    t.writeData("KVGS1.DAT", QByteArray(150, 'g'));
-    t.writeData("KVPS2.DAT", QByteArray(115, 's'));
-    t.writeData("KVPI2.DAT", QByteArray()); // empty
-
-    const RestorePlan plan = planRestore(backup, t.state.settings.dataFolder);
-    EXPECT_EQ(plan.copied, texts({"KVTEAMS.DAT", "kvpn1.dat"}));
-    EXPECT_EQ(plan.replaced, 1); // the roster, found without regard to case
-    EXPECT_EQ(plan.leftAlone, texts({"KVGS1.DAT", "KVPS2.DAT"}));
-}
-
-class TeamSetupTest : public ::testing::Test
-{
-protected:
-    TempState t;
-    void SetUp() override
-    {
-        checkAndLoadTeamList(
-            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
-        t.state.teamChoice.currentSlot = 12;
-    }
-    QByteArray slotBytes(int slot) { return t.readData("KVTEAMS.DAT").mid((slot - 1) * 40, 40); }
-};
-
-TEST_F(TeamSetupTest, NamingRules)
-{
+    checkAndLoadTeamList(t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+    t.state.teamChoice.currentSlot = 12;
+    const auto slotBytes
+        = [&t](int slot) { return t.readData("KVTEAMS.DAT").mid((slot - 1) * 40, 40); };
     nameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
     EXPECT_EQ(
         slotBytes(12), pad("Riverside Rovers Under Tw", 25) + pad("Riverside", 10) + pad("", 5));
@@ -244,33 +177,4 @@ TEST_F(TeamSetupTest, NamingRules)
     nameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
     EXPECT_EQ(slotBytes(11), pad("Team 11", 25) + pad("Team 11", 10) + pad("", 5));
-}
-
-TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
-{
-    nameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
-    for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
-        writeWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name), "data");
-    t.state.files.openDataFile(FileStats); // an open team file is closed first
-    deleteTeamFiles(t.state);              // KVPI12.DAT never existed
-    EXPECT_TRUE(t.reporter.errors.empty());
-    const QStringList left = QDir(t.state.settings.dataFolder).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(left, texts({"KVPN1.DAT", "KVPS2.DAT", "KVTEAMS.DAT"}));
-    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
-}
-
-TEST(FolderLists, NewFolders)
-{
-    QTemporaryDir dir;
-    QString error;
-    EXPECT_EQ(createFolder(dir.path(), QStringLiteral(" season 2025 "), &error),
-        dir.path() + QStringLiteral("/season 2025/"));
-    for (const char* bad : {"", "a/b", "..", "season 2025"}) {
-        error.clear();
-        EXPECT_TRUE(createFolder(dir.path(), QString::fromLatin1(bad), &error).isEmpty()) << bad;
-        EXPECT_FALSE(error.isEmpty()) << bad;
-    }
-    EXPECT_TRUE(
-        createFolder(dir.path() + QStringLiteral("/gone"), QStringLiteral("x"), &error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("No such file or directory"))) << error.toStdString();
 }
