@@ -1,13 +1,10 @@
-// The data behind the charts: a team's goals, one player's statistic, the categories offered.
-#include "TestSupport.h"
-
+// The data behind the charts: a team's goals and one player's statistic. The categories offered
+// are the window tests' part.
 #include "core/reports/GameChartData.h"
-#include "core/reports/PlayerChart.h"
 
 #include <gtest/gtest.h>
 
 using namespace scorvane;
-using namespace scorvane::testing;
 
 namespace {
 
@@ -64,19 +61,4 @@ TEST(GameCharts, OnePlayersStatisticGameByGame)
         (QStringList{QStringLiteral("1\n09/01/26"), QStringLiteral("3\n09/03/26")}));
     ASSERT_EQ(chart.lines.size(), 1);
     EXPECT_EQ(chart.lines[0].values, (QList<double>{2, 3}));
-}
-
-// User-named statistics go by the user's code, or by their number when the code is blank;
-// blank slots, codes past 37 and computed categories are left out.
-TEST(GameCharts, CategoriesNameTheUsersStatisticsAndSkipTheRest)
-{
-    UserStatCodeTable userCodes;
-    userCodes[1] = QStringLiteral("Hdr");
-    userCodes[2] = QStringLiteral("   ");
-    const QList<ChartCategory> categories
-        = chartCategories({33, 34, 1, 0, 45, 29, 7, 33}, userCodes);
-    QStringList shown;
-    for (const ChartCategory& category : categories)
-        shown << QString::number(category.code) + u' ' + category.name;
-    EXPECT_EQ(shown, texts({"33 Hdr", "34 User Defined Field 2", "7 Goals Scored"}));
 }

@@ -114,21 +114,6 @@ TEST(GameScores, LongFormGameIsNeverSplitAcrossPages)
     }
 }
 
-TEST(GameScores, ShortFormStartsANewPageWhenOneIsFull)
-{
-    ScoresFixture f;
-    std::vector<GameRecord> games;
-    for (int g = 1; g <= 40; ++g)
-        games.push_back(game(g, '2', 1, 0, "Rovers"));
-    ASSERT_TRUE(
-        f.report(games).print(ScoresForm::Short, f.engine, printChoices("Game Scores", 21)));
-    const QList<QByteArray> pages = f.printed().split('\f');
-    ASSERT_EQ(pages.size(), 4); // 16 + 15 + 9 games, then the closing form feed
-    EXPECT_EQ(pages[0].count("\r\n"), 21);
-    EXPECT_EQ(pages[1].count("\r\n"), 21); // the form feed's line, the heading, 15 games
-    EXPECT_EQ(pages[2].count("\r\n"), 1 + 5 + 9);
-}
-
 // The long form's row, and the short form that keeps the short line's columns; the goals stay the
 // numbers a page right-aligns.
 TEST(GameScores, ExportHoldsOneRowPerGameInEitherForm)

@@ -86,18 +86,6 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     EXPECT_EQ(withComment.comment, QStringLiteral("windy"));
 }
 
-TEST(GameFields, OpponentSlotMatchesTheWholeName)
-{
-    TeamNameTable names;
-    for (int s = 1; s <= 100; ++s)
-        names[s] = fitWidth(QStringLiteral("Team %1").arg(s), 25);
-    names[4] = fitWidth(QStringLiteral("Hawks"), 25);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("Hawks")), 4);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("Team 100")), 100);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("hawks")), 0);
-    EXPECT_EQ(opponentSlot(names, QString()), 0);
-}
-
 TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)
 {
     TempState t;

@@ -1,5 +1,5 @@
-// The output engine: the text file's line rules, append and replace, the choice of destination
-// at every call, the Retry/Cancel handling of output errors; and reports as tables: what a CSV
+// The output engine: the text file's line rules, append and replace, the Retry/Cancel handling of
+// output errors; and reports as tables: what a CSV
 // file holds whatever its cells hold, a file written whole or not at all, and the HTML page.
 #include "CsvReader.h"
 #include "TestSupport.h"
@@ -40,11 +40,6 @@ public:
         calls << QStringLiteral("close");
         return {};
     }
-    void setFont(int size, bool bold) override
-    {
-        calls << QStringLiteral("font:%1").arg(size) + (bold ? QStringLiteral("b") : QString());
-    }
-    void centreNextLine(const QString& text) override { calls << QStringLiteral("centre:") + text; }
 };
 
 struct EngineFixture
@@ -75,7 +70,7 @@ struct EngineFixture
 
 } // namespace
 
-TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
+TEST(OutputFile, TrimsTrailingBlanksEndsLinesWithCrLfReplacesOrAppends)
 {
     EngineFixture f;
     f.t.state.printJob.outputFile = f.file();
@@ -84,14 +79,9 @@ TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
     EXPECT_EQ(
         readWholeFile(f.file()), QByteArray("  Roster\r\n\r\n\r\ncaf\xe9 \xbd\r\n\f\r\n\f\r\n"));
     EXPECT_TRUE(f.printer.calls.isEmpty());
-}
 
-TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
-{
-    EngineFixture f;
-    f.t.state.printJob.outputFile = f.file();
+    // Replacing empties a longer file; appending keeps both reports.
     writeWholeFile(f.file(), QByteArray("old contents that are longer\r\n"));
-    f.t.state.printJob.append = false;
     f.print({QStringLiteral("first"), QStringLiteral("\f")});
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\n"));
     f.t.state.printJob.append = true;
@@ -110,25 +100,6 @@ TEST(OutputFile, ABareNameLiesInTheReportFolder)
     EXPECT_EQ(outputFilePath(QStringLiteral("~/r.txt"), reports),
         QDir::homePath() + QStringLiteral("/r.txt"));
     EXPECT_EQ(outputFilePath(QStringLiteral("  "), reports), QString());
-}
-
-TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
-{
-    EngineFixture f;
-    f.t.state.settings.titleFontSize = 1; // below 2: printed at 12
-    f.t.state.settings.titleBold = true;
-    f.t.state.settings.reportFontSize = 9;
-    f.engine.open();
-    f.engine.setPrintFont(PrintFont::Title);
-    f.engine.centreNextLine(QStringLiteral("T"));
-    f.engine.writeLine(QStringLiteral("T  "));
-    f.engine.setPrintFont(PrintFont::Body);
-    f.engine.writeLine(QStringLiteral("\f"));
-    f.engine.close();
-    EXPECT_EQ(f.printer.calls,
-        QStringList({QStringLiteral("open"), QStringLiteral("font:12b"), QStringLiteral("centre:T"),
-            QStringLiteral("line:T  "), QStringLiteral("font:9"), QStringLiteral("line:\f"),
-            QStringLiteral("close")}));
 }
 
 TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
