@@ -193,9 +193,6 @@ TEST(PlayerStatsReport, ExportsEveryModeAsCsvInThePrintedOrder)
             "|Mia Soto|Harbor|2|3|4|75.0|110", "|Eli Park|Harbor|2|1|3|33.3|75",
             "|Ana Cruz|Harbor|1|1|4|25.0|90", "|Player 9|Bay|1|0|0|0.0|20",
             "Totals|Totals||5|9|16|56.3|365"}));
-    EXPECT_EQ(csv("--individual 4"),
-        texts({"Row|Game|Game Type|G|GS|SOG|QS%|Min", "|1|League|1|2|3|66.7|60",
-            "|2|Friendly|1|1|1|100.0|50", "Totals|Totals||2|3|4|75.0|110"}));
     EXPECT_EQ(csv("--minimum-games 2 --top 2 --columns 1,7"),
         texts({"Row|Player|G|GS", "|Mia Soto|2|3", "|Eli Park|2|1", "Totals|Totals|3|5"}));
 }
@@ -208,7 +205,6 @@ TEST(PlayerStatsReport, HtmlPageNamesTheTeamThePlayerAndTheCut)
     const QByteArray team = d.run(QStringLiteral("--format html --minimum-sog 4"));
     EXPECT_TRUE(team.contains("<p class=\"team\">Harbor FC</p>"));
     EXPECT_TRUE(team.contains("<p class=\"caption\">Less than 4 SOG: the last 1 player(s)</p>"));
-    EXPECT_EQ(team.count("<tr>"), 1 + 3); // the heading row and three players
     EXPECT_TRUE(d.run(QStringLiteral("--format html --minimum-games 2 --top 2"))
                     .contains("<p class=\"caption\">1 Player(s) not listed</p>"));
     EXPECT_TRUE(d.run(QStringLiteral("--format html --individual 4"))

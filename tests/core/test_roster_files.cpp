@@ -63,19 +63,6 @@ TEST(RosterFiles, RewriteWritesUsedNumbersAndNonBlankContactsInOrder)
     EXPECT_EQ(contacts[4].city, QStringLiteral("Springfield")); // kept left-aligned
 }
 
-TEST(RosterFiles, AnEmptyRosterGivesEmptyFiles)
-{
-    RosterFixture f;
-    f.t.writeData("KVPI1.DAT", InfoBytes{.number = 3, .phone = "1"}.bytes());
-    PlayerContactTable contacts;
-    rewriteRosterFile(f.t.state);
-    rewritePlayerContacts(f.t.state.files, contacts);
-    f.t.state.files.closeDataFile(AllFiles);
-    EXPECT_TRUE(QFile::exists(f.t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")));
-    EXPECT_EQ(f.file("KVPN1.DAT"), QByteArray());
-    EXPECT_EQ(f.file("KVPI1.DAT"), QByteArray());
-}
-
 TEST(RosterFiles, ReadingPlacesContactsByTheirOwnNumberAndSkipsStrayNumbers)
 {
     TempState t;
@@ -108,11 +95,20 @@ TEST(RosterFiles, RewriteKeepsTheLetterCaseOfFilesCopiedFromWindows)
     t.state.files.closeDataFile(AllFiles);
 
     // Same two names, and the shorter contents leave no tail of the old records behind.
-    EXPECT_EQ(QDir(dir).entryList(QDir::Files),
-        (QStringList{QStringLiteral("kvpi1.dat"), QStringLiteral("kvpn1.dat")}));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), texts({"kvpi1.dat", "kvpn1.dat"}));
     EXPECT_EQ(readWholeFile(dir + QStringLiteral("kvpn1.dat")), nameBytes(7, "Keeper"));
     EXPECT_EQ(readWholeFile(dir + QStringLiteral("kvpi1.dat")),
         (InfoBytes{.number = 7, .phone = "555"}.bytes()));
+
+    // An empty roster gives empty files, still there.
+    applyNameEdit(t.state, 7, QString());
+    rewriteRosterFile(t.state);
+    contacts[7] = {};
+    rewritePlayerContacts(t.state.files, contacts);
+    t.state.files.closeDataFile(AllFiles);
+    EXPECT_EQ(readWholeFile(dir + QStringLiteral("kvpn1.dat")), QByteArray());
+    EXPECT_EQ(readWholeFile(dir + QStringLiteral("kvpi1.dat")), QByteArray());
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files).size(), 2);
 }
 
 namespace {

@@ -42,22 +42,6 @@ ProgramFolders foldersUnder(const QString& root, bool standard)
 
 } // namespace
 
-TEST(DefaultSettings, ValuesOfANewInstallation)
-{
-    const SettingsRecord s = defaultSettingsRecord(QStringLiteral("/home/coach/data"));
-    EXPECT_EQ(s.reportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.dataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.gameTypeNames[1].trimmed(), QStringLiteral("League"));
-    EXPECT_EQ(s.userStatCodes[5], QStringLiteral("KV5"));
-    // Report columns G, GS, SOG, SAG ... Sv, then zeros.
-    EXPECT_EQ(std::tuple(s.reportColumns[1], s.reportColumns[4], s.reportColumns[18],
-                  s.reportColumns[19], s.reportColumns[50]),
-        std::tuple(1, 5, 28, 0, 0));
-    // Sort column GS, descending, 60 lines, title and report in 12 points, not bold.
-    EXPECT_EQ(s.encode().mid(566, 13),
-        le16(7) + "D" + le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
-}
-
 TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
 {
     QTemporaryDir dir;
@@ -71,18 +55,27 @@ TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
     EXPECT_EQ(readWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
 }
 
-TEST(StartUp, GoodSettingsLoadTheTeamList)
+// A new installation's settings, its data path written with leading blanks.
+TEST(StartUp, ANewInstallationsSettingsLoadTheTeamList)
 {
     TempState t;
-    writeWholeFile(settingsFile(t.state),
-        defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1))
-            .encode());
+    const SettingsRecord defaults
+        = defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1));
+    // Sort column GS, descending, 60 lines, title and report in 12 points, not bold.
+    EXPECT_EQ(defaults.encode().mid(566, 13),
+        le16(7) + "D" + le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
+    writeWholeFile(settingsFile(t.state), defaults.encode());
     t.state.settings.dataFolder.clear();
     EXPECT_EQ(startUp(t.state, foldersUnder(t.dir.path(), false)), StartOutcome::TeamWindow);
-    EXPECT_EQ(t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/data/"));
-    EXPECT_EQ(std::tuple(t.state.settings.sortColumn, t.state.settings.sortOrder),
-        std::tuple(7, SortOrder::Descending));
-    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("KV1"));
+    const ProgramSettings& s = t.state.settings;
+    EXPECT_EQ(s.dataFolder, t.dir.path() + QStringLiteral("/data/"));
+    EXPECT_EQ(s.reportFolder, s.dataFolder);
+    // Report columns G, GS, SOG, SAG ... Sv, then zeros; the first type and the user's codes.
+    EXPECT_EQ(std::tuple(s.reportColumns[1], s.reportColumns[4], s.reportColumns[18],
+                  s.reportColumns[19], s.reportColumns[50], s.sortColumn),
+        std::tuple(1, 5, 28, 0, 0, 7));
+    EXPECT_EQ(s.gameTypeNames[1].trimmed() + s.categoryCodes[33] + s.userStatCodes[5],
+        QStringLiteral("LeagueKV1KV5"));
     EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
     EXPECT_EQ(t.readData("KVTEAMS.DAT").size(), 4000);
     EXPECT_FALSE(t.state.teamChoice.listMissing);
