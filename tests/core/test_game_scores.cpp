@@ -40,28 +40,12 @@ const QStringList Heading = texts({"", "Game Scores", "", "Harbor FC", ""});
 
 } // namespace
 
-// The home game's lines and a tie are in the long printout below (whose away game is 0-0): an
-// away win's scores, and the short form's words for a tie and a loss here.
-TEST(GameScores, AwayGameListsTheTeamFirstWithItsOwnScore)
-{
-    ScoresFixture f;
-    const QStringList away = f.report({game(1, '2', 2, 1, "Rovers")}).lines(ScoresForm::Long);
-    EXPECT_EQ(away[0],
-        QStringLiteral("   1.  09/15/02               Harbor FC                   2  WON"));
-    EXPECT_EQ(
-        away[1], QStringLiteral("       League                 Rovers                      1"));
-    EXPECT_TRUE(f.report({game(7, '1', 0, 0, "Rovers")})
-                    .lines(ScoresForm::Short)[0]
-                    .endsWith(QStringLiteral("0-0   Tie")));
-    EXPECT_TRUE(f.report({game(2, '2', 1, 3, "Rovers")})
-                    .lines(ScoresForm::Short)[0]
-                    .endsWith(QStringLiteral("1-3   Lost")));
-}
-
+// A home win and an away loss (the team first, each side with its own score) in the long form,
+// an away win and a tie in the short form.
 TEST(GameScores, LongFormPrintoutComparedWhole)
 {
     ScoresFixture f;
-    GameRecord second = game(2, '2', 0, 0, "Dover United", '3');
+    GameRecord second = game(2, '2', 1, 3, "Dover United", '3');
     second.gameDate = QStringLiteral("092202");
     second.gameLocation = QStringLiteral("Dover Park");
     second.gameComment.clear();
@@ -72,19 +56,21 @@ TEST(GameScores, LongFormPrintoutComparedWhole)
             + texts({"   1.  09/15/02               Rovers                      1  WON",
                 "       League                 Harbor FC                   2", "       North Field",
                 "       Rain", "",
-                "   2.  09/22/02               Harbor FC                   0  Tie",
-                "       Cup                    Dover United                0", "       Dover Park",
+                "   2.  09/22/02               Harbor FC                   1  Lost",
+                "       Cup                    Dover United                3", "       Dover Park",
                 "", "", "\f"}))));
 }
 
 TEST(GameScores, ShortFormPrintoutComparedWhole)
 {
     ScoresFixture f;
-    ASSERT_TRUE(f.report({game(1, '1', 2, 1, "Rovers"), game(12, '2', 10, 0, "Dover United", '3')})
+    ASSERT_TRUE(f.report({game(1, '1', 2, 1, "Rovers"), game(12, '2', 10, 0, "Dover United", '3'),
+                             game(13, '1', 2, 2, "Dover United", '3')})
                     .print(ScoresForm::Short, f.engine, printChoices("Game Scores", 60, 2)));
     const QStringList copy = Heading
         + texts({"   1. 09/15/02 League      Rovers                      2-1   WON",
-            "  12. 09/15/02 Cup         Dover United               10-0   WON", "\f"});
+            "  12. 09/15/02 Cup         Dover United               10-0   WON",
+            "  13. 09/15/02 Cup         Dover United                2-2   Tie", "\f"});
     EXPECT_TRUE(samePrintout(f.printed(), fileOf(copy + copy)));
 }
 
