@@ -50,11 +50,9 @@ TEST(GameFields, SavedRecordMatchesTheFileLayout)
 
     // Loading the record back gives the fields without their padding.
     const GameFields back = fieldsOfGame(GameRecord::decode(expected.bytes()));
-    EXPECT_EQ(back.location, QStringLiteral("Memorial Park North"));
-    EXPECT_EQ(back.goalsAgainst, QStringLiteral("0"));
-    EXPECT_EQ(back.typeLine, 2);
-    EXPECT_FALSE(back.homeTeam);
-    EXPECT_TRUE(back.specialSelect);
+    EXPECT_EQ(std::tuple(back.location.toStdString(), back.goalsAgainst.toStdString(),
+                  back.typeLine, back.homeTeam, back.specialSelect),
+        std::tuple("Memorial Park North", "0", 2, false, true));
 }
 
 TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)

@@ -1,11 +1,13 @@
-// The game file: reading the list, deleting and inserting games with the renumbering of the
-// games and their player results, saving in each edit mode, and the explicit list of games
-// stored into the games and statistics files. Another team's games, the list's selected line and
-// storing an unchanged explicit list are the window tests' part.
+// The game record's layout and the game file: reading the list, deleting and inserting games with
+// the renumbering of the games and their player results (whose layout the files compared whole
+// check), saving in each edit mode, and the explicit list of games stored into the games and
+// statistics files. Another team's games, the list's selected line and storing an unchanged
+// explicit list are the window tests' part.
 #include "GameBytes.h"
 
 #include "core/games/GameFile.h"
 #include "core/reports/ExplicitGameList.h"
+#include "core/store/GameRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,36 @@ GameBytes game(int number, const char* opponent, char status = 'A')
 }
 
 } // namespace
+
+// The layout, field by field: a long opponent cut to 25 characters, negative goals, and every
+// byte value of the text fields read and written back as it was.
+TEST(GameRecord, MatchesHandBuiltBytes)
+{
+    GameRecord g;
+    g.gameNumber = 258; // 0x0102
+    g.gameStatus = 'A';
+    g.gameDate = QStringLiteral("091502");
+    g.gameLocation = QStringLiteral("North Field");
+    g.opponent = QStringLiteral("An opponent whose name is far too long");
+    g.goalsFor = 3;
+    g.goalsAgainst = -2;
+    g.gameComment = QStringLiteral("Rain");
+    g.gameType = '4';
+    g.homeGame = '2';
+    g.specialSelect = '2';
+
+    const QByteArray expected = le16(258) + "A091502" + pad("North Field", 20)
+        + QByteArray("An opponent whose name is far too long").left(25) + "  " + le16(3) + le16(-2)
+        + pad("Rain", 58) + "422" + QByteArray(29, ' ');
+    ASSERT_EQ(expected.size(), 150);
+    EXPECT_EQ(g.encode(), expected);
+    EXPECT_EQ(GameRecord::decode(expected).goalsAgainst, -2);
+
+    QByteArray bytes(150, '\0');
+    for (int i = 0; i < 150; ++i)
+        bytes[i] = static_cast<char>((i * 97 + 13) & 0xFF);
+    EXPECT_EQ(GameRecord::decode(bytes).encode(), bytes);
+}
 
 TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
 {

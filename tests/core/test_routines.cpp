@@ -1,4 +1,6 @@
 // Shared formatting routines, the 8-bit text table and the statistic categories.
+#include "GameBytes.h"
+
 #include "core/entry/Categories.h"
 #include "core/games/GameLine.h"
 #include "core/store/GameRecord.h"
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 TEST(TextCodec, EveryByteDecodesToADistinctCharacterAndBack)
 {
@@ -63,13 +66,9 @@ TEST(gameLine, LaysOutEveryPiece)
     GameTypeNameTable names;
     names[1] = QStringLiteral("League    ");
     names[2] = QStringLiteral("Cup       ");
-    GameRecord g;
-    g.gameNumber = 3;
-    g.gameDate = QStringLiteral("091502");
-    g.gameType = '2';
-    g.opponent = QStringLiteral("Hilltop");
-    g.goalsFor = 3;
-    g.goalsAgainst = 1;
+    GameRecord g = GameRecord::decode(
+        GameBytes{.number = 3, .opponent = "Hilltop", .goalsFor = 3, .goalsAgainst = 1, .type = '2'}
+            .bytes());
     EXPECT_EQ(gameLine(g, names),
         QStringLiteral("3   09/15/02  Cup         Hilltop                     3-1   WON "));
     g.goalsFor = 12;
