@@ -120,22 +120,19 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
     // A printer that comes ready after the second retry.
     f.retries = {true, true};
     f.questions.clear();
-    int opens = 0;
     class Recovering : public RecordingDevice
     {
     public:
-        int* opens = nullptr;
+        int opens = 0;
         QString open() override
         {
-            return ++*opens < 3 ? QStringLiteral("Printer not ready") : QString();
+            return ++opens < 3 ? QStringLiteral("Printer not ready") : QString();
         }
     } recovering;
-    recovering.opens = &opens;
     f.engine.setPrinter(&recovering);
     f.engine.open();
-    EXPECT_EQ(opens, 3);
-    EXPECT_EQ(f.questions,
-        QStringList({QStringLiteral("Printer not ready"), QStringLiteral("Printer not ready")}));
+    EXPECT_EQ(recovering.opens, 3);
+    EXPECT_EQ(f.questions, texts({"Printer not ready", "Printer not ready"}));
     EXPECT_FALSE(f.t.state.printJob.stopped);
 }
 

@@ -20,12 +20,12 @@ using namespace scorvane::testing;
 namespace {
 
 // A table with players of the given names and games; GS = games, SOG = 2 × games, QS% from them.
-PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players, int team = 1)
+PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players)
 {
     PlayerStatsTable t;
     for (const auto& [name, games] : players) {
         PlayerStatsRow row;
-        row.team = team;
+        row.team = 1;
         row.name = name;
         row.games = games;
         row.totals[StatGS] = games;
@@ -47,8 +47,6 @@ PlayerReportLayout layout(QList<int> columns = {1, 7, 4, 8})
 {
     PlayerReportLayout l;
     l.columns = columns;
-    for (int t = 1; t <= 7; ++t)
-        l.gameTypeNames[t] = QStringLiteral("Type %1   ").arg(t);
     l.teamShortNames[1] = QStringLiteral("Rovers    ");
     l.teamShortNames[2] = QStringLiteral("Owls      ");
     return l;

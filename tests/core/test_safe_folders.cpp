@@ -32,10 +32,7 @@ namespace {
 
 GameRecord insertedGame()
 {
-    GameBytes bytes;
-    bytes.number = 2;
-    bytes.opponent = "Inserted";
-    return GameRecord::decode(bytes.bytes());
+    return GameRecord::decode(GameBytes{.number = 2, .opponent = "Inserted"}.bytes());
 }
 
 // Runs `work` in a child process and returns its pid; the child ends without any clean-up.

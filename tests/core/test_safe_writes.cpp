@@ -33,11 +33,8 @@ struct Operation
 
 GameRecord newGame(int number)
 {
-    GameBytes bytes;
-    bytes.number = number;
-    bytes.opponent = "Newcomers";
-    bytes.type = '3';
-    return GameRecord::decode(bytes.bytes());
+    return GameRecord::decode(
+        GameBytes{.number = number, .opponent = "Newcomers", .type = '3'}.bytes());
 }
 
 // Game 3's figures as typed: a new result, inserted before game 4's, an existing result
