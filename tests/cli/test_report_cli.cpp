@@ -1,7 +1,7 @@
 // The command-line report tool's contract: bad arguments exit 2 with one line, data it cannot read
 // and output it cannot write exit 1 naming them, the help lists the kinds that work, the options
 // reach the selection, and every kind prints to standard output the bytes it writes to a file. How
-// each report is laid out is the core tests' part.
+// each report is laid out is checked by the core tests.
 #include "CliSupport.h"
 #include "ReportArguments.h"
 

@@ -1,6 +1,5 @@
-// Record access, counts, the team list check, the error reporter's
-// cases and the settings file. The file names are read and written by every test that builds a
-// data folder by hand.
+// Record access beyond 16 bits, the team list check, the error reporter's cases and the settings
+// file. The file names are read and written by every test that builds a data folder by hand.
 #include "TestSupport.h"
 
 #include "core/state/Settings.h"

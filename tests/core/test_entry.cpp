@@ -1,5 +1,6 @@
-// The player screen's model of one game: the result index, loading the slots, the played mark,
-// team totals and saving every result back into the statistics file.
+// The player screen's model of one game: the result index, loading the slots, team totals and
+// saving every result back into the statistics file. The heading, the table's rows and the played
+// mark are checked through the windows.
 #include "GameBytes.h"
 
 #include "core/entry/PlayerEntry.h"

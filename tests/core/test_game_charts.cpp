@@ -1,5 +1,5 @@
 // The data behind the charts: a team's goals and one player's statistic. The categories offered
-// are the window tests' part.
+// are checked through the windows.
 #include "GameBytes.h"
 
 #include "core/reports/GameChartData.h"

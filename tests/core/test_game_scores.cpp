@@ -1,6 +1,6 @@
-// The game scores report: the team order by the home mark, the result words, both forms
-// printed and compared whole, the page rules and the export. The window's grid and buttons are the
-// window tests' part.
+// The game scores report: the team order by the home mark, the result words, both forms printed
+// and compared whole, the long form's page rule and the export. The window's grid and buttons are
+// checked through the windows.
 #include "TeamReportSupport.h"
 
 #include "core/reports/GameScoresReport.h"

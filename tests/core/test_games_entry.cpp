@@ -1,5 +1,5 @@
 // Game information as typed: the date rules, the record a save writes, the import seen from the
-// other side, the opponent's team, and the user's own names.
+// other side, and the user's own names.
 #include "GameBytes.h"
 
 #include "core/games/GameEntry.h"

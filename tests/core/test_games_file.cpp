@@ -2,7 +2,7 @@
 // the renumbering of the games and their player results (whose layout the files compared whole
 // check), saving in each edit mode, and the explicit list of games stored into the games and
 // statistics files. Another team's games, the list's selected line and storing an unchanged
-// explicit list are the window tests' part.
+// explicit list are checked through the windows.
 #include "GameBytes.h"
 
 #include "core/games/GameFile.h"

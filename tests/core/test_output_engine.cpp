@@ -1,6 +1,6 @@
 // The output engine: the text file's line rules, append and replace, the Retry/Cancel handling of
-// output errors; and reports as tables: what a CSV
-// file holds whatever its cells hold, a file written whole or not at all, and the HTML page.
+// output errors; and reports as tables: what a CSV file holds whatever its cells hold, a file
+// written whole or not at all, and the HTML page.
 #include "CsvReader.h"
 #include "TestSupport.h"
 

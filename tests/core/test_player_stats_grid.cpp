@@ -1,6 +1,6 @@
 // The report window's grid as cells: headings, the totals row, widths, the team column and the
 // marker row across it; the Compute window's boxes. One player's games, the empty report and the
-// buttons are the window tests' part.
+// buttons are checked through the windows.
 #include "TestSupport.h"
 
 #include "core/entry/Categories.h"

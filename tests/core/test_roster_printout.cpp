@@ -1,5 +1,5 @@
-// The roster printout as it reaches a text file: heading, player blocks, place lines, page
-// breaks, copies, and an output error that ends it.
+// The roster printout as it reaches a text file: heading, player blocks, place lines, page breaks
+// and copies.
 #include "TestSupport.h"
 
 #include "core/output/OutputEngine.h"

@@ -1,7 +1,7 @@
 // The data folder as a whole: one program at a time, backing up onto the folder under another
 // name, restoring onto a full disk, a kill at random moments of a large insert, and a change a
-// crash left in a folder the program moves to. That the lock moves with the data folder is the
-// window tests' part.
+// crash left in a folder the program moves to. That the lock moves with the data folder is
+// checked through the windows.
 #include "SafeWriteSupport.h"
 
 #include "core/games/GameFile.h"

@@ -1,5 +1,5 @@
-// Start-up, the first-start move, back-up copies and team naming. Shut-down, deleting a team,
-// the restore plan, help pages and folder lists are the window tests' part.
+// Start-up, the first-start move, back-up copies and team naming. Shut-down, deleting a team, the
+// restore plan, help pages and folder lists are checked through the windows.
 #include "TestSupport.h"
 
 #include "core/state/DefaultSettings.h"

@@ -1,6 +1,6 @@
 // Standings: counts, streaks, the leader by wins minus losses, the exchange sort, games behind,
-// the Ties column, and the printout compared whole, read from each team's game file. The
-// window's grid and the selection it hands over are the window tests' part.
+// the Ties column, and the printout compared whole, read from each team's game file. The window's
+// grid and the selection it hands over are checked through the windows.
 #include "TeamReportSupport.h"
 
 #include "core/reports/StandingsReport.h"

@@ -1,6 +1,6 @@
 // The team record and the game walk every team report shares: which games count, the sums by
 // game type, Pct, the Ties column, and the printout compared whole. The windows' grids and buttons
-// are the window tests' part.
+// are checked through the windows.
 #include "TeamReportSupport.h"
 
 #include "core/reports/GameFileReader.h"
@@ -19,7 +19,7 @@ GameResult result(char type, int goalsFor, int goalsAgainst)
 
 } // namespace
 
-// .500, 1.000, .000, .625, .833, .667, 1.0 and .5 appear in the printouts and grids of the team
+// .500, 1.000, .000, .625, .833, .667, 1.0 and .5 appear in the printouts of the team
 // reports; the rounding of a half and a two-digit games-behind only here.
 TEST(TeamReportText, PercentagesAndGamesBehind)
 {
