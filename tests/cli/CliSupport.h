@@ -1,14 +1,22 @@
 #pragma once
 
+#include "CsvReader.h"
 #include "ReportCommand.h"
+#include "TestSupport.h"
+
+#include "core/state/DefaultSettings.h"
+#include "core/teams/SampleLeague.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QDir>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace scorvane::testing {
 
@@ -63,5 +71,38 @@ inline QStringList folderListing(const QString& folder)
                 + info.lastModified().toString(Qt::ISODateWithMs);
     return entries;
 }
+
+// The records of a CSV export, each joined with "|" so that a whole table reads as one list; a
+// file that breaks the rules reads as no records.
+inline QStringList csvLines(const QByteArray& bytes)
+{
+    const CsvRead read = readCsv(bytes);
+    QStringList lines;
+    for (const QStringList& record : read.records)
+        lines << record.join(u'|');
+    return read.ok ? lines : QStringList{};
+}
+
+// The sample league in a fresh data folder, with the default settings beside it.
+struct SampleFolder
+{
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("league/"));
+    QString settings = dir.filePath(QStringLiteral("settings/QMKV.INI"));
+
+    SampleFolder()
+    {
+        QString error;
+        if (!SampleLeague::write(data, &error)
+            || !supplyDefaultSettings(dir.filePath(QStringLiteral("settings/")), data).isEmpty())
+            throw std::runtime_error("cannot write the sample league");
+    }
+    // The tool run on this folder; "%n" in `line` stands for values[n - 1].
+    ToolRun run(const std::string& line, const QStringList& values = {}) const
+    {
+        return runTool(args(line.c_str(), values)
+            + QStringList{QStringLiteral("--data"), data, QStringLiteral("--settings"), settings});
+    }
+};
 
 } // namespace scorvane::testing

@@ -19,11 +19,7 @@ struct TeamReportFolder : TempState
 {
     GameTypeNameTable typeNames;
     TeamNameTable teamNames;
-    int errorsAsked = 0;
-    OutputEngine engine{state.printJob, state.settings, [this](const QString&) {
-                            ++errorsAsked;
-                            return false;
-                        }};
+    OutputEngine engine{state.printJob, state.settings, [](const QString&) { return false; }};
 
     TeamReportFolder()
     {

@@ -1,10 +1,8 @@
-// Record access, counts, the team list check, the empty-file clean-up, the error reporter's
-// cases and the settings file. The file names are read and written by every test that builds a
-// data folder by hand.
+// Record access beyond 16 bits, the team list check, the error reporter's cases and the settings
+// file. The file names are read and written by every test that builds a data folder by hand.
 #include "TestSupport.h"
 
 #include "core/state/Settings.h"
-#include "core/store/GameRecord.h"
 #include "core/store/PlayerStatRecord.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamList.h"
@@ -23,69 +21,18 @@
 using namespace scorvane;
 using namespace scorvane::testing;
 
-TEST(DataFiles, FindsFilesCopiedWithOtherLetterCase)
-{
-    TempState t;
-    t.state.teamChoice.currentSlot = 3;
-    t.writeData("kvps3.dat", QByteArray(230, 'x'));
-    DataFiles& f = t.state.files;
-    EXPECT_EQ(f.fileName(FileStats), t.state.settings.dataFolder + QStringLiteral("kvps3.dat"));
-    f.openDataFile(FileStats);
-    EXPECT_EQ(f.recordCount(FileStats), 2);
-    f.closeDataFile(AllFiles);
-    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPS3.DAT")));
-}
-
-TEST(DataFiles, CountTruncatesPartialRecordsAndReadsPastEndAsZeros)
-{
-    TempState t;
-    t.writeData("KVPS1.DAT", QByteArray(240, ' '));
-    DataFiles& f = t.state.files;
-    f.openDataFile(FileStats);
-    EXPECT_EQ(f.recordCount(FileStats), 2);
-    const QByteArray third = f.readRecord(FileStats, 3);
-    EXPECT_EQ(third, QByteArray(10, ' ') + QByteArray(105, '\0'));
-    const auto record = PlayerStatRecord::decode(third); // no crash on odd bytes
-    EXPECT_EQ(record.statValues[28], 0);
-}
-
 TEST(DataFiles, RecordsAreWrittenAndReadByNumberBeyondSixteenBits)
 {
     TempState t;
     DataFiles& f = t.state.files;
-    f.openDataFile(FileGames);
-    GameRecord g;
-    g.gameNumber = 2;
-    g.opponent = QStringLiteral("Eastside");
-    f.put(FileGames, 2, g);
-    EXPECT_EQ(f.recordCount(FileGames), 2);
-    EXPECT_EQ(f.get<GameRecord>(FileGames, 2).opponent.trimmed(), QStringLiteral("Eastside"));
-    f.closeDataFile(FileGames);
-    EXPECT_EQ(QFileInfo(t.state.settings.dataFolder + QStringLiteral("KVGS1.DAT")).size(), 300);
-
     f.openDataFile(FileStats);
     PlayerStatRecord s;
     s.gameNumber = 9;
     f.put(FileStats, 40000, s);
     EXPECT_EQ(f.recordCount(FileStats), 40000);
     EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 40000).gameNumber, 9);
-}
-
-TEST(DataFiles, ShiftRecordsUpMovesTheTailAsOneBlock)
-{
-    TempState t;
-    DataFiles& f = t.state.files;
-    f.openDataFile(FileStats);
-    for (int n = 1; n <= 5; ++n) {
-        PlayerStatRecord s;
-        s.gameNumber = static_cast<qint16>(n);
-        f.put(FileStats, n, s);
-    }
-    f.shiftRecordsUp(FileStats, 3, 2);
-    EXPECT_EQ(f.recordCount(FileStats), 7);
-    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 5).gameNumber, 3);
-    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 7).gameNumber, 5);
-    EXPECT_EQ(f.get<PlayerStatRecord>(FileStats, 2).gameNumber, 2);
+    f.closeDataFile(FileStats);
+    EXPECT_EQ(QFileInfo(f.fileName(FileStats)).size(), 40000 * 115);
 }
 
 // A list of the wrong length is copied aside (its names may still be read by hand), then reset.
@@ -110,32 +57,6 @@ TEST(TeamList, WrongLengthIsKeptAsideAndRebuiltWithDefaultNames)
             bytes.mid(99 * 40, 40), pad("Team 100", 25) + pad("Team 100", 10) + QByteArray(5, ' '));
         EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
     }
-}
-
-TEST(TeamList, GoodListIsLoadedLeftTrimmed)
-{
-    TempState t;
-    QByteArray bytes;
-    for (int n = 1; n <= 100; ++n)
-        bytes += pad(n == 7 ? "   Lakers" : "Other", 25) + pad("Lak", 10) + "     ";
-    const QString path = t.state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT");
-    writeWholeFile(path, bytes);
-    checkAndLoadTeamList(t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
-    EXPECT_EQ(t.state.teamChoice.names[7], QString::fromLatin1(pad("Lakers", 25)));
-    EXPECT_EQ(t.state.teamChoice.shortNames[7], QString::fromLatin1(pad("Lak", 10)));
-    EXPECT_EQ(readWholeFile(path), bytes);
-}
-
-TEST(TeamList, EmptyKvFilesAreRemovedOthersKept)
-{
-    TempState t;
-    const QString d = t.state.settings.dataFolder;
-    writeWholeFile(d + QStringLiteral("KVPN4.DAT"), {});
-    writeWholeFile(d + QStringLiteral("kvgs4.dat"), {});
-    writeWholeFile(d + QStringLiteral("KVPS4.DAT"), QByteArray(115, ' '));
-    writeWholeFile(d + QStringLiteral("OTHER.DAT"), {});
-    EXPECT_EQ(removeEmptyDataFiles(d), 2);
-    EXPECT_EQ(QDir(d).entryList(QDir::Files, QDir::Name), texts({"KVPS4.DAT", "OTHER.DAT"}));
 }
 
 TEST(ErrorReporter, ThreeCasesWithTheirTexts)
@@ -182,71 +103,35 @@ TEST(ErrorReporter, RetryRepeatsTheOperation)
     EXPECT_EQ(reporter.errors.size(), 1u);
 }
 
-TEST(Settings, LoadRefusesAnyLengthButExact)
-{
-    for (int length : {0, 668, 670}) {
-        TempState t;
-        writeWholeFile(
-            t.state.settings.settingsFolder + QStringLiteral("QMKV.INI"), QByteArray(length, ' '));
-        EXPECT_EQ(Settings::load(t.state), Settings::LoadResult::Corrupt) << length;
-    }
-    TempState missing;
-    EXPECT_EQ(Settings::load(missing.state), Settings::LoadResult::Corrupt);
-    // The attempt leaves an empty file behind, which gives the same answer next time.
-    EXPECT_TRUE(QFile::exists(missing.state.settings.settingsFolder + QStringLiteral("QMKV.INI")));
-}
-
-TEST(Settings, SortOrderAndBoldFlagsAreReadAsTypesAndWrittenInTheFileCodes)
-{
-    // Sort order "D" is descending and any other byte ascending; any non-zero flag is bold. Both
-    // are written back in the file's own codes: "D"/"A" and -1/0.
-    const struct
-    {
-        char order;
-        int titleBold;
-        int reportBold;
-        SortOrder expected;
-        QByteArray written;
-    } cases[] = {
-        {'D', 1, 0, SortOrder::Descending,
-            "D" + le16(60) + le16(12) + le16(-1) + le16(12) + le16(0)},
-        {'x', 0, -1, SortOrder::Ascending,
-            "A" + le16(60) + le16(12) + le16(0) + le16(12) + le16(-1)},
-    };
-    for (const auto& c : cases) {
-        TempState t;
-        QByteArray bytes(669, ' ');
-        bytes.replace(566, 13,
-            le16(1) + QByteArray(1, c.order) + le16(60) + le16(12) + le16(c.titleBold) + le16(12)
-                + le16(c.reportBold));
-        const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
-        writeWholeFile(ini, bytes);
-        ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
-        EXPECT_EQ(t.state.settings.sortOrder, c.expected) << c.order;
-        EXPECT_EQ(t.state.settings.titleBold, c.titleBold != 0) << c.order;
-        EXPECT_EQ(t.state.settings.reportBold, c.reportBold != 0) << c.order;
-        Settings::save(t.state);
-        EXPECT_EQ(readWholeFile(ini).mid(568, 11), c.written) << c.order;
-    }
-}
-
-TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
+// The settings record's layout, field by field. Sort order "D" is descending and any other byte
+// ascending; any non-zero flag is bold. Both are written back in the file's own codes: "D"/"A"
+// and -1/0.
+TEST(Settings, LoadTrimsPathsAndSaveBlanksReservedAndWritesTheFileCodes)
 {
     TempState t;
     QByteArray bytes(669, '#');
     auto put = [&](int offset, const QByteArray& b) { bytes.replace(offset, b.size(), b); };
     put(2, pad("  /srv/reports", 145));
     put(147, pad(" /srv/data/ ", 145));
+    for (int type = 0; type < 7; ++type)
+        put(292 + 10 * type, pad(QByteArray("Type").append(char('1' + type)).constData(), 10));
     put(362, "ABCDEFGHIJKLMNO");
-    put(566, le16(7) + "A" + le16(55) + le16(14) + le16(-1) + le16(10) + le16(0));
+    for (int c = 0; c < 50; ++c)
+        put(446 + 2 * c, le16(c + 1));
+    put(566, le16(7) + "x" + le16(55) + le16(14) + le16(1) + le16(10) + le16(0));
     const QString ini = t.state.settings.settingsFolder + QStringLiteral("QMKV.INI");
     writeWholeFile(ini, bytes);
     ASSERT_EQ(Settings::load(t.state), Settings::LoadResult::Loaded);
-    EXPECT_EQ(t.state.settings.dataFolder, QStringLiteral("/srv/data/"));
-    EXPECT_EQ(t.state.settings.reportFolder, QStringLiteral("/srv/reports/"));
-    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("ABC"));
-    EXPECT_EQ(t.state.settings.categoryCodes[37], QStringLiteral("MNO"));
-    EXPECT_EQ(t.state.settings.linesPerPage, 55); // sort order and bold: the test above
+    const ProgramSettings& s = t.state.settings;
+    EXPECT_EQ(s.dataFolder, QStringLiteral("/srv/data/"));
+    EXPECT_EQ(s.reportFolder, QStringLiteral("/srv/reports/"));
+    EXPECT_EQ(s.categoryCodes[33], QStringLiteral("ABC"));
+    EXPECT_EQ(s.categoryCodes[37], QStringLiteral("MNO"));
+    EXPECT_EQ(s.gameTypeNames[7], QStringLiteral("Type7     "));
+    EXPECT_EQ(
+        std::tuple(s.reportColumns[1], s.reportColumns[50], s.sortColumn), std::tuple(1, 50, 7));
+    EXPECT_EQ(std::tuple(s.linesPerPage, s.sortOrder, s.titleBold, s.reportBold),
+        std::tuple(55, SortOrder::Ascending, true, false));
 
     t.state.settings.linesPerPage = 66;
     Settings::save(t.state);
@@ -254,6 +139,8 @@ TEST(Settings, LoadTrimsPathsAndSaveBlanksReserved)
     ASSERT_EQ(saved.size(), 669);
     EXPECT_EQ(saved.left(2), le16(200));
     EXPECT_EQ(saved.mid(147, 145), pad("/srv/data/", 145));
+    // The type names and codes, then the columns, as read.
+    EXPECT_EQ(saved.mid(292, 85) + saved.mid(446, 100), bytes.mid(292, 85) + bytes.mid(446, 100));
     EXPECT_EQ(saved.mid(377, 69), QByteArray(69, ' '));
     EXPECT_EQ(saved.mid(546, 20), QByteArray(20, ' '));
     EXPECT_EQ(

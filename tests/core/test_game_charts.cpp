@@ -1,30 +1,31 @@
+// The data behind the charts: a team's goals and one player's statistic. The categories offered
+// are checked through the windows.
+#include "GameBytes.h"
+
 #include "core/reports/GameChartData.h"
 
 #include <gtest/gtest.h>
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 namespace {
 
+// Game n is played on September n, 2026.
 GameRecord game(int number, int goalsFor, int goalsAgainst, char status = 'A')
 {
-    GameRecord g;
-    g.gameNumber = static_cast<qint16>(number);
-    g.gameStatus = status;
-    g.gameDate = QStringLiteral("09%1").arg(number, 2, 10, QChar(u'0')) + QStringLiteral("26");
-    g.goalsFor = static_cast<qint16>(goalsFor);
-    g.goalsAgainst = static_cast<qint16>(goalsAgainst);
-    return g;
+    const QByteArray date = "09" + QByteArray::number(number).rightJustified(2, '0') + "26";
+    return GameRecord::decode(GameBytes{.number = number,
+        .status = status,
+        .date = date.constData(),
+        .goalsFor = goalsFor,
+        .goalsAgainst = goalsAgainst}
+                                  .bytes());
 }
 
 PlayerStatRecord result(int gameNumber, int player, int goals, char status = 'A')
 {
-    PlayerStatRecord r;
-    r.gameNumber = static_cast<qint16>(gameNumber);
-    r.playerNumber = static_cast<qint16>(player);
-    r.statStatus = status;
-    r.statValues[2] = static_cast<qint16>(goals);
-    return r;
+    return PlayerStatRecord::decode(resultBytes(gameNumber, player, {{2, goals}}, status));
 }
 
 } // namespace

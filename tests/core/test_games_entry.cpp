@@ -1,5 +1,5 @@
 // Game information as typed: the date rules, the record a save writes, the import seen from the
-// other side, the opponent's team, and the user's own names.
+// other side, and the user's own names.
 #include "GameBytes.h"
 
 #include "core/games/GameEntry.h"
@@ -50,11 +50,9 @@ TEST(GameFields, SavedRecordMatchesTheFileLayout)
 
     // Loading the record back gives the fields without their padding.
     const GameFields back = fieldsOfGame(GameRecord::decode(expected.bytes()));
-    EXPECT_EQ(back.location, QStringLiteral("Memorial Park North"));
-    EXPECT_EQ(back.goalsAgainst, QStringLiteral("0"));
-    EXPECT_EQ(back.typeLine, 2);
-    EXPECT_FALSE(back.homeTeam);
-    EXPECT_TRUE(back.specialSelect);
+    EXPECT_EQ(std::tuple(back.location.toStdString(), back.goalsAgainst.toStdString(),
+                  back.typeLine, back.homeTeam, back.specialSelect),
+        std::tuple("Memorial Park North", "0", 2, false, true));
 }
 
 TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
@@ -84,22 +82,6 @@ TEST(GameImport, HomeWinOfTheOpponentIsAnAwayLossHere)
     const GameFields withComment = importedFields(ours, GameRecord::decode(theirs.bytes()), true);
     EXPECT_TRUE(withComment.homeTeam);
     EXPECT_EQ(withComment.comment, QStringLiteral("windy"));
-}
-
-TEST(GameFields, OpponentSlotAndNumberLabel)
-{
-    TeamNameTable names;
-    for (int s = 1; s <= 100; ++s)
-        names[s] = fitWidth(QStringLiteral("Team %1").arg(s), 25);
-    names[4] = fitWidth(QStringLiteral("Hawks"), 25);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("Hawks")), 4);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("Team 100")), 100);
-    EXPECT_EQ(opponentSlot(names, QStringLiteral("hawks")), 0);
-    EXPECT_EQ(opponentSlot(names, QString()), 0);
-
-    EXPECT_EQ(gameNumberLabel(GameEdit::Add, 6), QStringLiteral("Add Game 6"));
-    EXPECT_EQ(gameNumberLabel(GameEdit::Insert, 2), QStringLiteral("Insert Game 2"));
-    EXPECT_EQ(gameNumberLabel(GameEdit::Change, 12), QStringLiteral("Change Game 12"));
 }
 
 TEST(OwnNames, EmptyNamesTakeDefaultsAndReportCategoriesFollow)

@@ -1,11 +1,13 @@
-// The game file: reading the list, deleting and inserting games with the renumbering of the
-// games and their player results, saving in each edit mode, and another team's games.
+// The game record's layout and the game file: reading the list, deleting and inserting games with
+// the renumbering of the games and their player results (whose layout the files compared whole
+// check), saving in each edit mode, and the explicit list of games stored into the games and
+// statistics files. Another team's games, the list's selected line and storing an unchanged
+// explicit list are checked through the windows.
 #include "GameBytes.h"
 
 #include "core/games/GameFile.h"
-#include "core/games/OtherTeamGames.h"
-
-#include <QFile>
+#include "core/reports/ExplicitGameList.h"
+#include "core/store/GameRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,36 @@ GameBytes game(int number, const char* opponent, char status = 'A')
 }
 
 } // namespace
+
+// The layout, field by field: a long opponent cut to 25 characters, negative goals, and every
+// byte value of the text fields read and written back as it was.
+TEST(GameRecord, MatchesHandBuiltBytes)
+{
+    GameRecord g;
+    g.gameNumber = 258; // 0x0102
+    g.gameStatus = 'A';
+    g.gameDate = QStringLiteral("091502");
+    g.gameLocation = QStringLiteral("North Field");
+    g.opponent = QStringLiteral("An opponent whose name is far too long");
+    g.goalsFor = 3;
+    g.goalsAgainst = -2;
+    g.gameComment = QStringLiteral("Rain");
+    g.gameType = '4';
+    g.homeGame = '2';
+    g.specialSelect = '2';
+
+    const QByteArray expected = le16(258) + "A091502" + pad("North Field", 20)
+        + QByteArray("An opponent whose name is far too long").left(25) + "  " + le16(3) + le16(-2)
+        + pad("Rain", 58) + "422" + QByteArray(29, ' ');
+    ASSERT_EQ(expected.size(), 150);
+    EXPECT_EQ(g.encode(), expected);
+    EXPECT_EQ(GameRecord::decode(expected).goalsAgainst, -2);
+
+    QByteArray bytes(150, '\0');
+    for (int i = 0; i < 150; ++i)
+        bytes[i] = static_cast<char>((i * 97 + 13) & 0xFF);
+    EXPECT_EQ(GameRecord::decode(bytes).encode(), bytes);
+}
 
 TEST(GameDeletion, MiddleGameOfFiveClosesUpNumbersAndResults)
 {
@@ -119,35 +151,48 @@ TEST(GameList, DamagedFilesAreReadAsFarAsWholeRecordsGo)
     EXPECT_TRUE(t.reporter.errors.empty());
 }
 
-TEST(GameList, SelectedLineFollowsTheCurrentGame)
+TEST(ExplicitGameList, LinesForActiveGamesAndTheirMarks)
 {
-    EXPECT_EQ(lineToSelect(0, 0), -1);
-    EXPECT_EQ(lineToSelect(5, 0), 4);
-    EXPECT_EQ(lineToSelect(5, 2), 1);
-    EXPECT_EQ(lineToSelect(5, 5), 4);
-    EXPECT_EQ(lineToSelect(4, 9), 3); // after deleting the last game
+    QTemporaryDir dir;
+    const QString games = dir.path() + QStringLiteral("/KVGS1.DAT");
+    writeWholeFile(games,
+        GameBytes{.number = 1, .opponent = "Rovers", .goalsFor = 3, .goalsAgainst = 1}.bytes()
+            + GameBytes{.number = 1, .status = 'D'}.bytes()
+            + GameBytes{.number = 2, .date = "100102", .special = '2'}.bytes());
+    const ExplicitGameList list = readExplicitList(games);
+    ASSERT_EQ(list.lines.size(), 2);
+    EXPECT_EQ(list.lines[0],
+        QStringLiteral(" 1   09/15/02  Rovers") + QString(20, u' ') + QStringLiteral("  3 - 1  "));
+    EXPECT_TRUE(list.lines[1].startsWith(QStringLiteral(" 2   10/01/02  Rovers")));
+    EXPECT_EQ(list.selected, (std::vector<bool>{false, true}));
+    EXPECT_EQ(list.selectedCount(), 1);
 }
 
-TEST(OtherTeamGames, ReadsTheOpponentsFileAndKeepsOwnTeam)
+TEST(ExplicitGameList, StoringWritesOnlyChangedMarksOfActiveRecords)
 {
-    GameFiles t(game(1, "Own").bytes(), {});
-    writeWholeFile(t.path("KVGS7.DAT"),
-        join({game(1, "Us").bytes(), game(1, "Old", 'D').bytes(), game(2, "Us again").bytes()}));
-    {
-        OtherTeamGames other(t.state, 7);
-        EXPECT_EQ(t.state.teamChoice.currentSlot, 1);
-        const auto listed = other.activeGames();
-        ASSERT_EQ(listed.size(), 2u);
-        EXPECT_EQ(listed[1].recordNumber, 3);
-        EXPECT_EQ(other.game(3).opponent.trimmed(), QStringLiteral("Us again"));
-        EXPECT_TRUE(t.state.files.isOpen(FileOtherGames));
-    }
-    EXPECT_FALSE(t.state.files.isOpen(FileOtherGames));
-    EXPECT_EQ(readActiveGames(t.state.files, FileGames).front().game.opponent.trimmed(),
-        QStringLiteral("Own"));
+    TempState t;
+    const QString folder = t.state.settings.dataFolder;
+    const QByteArray games = GameBytes{.number = 1, .special = '2'}.bytes()
+        + GameBytes{.number = 1, .status = 'D', .special = '2'}.bytes()
+        + GameBytes{.number = 2}.bytes() + GameBytes{.number = 3, .special = '2'}.bytes();
+    const QByteArray results = statBytes(1, 4, 'A', '1', '2') + statBytes(2, 4)
+        + statBytes(2, 5, 'I') + statBytes(3, 4, 'A', '1', '2');
+    writeWholeFile(folder + QStringLiteral("KVGS1.DAT"), games);
+    writeWholeFile(folder + QStringLiteral("KVPS1.DAT"), results);
+    t.state.files.openDataFile(FileGames);
+    t.state.files.openDataFile(FileStats);
 
-    // A team without a game file has no games, and gets no file.
-    OtherTeamGames none(t.state, 9);
-    EXPECT_TRUE(none.activeGames().empty());
-    EXPECT_FALSE(QFile::exists(t.path("KVGS9.DAT")));
+    // Several teams: nothing is written.
+    ASSERT_TRUE(storeExplicitList(t.state.files, 2, {false, true, false}));
+    EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVGS1.DAT")), games);
+
+    ASSERT_TRUE(storeExplicitList(t.state.files, 1, {false, true, true}));
+    QByteArray expectedGames = games;
+    expectedGames[120] = '1';           // game 1 unmarked
+    expectedGames[2 * 150 + 120] = '2'; // game 2 marked; the deleted record keeps its "2"
+    EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVGS1.DAT")), expectedGames);
+    QByteArray expectedResults = results;
+    expectedResults[7] = '1';
+    expectedResults[115 + 7] = '2'; // the "I" record of game 2 keeps its mark
+    EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVPS1.DAT")), expectedResults);
 }

@@ -1,10 +1,17 @@
-// The output engine: the text file's line rules, append and replace, the choice of destination
-// at every call, and the Retry/Cancel handling of output errors.
+// The output engine: the text file's line rules, append and replace, the Retry/Cancel handling of
+// output errors; and reports as tables: what a CSV file holds whatever its cells hold, a file
+// written whole or not at all, and the HTML page.
+#include "CsvReader.h"
 #include "TestSupport.h"
 
 #include "core/output/OutputEngine.h"
+#include "core/output/TableExport.h"
+#include "core/output/TextFileOutput.h"
+#include "core/text/TextCodec.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -33,11 +40,6 @@ public:
         calls << QStringLiteral("close");
         return {};
     }
-    void setFont(int size, bool bold) override
-    {
-        calls << QStringLiteral("font:%1").arg(size) + (bold ? QStringLiteral("b") : QString());
-    }
-    void centreNextLine(const QString& text) override { calls << QStringLiteral("centre:") + text; }
 };
 
 struct EngineFixture
@@ -68,7 +70,7 @@ struct EngineFixture
 
 } // namespace
 
-TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
+TEST(OutputFile, TrimsTrailingBlanksEndsLinesWithCrLfReplacesOrAppends)
 {
     EngineFixture f;
     f.t.state.printJob.outputFile = f.file();
@@ -77,32 +79,14 @@ TEST(OutputFile, TrimsTrailingBlanksKeepsLeadingAndEndsLinesWithCrLf)
     EXPECT_EQ(
         readWholeFile(f.file()), QByteArray("  Roster\r\n\r\n\r\ncaf\xe9 \xbd\r\n\f\r\n\f\r\n"));
     EXPECT_TRUE(f.printer.calls.isEmpty());
-}
 
-TEST(OutputFile, ReplaceEmptiesTheFileAndAppendKeepsBothReports)
-{
-    EngineFixture f;
-    f.t.state.printJob.outputFile = f.file();
+    // Replacing empties a longer file; appending keeps both reports.
     writeWholeFile(f.file(), QByteArray("old contents that are longer\r\n"));
-    f.t.state.printJob.append = false;
     f.print({QStringLiteral("first"), QStringLiteral("\f")});
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\n"));
     f.t.state.printJob.append = true;
     f.print({QStringLiteral("second"), QStringLiteral("\f")});
     EXPECT_EQ(readWholeFile(f.file()), QByteArray("first\r\n\f\r\nsecond\r\n\f\r\n"));
-}
-
-TEST(OutputFile, AFileLeftOpenIsClosedByTheNextOpeningForThePrinter)
-{
-    EngineFixture f;
-    f.t.state.printJob.outputFile = f.file();
-    f.engine.open();
-    f.engine.writeLine(QStringLiteral("stopped here"));
-    // The report ended without closing; the next report goes to the printer.
-    f.t.state.printJob.outputFile.clear();
-    f.engine.open();
-    EXPECT_EQ(readWholeFile(f.file()), QByteArray("stopped here\r\n"));
-    EXPECT_EQ(f.printer.calls, QStringList{QStringLiteral("open")});
 }
 
 TEST(OutputFile, ABareNameLiesInTheReportFolder)
@@ -116,35 +100,6 @@ TEST(OutputFile, ABareNameLiesInTheReportFolder)
     EXPECT_EQ(outputFilePath(QStringLiteral("~/r.txt"), reports),
         QDir::homePath() + QStringLiteral("/r.txt"));
     EXPECT_EQ(outputFilePath(QStringLiteral("  "), reports), QString());
-}
-
-TEST(OutputEngine, ChoosesTheDestinationAtEveryCall)
-{
-    EngineFixture f;
-    f.t.state.settings.titleFontSize = 1; // below 2: printed at 12
-    f.t.state.settings.titleBold = true;
-    f.t.state.settings.reportFontSize = 9;
-    f.engine.open();
-    f.engine.setPrintFont(PrintFont::Title);
-    f.engine.centreNextLine(QStringLiteral("T"));
-    f.engine.writeLine(QStringLiteral("T  "));
-    f.engine.setPrintFont(PrintFont::Body);
-    f.engine.writeLine(QStringLiteral("\f"));
-    f.engine.close();
-    EXPECT_EQ(f.printer.calls,
-        QStringList({QStringLiteral("open"), QStringLiteral("font:12b"), QStringLiteral("centre:T"),
-            QStringLiteral("line:T  "), QStringLiteral("font:9"), QStringLiteral("line:\f"),
-            QStringLiteral("close")}));
-}
-
-TEST(OutputEngine, PdfWithoutAPdfDestinationIsAnErrorNotAFile)
-{
-    EngineFixture f;
-    f.t.state.printJob.outputFile = f.file();
-    f.t.state.printJob.format = OutputFormat::Pdf;
-    f.engine.open();
-    EXPECT_TRUE(f.t.state.printJob.stopped);
-    EXPECT_FALSE(QFile::exists(f.file()));
 }
 
 TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
@@ -165,21 +120,100 @@ TEST(OutputErrors, CancelStopsAndRetryRepeatsTheFailedStep)
     // A printer that comes ready after the second retry.
     f.retries = {true, true};
     f.questions.clear();
-    int opens = 0;
     class Recovering : public RecordingDevice
     {
     public:
-        int* opens = nullptr;
+        int opens = 0;
         QString open() override
         {
-            return ++*opens < 3 ? QStringLiteral("Printer not ready") : QString();
+            return ++opens < 3 ? QStringLiteral("Printer not ready") : QString();
         }
     } recovering;
-    recovering.opens = &opens;
     f.engine.setPrinter(&recovering);
     f.engine.open();
-    EXPECT_EQ(opens, 3);
-    EXPECT_EQ(f.questions,
-        QStringList({QStringLiteral("Printer not ready"), QStringLiteral("Printer not ready")}));
+    EXPECT_EQ(recovering.opens, 3);
+    EXPECT_EQ(f.questions, texts({"Printer not ready", "Printer not ready"}));
     EXPECT_FALSE(f.t.state.printJob.stopped);
+}
+
+// A name with control bytes (here a bell and a terminal's clear-screen sequence) reaches a report
+// file with each control byte as "?", so the report cannot drive the terminal that shows it;
+// Windows-1252 letters and the page break stay as they are.
+TEST(OutputFile, ControlBytesInNamesPrintAsAVisibleStandIn)
+{
+    const QByteArray stored("Al\x07\x1b[2J Ren\xe9\x81\x7f  ", 15);
+    EXPECT_EQ(textFileLine(TextCodec::decode(stored)), QByteArray("Al??[2J Ren\xe9??\r\n"));
+    EXPECT_EQ(textFileLine(QStringLiteral("\f")), QByteArray("\f\r\n"));
+}
+
+namespace {
+
+ExportTable sample()
+{
+    ExportTable t;
+    t.title = QStringLiteral("Scoring <Fall>");
+    t.team = QStringLiteral("Riverside Rovers");
+    t.headings = texts({"Player", "GS", "SOG%"});
+    t.numericColumns = {1, 2};
+    t.rows = {{ExportTable::RowKind::Totals, texts({"Team Totals", "12", "0.5"})},
+        {ExportTable::RowKind::Body,
+            {QStringLiteral("Dubois, \"Ren\u00e9\""), QStringLiteral("7"),
+                QStringLiteral("0.4375")}}};
+    return t;
+}
+
+} // namespace
+
+TEST(TableExport, CsvCellsSurviveWhateverTheyHold)
+{
+    ExportTable table;
+    table.title = QStringLiteral("Roster");
+    table.headings = {QStringLiteral("Name"), QStringLiteral("Other Information")};
+    const QStringList awkward
+        = {QStringLiteral("O'Neil, \"Rocket\" Jr."), QStringLiteral("line one\nline two"),
+            QStringLiteral("Zoë Müller"), QString(), QStringLiteral(" leading blank")};
+    for (const QString& cell : awkward)
+        table.rows.append({ExportTable::RowKind::Body, {cell, cell}});
+    table.rows.append({ExportTable::RowKind::Totals, {QStringLiteral("Totals"), QString()}});
+
+    const CsvRead read = readCsv(tableAsCsv(table));
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.records.size(), 1 + awkward.size() + 1);
+    EXPECT_EQ(read.records[0], (QStringList{QStringLiteral("Row")} + table.headings));
+    for (qsizetype r = 0; r < awkward.size(); ++r)
+        EXPECT_EQ(read.records[r + 1], (QStringList{QString(), awkward[r], awkward[r]}));
+    EXPECT_EQ(read.records.last().first(), QStringLiteral("Totals"));
+}
+
+TEST(TableExport, FileIsWrittenWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    ExportTable table;
+    table.headings = {QStringLiteral("A")};
+    table.rows.append({ExportTable::RowKind::Body, {QStringLiteral("1")}});
+    const QString path = dir.filePath(QStringLiteral("report.csv"));
+    ASSERT_TRUE(writeExportFile(path, table, ExportFormat::Csv).isEmpty());
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("Row,A\r\n,1\r\n"));
+
+    // A folder that is not there: an error, and nothing left behind anywhere.
+    const QString missing = dir.filePath(QStringLiteral("gone/report.html"));
+    EXPECT_FALSE(writeExportFile(missing, table, ExportFormat::Html).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("report.csv")});
+}
+
+TEST(TableExport, HtmlIsOneEscapedPageThatFetchesNothing)
+{
+    const QString page = QString::fromUtf8(tableAsHtml(sample()));
+    EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<title>Scoring &lt;Fall&gt;</title>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<p class=\"team\">Riverside Rovers</p>")));
+    EXPECT_TRUE(page.contains(
+        QStringLiteral("<tr class=\"totals\"><td>Team Totals</td><td class=\"n\">12</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Dubois, &quot;Ren\u00e9&quot;")));
+    EXPECT_TRUE(page.contains(QStringLiteral("@media print")));
+    for (const char* fetch : {"src=", "href=", "@import", "url(", "http:", "https:"})
+        EXPECT_FALSE(page.contains(QLatin1String(fetch))) << fetch;
 }

@@ -1,13 +1,17 @@
 // The player statistics computation over hand-made statistics records: which records count,
-// what each row and the totals row hold, and the value of every report category.
+// what each row and the totals row hold, the value of every report category, and how a team's
+// files are found and read.
 #include "GameBytes.h"
 
 #include "core/reports/CategoryValues.h"
-#include "core/reports/GameTest.h"
 #include "core/reports/PlayerStatsComputation.h"
-#include "core/store/GameRecord.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -45,6 +49,12 @@ struct StatsFolder
     }
 };
 
+// A row's name, team, games and goals scored.
+std::tuple<std::string, int, int, int> summary(const PlayerStatsRow& row)
+{
+    return {row.name.toStdString(), static_cast<int>(row.team), row.games, row.totals[GS]};
+}
+
 } // namespace
 
 TEST(PlayerStatsComputation, StopsAtTheFirstRecordBeyondTheToGame)
@@ -59,10 +69,9 @@ TEST(PlayerStatsComputation, StopsAtTheFirstRecordBeyondTheToGame)
     f.input.selection.toGame = 5;
     const PlayerStatsTable t = f.compute();
     ASSERT_EQ(t.rowCount(), 2);
-    EXPECT_EQ(t.row(2).games, 4);
-    EXPECT_EQ(t.row(2).totals[GS], 4);
-    EXPECT_EQ(t.totals().games, 4);
-    EXPECT_EQ(t.totals().totals[GS], 4);
+    EXPECT_EQ(
+        std::tuple(t.row(2).games, t.row(2).totals[GS], t.totals().games, t.totals().totals[GS]),
+        std::tuple(4, 4, 4, 4));
 }
 
 TEST(PlayerStatsComputation, OnlyActiveSelectedTypesAndMarkedGamesCount)
@@ -99,8 +108,7 @@ TEST(PlayerStatsComputation, PlayerFiltersMatchNumberOrWholeName)
     f.input.selection.playerName = QStringLiteral("mia soto");
     PlayerStatsTable t = f.compute();
     ASSERT_EQ(t.rowCount(), 2);
-    EXPECT_EQ(t.row(2).name, QStringLiteral("Mia Soto"));
-    EXPECT_EQ(t.row(2).games, 2);
+    EXPECT_EQ(summary(t.row(2)), std::tuple("Mia Soto", 1, 2, 0));
 
     f.input.selection.playerName = QStringLiteral("mia sot"); // a beginning is not a match
     EXPECT_EQ(f.compute().rowCount(), 1);
@@ -124,15 +132,12 @@ TEST(PlayerStatsComputation, IndividualModeGivesOneRowPerGame)
     f.input.selection.individualPlayer = 7;
     const PlayerStatsTable t = f.compute();
     ASSERT_EQ(t.rowCount(), 4);
-    EXPECT_EQ(t.row(2).game, 1);
-    EXPECT_EQ(t.row(2).gameType, 3);
-    EXPECT_EQ(t.row(3).game, 3);
-    EXPECT_EQ(t.row(3).gameType, 0);
-    EXPECT_EQ(t.row(4).gameType, 9);
-    EXPECT_EQ(t.row(4).totals[GS], 4);
-    EXPECT_EQ(t.row(2).name, QStringLiteral("Player 7")); // no roster: the default name
-    EXPECT_EQ(t.totals().totals[GS], 8);
-    EXPECT_EQ(t.totals().games, 3);
+    // Game and type of each row; no roster gives the default name.
+    EXPECT_EQ(std::tuple(t.row(2).game, t.row(2).gameType, t.row(3).game, t.row(3).gameType,
+                  t.row(4).gameType),
+        std::tuple(1, 3, 3, 0, 9));
+    EXPECT_EQ(summary(t.row(4)), std::tuple("Player 7", 1, 1, 4));
+    EXPECT_EQ(std::tuple(t.totals().games, t.totals().totals[GS]), std::tuple(3, 8));
 }
 
 TEST(PlayerStatsComputation, SeveralTeamsGiveRowsPerTeamAndGrowPastAHundred)
@@ -151,14 +156,8 @@ TEST(PlayerStatsComputation, SeveralTeamsGiveRowsPerTeamAndGrowPastAHundred)
     f.roster(5, nameBytes(60, "Last One"));
     const PlayerStatsTable t = f.compute();
     ASSERT_EQ(t.rowCount(), 121);
-    EXPECT_EQ(t.row(2).team, 2);
-    EXPECT_EQ(t.row(2).games, 2);
-    EXPECT_EQ(t.row(2).totals[GS], 2);
-    EXPECT_EQ(t.row(2).name, QStringLiteral("Player 1"));
-    EXPECT_EQ(t.row(121).team, 5);
-    EXPECT_EQ(t.row(121).name, QStringLiteral("Last One"));
-    EXPECT_EQ(t.row(121).games, 2);
-    EXPECT_EQ(t.row(121).totals[GS], 1060);
+    EXPECT_EQ(summary(t.row(2)), std::tuple("Player 1", 2, 2, 2));
+    EXPECT_EQ(summary(t.row(121)), std::tuple("Last One", 5, 2, 1060));
     // Changes of game number: 1, 2 (team 2), then team 5 starts at 2 (no change) and goes to 3.
     EXPECT_EQ(t.totals().games, 3);
     EXPECT_EQ(t.displayOrder.size(), 121U);
@@ -174,22 +173,19 @@ TEST(PlayerStatsComputation, TotalShotsAndPercentages)
     const PlayerStatsTable t = f.compute();
     const PlayerStatsRow& first = t.row(2);
     EXPECT_EQ(first.totalShots, 4);
-    EXPECT_EQ(percentageText(percentageValue(first, 8)), QStringLiteral("66.7"));   // QS%
-    EXPECT_EQ(percentageText(percentageValue(first, 9)), QStringLiteral("50.0"));   // TS%
-    EXPECT_EQ(percentageText(percentageValue(first, 12)), QStringLiteral("12.5"));  // PK%
-    EXPECT_EQ(percentageText(percentageValue(first, 29)), QStringLiteral("83.3"));  // Sv%
-    EXPECT_EQ(percentageText(percentageValue(t.row(3), 8)), QStringLiteral("0.0")); // SOG 0
-    // The totals row divides its own sums: 3 goals of 3 shots on goal.
-    EXPECT_EQ(percentageText(percentageValue(t.totals(), 8)), QStringLiteral("100.0"));
+    // QS%, TS%, PK% and Sv% of the first player, QS% without shots on goal, and the totals row
+    // dividing its own sums (3 goals of 3 shots on goal).
+    const auto shown = [](const PlayerStatsRow& row, int code) {
+        return percentageText(percentageValue(row, code));
+    };
+    EXPECT_EQ((QStringList{shown(first, 8), shown(first, 9), shown(first, 12), shown(first, 29),
+                  shown(t.row(3), 8), shown(t.totals(), 8)}),
+        texts({"66.7", "50.0", "12.5", "83.3", "0.0", "100.0"}));
     EXPECT_EQ(percentageValue(first, 8), static_cast<float>(200.0 / 3.0));
-}
-
-TEST(PlayerStatsComputation, PercentageTextRoundsTheShownHalfUp)
-{
-    EXPECT_EQ(percentageText(6.25F), QStringLiteral("6.3"));
-    EXPECT_EQ(percentageText(2.35F), QStringLiteral("2.4")); // 2.3499999 as a single
-    EXPECT_EQ(percentageText(0.04F), QStringLiteral("0.0"));
-    EXPECT_EQ(percentageText(1234.56F), QStringLiteral("1234.6"));
+    // The shown half rounds up; 2.35 is 2.3499999 as a single.
+    EXPECT_EQ((QStringList{percentageText(6.25F), percentageText(2.35F), percentageText(0.04F),
+                  percentageText(1234.56F)}),
+        texts({"6.3", "2.4", "0.0", "1234.6"}));
 }
 
 TEST(PlayerStatsComputation, EveryReportCategoryReadsItsOwnValue)
@@ -231,39 +227,21 @@ TEST(PlayerStatsComputation, EveryReportCategoryReadsItsOwnValue)
     }
 }
 
-// Status, unticked types and the explicit list are walked over a game file in the team report
-// tests (whose reader starts at the from game itself); the range and a type byte outside 1-7 here.
-TEST(GameTest, RangeAndATypeOutsideOneToSeven)
+// A name in another letter case (a folder copied from a case-insensitive system) is found; a
+// team without files has no rows; a file that cannot be read is an error.
+TEST(PlayerStatsComputation, FindsFilesInAnyLetterCaseAndReportsUnreadableOnes)
 {
-    ReportSelection s;
-    GameRecord game;
-    game.gameNumber = 5;
-    s.fromGame = 6;
-    EXPECT_FALSE(gameCounts(s, game));
-    s.fromGame = 1;
-    s.toGame = 4;
-    EXPECT_FALSE(gameCounts(s, game));
-    s.toGame = 5;
-    s.typeCounted.fill(false);
-    s.allTypesCounted = false;
-    game.gameType = '3';
-    EXPECT_FALSE(gameCounts(s, game));
-    game.gameType = '9';
-    EXPECT_TRUE(gameCounts(s, game));
-}
+    StatsFolder f;
+    writeWholeFile(f.path + QStringLiteral("kvps1.dat"), statBytes(1, 7) + statBytes(2, 7));
+    writeWholeFile(f.path + QStringLiteral("Kvpn1.Dat"), nameBytes(7, "Sam"));
+    QDir(f.path).mkdir(QStringLiteral("KVPS3.DAT")); // opens, but cannot be read as a file
+    f.input.teams = {1, 2};
+    const PlayerStatsTable found = f.compute();
+    ASSERT_EQ(found.rowCount(), 2);
+    EXPECT_EQ(summary(found.row(2)), std::tuple("Sam", 1, 2, 14));
 
-TEST(GameTest, RangeBoxesMustHoldOneTo999AndAreOrdered)
-{
-    GameRange r = checkGameRange(QStringLiteral("25"), QStringLiteral("3"));
-    EXPECT_FALSE(r.problem);
-    EXPECT_EQ(r.fromGame, 3);
-    EXPECT_EQ(r.toGame, 25);
-    r = checkGameRange(QString(), QStringLiteral("0"));
-    ASSERT_TRUE(r.problem);
-    EXPECT_EQ(r.problem->title, QStringLiteral("From Game Invalid"));
-    EXPECT_EQ(r.problem->text, QStringLiteral("Must be 1 to 999"));
-    r = checkGameRange(QStringLiteral("1"), QStringLiteral("0"));
-    ASSERT_TRUE(r.problem);
-    EXPECT_EQ(r.problem->title, QStringLiteral("To Game Invalid"));
-    EXPECT_FALSE(r.problem->atFromGame);
+    f.input.teams = {1, 3};
+    const PlayerStatsResult broken = computePlayerStats(f.input);
+    ASSERT_TRUE(broken.error);
+    EXPECT_TRUE(broken.error->path.endsWith(QStringLiteral("KVPS3.DAT")));
 }

@@ -1,5 +1,8 @@
-// The report window's grid as cells: headings, the totals row, widths, the team and game type
-// columns, the marker row and the empty report; which buttons show; the Compute window's boxes.
+// The report window's grid as cells: headings, the totals row, widths, the team column and the
+// marker row across it; the Compute window's boxes. One player's games, the empty report and the
+// buttons are checked through the windows.
+#include "TestSupport.h"
+
 #include "core/entry/Categories.h"
 #include "core/reports/ComputeChoices.h"
 #include "core/reports/PlayerStatsGrid.h"
@@ -12,16 +15,17 @@
 #include <tuple>
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 namespace {
 
 // A table with players of the given names and games; GS = games, SOG = 2 × games, QS% from them.
-PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players, int team = 1)
+PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players)
 {
     PlayerStatsTable t;
     for (const auto& [name, games] : players) {
         PlayerStatsRow row;
-        row.team = team;
+        row.team = 1;
         row.name = name;
         row.games = games;
         row.totals[StatGS] = games;
@@ -43,8 +47,6 @@ PlayerReportLayout layout(QList<int> columns = {1, 7, 4, 8})
 {
     PlayerReportLayout l;
     l.columns = columns;
-    for (int t = 1; t <= 7; ++t)
-        l.gameTypeNames[t] = QStringLiteral("Type %1   ").arg(t);
     l.teamShortNames[1] = QStringLiteral("Rovers    ");
     l.teamShortNames[2] = QStringLiteral("Owls      ");
     return l;
@@ -65,32 +67,18 @@ TEST(PlayerStatsGrid, HeadingsTotalsAndPlayerRowsOfOneTeam)
     PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 3}, {QStringLiteral("Bo Kim"), 12}});
     const PlayerStatsGrid grid = playerStatsGrid(t, layout({1, 7, 4, 0, 45, 8}));
     // Blank codes above 37 show nothing; the slot list ends nowhere in particular.
-    EXPECT_EQ(headings(grid),
-        (QStringList{QStringLiteral("2 Player(s)"), QStringLiteral("G"), QStringLiteral("GS"),
-            QStringLiteral("SOG"), QStringLiteral("QS%")}));
+    EXPECT_EQ(headings(grid), texts({"2 Player(s)", "G", "GS", "SOG", "QS%"}));
     EXPECT_EQ(grid.fixedColumns, 1);
     ASSERT_EQ(grid.rows.size(), 3U);
     // Totals without the number's blank, players with it, percentages with one decimal.
-    EXPECT_EQ(grid.rows[0],
-        (QStringList{QStringLiteral("Totals:"), QStringLiteral("15"), QStringLiteral("15"),
-            QStringLiteral("30"), QStringLiteral("50.0")}));
-    EXPECT_EQ(grid.rows[2],
-        (QStringList{QStringLiteral("Bo Kim"), QStringLiteral(" 12"), QStringLiteral(" 12"),
-            QStringLiteral(" 24"), QStringLiteral("50.0")}));
+    EXPECT_EQ(grid.rows[0], texts({"Totals:", "15", "15", "30", "50.0"}));
+    EXPECT_EQ(grid.rows[2], texts({"Bo Kim", " 12", " 12", " 24", "50.0"}));
     EXPECT_EQ(grid.markerRow, -1);
-    // Widths from the totals' lengths: 2 characters 350, 4 characters 450.
-    EXPECT_EQ(grid.columns[1].width, 350);
-    EXPECT_EQ(grid.columns[4].width, 450);
-}
-
-TEST(PlayerStatsGrid, NameColumnWidthFollowsTheLongestName)
-{
-    const auto widthFor = [](const QString& name) {
-        return playerStatsGrid(table({{name, 1}}), layout()).columns[0].width;
-    };
-    EXPECT_EQ(widthFor(QString(10, u'x')), 1100);
-    EXPECT_EQ(widthFor(QString(15, u'x')), 1650);
-    EXPECT_EQ(widthFor(QString(17, u'x')), 1870);
+    // Widths from the totals' lengths (2 characters 350, 4 characters 450) and, for the names, 110
+    // a character of the longest name, 10 at least.
+    EXPECT_EQ(std::tuple(grid.columns[1].width, grid.columns[4].width, grid.columns[0].width),
+        std::tuple(350, 450, 1100));
+    EXPECT_EQ(playerStatsGrid(table({{QString(17, u'x'), 1}}), layout()).columns[0].width, 1870);
 }
 
 TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
@@ -102,64 +90,15 @@ TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
     l.severalTeams = true;
     l.minimum = splitByMinimum(t, MinimumKind::GamesPlayed, 3);
     const PlayerStatsGrid grid = playerStatsGrid(t, l);
-    EXPECT_EQ(headings(grid),
-        (QStringList{QStringLiteral("4 Player(s)"), QStringLiteral("Team"), QStringLiteral("G")}));
+    EXPECT_EQ(headings(grid), texts({"4 Player(s)", "Team", "G"}));
     EXPECT_EQ(grid.fixedColumns, 2);
     EXPECT_EQ(grid.columns[1].width, 1000);
     ASSERT_EQ(grid.rows.size(), 6U); // totals, two players, the marker, two players
     EXPECT_EQ(grid.rows[0][1], QString());
-    EXPECT_EQ(grid.rows[1],
-        (QStringList{QStringLiteral("A"), QStringLiteral("Rovers"), QStringLiteral(" 5")}));
+    EXPECT_EQ(grid.rows[1], texts({"A", "Rovers", " 5"}));
     EXPECT_EQ(grid.markerRow, 3);
-    EXPECT_EQ(grid.rows[3],
-        (QStringList{
-            QStringLiteral("*  3 Games *"), QStringLiteral(" "), QStringLiteral("----------")}));
-    EXPECT_EQ(grid.rows[4][0], QStringLiteral("B"));
-    EXPECT_EQ(grid.rows[4][1], QStringLiteral("Owls"));
-    EXPECT_EQ(grid.rows[5][0], QStringLiteral("D"));
-}
-
-TEST(PlayerStatsGrid, OnePlayersGamesShowTheGameAndItsType)
-{
-    PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 1}});
-    t.rows[1].game = 5;
-    t.rows[1].gameType = 3;
-    PlayerReportLayout l = layout({7, 1});
-    l.individual = true;
-    l.playerName = QStringLiteral("Ann Lee          ");
-    const PlayerStatsGrid grid = playerStatsGrid(t, l);
-    EXPECT_EQ(headings(grid),
-        (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Game Type"), QStringLiteral("GS"),
-            QStringLiteral("G")}));
-    EXPECT_EQ(grid.columns[1].width, 1100); // the format has a G column
-    EXPECT_EQ(grid.rows[0][1], QStringLiteral(" "));
-    EXPECT_EQ(grid.rows[1][0], QStringLiteral("Game  5"));
-    EXPECT_EQ(grid.rows[1][1], QStringLiteral("Type 3"));
-}
-
-TEST(PlayerStatsGrid, NothingCountedShowsOneRowAndHidesTheButtonsThatNeedRows)
-{
-    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, layout({}));
-    EXPECT_EQ(headings(team), (QStringList{QStringLiteral("0 Player(s)"), QString()}));
-    ASSERT_EQ(team.rows.size(), 1U);
-    EXPECT_EQ(team.rows[0][0], QStringLiteral("No Players"));
-    EXPECT_EQ(team.totalsRow, -1);
-    PlayerReportLayout one = layout();
-    one.individual = true;
-    EXPECT_EQ(playerStatsGrid(PlayerStatsTable{}, one).rows[0][0], QStringLiteral("No Games"));
-
-    const PlayerReportButtons none = playerReportButtons(false, false, false);
-    EXPECT_FALSE(
-        none.print || none.sort || none.format || none.minimum || none.player || none.team);
-    const PlayerReportButtons noGames = playerReportButtons(false, true, false);
-    EXPECT_TRUE(noGames.player && noGames.team);
-    EXPECT_FALSE(noGames.print || noGames.format);
-    const PlayerReportButtons teams = playerReportButtons(true, false, true);
-    EXPECT_TRUE(teams.print && teams.format && teams.sort && teams.minimum);
-    EXPECT_FALSE(teams.player || teams.team);
-    const PlayerReportButtons games = playerReportButtons(true, true, false);
-    EXPECT_TRUE(games.team && games.player && games.print);
-    EXPECT_FALSE(games.sort || games.minimum);
+    EXPECT_EQ(grid.rows[3], texts({"*  3 Games *", " ", "----------"}));
+    EXPECT_EQ(grid.rows[4].mid(0, 2) + grid.rows[5].mid(0, 1), texts({"B", "Owls", "D"}));
 }
 
 TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
@@ -181,20 +120,10 @@ TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
         std::tuple(3, 25, 7, "ann lee", 4));
     EXPECT_FALSE(chosen.allTypesCounted || chosen.typeIsCounted(3));
 
-    form.toText.clear();
-    const ComputeOutcome refused = applyComputeForm(before, form);
-    ASSERT_TRUE(refused.problem);
-    EXPECT_EQ(refused.problem->title, QStringLiteral("To Game Invalid"));
-    EXPECT_EQ(refused.selection.fromGame, 1);
-
     // Without the player boxes the filters come back empty whatever the selection held.
     before.playerNumber = 9;
     before.playerName = QStringLiteral("bo");
     const ComputeForm hidden = computeFormOf(before, false);
     EXPECT_EQ(applyComputeForm(before, hidden).selection.playerNumber, 0);
     EXPECT_TRUE(applyComputeForm(before, hidden).selection.playerName.isEmpty());
-    EXPECT_TRUE(offersPlayerChoice(ReportKind::PlayerStatistics, 2));
-    EXPECT_FALSE(offersPlayerChoice(ReportKind::PlayerStatistics, 1));
-    EXPECT_FALSE(offersPlayerChoice(ReportKind::Standings, 3));
-    EXPECT_EQ(gamesSelectedText(0) + gamesSelectedText(12), QStringLiteral("  0 12"));
 }

@@ -1,4 +1,6 @@
 // Shared formatting routines, the 8-bit text table and the statistic categories.
+#include "GameBytes.h"
+
 #include "core/entry/Categories.h"
 #include "core/games/GameLine.h"
 #include "core/store/GameRecord.h"
@@ -8,9 +10,13 @@
 
 #include <QSet>
 
+#include <tuple>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace scorvane;
+using namespace scorvane::testing;
 
 TEST(TextCodec, EveryByteDecodesToADistinctCharacterAndBack)
 {
@@ -44,33 +50,6 @@ TEST(TextCodec, StorableOnlyDropsWhatWouldComeBackAsQuestionMarks)
     EXPECT_FALSE(TextCodec::canStore(QChar(0x0141)));
 }
 
-TEST(padText, AlignsCentresAndRefusesTooLong)
-{
-    EXPECT_EQ(padText(QStringLiteral("12345"), 4, Align::Right), QString());
-    EXPECT_EQ(padText(QStringLiteral("  7 "), 3, Align::Centre), QStringLiteral(" 7 "));
-    EXPECT_EQ(padText(QStringLiteral("ab"), 5, Align::Centre), QStringLiteral(" ab  "));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Right), QStringLiteral("   42"));
-    EXPECT_EQ(padText(QStringLiteral(" 42"), 5, Align::Left), QStringLiteral("42   "));
-    EXPECT_EQ(padText(QStringLiteral("1234"), 4, Align::Right), QStringLiteral("1234"));
-}
-
-TEST(numberText, KeepsTheSignBlank)
-{
-    EXPECT_EQ(numberText(7), QStringLiteral(" 7"));
-    EXPECT_EQ(numberText(0), QStringLiteral(" 0"));
-    EXPECT_EQ(numberText(-3), QStringLiteral("-3"));
-    EXPECT_EQ(numericValue(QStringLiteral(" 12ab")), 12);
-    EXPECT_EQ(numericValue(QString()), 0);
-}
-
-TEST(digitKeyFilter, PassesDigitsBackspaceAndDeleteOnly)
-{
-    for (int key : {int('5'), 8, 127})
-        EXPECT_EQ(digitKeyFilter(key), key);
-    for (int key : {int('a'), int('-'), 13})
-        EXPECT_EQ(digitKeyFilter(key), 0) << key;
-}
-
 TEST(Dates, SlashesAndWords)
 {
     EXPECT_EQ(dateWithSlashes(QStringLiteral("091502")), QStringLiteral("09/15/02"));
@@ -87,13 +66,9 @@ TEST(gameLine, LaysOutEveryPiece)
     GameTypeNameTable names;
     names[1] = QStringLiteral("League    ");
     names[2] = QStringLiteral("Cup       ");
-    GameRecord g;
-    g.gameNumber = 3;
-    g.gameDate = QStringLiteral("091502");
-    g.gameType = '2';
-    g.opponent = QStringLiteral("Hilltop");
-    g.goalsFor = 3;
-    g.goalsAgainst = 1;
+    GameRecord g = GameRecord::decode(
+        GameBytes{.number = 3, .opponent = "Hilltop", .goalsFor = 3, .goalsAgainst = 1, .type = '2'}
+            .bytes());
     EXPECT_EQ(gameLine(g, names),
         QStringLiteral("3   09/15/02  Cup         Hilltop                     3-1   WON "));
     g.goalsFor = 12;
@@ -114,56 +89,35 @@ TEST(Categories, EntryAndReportOrdersDiffer)
     EXPECT_EQ((QStringList{table[1], table[7], table[27], table[28], table[33], table[50]}),
         (QStringList{QStringLiteral("G  "), QStringLiteral("GS "), QStringLiteral("SF "),
             QStringLiteral("Sv "), QStringLiteral("   "), QStringLiteral("   ")}));
-    EXPECT_EQ(statisticCode(20, codes), QStringLiteral("Sv"));
-    EXPECT_EQ(statisticCode(21, codes), QStringLiteral("SF"));
-    EXPECT_EQ(reportCategoryAt(27).enteredIndex, StatSF);
-    EXPECT_EQ(reportCategoryAt(28).enteredIndex, StatSv);
-    EXPECT_EQ(reportCategoryOfStatistic(StatGS), 7);
-    EXPECT_EQ(statisticLongName(26), QStringLiteral("User Defined Field"));
+    EXPECT_EQ(statisticCode(20, codes) + statisticCode(21, codes), QStringLiteral("SvSF"));
+    EXPECT_EQ(std::tuple(reportCategoryAt(27).enteredIndex, reportCategoryAt(28).enteredIndex,
+                  reportCategoryOfStatistic(StatGS)),
+        std::tuple(StatSF, StatSv, 7));
 
     codes[2] = QStringLiteral("Hdr");
     fillCategoryCodes(table, codes);
-    EXPECT_EQ(table[34], QStringLiteral("Hdr"));
-    EXPECT_EQ(statisticCode(25, codes), QStringLiteral("Hdr"));
+    EXPECT_EQ(table[34] + statisticCode(25, codes), QStringLiteral("HdrHdr"));
 }
 
+// Each rule's failure focuses the box of the figure that is too big; with every rule broken, each
+// one put right shows the next, in order. Equal values pass.
 TEST(checkFigures, RulesInOrderFirstFailureOnly)
 {
+    const std::pair<int, int> rules[]
+        = {{StatPKG, StatPKA}, {StatCKG, StatCKA}, {StatSv, StatSF}, {StatPKB, StatPKF}};
     std::array<qint32, 24> v{};
+    for (const auto& [over, under] : rules) {
+        v[static_cast<std::size_t>(over)] = 2;
+        v[static_cast<std::size_t>(under)] = 1;
+    }
+    for (const auto& [over, under] : rules) {
+        const auto failure = checkFigures(v);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->focusIndex, over);
+        v[static_cast<std::size_t>(under)] = 2;
+    }
     EXPECT_FALSE(checkFigures(v).has_value());
-    v[StatPKG] = 2;
-    v[StatPKA] = 2;
-    v[StatCKG] = 1;
-    v[StatCKA] = 1;
-    v[StatSv] = 4;
-    v[StatSF] = 4;
-    v[StatPKB] = 1;
-    v[StatPKF] = 1;
-    EXPECT_FALSE(checkFigures(v).has_value()); // equal values pass
-
-    v[StatPKG] = 3;
-    v[StatPKA] = 2;
-    v[StatSv] = 5;
-    v[StatSF] = 1;
-    auto f = checkFigures(v);
-    ASSERT_TRUE(f.has_value());
-    EXPECT_EQ(f->rule, 1);
-    EXPECT_EQ(f->message, QStringLiteral("Penalty Kick Goals (PKG) > Penalty Kick Attempts (PKA)"));
-    EXPECT_EQ(f->focusIndex, StatPKG);
-
-    v[StatPKA] = 3;
-    f = checkFigures(v);
-    ASSERT_TRUE(f.has_value());
-    EXPECT_EQ(f->message, QStringLiteral("Saves (Sv) > Shots Faced (SF)"));
-    EXPECT_EQ(f->focusIndex, StatSv);
-
-    v[StatSF] = 5;
-    v[StatCKG] = 2;
-    EXPECT_EQ(checkFigures(v)->focusIndex, StatCKG);
-    v[StatCKA] = 2;
-    v[StatPKB] = 2;
-    f = checkFigures(v);
-    EXPECT_EQ(
-        f->message, QStringLiteral("Penalty Kicks Blocked (PKB) > Penalty Kicks Faced (PKF)"));
-    EXPECT_EQ(f->focusIndex, StatPKB);
+    v[StatPKB] = 3;
+    EXPECT_EQ(checkFigures(v)->message,
+        QStringLiteral("Penalty Kicks Blocked (PKB) > Penalty Kicks Faced (PKF)"));
 }

@@ -1,17 +1,22 @@
 // The data folder as a whole: one program at a time, backing up onto the folder under another
-// name, restoring onto a full disk, and a kill at random moments of a large insert.
+// name, restoring onto a full disk, a kill at random moments of a large insert, and a change a
+// crash left in a folder the program moves to. That the lock moves with the data folder is
+// checked through the windows.
 #include "SafeWriteSupport.h"
 
 #include "core/games/GameFile.h"
+#include "core/state/DataFolderChange.h"
+#include "core/state/StartUp.h"
 #include "core/store/Backup.h"
 #include "core/store/ChangeSet.h"
 #include "core/store/DataFolderLock.h"
 #include "core/store/FileFaults.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>
@@ -27,10 +32,7 @@ namespace {
 
 GameRecord insertedGame()
 {
-    GameBytes bytes;
-    bytes.number = 2;
-    bytes.opponent = "Inserted";
-    return GameRecord::decode(bytes.bytes());
+    return GameRecord::decode(GameBytes{.number = 2, .opponent = "Inserted"}.bytes());
 }
 
 // Runs `work` in a child process and returns its pid; the child ends without any clean-up.
@@ -83,6 +85,9 @@ TEST(BackupIdentity, TheDataFolderUnderAnotherNameIsRefusedAndNeverEmptied)
     EXPECT_TRUE(
         isWorkingFolder(t.dir.path() + QStringLiteral("//data/./"), t.state.settings.dataFolder));
     EXPECT_FALSE(isWorkingFolder(t.backup, t.state.settings.dataFolder));
+    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/HOME/A/Data"), QStringLiteral("/home/a/data/")));
+    EXPECT_FALSE(
+        isWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
 
     // Even past the window's check, a file is never copied onto itself.
     EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, link + u'/'), 0);
@@ -153,4 +158,16 @@ TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
         sawAfter += now == after ? 1 : 0;
     }
     EXPECT_GT(sawBefore + sawAfter, 0);
+}
+
+TEST(DataFolderChange, AChangeACrashLeftInTheNewFolderIsSettledBeforeItIsRead)
+{
+    TempState t;
+    const QString newFolder = t.dir.path() + QStringLiteral("/other/");
+    QDir().mkpath(newFolder);
+    // A staged file with no journal is a change that never committed: it is thrown away.
+    writeWholeFile(newFolder + QStringLiteral("KVGS1.DAT.new"), QByteArray(150, 'x'));
+    StartNotes notes;
+    ASSERT_EQ(changeDataFolder(t.state, notes, newFolder), FolderChange::Changed);
+    EXPECT_FALSE(QFileInfo::exists(newFolder + QStringLiteral("KVGS1.DAT.new")));
 }

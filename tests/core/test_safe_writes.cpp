@@ -33,26 +33,31 @@ struct Operation
 
 GameRecord newGame(int number)
 {
-    GameBytes bytes;
-    bytes.number = number;
-    bytes.opponent = "Newcomers";
-    bytes.type = '3';
-    return GameRecord::decode(bytes.bytes());
+    return GameRecord::decode(
+        GameBytes{.number = number, .opponent = "Newcomers", .type = '3'}.bytes());
+}
+
+// Game 3's figures as typed: a new result, inserted before game 4's, an existing result
+// rewritten, another marked "I".
+const StatValueArray Sevens = [] {
+    StatValueArray values{};
+    values.fill(7);
+    return values;
+}();
+
+PlayerEntry editedGame3(TeamFolder& t)
+{
+    PlayerEntry entry(t.state.files, findEntryGame(t.state.files, 3).value());
+    entry.setPlayed(12, true);
+    entry.storeValues(12, Sevens);
+    entry.storeValues(11, Sevens);
+    entry.setPlayed(10, false);
+    return entry;
 }
 
 bool saveAllOfGame3(TeamFolder& t)
 {
-    const auto game = findEntryGame(t.state.files, 3);
-    if (!game)
-        return false;
-    PlayerEntry entry(t.state.files, *game);
-    entry.setPlayed(12, true); // a new result, inserted before game 4's
-    StatValueArray values{};
-    values.fill(7);
-    entry.storeValues(12, values);
-    entry.storeValues(11, values); // an existing result rewritten
-    entry.setPlayed(10, false);    // an existing result marked "I"
-    return entry.saveAll();
+    return editedGame3(t).saveAll();
 }
 
 std::vector<Operation> operations()
@@ -193,15 +198,7 @@ TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
     }
     TeamFolder t;
     const FolderSnapshot before = t.snapshot();
-    const auto game = findEntryGame(t.state.files, 3);
-    ASSERT_TRUE(game);
-    PlayerEntry entry(t.state.files, *game);
-    entry.setPlayed(12, true);
-    StatValueArray values{};
-    values.fill(7);
-    entry.storeValues(12, values);
-    entry.storeValues(11, values);
-    entry.setPlayed(10, false);
+    PlayerEntry entry = editedGame3(t);
 
     // The disk stays full through two retries; the third answer cancels.
     t.reporter.answers = {ErrorReporter::Choice::Retry, ErrorReporter::Choice::Retry};
@@ -212,7 +209,7 @@ TEST(SafeWrites, FullDiskDuringSaveAllKeepsFilesAndTypedFigures)
     EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Saving the player results"));
     EXPECT_TRUE(t.reporter.errors[0].path.endsWith(QStringLiteral("KVPS1.DAT")));
     EXPECT_TRUE(sameFiles(t.snapshot(), before));
-    EXPECT_EQ(entry.slot(12).values, values);
+    EXPECT_EQ(entry.slot(12).values, Sevens);
     EXPECT_FALSE(entry.slot(10).played);
 
     // Space again: the same figures save as if nothing had happened.
@@ -228,8 +225,8 @@ TEST(SafeWrites, StartUpFinishesADecidedChangeAndDropsAnUndecidedOne)
 
     // New files without a journal: the change never got as far as being decided.
     writeWholeFile(stagedName(games), "half");
-    PendingChange dropped = recoverPendingChange(t.state.settings.dataFolder);
-    EXPECT_EQ(dropped.kind, PendingChange::Kind::RolledBack);
+    EXPECT_EQ(
+        recoverPendingChange(t.state.settings.dataFolder).kind, PendingChange::Kind::RolledBack);
     EXPECT_FALSE(QFileInfo::exists(stagedName(games)));
 
     // A journal and one file still to rename: finished.

@@ -1,11 +1,10 @@
-// Start-up, the first-start move, shut-down, back-up copies, team naming and deletion.
+// Start-up, the first-start move, back-up copies and team naming. Shut-down, deleting a team, the
+// restore plan, help pages and folder lists are checked through the windows.
 #include "TestSupport.h"
 
 #include "core/state/DefaultSettings.h"
-#include "core/state/HelpTopics.h"
 #include "core/state/StartUp.h"
 #include "core/store/Backup.h"
-#include "core/store/FolderBrowsing.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSetup.h"
@@ -14,6 +13,8 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -41,24 +42,6 @@ ProgramFolders foldersUnder(const QString& root, bool standard)
 
 } // namespace
 
-TEST(DefaultSettings, ValuesOfANewInstallation)
-{
-    const SettingsRecord s = defaultSettingsRecord(QStringLiteral("/home/coach/data"));
-    EXPECT_EQ(s.reportPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.dataPathText.trimmed(), QStringLiteral("/home/coach/data/"));
-    EXPECT_EQ(s.gameTypeNames[1].trimmed(), QStringLiteral("League"));
-    EXPECT_EQ(s.userStatCodes[5], QStringLiteral("KV5"));
-    // Report columns G, GS, SOG, SAG ... Sv, then zeros.
-    EXPECT_EQ(s.reportColumns[1], 1);
-    EXPECT_EQ(s.reportColumns[4], 5);
-    EXPECT_EQ(s.reportColumns[18], 28);
-    EXPECT_EQ(s.reportColumns[19], 0);
-    EXPECT_EQ(s.reportColumns[50], 0);
-    // Sort column GS, descending, 60 lines, title and report in 12 points, not bold.
-    EXPECT_EQ(s.encode().mid(566, 13),
-        le16(7) + "D" + le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
-}
-
 TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
 {
     QTemporaryDir dir;
@@ -72,57 +55,30 @@ TEST(DefaultSettings, SupplyCreatesFoldersAndNeverOverwrites)
     EXPECT_EQ(readWholeFile(settings + QStringLiteral("QMKV.INI")), QByteArray("mine"));
 }
 
-class StartUpTest : public ::testing::Test
+// A new installation's settings, its data path written with leading blanks.
+TEST(StartUp, ANewInstallationsSettingsLoadTheTeamList)
 {
-protected:
     TempState t;
-    ProgramFolders folders = foldersUnder(t.dir.path(), false);
-};
-
-TEST_F(StartUpTest, GoodSettingsLoadTheTeamList)
-{
-    writeWholeFile(settingsFile(t.state),
-        defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1))
-            .encode());
+    const SettingsRecord defaults
+        = defaultSettingsRecord(QStringLiteral("  ") + t.state.settings.dataFolder.chopped(1));
+    // Sort column GS, descending, 60 lines, title and report in 12 points, not bold.
+    EXPECT_EQ(defaults.encode().mid(566, 13),
+        le16(7) + "D" + le16(60) + le16(12) + le16(0) + le16(12) + le16(0));
+    writeWholeFile(settingsFile(t.state), defaults.encode());
     t.state.settings.dataFolder.clear();
-    EXPECT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
-    EXPECT_EQ(t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/data/"));
-    EXPECT_EQ(t.state.settings.sortColumn, 7);
-    EXPECT_EQ(t.state.settings.categoryCodes[33], QStringLiteral("KV1"));
+    EXPECT_EQ(startUp(t.state, foldersUnder(t.dir.path(), false)), StartOutcome::TeamWindow);
+    const ProgramSettings& s = t.state.settings;
+    EXPECT_EQ(s.dataFolder, t.dir.path() + QStringLiteral("/data/"));
+    EXPECT_EQ(s.reportFolder, s.dataFolder);
+    // Report columns G, GS, SOG, SAG ... Sv, then zeros; the first type and the user's codes.
+    EXPECT_EQ(std::tuple(s.reportColumns[1], s.reportColumns[4], s.reportColumns[18],
+                  s.reportColumns[19], s.reportColumns[50], s.sortColumn),
+        std::tuple(1, 5, 28, 0, 0, 7));
+    EXPECT_EQ(s.gameTypeNames[1].trimmed() + s.categoryCodes[33] + s.userStatCodes[5],
+        QStringLiteral("LeagueKV1KV5"));
     EXPECT_EQ(t.state.teamChoice.names[100].trimmed(), QStringLiteral("Team 100"));
     EXPECT_EQ(t.readData("KVTEAMS.DAT").size(), 4000);
     EXPECT_FALSE(t.state.teamChoice.listMissing);
-}
-
-TEST_F(StartUpTest, MissingDataFolderLeadsToTheDataFolderWindow)
-{
-    writeWholeFile(settingsFile(t.state),
-        defaultSettingsRecord(t.dir.path() + QStringLiteral("/gone/")).encode());
-    EXPECT_EQ(startUp(t.state, folders), StartOutcome::DataFolderWindow);
-    EXPECT_TRUE(t.state.teamChoice.listMissing);
-}
-
-TEST_F(StartUpTest, ShutDownWritesSettingsAndRemovesEmptyFiles)
-{
-    writeWholeFile(
-        settingsFile(t.state), defaultSettingsRecord(t.state.settings.dataFolder).encode());
-    ASSERT_EQ(startUp(t.state, folders), StartOutcome::TeamWindow);
-    t.state.files.openDataFile(FileStats); // opened, nothing written
-    t.writeData("KVPN1.DAT", QByteArray(201, 'n'));
-    t.writeData("other.txt", QByteArray());
-    t.state.settings.dataFolder = t.dir.path() + QStringLiteral("/data/");
-    t.state.settings.linesPerPage = 55;
-    t.state.settings.gameTypeNames[2] = QStringLiteral("Cup");
-
-    shutDown(t.state);
-
-    // The state's current values are saved; the reserved-field rules belong to the settings test.
-    const QByteArray b = readWholeFile(settingsFile(t.state));
-    EXPECT_EQ(b.mid(302, 10), pad("Cup", 10));
-    EXPECT_EQ(b.mid(569, 2), le16(55));
-    EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPS1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("KVPN1.DAT")));
-    EXPECT_TRUE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("other.txt")));
 }
 
 TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
@@ -151,25 +107,13 @@ TEST(FirstStartMove, MovesOnceAndKeepsProgramLogsAndHelp)
 
     writeWholeFile(f.programFolder + QStringLiteral("late.txt"), "x");
     EXPECT_EQ(moveProgramFilesOnFirstStart(f), 0); // the marker is gone: once only
-}
 
-TEST(FirstStartMove, OutsideTheStandardPlaceNothingMoves)
-{
-    QTemporaryDir dir;
-    const ProgramFolders f = foldersUnder(dir.path(), false);
-    EXPECT_EQ(sharedDataFolder(f), f.programFolder);
-    writeWholeFile(f.programFolder + QStringLiteral("movefile.txt"), "");
-    writeWholeFile(f.programFolder + QStringLiteral("readme.txt"), "x");
-    EXPECT_EQ(moveProgramFilesOnFirstStart(f), 0);
-    EXPECT_TRUE(QFile::exists(f.programFolder + QStringLiteral("movefile.txt")));
-}
-
-TEST(BackupCopies, WorkingFolderIsComparedWithoutCase)
-{
-    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/home/a/Data"), QStringLiteral("/home/a/data/")));
-    EXPECT_TRUE(isWorkingFolder(QStringLiteral("/HOME/A/DATA/"), QStringLiteral("/home/a/data/")));
-    EXPECT_FALSE(
-        isWorkingFolder(QStringLiteral("/home/a/data2/"), QStringLiteral("/home/a/data/")));
+    // Outside the standard place the program's folder is the shared one: nothing moves.
+    const ProgramFolders own = foldersUnder(dir.path() + QStringLiteral("/own"), false);
+    EXPECT_EQ(sharedDataFolder(own), own.programFolder);
+    writeWholeFile(own.programFolder + QStringLiteral("movefile.txt"), "");
+    EXPECT_EQ(moveProgramFilesOnFirstStart(own), 0);
+    EXPECT_TRUE(QFile::exists(own.programFolder + QStringLiteral("movefile.txt")));
 }
 
 TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
@@ -185,19 +129,18 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     writeWholeFile(target + QStringLiteral("KVPN1.DAT"), "stale");
     t.state.files.openDataFile(FileTeamList);
 
-    QStringList told;
-    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, target,
-                  [&](const QString& name) { told << QFileInfo(name).fileName(); }),
-        3);
-    EXPECT_EQ(told.size(), 3);
+    EXPECT_EQ(copyDataFiles(t.state, t.state.settings.dataFolder, target), 3);
     EXPECT_FALSE(t.state.files.isOpen(FileTeamList));
     EXPECT_EQ(readWholeFile(target + QStringLiteral("KVPN1.DAT")), QByteArray(201, 'n'));
     EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name),
         texts({"KVPN1.DAT", "KVTEAMS.DAT", "kvgs1.dat"}));
 
-    const QString empty = t.dir.path() + QStringLiteral("/empty/");
-    QDir().mkpath(empty);
-    EXPECT_EQ(copyDataFiles(t.state, empty, t.state.settings.dataFolder), 0);
+    // A target that is not there is reported and cancels the copy.
+    EXPECT_EQ(copyDataFiles(
+                  t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
+        -1);
+    ASSERT_EQ(t.reporter.errors.size(), 1u);
+    EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Backing up the data files"));
 
     // Restoring "kvgs1.dat" over a data folder that holds "KVGS1.DAT" replaces that file.
     t.writeData("KVPN1.DAT", QByteArray(201, 'o'));
@@ -208,51 +151,14 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
     EXPECT_FALSE(QFile::exists(t.state.settings.dataFolder + QStringLiteral("kvpn1.dat")));
 }
 
-TEST(BackupCopies, RestorePlanCountsReplacedAndLeftFiles)
+// The team record's layout: 25 name characters, 10 short ones, 5 blanks.
+TEST(TeamSetup, NamingRules)
 {
     TempState t;
-    const QString backup = t.dir.path() + QStringLiteral("/usb/");
-    QDir().mkpath(backup);
-    writeWholeFile(backup + QStringLiteral("kvpn1.dat"), QByteArray(201, 'n'));
-    writeWholeFile(backup + QStringLiteral("KVTEAMS.DAT"), QByteArray(4000, 't'));
-    writeWholeFile(backup + QStringLiteral("KVGS1.DAT"), QByteArray()); // empty: not copied
-    t.writeData("KVPN1.DAT", QByteArray(201, 'o'));
-    t.writeData("KVGS1.DAT", QByteArray(150, 'g'));
-    t.writeData("KVPS2.DAT", QByteArray(115, 's'));
-    t.writeData("KVPI2.DAT", QByteArray()); // empty
-
-    const RestorePlan plan = planRestore(backup, t.state.settings.dataFolder);
-    EXPECT_EQ(plan.copied, texts({"KVTEAMS.DAT", "kvpn1.dat"}));
-    EXPECT_EQ(plan.replaced, 1); // the roster, found without regard to case
-    EXPECT_EQ(plan.leftAlone, texts({"KVGS1.DAT", "KVPS2.DAT"}));
-}
-
-TEST(BackupCopies, UnwritableTargetIsReportedAndCancelled)
-{
-    TempState t;
-    t.writeData("KVTEAMS.DAT", QByteArray(4000, 't'));
-    EXPECT_EQ(copyDataFiles(
-                  t.state, t.state.settings.dataFolder, t.dir.path() + QStringLiteral("/none/")),
-        -1);
-    ASSERT_EQ(t.reporter.errors.size(), 1u);
-    EXPECT_EQ(t.reporter.errors[0].operation, QStringLiteral("Backing up the data files"));
-}
-
-class TeamSetupTest : public ::testing::Test
-{
-protected:
-    TempState t;
-    void SetUp() override
-    {
-        checkAndLoadTeamList(
-            t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
-        t.state.teamChoice.currentSlot = 12;
-    }
-    QByteArray slotBytes(int slot) { return t.readData("KVTEAMS.DAT").mid((slot - 1) * 40, 40); }
-};
-
-TEST_F(TeamSetupTest, NamingRules)
-{
+    checkAndLoadTeamList(t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
+    t.state.teamChoice.currentSlot = 12;
+    const auto slotBytes
+        = [&t](int slot) { return t.readData("KVTEAMS.DAT").mid((slot - 1) * 40, 40); };
     nameTeam(t.state, QStringLiteral("  Riverside Rovers Under Twelve Girls "), QString());
     EXPECT_EQ(
         slotBytes(12), pad("Riverside Rovers Under Tw", 25) + pad("Riverside", 10) + pad("", 5));
@@ -264,69 +170,4 @@ TEST_F(TeamSetupTest, NamingRules)
     nameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
     EXPECT_EQ(slotBytes(11), pad("Team 11", 25) + pad("Team 11", 10) + pad("", 5));
-}
-
-TEST_F(TeamSetupTest, DeletingTouchesOnlyThisTeam)
-{
-    nameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
-    for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
-        writeWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name), "data");
-    t.state.files.openDataFile(FileStats); // an open team file is closed first
-    deleteTeamFiles(t.state);              // KVPI12.DAT never existed
-    EXPECT_TRUE(t.reporter.errors.empty());
-    const QStringList left = QDir(t.state.settings.dataFolder).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(left, texts({"KVPN1.DAT", "KVPS2.DAT", "KVTEAMS.DAT"}));
-    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
-}
-
-TEST(HelpAndWeb, MessagesAndPlaces)
-{
-    EXPECT_EQ(webPageErrorText(QStringLiteral("http://x.example"), WebOpenResult::NoOpener),
-        QStringLiteral("Unable to link to http://x.example from WebPage.\nError code: 2\n\nYour "
-                       "browser may not be installed correctly."));
-    EXPECT_TRUE(webPageErrorText(QStringLiteral("mailto:a@b.example"), WebOpenResult::Refused)
-                    .contains(QStringLiteral("\nError code: 31\n")));
-    EXPECT_FALSE(isLocalPath(QStringLiteral("//server/share/kvhelp.html")));
-    EXPECT_TRUE(isLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
-    EXPECT_TRUE(isNetworkFileSystem("nfs4") && isNetworkFileSystem("CIFS"));
-    EXPECT_FALSE(isNetworkFileSystem("ext4"));
-    EXPECT_EQ(helpTopicPage(
-                  QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
-        QStringLiteral("/usr/share/scorvane/help/topic240.html"));
-}
-
-TEST(FolderLists, NewFolders)
-{
-    QTemporaryDir dir;
-    QString error;
-    EXPECT_EQ(createFolder(dir.path(), QStringLiteral(" season 2025 "), &error),
-        dir.path() + QStringLiteral("/season 2025/"));
-    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/season 2025")).exists());
-    for (const char* bad : {"", "  ", "a/b", ".", "..", "season 2025"}) {
-        error.clear();
-        EXPECT_TRUE(createFolder(dir.path(), QString::fromLatin1(bad), &error).isEmpty()) << bad;
-        EXPECT_FALSE(error.isEmpty()) << bad;
-    }
-    EXPECT_TRUE(
-        createFolder(dir.path() + QStringLiteral("/gone"), QStringLiteral("x"), &error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("No such file or directory"))) << error.toStdString();
-}
-
-TEST(FolderLists, LinesAndDrives)
-{
-    QTemporaryDir dir;
-    for (const char* sub : {"beta", "Alpha", ".hidden", "gamma"})
-        QDir().mkpath(dir.path() + u'/' + QString::fromLatin1(sub));
-    int open = -1;
-    const QStringList lines = folderListLines(dir.path(), &open);
-    EXPECT_EQ(lines.first(), QStringLiteral("/"));
-    EXPECT_EQ(lines[open], dir.path() + u'/');
-    EXPECT_EQ(lines.mid(open + 1),
-        (QStringList{dir.path() + QStringLiteral("/Alpha/"), dir.path() + QStringLiteral("/beta/"),
-            dir.path() + QStringLiteral("/gamma/")}));
-    const QStringList roots{
-        QStringLiteral("/"), QStringLiteral("/home/coach/"), QStringLiteral("/media/usb/")};
-    EXPECT_EQ(
-        driveOfFolder(QStringLiteral("/media/usb/backup"), roots), QStringLiteral("/media/usb/"));
-    EXPECT_EQ(driveOfFolder(QStringLiteral("/home/coachx"), roots), QStringLiteral("/"));
 }

@@ -1,12 +1,10 @@
 // Standings: counts, streaks, the leader by wins minus losses, the exchange sort, games behind,
-// the Ties column, the grid, and the printout compared whole, read from each team's game file.
+// the Ties column, and the printout compared whole, read from each team's game file. The window's
+// grid and the selection it hands over are checked through the windows.
 #include "TeamReportSupport.h"
 
 #include "core/reports/StandingsReport.h"
-#include "core/reports/TeamReportState.h"
 #include "core/reports/TeamReportText.h"
-
-#include <map>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -68,18 +66,6 @@ TEST(Standings, OrderByPctThenWinsMinusLossesAndGamesBehindTheLeader)
     }
 }
 
-TEST(Standings, StreaksDescribeTheRunAtTheEnd)
-{
-    const StandingsReport report({team(1, "WWLLL"), team(2, "LLWW"), team(3, "WWT"), team(4, "")});
-    std::map<int, QString> streaks;
-    for (const StandingsLine& line : report.standings())
-        streaks[line.slot] = report.teamLine(line).mid(25 + 5 + 6 + 6 + 7, 9);
-    EXPECT_EQ(streaks[1], QStringLiteral("   Lost 3"));
-    EXPECT_EQ(streaks[2], QStringLiteral("    Won 2"));
-    EXPECT_EQ(streaks[3], QStringLiteral("        -"));
-    EXPECT_EQ(streaks[4], QStringLiteral("        -"));
-}
-
 TEST(Standings, OneTieBringsTheTiesColumnEverywhere)
 {
     const StandingsReport report({team(1, "WWW"), team(2, "WT")});
@@ -94,14 +80,6 @@ TEST(Standings, OneTieBringsTheTiesColumnEverywhere)
     EXPECT_EQ(report.teamLine(report.standings()[1]),
         QStringLiteral(
             "Team 2                       1     0     1   .750        -    2     1   1.0"));
-
-    const ReportGrid grid = report.grid();
-    QStringList headings;
-    for (const GridColumn& column : grid.columns)
-        headings << column.heading;
-    EXPECT_EQ(headings, texts({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
-    EXPECT_EQ(grid.rows[0], texts({"Team 1", "3", "0", "0", "1.000", "Won 3", "3", "0", "___"}));
-    EXPECT_EQ(grid.rows[1], texts({"Team 2", "1", "0", "1", ".750", "-", "2", "1", "1.0"}));
 }
 
 TEST(Standings, ComputedFromEachGameFileAndPrintedWhole)
@@ -148,34 +126,6 @@ TEST(Standings, PrintoutStartsANewPageWithTheHeadingWhenFull)
     EXPECT_TRUE(pages[1].startsWith("\r\n\r\nTeam Standings\r\n\r\nTeam "));
     EXPECT_EQ(pages[1].count("\r\n"), 1 + 5 + 4);
     EXPECT_EQ(pages[2], QByteArray("\r\n") + pages[0]);
-}
-
-// The selection is handed over whole (the command-line tests run it through); the teams depend on
-// the report kind.
-TEST(TeamReportState, StandingsTakeTheChosenTeamsOtherReportsTheCurrentOne)
-{
-    TeamReportFolder f;
-    AppState& state = f.state;
-    state.reportSelection.kind = ReportKind::Standings;
-    state.teamChoice.selected[5] = true;
-    state.teamChoice.selected[2] = true;
-    state.teamChoice.currentSlot = 2;
-    state.reportSelection.fromGame = 3;
-    state.printJob.title = QStringLiteral("Spring");
-    state.printJob.copies = 3;
-    state.settings.linesPerPage = 30;
-    const TeamReportInput standings = teamReportInput(state);
-    EXPECT_EQ(standings.teams, (QList<int>{2, 5}));
-    EXPECT_EQ(standings.selection.fromGame, 3);
-    const PageChoices choices = pageChoices(state);
-    EXPECT_EQ(choices.title, QStringLiteral("Spring"));
-    EXPECT_EQ(choices.copies, 3);
-    EXPECT_EQ(choices.linesPerPage, 30);
-
-    state.reportSelection.kind = ReportKind::GameScores;
-    const TeamReportInput scores = teamReportInput(state, ScoresForm::Short);
-    EXPECT_EQ(scores.teams, QList<int>{2});
-    EXPECT_EQ(scores.scoresForm, ScoresForm::Short);
 }
 
 TEST(Standings, ExportHoldsRawValues)
