@@ -7,11 +7,15 @@
 #include "core/store/TeamList.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -189,13 +193,13 @@ QByteArray GuiFixture::printTo(
     const QString& file, int fileType, const QString& copies, const QString& lines)
 {
     onNextModal([&](QWidget* modal) {
-        modal->findChild<QComboBox*>(QStringLiteral("cmbFileType"))->setCurrentIndex(fileType);
-        modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
+        in<QComboBox>(modal, "cmbFileType")->setCurrentIndex(fileType);
+        in<QLineEdit>(modal, "txtFileName")->setText(file);
         if (!copies.isEmpty())
-            modal->findChild<QLineEdit*>(QStringLiteral("txtCopies"))->setText(copies);
+            in<QLineEdit>(modal, "txtCopies")->setText(copies);
         if (!lines.isEmpty())
-            modal->findChild<QLineEdit*>(QStringLiteral("txtLines"))->setText(lines);
-        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            in<QLineEdit>(modal, "txtLines")->setText(lines);
+        press(modal, "cmdOK");
     });
     click("cmdPrint");
     return readWholeFile(file);
@@ -210,6 +214,37 @@ QByteArray GuiFixture::toolOutput(QStringList arguments) const
     const int code = runReportCommand(arguments, sink, sink);
     std::fclose(sink);
     return code == 0 ? readWholeFile(file) : QByteArray("tool failed");
+}
+
+ShownChart GuiFixture::pressChart()
+{
+    ShownChart shown;
+    onNextModal([&shown](QWidget* window) {
+        shown.title = window->windowTitle();
+        auto* view = in<QChartView>(window, "chartView");
+        QVERIFY(view != nullptr);
+        const auto axes = view->chart()->axes(Qt::Horizontal);
+        QCOMPARE(axes.size(), 1);
+        shown.labels = qobject_cast<QBarCategoryAxis*>(axes[0])->categories();
+        if (auto* line = qobject_cast<QLineSeries*>(view->chart()->series().value(0))) {
+            for (const QPointF& point : line->points())
+                shown.values << point.y();
+        }
+        window->close();
+    });
+    click("cmdChart");
+    return shown;
+}
+
+void press(const QWidget* dialog, const char* button)
+{
+    QTest::mouseClick(in<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+void fill(const QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> boxes)
+{
+    for (const auto& [name, text] : boxes)
+        in<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
 }
 
 QStringList gridHeadings(const QTableWidget* grid)

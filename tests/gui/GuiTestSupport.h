@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QTableWidget;
 
@@ -43,6 +44,24 @@ public:
     Message last() const { return asked.isEmpty() ? Message{} : asked.constLast(); }
     bool wasAsked(const QString& title, const QString& text) const;
 };
+
+// What a chart window shows: its title, its bottom labels and its first line's values.
+struct ShownChart
+{
+    QString title;
+    QStringList labels;
+    QList<double> values;
+};
+
+// A widget of a dialog by objectName.
+template <typename W> W* in(const QWidget* dialog, const char* name)
+{
+    return dialog->findChild<W*>(QString::fromLatin1(name));
+}
+// Clicks a dialog's button with the mouse.
+void press(const QWidget* dialog, const char* button);
+// Types into a dialog's text boxes: (objectName, text) pairs.
+void fill(const QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> boxes);
 
 // A main window on fresh temporary data and settings folders, with every window registered.
 // XDG_CONFIG_HOME points into the temporary folder as well.
@@ -107,6 +126,9 @@ struct GuiFixture
     // written.
     QByteArray printTo(const QString& file, int fileType = 0, const QString& copies = {},
         const QString& lines = {});
+    // Presses the current window's chart button and reads the chart window it opens, then
+    // closes that window.
+    ShownChart pressChart();
     // What the report tool writes for `arguments` over this data folder, or "tool failed".
     QByteArray toolOutput(QStringList arguments) const;
 };

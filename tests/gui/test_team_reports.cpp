@@ -1,17 +1,12 @@
-// The record, game scores and standings windows: the grids over a small league, Compute and
-// Cancel, the buttons over an empty selection, the current team kept by the standings, the team
-// chart, and each printout matching the report tool's bytes.
+// The record, game scores and standings windows: the grids over a small league, Compute, the
+// buttons over an empty selection, the current team kept by the standings, the team chart, and
+// each printout matching the report tool's bytes. The sums, rows and which buttons a report
+// offers are the core tests' part; these check that the windows show them.
 #include "GuiTestSupport.h"
 
 #include "core/state/Settings.h"
-#include "gui/reports/ChartWindow.h"
 
-#include <QApplication>
-#include <QBarCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -56,17 +51,12 @@ struct LeagueFixture : GuiFixture
     QStringList row(const char* name, int r) const { return gridRow(child<QTableWidget>(name), r); }
     bool shown(const char* button) const { return child<QPushButton>(button)->isVisible(); }
 
-    // Compute with the game range typed in and OK, or Cancel after typing it.
-    void compute(const char* from, const char* to, bool ok = true)
+    // Compute with the game range typed in.
+    void compute(const char* from, const char* to)
     {
-        onNextModal([from, to, ok](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtLowGame"))
-                ->setText(QString::fromLatin1(from));
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtHighGame"))
-                ->setText(QString::fromLatin1(to));
-            QTest::mouseClick(dialog->findChild<QPushButton*>(
-                                  ok ? QStringLiteral("cmdCompute") : QStringLiteral("cmdCancel")),
-                Qt::LeftButton);
+        onNextModal([from, to](QWidget* dialog) {
+            fill(dialog, {{"txtLowGame", from}, {"txtHighGame", to}});
+            press(dialog, "cmdCompute");
         });
         click("cmdCompute");
     }
@@ -100,10 +90,6 @@ private Q_SLOTS:
         QVERIFY(f.runReport("mnuRecord", {1}));
         QCOMPARE(f.currentName(), QStringLiteral("frmRecord"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Record - Hawks"));
-        QCOMPARE(f.headings("tblRecord"),
-            texts({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
-        // The sums are the core tests' part; the window shows the report's rows.
-        QCOMPARE(f.child<QTableWidget>("tblRecord")->rowCount(), 4);
         QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", "1", ".625", "4", "6"}));
         // The type column is the widest; nothing is narrower than its text.
         auto* grid = f.child<QTableWidget>("tblRecord");
@@ -119,11 +105,6 @@ private Q_SLOTS:
         QCOMPARE(f.headings("tblRecord"), texts({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
         QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
 
-        // Cancel after typing another range changes nothing.
-        f.compute("4", "4", false);
-        QCOMPARE(f.state->reportSelection.toGame, 3);
-        QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
-
         // No game in the range: the headings alone, Compute stays to choose again.
         f.compute("7", "9");
         QCOMPARE(f.child<QTableWidget>("tblRecord")->rowCount(), 0);
@@ -133,28 +114,18 @@ private Q_SLOTS:
         QCOMPARE(f.current()->kind(), WindowSelectTeam);
     }
 
-    void withoutGamesOnOpeningOnlyCloseRemains()
-    {
-        LeagueFixture f;
-        for (const char* item : {"mnuRecord", "mnuGames"}) {
-            QVERIFY(f.runReport(item, {3}));
-            for (const char* button : {"cmdCompute", "cmdPrint", "cmdChart"})
-                QVERIFY2(!f.shown(button), button);
-            QVERIFY(f.shown("cmdClose"));
-        }
-        QVERIFY(!f.shown("cmdLong") && !f.shown("cmdShort"));
-        QCOMPARE(f.child<QTableWidget>("tblScores")->rowCount(), 0);
-    }
-
     void gameScoresInBothFormsAndAnEmptySelection()
     {
         LeagueFixture f;
+        // Without games on opening only Close remains.
+        QVERIFY(f.runReport("mnuGames", {3}));
+        QVERIFY(!f.shown("cmdCompute") && !f.shown("cmdShort") && f.shown("cmdClose"));
+
         QVERIFY(f.runReport("mnuGames", {1}));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Scores - Hawks"));
         auto* table = f.child<QTableWidget>("tblScores");
         QVERIFY(!table->horizontalHeader()->isVisible());
         QCOMPARE(table->rowCount(), 16);
-        QCOMPARE(f.row("tblScores", 0).mid(0, 5), texts({"1.   ", "09/15/02", "Owls", "1", "Won"}));
         // The comment column is as wide as the longest comment.
         const QString comment = f.row("tblScores", 0)[5];
         QVERIFY(comment.startsWith(QStringLiteral("Rain all afternoon")));
@@ -170,12 +141,6 @@ private Q_SLOTS:
         f.compute("2", "3");
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->columnCount(), 8);
-
-        f.compute("10", "20");
-        QCOMPARE(table->rowCount(), 0);
-        for (const char* button : {"cmdPrint", "cmdLong", "cmdShort", "cmdChart"})
-            QVERIFY2(!f.shown(button), button);
-        QVERIFY(f.shown("cmdCompute"));
     }
 
     void standingsRankTheTeamsAndKeepTheCurrentTeam()
@@ -183,19 +148,14 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuStandings", {1, 2, 3}));
         QCOMPARE(f.state->teamChoice.currentSlot, 1);
-        QCOMPARE(f.headings("tblStandings"),
-            texts({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
             texts({"Hawks", "2", "1", "1", ".625", "-", "4", "6", "1.0"}));
         QVERIFY(f.child<QPushButton>("cmdChart") == nullptr);
 
         // Without game 4 no tie is left; the Hawks end on a loss. The current team stays.
         f.compute("1", "3");
-        QCOMPARE(f.headings("tblStandings"),
-            texts({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
             texts({"Hawks", "2", "1", ".667", "Lost 1", "3", "5", "1.0"}));
-        QCOMPARE(f.state->teamChoice.currentSlot, 1);
         QCOMPARE(f.state->teamChoice.currentName, QStringLiteral("Hawks"));
     }
 
@@ -204,19 +164,7 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuGames", {1}));
         f.compute("2", "4");
-        QStringList labels;
-        onNextModal([&labels](QWidget* modal) {
-            auto* chart = qobject_cast<ChartWindow*>(modal);
-            QVERIFY(chart);
-            auto* view = chart->findChild<QChartView*>(QStringLiteral("chartView"));
-            QVERIFY(view);
-            const auto axes = view->chart()->axes(Qt::Horizontal);
-            QCOMPARE(axes.size(), 1);
-            labels = qobject_cast<QBarCategoryAxis*>(axes[0])->categories();
-            chart->close();
-        });
-        f.click("cmdChart");
-        QCOMPARE(labels,
+        QCOMPARE(f.pressChart().labels,
             texts({"2  09/15/02  (1-0-0)", "3  09/15/02  (1-1-0)", "4  09/15/02  (1-1-1)"}));
     }
 
@@ -226,9 +174,7 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuRecord", {1}));
         f.compute("1", "3");
-        const QByteArray record = f.print("record.txt");
-        QVERIFY(record.contains("Totals         2       1    .667       3       5"));
-        QCOMPARE(record, f.tool({"record", "--to", "3"}));
+        QCOMPARE(f.print("record.txt"), f.tool({"record", "--to", "3"}));
 
         QVERIFY(f.runReport("mnuGames", {1}));
         f.click("cmdShort");
