@@ -5,7 +5,6 @@
 #include "core/store/TeamList.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,10 +15,7 @@
 #include <QSet>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
-
-#include <functional>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -120,23 +116,6 @@ struct SampleTeams : GuiFixture
     }
 };
 
-// Checks the next modal dialog shown, then closes it with its Cancel button (or rejects it).
-void checkNextModal(QStringList& faults, bool& seen)
-{
-    QTimer::singleShot(0, qApp, [&faults, &seen] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr)
-            return;
-        seen = true;
-        for (const QString& fault : faultsOf(modal))
-            faults << modal->objectName() + QStringLiteral(": ") + fault;
-        if (auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")))
-            cancel->click();
-        else
-            modal->close();
-    });
-}
-
 } // namespace
 
 class TestAccessibility : public QObject
@@ -144,12 +123,17 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyChildWindowNamesItsInputs()
+    // Every child window, then the dialogs they open (each closed again by Cancel).
+    void everyWindowAndDialogNamesItsInputs()
     {
         SampleTeams f;
         QStringList faults;
-        int opened = 0;
         int inputs = 0;
+        const auto check = [&faults, &inputs](const QWidget* window) {
+            for (const QString& fault : faultsOf(window, &inputs))
+                faults << window->objectName() + QStringLiteral(": ") + fault;
+        };
+        int opened = 0;
         for (int k = 1; k <= WindowKindCount; ++k) {
             const auto kind = static_cast<WindowKind>(k);
             if (!f.factory.has(kind) && kind != WindowBackup)
@@ -157,44 +141,34 @@ private Q_SLOTS:
             ChildWindow* window = f.open(kind);
             QVERIFY2(window != nullptr, qPrintable(QStringLiteral("window kind %1").arg(k)));
             ++opened;
-            for (const QString& fault : faultsOf(window, &inputs))
-                faults << window->objectName() + QStringLiteral(": ") + fault;
+            check(window);
         }
         QVERIFY(opened >= 12);
-        QVERIFY(inputs >= 60);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-    }
 
-    void modalDialogsNameTheirInputs()
-    {
-        SampleTeams f;
-        QStringList faults;
-
-        bool printSeen = false;
-        QVERIFY(f.open(WindowRoster));
-        checkNextModal(faults, printSeen);
-        f.click("cmdPrint");
-        QVERIFY(printSeen);
-
-        bool importSeen = false;
-        QVERIFY(f.open(WindowGameMenu));
-        f.click("cmdAddGame");
-        auto* opponents = f.child<QComboBox>("cmbOpponents");
-        QVERIFY(opponents);
-        Q_EMIT opponents->activated(1);
-        checkNextModal(faults, importSeen);
-        f.click("cmdImport");
-        QVERIFY(importSeen);
-
-        // The player statistics report's dialogs.
-        QVERIFY(f.open(WindowStats));
-        for (const char* button : {"cmdCompute", "cmdFormat", "cmdSort", "cmdMin", "cmdPlayer"}) {
+        const auto checkDialogOf = [&f, &check](const char* button) {
             bool seen = false;
-            checkNextModal(faults, seen);
+            onNextModal([&seen, &check](QWidget* modal) {
+                seen = true;
+                check(modal);
+                if (auto* cancel = in<QPushButton>(modal, "cmdCancel"))
+                    cancel->click();
+                else
+                    modal->close();
+            });
             f.click(button);
             QVERIFY2(seen, button);
-        }
+        };
+        QVERIFY(f.open(WindowRoster));
+        checkDialogOf("cmdPrint");
+        QVERIFY(f.open(WindowStats));
+        for (const char* button : {"cmdCompute", "cmdFormat", "cmdSort", "cmdMin", "cmdPlayer"})
+            checkDialogOf(button);
+        QVERIFY(f.open(WindowGameMenu));
+        f.click("cmdAddGame");
+        Q_EMIT f.child<QComboBox>("cmbOpponents")->activated(1);
+        checkDialogOf("cmdImport");
 
+        QVERIFY(inputs >= 60);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };

@@ -1,5 +1,7 @@
-// The roster window: list lines, name editing, Delete, the Enter order, Close from the team
-// window and from a caller, and its printout and exports matching the report tool byte for byte.
+// The roster window: list lines, name editing, Delete, the Enter order, and its printout and
+// exports matching the report tool byte for byte. How names are trimmed and cut and what the
+// files hold are the core roster tests' part; Close over another window is the leaving-windows
+// test's.
 #include "GuiTestSupport.h"
 
 #include "gui/roster/RosterWindow.h"
@@ -62,8 +64,6 @@ private Q_SLOTS:
         RosterWindowFixture r(
             nameBytes(1, "Ann Lee") + nameBytes(3, "Tia Ortiz") + nameBytes(12, "Kim"));
         QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
-        QCOMPARE(r.list()->count(), 99);
-        QCOMPARE(r.list()->item(0)->text(), QStringLiteral("  1 Ann Lee          "));
         QCOMPARE(r.box("txtPlayerName")->text(), QStringLiteral("Ann Lee"));
 
         r.typeName(5, QStringLiteral("Christopher Montgomery"));
@@ -80,13 +80,9 @@ private Q_SLOTS:
         QCOMPARE(r.list()->item(11)->text(), QStringLiteral("12 ____________________"));
         QCOMPARE(r.box("txtAddress1")->text(), QStringLiteral("9 Bay Rd"));
 
+        // Delete's question and its safe default are the leaving-windows test's part.
         r.list()->setCurrentRow(2);
         r.typeInfo("txtPhone", QStringLiteral("555"));
-        r.prompter.answers = {Message::Answer::No};
-        r.click("cmdDelete");
-        QCOMPARE(r.prompter.last().title, QStringLiteral("Delete Player From Roster"));
-        QCOMPARE(r.prompter.last().defaultButton, Message::Answer::No);
-        QVERIFY(!r.state->roster.free[3]);
         r.prompter.answers = {Message::Answer::Yes};
         r.click("cmdDelete");
         QVERIFY(r.state->roster.free[3]);
@@ -114,35 +110,6 @@ private Q_SLOTS:
         QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 
-    void closeReturnsToTheTeamWindowOrToTheCaller()
-    {
-        RosterWindowFixture r;
-        r.click("cmdClose");
-        QVERIFY(r.mdi->currentChild() != nullptr);
-        QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
-
-        // Shown above another window, Close only closes the dialog.
-        ChildWindow* caller = r.mdi->currentChild();
-        bool closed = false;
-        onNextModal([&closed, &r](QWidget* modal) {
-            auto* roster = modal->findChild<RosterWindow*>();
-            QVERIFY(roster);
-            // Enter on the list is not taken by the dialog as a press of some button.
-            auto* list = roster->findChild<QListWidget*>(QStringLiteral("lstPlayerList"));
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_Return);
-            QVERIFY(modal->isVisible());
-            QVERIFY(r.prompter.asked.isEmpty());
-            QTest::mouseClick(
-                roster->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
-            closed = true;
-        });
-        r.mdi->showModal(WindowRoster);
-        QVERIFY(closed);
-        QCOMPARE(r.mdi->currentChild(), caller);
-        QVERIFY(!r.mdi->isOpen(WindowRoster));
-    }
-
     // Text, CSV and HTML from the window are the report tool's bytes for the same roster.
     void printingMatchesTheReportToolInEveryFileType()
     {
@@ -162,18 +129,15 @@ private Q_SLOTS:
             = r.printTo(r.dir.filePath(QStringLiteral("window.txt")), 0, QStringLiteral("2"));
         QVERIFY(r.prompter.asked.isEmpty());
         r.click("cmdClose");
-        QVERIFY(printed.contains("54 - Player 54\r\n555-0118\r\nElm Grove, WI 53122\r\n"));
         QVERIFY(printed.count("\f\r\n") >= 4); // a page break in each of the two copies
         QCOMPARE(printed, r.toolOutput(texts({"roster", "--copies", "2"})));
 
         r.open(WindowRoster);
         const QString csv = r.dir.filePath(QStringLiteral("window.csv"));
-        QVERIFY(r.printTo(csv, 2).contains("\"O'Neil, Eli\""));
+        QCOMPARE(r.printTo(csv, 2), r.toolOutput(texts({"roster", "--format", "csv"})));
         QCOMPARE(r.mdi->statusBar()->currentMessage(), QStringLiteral("Report written to ") + csv);
-        QCOMPARE(readWholeFile(csv), r.toolOutput(texts({"roster", "--format", "csv"})));
-        const QByteArray html = r.printTo(r.dir.filePath(QStringLiteral("window.html")), 3);
-        QVERIFY(html.contains("<p class=\"team\">Rovers</p>"));
-        QCOMPARE(html, r.toolOutput(texts({"roster", "--format", "html"})));
+        QCOMPARE(r.printTo(r.dir.filePath(QStringLiteral("window.html")), 3),
+            r.toolOutput(texts({"roster", "--format", "html"})));
 
         // A failed write offers Retry and Cancel, leaves no file and claims nothing.
         r.mdi->statusBar()->clearMessage();
@@ -183,12 +147,6 @@ private Q_SLOTS:
         QCOMPARE(r.prompter.last().title, QStringLiteral("Printer/File Error"));
         QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
         QVERIFY(!QFileInfo::exists(r.dir.filePath(QStringLiteral("none"))));
-        QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
-        // The printout to a text file asks the same way.
-        r.prompter.answers = {Message::Answer::Cancel};
-        r.printTo(r.dir.filePath(QStringLiteral("none/roster.txt")));
-        QCOMPARE(r.prompter.asked.size(), 3);
-        QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
         QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
     }
 };
