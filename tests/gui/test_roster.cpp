@@ -2,12 +2,18 @@
 // exports matching the report tool byte for byte. How names are trimmed and cut and what the
 // files hold are the core roster tests' part; Close over another window is the leaving-windows
 // test's.
+// The player number window and the roster's text boxes, which keep only what the files hold,
+// are checked here too.
 #include "GuiTestSupport.h"
 
 #include "gui/roster/RosterWindow.h"
+#include "gui/shell/PlayerNumberWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,6 +55,51 @@ struct RosterWindowFixture : GuiFixture
         QTest::keyClicks(box(name), text);
     }
 };
+
+// Player 7's contacts, or the same under another number.
+QByteArray contacts(int number)
+{
+    return InfoBytes{.number = number, .phone = "555-0107", .other = "left foot"}.bytes();
+}
+
+// The player number window of team 1 "Comets": Ray Chen (7, with contacts) and Lu Ortiz (30).
+struct NumberWindow : GuiFixture
+{
+    PlayerNumberWindow* window = nullptr;
+
+    NumberWindow()
+    {
+        writeDataFile(
+            QStringLiteral("KVPN1.DAT"), nameBytes(7, "Ray Chen") + nameBytes(30, "Lu Ortiz"));
+        writeDataFile(QStringLiteral("KVPI1.DAT"), contacts(7));
+        chooseTeam(1, QStringLiteral("Comets"));
+        mdi->show();
+        window = qobject_cast<PlayerNumberWindow*>(open(WindowPlayerNumber));
+    }
+    QListWidget* list() const { return child<QListWidget>("lstPlayer"); }
+    QLineEdit* number() const { return child<QLineEdit>("txtNewNumber"); }
+    // Renumbers as a user would, answering Yes when the change is asked about.
+    void renumber(int from, const QString& to)
+    {
+        list()->setCurrentRow(from - 1);
+        number()->setText(to);
+        prompter.answers = {Message::Answer::Yes};
+        click("cmdOK");
+        prompter.answers.clear();
+    }
+};
+
+// Types text the way a keyboard layout with those letters does; QTest knows only Latin-1 keys.
+void type(QWidget* box, const QString& text)
+{
+    box->setFocus();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(box, &release);
+    }
+}
 
 } // namespace
 
@@ -148,6 +199,74 @@ private Q_SLOTS:
         QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
         QVERIFY(!QFileInfo::exists(r.dir.filePath(QStringLiteral("none"))));
         QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
+    }
+
+    // An empty box by OK and a taken number by Enter, which leaves it selected for retyping.
+    // The other refusals and their order are the core tests' part.
+    void refusalsChangeNothing()
+    {
+        NumberWindow w;
+        const QByteArray roster = w.readDataFile(QStringLiteral("KVPN1.DAT"));
+        w.renumber(7, QString());
+        QCOMPARE(w.prompter.last().text, QStringLiteral("Must be 1 to 99!"));
+        QApplication::setActiveWindow(w.mdi.get());
+        w.number()->setFocus();
+        QTest::keyClicks(w.number(), QStringLiteral("30"));
+        QTest::keyClick(w.number(), Qt::Key_Return);
+        QCOMPARE(w.prompter.last().title, QStringLiteral("New Player Number Invalid"));
+        QCOMPARE(w.prompter.last().text, QStringLiteral("New number already on roster!"));
+        QVERIFY(w.number()->hasFocus());
+        QTest::keyClicks(w.number(), QStringLiteral("8"));
+        QCOMPARE(w.number()->text(), QStringLiteral("8"));
+        QCOMPARE(w.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
+        QVERIFY(!w.state->roster.free[7]);
+    }
+
+    void renumberingMovesThePlayerAndCloseSavesContacts()
+    {
+        NumberWindow w;
+        QCOMPARE(w.window->windowTitle(), QStringLiteral("Change Player Number - Comets"));
+        QCOMPARE(w.list()->item(29)->text(), QStringLiteral("30 Lu Ortiz         "));
+        w.renumber(7, QStringLiteral("12"));
+        QCOMPARE(w.prompter.asked.size(), 1);
+        QCOMPARE(w.prompter.last().title, QStringLiteral("Change Player Number"));
+        QCOMPARE(w.prompter.last().text,
+            QStringLiteral("Give Ray Chen (number 7) the number 12?  Every game of the player "
+                           "moves to the new number."));
+        QCOMPARE(w.list()->item(11)->text(), QStringLiteral("12 Ray Chen         "));
+        QCOMPARE(w.list()->currentRow(), 11);
+        w.click("cmdClose");
+        QCOMPARE(w.readDataFile(QStringLiteral("KVPI1.DAT")), contacts(12));
+        QCOMPARE(w.mdi->currentChild()->kind(), WindowSelectTeam);
+    }
+
+    void lettersTheFilesCannotHoldAreDroppedWhenTypedOrPasted()
+    {
+        GuiFixture f;
+        f.chooseTeam(1, QStringLiteral("Rovers"));
+        f.open(WindowRoster);
+        auto* name = f.child<QLineEdit>("txtPlayerName");
+        type(name, QString::fromUtf16(u"\u0141ukasz \u00D8deg\u00E5rd"));
+        QCOMPARE(name->text(), QString::fromUtf16(u"ukasz \u00D8deg\u00E5rd"));
+        f.click("cmdClose");
+        QCOMPARE(
+            f.state->roster.names[1].trimmed(), QString::fromUtf16(u"ukasz \u00D8deg\u00E5rd"));
+
+        f.state->currentGame.edit = GameEdit::Add;
+        f.state->currentGame.number = 1;
+        f.open(WindowGameScreen);
+        QLineEdit* opponent = f.child<QComboBox>("cmbOpponents")->lineEdit();
+        type(opponent, QString::fromUtf16(u"\u0141\u00F3d\u017A \u20AC"));
+        QCOMPARE(opponent->text(), QString::fromUtf16(u"\u00F3d \u20AC"));
+
+        auto* comment = f.child<QLineEdit>("txtGameComment");
+        comment->setFocus();
+        QTest::keyClicks(comment, QStringLiteral("ab"));
+        comment->setCursorPosition(1);
+        QApplication::clipboard()->setText(QString::fromUtf16(u"x\U0001F600y"));
+        comment->paste();
+        QCOMPARE(comment->text(), QStringLiteral("axyb"));
+        QCOMPARE(comment->cursorPosition(), 3); // after the pasted text, as without the filter
     }
 };
 

@@ -1,9 +1,13 @@
 // The shell's windows driven as a user would: start-up, the team window and the menus, team name,
 // delete files, data folder, back-up and restore, help and web pages, shut-down.
+// The sample league command and its offer on the first start are checked here too.
 #include "GuiTestSupport.h"
 
 #include "core/state/DefaultSettings.h"
 #include "core/state/HelpTopics.h"
+#include "core/state/StartUp.h"
+#include "core/store/DataFolderLock.h"
+#include "core/teams/SampleLeague.h"
 #include "gui/app/ChildWindow.h"
 #include "gui/shell/FolderPicker.h"
 #include "gui/shell/HelpWindow.h"
@@ -11,10 +15,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace scorvane;
@@ -40,6 +46,15 @@ QString teamLine(GuiFixture& f, int line)
 {
     return f.child<QListWidget>("lstSelectTeam")->item(line)->text();
 }
+
+// Points the sample league's folder into the fixture's folder.
+QString useSampleFolderIn(const GuiFixture& f)
+{
+    qputenv("XDG_DATA_HOME", (f.dir.path() + QStringLiteral("/xdg-data")).toLocal8Bit());
+    return SampleLeague::defaultFolder();
+}
+
+const QString Welcome = QStringLiteral("Welcome to Scorvane for Soccer");
 
 } // namespace
 
@@ -281,6 +296,64 @@ private Q_SLOTS:
         QCOMPARE(readWholeFile(f.settingsPath()).mid(566, 2), QByteArray("\x04\x00", 2));
         QCOMPARE(
             QDir(f.dataPath()).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
+    }
+
+    void sampleLeagueCommandSwitchesAndSaysHowBack()
+    {
+        GuiFixture f;
+        const QString sample = useSampleFolderIn(f);
+        const QString own = f.dataPath();
+        QVERIFY(f.start());
+        QCOMPARE(f.prompter.last().title, Welcome); // the first-start offer, answered No
+        QCOMPARE(f.dataPath(), own);
+
+        {
+            // Another copy of the program works in the sample folder: nothing changes here.
+            QDir().mkpath(sample);
+            DataFolderLock other;
+            QCOMPARE(other.lock(sample), DataFolderLock::Result::Locked);
+            f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+            QCOMPARE(f.prompter.last().title, QStringLiteral("Data Folder in Use"));
+            QCOMPARE(f.dataPath(), own);
+        }
+        f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+        QCOMPARE(f.dataPath(), sample);
+        QVERIFY(QFileInfo::exists(sample + QStringLiteral("KVTEAMS.DAT")));
+        QCOMPARE(f.state->teamChoice.names[1].trimmed(), QStringLiteral("Riverside Rovers"));
+        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Sample League"));
+        QVERIFY(f.prompter.last().text.contains(QStringLiteral("File > Data Directory")));
+        QVERIFY(f.prompter.last().text.contains(own));
+        QVERIFY(f.mdi->statusBar()->currentMessage().contains(own));
+        // Saving the choice and moving the lock are the core folder change tests' part.
+
+        // Changes made in the league stay when it is opened again.
+        writeWholeFile(sample + QStringLiteral("KVGS1.DAT"), QByteArray());
+        f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+        QCOMPARE(f.dataPath(), sample);
+        QCOMPARE(QFileInfo(sample + QStringLiteral("KVGS1.DAT")).size(), 0);
+    }
+
+    void firstStartOffersTheSampleLeagueOnce()
+    {
+        {
+            GuiFixture f;
+            const QString sample = useSampleFolderIn(f);
+            f.prompter.answers = {Message::Answer::Yes};
+            QVERIFY(f.start());
+            QCOMPARE(f.prompter.asked.first().title, Welcome);
+            QCOMPARE(f.dataPath(), sample);
+            QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
+        }
+        {
+            // A data folder that already holds a team list is no first start.
+            GuiFixture f;
+            useSampleFolderIn(f);
+            f.loadTeamList();
+            f.state->files.closeDataFile(AllFiles);
+            QVERIFY(f.start());
+            QVERIFY(f.prompter.asked.isEmpty());
+        }
     }
 };
 

@@ -2,11 +2,16 @@
 // buttons over an empty selection, the current team kept by the standings, the team chart, and
 // each printout matching the report tool's bytes. The sums, rows and which buttons a report
 // offers are the core tests' part; these check that the windows show them.
+// The chart window itself saves its picture and PDF page and prints.
 #include "GuiTestSupport.h"
 
 #include "core/state/Settings.h"
+#include "gui/output/DesktopOutput.h"
+#include "gui/reports/ChartWindow.h"
 
+#include <QFile>
 #include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -182,6 +187,38 @@ private Q_SLOTS:
 
         QVERIFY(f.runReport("mnuStandings", {1, 2, 3}));
         QCOMPARE(f.print("standings.txt"), f.tool({"standings", "--teams", "1,2,3"}));
+    }
+
+    void savesAPictureAndAPdfAndPrints()
+    {
+        GameRecord first;
+        first.gameNumber = 1;
+        first.gameDate = QStringLiteral("090526");
+        first.goalsFor = 3;
+        ScriptedPrompter prompter;
+        ChartWindow window(prompter, teamGoalsChart({first}, QStringLiteral("Rovers")),
+            ChartWindow::Style::Bars, nullptr);
+        window.show();
+
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("goals.png"));
+        const QString pdf = dir.filePath(QStringLiteral("goals.pdf"));
+        prompter.fileNames = {png, pdf};
+        press(&window, "cmdSave");
+        QVERIFY(QImage(png).width() >= 700);
+        press(&window, "cmdSave");
+        QFile page(pdf);
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().startsWith("%PDF"));
+        QVERIFY(prompter.asked.isEmpty());
+
+        // The printer is pointed at a file, as a user's "print to file" would.
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        programPrinter().setOutputFileName(printed);
+        press(&window, "cmdPrint");
+        QCOMPARE(prompter.printerSetups, 1);
+        QVERIFY(QFile::exists(printed));
+        programPrinter().setOutputFileName(QString());
     }
 };
 
