@@ -25,34 +25,35 @@
 
 namespace scorvane::testing {
 
+namespace {
+
+// The next scripted answer, or `otherwise` when none is left.
+template <typename T> T next(std::deque<T>& script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
+
 Message::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 {
     asked.append(message);
-    if (answers.empty())
-        return message.defaultButton;
-    const Message::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, message.defaultButton);
 }
 
 QString ScriptedPrompter::saveFileName(QWidget*, const FileQuestion& question)
 {
     fileQuestions.append(question);
-    if (fileNames.empty())
-        return {};
-    const QString name = fileNames.front();
-    fileNames.pop_front();
-    return name;
+    return next(fileNames, QString());
 }
 
-QString ScriptedPrompter::askText(QWidget*, const TextQuestion& question)
+QString ScriptedPrompter::askText(QWidget*, const TextQuestion&)
 {
-    textQuestions.append(question);
-    if (texts.empty())
-        return {};
-    const QString text = texts.front();
-    texts.pop_front();
-    return text;
+    return next(texts, QString());
 }
 
 bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)

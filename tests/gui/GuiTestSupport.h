@@ -32,7 +32,6 @@ public:
     std::deque<QString> fileNames;
     QList<FileQuestion> fileQuestions;
     std::deque<QString> texts;
-    QList<TextQuestion> textQuestions;
     int printerSetups = 0;
 
     Message::Answer ask(QWidget* over, const Message& message) override;

@@ -63,25 +63,15 @@ class TestShell : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUpChecksTheSettingsLength()
+    // Which settings files are refused is the core settings tests' part.
+    void aBadSettingsFileEndsTheStart()
     {
-        {
-            GuiFixture f;
-            writeWholeFile(f.settingsPath(), QByteArray(668, ' '));
-            QVERIFY(!f.mdi->startProgram(f.tempFolders()));
-            QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
-                QStringLiteral("Reinstall Scorvane for Soccer")));
-            QVERIFY(f.mdi->currentChild() == nullptr);
-        }
         GuiFixture f;
-        QVERIFY(f.start());
-        // Nothing is asked but the first start's offer of the sample league, answered No.
-        QCOMPARE(f.prompter.asked.size(), 1);
-        QCOMPARE(f.prompter.last().title, QStringLiteral("Welcome to Scorvane for Soccer"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
-        QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("1"));
-        QVERIFY(f.child<QListWidget>("lstSelectTeam")->item(0)->isSelected());
-        QCOMPARE(f.mdi->windowTitle(), QStringLiteral("Scorvane for Soccer 1.0.0"));
+        writeWholeFile(f.settingsPath(), QByteArray(668, ' '));
+        QVERIFY(!f.mdi->startProgram(f.tempFolders()));
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
+            QStringLiteral("Reinstall Scorvane for Soccer")));
+        QVERIFY(f.mdi->currentChild() == nullptr);
     }
 
     void missingDataFolderAsksForOneWithoutCancel()
@@ -114,24 +104,19 @@ private Q_SLOTS:
         QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
         QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
-        // The About window stands above the team window; its link opens the web page, and back
-        // from it the same two teams are chosen.
+        // The About window's link opens the web page; back from it the same two teams are chosen.
         QStringList opened;
         f.mdi->setUrlOpener([&](const QString& address) {
             opened << address;
             return WebOpenResult::Opened;
         });
         onNextModal([&opened](QWidget* modal) {
-            QCOMPARE(modal->findChild<QLabel*>(QStringLiteral("LabelBuild"))->text(),
-                QStringLiteral("Build: 1.0.0"));
-            QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+            QTest::mouseClick(in<QLabel>(modal, "Label1"), Qt::LeftButton);
             QCOMPARE(opened.size(), 1);
-            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            press(modal, "cmdOK");
         });
         f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
-        QVERIFY(enabled(f, "mnuStandings"));
 
         clickLine(f, 0, Qt::ControlModifier);
         clickLine(f, 4, Qt::ControlModifier); // nothing chosen
@@ -188,7 +173,6 @@ private Q_SLOTS:
         const QString old = f.dataPath();
         f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
         QVERIFY(QFile::exists(old + QStringLiteral("KVPN1.DAT")));
-        QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), old);
         f.child<FolderPicker>("")->setPath(f.dir.path());
         // Highlighted, not opened: it still counts.
         auto* folders = f.child<QListWidget>("Dir1");
@@ -215,15 +199,13 @@ private Q_SLOTS:
         QDir().mkpath(upper);
         f.mdi->runMenuCommand(QStringLiteral("mnuBackUp"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Back Up Data Files"));
-        // New Folder makes the folder and moves to it; one already there is refused.
+        // New Folder makes the folder and moves to it (which names are refused is the core
+        // folder tests' part).
         auto* picker = f.child<FolderPicker>("");
-        for (const QString& shown : {usb, f.dir.path() + u'/'}) {
-            picker->setPath(f.dir.path());
-            f.prompter.texts = {QStringLiteral("usb")};
-            f.click("cmdNewFolder");
-            QCOMPARE(picker->path(), shown);
-        }
-        QCOMPARE(f.prompter.last().title, QStringLiteral("Folder Not Made"));
+        picker->setPath(f.dir.path());
+        f.prompter.texts = {QStringLiteral("usb")};
+        f.click("cmdNewFolder");
+        QCOMPARE(picker->path(), usb);
         picker->setPath(upper);
         f.click("cmdOK");
         QVERIFY(f.prompter.wasAsked(QStringLiteral("Invalid Directory"),
@@ -241,7 +223,6 @@ private Q_SLOTS:
         teams.replace(0, 25, QByteArray("Restored Rovers          "));
         writeWholeFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
         f.mdi->runMenuCommand(QStringLiteral("mnuRestore"));
-        QCOMPARE(f.child<QLabel>("lblFrom")->text(), QStringLiteral("Restore data files to:"));
         f.child<FolderPicker>("")->setPath(usb);
         f.click("cmdOK"); // Enter: nothing is copied
         const Message question = f.prompter.last();
@@ -304,7 +285,9 @@ private Q_SLOTS:
         const QString sample = useSampleFolderIn(f);
         const QString own = f.dataPath();
         QVERIFY(f.start());
-        QCOMPARE(f.prompter.last().title, Welcome); // the first-start offer, answered No
+        // Nothing is asked but the first start's offer, answered No.
+        QCOMPARE(f.prompter.asked.size(), 1);
+        QCOMPARE(f.prompter.last().title, Welcome);
         QCOMPARE(f.dataPath(), own);
 
         {
@@ -318,11 +301,8 @@ private Q_SLOTS:
         }
         f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
         QCOMPARE(f.dataPath(), sample);
-        QVERIFY(QFileInfo::exists(sample + QStringLiteral("KVTEAMS.DAT")));
         QCOMPARE(f.state->teamChoice.names[1].trimmed(), QStringLiteral("Riverside Rovers"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(f.prompter.last().title, QStringLiteral("Sample League"));
-        QVERIFY(f.prompter.last().text.contains(QStringLiteral("File > Data Directory")));
         QVERIFY(f.prompter.last().text.contains(own));
         QVERIFY(f.mdi->statusBar()->currentMessage().contains(own));
         // Saving the choice and moving the lock are the core folder change tests' part.
@@ -343,7 +323,6 @@ private Q_SLOTS:
             QVERIFY(f.start());
             QCOMPARE(f.prompter.asked.first().title, Welcome);
             QCOMPARE(f.dataPath(), sample);
-            QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         }
         {
             // A data folder that already holds a team list is no first start.
