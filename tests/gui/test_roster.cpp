@@ -6,9 +6,6 @@
 // are checked here too.
 #include "GuiTestSupport.h"
 
-#include "gui/roster/RosterWindow.h"
-#include "gui/shell/PlayerNumberWindow.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -25,19 +22,23 @@ using namespace scorvane::testing;
 
 namespace {
 
-// The roster window of team 1 "Rovers", opened on the given roster file.
+// Team 1 "Rovers" with the given roster and contacts files, and `kind` open.
 struct RosterWindowFixture : GuiFixture
 {
-    RosterWindow* window = nullptr;
-
-    explicit RosterWindowFixture(const QByteArray& roster = {})
+    explicit RosterWindowFixture(const QByteArray& roster = {}, WindowKind kind = WindowRoster,
+        const QByteArray& contacts = {})
     {
         writeDataFile(QStringLiteral("KVPN1.DAT"), roster);
+        writeDataFile(QStringLiteral("KVPI1.DAT"), contacts);
         chooseTeam(1, QStringLiteral("Rovers"));
         showMain();
-        window = qobject_cast<RosterWindow*>(open(WindowRoster));
+        open(kind);
     }
-    QListWidget* list() const { return child<QListWidget>("lstPlayerList"); }
+    QListWidget* list() const
+    {
+        return child<QListWidget>(
+            current()->kind() == WindowRoster ? "lstPlayerList" : "lstPlayer");
+    }
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     // Selects number n's line and types a name into the name box, ending with the focus there.
     void typeName(int number, const QString& name) const
@@ -54,6 +55,15 @@ struct RosterWindowFixture : GuiFixture
         box(name)->setFocus();
         QTest::keyClicks(box(name), text);
     }
+    // Renumbers in the player number window, answering Yes when the change is asked about.
+    void renumber(int from, const QString& to)
+    {
+        list()->setCurrentRow(from - 1);
+        box("txtNewNumber")->setText(to);
+        prompter.answers = {Message::Answer::Yes};
+        click("cmdOK");
+        prompter.answers.clear();
+    }
 };
 
 // Player 7's contacts, or the same under another number.
@@ -61,33 +71,6 @@ QByteArray contacts(int number)
 {
     return InfoBytes{.number = number, .phone = "555-0107", .other = "left foot"}.bytes();
 }
-
-// The player number window of team 1 "Comets": Ray Chen (7, with contacts) and Lu Ortiz (30).
-struct NumberWindow : GuiFixture
-{
-    PlayerNumberWindow* window = nullptr;
-
-    NumberWindow()
-    {
-        writeDataFile(
-            QStringLiteral("KVPN1.DAT"), nameBytes(7, "Ray Chen") + nameBytes(30, "Lu Ortiz"));
-        writeDataFile(QStringLiteral("KVPI1.DAT"), contacts(7));
-        chooseTeam(1, QStringLiteral("Comets"));
-        mdi->show();
-        window = qobject_cast<PlayerNumberWindow*>(open(WindowPlayerNumber));
-    }
-    QListWidget* list() const { return child<QListWidget>("lstPlayer"); }
-    QLineEdit* number() const { return child<QLineEdit>("txtNewNumber"); }
-    // Renumbers as a user would, answering Yes when the change is asked about.
-    void renumber(int from, const QString& to)
-    {
-        list()->setCurrentRow(from - 1);
-        number()->setText(to);
-        prompter.answers = {Message::Answer::Yes};
-        click("cmdOK");
-        prompter.answers.clear();
-    }
-};
 
 // Types text the way a keyboard layout with those letters does; QTest knows only Latin-1 keys.
 void type(QWidget* box, const QString& text)
@@ -114,7 +97,7 @@ private Q_SLOTS:
     {
         RosterWindowFixture r(
             nameBytes(1, "Ann Lee") + nameBytes(3, "Tia Ortiz") + nameBytes(12, "Kim"));
-        QCOMPARE(r.window->windowTitle(), QStringLiteral("Roster - Rovers"));
+        QCOMPARE(r.current()->windowTitle(), QStringLiteral("Roster - Rovers"));
         QCOMPARE(r.box("txtPlayerName")->text(), QStringLiteral("Ann Lee"));
 
         r.typeName(5, QStringLiteral("Christopher Montgomery"));
@@ -140,8 +123,8 @@ private Q_SLOTS:
         QCOMPARE(r.box("txtPhone")->text(), QString());
         QCOMPARE(r.list()->currentRow(), 2);
         r.click("cmdClose");
-        const QByteArray contacts = r.readDataFile(QStringLiteral("KVPI1.DAT"));
-        QVERIFY(contacts.contains("9 Bay Rd") && !contacts.contains("555"));
+        const QByteArray written = r.readDataFile(QStringLiteral("KVPI1.DAT"));
+        QVERIFY(written.contains("9 Bay Rd") && !written.contains("555"));
     }
 
     void enterMovesThroughTheBoxesInOrder()
@@ -201,35 +184,29 @@ private Q_SLOTS:
         QVERIFY(r.mdi->statusBar()->currentMessage().isEmpty());
     }
 
-    // An empty box by OK and a taken number by Enter, which leaves it selected for retyping.
-    // The other refusals and their order are the core tests' part.
-    void refusalsChangeNothing()
+    // Refusals (an empty box by OK, a taken number by Enter, which leaves it selected for
+    // retyping) change nothing; then a new number moves the player and Close saves his
+    // contacts. The other refusals and what a change moves are the core tests' part.
+    void renumberingAPlayer()
     {
-        NumberWindow w;
+        RosterWindowFixture w(
+            nameBytes(7, "Ray Chen") + nameBytes(30, "Lu Ortiz"), WindowPlayerNumber, contacts(7));
+        QCOMPARE(w.current()->windowTitle(), QStringLiteral("Change Player Number - Rovers"));
         const QByteArray roster = w.readDataFile(QStringLiteral("KVPN1.DAT"));
         w.renumber(7, QString());
         QCOMPARE(w.prompter.last().text, QStringLiteral("Must be 1 to 99!"));
-        QApplication::setActiveWindow(w.mdi.get());
-        w.number()->setFocus();
-        QTest::keyClicks(w.number(), QStringLiteral("30"));
-        QTest::keyClick(w.number(), Qt::Key_Return);
+        QLineEdit* number = w.box("txtNewNumber");
+        number->setFocus();
+        QTest::keyClicks(number, QStringLiteral("30"));
+        QTest::keyClick(number, Qt::Key_Return);
         QCOMPARE(w.prompter.last().title, QStringLiteral("New Player Number Invalid"));
         QCOMPARE(w.prompter.last().text, QStringLiteral("New number already on roster!"));
-        QVERIFY(w.number()->hasFocus());
-        QTest::keyClicks(w.number(), QStringLiteral("8"));
-        QCOMPARE(w.number()->text(), QStringLiteral("8"));
+        QVERIFY(number->hasFocus());
+        QTest::keyClicks(number, QStringLiteral("8"));
+        QCOMPARE(number->text(), QStringLiteral("8"));
         QCOMPARE(w.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
-        QVERIFY(!w.state->roster.free[7]);
-    }
 
-    void renumberingMovesThePlayerAndCloseSavesContacts()
-    {
-        NumberWindow w;
-        QCOMPARE(w.window->windowTitle(), QStringLiteral("Change Player Number - Comets"));
-        QCOMPARE(w.list()->item(29)->text(), QStringLiteral("30 Lu Ortiz         "));
         w.renumber(7, QStringLiteral("12"));
-        QCOMPARE(w.prompter.asked.size(), 1);
-        QCOMPARE(w.prompter.last().title, QStringLiteral("Change Player Number"));
         QCOMPARE(w.prompter.last().text,
             QStringLiteral("Give Ray Chen (number 7) the number 12?  Every game of the player "
                            "moves to the new number."));
@@ -237,14 +214,12 @@ private Q_SLOTS:
         QCOMPARE(w.list()->currentRow(), 11);
         w.click("cmdClose");
         QCOMPARE(w.readDataFile(QStringLiteral("KVPI1.DAT")), contacts(12));
-        QCOMPARE(w.mdi->currentChild()->kind(), WindowSelectTeam);
+        QCOMPARE(w.current()->kind(), WindowSelectTeam);
     }
 
     void lettersTheFilesCannotHoldAreDroppedWhenTypedOrPasted()
     {
-        GuiFixture f;
-        f.chooseTeam(1, QStringLiteral("Rovers"));
-        f.open(WindowRoster);
+        RosterWindowFixture f;
         auto* name = f.child<QLineEdit>("txtPlayerName");
         type(name, QString::fromUtf16(u"\u0141ukasz \u00D8deg\u00E5rd"));
         QCOMPARE(name->text(), QString::fromUtf16(u"ukasz \u00D8deg\u00E5rd"));
