@@ -285,16 +285,6 @@ private Q_SLOTS:
                      .at(1)
                      .opponent.trimmed(),
             QStringLiteral("Tigers"));
-
-        // The list still names a team for Import.
-        f.state->currentGame.edit = GameEdit::Add;
-        f.open(WindowGameScreen);
-        combo = f.child<QComboBox>("cmbOpponents");
-        combo->setCurrentIndex(0);
-        combo->setFocus();
-        QTest::keyClick(combo, Qt::Key_Down);
-        QCOMPARE(combo->currentText(), QStringLiteral("Tigers U12"));
-        QCOMPARE(f.state->currentGame.opponentSlot, 2);
     }
 
     // No scripted answer: the prompter answers the default button, as Enter would.
