@@ -248,6 +248,20 @@ void fill(const QWidget* dialog, std::initializer_list<std::pair<const char*, co
         in<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
 }
 
+GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst)
+{
+    return {
+        .number = number, .opponent = opponent, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst};
+}
+
+QByteArray games(std::initializer_list<GameBytes> games)
+{
+    QByteArray all;
+    for (const GameBytes& g : games)
+        all += g.bytes();
+    return all;
+}
+
 QStringList gridHeadings(const QTableWidget* grid)
 {
     QStringList headings;

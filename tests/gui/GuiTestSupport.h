@@ -132,6 +132,10 @@ struct GuiFixture
     QByteArray toolOutput(QStringList arguments) const;
 };
 
+// A game (number, opponent, goals for and against), and games as one games file.
+GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst);
+QByteArray games(std::initializer_list<GameBytes> games);
+
 // A grid's headings and one row's cells, as shown.
 QStringList gridHeadings(const QTableWidget* grid);
 QStringList gridRow(const QTableWidget* grid, int row);

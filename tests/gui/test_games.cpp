@@ -20,20 +20,6 @@ using namespace scorvane::testing;
 
 namespace {
 
-GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst)
-{
-    return {
-        .number = number, .opponent = opponent, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst};
-}
-
-QByteArray games(std::initializer_list<GameBytes> games)
-{
-    QByteArray all;
-    for (const GameBytes& g : games)
-        all += g.bytes();
-    return all;
-}
-
 // Team 1 ("Hawks") is current with the given games; team 2 is "Rovers".
 struct GamesFixture : GuiFixture
 {

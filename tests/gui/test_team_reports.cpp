@@ -27,27 +27,13 @@ struct LeagueFixture : GuiFixture
 {
     LeagueFixture()
     {
+        GameBytes away = game(2, "Larks", 1, 0);
+        away.type = '2';
+        away.home = '2';
         writeDataFile(QStringLiteral("KVGS1.DAT"),
-            GameBytes{.number = 1,
-                .opponent = "Owls",
-                .goalsFor = 2,
-                .goalsAgainst = 1,
-                .comment = "Rain all afternoon"}
-                    .bytes()
-                + GameBytes{.number = 2,
-                    .location = "Lark Park",
-                    .opponent = "Larks",
-                    .goalsFor = 1,
-                    .type = '2',
-                    .home = '2'}
-                      .bytes()
-                + GameBytes{.number = 3, .opponent = "Owls", .goalsAgainst = 4}.bytes()
-                + GameBytes{.number = 4, .opponent = "Larks", .goalsFor = 1, .goalsAgainst = 1}
-                      .bytes());
+            games({game(1, "Owls", 2, 1), away, game(3, "Owls", 0, 4), game(4, "Larks", 1, 1)}));
         writeDataFile(QStringLiteral("KVGS2.DAT"),
-            GameBytes{.number = 1, .opponent = "Hawks", .goalsFor = 1}.bytes()
-                + GameBytes{.number = 2, .opponent = "Larks", .goalsFor = 3}.bytes()
-                + GameBytes{.number = 3, .opponent = "Hawks", .goalsFor = 4}.bytes());
+            games({game(1, "Hawks", 1, 0), game(2, "Larks", 3, 0), game(3, "Hawks", 4, 0)}));
         nameTeams({"Hawks", "Owls", "Larks"});
         showMain();
     }
