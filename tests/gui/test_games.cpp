@@ -178,17 +178,6 @@ private Q_SLOTS:
         QVERIFY(f.prompter.wasAsked(QStringLiteral("Incorrect Opponent"),
             QStringLiteral("Opponent can not be update team")));
 
-        // A team without games offers only Cancel, which leaves the fields as they were.
-        Q_EMIT opponents->activated(4);
-        bool okEnabled = true;
-        onNextModal([&okEnabled](QWidget* dialog) {
-            okEnabled = in<QPushButton>(dialog, "cmdOK")->isEnabled();
-            press(dialog, "cmdCancel");
-        });
-        f.click("cmdImport");
-        QVERIFY(!okEnabled);
-        QVERIFY(f.child<QLineEdit>("txtGameDate")->text().isEmpty());
-
         // The dialog offers the chosen team's games, the one against us selected.
         Q_EMIT opponents->activated(1);
         onNextModal([](QWidget* dialog) {
@@ -216,8 +205,10 @@ private Q_SLOTS:
         f.showMain();
         QVERIFY(QTest::qWaitForWindowActive(f.mdi.get()));
 
-        // The list has the focus, the last game selected; Enter changes the chosen game.
-        f.open(WindowGameMenu);
+        // Enter on the team opens its games; the list has the focus, the last game selected;
+        // Enter changes the chosen game.
+        f.open(WindowSelectTeam);
+        QTest::keyClick(f.child<QListWidget>("lstSelectTeam"), Qt::Key_Return);
         auto* list = f.child<QListWidget>("lstGameMenu");
         QCOMPARE(QApplication::focusWidget(), list);
         QTest::keyClick(list, Qt::Key_Up);
@@ -231,7 +222,7 @@ private Q_SLOTS:
         QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
     }
 
-    void playerScreenButtonAsksOnlyAfterAnEdit()
+    void insertingAGameAndABadDateOnTheWayToThePlayers()
     {
         GamesFixture f(games({game(1, "Rovers", 3, 1), game(2, "Owls", 1, 1)}));
         f.state->currentGame.reselect = 2;
@@ -248,16 +239,10 @@ private Q_SLOTS:
         QCOMPARE(f.state->currentGame.number, qint16(2));
         QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
 
-        // A game opened for a change and left untouched goes to its players without a question.
-        f.state->currentGame.edit = GameEdit::Change;
-        f.state->currentGame.number = 3;
-        f.open(WindowGameScreen);
-        f.click("cmdPlayers");
-        QVERIFY(f.prompter.asked.isEmpty());
-        QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
-
         // After an edit, Yes with a bad date is refused and stays; the other answers are the
         // leaving-windows test's part.
+        f.state->currentGame.edit = GameEdit::Change;
+        f.state->currentGame.number = 3;
         f.open(WindowGameScreen);
         f.child<QLineEdit>("txtGameDate")->setText(QStringLiteral("0431"));
         f.prompter.answers = {Message::Answer::Yes, Message::Answer::Ok};

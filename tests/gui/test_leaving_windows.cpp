@@ -209,9 +209,8 @@ private Q_SLOTS:
         TeamOne f;
         f.state->currentGame.edit = GameEdit::Change;
         f.open(WindowGameScreen);
-        f.click("cmdCancel");
-        QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
-        f.open(WindowPScreen);
+        f.click("cmdPlayers");
+        QCOMPARE(f.currentName(), QStringLiteral("frmPScreen"));
         QVERIFY(f.closeProgram());
         QVERIFY(f.prompter.asked.isEmpty());
     }
@@ -322,16 +321,6 @@ private Q_SLOTS:
         QCOMPARE(f.readDataFile(QStringLiteral("KVGS1.DAT")), GameBytes{}.bytes());
         QCOMPARE(f.readDataFile(QStringLiteral("KVPN1.DAT")), roster);
         QVERIFY(!f.state->roster.free[4]);
-    }
-
-    void enterOnATeamOpensItsGames()
-    {
-        TeamOne f;
-        f.open(WindowSelectTeam);
-        auto* list = f.child<QListWidget>("lstSelectTeam");
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(f.currentName(), QStringLiteral("frmGameMenu"));
     }
 };
 

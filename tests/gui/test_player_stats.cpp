@@ -286,15 +286,6 @@ private Q_SLOTS:
         QCOMPARE(chart.labels.size(), 3);
         QCOMPARE(chart.values, (QList<double>{1, 2, 4}));
 
-        // Number 20 has no games.
-        onNextModal([](QWidget* dialog) {
-            in<QListWidget>(dialog, "lstPlayers")->setCurrentRow(19);
-            press(dialog, "cmdOK");
-        });
-        f.click("cmdPlayer");
-        QCOMPARE(f.grid()->item(0, 0)->text(), QStringLiteral("No Games"));
-        QVERIFY(f.shown("cmdTeam") && !f.shown("cmdPrint") && !f.chartOffered());
-
         f.click("cmdTeam");
         QVERIFY(!f.state->reportSelection.individual);
         QCOMPARE(f.headings().first(), QStringLiteral("3 Player(s)"));

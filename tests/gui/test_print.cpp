@@ -1,22 +1,16 @@
-// The print settings dialog (defaults, hiding, the checks, fonts, Find and Setup) and the PDF
-// destination read back with pdftotext.
+// The print settings dialog: the checks, the choices handed over, Find and Setup, and the file
+// types. Titles and page lengths reaching the printouts are checked where each window prints.
 #include "GuiTestSupport.h"
 
-#include "core/roster/RosterPrintout.h"
-#include "core/roster/RosterTable.h"
 #include "core/store/SettingsRecord.h"
 #include "gui/output/DesktopOutput.h"
 #include "gui/output/PrintDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -52,32 +46,6 @@ class TestPrint : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void titleAndHiddenControlsFollowTheReportKind_data()
-    {
-        QTest::addColumn<ReportKind>("kind");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("topShown");
-        QTest::addColumn<bool>("linesShown");
-        QTest::newRow("players") << ReportKind::PlayerStatistics << "Player Statistics" << true
-                                 << true;
-        QTest::newRow("record") << ReportKind::Record << "Team Record" << false << false;
-        QTest::newRow("scores") << ReportKind::GameScores << "Game Scores" << false << true;
-    }
-    void titleAndHiddenControlsFollowTheReportKind()
-    {
-        QFETCH(ReportKind, kind);
-        QFETCH(QString, title);
-        QFETCH(bool, topShown);
-        QFETCH(bool, linesShown);
-        PrintDialogFixture d(kind);
-        QCOMPARE(d.box("txtTitle")->text(), title);
-        QCOMPARE(d.box("txtTopX")->isVisible(), topShown);
-        QCOMPARE(d.find<QLabel>("lblTopX2")->isVisible(), topShown);
-        QCOMPARE(d.box("txtLines")->isVisible(), linesShown);
-        QCOMPARE(QStringList({d.box("txtLines")->text(), d.box("txtCopies")->text()}),
-            texts({"60", "1"}));
-    }
-
     void checksRunInOrderAndKeepTheDialogOpen_data()
     {
         for (const char* column : {"copies", "lines", "top", "title", "text", "focus"})
@@ -196,42 +164,6 @@ private Q_SLOTS:
         QVERIFY(!d.dialog->choice().append);
         type->setCurrentIndex(0); // back to text: appending is offered again
         QVERIFY(d.find<QRadioButton>("optAppend")->isEnabled());
-    }
-
-    void pdfPagesReadBackAsText()
-    {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed");
-        GuiFixture f;
-        AppState& s = *f.state;
-        s.teamChoice.currentSlot = 1;
-        s.teamChoice.names[1] = QStringLiteral("Lakeside United");
-        s.printJob.title = QStringLiteral("Roster");
-        s.settings.linesPerPage = 21;
-        s.printJob.copies = 1;
-        s.printJob.outputFile = f.dir.path() + QStringLiteral("/roster.pdf");
-        s.printJob.format = OutputFormat::Pdf;
-        for (int n = 1; n <= 9; ++n)
-            applyNameEdit(s, n, QStringLiteral("Player Nr%1").arg(n));
-        const PlayerContactTable contacts;
-        DesktopOutput output(nullptr, s, f.prompter);
-        printRoster(s, contacts, output.engine());
-        QVERIFY(f.prompter.asked.isEmpty());
-
-        QProcess process;
-        process.start(
-            pdftotext, {QStringLiteral("-layout"), s.printJob.outputFile, QStringLiteral("-")});
-        QVERIFY(process.waitForFinished(20000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
-        // Two-line blocks on 21-line pages: 8 players on the first page, the ninth on a second
-        // page under the heading again. The closing form feed leaves no empty third page.
-        QCOMPARE(text.count(u'\f'), 2);
-        const QStringList pages = text.split(u'\f');
-        QVERIFY(pages[0].contains(QStringLiteral("Lakeside United")));
-        QVERIFY(pages[0].contains(QStringLiteral("8 - Player Nr8")));
-        QVERIFY(pages[1].contains(QStringLiteral("Roster")));
-        QVERIFY(pages[1].contains(QStringLiteral("9 - Player Nr9")));
     }
 };
 

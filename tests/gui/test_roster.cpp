@@ -172,6 +172,7 @@ private Q_SLOTS:
         QCOMPARE(r.mdi->statusBar()->currentMessage(), QStringLiteral("Report written to ") + csv);
         QCOMPARE(r.printTo(r.dir.filePath(QStringLiteral("window.html")), 3),
             r.toolOutput(texts({"roster", "--format", "html"})));
+        QVERIFY(r.printTo(r.dir.filePath(QStringLiteral("window.pdf")), 1).startsWith("%PDF"));
 
         // A failed write offers Retry and Cancel, leaves no file and claims nothing.
         r.mdi->statusBar()->clearMessage();
