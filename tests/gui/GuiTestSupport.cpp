@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace scorvane::testing {
@@ -64,11 +65,8 @@ bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)
 
 bool ScriptedPrompter::wasAsked(const QString& title, const QString& text) const
 {
-    for (const Message& m : asked) {
-        if (m.title == title && m.text == text)
-            return true;
-    }
-    return false;
+    return std::any_of(asked.begin(), asked.end(),
+        [&](const Message& m) { return m.title == title && m.text == text; });
 }
 
 GuiFixture::GuiFixture()

@@ -80,8 +80,7 @@ QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
     return faults;
 }
 
-// Team 1 "Hawks" with two players and one game with their figures; team 2 "Owls" with a game
-// to import.
+// Team 1 "Hawks" with two players and one game; team 2 "Owls" with a game to import.
 struct SampleTeams : GuiFixture
 {
     SampleTeams()
@@ -89,8 +88,6 @@ struct SampleTeams : GuiFixture
         writeDataFile(
             QStringLiteral("KVPN1.DAT"), nameBytes(3, "Ann Lee") + nameBytes(7, "Bo Kim"));
         writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{.opponent = "Owls"}.bytes());
-        writeDataFile(QStringLiteral("KVPS1.DAT"),
-            resultBytes(1, 3, {{0, 60}, {2, 1}}) + resultBytes(1, 7, {{0, 60}, {3, 2}}));
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         nameTeams({"Hawks", "Owls"});
         mdi->show();

