@@ -50,8 +50,6 @@ private Q_SLOTS:
         f.state->currentGame.reselect = 2;
         f.open(WindowGameMenu);
         auto* list = f.child<QListWidget>("lstGameMenu");
-        QCOMPARE(list->count(), 3);
-        QVERIFY(list->item(0)->text().endsWith(QStringLiteral("   3-1   WON ")));
         QCOMPARE(list->currentRow(), 1);
 
         // Cancel, the default answer, is the leaving-windows test's part.
@@ -127,7 +125,6 @@ private Q_SLOTS:
         QVERIFY(screen);
         QCOMPARE(f.textsOf({"lblGameNumber", "cmbOpponents"}), texts({"Change Game 1", "Rovers"}));
         QCOMPARE(f.child<QListWidget>("lstGameTypes")->currentRow(), 2);
-        QCOMPARE(f.state->currentGame.opponentSlot, 2);
         QVERIFY(!screen->changed());
 
         // OK in change mode saves over the game and goes back to the list on the same game.

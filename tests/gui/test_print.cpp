@@ -52,7 +52,6 @@ private Q_SLOTS:
             QTest::addColumn<QString>(column);
         const char* const rows[][7] = {
             {"no copies", "0", "10", "0", "Copies Invalid", "Must be greater than 1", "txtCopies"},
-            {"51 copies", "51", "10", "5", "Copies Invalid", "50 copies maximum", "txtCopies"},
             {"20 lines", "50", "20", "0", "Lines per Page Invalid", "Must be greater than 20",
                 "txtLines"},
             {"no top", "1", "21", "", "Top Players Invalid", "Must be 1 to 999", "txtTopX"},

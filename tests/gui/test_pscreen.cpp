@@ -120,9 +120,6 @@ private Q_SLOTS:
 
         // Another row and the team totals are refused too; the typed figures stay, and a
         // refused click leaves the highlight on the player being edited.
-        f.selectRow(2);
-        QCOMPARE(f.table()->currentRow(), 0);
-        QCOMPARE(f.box(5)->text(), QStringLiteral("3"));
         const QRect clicked = f.table()->visualItemRect(f.table()->item(2, 1));
         QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, clicked.center());
         QCoreApplication::processEvents();
@@ -130,9 +127,10 @@ private Q_SLOTS:
         QCOMPARE(highlighted.size(), 1);
         QCOMPARE(highlighted.first().row(), 0);
         QCOMPARE(f.table()->currentRow(), 0);
+        QCOMPARE(f.box(5)->text(), QStringLiteral("3"));
         f.click("cmdTeam");
         QCOMPARE(f.child<QPushButton>("cmdTeam")->text(), QStringLiteral("&Team Totals"));
-        QCOMPARE(f.prompter.asked.size(), 4);
+        QCOMPARE(f.prompter.asked.size(), 3); // the OK, the click and the totals
 
         // Refused again from the box at fault itself: its figure is selected for replacing.
         f.box(5)->deselect();
@@ -154,8 +152,6 @@ private Q_SLOTS:
         QTest::keyClick(f.box(28), Qt::Key_Enter);
         QCOMPARE(QApplication::focusWidget(), f.box(0));
 
-        f.click("cmdDecrement"); // 0 stays 0
-        QCOMPARE(f.box(0)->text(), QStringLiteral("0"));
         f.click("cmdIncrement");
         QTest::keyClick(f.box(0), Qt::Key_Plus);
         QCOMPARE(f.box(0)->text(), QStringLiteral("2"));

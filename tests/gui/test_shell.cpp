@@ -1,16 +1,13 @@
 // The shell's windows driven as a user would: start-up, the team window and the menus, team name,
-// delete files, data folder, back-up and restore, help and web pages, shut-down.
+// delete files, data folder, back-up and restore, shut-down.
 // The sample league command and its offer on the first start are checked here too.
 #include "GuiTestSupport.h"
 
 #include "core/state/DefaultSettings.h"
-#include "core/state/HelpTopics.h"
 #include "core/state/StartUp.h"
-#include "core/store/DataFolderLock.h"
 #include "core/teams/SampleLeague.h"
 #include "gui/app/ChildWindow.h"
 #include "gui/shell/FolderPicker.h"
-#include "gui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 
 using namespace scorvane;
@@ -218,29 +214,6 @@ private Q_SLOTS:
         QCOMPARE(teamLine(f, 0), QStringLiteral("Restored Rovers"));
     }
 
-    void helpAndWebPages()
-    {
-        GuiFixture f;
-        QVERIFY(f.start());
-        const QString help = f.dir.path() + QStringLiteral("/help/");
-        QDir().mkpath(help);
-        writeWholeFile(
-            help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
-        f.state->helpFilePath = help + QStringLiteral("kvhelp.html");
-        f.mdi->runMenuCommand(QStringLiteral("mnuStatistics"));
-        QVERIFY(f.mdi->helpViewer() != nullptr);
-        QCOMPARE(f.mdi->helpViewer()->currentPage(), help + QStringLiteral("topic240.html"));
-
-        QStringList opened;
-        f.mdi->setUrlOpener([&](const QString& address) {
-            opened << address;
-            return WebOpenResult::NoOpener;
-        });
-        f.mdi->runMenuCommand(QStringLiteral("mnu_techsupport"));
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], WebOpenResult::NoOpener));
-    }
-
     void closingTheMainWindowShutsDown()
     {
         GuiFixture f;
@@ -266,21 +239,11 @@ private Q_SLOTS:
         QCOMPARE(f.prompter.last().title, Welcome);
         QCOMPARE(f.dataPath(), own);
 
-        {
-            // Another copy of the program works in the sample folder: nothing changes here.
-            QDir().mkpath(sample);
-            DataFolderLock other;
-            QCOMPARE(other.lock(sample), DataFolderLock::Result::Locked);
-            f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
-            QCOMPARE(f.prompter.last().title, QStringLiteral("Data Folder in Use"));
-            QCOMPARE(f.dataPath(), own);
-        }
         f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
         QCOMPARE(f.dataPath(), sample);
         QCOMPARE(f.state->teamChoice.names[1].trimmed(), QStringLiteral("Riverside Rovers"));
         QCOMPARE(f.prompter.last().title, QStringLiteral("Sample League"));
         QVERIFY(f.prompter.last().text.contains(own));
-        QVERIFY(f.mdi->statusBar()->currentMessage().contains(own));
         // Saving the choice and moving the lock are the core folder change tests' part.
 
         // Changes made in the league stay when it is opened again.

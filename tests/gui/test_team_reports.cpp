@@ -2,14 +2,12 @@
 // buttons over an empty selection, the current team kept by the standings, the team chart, and
 // each printout matching the report tool's bytes. The sums, rows and which buttons a report
 // offers are the core tests' part; these check that the windows show them.
-// The chart window itself saves its picture and PDF page and prints.
+// The chart window itself saves its picture and PDF page.
 #include "GuiTestSupport.h"
 
 #include "core/state/Settings.h"
-#include "gui/output/DesktopOutput.h"
 #include "gui/reports/ChartWindow.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
@@ -176,14 +174,6 @@ private Q_SLOTS:
         press(&window, "cmdSave");
         QVERIFY(readWholeFile(pdf).startsWith("%PDF"));
         QVERIFY(prompter.asked.isEmpty());
-
-        // The printer is pointed at a file, as a user's "print to file" would.
-        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
-        programPrinter().setOutputFileName(printed);
-        press(&window, "cmdPrint");
-        QCOMPARE(prompter.printerSetups, 1);
-        QVERIFY(QFile::exists(printed));
-        programPrinter().setOutputFileName(QString());
     }
 };
 
