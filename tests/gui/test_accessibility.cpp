@@ -41,10 +41,9 @@ bool partOfAnotherInput(const QWidget* w, const QWidget* window)
     return false;
 }
 
-QString describe(const QWidget* w)
+QString kindOf(const QWidget* w)
 {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+    return QString::fromLatin1(w->metaObject()->className());
 }
 
 // The faults of one window: inputs without a label or accessible name, buttons without caption.
@@ -62,7 +61,7 @@ QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
     for (const QWidget* w : widgets) {
         if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             if (button->text().trimmed().isEmpty())
-                faults << describe(w) + QStringLiteral(" has no caption");
+                faults << QStringLiteral("%1 %2 has no caption").arg(kindOf(w), w->objectName());
             continue;
         }
         if (!takesInput(w) || partOfAnotherInput(w, window))
@@ -75,7 +74,8 @@ QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
         const auto* caption = qobject_cast<const QAbstractButton*>(w);
         if (caption != nullptr && !caption->text().trimmed().isEmpty())
             continue;
-        faults << describe(w) + QStringLiteral(" has no label or accessible name");
+        faults << QStringLiteral("%1 %2 has no label or accessible name")
+                      .arg(kindOf(w), w->objectName());
     }
     return faults;
 }

@@ -186,16 +186,7 @@ private Q_SLOTS:
     {
         StatsFixture f;
         QVERIFY(f.openReport());
-        // The starting formats; "Discipline" (G, Min, CY, CR, F, OS, BTI).
-        onNextModal([](QWidget* dialog) {
-            in<QListWidget>(dialog, "lstReports")->setCurrentRow(3);
-            press(dialog, "cmdOK");
-        });
-        f.click("cmdFormat");
-        QCOMPARE(f.headings().mid(1, 3), texts({"G", "Min", "CY"}));
-        QCOMPARE(f.state->settings.sortColumn, 18);
-
-        // Add: "Report 5" with SOG and Min, ascending; the editor's moves are the core tests'.
+        // Add a format with SOG and Min, ascending; the editor's moves are the core tests'.
         onNextModal([](QWidget* dialog) {
             onNextModal([](QWidget* editor) {
                 auto* all = in<QListWidget>(editor, "lstAll");

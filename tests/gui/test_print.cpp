@@ -126,7 +126,6 @@ private Q_SLOTS:
         QVERIFY(!s.settings.titleBold);
         QCOMPARE(s.settings.titleFontSize, 12);
         QCOMPARE(f.prompter.fileQuestions.value(0).filter, QStringLiteral("Text (*.TXT)"));
-        QCOMPARE(f.prompter.fileQuestions.value(0).startFolder, s.settings.dataFolder);
         QCOMPARE(f.prompter.printerSetups, 1);
 
         fillIn("cmdOK");
