@@ -2,8 +2,6 @@
 // its visible label (as buddy) or an accessible name, and each button has a caption.
 #include "GuiTestSupport.h"
 
-#include "core/store/TeamList.h"
-
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,6 @@
 #include "GuiTestSupport.h"
 
 #include "core/store/GameRecord.h"
-#include "core/store/PlayerStatRecord.h"
 #include "gui/games/GameWindow.h"
 
 #include <QApplication>

@@ -7,7 +7,6 @@
 #include "core/store/TeamList.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>

@@ -6,7 +6,6 @@
 
 #include "core/store/FileFaults.h"
 #include "core/store/SettingsRecord.h"
-#include "gui/reports/ComputeDialog.h"
 #include "gui/reports/PlayerStatsWindow.h"
 
 #include <QCheckBox>

@@ -79,7 +79,6 @@ private Q_SLOTS:
         QCOMPARE(d.f.prompter.asked.size(), 1);
         QCOMPARE(d.f.prompter.last().title, title);
         QCOMPARE(d.f.prompter.last().text, text);
-        QCOMPARE(d.f.prompter.last().icon, Message::Icon::None);
         QVERIFY(d.dialog->isVisible());
         QCOMPARE(d.dialog->focusWidget()->objectName(), focus);
         QCOMPARE(d.f.state->settings.linesPerPage, 60); // nothing reached the state

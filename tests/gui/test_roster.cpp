@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 
@@ -178,7 +177,7 @@ private Q_SLOTS:
         r.mdi->statusBar()->clearMessage();
         r.prompter.answers = {Message::Answer::Retry, Message::Answer::Cancel};
         r.printTo(r.dir.filePath(QStringLiteral("none/roster.csv")), 2);
-        QCOMPARE(r.prompter.asked.size(), 2);
+        QCOMPARE(r.prompter.asked.size(), 2); // asked again after Retry
         QCOMPARE(r.prompter.last().title, QStringLiteral("Printer/File Error"));
         QCOMPARE(r.prompter.last().buttons, Message::Buttons::RetryCancel);
         QVERIFY(!QFileInfo::exists(r.dir.filePath(QStringLiteral("none"))));
@@ -242,7 +241,6 @@ private Q_SLOTS:
         QApplication::clipboard()->setText(QString::fromUtf16(u"x\U0001F600y"));
         comment->paste();
         QCOMPARE(comment->text(), QStringLiteral("axyb"));
-        QCOMPARE(comment->cursorPosition(), 3); // after the pasted text, as without the filter
     }
 };
 

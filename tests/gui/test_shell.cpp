@@ -4,9 +4,7 @@
 #include "GuiTestSupport.h"
 
 #include "core/state/DefaultSettings.h"
-#include "core/state/StartUp.h"
 #include "core/teams/SampleLeague.h"
-#include "gui/app/ChildWindow.h"
 #include "gui/shell/FolderPicker.h"
 
 #include <QAction>

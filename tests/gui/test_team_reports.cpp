@@ -2,14 +2,11 @@
 // buttons over an empty selection, the current team kept by the standings, the team chart, and
 // each printout matching the report tool's bytes. The sums, rows and which buttons a report
 // offers are the core tests' part; these check that the windows show them.
-// The chart window itself saves its picture and PDF page.
 #include "GuiTestSupport.h"
 
 #include "core/state/Settings.h"
-#include "gui/reports/ChartWindow.h"
 
 #include <QHeaderView>
-#include <QImage>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -156,24 +153,6 @@ private Q_SLOTS:
 
         QVERIFY(f.runReport("mnuStandings", {1, 2, 3}));
         QCOMPARE(f.print("standings.txt"), f.tool({"standings", "--teams", "1,2,3"}));
-    }
-
-    void savesAPictureAndAPdfAndPrints()
-    {
-        ScriptedPrompter prompter;
-        ChartWindow window(prompter, teamGoalsChart({GameRecord{}}, QStringLiteral("Rovers")),
-            ChartWindow::Style::Bars, nullptr);
-        window.show();
-
-        QTemporaryDir dir;
-        const QString png = dir.filePath(QStringLiteral("goals.png"));
-        const QString pdf = dir.filePath(QStringLiteral("goals.pdf"));
-        prompter.fileNames = {png, pdf};
-        press(&window, "cmdSave");
-        QVERIFY(QImage(png).width() >= 700);
-        press(&window, "cmdSave");
-        QVERIFY(readWholeFile(pdf).startsWith("%PDF"));
-        QVERIFY(prompter.asked.isEmpty());
     }
 };
 
