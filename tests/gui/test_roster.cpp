@@ -1,9 +1,7 @@
-// The roster window: list lines, name editing, Delete, the Enter order, and its printout and
-// exports matching the report tool byte for byte. How names are trimmed and cut and what the
-// files hold are the core roster tests' part; Close over another window is the leaving-windows
-// test's.
-// The player number window and the roster's text boxes, which keep only what the files hold,
-// are checked here too.
+// The roster window (list lines, name editing, Delete, the Enter order, and its printout and
+// exports matching the report tool byte for byte), the player number window, and text boxes that
+// keep only what the files hold. How names are trimmed and cut and what the files hold are the
+// core roster tests' part; Close over another window is the leaving-windows test's.
 #include "GuiTestSupport.h"
 
 #include <QApplication>
@@ -143,7 +141,8 @@ private Q_SLOTS:
         QCOMPARE(r.mdi->currentChild()->kind(), WindowSelectTeam);
     }
 
-    // Text, CSV and HTML from the window are the report tool's bytes for the same roster.
+    // Text, CSV and HTML from the window are the report tool's bytes for the same roster; a PDF
+    // is written too.
     void printingMatchesTheReportToolInEveryFileType()
     {
         RosterWindowFixture r;
