@@ -7,48 +7,54 @@
 #include "core/store/TeamList.h"
 
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace scorvane::testing {
 
+namespace {
+
+// The next scripted answer, or `otherwise` when none is left.
+template <typename T> T next(std::deque<T>& script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
+
 Message::Answer ScriptedPrompter::ask(QWidget*, const Message& message)
 {
     asked.append(message);
-    if (answers.empty())
-        return message.defaultButton;
-    const Message::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, message.defaultButton);
 }
 
 QString ScriptedPrompter::saveFileName(QWidget*, const FileQuestion& question)
 {
     fileQuestions.append(question);
-    if (fileNames.empty())
-        return {};
-    const QString name = fileNames.front();
-    fileNames.pop_front();
-    return name;
+    return next(fileNames, QString());
 }
 
-QString ScriptedPrompter::askText(QWidget*, const TextQuestion& question)
+QString ScriptedPrompter::askText(QWidget*, const TextQuestion&)
 {
-    textQuestions.append(question);
-    if (texts.empty())
-        return {};
-    const QString text = texts.front();
-    texts.pop_front();
-    return text;
+    return next(texts, QString());
 }
 
 bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)
@@ -59,11 +65,8 @@ bool ScriptedPrompter::printerSetup(QWidget*, QPrinter&)
 
 bool ScriptedPrompter::wasAsked(const QString& title, const QString& text) const
 {
-    for (const Message& m : asked) {
-        if (m.title == title && m.text == text)
-            return true;
-    }
-    return false;
+    return std::any_of(asked.begin(), asked.end(),
+        [&](const Message& m) { return m.title == title && m.text == text; });
 }
 
 GuiFixture::GuiFixture()
@@ -189,13 +192,13 @@ QByteArray GuiFixture::printTo(
     const QString& file, int fileType, const QString& copies, const QString& lines)
 {
     onNextModal([&](QWidget* modal) {
-        modal->findChild<QComboBox*>(QStringLiteral("cmbFileType"))->setCurrentIndex(fileType);
-        modal->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(file);
+        in<QComboBox>(modal, "cmbFileType")->setCurrentIndex(fileType);
+        in<QLineEdit>(modal, "txtFileName")->setText(file);
         if (!copies.isEmpty())
-            modal->findChild<QLineEdit*>(QStringLiteral("txtCopies"))->setText(copies);
+            in<QLineEdit>(modal, "txtCopies")->setText(copies);
         if (!lines.isEmpty())
-            modal->findChild<QLineEdit*>(QStringLiteral("txtLines"))->setText(lines);
-        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            in<QLineEdit>(modal, "txtLines")->setText(lines);
+        press(modal, "cmdOK");
     });
     click("cmdPrint");
     return readWholeFile(file);
@@ -210,6 +213,51 @@ QByteArray GuiFixture::toolOutput(QStringList arguments) const
     const int code = runReportCommand(arguments, sink, sink);
     std::fclose(sink);
     return code == 0 ? readWholeFile(file) : QByteArray("tool failed");
+}
+
+ShownChart GuiFixture::pressChart()
+{
+    ShownChart shown;
+    onNextModal([&shown](QWidget* window) {
+        shown.title = window->windowTitle();
+        auto* view = in<QChartView>(window, "chartView");
+        QVERIFY(view != nullptr);
+        const auto axes = view->chart()->axes(Qt::Horizontal);
+        QCOMPARE(axes.size(), 1);
+        shown.labels = qobject_cast<QBarCategoryAxis*>(axes[0])->categories();
+        if (auto* line = qobject_cast<QLineSeries*>(view->chart()->series().value(0))) {
+            for (const QPointF& point : line->points())
+                shown.values << point.y();
+        }
+        window->close();
+    });
+    click("cmdChart");
+    return shown;
+}
+
+void press(const QWidget* dialog, const char* button)
+{
+    QTest::mouseClick(in<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+void fill(const QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> boxes)
+{
+    for (const auto& [name, text] : boxes)
+        in<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
+}
+
+GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst)
+{
+    return {
+        .number = number, .opponent = opponent, .goalsFor = goalsFor, .goalsAgainst = goalsAgainst};
+}
+
+QByteArray games(std::initializer_list<GameBytes> games)
+{
+    QByteArray all;
+    for (const GameBytes& g : games)
+        all += g.bytes();
+    return all;
 }
 
 QStringList gridHeadings(const QTableWidget* grid)

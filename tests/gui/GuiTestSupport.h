@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QTableWidget;
 
@@ -31,7 +32,6 @@ public:
     std::deque<QString> fileNames;
     QList<FileQuestion> fileQuestions;
     std::deque<QString> texts;
-    QList<TextQuestion> textQuestions;
     int printerSetups = 0;
 
     Message::Answer ask(QWidget* over, const Message& message) override;
@@ -43,6 +43,24 @@ public:
     Message last() const { return asked.isEmpty() ? Message{} : asked.constLast(); }
     bool wasAsked(const QString& title, const QString& text) const;
 };
+
+// What a chart window shows: its title, its bottom labels and its first line's values.
+struct ShownChart
+{
+    QString title;
+    QStringList labels;
+    QList<double> values;
+};
+
+// A widget of a dialog by objectName.
+template <typename W> W* in(const QWidget* dialog, const char* name)
+{
+    return dialog->findChild<W*>(QString::fromLatin1(name));
+}
+// Clicks a dialog's button with the mouse.
+void press(const QWidget* dialog, const char* button);
+// Types into a dialog's text boxes: (objectName, text) pairs.
+void fill(const QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> boxes);
 
 // A main window on fresh temporary data and settings folders, with every window registered.
 // XDG_CONFIG_HOME points into the temporary folder as well.
@@ -107,9 +125,16 @@ struct GuiFixture
     // written.
     QByteArray printTo(const QString& file, int fileType = 0, const QString& copies = {},
         const QString& lines = {});
+    // Presses the current window's chart button and reads the chart window it opens, then
+    // closes that window.
+    ShownChart pressChart();
     // What the report tool writes for `arguments` over this data folder, or "tool failed".
     QByteArray toolOutput(QStringList arguments) const;
 };
+
+// A game (number, opponent, goals for and against), and games as one games file.
+GameBytes game(int number, const char* opponent, int goalsFor, int goalsAgainst);
+QByteArray games(std::initializer_list<GameBytes> games);
 
 // A grid's headings and one row's cells, as shown.
 QStringList gridHeadings(const QTableWidget* grid);

@@ -2,10 +2,7 @@
 // its visible label (as buddy) or an accessible name, and each button has a caption.
 #include "GuiTestSupport.h"
 
-#include "core/store/TeamList.h"
-
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -16,10 +13,7 @@
 #include <QSet>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
-
-#include <functional>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -45,10 +39,9 @@ bool partOfAnotherInput(const QWidget* w, const QWidget* window)
     return false;
 }
 
-QString describe(const QWidget* w)
+QString kindOf(const QWidget* w)
 {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+    return QString::fromLatin1(w->metaObject()->className());
 }
 
 // The faults of one window: inputs without a label or accessible name, buttons without caption.
@@ -66,7 +59,7 @@ QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
     for (const QWidget* w : widgets) {
         if (const auto* button = qobject_cast<const QPushButton*>(w)) {
             if (button->text().trimmed().isEmpty())
-                faults << describe(w) + QStringLiteral(" has no caption");
+                faults << QStringLiteral("%1 %2 has no caption").arg(kindOf(w), w->objectName());
             continue;
         }
         if (!takesInput(w) || partOfAnotherInput(w, window))
@@ -79,13 +72,13 @@ QStringList faultsOf(const QWidget* window, int* inputs = nullptr)
         const auto* caption = qobject_cast<const QAbstractButton*>(w);
         if (caption != nullptr && !caption->text().trimmed().isEmpty())
             continue;
-        faults << describe(w) + QStringLiteral(" has no label or accessible name");
+        faults << QStringLiteral("%1 %2 has no label or accessible name")
+                      .arg(kindOf(w), w->objectName());
     }
     return faults;
 }
 
-// Team 1 "Hawks" with two players and one game with their figures; team 2 "Owls" with a game
-// to import.
+// Team 1 "Hawks" with two players and one game; team 2 "Owls" with a game to import.
 struct SampleTeams : GuiFixture
 {
     SampleTeams()
@@ -93,8 +86,6 @@ struct SampleTeams : GuiFixture
         writeDataFile(
             QStringLiteral("KVPN1.DAT"), nameBytes(3, "Ann Lee") + nameBytes(7, "Bo Kim"));
         writeDataFile(QStringLiteral("KVGS1.DAT"), GameBytes{.opponent = "Owls"}.bytes());
-        writeDataFile(QStringLiteral("KVPS1.DAT"),
-            resultBytes(1, 3, {{0, 60}, {2, 1}}) + resultBytes(1, 7, {{0, 60}, {3, 2}}));
         writeDataFile(QStringLiteral("KVGS2.DAT"), GameBytes{.opponent = "Hawks"}.bytes());
         nameTeams({"Hawks", "Owls"});
         mdi->show();
@@ -120,23 +111,6 @@ struct SampleTeams : GuiFixture
     }
 };
 
-// Checks the next modal dialog shown, then closes it with its Cancel button (or rejects it).
-void checkNextModal(QStringList& faults, bool& seen)
-{
-    QTimer::singleShot(0, qApp, [&faults, &seen] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr)
-            return;
-        seen = true;
-        for (const QString& fault : faultsOf(modal))
-            faults << modal->objectName() + QStringLiteral(": ") + fault;
-        if (auto* cancel = modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")))
-            cancel->click();
-        else
-            modal->close();
-    });
-}
-
 } // namespace
 
 class TestAccessibility : public QObject
@@ -144,12 +118,17 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyChildWindowNamesItsInputs()
+    // Every child window, then the dialogs they open (each closed again by Cancel).
+    void everyWindowAndDialogNamesItsInputs()
     {
         SampleTeams f;
         QStringList faults;
-        int opened = 0;
         int inputs = 0;
+        const auto check = [&faults, &inputs](const QWidget* window) {
+            for (const QString& fault : faultsOf(window, &inputs))
+                faults << window->objectName() + QStringLiteral(": ") + fault;
+        };
+        int opened = 0;
         for (int k = 1; k <= WindowKindCount; ++k) {
             const auto kind = static_cast<WindowKind>(k);
             if (!f.factory.has(kind) && kind != WindowBackup)
@@ -157,44 +136,34 @@ private Q_SLOTS:
             ChildWindow* window = f.open(kind);
             QVERIFY2(window != nullptr, qPrintable(QStringLiteral("window kind %1").arg(k)));
             ++opened;
-            for (const QString& fault : faultsOf(window, &inputs))
-                faults << window->objectName() + QStringLiteral(": ") + fault;
+            check(window);
         }
         QVERIFY(opened >= 12);
-        QVERIFY(inputs >= 60);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-    }
 
-    void modalDialogsNameTheirInputs()
-    {
-        SampleTeams f;
-        QStringList faults;
-
-        bool printSeen = false;
-        QVERIFY(f.open(WindowRoster));
-        checkNextModal(faults, printSeen);
-        f.click("cmdPrint");
-        QVERIFY(printSeen);
-
-        bool importSeen = false;
-        QVERIFY(f.open(WindowGameMenu));
-        f.click("cmdAddGame");
-        auto* opponents = f.child<QComboBox>("cmbOpponents");
-        QVERIFY(opponents);
-        Q_EMIT opponents->activated(1);
-        checkNextModal(faults, importSeen);
-        f.click("cmdImport");
-        QVERIFY(importSeen);
-
-        // The player statistics report's dialogs.
-        QVERIFY(f.open(WindowStats));
-        for (const char* button : {"cmdCompute", "cmdFormat", "cmdSort", "cmdMin", "cmdPlayer"}) {
+        const auto checkDialogOf = [&f, &check](const char* button) {
             bool seen = false;
-            checkNextModal(faults, seen);
+            onNextModal([&seen, &check](QWidget* modal) {
+                seen = true;
+                check(modal);
+                if (auto* cancel = in<QPushButton>(modal, "cmdCancel"))
+                    cancel->click();
+                else
+                    modal->close();
+            });
             f.click(button);
             QVERIFY2(seen, button);
-        }
+        };
+        QVERIFY(f.open(WindowRoster));
+        checkDialogOf("cmdPrint");
+        QVERIFY(f.open(WindowStats));
+        for (const char* button : {"cmdCompute", "cmdFormat", "cmdSort", "cmdMin", "cmdPlayer"})
+            checkDialogOf(button);
+        QVERIFY(f.open(WindowGameMenu));
+        f.click("cmdAddGame");
+        Q_EMIT f.child<QComboBox>("cmbOpponents")->activated(1);
+        checkDialogOf("cmdImport");
 
+        QVERIFY(inputs >= 60);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };

@@ -1,16 +1,16 @@
 // The shell's windows driven as a user would: start-up, the team window and the menus, team name,
-// delete files, data folder, back-up and restore, help and web pages, shut-down.
+// delete files, data folder, back-up and restore, shut-down, and the sample league command and
+// its offer on the first start.
 #include "GuiTestSupport.h"
 
 #include "core/state/DefaultSettings.h"
-#include "core/state/HelpTopics.h"
-#include "gui/app/ChildWindow.h"
+#include "core/teams/SampleLeague.h"
 #include "gui/shell/FolderPicker.h"
-#include "gui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +41,15 @@ QString teamLine(GuiFixture& f, int line)
     return f.child<QListWidget>("lstSelectTeam")->item(line)->text();
 }
 
+// Points the sample league's folder into the fixture's folder.
+QString useSampleFolderIn(const GuiFixture& f)
+{
+    qputenv("XDG_DATA_HOME", (f.dir.path() + QStringLiteral("/xdg-data")).toLocal8Bit());
+    return SampleLeague::defaultFolder();
+}
+
+const QString Welcome = QStringLiteral("Welcome to Scorvane for Soccer");
+
 } // namespace
 
 class TestShell : public QObject
@@ -48,25 +57,15 @@ class TestShell : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUpChecksTheSettingsLength()
+    // Which settings files are refused is the core settings tests' part.
+    void aBadSettingsFileEndsTheStart()
     {
-        {
-            GuiFixture f;
-            writeWholeFile(f.settingsPath(), QByteArray(668, ' '));
-            QVERIFY(!f.mdi->startProgram(f.tempFolders()));
-            QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
-                QStringLiteral("Reinstall Scorvane for Soccer")));
-            QVERIFY(f.mdi->currentChild() == nullptr);
-        }
         GuiFixture f;
-        QVERIFY(f.start());
-        // Nothing is asked but the first start's offer of the sample league, answered No.
-        QCOMPARE(f.prompter.asked.size(), 1);
-        QCOMPARE(f.prompter.last().title, QStringLiteral("Welcome to Scorvane for Soccer"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
-        QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("1"));
-        QVERIFY(f.child<QListWidget>("lstSelectTeam")->item(0)->isSelected());
-        QCOMPARE(f.mdi->windowTitle(), QStringLiteral("Scorvane for Soccer 1.0.0"));
+        writeWholeFile(f.settingsPath(), QByteArray(668, ' '));
+        QVERIFY(!f.mdi->startProgram(f.tempFolders()));
+        QVERIFY(f.prompter.wasAsked(QStringLiteral("QMKV.INI File Corrupt or Not Found"),
+            QStringLiteral("Reinstall Scorvane for Soccer")));
+        QVERIFY(f.mdi->currentChild() == nullptr);
     }
 
     void missingDataFolderAsksForOneWithoutCancel()
@@ -85,7 +84,6 @@ private Q_SLOTS:
         f.child<FolderPicker>("")->setPath(f.dataPath());
         f.click("cmdOK");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
-        QCOMPARE(f.readDataFile(QStringLiteral("KVTEAMS.DAT")).size(), 4000);
         QVERIFY(!f.state->teamChoice.listMissing);
     }
 
@@ -100,25 +98,6 @@ private Q_SLOTS:
         QVERIFY(enabled(f, "mnuStandings") && enabled(f, "mnuRoster") && enabled(f, "mnuPlayer"));
         QVERIFY(!enabled(f, "mnuGames") && !enabled(f, "mnuRecord"));
 
-        // The About window stands above the team window; its link opens the web page, and back
-        // from it the same two teams are chosen.
-        QStringList opened;
-        f.mdi->setUrlOpener([&](const QString& address) {
-            opened << address;
-            return WebOpenResult::Opened;
-        });
-        onNextModal([&opened](QWidget* modal) {
-            QCOMPARE(modal->findChild<QLabel*>(QStringLiteral("LabelBuild"))->text(),
-                QStringLiteral("Build: 1.0.0"));
-            QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
-            QCOMPARE(opened.size(), 1);
-            modal->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        });
-        f.mdi->menuAction(QStringLiteral("mnuAbout"))->trigger();
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
-        QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("2"));
-        QVERIFY(enabled(f, "mnuStandings"));
-
         clickLine(f, 0, Qt::ControlModifier);
         clickLine(f, 4, Qt::ControlModifier); // nothing chosen
         QCOMPARE(f.child<QLabel>("lblNumberOfTeams")->text(), QStringLiteral("0"));
@@ -128,44 +107,29 @@ private Q_SLOTS:
             && !enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuStandings"));
     }
 
-    void namingATeamAndRestoringTheDefault()
+    // Naming a team (Escape cancels, Enter in a name box is OK) and deleting a team's files
+    // reach the chosen team only. Which names are refused and which files a deletion takes are
+    // the core shell tests' part.
+    void namingATeamAndDeletingItsFiles()
     {
         GuiFixture f;
         QVERIFY(f.start());
         clickLine(f, 2);
         f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
-        QCOMPARE(f.currentName(), QStringLiteral("frmTeamName"));
         QVERIFY(!enabled(f, "mnuTeamName")); // menus wait for the team window
-        // Escape cancels, Enter in a name box is OK, as in any dialog.
         QTest::keyClicks(f.child<QLineEdit>("txtTeamName"), QStringLiteral("Lost"));
         QTest::keyClick(f.child<QLineEdit>("txtTeamName"), Qt::Key_Escape);
-        QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QCOMPARE(teamLine(f, 2), QStringLiteral("Team 3"));
         f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
         f.child<QLineEdit>("txtTeamName")->setText(QStringLiteral("Northfield Falcons"));
         QTest::keyClick(f.child<QLineEdit>("TxtShortTeamName"), Qt::Key_Return);
         QCOMPARE(teamLine(f, 2), QStringLiteral("Northfield Falcons"));
-        QVERIFY(f.child<QListWidget>("lstSelectTeam")->item(2)->isSelected());
 
-        f.mdi->runMenuCommand(QStringLiteral("mnuTeamName"));
-        f.child<QLineEdit>("txtTeamName")->clear();
-        f.click("cmdOK");
-        QCOMPARE(teamLine(f, 2), QStringLiteral("Team 3"));
-    }
-
-    void deletingATeamsFilesAsksFirst()
-    {
-        GuiFixture f;
-        QVERIFY(f.start());
         for (const char* name : {"KVPN2.DAT", "KVPN1.DAT"})
             f.writeDataFile(QString::fromLatin1(name), "data");
         clickLine(f, 1);
         f.mdi->runMenuCommand(QStringLiteral("mnuDeleteFiles"));
-        QCOMPARE(f.current()->windowTitle(), QStringLiteral("Delete Files - Team 2"));
-        f.prompter.answers = {Message::Answer::Cancel, Message::Answer::Ok};
-        f.click("cmdDelete");
-        QCOMPARE(f.prompter.last().text, QStringLiteral("Are you sure?"));
-        QVERIFY(QFile::exists(f.dataPath() + QStringLiteral("KVPN2.DAT")));
+        f.prompter.answers = {Message::Answer::Ok}; // Cancel is the leaving-windows test's part
         f.click("cmdDelete");
         QCOMPARE(f.currentName(), QStringLiteral("frmSelectTeam"));
         QVERIFY(!QFile::exists(f.dataPath() + QStringLiteral("KVPN2.DAT")));
@@ -180,8 +144,6 @@ private Q_SLOTS:
         QDir().mkpath(fresh);
         const QString old = f.dataPath();
         f.mdi->runMenuCommand(QStringLiteral("mnuDataPath"));
-        QVERIFY(QFile::exists(old + QStringLiteral("KVPN1.DAT")));
-        QCOMPARE(f.child<QLabel>("lblPathDesc")->text(), old);
         f.child<FolderPicker>("")->setPath(f.dir.path());
         // Highlighted, not opened: it still counts.
         auto* folders = f.child<QListWidget>("Dir1");
@@ -190,7 +152,6 @@ private Q_SLOTS:
         folders->setCurrentItem(found.first());
         f.click("cmdOK");
         QCOMPARE(f.state->settings.dataFolder, fresh);
-        QCOMPARE(readWholeFile(fresh + QStringLiteral("KVTEAMS.DAT")).size(), 4000);
         // The team files the menu command opened empty in the old folder are gone.
         QCOMPARE(QDir(old).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
         QCOMPARE(teamLine(f, 99), QStringLiteral("Team 100"));
@@ -203,19 +164,16 @@ private Q_SLOTS:
         f.writeDataFile(QStringLiteral("KVPN1.DAT"), QByteArray(201, 'n'));
         f.writeDataFile(QStringLiteral("KVPS1.DAT"), QByteArray()); // skipped
         f.writeDataFile(QStringLiteral("KVGS1.DAT"), QByteArray(150, 'g'));
-        // The data folder under another letter case is refused.
-        const QString upper = f.dir.path() + QStringLiteral("/DATA/");
         const QString usb = f.dir.path() + QStringLiteral("/usb/");
-        QDir().mkpath(upper);
-        QDir().mkpath(usb);
         f.mdi->runMenuCommand(QStringLiteral("mnuBackUp"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Back Up Data Files"));
-        f.child<FolderPicker>("")->setPath(upper);
-        f.click("cmdOK");
-        QVERIFY(f.prompter.wasAsked(QStringLiteral("Invalid Directory"),
-            QStringLiteral("Can not back up to working directory")));
-        QVERIFY(QDir(upper).isEmpty());
-        f.child<FolderPicker>("")->setPath(usb);
+        // New Folder makes the folder and moves to it (which names are refused is the core
+        // folder tests' part).
+        auto* picker = f.child<FolderPicker>("");
+        picker->setPath(f.dir.path());
+        f.prompter.texts = {QStringLiteral("usb")};
+        f.click("cmdNewFolder");
+        QCOMPARE(picker->path(), usb);
         f.click("cmdOK");
         QVERIFY(f.prompter.wasAsked(
             QStringLiteral("Back Up Complete"), QStringLiteral("3 files backed up!")));
@@ -227,7 +185,6 @@ private Q_SLOTS:
         teams.replace(0, 25, QByteArray("Restored Rovers          "));
         writeWholeFile(usb + QStringLiteral("KVTEAMS.DAT"), teams);
         f.mdi->runMenuCommand(QStringLiteral("mnuRestore"));
-        QCOMPARE(f.child<QLabel>("lblFrom")->text(), QStringLiteral("Restore data files to:"));
         f.child<FolderPicker>("")->setPath(usb);
         f.click("cmdOK"); // Enter: nothing is copied
         const Message question = f.prompter.last();
@@ -245,35 +202,6 @@ private Q_SLOTS:
         QCOMPARE(teamLine(f, 0), QStringLiteral("Restored Rovers"));
     }
 
-    void helpAndWebPages()
-    {
-        GuiFixture f;
-        QVERIFY(f.start());
-        const QString help = f.dir.path() + QStringLiteral("/help/");
-        QDir().mkpath(help);
-        writeWholeFile(
-            help + QStringLiteral("topic240.html"), "<html><body>QS% = GS</body></html>");
-        f.state->helpFilePath = help + QStringLiteral("kvhelp.html");
-        f.mdi->runMenuCommand(QStringLiteral("mnuStatistics"));
-        QVERIFY(f.mdi->helpViewer() != nullptr);
-        QCOMPARE(f.mdi->helpViewer()->currentPage(), help + QStringLiteral("topic240.html"));
-        f.mdi->runMenuCommand(QStringLiteral("mnuGettingStarted")); // no page 10 here
-        QCOMPARE(f.prompter.last().title, QStringLiteral("Help Error"));
-
-        QStringList opened;
-        f.mdi->setUrlOpener([&](const QString& address) {
-            opened << address;
-            return WebOpenResult::NoOpener;
-        });
-        f.mdi->openWebPage(QStringLiteral("  "));
-        QCOMPARE(f.prompter.last().text,
-            QStringLiteral(
-                "An empty URL was encountered in WebPage.  This page cannot be loaded."));
-        f.mdi->runMenuCommand(QStringLiteral("mnu_techsupport"));
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(f.prompter.last().text, webPageErrorText(opened[0], WebOpenResult::NoOpener));
-    }
-
     void closingTheMainWindowShutsDown()
     {
         GuiFixture f;
@@ -286,6 +214,41 @@ private Q_SLOTS:
         QCOMPARE(readWholeFile(f.settingsPath()).mid(566, 2), QByteArray("\x04\x00", 2));
         QCOMPARE(
             QDir(f.dataPath()).entryList(QDir::Files), QStringList{QStringLiteral("KVTEAMS.DAT")});
+    }
+
+    void sampleLeagueCommandSwitchesAndSaysHowBack()
+    {
+        GuiFixture f;
+        const QString sample = useSampleFolderIn(f);
+        const QString own = f.dataPath();
+        QVERIFY(f.start());
+        // Nothing is asked but the first start's offer, answered No.
+        QCOMPARE(f.prompter.asked.size(), 1);
+        QCOMPARE(f.prompter.last().title, Welcome);
+        QCOMPARE(f.dataPath(), own);
+
+        f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+        QCOMPARE(f.dataPath(), sample);
+        QCOMPARE(f.state->teamChoice.names[1].trimmed(), QStringLiteral("Riverside Rovers"));
+        QCOMPARE(f.prompter.last().title, QStringLiteral("Sample League"));
+        QVERIFY(f.prompter.last().text.contains(own));
+        // Saving the choice and moving the lock are the core folder change tests' part.
+
+        // Changes made in the league stay when it is opened again.
+        writeWholeFile(sample + QStringLiteral("KVGS1.DAT"), QByteArray());
+        f.mdi->menuAction(QStringLiteral("mnuSampleLeague"))->trigger();
+        QCOMPARE(f.dataPath(), sample);
+        QCOMPARE(QFileInfo(sample + QStringLiteral("KVGS1.DAT")).size(), 0);
+    }
+
+    void yesToTheFirstStartsOfferOpensTheSampleLeague()
+    {
+        GuiFixture f;
+        const QString sample = useSampleFolderIn(f);
+        f.prompter.answers = {Message::Answer::Yes};
+        QVERIFY(f.start());
+        QCOMPARE(f.prompter.asked.first().title, Welcome);
+        QCOMPARE(f.dataPath(), sample);
     }
 };
 

@@ -1,17 +1,12 @@
-// The record, game scores and standings windows: the grids over a small league, Compute and
-// Cancel, the buttons over an empty selection, the current team kept by the standings, the team
-// chart, and each printout matching the report tool's bytes.
+// The record, game scores and standings windows: the grids over a small league, Compute, the
+// buttons over an empty selection, the current team kept by the standings, the team chart, and
+// each printout matching the report tool's bytes. The sums, rows and which buttons a report
+// offers are the core tests' part; these check that the windows show them.
 #include "GuiTestSupport.h"
 
 #include "core/state/Settings.h"
-#include "gui/reports/ChartWindow.h"
 
-#include <QApplication>
-#include <QBarCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -27,27 +22,13 @@ struct LeagueFixture : GuiFixture
 {
     LeagueFixture()
     {
+        GameBytes away = game(2, "Larks", 1, 0);
+        away.type = '2';
+        away.home = '2';
         writeDataFile(QStringLiteral("KVGS1.DAT"),
-            GameBytes{.number = 1,
-                .opponent = "Owls",
-                .goalsFor = 2,
-                .goalsAgainst = 1,
-                .comment = "Rain all afternoon, the long grass slowed every pass"}
-                    .bytes()
-                + GameBytes{.number = 2,
-                    .location = "Lark Park",
-                    .opponent = "Larks",
-                    .goalsFor = 1,
-                    .type = '2',
-                    .home = '2'}
-                      .bytes()
-                + GameBytes{.number = 3, .opponent = "Owls", .goalsAgainst = 4}.bytes()
-                + GameBytes{.number = 4, .opponent = "Larks", .goalsFor = 1, .goalsAgainst = 1}
-                      .bytes());
+            games({game(1, "Owls", 2, 1), away, game(3, "Owls", 0, 4), game(4, "Larks", 1, 1)}));
         writeDataFile(QStringLiteral("KVGS2.DAT"),
-            GameBytes{.number = 1, .opponent = "Hawks", .goalsFor = 1}.bytes()
-                + GameBytes{.number = 2, .opponent = "Larks", .goalsFor = 3}.bytes()
-                + GameBytes{.number = 3, .opponent = "Hawks", .goalsFor = 4}.bytes());
+            games({game(1, "Hawks", 1, 0), game(2, "Larks", 3, 0), game(3, "Hawks", 4, 0)}));
         nameTeams({"Hawks", "Owls", "Larks"});
         showMain();
     }
@@ -56,17 +37,12 @@ struct LeagueFixture : GuiFixture
     QStringList row(const char* name, int r) const { return gridRow(child<QTableWidget>(name), r); }
     bool shown(const char* button) const { return child<QPushButton>(button)->isVisible(); }
 
-    // Compute with the game range typed in and OK, or Cancel after typing it.
-    void compute(const char* from, const char* to, bool ok = true)
+    // Compute with the game range typed in.
+    void compute(const char* from, const char* to)
     {
-        onNextModal([from, to, ok](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtLowGame"))
-                ->setText(QString::fromLatin1(from));
-            dialog->findChild<QLineEdit*>(QStringLiteral("txtHighGame"))
-                ->setText(QString::fromLatin1(to));
-            QTest::mouseClick(dialog->findChild<QPushButton*>(
-                                  ok ? QStringLiteral("cmdCompute") : QStringLiteral("cmdCancel")),
-                Qt::LeftButton);
+        onNextModal([from, to](QWidget* dialog) {
+            fill(dialog, {{"txtLowGame", from}, {"txtHighGame", to}});
+            press(dialog, "cmdCompute");
         });
         click("cmdCompute");
     }
@@ -98,20 +74,8 @@ private Q_SLOTS:
     {
         LeagueFixture f;
         QVERIFY(f.runReport("mnuRecord", {1}));
-        QCOMPARE(f.currentName(), QStringLiteral("frmRecord"));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Record - Hawks"));
-        QCOMPARE(f.headings("tblRecord"),
-            texts({"Game Type", "Won", "Lost", "Ties", "Pct", "GF", "GA"}));
-        // The sums are the core tests' part; the window shows the report's rows.
-        QCOMPARE(f.child<QTableWidget>("tblRecord")->rowCount(), 4);
         QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", "1", ".625", "4", "6"}));
-        // The type column is the widest; nothing is narrower than its text.
-        auto* grid = f.child<QTableWidget>("tblRecord");
-        const QFontMetrics metrics(grid->font());
-        for (int c = 1; c < 7; ++c) {
-            QVERIFY(grid->columnWidth(0) >= grid->columnWidth(c));
-            QVERIFY(grid->columnWidth(c) > metrics.horizontalAdvance(f.row("tblRecord", 3)[c]));
-        }
         QVERIFY(f.shown("cmdCompute") && f.shown("cmdPrint") && f.shown("cmdChart"));
 
         // Games 1 to 3 hold no tie: no Ties column.
@@ -119,46 +83,24 @@ private Q_SLOTS:
         QCOMPARE(f.headings("tblRecord"), texts({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
         QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
 
-        // Cancel after typing another range changes nothing.
-        f.compute("4", "4", false);
-        QCOMPARE(f.state->reportSelection.toGame, 3);
-        QCOMPARE(f.row("tblRecord", 3), texts({"Totals", "2", "1", ".667", "3", "5"}));
-
         // No game in the range: the headings alone, Compute stays to choose again.
         f.compute("7", "9");
         QCOMPARE(f.child<QTableWidget>("tblRecord")->rowCount(), 0);
         QVERIFY(f.shown("cmdCompute") && !f.shown("cmdPrint") && !f.shown("cmdChart"));
-
-        f.click("cmdClose");
-        QCOMPARE(f.current()->kind(), WindowSelectTeam);
-    }
-
-    void withoutGamesOnOpeningOnlyCloseRemains()
-    {
-        LeagueFixture f;
-        for (const char* item : {"mnuRecord", "mnuGames"}) {
-            QVERIFY(f.runReport(item, {3}));
-            for (const char* button : {"cmdCompute", "cmdPrint", "cmdChart"})
-                QVERIFY2(!f.shown(button), button);
-            QVERIFY(f.shown("cmdClose"));
-        }
-        QVERIFY(!f.shown("cmdLong") && !f.shown("cmdShort"));
-        QCOMPARE(f.child<QTableWidget>("tblScores")->rowCount(), 0);
     }
 
     void gameScoresInBothFormsAndAnEmptySelection()
     {
         LeagueFixture f;
+        // Without games on opening only Close remains.
+        QVERIFY(f.runReport("mnuGames", {3}));
+        QVERIFY(!f.shown("cmdCompute") && !f.shown("cmdShort") && f.shown("cmdClose"));
+
         QVERIFY(f.runReport("mnuGames", {1}));
         QCOMPARE(f.current()->windowTitle(), QStringLiteral("Game Scores - Hawks"));
         auto* table = f.child<QTableWidget>("tblScores");
         QVERIFY(!table->horizontalHeader()->isVisible());
         QCOMPARE(table->rowCount(), 16);
-        QCOMPARE(f.row("tblScores", 0).mid(0, 5), texts({"1.   ", "09/15/02", "Owls", "1", "Won"}));
-        // The comment column is as wide as the longest comment.
-        const QString comment = f.row("tblScores", 0)[5];
-        QVERIFY(comment.startsWith(QStringLiteral("Rain all afternoon")));
-        QVERIFY(table->columnWidth(5) > table->fontMetrics().horizontalAdvance(comment));
         QVERIFY(f.shown("cmdShort") && !f.shown("cmdLong") && f.shown("cmdPrint"));
 
         f.click("cmdShort");
@@ -170,12 +112,6 @@ private Q_SLOTS:
         f.compute("2", "3");
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->columnCount(), 8);
-
-        f.compute("10", "20");
-        QCOMPARE(table->rowCount(), 0);
-        for (const char* button : {"cmdPrint", "cmdLong", "cmdShort", "cmdChart"})
-            QVERIFY2(!f.shown(button), button);
-        QVERIFY(f.shown("cmdCompute"));
     }
 
     void standingsRankTheTeamsAndKeepTheCurrentTeam()
@@ -183,19 +119,14 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuStandings", {1, 2, 3}));
         QCOMPARE(f.state->teamChoice.currentSlot, 1);
-        QCOMPARE(f.headings("tblStandings"),
-            texts({"Team", "Won", "Lost", "Ties", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
             texts({"Hawks", "2", "1", "1", ".625", "-", "4", "6", "1.0"}));
         QVERIFY(f.child<QPushButton>("cmdChart") == nullptr);
 
         // Without game 4 no tie is left; the Hawks end on a loss. The current team stays.
         f.compute("1", "3");
-        QCOMPARE(f.headings("tblStandings"),
-            texts({"Team", "Won", "Lost", "Pct", "Streak", "GF", "GA", "GB"}));
         QCOMPARE(f.row("tblStandings", 1),
             texts({"Hawks", "2", "1", ".667", "Lost 1", "3", "5", "1.0"}));
-        QCOMPARE(f.state->teamChoice.currentSlot, 1);
         QCOMPARE(f.state->teamChoice.currentName, QStringLiteral("Hawks"));
     }
 
@@ -204,19 +135,7 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuGames", {1}));
         f.compute("2", "4");
-        QStringList labels;
-        onNextModal([&labels](QWidget* modal) {
-            auto* chart = qobject_cast<ChartWindow*>(modal);
-            QVERIFY(chart);
-            auto* view = chart->findChild<QChartView*>(QStringLiteral("chartView"));
-            QVERIFY(view);
-            const auto axes = view->chart()->axes(Qt::Horizontal);
-            QCOMPARE(axes.size(), 1);
-            labels = qobject_cast<QBarCategoryAxis*>(axes[0])->categories();
-            chart->close();
-        });
-        f.click("cmdChart");
-        QCOMPARE(labels,
+        QCOMPARE(f.pressChart().labels,
             texts({"2  09/15/02  (1-0-0)", "3  09/15/02  (1-1-0)", "4  09/15/02  (1-1-1)"}));
     }
 
@@ -226,9 +145,7 @@ private Q_SLOTS:
         LeagueFixture f;
         QVERIFY(f.runReport("mnuRecord", {1}));
         f.compute("1", "3");
-        const QByteArray record = f.print("record.txt");
-        QVERIFY(record.contains("Totals         2       1    .667       3       5"));
-        QCOMPARE(record, f.tool({"record", "--to", "3"}));
+        QCOMPARE(f.print("record.txt"), f.tool({"record", "--to", "3"}));
 
         QVERIFY(f.runReport("mnuGames", {1}));
         f.click("cmdShort");
