@@ -1,6 +1,5 @@
 // The game scores report: the team order by the home mark, the result words, both forms printed
-// and compared whole, the long form's page rule and the export. The window's grid and buttons are
-// checked through the windows.
+// and compared whole, the long form's page rule, the export, and the window's grids and buttons.
 #include "TeamReportSupport.h"
 
 #include "core/reports/GameScoresReport.h"
@@ -120,4 +119,40 @@ TEST(GameScores, ExportHoldsOneRowPerGameInEitherForm)
     EXPECT_EQ(
         shortForm.rows[0].cells, texts({"3", "09/15/02", "Cup", "Dover, United", "4", "1", "Won"}));
     EXPECT_EQ(shortForm.numericColumns, (QList<int>{0, 4, 5}));
+}
+
+TEST(GameScores, GridsAndButtons)
+{
+    ScoresFixture f;
+    GameRecord longComment = game(3, '2', 1, 1, "Rovers");
+    longComment.gameComment = QStringLiteral("Played in the snow, second half shortened");
+    const GameScoresReport report = f.report({game(1, '1', 2, 1, "Rovers"), longComment});
+
+    const ReportGrid wide = report.grid(ScoresForm::Long);
+    ASSERT_EQ(wide.columns.size(), 6U);
+    EXPECT_FALSE(wide.hasHeadings());
+    EXPECT_TRUE(wide.columns[5].fitsContent);
+    ASSERT_EQ(wide.rows.size(), 8U);
+    EXPECT_EQ(wide.rows[0], texts({"1.   ", "09/15/02", "Rovers", "1", "Won", "Rain"}));
+    EXPECT_EQ(wide.rows[1], texts({"", "League", "Harbor FC", "2", "", ""}));
+    EXPECT_EQ(wide.rows[2], texts({"", "North Field", "", "", "", ""}));
+    EXPECT_EQ(wide.rows[3], QStringList(6, QString()));
+    EXPECT_EQ(wide.rows[4][4], QStringLiteral("Tie"));
+    EXPECT_EQ(wide.rows[4][5], longComment.gameComment);
+
+    const ReportGrid narrow = report.grid(ScoresForm::Short);
+    ASSERT_EQ(narrow.rows.size(), 2U);
+    EXPECT_EQ(
+        narrow.rows[0], texts({"1.    ", "09/15/02", "League", "Rovers", "2", "-", "1", "Won"}));
+
+    const ReportButtons longShown = report.buttons(ScoresForm::Long, true);
+    EXPECT_TRUE(longShown.print && longShown.shortForm && !longShown.longForm && longShown.compute);
+    const ReportButtons shortShown = report.buttons(ScoresForm::Short, false);
+    EXPECT_TRUE(shortShown.longForm && !shortShown.shortForm);
+
+    const GameScoresReport none({}, f.harbor, f.typeNames);
+    const ReportButtons opening = none.buttons(ScoresForm::Long, true);
+    EXPECT_FALSE(opening.print || opening.longForm || opening.shortForm || opening.compute);
+    EXPECT_TRUE(none.buttons(ScoresForm::Long, false).compute);
+    EXPECT_TRUE(none.grid(ScoresForm::Long).rows.empty());
 }

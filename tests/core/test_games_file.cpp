@@ -1,13 +1,16 @@
 // The game record's layout and the game file: reading the list, deleting and inserting games with
 // the renumbering of the games and their player results (whose layout the files compared whole
 // check), saving in each edit mode, and the explicit list of games stored into the games and
-// statistics files. Another team's games, the list's selected line and storing an unchanged
-// explicit list are checked through the windows.
+// statistics files, and another team's games read apart from the team's own. The list's
+// selected line and storing an unchanged explicit list are checked through the windows.
 #include "GameBytes.h"
 
 #include "core/games/GameFile.h"
+#include "core/games/OtherTeamGames.h"
 #include "core/reports/ExplicitGameList.h"
 #include "core/store/GameRecord.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -195,4 +198,28 @@ TEST(ExplicitGameList, StoringWritesOnlyChangedMarksOfActiveRecords)
     expectedResults[7] = '1';
     expectedResults[115 + 7] = '2'; // the "I" record of game 2 keeps its mark
     EXPECT_EQ(readWholeFile(folder + QStringLiteral("KVPS1.DAT")), expectedResults);
+}
+
+TEST(OtherTeamGames, ReadsTheOpponentsFileAndKeepsOwnTeam)
+{
+    GameFiles t(game(1, "Own").bytes(), {});
+    writeWholeFile(t.path("KVGS7.DAT"),
+        join({game(1, "Us").bytes(), game(1, "Old", 'D').bytes(), game(2, "Us again").bytes()}));
+    {
+        OtherTeamGames other(t.state, 7);
+        EXPECT_EQ(t.state.teamChoice.currentSlot, 1);
+        const auto listed = other.activeGames();
+        ASSERT_EQ(listed.size(), 2u);
+        EXPECT_EQ(listed[1].recordNumber, 3);
+        EXPECT_EQ(other.game(3).opponent.trimmed(), QStringLiteral("Us again"));
+        EXPECT_TRUE(t.state.files.isOpen(FileOtherGames));
+    }
+    EXPECT_FALSE(t.state.files.isOpen(FileOtherGames));
+    EXPECT_EQ(readActiveGames(t.state.files, FileGames).front().game.opponent.trimmed(),
+        QStringLiteral("Own"));
+
+    // A team without a game file has no games, and gets no file.
+    OtherTeamGames none(t.state, 9);
+    EXPECT_TRUE(none.activeGames().empty());
+    EXPECT_FALSE(QFile::exists(t.path("KVGS9.DAT")));
 }

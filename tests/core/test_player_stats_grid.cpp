@@ -1,6 +1,6 @@
 // The report window's grid as cells: headings, the totals row, widths, the team column and the
-// marker row across it; the Compute window's boxes. One player's games, the empty report and the
-// buttons are checked through the windows.
+// marker row across it, the empty report and the buttons; the Compute window's boxes. One
+// player's games are checked through the windows.
 #include "TestSupport.h"
 
 #include "core/entry/Categories.h"
@@ -126,4 +126,29 @@ TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
     const ComputeForm hidden = computeFormOf(before, false);
     EXPECT_EQ(applyComputeForm(before, hidden).selection.playerNumber, 0);
     EXPECT_TRUE(applyComputeForm(before, hidden).selection.playerName.isEmpty());
+}
+
+TEST(PlayerStatsGrid, NothingCountedShowsOneRowAndHidesTheButtonsThatNeedRows)
+{
+    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, layout({}));
+    EXPECT_EQ(headings(team), (QStringList{QStringLiteral("0 Player(s)"), QString()}));
+    ASSERT_EQ(team.rows.size(), 1U);
+    EXPECT_EQ(team.rows[0][0], QStringLiteral("No Players"));
+    EXPECT_EQ(team.totalsRow, -1);
+    PlayerReportLayout one = layout();
+    one.individual = true;
+    EXPECT_EQ(playerStatsGrid(PlayerStatsTable{}, one).rows[0][0], QStringLiteral("No Games"));
+
+    const PlayerReportButtons none = playerReportButtons(false, false, false);
+    EXPECT_FALSE(
+        none.print || none.sort || none.format || none.minimum || none.player || none.team);
+    const PlayerReportButtons noGames = playerReportButtons(false, true, false);
+    EXPECT_TRUE(noGames.player && noGames.team);
+    EXPECT_FALSE(noGames.print || noGames.format);
+    const PlayerReportButtons teams = playerReportButtons(true, false, true);
+    EXPECT_TRUE(teams.print && teams.format && teams.sort && teams.minimum);
+    EXPECT_FALSE(teams.player || teams.team);
+    const PlayerReportButtons games = playerReportButtons(true, true, false);
+    EXPECT_TRUE(games.team && games.player && games.print);
+    EXPECT_FALSE(games.sort || games.minimum);
 }

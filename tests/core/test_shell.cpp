@@ -1,10 +1,13 @@
-// Start-up, the first-start move, back-up copies and team naming. Shut-down, deleting a team, the
-// restore plan, help pages and folder lists are checked through the windows.
+// Start-up, the first-start move, back-up copies, team naming and deleting a team's files, new
+// folders, and the help and web page messages. Shut-down and the restore plan are checked
+// through the windows.
 #include "TestSupport.h"
 
 #include "core/state/DefaultSettings.h"
+#include "core/state/HelpTopics.h"
 #include "core/state/StartUp.h"
 #include "core/store/Backup.h"
+#include "core/store/FolderBrowsing.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSetup.h"
@@ -152,7 +155,7 @@ TEST(BackupCopies, CopiesNonEmptyDataFilesOnly)
 }
 
 // The team record's layout: 25 name characters, 10 short ones, 5 blanks.
-TEST(TeamSetup, NamingRules)
+TEST(TeamSetup, NamingRulesAndDeletingOnlyThisTeamsFiles)
 {
     TempState t;
     checkAndLoadTeamList(t.state.files, t.state.teamChoice.names, t.state.teamChoice.shortNames);
@@ -170,4 +173,48 @@ TEST(TeamSetup, NamingRules)
     nameTeam(t.state, QStringLiteral(" "), QStringLiteral(" "));
     EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
     EXPECT_EQ(slotBytes(11), pad("Team 11", 25) + pad("Team 11", 10) + pad("", 5));
+
+    // Deleting a team's files touches no other team's.
+    nameTeam(t.state, QStringLiteral("Rovers"), QStringLiteral("R"));
+    for (const char* name : {"KVPN12.DAT", "KVGS12.DAT", "KVPS12.DAT", "KVPN1.DAT", "KVPS2.DAT"})
+        writeWholeFile(t.state.settings.dataFolder + QString::fromLatin1(name), "data");
+    t.state.files.openDataFile(FileStats); // an open team file is closed first
+    deleteTeamFiles(t.state);              // KVPI12.DAT never existed
+    EXPECT_TRUE(t.reporter.errors.empty());
+    const QStringList left = QDir(t.state.settings.dataFolder).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(left, texts({"KVPN1.DAT", "KVPS2.DAT", "KVTEAMS.DAT"}));
+    EXPECT_EQ(slotBytes(12), pad("Team 12", 25) + pad("Team 12", 10) + pad("", 5));
+}
+
+TEST(FolderLists, NewFolders)
+{
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_EQ(createFolder(dir.path(), QStringLiteral(" season 2025 "), &error),
+        dir.path() + QStringLiteral("/season 2025/"));
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("/season 2025")).exists());
+    for (const char* bad : {"", "  ", "a/b", ".", "..", "season 2025"}) {
+        error.clear();
+        EXPECT_TRUE(createFolder(dir.path(), QString::fromLatin1(bad), &error).isEmpty()) << bad;
+        EXPECT_FALSE(error.isEmpty()) << bad;
+    }
+    EXPECT_TRUE(
+        createFolder(dir.path() + QStringLiteral("/gone"), QStringLiteral("x"), &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("No such file or directory"))) << error.toStdString();
+}
+
+TEST(HelpAndWeb, MessagesAndPlaces)
+{
+    EXPECT_EQ(webPageErrorText(QStringLiteral("http://x.example"), WebOpenResult::NoOpener),
+        QStringLiteral("Unable to link to http://x.example from WebPage.\nError code: 2\n\nYour "
+                       "browser may not be installed correctly."));
+    EXPECT_TRUE(webPageErrorText(QStringLiteral("mailto:a@b.example"), WebOpenResult::Refused)
+                    .contains(QStringLiteral("\nError code: 31\n")));
+    EXPECT_FALSE(isLocalPath(QStringLiteral("//server/share/kvhelp.html")));
+    EXPECT_TRUE(isLocalPath(QDir::tempPath() + QStringLiteral("/no/such/page.html")));
+    EXPECT_TRUE(isNetworkFileSystem("nfs4") && isNetworkFileSystem("CIFS"));
+    EXPECT_FALSE(isNetworkFileSystem("ext4"));
+    EXPECT_EQ(helpTopicPage(
+                  QStringLiteral("/usr/share/scorvane/help/kvhelp.html"), QStringLiteral(" 240")),
+        QStringLiteral("/usr/share/scorvane/help/topic240.html"));
 }

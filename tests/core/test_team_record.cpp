@@ -1,6 +1,6 @@
 // The team record and the game walk every team report shares: which games count, the sums by
-// game type, Pct, the Ties column, and the printout compared whole. The windows' grids and buttons
-// are checked through the windows.
+// game type, Pct, the Ties column, the printout compared whole, and the window's grid and
+// buttons.
 #include "TeamReportSupport.h"
 
 #include "core/reports/GameFileReader.h"
@@ -119,4 +119,29 @@ TEST(TeamRecord, ExportHoldsTheRowsWithRawValues)
     EXPECT_TRUE(TeamRecordReport(std::vector<GameResult>{})
                     .exportTable(QString(), QString(), f.typeNames)
                     .rows.isEmpty());
+}
+
+TEST(TeamRecord, GridShowsTypesWithGamesAnEmptyRowAndTotals)
+{
+    TeamReportFolder f;
+    const TeamRecordReport report({result('3', 1, 0), result('1', 2, 1), result('1', 0, 3)});
+    const ReportGrid grid = report.grid(f.typeNames);
+    QStringList headings;
+    for (const GridColumn& column : grid.columns)
+        headings << column.heading;
+    EXPECT_EQ(headings, texts({"Game Type", "Won", "Lost", "Pct", "GF", "GA"}));
+    EXPECT_TRUE(grid.columns[0].widest);
+    ASSERT_EQ(grid.rows.size(), 4U);
+    EXPECT_EQ(grid.rows[0], QStringList{f.typeNames[1]} + texts({"1", "1", ".500", "2", "4"}));
+    EXPECT_EQ(grid.rows[1], QStringList{f.typeNames[3]} + texts({"1", "0", "1.000", "1", "0"}));
+    EXPECT_EQ(grid.rows[2], QStringList(6, QString()));
+    EXPECT_EQ(grid.rows[3], texts({"Totals", "2", "1", ".667", "3", "4"}));
+    EXPECT_TRUE(report.buttons(true).print);
+
+    // No games: the heading row alone, no Print, and no Compute on opening.
+    const TeamRecordReport none(std::vector<GameResult>{});
+    EXPECT_TRUE(none.grid(f.typeNames).rows.empty());
+    EXPECT_FALSE(none.buttons(true).print);
+    EXPECT_FALSE(none.buttons(true).compute);
+    EXPECT_TRUE(none.buttons(false).compute);
 }
