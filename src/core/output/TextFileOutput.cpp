@@ -1,5 +1,6 @@
 #include "core/output/TextFileOutput.h"
 
+#include "core/text/Blanks.h"
 #include "core/text/TextCodec.h"
 
 namespace scorvane {
@@ -20,9 +21,7 @@ bool hiddenCharacter(char16_t code)
 
 QByteArray textFileLine(const QString& line)
 {
-    qsizetype end = line.size();
-    while (end > 0 && line[end - 1] == u' ')
-        --end;
+    const qsizetype end = rightTrimmedView(line).size();
     if (end == 1 && line[0] == FormFeed)
         return QByteArrayLiteral("\f\r\n");
     QByteArray bytes(end + 2, '\r');

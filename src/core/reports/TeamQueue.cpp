@@ -28,9 +28,8 @@ struct TeamQueue
     { }
 
     // Reads teams nobody has taken until none is left.
-    void takeTeams()
+    void takeTeams(TeamStatsReader& reader)
     {
-        TeamStatsReader reader(input);
         for (int i = next++; i < slots.size(); i = next++)
             offer(i, reader.read(slots[i]));
     }
@@ -69,19 +68,21 @@ int threadCount(const PlayerStatsInput& input, qsizetype teams)
 std::vector<TeamStatsPart> readTeamParts(const PlayerStatsInput& input, const QList<int>& slots)
 {
     const auto queue = std::make_shared<TeamQueue>(input, slots);
-    for (int h = 1; h < threadCount(input, slots.size()); ++h) {
+    const int threads = threadCount(input, slots.size());
+    for (int h = 1; h < threads; ++h) {
         QThreadPool::globalInstance()->start([queue] {
             try {
-                queue->takeTeams();
+                TeamStatsReader reader(queue->input);
+                queue->takeTeams(reader);
             } catch (...) {
                 // The calling thread reads whatever a helper left unread.
             }
         });
     }
-    queue->takeTeams();
+    TeamStatsReader reader(queue->input);
+    queue->takeTeams(reader);
     // A helper the system holds back may still be on its last team. Reading that team here
     // again costs less than waiting for the helper's next turn on a busy processor.
-    TeamStatsReader reader(queue->input);
     for (int i = 0; i < slots.size(); ++i) {
         if (!queue->has(i))
             queue->offer(i, reader.read(slots[i]));

@@ -56,7 +56,7 @@ std::optional<FileError> WholeFile::read(const QString& path)
     return readOpen(file.fd, path);
 }
 
-std::optional<FileError> WholeFile::readBlocks(
+std::optional<FileError> WholeFile::readInBlocks(
     const QString& path, qint64 blockBytes, const BlockTaker& take)
 {
     size_ = 0;

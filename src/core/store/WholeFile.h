@@ -25,20 +25,14 @@ public:
     // Reads the file a block of `blockBytes` at a time, each block handed to `take` while it is
     // still in the processor's cache; every block but the last is full. `take` returns false to
     // stop early.
-    template <typename Take>
-    std::optional<FileError> readInBlocks(const QString& path, qint64 blockBytes, Take&& take)
-    {
-        return readBlocks(
-            path, blockBytes, [&take](const uchar* data, qint64 size) { return take(data, size); });
-    }
+    using BlockTaker = std::function<bool(const uchar* data, qint64 size)>;
+    std::optional<FileError> readInBlocks(
+        const QString& path, qint64 blockBytes, const BlockTaker& take);
 
     const uchar* data() const { return buffer_.get(); }
     qint64 size() const { return size_; }
 
 private:
-    using BlockTaker = std::function<bool(const uchar*, qint64)>;
-    std::optional<FileError> readBlocks(
-        const QString& path, qint64 blockBytes, const BlockTaker& take);
     // The file under its exact name, else under the same name in another letter case; -1 with
     // errno ENOENT when neither exists.
     static int openExisting(const QString& path);

@@ -2,7 +2,7 @@
 
 namespace scorvane {
 
-QString leftTrimBlanks(const QString& text)
+QStringView leftTrimmedView(QStringView text)
 {
     qsizetype first = 0;
     while (first < text.size() && text[first] == u' ')
@@ -10,12 +10,22 @@ QString leftTrimBlanks(const QString& text)
     return text.mid(first);
 }
 
-QString rightTrimBlanks(const QString& text)
+QStringView rightTrimmedView(QStringView text)
 {
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == u' ')
         --end;
     return text.left(end);
+}
+
+QString leftTrimBlanks(const QString& text)
+{
+    return text.mid(text.size() - leftTrimmedView(text).size());
+}
+
+QString rightTrimBlanks(const QString& text)
+{
+    return text.left(rightTrimmedView(text).size());
 }
 
 QString trimBlanks(const QString& text)

@@ -8,6 +8,9 @@ namespace scorvane {
 QString trimBlanks(const QString& text);
 QString leftTrimBlanks(const QString& text);
 QString rightTrimBlanks(const QString& text);
+// The same trimming as a view into the text, for callers that copy the result on at once.
+QStringView leftTrimmedView(QStringView text);
+QStringView rightTrimmedView(QStringView text);
 
 // Cut to `width` characters or padded on the right with blanks to exactly `width`.
 QString fitWidth(const QString& text, int width);

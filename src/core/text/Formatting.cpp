@@ -13,20 +13,14 @@ QString numberText(qint64 value)
 
 void appendPadded(QString& line, QStringView text, int width, Align align)
 {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == u' ')
-        ++first;
-    while (end > first && text[end - 1] == u' ')
-        --end;
-    const qsizetype length = end - first;
-    if (length > width)
+    const QStringView trimmed = rightTrimmedView(leftTrimmedView(text));
+    if (trimmed.size() > width)
         return;
-    const qsizetype blanks = width - length;
+    const qsizetype blanks = width - trimmed.size();
     const qsizetype before = align == Align::Right ? blanks : align == Align::Left ? 0 : blanks / 2;
     line.reserve(line.size() + width);
     line.resize(line.size() + before, u' ');
-    line.append(text.mid(first, length));
+    line.append(trimmed);
     line.resize(line.size() + blanks - before, u' ');
 }
 
