@@ -45,7 +45,8 @@ TEST(ReportArguments, BadArgumentsExitTwoWithOneLineNamingTheOptionAsWritten)
         {"scores --from 0 --data /tmp", "--from: Must be 1 to 999"},
         {"players --minimum-games 2 --minimum-sog 3 --data /tmp",
             "give either --minimum-games or --minimum-sog, not both"},
-        {"roster --format pdf --data /tmp", "--format must be text, csv or html, not \"pdf\""},
+        {"roster --format pdf --data /tmp",
+            "--format must be text, csv, html or xlsx, not \"pdf\""},
         {"roster --format csv --append --data /tmp", "--append works only with --format text"},
     };
     for (const auto& c : cases) {
