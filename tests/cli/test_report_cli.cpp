@@ -119,6 +119,8 @@ TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOneNamingThem)
         {args("roster --data %1 -o %2/none/x.txt", {league.data, out}), "none/x.txt"},
         {args("scores --format html --data %1 -o %2/none/x.html", {league.data, out}),
             "none/x.html"},
+        {args("record --format xlsx --data %1 -o %2/none/x.xlsx", {league.data, out}),
+            "none/x.xlsx"},
         {args("roster --data %1 --settings %1KVTEAMS.DAT", {league.data}), "669"}};
     for (const auto& c : cases) {
         const ToolRun run = runTool(c.arguments);
