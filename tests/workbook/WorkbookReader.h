@@ -21,6 +21,8 @@ struct CellRead
     double number = 0;
     QString format; // the number format
     bool bold = false;
+
+    bool operator==(const CellRead&) const = default;
 };
 
 struct SheetRead
@@ -28,6 +30,8 @@ struct SheetRead
     QString name;
     QString freeze; // the first cell not frozen ("B2"), empty when nothing is
     QMap<std::pair<int, int>, CellRead> cells; // by row and column from 0; empty cells absent
+
+    bool operator==(const SheetRead&) const = default;
 
     bool has(int row, int column) const { return cells.contains({row, column}); }
     CellRead at(int row, int column) const { return cells.value({row, column}); }
