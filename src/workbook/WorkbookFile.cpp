@@ -10,6 +10,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -87,6 +88,14 @@ std::optional<QDate> gameDate(const QString& text)
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
+// A percentage as the fraction a percent format shows: "8.2" out of 100 is 0.082, as typed,
+// rather than the 0.08199999999999999 a bare division leaves.
+double asFraction(double value, int whole)
+{
+    constexpr double Places = 1e12;
+    return std::round(value / whole * Places) / Places;
+}
+
 void writeText(lxw_worksheet* sheet, int row, int column, const QString& text, lxw_format* format)
 {
     if (text.isEmpty())
@@ -115,7 +124,7 @@ void writeCell(lxw_worksheet* sheet, const ExportTable& table, const Formats& f,
             const auto whole = table.percentColumns.constFind(column);
             if (whole != table.percentColumns.cend() && *whole != 0)
                 worksheet_write_number(
-                    sheet, r, c, value / *whole, totals ? f.totalsPercent : f.percent);
+                    sheet, r, c, asFraction(value, *whole), totals ? f.totalsPercent : f.percent);
             else
                 worksheet_write_number(sheet, r, c, value, totals ? f.totalsNumber : f.number);
             return;

@@ -41,7 +41,7 @@ ExportTable mixedTable()
     t.percentColumns = {{4, 100}, {5, 1}};
     t.dateColumns = {1};
     t.rows = {{ExportTable::RowKind::Body, texts({"1", "01/15/05", "Ana", "3", "45.5", "0.667"})},
-        {ExportTable::RowKind::Body, texts({"2", "12/01/30", "Bo", "", "0.0", "1.000"})},
+        {ExportTable::RowKind::Body, texts({"2", "12/01/30", "Bo", "", "8.2", "1.000"})},
         {ExportTable::RowKind::Body,
             {QStringLiteral("3"), QStringLiteral("02/30/99"), QString::fromUtf8("Zoë Ñ"),
                 QStringLiteral("12"), QStringLiteral("100.0"), QStringLiteral("0.500")}},
@@ -110,7 +110,7 @@ TEST(TableWorkbook, StoresNumbersPercentagesAndDatesAsASpreadsheetReadsThem)
         {1, 4, 'n', 0.455, "", "0.0%"},             // 45.5 out of 100
         {1, 5, 'n', 0.667, "", "0.0%"},             // a fraction already
         {2, 1, 'd', 0, "1930-12-01", "mm/dd/yyyy"}, // year 30 is in the 1900s
-        {2, 4, 'n', 0, "", "0.0%"},
+        {2, 4, 'n', 0.082, "", "0.0%"},
         {3, 1, 's', 0, "02/30/99", "General"}, // no such day: kept as written
         {3, 2, 's', 0, "Zoë Ñ", "General"},
         {3, 4, 'n', 1, "", "0.0%"},
@@ -127,7 +127,8 @@ TEST(TableWorkbook, StoresNumbersPercentagesAndDatesAsASpreadsheetReadsThem)
             EXPECT_EQ(cell.text, QString::fromUtf8(e.text)) << e.row << "," << e.column;
         EXPECT_EQ(cell.format, QString::fromLatin1(e.format)) << e.row << "," << e.column;
     }
-    EXPECT_FALSE(s.has(2, 3)); // an empty figure stays an empty cell
+    EXPECT_EQ(s.at(2, 4).number, 0.082); // the number as typed, not a division's last bit off
+    EXPECT_FALSE(s.has(2, 3));           // an empty figure stays an empty cell
     EXPECT_TRUE(s.at(4, 3).bold);
     EXPECT_FALSE(s.at(3, 3).bold);
     EXPECT_EQ(s.at(6, 0).text, QStringLiteral("2 Player(s) not listed")); // under the table
