@@ -101,7 +101,7 @@ TEST(ReportTool, HelpListsTheKindsThatWork)
     EXPECT_EQ(help.code, 0);
     for (const char* part : {"scorvane-report KIND --data DIR",
              "KIND: players | record | scores | standings | roster\n", "--lines-per-page",
-             "--short", "--format FORMAT"})
+             "--short", "--format FORMAT", "xlsx (a workbook"})
         EXPECT_TRUE(help.out.contains(part)) << part;
 }
 
