@@ -19,7 +19,7 @@ namespace scorvane {
 
 namespace {
 
-// Widest column the sheet sets, in characters; longer text wraps nowhere and simply runs on.
+// The widest column a sheet is given, in characters; longer text shows in part, whole in the cell.
 constexpr int WidestColumn = 50;
 
 struct WorkbookCloser
@@ -40,7 +40,7 @@ struct Formats
     lxw_format* totalsPercent = nullptr;
     lxw_format* date = nullptr;
     lxw_format* totalsDate = nullptr;
-    lxw_format* number = nullptr;
+    lxw_format* number = nullptr; // the default format
     lxw_format* totalsNumber = nullptr;
 };
 
@@ -60,7 +60,6 @@ Formats makeFormats(lxw_workbook* workbook)
     f.heading = newFormat(workbook, true, nullptr);
     format_set_bottom(f.heading, LXW_BORDER_THIN);
     f.totals = newFormat(workbook, true, nullptr);
-    f.number = newFormat(workbook, false, nullptr);
     f.totalsNumber = f.totals;
     f.percent = newFormat(workbook, false, "0.0%");
     f.totalsPercent = newFormat(workbook, true, "0.0%");
@@ -202,9 +201,9 @@ QString writeWorkbookAt(const QString& path, const QList<NamedTable>& sheets)
             return QStringLiteral("The sheet \"%1\" cannot be made").arg(sheetName);
         fillSheet(worksheet, sheet.table, formats);
     }
-    if (sheets.isEmpty())
-        workbook_add_worksheet(workbook.get(), nullptr);
-    if (!sheets.isEmpty()) {
+    if (sheets.isEmpty()) {
+        workbook_add_worksheet(workbook.get(), nullptr); // a workbook holds at least one sheet
+    } else {
         lxw_doc_properties properties{};
         const QByteArray title = sheets.first().table.title.toUtf8();
         properties.title = const_cast<char*>(title.constData());
