@@ -211,8 +211,11 @@ const std::map<QString, OptionReader>& optionReaders()
                     r.format = OutputFormat::Csv;
                 else if (v == u"html")
                     r.format = OutputFormat::Html;
+                else if (v == u"xlsx")
+                    r.format = OutputFormat::Xlsx;
                 else
-                    return QStringLiteral("--format must be text, csv or html, not \"%1\"").arg(v);
+                    return QStringLiteral("--format must be text, csv, html or xlsx, not \"%1\"")
+                        .arg(v);
                 return QString();
             }},
         {QStringLiteral("copies"), count(&R::copies, 1, 50)},

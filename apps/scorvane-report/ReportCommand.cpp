@@ -12,6 +12,7 @@
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSelection.h"
 #include "core/text/Paths.h"
+#include "workbook/WorkbookFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,17 +170,40 @@ void selectTeams(const ReportRequest& r, AppState& state)
     takeTeamSelection(state, lines);
 }
 
-// The report's table as CSV or HTML, to the output file (whole or not at all) or to `out`.
-int writeTable(const ReportRequest& r, const ExportTable& table, std::FILE* out, std::FILE* err)
+// The table as a workbook's bytes, made in `work` (the run's private folder); the error, if any.
+QString workbookBytes(const ExportTable& table, const QString& work, QByteArray& bytes)
+{
+    const QString path = work + QStringLiteral("report.xlsx");
+    QString error = writeTableWorkbook(path, table);
+    if (!error.isEmpty())
+        return error;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    bytes = file.readAll();
+    return {};
+}
+
+// The report's table as CSV, HTML or a workbook, to the output file (whole or not at all) or to
+// `out`.
+int writeTable(const ReportRequest& r, const ExportTable& table, const QString& work,
+    std::FILE* out, std::FILE* err)
 {
     const ExportFormat format
         = r.format == OutputFormat::Html ? ExportFormat::Html : ExportFormat::Csv;
     QString error;
-    if (r.outputFile.isEmpty()) {
-        const QByteArray bytes = exportTable(table, format);
-        if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out)
-                != static_cast<std::size_t>(bytes.size())
-            || std::fflush(out) != 0)
+    if (r.format == OutputFormat::Xlsx && !r.outputFile.isEmpty()) {
+        error = writeTableWorkbook(r.outputFile, table);
+    } else if (r.outputFile.isEmpty()) {
+        QByteArray bytes;
+        if (r.format == OutputFormat::Xlsx)
+            error = workbookBytes(table, work, bytes);
+        else
+            bytes = exportTable(table, format);
+        if (error.isEmpty()
+            && (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out)
+                    != static_cast<std::size_t>(bytes.size())
+                || std::fflush(out) != 0))
             error = QStringLiteral("Cannot write to the output stream");
     } else {
         error = writeExportFile(r.outputFile, table, format);
@@ -241,7 +265,7 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     const ScoresForm scoresForm = r.shortScores ? ScoresForm::Short : ScoresForm::Long;
     if (r.format != OutputFormat::Text) {
         const int code
-            = writeTable(r, reportExportTable(r.reportKind, state, scoresForm), out, err);
+            = writeTable(r, reportExportTable(r.reportKind, state, scoresForm), folder, out, err);
         state.files.closeDataFile(AllFiles);
         return code;
     }
@@ -289,13 +313,14 @@ QString reportUsage()
         "  --short               game scores in the short form\n"
         "  --format FORMAT       text (default; the printed report), csv (a header row of the\n"
         "                        column headings, one row per report row, the totals row\n"
-        "                        marked) or html (one self-contained page)\n"
+        "                        marked), html (one self-contained page) or xlsx (a workbook\n"
+        "                        of one sheet: numbers, percentages and dates stored as such)\n"
         "  -o, --output FILE     write to FILE (default: standard output)\n"
         "  --append              append to FILE instead of replacing it (text only)\n"
         "  --help                show this text\n"
         "\n"
         "Text output is byte for byte what printing the same report to a text file writes;\n"
-        "csv and html hold the same rows in the same order.\n"
+        "csv, html and xlsx hold the same rows in the same order.\n"
         "Exit status: 0 done, 1 data or output that cannot be read or written, 2 bad arguments.");
 }
 

@@ -45,7 +45,8 @@ TEST(ReportArguments, BadArgumentsExitTwoWithOneLineNamingTheOptionAsWritten)
         {"scores --from 0 --data /tmp", "--from: Must be 1 to 999"},
         {"players --minimum-games 2 --minimum-sog 3 --data /tmp",
             "give either --minimum-games or --minimum-sog, not both"},
-        {"roster --format pdf --data /tmp", "--format must be text, csv or html, not \"pdf\""},
+        {"roster --format pdf --data /tmp",
+            "--format must be text, csv, html or xlsx, not \"pdf\""},
         {"roster --format csv --append --data /tmp", "--append works only with --format text"},
     };
     for (const auto& c : cases) {
@@ -100,7 +101,7 @@ TEST(ReportTool, HelpListsTheKindsThatWork)
     EXPECT_EQ(help.code, 0);
     for (const char* part : {"scorvane-report KIND --data DIR",
              "KIND: players | record | scores | standings | roster\n", "--lines-per-page",
-             "--short", "--format FORMAT"})
+             "--short", "--format FORMAT", "xlsx (a workbook"})
         EXPECT_TRUE(help.out.contains(part)) << part;
 }
 
@@ -118,6 +119,8 @@ TEST(ReportTool, UnreadableDataAndUnwritableOutputGiveExitOneNamingThem)
         {args("roster --data %1 -o %2/none/x.txt", {league.data, out}), "none/x.txt"},
         {args("scores --format html --data %1 -o %2/none/x.html", {league.data, out}),
             "none/x.html"},
+        {args("record --format xlsx --data %1 -o %2/none/x.xlsx", {league.data, out}),
+            "none/x.xlsx"},
         {args("roster --data %1 --settings %1KVTEAMS.DAT", {league.data}), "669"}};
     for (const auto& c : cases) {
         const ToolRun run = runTool(c.arguments);

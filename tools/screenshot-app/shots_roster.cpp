@@ -5,6 +5,8 @@
 #include "gui/output/DesktopOutput.h"
 #include "gui/output/PrintDialog.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace scorvane::shots {
@@ -23,10 +25,18 @@ void fillSampleContacts(AppState& state)
     rewritePlayerContacts(state.files, contacts);
 }
 
-void savePrintDialog(ShotContext& context, ReportKind kind, const QString& name)
+// The print dialog for a kind of report; with `workbook`, set to write an .xlsx file.
+void savePrintDialog(
+    ShotContext& context, ReportKind kind, const QString& name, bool workbook = false)
 {
     PrintDialog dialog(
         kind, context.state.settings, context.prompter, programPrinter(), &context.mdi);
+    if (workbook) {
+        auto* type = dialog.findChild<QComboBox*>(QStringLiteral("cmbFileType"));
+        type->setCurrentIndex(type->findData(static_cast<int>(OutputFormat::Xlsx)));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtFileName"))
+            ->setText(QStringLiteral("players.xlsx"));
+    }
     dialog.show();
     context.save(&dialog, name);
     dialog.reject();
@@ -53,6 +63,8 @@ void shotsRoster(ShotContext& context)
     savePrintDialog(context, ReportKind::Roster, QStringLiteral("roster-print-dialog"));
     savePrintDialog(
         context, ReportKind::PlayerStatistics, QStringLiteral("print-dialog-player-statistics"));
+    savePrintDialog(context, ReportKind::PlayerStatistics,
+        QStringLiteral("print-dialog-player-statistics-workbook"), true);
 
     context.save(context.open(WindowPlayerNumber), QStringLiteral("roster-player-number"));
     context.mdi.closeChildWindows();

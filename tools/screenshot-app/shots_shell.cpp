@@ -5,6 +5,7 @@
 #include "gui/shell/SampleLeagueCommand.h"
 
 #include <QListWidget>
+#include <QMenu>
 
 namespace scorvane::shots {
 
@@ -21,6 +22,13 @@ void shotsShell(ShotContext& context)
             list->item(1)->setSelected(true);
         }
         context.saveMain(QStringLiteral("team-window-two-teams"));
+        // The File menu with two teams chosen: Export Season Workbook among its commands.
+        if (auto* file = mdi.findChild<QMenu*>(QStringLiteral("mnuFile"))) {
+            file->popup(mdi.mapToGlobal(QPoint(0, 0)));
+            ShotContext::settle();
+            context.save(file, QStringLiteral("file-menu"));
+            file->hide();
+        }
         mdi.closeChildWindows();
         mdi.showWindow(WindowSelectTeam);
     }

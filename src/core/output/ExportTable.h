@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,18 @@ struct ExportTable
     QStringList headings;
     QList<Row> rows;
     QList<int> numericColumns; // columns whose cells are numbers (right-aligned on a page)
+    // Numeric columns that are percentages, each with the number its cells are out of: 100 for
+    // a statistic's "45.5" (45.5 %), 1 for a winning percentage's "0.667". A workbook stores
+    // them as fractions with a percent format; text files show the cells as they are.
+    QMap<int, int> percentColumns;
+    QList<int> dateColumns; // cells are "MM/DD/YY" game dates (stored as dates in a workbook)
+};
+
+// A table with the name of the sheet it goes on in a workbook.
+struct NamedTable
+{
+    QString name;
+    ExportTable table;
 };
 
 } // namespace scorvane

@@ -4,8 +4,9 @@
 
 namespace scorvane {
 
-// Text and PDF carry the printed lines; CSV and HTML the report's table (see TableExport).
-enum class OutputFormat { Text, Pdf, Csv, Html };
+// Text and PDF carry the printed lines; CSV, HTML and XLSX the report's table (see TableExport
+// and workbook/WorkbookFile).
+enum class OutputFormat { Text, Pdf, Csv, Html, Xlsx };
 
 // One report on its way out, as the print dialog (or the command-line tool) set it up.
 struct PrintJob

@@ -130,6 +130,7 @@ ExportTable GameScoresReport::exportTable(const QString& title, ScoresForm form)
         QStringLiteral("GF"), QStringLiteral("GA"), QStringLiteral("Result"),
         QStringLiteral("Location"), QStringLiteral("Comment")};
     table.numericColumns = {0, 5, 6};
+    table.dateColumns = {1};
     for (const GameRecord& game : games_) {
         table.rows.append({ExportTable::RowKind::Body,
             {QString::number(game.gameNumber), dateWithSlashes(game.gameDate),

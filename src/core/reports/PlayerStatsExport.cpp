@@ -44,8 +44,11 @@ ExportTable playerStatsExportTable(
         out.headings << trimBlanks(categoryForm(code, layout.userStatCodes).heading);
     if (layout.individual)
         out.numericColumns << 0;
-    for (qsizetype c = leading.size(); c < out.headings.size(); ++c)
+    for (qsizetype c = leading.size(); c < out.headings.size(); ++c) {
         out.numericColumns << static_cast<int>(c);
+        if (isPercentageCategory(codes[c - leading.size()]))
+            out.percentColumns.insert(static_cast<int>(c), 100);
+    }
 
     const auto cells = [&](const PlayerStatsRow& row, bool totals) {
         QStringList line;

@@ -149,9 +149,10 @@ ExportTable StandingsReport::exportTable(const QString& title) const
         if (table.headings[c] != u"Streak")
             table.numericColumns << c;
     }
+    const qsizetype pct = table.headings.indexOf(QStringLiteral("Pct"));
+    table.percentColumns.insert(static_cast<int>(pct), 1);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         QStringList row = shown.rows[i];
-        const qsizetype pct = table.headings.indexOf(QStringLiteral("Pct"));
         row[pct] = rawWinningPct(lines_[i].pct);
         row.back() = QString::number(lines_[i].behind / 2) + u'.'
             + QString::number(lines_[i].behind % 2 * 5);

@@ -130,6 +130,7 @@ ExportTable TeamRecordReport::exportTable(
         table.headings << column.heading;
     for (int c = 1; c < table.headings.size(); ++c)
         table.numericColumns << c;
+    table.percentColumns.insert(static_cast<int>(table.headings.indexOf(QStringLiteral("Pct"))), 1);
     for (int type = 1; type <= 7; ++type) {
         if (typeLine(type).games() > 0) {
             table.rows.append({ExportTable::RowKind::Body,

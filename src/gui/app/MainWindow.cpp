@@ -8,6 +8,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/output/SeasonWorkbookCommand.h"
 #include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/SampleLeagueCommand.h"
@@ -140,6 +141,12 @@ void MainWindow::buildMenus()
     }));
     addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
+    addItem(file, "mnuExportWorkbook", QStringLiteral("Export Season &Workbook..."),
+        leavingCommand([this] {
+            takeTeamSelection();
+            exportSeasonWorkbook(*this);
+        }));
+    file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
@@ -226,7 +233,7 @@ void MainWindow::setTeamItemsEnabled(int count)
         {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuNameYourOwn"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.always);
     for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
-             "mnuChangePlayerNumber", "mnuDeleteFiles"})
+             "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuExportWorkbook"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
     for (const char* name : {"mnuGames", "mnuRecord"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
@@ -241,9 +248,10 @@ void MainWindow::selectionChanged(int count)
 
 void MainWindow::disableMenus()
 {
-    for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
-             "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
-             "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+    for (const char* name :
+        {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
+            "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+            "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn", "mnuExportWorkbook"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 

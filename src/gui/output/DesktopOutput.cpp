@@ -6,6 +6,7 @@
 #include "gui/app/Prompter.h"
 #include "gui/app/WindowHost.h"
 #include "gui/output/PrintDialog.h"
+#include "workbook/WorkbookFile.h"
 
 #include <QCoreApplication>
 #include <QMarginsF>
@@ -75,7 +76,9 @@ bool DesktopOutput::toPrinter() const
 bool DesktopOutput::exports() const
 {
     const OutputFormat format = state_.printJob.format;
-    return !toPrinter() && (format == OutputFormat::Csv || format == OutputFormat::Html);
+    return !toPrinter()
+        && (format == OutputFormat::Csv || format == OutputFormat::Html
+            || format == OutputFormat::Xlsx);
 }
 
 void DesktopOutput::deliver(
@@ -92,7 +95,9 @@ bool DesktopOutput::writeTable(const ExportTable& table)
     const ExportFormat format
         = state_.printJob.format == OutputFormat::Html ? ExportFormat::Html : ExportFormat::Csv;
     for (;;) {
-        const QString error = writeExportFile(state_.printJob.outputFile, table, format);
+        const QString error = state_.printJob.format == OutputFormat::Xlsx
+            ? writeTableWorkbook(state_.printJob.outputFile, table)
+            : writeExportFile(state_.printJob.outputFile, table, format);
         if (error.isEmpty())
             return true;
         if (!askRetry_(error)) {

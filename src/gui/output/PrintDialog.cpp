@@ -47,6 +47,9 @@ FileKind fileKind(OutputFormat format)
         return {QStringLiteral("CSV"), QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")};
     case OutputFormat::Html:
         return {QStringLiteral("HTML"), QStringLiteral("HTML (*.html)"), QStringLiteral("html")};
+    case OutputFormat::Xlsx:
+        return {QStringLiteral("workbook"), QStringLiteral("Workbook (*.xlsx)"),
+            QStringLiteral("xlsx")};
     case OutputFormat::Text:
         break;
     }
@@ -161,6 +164,8 @@ void PrintDialog::buildUi()
         QStringLiteral("CSV (spreadsheet)"), static_cast<int>(OutputFormat::Csv));
     fileTypeCombo_->addItem(
         QStringLiteral("HTML (web page)"), static_cast<int>(OutputFormat::Html));
+    fileTypeCombo_->addItem(
+        QStringLiteral("XLSX (workbook)"), static_cast<int>(OutputFormat::Xlsx));
     auto* fileTypeLabel
         = named(new QLabel(QStringLiteral("File &Type:"), frameFile), "lblFileType");
     fileTypeLabel->setBuddy(fileTypeCombo_);
