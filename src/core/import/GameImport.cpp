@@ -1,0 +1,320 @@
+#include "core/import/GameImport.h"
+
+#include "core/games/GameEntry.h"
+#include "core/state/AppState.h"
+#include "core/store/DataFiles.h"
+#include "core/text/Blanks.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <map>
+
+namespace scorvane {
+
+namespace {
+
+constexpr int LocationWidth = 20;
+constexpr int OpponentWidth = 25;
+constexpr int CommentWidth = 58;
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// Home or away from the cell; empty when the cell says neither.
+std::optional<char> homeMark(const QString& text)
+{
+    static const QStringList home{QStringLiteral("home"), QStringLiteral("h"), QStringLiteral("1"),
+        QStringLiteral("yes"), QStringLiteral("y"), QStringLiteral("true"), QStringLiteral("x"),
+        QStringLiteral("vs"), QStringLiteral("vs.")};
+    static const QStringList away{QStringLiteral("away"), QStringLiteral("a"), QStringLiteral("2"),
+        QStringLiteral("no"), QStringLiteral("n"), QStringLiteral("false"), QStringLiteral("@"),
+        QStringLiteral("at"), QString()};
+    const QString key = text.toLower();
+    if (home.contains(key))
+        return '1';
+    if (away.contains(key))
+        return '2';
+    return std::nullopt;
+}
+
+std::optional<char> typeDigit(const QString& text, const GameTypeNameTable& names)
+{
+    if (text.isEmpty())
+        return '1';
+    for (int t = 1; t <= 7; ++t) {
+        if (trimBlanks(names[t]).compare(text, Qt::CaseInsensitive) == 0)
+            return static_cast<char>('0' + t);
+    }
+    if (text.size() == 1 && text[0] >= u'1' && text[0] <= u'7')
+        return text[0].toLatin1();
+    return std::nullopt;
+}
+
+std::optional<qint16> goals(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0 || value > 999 || text.startsWith(u'+'))
+        return std::nullopt;
+    return static_cast<qint16>(value);
+}
+
+QString duplicateKey(const GameRecord& game)
+{
+    return game.gameDate + u'|' + trimBlanks(game.opponent).toLower();
+}
+
+} // namespace
+
+ImportedDate importedGameDate(const QString& text)
+{
+    if (text.isEmpty())
+        return {QStringLiteral("000000"), {}};
+    int month = 0;
+    int day = 0;
+    int year = -1;
+    bool fourDigits = false;
+    static const QRegularExpression sixDigits(QStringLiteral("^(\\d\\d)(\\d\\d)(\\d\\d)$"));
+    static const QRegularExpression usOrder(
+        QStringLiteral("^(\\d{1,2})[/-](\\d{1,2})[/-](\\d{2}|\\d{4})$"));
+    static const QRegularExpression isoOrder(
+        QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})(?:[T ].*)?$"));
+    static const QRegularExpression dotted(
+        QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})$"));
+    QRegularExpressionMatch m;
+    if ((m = sixDigits.match(text)).hasMatch()) {
+        month = m.captured(1).toInt();
+        day = m.captured(2).toInt();
+        year = m.captured(3).toInt();
+    } else if ((m = usOrder.match(text)).hasMatch()) {
+        month = m.captured(1).toInt();
+        day = m.captured(2).toInt();
+        year = m.captured(3).toInt();
+        fourDigits = m.captured(3).size() == 4;
+    } else if ((m = isoOrder.match(text)).hasMatch()) {
+        year = m.captured(1).toInt();
+        month = m.captured(2).toInt();
+        day = m.captured(3).toInt();
+        fourDigits = true;
+    } else if ((m = dotted.match(text)).hasMatch()) {
+        day = m.captured(1).toInt();
+        month = m.captured(2).toInt();
+        year = m.captured(3).toInt();
+        fourDigits = m.captured(3).size() == 4;
+    } else {
+        return {{}, QStringLiteral("date \"%1\" is not a date (MM/DD/YYYY)").arg(text)};
+    }
+    if (fourDigits) {
+        if (year < 1930 || year > 2029)
+            return {{},
+                QStringLiteral("date \"%1\": only the years 1930 to 2029 can be stored").arg(text)};
+        year %= 100;
+    }
+    const QString stored = twoDigits(month) + twoDigits(day) + twoDigits(year);
+    if (stored == u"000000" || !checkGameDate(stored).valid)
+        return {{}, QStringLiteral("date \"%1\" is not a real day").arg(text)};
+    return {stored, {}};
+}
+
+int dateOrderKey(const QString& stored)
+{
+    if (stored == u"000000" || stored.size() != 6)
+        return 99999999;
+    const int year = stored.mid(4, 2).toInt();
+    const int century = year <= 29 ? 2000 : 1900;
+    return (century + year) * 10000 + stored.left(2).toInt() * 100 + stored.mid(2, 2).toInt();
+}
+
+GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
+    const GameTypeNameTable& typeNames, std::vector<ListedGame> games)
+    : ImportPlan(ImportKind::Games,
+        {QStringLiteral("Game"), QStringLiteral("Date"), QStringLiteral("Opponent"),
+            QStringLiteral("Home/Away"), QStringLiteral("Location"), QStringLiteral("Game Type"),
+            QStringLiteral("Goals For"), QStringLiteral("Goals Against"),
+            QStringLiteral("Comment")})
+    , existing_(std::move(games))
+    , mapping_(mapping)
+    , typeNames_(typeNames)
+{
+    std::map<QString, int> existingByKey;
+    for (std::size_t g = 0; g < existing_.size(); ++g)
+        existingByKey.emplace(duplicateKey(existing_[g].game), static_cast<int>(g));
+    std::map<QString, int> lineByKey;
+    rows_.reserve(sheet.rows.size());
+    games_.reserve(sheet.rows.size());
+    const auto text = [&](const CsvSheet::Row& row, ImportField field) {
+        return fieldText(row, mapping, field);
+    };
+    for (const CsvSheet::Row& source : sheet.rows) {
+        ImportRow row;
+        row.line = source.line;
+        if (!source.fault.isEmpty())
+            addProblem(row, source.fault);
+        Game game;
+        GameRecord& record = game.record;
+        const ImportedDate date = importedGameDate(text(source, ImportField::Date));
+        if (!date.error.isEmpty())
+            addProblem(row, date.error);
+        record.gameDate = date.error.isEmpty() ? date.stored : QStringLiteral("000000");
+        record.opponent = storedText(text(source, ImportField::Opponent), OpponentWidth,
+            QStringLiteral("Opponent"), row.issues);
+        const QString home = text(source, ImportField::HomeAway);
+        if (const auto mark = homeMark(home))
+            record.homeGame = *mark;
+        else
+            addProblem(row, QStringLiteral("home/away \"%1\" is neither home nor away").arg(home));
+        record.gameLocation = storedText(text(source, ImportField::Location), LocationWidth,
+            QStringLiteral("Location"), row.issues);
+        const QString type = text(source, ImportField::GameType);
+        if (const auto digit = typeDigit(type, typeNames))
+            record.gameType = *digit;
+        else
+            addProblem(
+                row, QStringLiteral("game type \"%1\" is not one of the game types").arg(type));
+        const QString goalsFor = text(source, ImportField::GoalsFor);
+        const QString goalsAgainst = text(source, ImportField::GoalsAgainst);
+        const auto scored = goals(goalsFor);
+        const auto conceded = goals(goalsAgainst);
+        if (!scored)
+            addProblem(row, QStringLiteral("goals for \"%1\" is not 0 to 999").arg(goalsFor));
+        if (!conceded)
+            addProblem(
+                row, QStringLiteral("goals against \"%1\" is not 0 to 999").arg(goalsAgainst));
+        record.goalsFor = scored.value_or(0);
+        record.goalsAgainst = conceded.value_or(0);
+        record.gameComment = storedText(text(source, ImportField::Comment), CommentWidth,
+            QStringLiteral("Comment"), row.issues);
+        if (date.error.isEmpty() && record.gameDate != u"000000") {
+            const QString key = duplicateKey(record);
+            const auto [earlier, first] = lineByKey.emplace(key, row.line);
+            if (!first) {
+                addProblem(
+                    row, QStringLiteral("same date and opponent as line %1").arg(earlier->second));
+            } else if (const auto found = existingByKey.find(key); found != existingByKey.end()) {
+                game.existing = found->second;
+                row.conflict = true;
+                row.conflictText = QStringLiteral("same date and opponent as game %1")
+                                       .arg(existing_[found->second].game.gameNumber);
+            }
+        }
+        rows_.push_back(std::move(row));
+        games_.push_back(std::move(game));
+    }
+    refresh();
+}
+
+std::unique_ptr<GameImport> GameImport::forTeam(
+    AppState& state, const CsvSheet& sheet, const QList<ImportField>& mapping)
+{
+    state.files.openDataFile(FileGames);
+    return std::make_unique<GameImport>(
+        sheet, mapping, state.settings.gameTypeNames, readActiveGames(state.files, FileGames));
+}
+
+void GameImport::refresh()
+{
+    std::vector<std::size_t> appended;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        games_[r].storedNumber = 0;
+        if (!rows_[r].isStored())
+            continue;
+        if (rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace)
+            games_[r].storedNumber = existing_[games_[r].existing].game.gameNumber;
+        else
+            appended.push_back(r);
+    }
+    std::stable_sort(appended.begin(), appended.end(), [&](std::size_t a, std::size_t b) {
+        return dateOrderKey(games_[a].record.gameDate) < dateOrderKey(games_[b].record.gameDate);
+    });
+    auto next = static_cast<qint16>(existing_.size());
+    for (std::size_t r : appended)
+        games_[r].storedNumber = ++next;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        fillCells(r);
+}
+
+void GameImport::fillCells(std::size_t r)
+{
+    const Game& game = games_[r];
+    const GameRecord record = rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace
+        ? replacement(game)
+        : game.record;
+    rows_[r].cells
+        = QStringList{game.storedNumber == 0 ? QString() : QString::number(game.storedNumber),
+            record.gameDate == u"000000" ? QString() : dateWithSlashes(record.gameDate),
+            trimBlanks(record.opponent),
+            record.homeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
+            trimBlanks(record.gameLocation), trimBlanks(typeNames_[record.gameType - '0']),
+            QString::number(record.goalsFor), QString::number(record.goalsAgainst),
+            trimBlanks(record.gameComment)};
+}
+
+// The existing game with the fields the file has columns for written over it.
+GameRecord GameImport::replacement(const Game& game) const
+{
+    GameRecord record = existing_[game.existing].game;
+    const GameRecord& read = game.record;
+    const auto mapped = [&](ImportField f) { return isMapped(mapping_, f); };
+    if (mapped(ImportField::Opponent))
+        record.opponent = read.opponent;
+    if (mapped(ImportField::HomeAway))
+        record.homeGame = read.homeGame;
+    if (mapped(ImportField::Location))
+        record.gameLocation = read.gameLocation;
+    if (mapped(ImportField::GameType))
+        record.gameType = read.gameType;
+    if (mapped(ImportField::GoalsFor))
+        record.goalsFor = read.goalsFor;
+    if (mapped(ImportField::GoalsAgainst))
+        record.goalsAgainst = read.goalsAgainst;
+    if (mapped(ImportField::Comment))
+        record.gameComment = read.gameComment;
+    return record;
+}
+
+std::vector<GameRecord> GameImport::appendedGames() const
+{
+    std::vector<GameRecord> appended;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (games_[r].storedNumber == 0
+            || (rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace))
+            continue;
+        GameRecord record = games_[r].record;
+        record.gameNumber = games_[r].storedNumber;
+        appended.push_back(record);
+    }
+    std::sort(appended.begin(), appended.end(),
+        [](const GameRecord& a, const GameRecord& b) { return a.gameNumber < b.gameNumber; });
+    return appended;
+}
+
+bool GameImport::write(AppState& state)
+{
+    DataFiles& files = state.files;
+    files.openDataFile(FileGames);
+    files.openDataFile(FileStats);
+    const std::vector<GameRecord> appended = appendedGames();
+    return files.change(QStringLiteral("Importing games"), [&] {
+        for (std::size_t r = 0; r < rows_.size(); ++r) {
+            if (rows_[r].isStored() && rows_[r].conflict
+                && rows_[r].choice == ConflictChoice::Replace)
+                saveGame(files, GameEdit::Change, existing_[games_[r].existing].recordNumber,
+                    replacement(games_[r]));
+        }
+        // One block after the last whole record, as Add Game writes each of them.
+        QByteArray bytes;
+        bytes.reserve(static_cast<qsizetype>(appended.size()) * GameRecord::Length);
+        for (const GameRecord& game : appended)
+            bytes += game.encode();
+        if (!bytes.isEmpty())
+            files.writeBytes(FileGames,
+                static_cast<qint64>(files.recordCount(FileGames)) * GameRecord::Length, bytes);
+    });
+}
+
+} // namespace scorvane

@@ -1,0 +1,106 @@
+#include "core/import/ImportPlan.h"
+
+#include "core/text/TextCodec.h"
+
+#include <algorithm>
+
+namespace scorvane {
+
+bool ImportRow::hasProblem() const
+{
+    return std::any_of(issues.begin(), issues.end(),
+        [](const ImportIssue& i) { return i.severity == ImportIssue::Severity::Problem; });
+}
+
+void ImportPlan::choose(std::size_t row, ConflictChoice choice)
+{
+    if (row >= rows_.size() || !rows_[row].conflict)
+        return;
+    rows_[row].choice = choice;
+    refresh();
+}
+
+void ImportPlan::chooseForEveryConflict(ConflictChoice choice)
+{
+    for (ImportRow& row : rows_) {
+        if (row.conflict)
+            row.choice = choice;
+    }
+    refresh();
+}
+
+ImportSummary ImportPlan::summary() const
+{
+    ImportSummary s;
+    for (const ImportRow& row : rows_) {
+        if (row.conflict)
+            ++s.conflicts;
+        if (row.hasProblem())
+            ++s.problems;
+        else if (!row.isStored())
+            ++s.skipped;
+        else {
+            ++s.stored;
+            if (row.conflict && row.choice == ConflictChoice::Replace)
+                ++s.replaced;
+        }
+    }
+    return s;
+}
+
+QString fieldText(const CsvSheet::Row& row, const QList<ImportField>& mapping, ImportField field)
+{
+    QStringList parts;
+    for (int c = 0; c < mapping.size(); ++c) {
+        if (mapping[c] != field)
+            continue;
+        const QString text = CsvSheet::cell(row, c).trimmed();
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+bool isMapped(const QList<ImportField>& mapping, ImportField field)
+{
+    return mapping.contains(field);
+}
+
+QString storedText(
+    const QString& text, int width, const QString& fieldName, QList<ImportIssue>& issues)
+{
+    // A line break inside a quoted cell cannot be kept in a one-line field: it becomes a blank.
+    QString flat = text;
+    flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    flat.replace(u'\n', u' ').replace(u'\r', u' ').replace(u'\t', u' ');
+    QString lost;
+    for (const QChar c : flat) {
+        if (!TextCodec::canStore(c) && !lost.contains(c))
+            lost += c;
+    }
+    QString stored = flat.left(width);
+    if (!lost.isEmpty()) {
+        for (QChar& c : stored) {
+            if (!TextCodec::canStore(c))
+                c = u'?';
+        }
+        issues << ImportIssue{ImportIssue::Severity::Notice,
+            QStringLiteral("%1: \"%2\" cannot be stored and is saved as \"?\"")
+                .arg(fieldName, lost)};
+    }
+    if (flat.size() > width) {
+        issues << ImportIssue{ImportIssue::Severity::Notice,
+            QStringLiteral("%1 is cut to %2 characters: \"%3\" is left out")
+                .arg(fieldName)
+                .arg(width)
+                .arg(flat.mid(width))};
+    }
+    return stored;
+}
+
+void addProblem(ImportRow& row, const QString& text)
+{
+    row.issues << ImportIssue{ImportIssue::Severity::Problem, text};
+}
+
+} // namespace scorvane
