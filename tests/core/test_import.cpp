@@ -1,17 +1,24 @@
 // Spreadsheet import: files as real programs save them, heading matching, row conversion with
 // its problems and conflicts, and the files written, checked against hand-built bytes.
-#include "GameBytes.h"
+#include "SafeWriteSupport.h"
 
 #include "core/import/CsvSheet.h"
 #include "core/import/GameImport.h"
 #include "core/import/RosterImport.h"
 #include "core/output/TableExport.h"
 #include "core/roster/RosterPrintout.h"
+#include "core/store/ChangeSet.h"
 #include "core/store/TeamRecord.h"
 #include "core/teams/SampleLeague.h"
 #include "core/text/TextCodec.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace scorvane;
 using namespace scorvane::testing;
@@ -422,4 +429,63 @@ TEST(GameImport, AddingADuplicateAppendsAnotherGame)
     plan->chooseForEveryConflict(ConflictChoice::Skip);
     EXPECT_EQ(plan->summary().stored, 0);
     EXPECT_EQ(plan->summary().skipped, 1);
+}
+
+// A kill at any moment of an import that appends many games and replaces one (games and results
+// change together) leaves the folder as it was before or as it is after, once start-up has
+// settled what the kill left.
+TEST(ImportSafety, AKillAtAnyMomentLeavesTheFilesBeforeOrAfter)
+{
+    QByteArray csv("Date,Opponent,Type\n09/15/02,Rovers,3\n");
+    for (int i = 0; i < 3000; ++i)
+        csv += QByteArray("1/") + QByteArray::number(1 + i % 28) + "/03,Team "
+            + QByteArray::number(i) + ",2\n";
+    const auto runImport = [&](TeamFolder& t) {
+        const CsvSheet sheet = readCsvSheet(csv);
+        const auto plan
+            = GameImport::forTeam(t.state, sheet, matchColumns(ImportKind::Games, sheet.headings));
+        plan->chooseForEveryConflict(ConflictChoice::Replace);
+        return plan->write(t.state);
+    };
+    FolderSnapshot before;
+    FolderSnapshot after;
+    {
+        TeamFolder clean;
+        before = clean.snapshot();
+        ASSERT_TRUE(runImport(clean));
+        after = clean.snapshot();
+    }
+    ASSERT_NE(
+        before.at(QStringLiteral("data/KVPS1.DAT")), after.at(QStringLiteral("data/KVPS1.DAT")));
+    const auto inChild = [&](TeamFolder& t) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            runImport(t);
+            ::_exit(0);
+        }
+        return pid;
+    };
+    int spanMicros = 0;
+    {
+        TeamFolder warm;
+        const auto start = std::chrono::steady_clock::now();
+        int status = 0;
+        ::waitpid(inChild(warm), &status, 0);
+        spanMicros = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start)
+                                          .count());
+    }
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> moment(0, std::max(spanMicros, 1000));
+    for (int round = 0; round < 12; ++round) {
+        TeamFolder t;
+        const pid_t child = inChild(t);
+        ::usleep(static_cast<useconds_t>(moment(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        recoverPendingChange(t.state.settings.dataFolder);
+        const FolderSnapshot now = t.snapshot();
+        EXPECT_TRUE(now == before || now == after) << "round " << round;
+    }
 }
