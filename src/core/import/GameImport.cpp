@@ -155,6 +155,8 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
         row.line = source.line;
         if (!source.fault.isEmpty())
             addProblem(row, source.fault);
+        if (nothingToImport(source, mapping))
+            addProblem(row, QStringLiteral("nothing in this row to import"));
         Game game;
         GameRecord& record = game.record;
         const ImportedDate date = importedGameDate(text(source, ImportField::Date));

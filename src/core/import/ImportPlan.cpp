@@ -103,4 +103,28 @@ void addProblem(ImportRow& row, const QString& text)
     row.issues << ImportIssue{ImportIssue::Severity::Problem, text};
 }
 
+QString missingColumns(ImportKind kind, const QList<ImportField>& mapping)
+{
+    const auto missing = [](ImportField field) {
+        return QStringLiteral("No column is read as the %1.").arg(importFieldName(field).toLower());
+    };
+    if (kind == ImportKind::Games)
+        return isMapped(mapping, ImportField::Date) ? QString() : missing(ImportField::Date);
+    if (!isMapped(mapping, ImportField::Number))
+        return missing(ImportField::Number);
+    if (!isMapped(mapping, ImportField::Name) && !isMapped(mapping, ImportField::FirstName)
+        && !isMapped(mapping, ImportField::LastName))
+        return missing(ImportField::Name);
+    return {};
+}
+
+bool nothingToImport(const CsvSheet::Row& row, const QList<ImportField>& mapping)
+{
+    for (int c = 0; c < mapping.size(); ++c) {
+        if (mapping[c] != ImportField::None && !CsvSheet::cell(row, c).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 } // namespace scorvane

@@ -101,4 +101,11 @@ QString storedText(
 
 void addProblem(ImportRow& row, const QString& text);
 
+// Why the columns cannot be imported as they are matched: no column read as the player number
+// or the name (roster), or as the date (games). Empty when they can.
+QString missingColumns(ImportKind kind, const QList<ImportField>& mapping);
+
+// True when every column the mapping reads is blank in the row.
+bool nothingToImport(const CsvSheet::Row& row, const QList<ImportField>& mapping);
+
 } // namespace scorvane
