@@ -51,6 +51,17 @@ QString choiceName(ConflictChoice choice)
     return QStringLiteral("Skip");
 }
 
+constexpr int LineColumn = 0;
+constexpr int ActionColumn = 1;
+constexpr int ProblemsColumn = 2;
+constexpr int FirstFieldColumn = 3;
+
+// "1 row", "2 rows".
+QString counted(int count, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1StringView(count == 1 ? one : many));
+}
+
 constexpr std::array<ConflictChoice, 3> Choices{
     ConflictChoice::Skip, ConflictChoice::Replace, ConflictChoice::Add};
 
@@ -122,7 +133,6 @@ void SpreadsheetImportDialog::buildUi(const QString& fileName)
     columnsTable_->setHorizontalHeaderLabels({QStringLiteral("Heading in the file"),
         QStringLiteral("First value"), QStringLiteral("Read as")});
     columnsTable_->verticalHeader()->setVisible(false);
-    columnsTable_->horizontalHeader()->setStretchLastSection(true);
     columnsTable_->setAccessibleName(QStringLiteral("Columns"));
     columnsLabel->setBuddy(columnsTable_);
     missingLabel_ = makeLabel(this, "lblMissing");
@@ -138,6 +148,7 @@ void SpreadsheetImportDialog::buildUi(const QString& fileName)
     summaryLabel_ = makeLabel(this, "lblSummary");
     summaryLabel_->setWordWrap(true);
 
+    summaryLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     const OkCancelRow buttons = makeOkCancelRow(this, summaryLabel_);
     okButton_ = buttons.ok;
     cancelButton_ = buttons.cancel;
@@ -180,6 +191,7 @@ void SpreadsheetImportDialog::fillColumns()
         columnsTable_->setCellWidget(c, 2, combo);
     }
     columnsTable_->resizeColumnsToContents();
+    columnsTable_->setColumnWidth(2, std::max(columnsTable_->columnWidth(2), 220));
 }
 
 void SpreadsheetImportDialog::fieldChosen()
@@ -234,19 +246,20 @@ void SpreadsheetImportDialog::rebuildPlan()
 
 void SpreadsheetImportDialog::showPreview()
 {
+    // What happens to a row and why come first; the stored fields follow.
     const QStringList columns = plan_->columns();
-    const int actionColumn = static_cast<int>(columns.size()) + 1;
     previewTable_->clear();
-    previewTable_->setColumnCount(actionColumn + 2);
-    previewTable_->setHorizontalHeaderLabels(QStringList{QStringLiteral("Line")} + columns
-        + QStringList{QStringLiteral("Action"), QStringLiteral("Problems")});
+    previewTable_->setColumnCount(FirstFieldColumn + static_cast<int>(columns.size()));
+    previewTable_->setHorizontalHeaderLabels(
+        QStringList{QStringLiteral("Line"), QStringLiteral("Action"), QStringLiteral("Problems")}
+        + columns);
     const std::vector<ImportRow>& rows = plan_->rows();
     previewTable_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const ImportRow& row = rows[static_cast<std::size_t>(r)];
-        previewTable_->setItem(r, 0, cellItem(QString::number(row.line)));
+        previewTable_->setItem(r, LineColumn, cellItem(QString::number(row.line)));
         for (int c = 0; c < columns.size(); ++c)
-            previewTable_->setItem(r, c + 1, cellItem(row.cells.value(c)));
+            previewTable_->setItem(r, FirstFieldColumn + c, cellItem(row.cells.value(c)));
         if (row.conflict && !row.hasProblem()) {
             auto* combo = new QComboBox(previewTable_);
             combo->setObjectName(QStringLiteral("cboAction%1").arg(r));
@@ -257,16 +270,17 @@ void SpreadsheetImportDialog::showPreview()
                 std::find(Choices.begin(), Choices.end(), row.choice) - Choices.begin()));
             connect(combo, &QComboBox::currentIndexChanged, this,
                 [this, r](int index) { actionChosen(r, index); });
-            previewTable_->setCellWidget(r, actionColumn, combo);
+            previewTable_->setCellWidget(r, ActionColumn, combo);
         } else {
-            previewTable_->setItem(r, actionColumn,
+            previewTable_->setItem(r, ActionColumn,
                 cellItem(row.hasProblem() ? QStringLiteral("Left out") : QStringLiteral("Store")));
         }
-        previewTable_->setItem(r, actionColumn + 1, cellItem(rowProblems(row)));
-        const bool notices = !row.issues.isEmpty();
+        QTableWidgetItem* problems = cellItem(rowProblems(row));
+        problems->setToolTip(rowProblems(row).replace(QStringLiteral("; "), QStringLiteral("\n")));
+        previewTable_->setItem(r, ProblemsColumn, problems);
         const QColor tint = row.hasProblem() ? ProblemTint
             : row.conflict                   ? ConflictTint
-            : notices                        ? NoticeTint
+            : !row.issues.isEmpty()          ? NoticeTint
                                              : QColor();
         if (tint.isValid()) {
             for (int c = 0; c < previewTable_->columnCount(); ++c) {
@@ -276,6 +290,10 @@ void SpreadsheetImportDialog::showPreview()
         }
     }
     previewTable_->resizeColumnsToContents();
+    previewTable_->setColumnWidth(
+        ActionColumn, std::max(previewTable_->columnWidth(ActionColumn), 90));
+    previewTable_->setColumnWidth(
+        ProblemsColumn, std::min(previewTable_->columnWidth(ProblemsColumn), 340));
     showSummary();
 }
 
@@ -286,8 +304,8 @@ void SpreadsheetImportDialog::actionChosen(int row, int index)
     const std::vector<ImportRow>& rows = plan_->rows();
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < plan_->columns().size(); ++c)
-            previewTable_->item(r, c + 1)->setText(
-                rows[static_cast<std::size_t>(r)].cells.value(c));
+            previewTable_->item(r, FirstFieldColumn + c)
+                ->setText(rows[static_cast<std::size_t>(r)].cells.value(c));
     }
     showSummary();
 }
@@ -295,16 +313,15 @@ void SpreadsheetImportDialog::actionChosen(int row, int index)
 void SpreadsheetImportDialog::showSummary()
 {
     const ImportSummary s = plan_->summary();
-    const QString what
-        = kind() == ImportKind::Roster ? QStringLiteral("players") : QStringLiteral("games");
-    summaryLabel_->setText(QStringLiteral("%1 %2 to store (%3 replacing), %4 rows left out for "
-                                          "their problems, %5 of %6 conflicts skipped.")
-                               .arg(s.stored)
-                               .arg(what)
+    const bool roster = kind() == ImportKind::Roster;
+    summaryLabel_->setText(QStringLiteral("%1 to store (%2 replacing), %3 left out for their "
+                                          "problems, %4 of %5 skipped.")
+                               .arg(roster ? counted(s.stored, "player", "players")
+                                           : counted(s.stored, "game", "games"))
                                .arg(s.replaced)
-                               .arg(s.problems)
+                               .arg(counted(s.problems, "row", "rows"))
                                .arg(s.skipped)
-                               .arg(s.conflicts));
+                               .arg(counted(s.conflicts, "conflict", "conflicts")));
     okButton_->setEnabled(missingColumns(kind(), mapping_).isEmpty() && s.stored > 0);
 }
 
