@@ -5,9 +5,8 @@
 #include "core/store/DataFiles.h"
 #include "core/text/Blanks.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace scorvane {
@@ -75,41 +74,57 @@ ImportedDate importedGameDate(const QString& text)
 {
     if (text.isEmpty())
         return {QStringLiteral("000000"), {}};
+    const ImportedDate notADate{
+        {}, QStringLiteral("date \"%1\" is not a date (MM/DD/YYYY)").arg(text)};
+    // Runs of digits and the one separator between them; a time after an ISO date is ignored.
+    QStringView view(text);
+    if (view.size() > 10 && (view[10] == u'T' || view[10] == u' '))
+        view = view.left(10);
+    std::array<QStringView, 3> parts;
+    std::size_t count = 0;
+    QChar separator;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= view.size(); ++i) {
+        if (i < view.size() && view[i].isDigit() && view[i].unicode() < 0x80)
+            continue;
+        if (i < view.size()) {
+            if (separator.isNull())
+                separator = view[i];
+            if (view[i] != separator
+                || (separator != u'/' && separator != u'-' && separator != u'.'))
+                return notADate;
+        }
+        if (count == parts.size() || i == start)
+            return notADate;
+        parts[count++] = view.mid(start, i - start);
+        start = i + 1;
+    }
     int month = 0;
     int day = 0;
-    int year = -1;
-    bool fourDigits = false;
-    static const QRegularExpression sixDigits(QStringLiteral("^(\\d\\d)(\\d\\d)(\\d\\d)$"));
-    static const QRegularExpression usOrder(
-        QStringLiteral("^(\\d{1,2})[/-](\\d{1,2})[/-](\\d{2}|\\d{4})$"));
-    static const QRegularExpression isoOrder(
-        QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})(?:[T ].*)?$"));
-    static const QRegularExpression dotted(
-        QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})$"));
-    QRegularExpressionMatch m;
-    if ((m = sixDigits.match(text)).hasMatch()) {
-        month = m.captured(1).toInt();
-        day = m.captured(2).toInt();
-        year = m.captured(3).toInt();
-    } else if ((m = usOrder.match(text)).hasMatch()) {
-        month = m.captured(1).toInt();
-        day = m.captured(2).toInt();
-        year = m.captured(3).toInt();
-        fourDigits = m.captured(3).size() == 4;
-    } else if ((m = isoOrder.match(text)).hasMatch()) {
-        year = m.captured(1).toInt();
-        month = m.captured(2).toInt();
-        day = m.captured(3).toInt();
-        fourDigits = true;
-    } else if ((m = dotted.match(text)).hasMatch()) {
-        day = m.captured(1).toInt();
-        month = m.captured(2).toInt();
-        year = m.captured(3).toInt();
-        fourDigits = m.captured(3).size() == 4;
+    int year = 0;
+    qsizetype yearDigits = 2;
+    const auto number = [](QStringView digits) { return digits.toInt(); };
+    if (count == 1 && parts[0].size() == 6) {
+        month = number(parts[0].left(2));
+        day = number(parts[0].mid(2, 2));
+        year = number(parts[0].mid(4));
+    } else if (count == 3 && separator == u'-' && parts[0].size() == 4 && parts[1].size() <= 2
+        && parts[2].size() <= 2) {
+        year = number(parts[0]);
+        month = number(parts[1]);
+        day = number(parts[2]);
+        yearDigits = 4;
+    } else if (count == 3 && parts[0].size() <= 2 && parts[1].size() <= 2
+        && (parts[2].size() == 2 || parts[2].size() == 4)) {
+        // Dots are the day-first order of most of Europe; slashes and dashes the US order.
+        month = number(parts[separator == u'.' ? 1 : 0]);
+        day = number(parts[separator == u'.' ? 0 : 1]);
+        year = number(parts[2]);
+        yearDigits = parts[2].size();
     } else {
-        return {{}, QStringLiteral("date \"%1\" is not a date (MM/DD/YYYY)").arg(text)};
+        return notADate;
     }
-    if (fourDigits) {
+    if (yearDigits == 4) {
         if (year < 1930 || year > 2029)
             return {{},
                 QStringLiteral("date \"%1\": only the years 1930 to 2029 can be stored").arg(text)};

@@ -50,15 +50,19 @@ ImportSummary ImportPlan::summary() const
 
 QString fieldText(const CsvSheet::Row& row, const QList<ImportField>& mapping, ImportField field)
 {
-    QStringList parts;
+    QString joined;
     for (int c = 0; c < mapping.size(); ++c) {
         if (mapping[c] != field)
             continue;
         const QString text = CsvSheet::cell(row, c).trimmed();
-        if (!text.isEmpty())
-            parts << text;
+        if (text.isEmpty())
+            continue;
+        if (joined.isEmpty())
+            joined = text; // shared, not copied: the common case of one column
+        else
+            joined += QStringLiteral("; ") + text;
     }
-    return parts.join(QStringLiteral("; "));
+    return joined;
 }
 
 bool isMapped(const QList<ImportField>& mapping, ImportField field)
@@ -69,6 +73,12 @@ bool isMapped(const QList<ImportField>& mapping, ImportField field)
 QString storedText(
     const QString& text, int width, const QString& fieldName, QList<ImportIssue>& issues)
 {
+    // Plain printable ASCII that fits is stored as it is, which is nearly every cell.
+    const bool plain = text.size() <= width && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+    });
+    if (plain)
+        return text;
     // A line break inside a quoted cell cannot be kept in a one-line field: it becomes a blank.
     QString flat = text;
     flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
