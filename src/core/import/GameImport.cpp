@@ -219,6 +219,7 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
                                        .arg(existing_[found->second].game.gameNumber);
             }
         }
+        game.dateKey = dateOrderKey(record.gameDate);
         rows_.push_back(std::move(row));
         games_.push_back(std::move(game));
     }
@@ -245,9 +246,8 @@ void GameImport::refresh()
         else
             appended.push_back(r);
     }
-    std::stable_sort(appended.begin(), appended.end(), [&](std::size_t a, std::size_t b) {
-        return dateOrderKey(games_[a].record.gameDate) < dateOrderKey(games_[b].record.gameDate);
-    });
+    std::stable_sort(appended.begin(), appended.end(),
+        [&](std::size_t a, std::size_t b) { return games_[a].dateKey < games_[b].dateKey; });
     auto next = static_cast<qint16>(existing_.size());
     for (std::size_t r : appended)
         games_[r].storedNumber = ++next;

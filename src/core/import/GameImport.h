@@ -51,6 +51,7 @@ private:
         GameRecord record; // as read: the fields of the file, blanks elsewhere
         int existing = -1; // the game of the team it duplicates (index into games_)
         qint16 storedNumber = 0;
+        int dateKey = 0; // dateOrderKey of the date
     };
 
     GameRecord replacement(const Game& game) const;
