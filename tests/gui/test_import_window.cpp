@@ -140,6 +140,31 @@ private Q_SLOTS:
         QCOMPARE(GameRecord::decode(games).opponent.trimmed(), QStringLiteral("City"));
     }
 
+    void addingWithNoNumberFreeCanBeTakenBack()
+    {
+        ImportFixture f("No,Name\n5,Extra\n");
+        QByteArray full;
+        for (int n = 1; n <= 99; ++n)
+            full += nameBytes(n, "Someone");
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), full);
+        f.chooseTeam(1);
+        f.open(WindowSelectTeam);
+        f.runImport([&](QWidget* dialog) {
+            auto* preview = in<QTableWidget>(dialog, "tblPreview");
+            combo(dialog, QStringLiteral("cboAction0"))->setCurrentText(QStringLiteral("Add"));
+            QTest::qWait(0); // the preview is shown again once the box's signal is over
+            QVERIFY(preview->item(0, column(preview, "Problems"))
+                        ->text()
+                        .contains(QStringLiteral("no number is free")));
+            QVERIFY(!in<QPushButton>(dialog, "cmdOK")->isEnabled());
+            combo(dialog, QStringLiteral("cboAction0"))->setCurrentText(QStringLiteral("Replace"));
+            QTest::qWait(0);
+            QVERIFY(in<QPushButton>(dialog, "cmdOK")->isEnabled());
+            press(dialog, "cmdOK");
+        });
+        QVERIFY(f.readDataFile(QStringLiteral("KVPN1.DAT")).contains("Extra"));
+    }
+
     void aFileThatIsNoSpreadsheetIsRefused()
     {
         ImportFixture f(QByteArray("\x7F"

@@ -260,7 +260,7 @@ void SpreadsheetImportDialog::showPreview()
         previewTable_->setItem(r, LineColumn, cellItem(QString::number(row.line)));
         for (int c = 0; c < columns.size(); ++c)
             previewTable_->setItem(r, FirstFieldColumn + c, cellItem(row.cells.value(c)));
-        if (row.conflict && !row.hasProblem()) {
+        if (row.conflict) {
             auto* combo = new QComboBox(previewTable_);
             combo->setObjectName(QStringLiteral("cboAction%1").arg(r));
             combo->setAccessibleName(QStringLiteral("Action for line %1").arg(row.line));
@@ -299,7 +299,15 @@ void SpreadsheetImportDialog::showPreview()
 
 void SpreadsheetImportDialog::actionChosen(int row, int index)
 {
+    const int problemsBefore = plan_->summary().problems;
     plan_->choose(static_cast<std::size_t>(row), Choices[static_cast<std::size_t>(index)]);
+    if (plan_->summary().problems != problemsBefore) {
+        // A row gained or lost a problem (no number left to add under): the whole preview is
+        // shown again once the box that was changed has finished its signal.
+        QMetaObject::invokeMethod(
+            this, &SpreadsheetImportDialog::showPreview, Qt::QueuedConnection);
+        return;
+    }
     // Adding may move other added rows to other numbers: every cell is shown again.
     const std::vector<ImportRow>& rows = plan_->rows();
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
