@@ -64,11 +64,11 @@ struct BenchFolder
             || file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
             std::abort();
     }
-    // An empty team: no games, no results.
+    // A team without games or results yet: its files are there, empty.
     void restore() const
     {
-        QFile::remove(gamesPath);
-        QFile::remove(data + QStringLiteral("KVPS1.DAT"));
+        write(gamesPath, {});
+        write(data + QStringLiteral("KVPS1.DAT"), {});
     }
 };
 

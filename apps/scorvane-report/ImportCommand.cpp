@@ -241,11 +241,13 @@ void printPreview(const ImportRequest& r, const CsvSheet& sheet, const QList<Imp
         columns
             << QStringLiteral("%1 -> %2").arg(sheet.headings[c], importFieldName(mapping.value(c)));
     print(out, QStringLiteral("columns: ") + columns.join(QStringLiteral(", ")));
-    for (const ImportRow& row : plan.rows()) {
+    for (std::size_t at = 0; at < plan.rows().size(); ++at) {
+        const ImportRow& row = plan.rows()[at];
+        const QStringList shown = plan.cells(at);
         QStringList cells;
-        for (qsizetype c = 0; c < row.cells.size(); ++c) {
-            if (!row.cells[c].isEmpty())
-                cells << plan.columns()[c] + u' ' + row.cells[c];
+        for (qsizetype c = 0; c < shown.size(); ++c) {
+            if (!shown[c].isEmpty())
+                cells << plan.columns()[c] + u' ' + shown[c];
         }
         const QString state = row.hasProblem() ? QStringLiteral("left out")
             : row.isStored()                   ? QStringLiteral("stored")

@@ -249,12 +249,12 @@ TEST(RosterImport, EveryRowIsShownWithItsProblems)
         EXPECT_EQ(rows[r].hasProblem(), want[r].problem) << issuesOf(rows[r]).toStdString();
         EXPECT_TRUE(issuesOf(rows[r]).contains(u8(want[r].issue)))
             << issuesOf(rows[r]).toStdString();
-        EXPECT_EQ(rows[r].cells[0], u8(want[r].number));
-        EXPECT_EQ(rows[r].cells[1], u8(want[r].name));
+        EXPECT_EQ(plan->cells(r)[0], u8(want[r].number));
+        EXPECT_EQ(plan->cells(r)[1], u8(want[r].name));
         EXPECT_FALSE(rows[r].conflict);
     }
     EXPECT_TRUE(issuesOf(rows[7]).contains(u8("State is cut to 5 characters")));
-    EXPECT_EQ(rows[7].cells[6], u8("Calif"));
+    EXPECT_EQ(plan->cells(7)[6], u8("Calif"));
     const ImportSummary summary = plan->summary();
     EXPECT_EQ(summary.stored, 4);
     EXPECT_EQ(summary.problems, 6);
@@ -276,7 +276,7 @@ TEST(RosterImport, ConflictsAreReplacedAddedOrSkippedAsChosen)
     plan->choose(0, ConflictChoice::Replace);
     plan->choose(1, ConflictChoice::Add);
     // The lowest number nobody holds, the file's own numbers counted.
-    EXPECT_EQ(rows[1].cells[0], u8("2"));
+    EXPECT_EQ(plan->cells(1)[0], u8("2"));
     ASSERT_TRUE(plan->write(t.state));
 
     // Replace keeps the fields the file has no column for: the address and city of number 10.
@@ -346,10 +346,10 @@ TEST(GameImport, GamesAreAppendedInDateOrderNumberedOnFromTheLastGame)
                                       "2002-10-06,Town,H,Home Field,3,0,0,\n"));
     const std::vector<ImportRow>& rows = plan->rows();
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].cells,
+    EXPECT_EQ(plan->cells(0),
         texts({"4", "10/20/02", "City", "Away", "North Park", "Cup", "2", "1", "late goal"}));
-    EXPECT_EQ(rows[1].cells[0], u8("5")); // no date: after the dated games
-    EXPECT_EQ(rows[2].cells[0], u8("3"));
+    EXPECT_EQ(plan->cells(1)[0], u8("5")); // no date: after the dated games
+    EXPECT_EQ(plan->cells(2)[0], u8("3"));
     ASSERT_TRUE(plan->write(t.state));
     EXPECT_EQ(t.readData("KVGS1.DAT"),
         before
@@ -408,8 +408,8 @@ TEST(GameImport, BadCellsAreProblemsAndDuplicatesConflicts)
     // Replace writes over game 1 in place: its number and figures stay, the figures' copied
     // game type follows the game.
     plan->choose(0, ConflictChoice::Replace);
-    EXPECT_EQ(rows[0].cells[0], u8("1"));
-    EXPECT_EQ(rows[5].cells[0], u8("3"));
+    EXPECT_EQ(plan->cells(0)[0], u8("1"));
+    EXPECT_EQ(plan->cells(5)[0], u8("3"));
     ASSERT_TRUE(plan->write(t.state));
     EXPECT_EQ(t.readData("KVGS1.DAT"),
         join({GameBytes{.number = 1, .opponent = "rovers", .goalsFor = 4, .type = '3'}.bytes(),

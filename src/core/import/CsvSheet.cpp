@@ -88,14 +88,69 @@ public:
     {
         CsvSheet::Row row;
         row.line = line_;
-        QString cell;
-        bool quoted = false;
-        bool cellStarted = false;
+        while (true) {
+            bool endOfRow = false;
+            row.cells << nextCell(row, endOfRow);
+            if (endOfRow || pos_ >= text_.size())
+                return row;
+        }
+    }
+
+private:
+    bool nextIs(QChar c) const { return pos_ < text_.size() && text_[pos_] == c; }
+
+    // Ends a row at a line end (CR LF, LF or CR), stepping over it.
+    bool atLineEnd()
+    {
+        const QChar c = text_[pos_];
+        if (c != u'\r' && c != u'\n')
+            return false;
+        ++pos_;
+        if (c == u'\r' && nextIs(u'\n'))
+            ++pos_;
+        ++line_;
+        return true;
+    }
+
+    // One cell; `endOfRow` when a line end follows it. A plain cell is one slice of the text.
+    QString nextCell(CsvSheet::Row& row, bool& endOfRow)
+    {
+        const qsizetype start = pos_;
+        while (pos_ < text_.size() && text_[pos_] == u' ')
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == u'"')
+            return quotedCell(row, endOfRow);
+        pos_ = start;
         while (pos_ < text_.size()) {
-            const QChar c = text_[pos_++];
+            const QChar c = text_[pos_];
+            if (c == separator_) {
+                const QString cell = text_.mid(start, pos_ - start).toString();
+                ++pos_;
+                return cell;
+            }
+            if (c == u'\r' || c == u'\n') {
+                const QString cell = text_.mid(start, pos_ - start).toString();
+                endOfRow = atLineEnd();
+                return cell;
+            }
+            ++pos_;
+        }
+        return text_.mid(start).toString();
+    }
+
+    // A cell that opens with a quote: doubled quotes are quotes, separators and line breaks are
+    // text; whatever follows the closing quote up to the separator is kept as well.
+    QString quotedCell(CsvSheet::Row& row, bool& endOfRow)
+    {
+        ++pos_; // the opening quote
+        QString cell;
+        bool quoted = true;
+        while (pos_ < text_.size()) {
+            const QChar c = text_[pos_];
             if (quoted) {
+                ++pos_;
                 if (c == u'"') {
-                    if (pos_ < text_.size() && text_[pos_] == u'"') {
+                    if (nextIs(u'"')) {
                         cell += u'"';
                         ++pos_;
                     } else {
@@ -108,37 +163,21 @@ public:
                 cell += c;
                 continue;
             }
-            if (c == u'"' && !cellStarted) {
-                quoted = true;
-                cellStarted = true;
-                continue;
-            }
             if (c == separator_) {
-                row.cells << cell;
-                cell.clear();
-                cellStarted = false;
-                continue;
+                ++pos_;
+                return cell;
             }
-            if (c == u'\r' || c == u'\n') {
-                if (c == u'\r' && nextIs(u'\n'))
-                    ++pos_;
-                ++line_;
-                row.cells << cell;
-                return row;
+            if (atLineEnd()) {
+                endOfRow = true;
+                return cell;
             }
-            // Blanks before an opening quote ("a, "b"") do not make the cell plain text.
-            if (c != u' ')
-                cellStarted = true;
             cell += c;
+            ++pos_;
         }
         if (quoted)
             row.fault = QStringLiteral("a quote opened on line %1 is never closed").arg(row.line);
-        row.cells << cell;
-        return row;
+        return cell;
     }
-
-private:
-    bool nextIs(QChar c) const { return pos_ < text_.size() && text_[pos_] == c; }
 
     QStringView text_;
     QChar separator_;

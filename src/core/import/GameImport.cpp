@@ -1,13 +1,12 @@
 #include "core/import/GameImport.h"
 
-#include "core/games/GameEntry.h"
 #include "core/state/AppState.h"
 #include "core/store/DataFiles.h"
 #include "core/text/Blanks.h"
 
+#include <QHash>
 #include <algorithm>
 #include <array>
-#include <map>
 
 namespace scorvane {
 
@@ -23,33 +22,46 @@ QString twoDigits(int value)
 }
 
 // Home or away from the cell; empty when the cell says neither.
-std::optional<char> homeMark(const QString& text)
+std::optional<char> homeMark(QStringView text)
 {
-    static const QStringList home{QStringLiteral("home"), QStringLiteral("h"), QStringLiteral("1"),
-        QStringLiteral("yes"), QStringLiteral("y"), QStringLiteral("true"), QStringLiteral("x"),
-        QStringLiteral("vs"), QStringLiteral("vs.")};
-    static const QStringList away{QStringLiteral("away"), QStringLiteral("a"), QStringLiteral("2"),
-        QStringLiteral("no"), QStringLiteral("n"), QStringLiteral("false"), QStringLiteral("@"),
-        QStringLiteral("at"), QString()};
-    const QString key = text.toLower();
-    if (home.contains(key))
-        return '1';
-    if (away.contains(key))
+    static constexpr std::array<const char16_t*, 9> Home{
+        u"home", u"h", u"1", u"yes", u"y", u"true", u"x", u"vs", u"vs."};
+    static constexpr std::array<const char16_t*, 8> Away{
+        u"away", u"a", u"2", u"no", u"n", u"false", u"@", u"at"};
+    const auto among = [&](const auto& words) {
+        return std::any_of(words.begin(), words.end(), [&](const char16_t* word) {
+            return text.compare(QStringView(word), Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (text.isEmpty() || among(Away))
         return '2';
+    if (among(Home))
+        return '1';
     return std::nullopt;
 }
 
-std::optional<char> typeDigit(const QString& text, const GameTypeNameTable& names)
+// The type whose name (trimmed) the cell gives, ignoring case, or its digit; the first type
+// for an empty cell.
+std::optional<char> typeDigit(const QString& text, const GameTypeNameTable& trimmedNames)
 {
     if (text.isEmpty())
         return '1';
     for (int t = 1; t <= 7; ++t) {
-        if (trimBlanks(names[t]).compare(text, Qt::CaseInsensitive) == 0)
+        if (trimmedNames[t].compare(text, Qt::CaseInsensitive) == 0)
             return static_cast<char>('0' + t);
     }
     if (text.size() == 1 && text[0] >= u'1' && text[0] <= u'7')
         return text[0].toLatin1();
     return std::nullopt;
+}
+
+// The day a month and day name: the game screen's rule, under which 29 February passes in
+// every year.
+bool realDay(int month, int day)
+{
+    static constexpr std::array<int, 12> Days{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 && day >= 1
+        && day <= Days[static_cast<std::size_t>(month - 1)];
 }
 
 std::optional<qint16> goals(const QString& text)
@@ -130,10 +142,9 @@ ImportedDate importedGameDate(const QString& text)
                 QStringLiteral("date \"%1\": only the years 1930 to 2029 can be stored").arg(text)};
         year %= 100;
     }
-    const QString stored = twoDigits(month) + twoDigits(day) + twoDigits(year);
-    if (stored == u"000000" || !checkGameDate(stored).valid)
+    if (!realDay(month, day))
         return {{}, QStringLiteral("date \"%1\" is not a real day").arg(text)};
-    return {stored, {}};
+    return {twoDigits(month) + twoDigits(day) + twoDigits(year), {}};
 }
 
 int dateOrderKey(const QString& stored)
@@ -156,10 +167,16 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
     , mapping_(mapping)
     , typeNames_(typeNames)
 {
-    std::map<QString, int> existingByKey;
-    for (std::size_t g = 0; g < existing_.size(); ++g)
-        existingByKey.emplace(duplicateKey(existing_[g].game), static_cast<int>(g));
-    std::map<QString, int> lineByKey;
+    for (int t = 1; t <= 7; ++t)
+        typeNames_[t] = trimBlanks(typeNames_[t]);
+    QHash<QString, int> existingByKey;
+    for (std::size_t g = 0; g < existing_.size(); ++g) {
+        const QString key = duplicateKey(existing_[g].game);
+        if (!existingByKey.contains(key)) // the first of two such games is the one shown
+            existingByKey.insert(key, static_cast<int>(g));
+    }
+    QHash<QString, int> lineByKey;
+    lineByKey.reserve(sheet.rows.size());
     rows_.reserve(sheet.rows.size());
     games_.reserve(sheet.rows.size());
     const auto text = [&](const CsvSheet::Row& row, ImportField field) {
@@ -188,7 +205,7 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
         record.gameLocation = storedText(text(source, ImportField::Location), LocationWidth,
             QStringLiteral("Location"), row.issues);
         const QString type = text(source, ImportField::GameType);
-        if (const auto digit = typeDigit(type, typeNames))
+        if (const auto digit = typeDigit(type, typeNames_))
             record.gameType = *digit;
         else
             addProblem(
@@ -208,15 +225,17 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
             QStringLiteral("Comment"), row.issues);
         if (date.error.isEmpty() && record.gameDate != u"000000") {
             const QString key = duplicateKey(record);
-            const auto [earlier, first] = lineByKey.emplace(key, row.line);
-            if (!first) {
-                addProblem(
-                    row, QStringLiteral("same date and opponent as line %1").arg(earlier->second));
-            } else if (const auto found = existingByKey.find(key); found != existingByKey.end()) {
-                game.existing = found->second;
-                row.conflict = true;
-                row.conflictText = QStringLiteral("same date and opponent as game %1")
-                                       .arg(existing_[found->second].game.gameNumber);
+            if (const auto earlier = lineByKey.constFind(key); earlier != lineByKey.cend()) {
+                addProblem(row, QStringLiteral("same date and opponent as line %1").arg(*earlier));
+            } else {
+                lineByKey.insert(key, row.line);
+                if (const auto found = existingByKey.constFind(key);
+                    found != existingByKey.cend()) {
+                    game.existing = *found;
+                    row.conflict = true;
+                    row.conflictText = QStringLiteral("same date and opponent as game %1")
+                                           .arg(existing_[*found].game.gameNumber);
+                }
             }
         }
         game.dateKey = dateOrderKey(record.gameDate);
@@ -249,26 +268,26 @@ void GameImport::refresh()
     std::stable_sort(appended.begin(), appended.end(),
         [&](std::size_t a, std::size_t b) { return games_[a].dateKey < games_[b].dateKey; });
     auto next = static_cast<qint16>(existing_.size());
-    for (std::size_t r : appended)
+    for (std::size_t r : appended) {
         games_[r].storedNumber = ++next;
-    for (std::size_t r = 0; r < rows_.size(); ++r)
-        fillCells(r);
+        games_[r].record.gameNumber = next;
+    }
+    appendOrder_ = std::move(appended);
 }
 
-void GameImport::fillCells(std::size_t r)
+QStringList GameImport::cells(std::size_t r) const
 {
     const Game& game = games_[r];
     const GameRecord record = rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace
         ? replacement(game)
         : game.record;
-    rows_[r].cells
-        = QStringList{game.storedNumber == 0 ? QString() : QString::number(game.storedNumber),
-            record.gameDate == u"000000" ? QString() : dateWithSlashes(record.gameDate),
-            trimBlanks(record.opponent),
-            record.homeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
-            trimBlanks(record.gameLocation), trimBlanks(typeNames_[record.gameType - '0']),
-            QString::number(record.goalsFor), QString::number(record.goalsAgainst),
-            trimBlanks(record.gameComment)};
+    return QStringList{game.storedNumber == 0 ? QString() : QString::number(game.storedNumber),
+        record.gameDate == u"000000" ? QString() : dateWithSlashes(record.gameDate),
+        trimBlanks(record.opponent),
+        record.homeGame == '1' ? QStringLiteral("Home") : QStringLiteral("Away"),
+        trimBlanks(record.gameLocation), trimBlanks(typeNames_[record.gameType - '0']),
+        QString::number(record.goalsFor), QString::number(record.goalsAgainst),
+        trimBlanks(record.gameComment)};
 }
 
 // The existing game with the fields the file has columns for written over it.
@@ -297,16 +316,9 @@ GameRecord GameImport::replacement(const Game& game) const
 std::vector<GameRecord> GameImport::appendedGames() const
 {
     std::vector<GameRecord> appended;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        if (games_[r].storedNumber == 0
-            || (rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace))
-            continue;
-        GameRecord record = games_[r].record;
-        record.gameNumber = games_[r].storedNumber;
-        appended.push_back(record);
-    }
-    std::sort(appended.begin(), appended.end(),
-        [](const GameRecord& a, const GameRecord& b) { return a.gameNumber < b.gameNumber; });
+    appended.reserve(appendOrder_.size());
+    for (std::size_t r : appendOrder_)
+        appended.push_back(games_[r].record);
     return appended;
 }
 
@@ -315,7 +327,6 @@ bool GameImport::write(AppState& state)
     DataFiles& files = state.files;
     files.openDataFile(FileGames);
     files.openDataFile(FileStats);
-    const std::vector<GameRecord> appended = appendedGames();
     return files.change(QStringLiteral("Importing games"), [&] {
         for (std::size_t r = 0; r < rows_.size(); ++r) {
             if (rows_[r].isStored() && rows_[r].conflict
@@ -325,9 +336,9 @@ bool GameImport::write(AppState& state)
         }
         // One block after the last whole record, as Add Game writes each of them.
         QByteArray bytes;
-        bytes.reserve(static_cast<qsizetype>(appended.size()) * GameRecord::Length);
-        for (const GameRecord& game : appended)
-            bytes += game.encode();
+        bytes.reserve(static_cast<qsizetype>(appendOrder_.size()) * GameRecord::Length);
+        for (std::size_t r : appendOrder_)
+            bytes += games_[r].record.encode();
         if (!bytes.isEmpty())
             files.writeBytes(FileGames,
                 static_cast<qint64>(files.recordCount(FileGames)) * GameRecord::Length, bytes);

@@ -38,6 +38,7 @@ public:
         AppState& state, const CsvSheet& sheet, const QList<ImportField>& mapping);
 
     bool write(AppState& state) override;
+    QStringList cells(std::size_t row) const override;
 
     // The games appended, in the order they are written, numbered.
     std::vector<GameRecord> appendedGames() const;
@@ -55,10 +56,10 @@ private:
     };
 
     GameRecord replacement(const Game& game) const;
-    void fillCells(std::size_t row);
 
-    std::vector<Game> games_;          // one per row
-    std::vector<ListedGame> existing_; // the team's active games
+    std::vector<Game> games_;              // one per row
+    std::vector<std::size_t> appendOrder_; // the rows appended, in the order they are written
+    std::vector<ListedGame> existing_;     // the team's active games
     QList<ImportField> mapping_;
     GameTypeNameTable typeNames_;
 };

@@ -30,7 +30,6 @@ struct ImportIssue
 struct ImportRow
 {
     int line = 0;
-    QStringList cells; // one per preview column, as stored
     QList<ImportIssue> issues;
     bool conflict = false; // duplicates a player or game of the team: `choice` decides
     QString conflictText;  // what it duplicates
@@ -64,6 +63,9 @@ public:
     ImportKind kind() const { return kind_; }
     const QStringList& columns() const { return columns_; } // the preview's columns
     const std::vector<ImportRow>& rows() const { return rows_; }
+    // The row as it will be stored, one text per preview column; made when asked for, since a
+    // preview shows only some rows at a time and the command line prints them once.
+    virtual QStringList cells(std::size_t row) const = 0;
 
     void choose(std::size_t row, ConflictChoice choice);
     void chooseForEveryConflict(ConflictChoice choice);
@@ -78,7 +80,7 @@ protected:
         : kind_(kind)
         , columns_(std::move(columns))
     { }
-    // Brings the cells that depend on other rows' choices up to date (numbers given on adding).
+    // Brings what depends on other rows' choices up to date (numbers given on adding).
     virtual void refresh() = 0;
 
     std::vector<ImportRow> rows_;

@@ -158,18 +158,17 @@ void RosterImport::refresh()
                 player.storedNumber = free;
             }
         }
-        fillCells(r);
     }
 }
 
-void RosterImport::fillCells(std::size_t r)
+QStringList RosterImport::cells(std::size_t r) const
 {
     const Player& player = players_[r];
     QStringList cells{
         player.storedNumber == 0 ? QString() : QString::number(player.storedNumber), player.name};
     for (const ContactField& f : contactFields())
         cells << player.contact.*f.member;
-    rows_[r].cells = cells;
+    return cells;
 }
 
 Roster RosterImport::resultingRoster() const

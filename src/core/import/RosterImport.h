@@ -22,6 +22,7 @@ public:
         AppState& state, const CsvSheet& sheet, const QList<ImportField>& mapping);
 
     bool write(AppState& state) override;
+    QStringList cells(std::size_t row) const override;
 
     // The roster and contacts as they will be after writing.
     Roster resultingRoster() const;
@@ -38,8 +39,6 @@ private:
         PlayerContact contact;
         int storedNumber = 0; // where the row goes: its number, or the number Add gives it
     };
-
-    void fillCells(std::size_t row);
 
     std::vector<Player> players_; // one per row
     std::array<bool, 7> mappedContacts_{};

@@ -258,8 +258,9 @@ void SpreadsheetImportDialog::showPreview()
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const ImportRow& row = rows[static_cast<std::size_t>(r)];
         previewTable_->setItem(r, LineColumn, cellItem(QString::number(row.line)));
+        const QStringList cells = plan_->cells(static_cast<std::size_t>(r));
         for (int c = 0; c < columns.size(); ++c)
-            previewTable_->setItem(r, FirstFieldColumn + c, cellItem(row.cells.value(c)));
+            previewTable_->setItem(r, FirstFieldColumn + c, cellItem(cells.value(c)));
         if (row.conflict) {
             auto* combo = new QComboBox(previewTable_);
             combo->setObjectName(QStringLiteral("cboAction%1").arg(r));
@@ -309,11 +310,10 @@ void SpreadsheetImportDialog::actionChosen(int row, int index)
         return;
     }
     // Adding may move other added rows to other numbers: every cell is shown again.
-    const std::vector<ImportRow>& rows = plan_->rows();
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        for (int c = 0; c < plan_->columns().size(); ++c)
-            previewTable_->item(r, FirstFieldColumn + c)
-                ->setText(rows[static_cast<std::size_t>(r)].cells.value(c));
+    for (int r = 0; r < static_cast<int>(plan_->rows().size()); ++r) {
+        const QStringList cells = plan_->cells(static_cast<std::size_t>(r));
+        for (int c = 0; c < cells.size(); ++c)
+            previewTable_->item(r, FirstFieldColumn + c)->setText(cells[c]);
     }
     showSummary();
 }
