@@ -209,7 +209,7 @@ TEST(ImportedDates, TheWaysSpreadsheetsWriteADateBecomeSixDigits)
     EXPECT_LT(dateOrderKey(u8("010100")), dateOrderKey(u8("000000")));
 }
 
-TEST(RosterImport, EveryRowIsShownWithItsProblems)
+TEST(SpreadsheetRoster, EveryRowIsShownWithItsProblems)
 {
     ImportTeam t(nameBytes(10, "Ann Lee") + nameBytes(11, "Bea"));
     const auto plan = t.roster(bytesOf("No,First name,Last name,Phone,State\n"
@@ -260,7 +260,7 @@ TEST(RosterImport, EveryRowIsShownWithItsProblems)
     EXPECT_EQ(summary.problems, 6);
 }
 
-TEST(RosterImport, ConflictsAreReplacedAddedOrSkippedAsChosen)
+TEST(SpreadsheetRoster, ConflictsAreReplacedAddedOrSkippedAsChosen)
 {
     ImportTeam t(nameBytes(1, "Free Up") + nameBytes(10, "Ann") + nameBytes(11, "Bea"),
         InfoBytes{10, "555-0100", "1 Main St", "", "Leeds"}.bytes());
@@ -288,7 +288,7 @@ TEST(RosterImport, ConflictsAreReplacedAddedOrSkippedAsChosen)
     EXPECT_EQ(t.state.roster.names[12], u8("Cy").leftJustified(17));
 }
 
-TEST(RosterImport, AddingWhenNoNumberIsFreeIsAProblem)
+TEST(SpreadsheetRoster, AddingWhenNoNumberIsFreeIsAProblem)
 {
     QByteArray full;
     for (int n = 1; n <= 99; ++n)
@@ -303,7 +303,7 @@ TEST(RosterImport, AddingWhenNoNumberIsFreeIsAProblem)
 }
 
 // The roster as the program exports it comes back byte for byte into an empty team.
-TEST(RosterImport, AnExportedRosterReadsBackIntoTheSameFiles)
+TEST(SpreadsheetRoster, AnExportedRosterReadsBackIntoTheSameFiles)
 {
     const QMap<QString, QByteArray> league = SampleLeague::files();
     for (int slot = 1; slot <= SampleLeague::TeamCount; ++slot) {
@@ -333,7 +333,7 @@ TEST(RosterImport, AnExportedRosterReadsBackIntoTheSameFiles)
     }
 }
 
-TEST(GameImport, GamesAreAppendedInDateOrderNumberedOnFromTheLastGame)
+TEST(SpreadsheetGames, GamesAreAppendedInDateOrderNumberedOnFromTheLastGame)
 {
     // Two active games and a deleted one: Add Game would number the next game 3.
     ImportTeam t({}, {},
@@ -378,7 +378,7 @@ TEST(GameImport, GamesAreAppendedInDateOrderNumberedOnFromTheLastGame)
     EXPECT_EQ(t.readData("KVPS1.DAT"), QByteArray()); // no player figures
 }
 
-TEST(GameImport, BadCellsAreProblemsAndDuplicatesConflicts)
+TEST(SpreadsheetGames, BadCellsAreProblemsAndDuplicatesConflicts)
 {
     ImportTeam t({}, {},
         join({GameBytes{.number = 1, .opponent = "Rovers", .type = '1'}.bytes(),
@@ -419,7 +419,7 @@ TEST(GameImport, BadCellsAreProblemsAndDuplicatesConflicts)
     EXPECT_EQ(t.readData("KVPS1.DAT"), join({statBytes(1, 10, 'A', '3'), statBytes(2, 10)}));
 }
 
-TEST(GameImport, AddingADuplicateAppendsAnotherGame)
+TEST(SpreadsheetGames, AddingADuplicateAppendsAnotherGame)
 {
     ImportTeam t({}, {}, GameBytes{.number = 1}.bytes());
     const auto plan = t.games(bytesOf("Date,Opponent\n091502,Rovers\n"));
