@@ -16,9 +16,11 @@ constexpr int LocationWidth = 20;
 constexpr int OpponentWidth = 25;
 constexpr int CommentWidth = 58;
 
-QString twoDigits(int value)
+// The last two digits of a number from 0 to 99 (a date's parts), written straight in.
+void appendTwoDigits(QString& text, int value)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    text += QChar(char16_t(u'0' + value / 10 % 10));
+    text += QChar(char16_t(u'0' + value % 10));
 }
 
 // Home or away from the cell; empty when the cell says neither.
@@ -77,7 +79,14 @@ std::optional<qint16> goals(const QString& text)
 
 QString duplicateKey(const GameRecord& game)
 {
-    return game.gameDate + u'|' + trimBlanks(game.opponent).toLower();
+    const QStringView opponent = rightTrimmedView(leftTrimmedView(game.opponent));
+    QString key;
+    key.reserve(game.gameDate.size() + 1 + opponent.size());
+    key += game.gameDate;
+    key += u'|';
+    for (const QChar c : opponent)
+        key += c.toLower();
+    return key;
 }
 
 } // namespace
@@ -144,7 +153,12 @@ ImportedDate importedGameDate(const QString& text)
     }
     if (!realDay(month, day))
         return {{}, QStringLiteral("date \"%1\" is not a real day").arg(text)};
-    return {twoDigits(month) + twoDigits(day) + twoDigits(year), {}};
+    QString stored;
+    stored.reserve(6);
+    appendTwoDigits(stored, month);
+    appendTwoDigits(stored, day);
+    appendTwoDigits(stored, year);
+    return {stored, {}};
 }
 
 int dateOrderKey(const QString& stored)
