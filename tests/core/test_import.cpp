@@ -254,6 +254,11 @@ TEST(SpreadsheetRoster, EveryRowIsShownWithItsProblems)
         EXPECT_FALSE(rows[r].conflict);
     }
     EXPECT_TRUE(issuesOf(rows[7]).contains(u8("State is cut to 5 characters")));
+    // A line break inside a quoted cell is kept as a blank, and said so.
+    const auto broken = t.roster(bytesOf("No,Name,Notes\n4,Al,\"left\r\nfoot\"\n"));
+    EXPECT_EQ(broken->cells(0)[8], u8("left foot"));
+    EXPECT_TRUE(
+        issuesOf(broken->rows()[0]).contains(u8("line breaks and tabs are stored as blanks")));
     EXPECT_EQ(plan->cells(7)[6], u8("Calif"));
     const ImportSummary summary = plan->summary();
     EXPECT_EQ(summary.stored, 4);

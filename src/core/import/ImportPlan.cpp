@@ -83,6 +83,9 @@ QString storedText(
     QString flat = text;
     flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     flat.replace(u'\n', u' ').replace(u'\r', u' ').replace(u'\t', u' ');
+    if (flat != text)
+        issues << ImportIssue{ImportIssue::Severity::Notice,
+            QStringLiteral("%1: line breaks and tabs are stored as blanks").arg(fieldName)};
     QString lost;
     for (const QChar c : flat) {
         if (!TextCodec::canStore(c) && !lost.contains(c))
