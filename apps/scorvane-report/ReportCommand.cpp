@@ -287,6 +287,7 @@ QString reportUsage()
 {
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
+        "       scorvane-report import roster|games --team N --data DIR FILE (see import --help)\n"
         "KIND: players | record | scores | standings | roster\n"
         "\n"
         "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"

@@ -1,3 +1,4 @@
+#include "ImportCommand.h"
 #include "ReportCommand.h"
 #include "core/store/IntegrityCheck.h"
 
@@ -12,5 +13,7 @@ int main(int argc, char* argv[])
     arguments.removeFirst();
     if (!arguments.isEmpty() && arguments.first() == u"check")
         return scorvane::runCheckCommand(arguments.mid(1), stdout, stderr);
+    if (!arguments.isEmpty() && arguments.first() == u"import")
+        return scorvane::runImportCommand(arguments.mid(1), stdout, stderr);
     return scorvane::runReportCommand(arguments, stdout, stderr);
 }

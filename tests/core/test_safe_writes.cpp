@@ -5,6 +5,8 @@
 
 #include "core/entry/PlayerEntry.h"
 #include "core/games/GameFile.h"
+#include "core/import/GameImport.h"
+#include "core/import/RosterImport.h"
 #include "core/reports/ExplicitGameList.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/PlayerNumberChange.h"
@@ -60,6 +62,20 @@ bool saveAllOfGame3(TeamFolder& t)
     return editedGame3(t).saveAll();
 }
 
+// A spreadsheet imported with every conflict replaced.
+bool importSheet(TeamFolder& t, ImportKind kind, const char* csv)
+{
+    const CsvSheet sheet = readCsvSheet(QByteArray(csv));
+    const QList<ImportField> mapping = matchColumns(kind, sheet.headings);
+    std::unique_ptr<ImportPlan> plan;
+    if (kind == ImportKind::Roster)
+        plan = RosterImport::forTeam(t.state, sheet, mapping);
+    else
+        plan = GameImport::forTeam(t.state, sheet, mapping);
+    plan->chooseForEveryConflict(ConflictChoice::Replace);
+    return plan->write(t.state);
+}
+
 std::vector<Operation> operations()
 {
     return {
@@ -96,6 +112,16 @@ std::vector<Operation> operations()
         {"storing the selected games",
             [](TeamFolder& t) {
                 return storeExplicitList(t.state.files, 1, {false, true, false, true});
+            }},
+        {"roster import",
+            [](TeamFolder& t) {
+                return importSheet(
+                    t, ImportKind::Roster, "No,Name,City\n12,Cy Lee,Leeds\n13,Di,York\n");
+            }},
+        {"game import replacing a game",
+            [](TeamFolder& t) {
+                return importSheet(t, ImportKind::Games,
+                    "Date,Opponent,Type\n09/15/02,Rovers,3\n10/01/02,City,2\n");
             }},
         {"team delete", [](TeamFolder& t) { return deleteTeamFiles(t.state); }},
         {"team name",

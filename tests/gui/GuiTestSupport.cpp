@@ -52,6 +52,11 @@ QString ScriptedPrompter::saveFileName(QWidget*, const FileQuestion& question)
     return next(fileNames, QString());
 }
 
+QString ScriptedPrompter::openFileName(QWidget* over, const FileQuestion& question)
+{
+    return saveFileName(over, question);
+}
+
 QString ScriptedPrompter::askText(QWidget*, const TextQuestion&)
 {
     return next(texts, QString());

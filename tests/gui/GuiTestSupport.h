@@ -36,6 +36,7 @@ public:
 
     Message::Answer ask(QWidget* over, const Message& message) override;
     QString saveFileName(QWidget* over, const FileQuestion& question) override;
+    QString openFileName(QWidget* over, const FileQuestion& question) override; // as saveFileName
     QString askText(QWidget* over, const TextQuestion& question) override;
     bool printerSetup(QWidget* over, QPrinter& printer) override;
 

@@ -163,6 +163,21 @@ private Q_SLOTS:
         Q_EMIT f.child<QComboBox>("cmbOpponents")->activated(1);
         checkDialogOf("cmdImport");
 
+        // The spreadsheet import, with a conflict so that its choice box shows.
+        const QString csv = f.dir.filePath(QStringLiteral("roster.csv"));
+        writeWholeFile(csv, "Number,Name\n3,Someone\n");
+        f.mdi->closeChildWindows();
+        f.mdi->showWindow(WindowSelectTeam);
+        f.prompter.fileNames = {csv};
+        bool sawImport = false;
+        onNextModal([&](QWidget* modal) {
+            sawImport = modal->findChild<QComboBox*>(QStringLiteral("cboAction0")) != nullptr;
+            check(modal);
+            in<QPushButton>(modal, "cmdCancel")->click();
+        });
+        f.mdi->menuAction(QStringLiteral("mnuImportSpreadsheet"))->trigger();
+        QVERIFY(sawImport);
+
         QVERIFY(inputs >= 60);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }

@@ -96,6 +96,16 @@ QString DesktopPrompter::saveFileName(QWidget* over, const FileQuestion& questio
     return dialog.selectedFiles().constFirst();
 }
 
+QString DesktopPrompter::openFileName(QWidget* over, const FileQuestion& question)
+{
+    QFileDialog dialog(over, question.title, question.startFolder, question.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString DesktopPrompter::askText(QWidget* over, const TextQuestion& question)
 {
     QInputDialog dialog(over);

@@ -8,6 +8,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/import/SpreadsheetImportCommand.h"
 #include "gui/output/SeasonWorkbookCommand.h"
 #include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
@@ -126,6 +127,12 @@ void MainWindow::buildMenus()
     }));
     addItem(file, "mnuSampleLeague", QStringLiteral("Open &Sample League"),
         leavingCommand([this] { openSampleLeague(*this); }));
+    addItem(file, "mnuImportSpreadsheet", QStringLiteral("&Import from Spreadsheet..."),
+        leavingCommand([this] {
+            takeTeamSelection();
+            disableMenus();
+            importFromSpreadsheet(*this);
+        }));
     file->addSeparator();
     addItem(file, "mnuBackUp", QStringLiteral("&Back Up Files"), leavingCommand([this] {
         takeTeamSelection();
@@ -235,7 +242,7 @@ void MainWindow::setTeamItemsEnabled(int count)
     for (const char* name : {"mnuPlayer", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
              "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuExportWorkbook"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
-    for (const char* name : {"mnuGames", "mnuRecord"})
+    for (const char* name : {"mnuGames", "mnuRecord", "mnuImportSpreadsheet"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
     menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
 }
@@ -248,10 +255,10 @@ void MainWindow::selectionChanged(int count)
 
 void MainWindow::disableMenus()
 {
-    for (const char* name :
-        {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
-            "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
-            "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn", "mnuExportWorkbook"})
+    for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
+             "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
+             "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn",
+             "mnuExportWorkbook", "mnuImportSpreadsheet"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 

@@ -52,6 +52,14 @@ public:
     virtual Message::Answer ask(QWidget* over, const Message& message) = 0;
     // Empty when the user cancelled.
     virtual QString saveFileName(QWidget* over, const FileQuestion& question) = 0;
+    // An existing file to read; empty when the user cancelled. Prompters that never open files
+    // (the screenshot tool) keep this answer.
+    virtual QString openFileName(QWidget* over, const FileQuestion& question)
+    {
+        (void)over;
+        (void)question;
+        return {};
+    }
     // One line of text typed by the user; empty when cancelled.
     virtual QString askText(QWidget* over, const TextQuestion& question) = 0;
     // The platform's printer set-up dialog; false when cancelled.
