@@ -154,6 +154,8 @@ void MainWindow::buildMenus()
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
         leavingCommand([this] { reportCommand(ReportKind::Standings, WindowStandings); }));
+    addItem(reports, "mnuLeagueTable", QStringLiteral("League &Table"),
+        leavingCommand([this] { reportCommand(ReportKind::LeagueTable, WindowLeagueTable); }));
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
@@ -230,7 +232,8 @@ void MainWindow::setTeamItemsEnabled(int count)
         menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
     for (const char* name : {"mnuGames", "mnuRecord"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
-    menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
+    for (const char* name : {"mnuStandings", "mnuLeagueTable"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.twoOrMore);
 }
 
 void MainWindow::selectionChanged(int count)
@@ -241,9 +244,10 @@ void MainWindow::selectionChanged(int count)
 
 void MainWindow::disableMenus()
 {
-    for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
-             "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
-             "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn"})
+    for (const char* name :
+        {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore", "mnuPlayer", "mnuStandings",
+            "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster", "mnuTeamName",
+            "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn", "mnuLeagueTable"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 
