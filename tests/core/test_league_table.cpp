@@ -12,19 +12,20 @@ using namespace scorvane::testing;
 
 namespace {
 
-GameRecord game(const char* opponent, int goalsFor, int goalsAgainst, const char* date = "090102",
+LeagueGame game(const char* opponent, int goalsFor, int goalsAgainst, const char* date = "090102",
     char home = '1')
 {
-    GameRecord g;
-    g.opponent = fitWidth(QString::fromLatin1(opponent), 25);
+    LeagueGame g;
+    const QByteArray name = pad(opponent, 25);
+    std::copy_n(name.constData(), 25, g.opponent.begin());
+    std::copy_n(date, 6, g.date.begin());
     g.goalsFor = static_cast<qint16>(goalsFor);
     g.goalsAgainst = static_cast<qint16>(goalsAgainst);
-    g.gameDate = QString::fromLatin1(date);
     g.homeGame = home;
     return g;
 }
 
-LeagueTeamGames team(int slot, std::vector<GameRecord> games)
+LeagueTeamGames team(int slot, std::vector<LeagueGame> games)
 {
     return {slot, fitWidth(QStringLiteral("Team ") + QString::number(slot), 25), std::move(games)};
 }
@@ -121,8 +122,8 @@ TEST(LeagueTable, AGameBothTeamsRecordedCountsOnceOrNotAtAll)
     const struct
     {
         const char* name;
-        GameRecord first;  // team 1's record
-        GameRecord second; // team 2's record
+        LeagueGame first;  // team 1's record
+        LeagueGame second; // team 2's record
         std::string rows;
         int disagreements;
     } cases[] = {

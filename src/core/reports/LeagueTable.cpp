@@ -1,15 +1,95 @@
 #include "core/reports/LeagueTable.h"
 
 #include "core/text/Blanks.h"
-
-#include <QHash>
+#include "core/text/TextCodec.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 
 namespace scorvane {
 
 namespace {
+
+// Windows-1252 letters folded to lower case, for names compared in any letter case.
+constexpr unsigned char foldedByte(unsigned char b)
+{
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return static_cast<unsigned char>(b + 0x20);
+    if (b == 0x8A || b == 0x8C || b == 0x8E)
+        return static_cast<unsigned char>(b + 0x10);
+    return b == 0x9F ? 0xFF : b;
+}
+
+constexpr std::array<unsigned char, 256> FoldTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[static_cast<std::size_t>(b)] = foldedByte(static_cast<unsigned char>(b));
+    return table;
+}();
+
+// The chosen teams by name, blanks trimmed and in any letter case, looked up straight from an
+// opponent field's bytes so that no text is made per game: a hash of the folded bytes finds the
+// candidates, the bytes confirm.
+class TeamNameIndex
+{
+public:
+    explicit TeamNameIndex(const std::vector<LeagueTeamGames>& teams)
+    {
+        for (std::size_t i = 0; i < teams.size(); ++i) {
+            QByteArray bytes = TextCodec::encode(trimBlanks(teams[i].teamName)).left(25);
+            for (char& b : bytes)
+                b = static_cast<char>(FoldTable[static_cast<unsigned char>(b)]);
+            names_.push_back({hashOf(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                static_cast<int>(i), bytes});
+        }
+        // By hash, and the first of two teams of one name first.
+        std::stable_sort(names_.begin(), names_.end(),
+            [](const Name& x, const Name& y) { return x.hash < y.hash; });
+    }
+
+    // The first team of that name, or -1.
+    int find(const std::array<char, 25>& field) const
+    {
+        std::size_t begin = 0;
+        std::size_t end = field.size();
+        while (begin < end && field[begin] == ' ')
+            ++begin;
+        while (end > begin && field[end - 1] == ' ')
+            --end;
+        std::array<char, 25> folded{};
+        const std::size_t length = end - begin;
+        for (std::size_t k = 0; k < length; ++k)
+            folded[k] = static_cast<char>(FoldTable[static_cast<unsigned char>(field[begin + k])]);
+        const std::uint64_t hash = hashOf(folded.data(), length);
+        auto at = std::lower_bound(names_.begin(), names_.end(), hash,
+            [](const Name& name, std::uint64_t h) { return name.hash < h; });
+        for (; at != names_.end() && at->hash == hash; ++at) {
+            if (static_cast<std::size_t>(at->folded.size()) == length
+                && std::equal(folded.begin(), folded.begin() + static_cast<std::ptrdiff_t>(length),
+                    at->folded.constData()))
+                return at->team;
+        }
+        return -1;
+    }
+
+private:
+    static std::uint64_t hashOf(const char* bytes, std::size_t length)
+    {
+        std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
+        for (std::size_t k = 0; k < length; ++k)
+            hash = (hash ^ static_cast<unsigned char>(bytes[k])) * 1099511628211ULL;
+        return hash;
+    }
+
+    struct Name
+    {
+        std::uint64_t hash = 0;
+        int team = 0;
+        QByteArray folded;
+    };
+    std::vector<Name> names_;
+};
 
 // One game as the table counts it: `first` (a team's index) against `second` (another team's
 // index, or -1 for an opponent outside the table).
@@ -22,34 +102,29 @@ struct Match
     bool firstAway = false;
 };
 
-struct GameOf
-{
-    int team = 0;
-    const GameRecord* game = nullptr;
-};
-
-Match matchFrom(int team, int opponent, const GameRecord& game)
+Match matchFrom(int team, int opponent, const LeagueGame& game)
 {
     return Match{team, opponent, game.goalsFor, game.goalsAgainst, game.homeGame == '2'};
 }
 
 // Pairs the games `i` recorded against `j` with those `j` recorded against `i` by their date,
 // in record order; a pair that agrees is one match, a pair that disagrees none.
-void pairGames(int i, int j, const std::vector<const GameRecord*>& ofFirst,
-    const std::vector<const GameRecord*>& ofSecond, std::vector<Match>& matches,
-    std::vector<std::pair<const GameRecord*, const GameRecord*>>& disagreeing)
+void pairGames(int i, int j, const std::vector<const LeagueGame*>& ofFirst,
+    const std::vector<const LeagueGame*>& ofSecond, std::vector<Match>& matches,
+    std::vector<std::pair<const LeagueGame*, const LeagueGame*>>& disagreeing,
+    std::vector<char>& used)
 {
-    std::vector<bool> used(ofSecond.size(), false);
-    for (const GameRecord* game : ofFirst) {
+    used.assign(ofSecond.size(), 0);
+    for (const LeagueGame* game : ofFirst) {
         std::size_t k = 0;
-        while (k < ofSecond.size() && (used[k] || ofSecond[k]->gameDate != game->gameDate))
+        while (k < ofSecond.size() && (used[k] || ofSecond[k]->date != game->date))
             ++k;
         if (k == ofSecond.size()) {
             matches.push_back(matchFrom(i, j, *game));
             continue;
         }
-        used[k] = true;
-        const GameRecord& other = *ofSecond[k];
+        used[k] = 1;
+        const LeagueGame& other = *ofSecond[k];
         if (other.goalsFor == game->goalsAgainst && other.goalsAgainst == game->goalsFor)
             matches.push_back(matchFrom(i, j, *game));
         else
@@ -106,9 +181,14 @@ public:
     Ranking(
         std::vector<LeagueRow>& rows, const std::vector<Match>& matches, const LeagueRules& rules)
         : rows_(rows)
-        , matches_(matches)
         , rules_(rules)
-    { }
+        , placeInGroup_(rows.size(), -1)
+    {
+        for (const Match& m : matches) {
+            if (m.second >= 0)
+                betweenTeams_.push_back(m);
+        }
+    }
 
     // The indices of `group` in their final order.
     std::vector<int> order(std::vector<int> group, std::size_t ruleIndex)
@@ -181,10 +261,9 @@ private:
     std::vector<long long> headToHead(const std::vector<int>& group, TieBreaker rule) const
     {
         std::vector<long long> values(group.size(), 0);
-        const auto place = [&](int team) {
-            const auto found = std::find(group.begin(), group.end(), team);
-            return found == group.end() ? -1 : static_cast<int>(found - group.begin());
-        };
+        for (std::size_t k = 0; k < group.size(); ++k)
+            placeInGroup_[static_cast<std::size_t>(group[k])] = static_cast<int>(k);
+        const auto place = [&](int team) { return placeInGroup_[static_cast<std::size_t>(team)]; };
         const auto add = [&](int at, const Side& side) {
             long long& value = values[static_cast<std::size_t>(at)];
             if (rule == TieBreaker::HeadToHeadPoints)
@@ -194,20 +273,23 @@ private:
             else
                 value += side.goalsFor;
         };
-        for (const Match& m : matches_) {
+        for (const Match& m : betweenTeams_) {
             const int first = place(m.first);
-            const int second = m.second < 0 ? -1 : place(m.second);
+            const int second = place(m.second);
             if (first < 0 || second < 0)
                 continue;
             add(first, Side{m.firstGoals, m.secondGoals, m.firstAway});
             add(second, Side{m.secondGoals, m.firstGoals, !m.firstAway});
         }
+        for (int team : group)
+            placeInGroup_[static_cast<std::size_t>(team)] = -1;
         return values;
     }
 
     std::vector<LeagueRow>& rows_;
-    const std::vector<Match>& matches_;
     const LeagueRules& rules_;
+    std::vector<Match> betweenTeams_;       // the matches of two teams of the table
+    mutable std::vector<int> placeInGroup_; // by team, its place in the group ranked; -1 outside
 };
 
 } // namespace
@@ -216,34 +298,37 @@ LeagueTable::LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules 
     : rules_(std::move(rules))
 {
     const int count = static_cast<int>(teams.size());
-    QHash<QString, int> teamByName;
-    for (int i = count - 1; i >= 0; --i) // the first of two teams of one name wins
-        teamByName.insert(trimBlanks(teams[static_cast<std::size_t>(i)].teamName).toLower(), i);
-
+    const TeamNameIndex teamByName(teams);
     std::vector<Match> matches;
+    std::size_t gameCount = 0;
+    for (const LeagueTeamGames& team : teams)
+        gameCount += team.games.size();
+    matches.reserve(gameCount);
     // against[i * count + j]: the games team i recorded against team j.
-    std::vector<std::vector<const GameRecord*>> against(
+    std::vector<std::vector<const LeagueGame*>> against(
         static_cast<std::size_t>(count) * static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        for (const GameRecord& game : teams[static_cast<std::size_t>(i)].games) {
-            const auto found = teamByName.constFind(trimBlanks(game.opponent).toLower());
-            if (found == teamByName.cend() || *found == i)
+        for (const LeagueGame& game : teams[static_cast<std::size_t>(i)].games) {
+            const int found = teamByName.find(game.opponent);
+            if (found < 0 || found == i)
                 matches.push_back(matchFrom(i, -1, game));
             else
-                against[static_cast<std::size_t>(i * count + *found)].push_back(&game);
+                against[static_cast<std::size_t>(i * count + found)].push_back(&game);
         }
     }
-    std::vector<std::pair<const GameRecord*, const GameRecord*>> disagreeing;
+    std::vector<std::pair<const LeagueGame*, const LeagueGame*>> disagreeing;
+    std::vector<char> used; // scratch of the pairing, kept for every pair
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
             const std::size_t ij = static_cast<std::size_t>(i * count + j);
             const std::size_t ji = static_cast<std::size_t>(j * count + i);
             const std::size_t before = disagreeing.size();
-            pairGames(i, j, against[ij], against[ji], matches, disagreeing);
+            pairGames(i, j, against[ij], against[ji], matches, disagreeing, used);
             for (std::size_t k = before; k < disagreeing.size(); ++k) {
                 const auto [first, second] = disagreeing[k];
                 disagreements_.push_back(RecordDisagreement{teams[static_cast<std::size_t>(i)].slot,
-                    teams[static_cast<std::size_t>(j)].slot, first->gameDate, first->goalsFor,
+                    teams[static_cast<std::size_t>(j)].slot,
+                    QString::fromLatin1(first->date.data(), 6), first->goalsFor,
                     first->goalsAgainst, second->goalsFor, second->goalsAgainst});
             }
         }

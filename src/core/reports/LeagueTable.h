@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/reports/GameFileReader.h"
 #include "core/reports/LeagueRules.h"
-#include "core/store/GameRecord.h"
 
 #include <QString>
 
@@ -15,7 +15,7 @@ struct LeagueTeamGames
 {
     int slot = 0;
     QString teamName; // as the team list holds it
-    std::vector<GameRecord> games;
+    std::vector<LeagueGame> games;
 };
 
 // One team's line of the league table.

@@ -207,7 +207,7 @@ LeagueTableResult computeLeagueTable(const QString& dataFolder, const QList<int>
     teams.reserve(static_cast<std::size_t>(slots.size()));
     GameFileReader reader(dataFolder);
     for (int slot : slots) {
-        CountedGames counted = reader.games(slot, selection);
+        CountedLeagueGames counted = reader.leagueGames(slot, selection);
         if (counted.fault)
             return {LeagueTableReport(), counted.fault};
         teams.push_back(LeagueTeamGames{slot, teamNames[slot], std::move(counted.games)});
