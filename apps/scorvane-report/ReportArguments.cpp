@@ -298,7 +298,7 @@ QString check(ReportRequest& r)
 {
     if (r.kind.isEmpty())
         return QStringLiteral("a report kind is required (players, record, scores, "
-                              "standings, roster or table)");
+                              "standings or roster)");
     if (r.dataFolder.isEmpty())
         return QStringLiteral("--data DIR is required");
     const bool oneTeam = r.reportKind == ReportKind::Record
