@@ -20,12 +20,13 @@ struct KindName
     ReportKind kind;
 };
 
-constexpr std::array<KindName, 5> Kinds{{
+constexpr std::array<KindName, 6> Kinds{{
     {u"players", ReportKind::PlayerStatistics},
     {u"record", ReportKind::Record},
     {u"scores", ReportKind::GameScores},
     {u"standings", ReportKind::Standings},
     {u"roster", ReportKind::Roster},
+    {u"table", ReportKind::LeagueTable},
 }};
 
 const KindName* findKind(const QString& name)
@@ -173,6 +174,7 @@ const std::map<QString, OptionReader>& optionReaders()
         {QStringLiteral("settings"), text(&R::settingsFile)},
         {QStringLiteral("player-name"), text(&R::playerName)},
         {QStringLiteral("output"), text(&R::outputFile)},
+        {QStringLiteral("rules"), text(&R::rulesFile)},
         {QStringLiteral("o"), text(&R::outputFile)},
         {QStringLiteral("teams"),
             [](R& r, const QString&, const QString& v) { return teams(r, v); }},
@@ -310,6 +312,8 @@ QString check(ReportRequest& r)
         return QStringLiteral("give either --minimum-games or --minimum-sog, not both");
     if (r.individual && r.teams.size() != 1)
         return QStringLiteral("--individual takes exactly one team");
+    if (!r.rulesFile.isEmpty() && r.reportKind != ReportKind::LeagueTable)
+        return QStringLiteral("--rules works only with table");
     if (r.append && r.format != OutputFormat::Text)
         return QStringLiteral("--append works only with --format text");
     if (r.fromGame > r.toGame)

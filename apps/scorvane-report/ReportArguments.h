@@ -19,10 +19,11 @@ struct AppState;
 // not given stay unset so that the settings file supplies them.
 struct ReportRequest
 {
-    QString kind; // as typed: players, record, scores, standings, roster
+    QString kind; // as typed: players, record, scores, standings, roster, table
     ReportKind reportKind = ReportKind::PlayerStatistics;
     QString dataFolder;
     QString settingsFile;
+    QString rulesFile; // the league table's rules; empty: the file beside the settings
     QList<int> teams{1};
     int fromGame = 1;
     int toGame = 999;

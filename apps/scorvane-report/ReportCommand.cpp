@@ -5,6 +5,7 @@
 #include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
 #include "core/output/TableExport.h"
+#include "core/reports/LeagueRulesFile.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
@@ -77,7 +78,7 @@ void copyIfPresent(const QString& from, const QString& to, const QString& name)
 bool teamReport(const ReportRequest& r)
 {
     return r.reportKind == ReportKind::Record || r.reportKind == ReportKind::GameScores
-        || r.reportKind == ReportKind::Standings;
+        || r.reportKind == ReportKind::Standings || r.reportKind == ReportKind::LeagueTable;
 }
 
 // Builds a private copy of everything the report reads, so the data folder is only read.
@@ -142,6 +143,26 @@ void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
     // A page shorter than the report's own headings cannot be laid out.
     if (state.settings.linesPerPage < 21)
         state.settings.linesPerPage = 60;
+}
+
+// The league table's rules: the file given, else the one beside the settings file (the installed
+// one unless --settings names another), else the default rules. A file that cannot be used ends
+// the run, as printing with rules other than the user's would mislead.
+void loadLeagueRules(const ReportRequest& r, AppState& state)
+{
+    QString path = r.rulesFile;
+    if (path.isEmpty()) {
+        const QString folder = r.settingsFile.isEmpty()
+            ? defaultSettingsFolder()
+            : folderWithSlash(QFileInfo(r.settingsFile).absolutePath());
+        path = resolveInFolder(folder, leagueRulesFileName());
+    } else if (!QFileInfo::exists(path)) {
+        throw ToolStopped{QStringLiteral("cannot read rules file %1").arg(path)};
+    }
+    const LeagueRulesRead read = readLeagueRules(path);
+    if (!read.rules)
+        throw ToolStopped{QStringLiteral("rules file %1: %2").arg(path, read.error)};
+    state.leagueRules = *read.rules;
 }
 
 // The tool only reads the data folder: an output file inside it is refused.
@@ -246,6 +267,8 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     loadSettings(r, state, folder);
     selectTeams(r, state);
     applyReportRequest(r, state);
+    if (r.reportKind == ReportKind::LeagueTable)
+        loadLeagueRules(r, state);
     // The player statistics read the statistics and roster files in the data folder itself,
     // read only (see copyData).
     if (r.reportKind == ReportKind::PlayerStatistics)
@@ -288,13 +311,14 @@ QString reportUsage()
     return QStringLiteral(
         "usage: scorvane-report KIND --data DIR [options]\n"
         "       scorvane-report import roster|games --team N --data DIR FILE (see import --help)\n"
-        "KIND: players | record | scores | standings | roster\n"
+        "KIND: players | record | scores | standings | roster | table\n"
         "\n"
         "  --data DIR            data folder holding KVTEAMS.DAT and the team files (read only)\n"
         "  --settings FILE       a 669-byte settings file (default: the installed one, else\n"
         "                        built-in defaults)\n"
-        "  --teams LIST          team slots 1-100, comma separated; players and standings take\n"
-        "                        one or more, record, scores and roster exactly one (default 1)\n"
+        "  --teams LIST          team slots 1-100, comma separated; players, standings and table\n"
+        "                        take one or more, record, scores and roster exactly one\n"
+        "                        (default 1)\n"
         "  --from N / --to M     first and last game, 1 to 999 (default 1 / 999)\n"
         "  --types LIST          game types counted: digits 1-7 comma separated, or none\n"
         "                        (default all seven)\n"
@@ -312,6 +336,9 @@ QString reportUsage()
         "  --lines-per-page N    lines per page, 21 or more (default from the settings)\n"
         "  --copies N            copies, 1 to 50 (default 1)\n"
         "  --short               game scores in the short form\n"
+        "  --rules FILE          the league table's rules and deductions (table; default: the\n"
+        "                        KVLEAGUE.INI beside the settings file, else 3-1-0 points,\n"
+        "                        goal difference, goals for, head-to-head)\n"
         "  --format FORMAT       text (default; the printed report), csv (a header row of the\n"
         "                        column headings, one row per report row, the totals row\n"
         "                        marked), html (one self-contained page) or xlsx (a workbook\n"

@@ -100,7 +100,7 @@ TEST(ReportTool, HelpListsTheKindsThatWork)
     const ToolRun help = runTool(args("--help"));
     EXPECT_EQ(help.code, 0);
     for (const char* part : {"scorvane-report KIND --data DIR",
-             "KIND: players | record | scores | standings | roster\n", "--lines-per-page",
+             "KIND: players | record | scores | standings | roster | table\n", "--lines-per-page",
              "--short", "--format FORMAT", "xlsx (a workbook"})
         EXPECT_TRUE(help.out.contains(part)) << part;
 }

@@ -2,6 +2,7 @@
 
 #include "core/output/ReportPrinting.h"
 #include "core/output/TableExport.h"
+#include "core/reports/LeagueRulesFile.h"
 #include "core/reports/PlayerStatsReport.h"
 #include "core/store/TeamList.h"
 #include "core/teams/SampleLeague.h"
@@ -55,6 +56,19 @@ void shotsTeamReports(ShotContext& context)
 
     context.openReport("mnuStandings", {1, 2, 3, 4});
     context.saveMain(QStringLiteral("standings"));
+
+    // The league table with a deduction noted under it, and the rules dialog over it.
+    LeagueRules rules;
+    rules.deductions.push_back(
+        PointsDeduction{3, 2, QStringLiteral("fielded an ineligible player")});
+    const QString rulesPath = leagueRulesPath(context.state.settings.settingsFolder);
+    writeLeagueRules(rulesPath, rules);
+    if (ChildWindow* table = context.openReport("mnuLeagueTable", {1, 2, 3, 4})) {
+        context.saveMain(QStringLiteral("league-table"));
+        context.saveNextModal(QStringLiteral("league-rules"));
+        table->findChild<QPushButton*>(QStringLiteral("cmdRules"))->click();
+    }
+    QFile::remove(rulesPath);
 
     // The first team's player statistics as the HTML page Print writes with the print dialog's
     // title, for a browser to picture.

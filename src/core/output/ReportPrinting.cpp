@@ -20,6 +20,8 @@ QString defaultReportTitle(ReportKind kind)
         return QStringLiteral("Game Scores");
     case ReportKind::Standings:
         return QStringLiteral("Team Standings");
+    case ReportKind::LeagueTable:
+        return QStringLiteral("League Table");
     case ReportKind::Roster:
         break;
     }
@@ -37,7 +39,8 @@ bool printReport(ReportKind kind, AppState& state, OutputEngine& engine, ScoresF
         return true;
     case ReportKind::GameScores:
     case ReportKind::Record:
-    case ReportKind::Standings: {
+    case ReportKind::Standings:
+    case ReportKind::LeagueTable: {
         TeamReportInput input = teamReportInput(state, scoresForm);
         input.selection.kind = kind;
         const TeamReportOutcome outcome = printTeamReport(input, pageChoices(state), engine);
@@ -61,6 +64,7 @@ ExportTable reportExportTable(ReportKind kind, AppState& state, ScoresForm score
     case ReportKind::GameScores:
     case ReportKind::Record:
     case ReportKind::Standings:
+    case ReportKind::LeagueTable:
         break;
     }
     TeamReportInput input = teamReportInput(state, scoresForm);

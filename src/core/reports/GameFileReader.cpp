@@ -17,6 +17,9 @@ constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
 constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
 constexpr int TypeAt = offsetOf(&GameRecord::gameType);
 constexpr int SpecialAt = offsetOf(&GameRecord::specialSelect);
+constexpr int HomeAt = offsetOf(&GameRecord::homeGame);
+constexpr int DateAt = offsetOf(&GameRecord::gameDate);
+constexpr int OpponentAt = offsetOf(&GameRecord::opponent);
 
 qsizetype recordCount(const QByteArray& bytes)
 {
@@ -100,6 +103,22 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
     walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
         result.games.push_back(GameResult{probe.gameNumber, probe.gameType,
             integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
+    });
+    return result;
+}
+
+CountedLeagueGames GameFileReader::leagueGames(int slot, const ReportSelection& selection)
+{
+    CountedLeagueGames result;
+    result.fault = load(slot);
+    result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
+    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
+        LeagueGame& game = result.games.emplace_back();
+        game.goalsFor = integerAt(record, GoalsForAt);
+        game.goalsAgainst = integerAt(record, GoalsAgainstAt);
+        game.homeGame = record[HomeAt];
+        std::copy_n(record + DateAt, game.date.size(), game.date.begin());
+        std::copy_n(record + OpponentAt, game.opponent.size(), game.opponent.begin());
     });
     return result;
 }

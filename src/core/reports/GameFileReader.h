@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,22 @@ inline GameOutcome outcomeOf(qint16 goalsFor, qint16 goalsAgainst)
         return GameOutcome::Won;
     return goalsFor < goalsAgainst ? GameOutcome::Lost : GameOutcome::Tied;
 }
+
+// The fields of a counted game the league table reads, the texts as the file's bytes.
+struct LeagueGame
+{
+    qint16 goalsFor = 0;
+    qint16 goalsAgainst = 0;
+    char homeGame = '1';
+    std::array<char, 6> date{};      // "MMDDYY"
+    std::array<char, 25> opponent{}; // padded with blanks
+};
+
+struct CountedLeagueGames
+{
+    std::vector<LeagueGame> games;
+    std::optional<FileError> fault;
+};
 
 struct CountedResults
 {
@@ -59,6 +76,8 @@ public:
     CountedResults results(int slot, const ReportSelection& selection);
     // The whole records of the counted games, in record order.
     CountedGames games(int slot, const ReportSelection& selection);
+    // What the league table needs of the counted games, in record order, without decoding texts.
+    CountedLeagueGames leagueGames(int slot, const ReportSelection& selection);
 
 private:
     // Fills the buffer with the slot's file; empty when there is none.

@@ -16,6 +16,8 @@ char reportKindLetter(ReportKind kind)
         return 'R';
     case ReportKind::Standings:
         return 'S';
+    case ReportKind::LeagueTable:
+        return 'L';
     case ReportKind::Roster:
         return 'X';
     }

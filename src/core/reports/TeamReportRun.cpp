@@ -1,6 +1,7 @@
 #include "core/reports/TeamReportRun.h"
 
 #include "core/reports/GameFileReader.h"
+#include "core/reports/LeagueTableReport.h"
 #include "core/reports/StandingsReport.h"
 #include "core/reports/TeamRecordReport.h"
 
@@ -13,7 +14,9 @@ namespace {
 // The report the selection names, computed once whether it is then printed or exported.
 struct ComputedTeamReport
 {
-    std::variant<std::monostate, TeamRecordReport, GameScoresReport, StandingsReport> report;
+    std::variant<std::monostate, TeamRecordReport, GameScoresReport, StandingsReport,
+        LeagueTableReport>
+        report;
     std::optional<FileError> fault; // a file that could not be read; no report then
 };
 
@@ -45,6 +48,13 @@ ComputedTeamReport computeTeamReport(const TeamReportInput& input)
             return {{}, standings.fault};
         return {std::move(standings.report), std::nullopt};
     }
+    case ReportKind::LeagueTable: {
+        LeagueTableResult league = computeLeagueTable(
+            input.dataFolder, input.teams, input.teamNames, input.selection, input.leagueRules);
+        if (league.fault)
+            return {{}, league.fault};
+        return {std::move(league.report), std::nullopt};
+    }
     case ReportKind::PlayerStatistics:
     case ReportKind::Roster:
         break;
@@ -75,7 +85,8 @@ TeamReportOutcome printTeamReport(
             [&](const GameScoresReport& report) {
                 return report.print(input.scoresForm, engine, choices);
             },
-            [&](const StandingsReport& report) { return report.print(engine, choices); }},
+            [&](const StandingsReport& report) { return report.print(engine, choices); },
+            [&](const LeagueTableReport& report) { return report.print(engine, choices); }},
         computed.report);
     return {std::nullopt, !printed};
 }
@@ -95,7 +106,8 @@ TeamReportTable teamReportTable(const TeamReportInput& input, const QString& tit
                        [&](const GameScoresReport& report) {
                            return report.exportTable(title, input.scoresForm);
                        },
-                       [&](const StandingsReport& report) { return report.exportTable(title); }},
+                       [&](const StandingsReport& report) { return report.exportTable(title); },
+                       [&](const LeagueTableReport& report) { return report.exportTable(title); }},
             computed.report),
         std::nullopt};
 }

@@ -2,6 +2,7 @@
 
 #include "core/output/ExportTable.h"
 #include "core/reports/GameScoresReport.h"
+#include "core/reports/LeagueRules.h"
 #include "core/reports/PagedOutput.h"
 #include "core/state/ReportSelection.h"
 #include "core/store/FileError.h"
@@ -26,6 +27,7 @@ struct TeamReportInput
     GameTypeNameTable gameTypeNames;
     ReportSelection selection; // its kind names the report: record, game scores or standings
     ScoresForm scoresForm = ScoresForm::Long;
+    LeagueRules leagueRules; // the league table only
 };
 
 struct TeamReportOutcome

@@ -8,7 +8,8 @@ TeamReportInput teamReportInput(const AppState& state, ScoresForm scoresForm)
 {
     TeamReportInput input;
     input.dataFolder = state.settings.dataFolder;
-    if (state.reportSelection.kind == ReportKind::Standings) {
+    if (state.reportSelection.kind == ReportKind::Standings
+        || state.reportSelection.kind == ReportKind::LeagueTable) {
         for (int slot = 1; slot <= 100; ++slot) {
             if (state.teamChoice.selected[slot])
                 input.teams << slot;
@@ -20,6 +21,7 @@ TeamReportInput teamReportInput(const AppState& state, ScoresForm scoresForm)
     input.gameTypeNames = state.settings.gameTypeNames;
     input.selection = state.reportSelection;
     input.scoresForm = scoresForm;
+    input.leagueRules = state.leagueRules;
     return input;
 }
 

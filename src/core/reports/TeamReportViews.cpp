@@ -58,6 +58,15 @@ StandingsReport standingsOf(AppState& state)
     }).report;
 }
 
+LeagueTableReport leagueTableOf(AppState& state)
+{
+    const TeamReportInput input = teamReportInput(state);
+    return readRetrying(state, [&input] {
+        return computeLeagueTable(
+            input.dataFolder, input.teams, input.teamNames, input.selection, input.leagueRules);
+    }).report;
+}
+
 GameChartData teamChartOf(AppState& state)
 {
     const TeamReportInput input = teamReportInput(state);

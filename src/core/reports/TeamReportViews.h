@@ -2,6 +2,7 @@
 
 #include "core/reports/GameChartData.h"
 #include "core/reports/GameScoresReport.h"
+#include "core/reports/LeagueTableReport.h"
 #include "core/reports/PlayerChart.h"
 #include "core/reports/StandingsReport.h"
 #include "core/reports/TeamRecordReport.h"
@@ -21,6 +22,8 @@ TeamRecordReport teamRecordOf(AppState& state);
 GameScoresReport gameScoresOf(AppState& state);
 // The chosen teams ranked.
 StandingsReport standingsOf(AppState& state);
+// The chosen teams in a league table by the state's league rules.
+LeagueTableReport leagueTableOf(AppState& state);
 // The current team's goals in each counted game with the running record after it.
 GameChartData teamChartOf(AppState& state);
 // The individual player statistics report's player: `category` in each game its rows count,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/output/PrintJob.h"
+#include "core/reports/LeagueRules.h"
 #include "core/state/CurrentGame.h"
 #include "core/state/ProgramSettings.h"
 #include "core/state/ReportSelection.h"
@@ -30,7 +31,8 @@ struct AppState
     CurrentGame currentGame;
     ReportSelection reportSelection;
     PrintJob printJob;
-    QString helpFilePath; // the help contents page found at start-up
+    LeagueRules leagueRules; // the league table's rules and deductions, kept in their own file
+    QString helpFilePath;    // the help contents page found at start-up
 
     DataFiles files;
     ErrorReporter& reporter; // where file faults outside DataFiles (copies) go

@@ -7,7 +7,7 @@
 namespace scorvane {
 
 // Which report a menu command opened; the print dialog and the command-line tool follow it.
-enum class ReportKind { PlayerStatistics, GameScores, Record, Standings, Roster };
+enum class ReportKind { PlayerStatistics, GameScores, Record, Standings, Roster, LeagueTable };
 
 // What the report's minimum counts: games played or shots on goal.
 enum class MinimumKind { GamesPlayed, ShotsOnGoal };

@@ -168,6 +168,8 @@ void MainWindow::buildMenus()
     reports->addSeparator();
     addItem(reports, "mnuStandings", QStringLiteral("&Standings"),
         leavingCommand([this] { reportCommand(ReportKind::Standings, WindowStandings); }));
+    addItem(reports, "mnuLeagueTable", QStringLiteral("League &Table"),
+        leavingCommand([this] { reportCommand(ReportKind::LeagueTable, WindowLeagueTable); }));
 
     QMenu* update = menuBar()->addMenu(QStringLiteral("&Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
@@ -244,7 +246,8 @@ void MainWindow::setTeamItemsEnabled(int count)
         menuAction(QString::fromLatin1(name))->setEnabled(e.oneOrMore);
     for (const char* name : {"mnuGames", "mnuRecord", "mnuImportSpreadsheet"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
-    menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
+    for (const char* name : {"mnuStandings", "mnuLeagueTable"})
+        menuAction(QString::fromLatin1(name))->setEnabled(e.twoOrMore);
 }
 
 void MainWindow::selectionChanged(int count)
@@ -258,7 +261,7 @@ void MainWindow::disableMenus()
     for (const char* name : {"mnuDataPath", "mnuSampleLeague", "mnuBackUp", "mnuRestore",
              "mnuPlayer", "mnuStandings", "mnuRecord", "mnuGames", "mnuUpdateGames", "mnuRoster",
              "mnuTeamName", "mnuChangePlayerNumber", "mnuDeleteFiles", "mnuNameYourOwn",
-             "mnuExportWorkbook", "mnuImportSpreadsheet"})
+             "mnuExportWorkbook", "mnuImportSpreadsheet", "mnuLeagueTable"})
         menuAction(QString::fromLatin1(name))->setEnabled(false);
 }
 

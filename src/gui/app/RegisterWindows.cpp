@@ -5,6 +5,7 @@
 #include "gui/games/GameWindow.h"
 #include "gui/games/OwnNamesWindow.h"
 #include "gui/reports/GameScoresWindow.h"
+#include "gui/reports/LeagueTableWindow.h"
 #include "gui/reports/PlayerStatsWindow.h"
 #include "gui/reports/StandingsWindow.h"
 #include "gui/reports/TeamRecordWindow.h"
@@ -37,6 +38,7 @@ void registerWindows(WindowFactory& factory)
     factory.add(WindowRecord, [](WindowHost& h) { return new TeamRecordWindow(h); });
     factory.add(WindowScores, [](WindowHost& h) { return new GameScoresWindow(h); });
     factory.add(WindowStandings, [](WindowHost& h) { return new StandingsWindow(h); });
+    factory.add(WindowLeagueTable, [](WindowHost& h) { return new LeagueTableWindow(h); });
 }
 
 } // namespace scorvane

@@ -20,7 +20,8 @@ enum WindowKind : int {
     WindowDatapath = 14,
     WindowBackup = 15,
     WindowBegScreen = 16,
+    WindowLeagueTable = 17,
 };
-inline constexpr int WindowKindCount = 16;
+inline constexpr int WindowKindCount = 17;
 
 } // namespace scorvane

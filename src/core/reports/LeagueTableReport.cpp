@@ -1,0 +1,218 @@
+#include "core/reports/LeagueTableReport.h"
+
+#include "core/reports/GameFileReader.h"
+#include "core/reports/TeamReportText.h"
+#include "core/text/Blanks.h"
+#include "core/text/Formatting.h"
+
+#include <algorithm>
+
+namespace scorvane {
+
+namespace {
+
+constexpr int LineWidth = 80;
+
+QString positionText(const LeagueRow& row)
+{
+    return QString::number(row.position) + (row.sharesPosition ? QStringLiteral("=") : QString());
+}
+
+QString decidedText(const LeagueRow& row, bool printed)
+{
+    if (row.levelWithAbove)
+        return printed ? QStringLiteral("level on all") : QStringLiteral("level on every rule");
+    if (!row.decidedBy)
+        return {};
+    return printed ? tieBreakerShortName(*row.decidedBy) : tieBreakerName(*row.decidedBy);
+}
+
+QString score(int goalsFor, int goalsAgainst)
+{
+    return QString::number(goalsFor) + u'-' + QString::number(goalsAgainst);
+}
+
+// Breaks `text` at blanks into lines of at most `width`; later lines are indented by two.
+QStringList wrapped(const QString& text, int width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString indent = lines.isEmpty() ? QString() : QStringLiteral("  ");
+        if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+            lines << line;
+            line = QStringLiteral("  ") + word;
+        } else {
+            line = line.isEmpty() ? indent + word : line + u' ' + word;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+bool usesHeadToHead(const LeagueRules& rules)
+{
+    return std::any_of(rules.tieBreakers.begin(), rules.tieBreakers.end(), [](TieBreaker rule) {
+        return rule == TieBreaker::HeadToHeadPoints || rule == TieBreaker::HeadToHeadGoalDifference
+            || rule == TieBreaker::HeadToHeadGoalsFor;
+    });
+}
+
+} // namespace
+
+QString LeagueTableReport::teamNameOf(int slot) const
+{
+    for (const LeagueRow& row : table_.rows()) {
+        if (row.slot == slot)
+            return trimBlanks(row.teamName);
+    }
+    return QStringLiteral("Team %1").arg(slot);
+}
+
+ReportGrid LeagueTableReport::grid() const
+{
+    const auto right = CellAlignment::Right;
+    ReportGrid grid;
+    grid.columns.push_back({QStringLiteral("Pos"), CellAlignment::Left});
+    grid.columns.push_back({QStringLiteral("Team"), CellAlignment::Left, true});
+    for (const char* heading : {"P", "W", "T", "L", "GF", "GA", "GD", "Pts"})
+        grid.columns.push_back({QString::fromLatin1(heading), right});
+    grid.columns.push_back({QStringLiteral("Decided by"), CellAlignment::Left, false, true});
+    for (const LeagueRow& row : table_.rows()) {
+        grid.rows.push_back(
+            QStringList{positionText(row), rightTrimBlanks(fitWidth(row.teamName, 25)),
+                QString::number(row.played), QString::number(row.won), QString::number(row.tied),
+                QString::number(row.lost), QString::number(row.goalsFor),
+                QString::number(row.goalsAgainst), QString::number(row.goalDifference),
+                QString::number(row.points), decidedText(row, false)});
+    }
+    return grid;
+}
+
+QStringList LeagueTableReport::notes() const
+{
+    const LeagueRules& rules = table_.rules();
+    QStringList notes{
+        QStringLiteral("Rules: ") + rules.name + QStringLiteral(": ") + rulesSummary(rules)};
+    for (const PointsDeduction& d : rules.deductions) {
+        const bool listed = std::any_of(table_.rows().begin(), table_.rows().end(),
+            [&d](const LeagueRow& row) { return row.slot == d.slot; });
+        if (listed)
+            notes << QStringLiteral("%1: %2 %3 deducted (%4).")
+                         .arg(teamNameOf(d.slot))
+                         .arg(d.points)
+                         .arg(d.points == 1 ? QStringLiteral("point") : QStringLiteral("points"),
+                             d.reason.trimmed());
+    }
+    for (const RecordDisagreement& d : table_.disagreements()) {
+        const QString first = teamNameOf(d.firstSlot);
+        const QString second = teamNameOf(d.secondSlot);
+        notes << QStringLiteral("%1 v %2, %3: %1 recorded %4, %2 recorded %5; the game is not "
+                                "counted until the two records agree.")
+                     .arg(first, second, dateWithSlashes(d.date), score(d.firstFor, d.firstAgainst),
+                         score(d.secondFor, d.secondAgainst));
+    }
+    return notes;
+}
+
+QString LeagueTableReport::headingLine() const
+{
+    QString line = fitWidth(QStringLiteral("Pos"), 4) + fitWidth(QStringLiteral("Team"), 25);
+    for (const auto& [heading, width] : {std::pair{"P", 4}, {"W", 4}, {"T", 4}, {"L", 4}, {"GF", 4},
+             {"GA", 4}, {"GD", 5}, {"Pts", 5}})
+        line += padText(QString::fromLatin1(heading), width, Align::Right);
+    return line + QStringLiteral("  Decided by");
+}
+
+QString LeagueTableReport::dashLine() const
+{
+    return QString(LineWidth, QChar(u'-'));
+}
+
+QString LeagueTableReport::teamLine(const LeagueRow& row) const
+{
+    return fitWidth(positionText(row), 4) + fitWidth(row.teamName, 25) + countField(row.played, 4)
+        + countField(row.won, 4) + countField(row.tied, 4) + countField(row.lost, 4)
+        + countField(row.goalsFor, 4) + countField(row.goalsAgainst, 4)
+        + countField(row.goalDifference, 5) + countField(row.points, 5) + QStringLiteral("  ")
+        + decidedText(row, true);
+}
+
+QStringList LeagueTableReport::noteLines() const
+{
+    QStringList lines{QString()};
+    QStringList notes = this->notes();
+    if (usesHeadToHead(table_.rules()))
+        notes << QStringLiteral(
+            "h2h: head-to-head, from the games among the teams still level at that rule.");
+    for (const QString& note : notes)
+        lines << wrapped(note, LineWidth);
+    return lines;
+}
+
+ExportTable LeagueTableReport::exportTable(const QString& title) const
+{
+    ExportTable table;
+    table.title = title;
+    table.caption = notes().join(u' ');
+    const ReportGrid shown = grid();
+    for (const GridColumn& column : shown.columns)
+        table.headings << column.heading;
+    for (int c = 2; c <= 9; ++c)
+        table.numericColumns << c;
+    for (const QStringList& row : shown.rows)
+        table.rows.append({ExportTable::RowKind::Body, row});
+    return table;
+}
+
+bool LeagueTableReport::heading(PagedOutput& out, const PageChoices& choices) const
+{
+    if (!out.line(QString()) || !out.title(choices.title))
+        return false;
+    out.bodyFont();
+    return out.line(QString()) && out.line(headingLine()) && out.line(dashLine());
+}
+
+bool LeagueTableReport::print(OutputEngine& engine, const PageChoices& choices) const
+{
+    PagedOutput out(engine);
+    if (!out.open())
+        return false;
+    QStringList body;
+    for (const LeagueRow& row : table_.rows())
+        body << teamLine(row);
+    body << noteLines();
+    for (int copy = 0; copy < choices.copies; ++copy) {
+        out.startCopy();
+        if (!heading(out, choices))
+            return false;
+        for (const QString& line : body) {
+            if (out.linesOnPage() >= choices.linesPerPage
+                && (!out.formFeed() || !heading(out, choices)))
+                return false;
+            if (!out.line(line))
+                return false;
+        }
+        if (!out.formFeed())
+            return false;
+    }
+    return out.close();
+}
+
+LeagueTableResult computeLeagueTable(const QString& dataFolder, const QList<int>& slots,
+    const TeamNameTable& teamNames, const ReportSelection& selection, const LeagueRules& rules)
+{
+    std::vector<LeagueTeamGames> teams;
+    teams.reserve(static_cast<std::size_t>(slots.size()));
+    GameFileReader reader(dataFolder);
+    for (int slot : slots) {
+        CountedLeagueGames counted = reader.leagueGames(slot, selection);
+        if (counted.fault)
+            return {LeagueTableReport(), counted.fault};
+        teams.push_back(LeagueTeamGames{slot, teamNames[slot], std::move(counted.games)});
+    }
+    return {LeagueTableReport(LeagueTable(teams, rules)), std::nullopt};
+}
+
+} // namespace scorvane
