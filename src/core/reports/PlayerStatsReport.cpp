@@ -1,5 +1,7 @@
 #include "core/reports/PlayerStatsReport.h"
 
+#include "core/seasons/SeasonViewing.h"
+
 #include "core/output/OutputEngine.h"
 #include "core/reports/PlayerStatsExport.h"
 #include "core/state/AppState.h"
@@ -55,7 +57,7 @@ PlayerReportRequest playerReportRequest(const AppState& state)
     r.teamShortNames = state.teamChoice.shortNames;
     r.gameTypeNames = state.settings.gameTypeNames;
     r.userStatCodes = state.settings.userStatCodes;
-    r.print.title = state.printJob.title;
+    r.print.title = withSeasonName(state, state.printJob.title);
     r.print.copies = state.printJob.copies;
     r.print.linesPerPage = state.settings.linesPerPage;
     r.print.top = state.printJob.top;

@@ -12,6 +12,7 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/SampleLeagueCommand.h"
 
+#include "gui/seasons/SeasonCommands.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -140,6 +142,8 @@ void MainWindow::buildMenus()
     }));
     addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
+    addSeasonItems(*this, file);
+    file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
@@ -231,6 +235,7 @@ void MainWindow::setTeamItemsEnabled(int count)
     for (const char* name : {"mnuGames", "mnuRecord"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
     menuAction(QStringLiteral("mnuStandings"))->setEnabled(e.twoOrMore);
+    applySeasonMode(*this);
 }
 
 void MainWindow::selectionChanged(int count)
