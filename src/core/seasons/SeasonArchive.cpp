@@ -9,6 +9,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace scorvane {
@@ -86,15 +87,22 @@ QString seasonNameProblem(const QString& name)
 
 quint64 seasonChecksum(const char* data, qint64 size)
 {
-    // FNV-1a over 64-bit words, then the remaining bytes, then the length.
+    // FNV-1a over 64-bit words in four independent lanes (so the multiplications overlap), the
+    // lanes folded together, then the remaining bytes and the length.
     constexpr quint64 Prime = 1099511628211ULL;
-    quint64 hash = 14695981039346656037ULL;
+    constexpr quint64 Basis = 14695981039346656037ULL;
+    std::array<quint64, 4> lanes{Basis, Basis ^ 1, Basis ^ 2, Basis ^ 3};
     qint64 at = 0;
-    for (; at + 8 <= size; at += 8) {
-        quint64 word = 0;
-        std::memcpy(&word, data + at, 8);
-        hash = (hash ^ word) * Prime;
+    for (; at + 32 <= size; at += 32) {
+        for (std::size_t lane = 0; lane < lanes.size(); ++lane) {
+            quint64 word = 0;
+            std::memcpy(&word, data + at + 8 * static_cast<qint64>(lane), 8);
+            lanes[lane] = (lanes[lane] ^ word) * Prime;
+        }
     }
+    quint64 hash = Basis;
+    for (const quint64 lane : lanes)
+        hash = (hash ^ lane) * Prime;
     for (; at < size; ++at)
         hash = (hash ^ static_cast<uchar>(data[at])) * Prime;
     return (hash ^ static_cast<quint64>(size)) * Prime;
@@ -162,8 +170,8 @@ SeasonRecord describeFolder(const QString& folder, const QString& name, const QS
     return record;
 }
 
-QString checkSeasonFolder(
-    const QString& folder, const QString& installation, SeasonCheck check, SeasonRecord* out)
+QString checkSeasonFolder(const QString& folder, const QString& installation, SeasonCheck check,
+    SeasonRecord* out, const QStringList& contentsOf)
 {
     bool readable = false;
     const QByteArray text = readAll(withSlash(folder) + seasonRecordName(), &readable);
@@ -185,7 +193,8 @@ QString checkSeasonFolder(
             return QStringLiteral("%1 is missing").arg(entry.name);
         if (info.size() != entry.size)
             return QStringLiteral("%1 is damaged (its size changed)").arg(entry.name);
-        if (check == SeasonCheck::Contents) {
+        if (check == SeasonCheck::Contents
+            || contentsOf.contains(entry.name, Qt::CaseInsensitive)) {
             const QByteArray bytes = readAll(info.filePath());
             if (seasonChecksum(bytes.constData(), bytes.size()) != entry.checksum)
                 return QStringLiteral("%1 is damaged (its contents changed)").arg(entry.name);

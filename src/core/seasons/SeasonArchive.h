@@ -72,8 +72,9 @@ enum class SeasonCheck {
 std::vector<ArchivedSeason> listSeasons(
     const QString& dataFolder, SeasonCheck check = SeasonCheck::Sizes);
 
-// What is wrong with one archive folder; empty when it is sound.
+// What is wrong with one archive folder; empty when it is sound. With Sizes, the checksums of the
+// files named in `contentsOf` (any letter case) are checked all the same: those a report reads.
 QString checkSeasonFolder(const QString& folder, const QString& installation, SeasonCheck check,
-    SeasonRecord* record = nullptr);
+    SeasonRecord* record = nullptr, const QStringList& contentsOf = {});
 
 } // namespace scorvane
