@@ -216,6 +216,16 @@ const std::map<QString, OptionReader>& optionReaders()
                 return QString();
             }},
         {QStringLiteral("copies"), count(&R::copies, 1, 50)},
+        {QStringLiteral("seasons"),
+            [](R& r, const QString&, const QString& v) {
+                QStringList names;
+                for (const QString& name : v.split(u','))
+                    names << name.trimmed();
+                if (names.contains(QString()))
+                    return QStringLiteral("--seasons takes all or season names, comma separated");
+                r.seasons = names;
+                return QString();
+            }},
     };
     return readers;
 }
@@ -307,6 +317,8 @@ QString check(ReportRequest& r)
         return QStringLiteral("give either --minimum-games or --minimum-sog, not both");
     if (r.individual && r.teams.size() != 1)
         return QStringLiteral("--individual takes exactly one team");
+    if (r.seasons && r.reportKind != ReportKind::PlayerStatistics)
+        return QStringLiteral("--seasons works only with players");
     if (r.append && r.format != OutputFormat::Text)
         return QStringLiteral("--append works only with --format text");
     if (r.fromGame > r.toGame)
@@ -371,6 +383,10 @@ void applyReportRequest(const ReportRequest& r, AppState& state)
     if (r.individual) {
         selection.individual = true;
         selection.individualPlayer = *r.individual;
+    }
+    if (r.seasons) {
+        selection.career = true;
+        selection.careerSeasons = *r.seasons;
     }
     if (r.linesPerPage)
         settings.linesPerPage = *r.linesPerPage;
