@@ -6,10 +6,12 @@
 #include "core/seasons/SeasonArchive.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace scorvane;
@@ -116,6 +118,46 @@ private Q_SLOTS:
         QVERIFY(!f.mdi->windowTitle().contains(QStringLiteral("Season")));
         f.mdi->selectionChanged(1);
         QVERIFY(enabled(f, "mnuRoster") && enabled(f, "mnuNewSeason"));
+    }
+
+    // The Compute window's Career choice: the renumbered player is one row with two seasons, the
+    // printout is what the tool prints for the same seasons, and without Career the window is
+    // the one-season report again.
+    void careerInTheComputeWindow()
+    {
+        GuiFixture f;
+        oneSeason(f);
+        QVERIFY(f.start());
+        endSeason(f, QStringLiteral("2002"));
+        f.writeDataFile(QStringLiteral("KVPN1.DAT"), nameBytes(4, "ANN"));
+        f.writeDataFile(QStringLiteral("KVGS1.DAT"), games({game(1, "Rovers", 1, 0)}));
+        f.writeDataFile(QStringLiteral("KVPS1.DAT"), resultBytes(1, 4, {{2, 1}}));
+        f.runReport("mnuPlayer", {1});
+        auto* grid = f.child<QTableWidget>("tblStats");
+        QVERIFY(grid);
+        QVERIFY(!gridHeadings(grid).contains(QStringLiteral("Seasons")));
+
+        const auto compute = [&f](bool career) {
+            onNextModal([career](QWidget* dialog) {
+                in<QCheckBox>(dialog, "chkCareer")->setChecked(career);
+                auto* list = in<QListWidget>(dialog, "lstCareerSeasons");
+                QCOMPARE(list->count(), 1);
+                list->item(0)->setCheckState(Qt::Checked);
+                press(dialog, "cmdCompute");
+            });
+            f.click("cmdCompute");
+        };
+        compute(true);
+        const QStringList headings = gridHeadings(grid);
+        const auto seasons = headings.indexOf(QStringLiteral("Seasons"));
+        QVERIFY(seasons > 0);
+        QCOMPARE(grid->rowCount(), 2); // totals and the one player of both seasons
+        QCOMPARE(gridRow(grid, 1).at(seasons).trimmed(), QStringLiteral("2"));
+        const QByteArray printed = f.printTo(f.dir.filePath(QStringLiteral("career.txt")));
+        QCOMPARE(printed, f.toolOutput(texts({"players", "--teams", "1", "--seasons", "2002"})));
+
+        compute(false);
+        QVERIFY(!gridHeadings(grid).contains(QStringLiteral("Seasons")));
     }
 
     void aDamagedArchiveIsListedWithItsProblemAndCannotBeChosen()
