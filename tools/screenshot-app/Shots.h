@@ -65,5 +65,6 @@ void shotsGames(ShotContext& context);
 void shotsEntry(ShotContext& context);
 void shotsPlayerStatistics(ShotContext& context);
 void shotsTeamReports(ShotContext& context);
+void shotsSeasons(ShotContext& context);
 
 } // namespace scorvane::shots

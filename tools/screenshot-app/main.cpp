@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
     shotsEntry(context);
     shotsPlayerStatistics(context);
     shotsTeamReports(context);
+    shotsSeasons(context);
 
     mdi.closeChildWindows();
     state.files.closeDataFile(AllFiles);

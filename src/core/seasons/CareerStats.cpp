@@ -3,8 +3,10 @@
 #include "core/text/Blanks.h"
 #include "core/text/Paths.h"
 
-#include <map>
-#include <utility>
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
 
 namespace scorvane {
 namespace {
@@ -60,11 +62,12 @@ public:
                 table_.rows.push_back(std::move(row));
                 continue;
             }
-            const auto key = std::pair{row.team, identity(row.name)};
-            const auto [found, isNew] = rowOf_.try_emplace(key, table_.rowCount() + 1);
+            auto& ofTeam = rowOf_[std::clamp(row.team, 0, 100)];
+            const auto [found, isNew]
+                = ofTeam.try_emplace(identity(row.name), table_.rowCount() + 1);
             if (isNew) {
                 row.seasons = 1;
-                lastSeason_[found->second] = seasonIndex;
+                lastSeason_.push_back(seasonIndex);
                 table_.rows.push_back(std::move(row));
                 continue;
             }
@@ -73,9 +76,10 @@ public:
             joined.games += row.games;
             for (std::size_t k = 0; k < joined.totals.size(); ++k)
                 joined.totals[k] += row.totals[k];
-            if (lastSeason_[found->second] != seasonIndex) {
+            int& last = lastSeason_[static_cast<std::size_t>(found->second - 2)];
+            if (last != seasonIndex) {
                 ++joined.seasons;
-                lastSeason_[found->second] = seasonIndex;
+                last = seasonIndex;
             }
         }
     }
@@ -90,8 +94,8 @@ public:
 private:
     bool individual_;
     PlayerStatsTable table_;
-    std::map<std::pair<int, QString>, int> rowOf_; // (slot, name) -> row number
-    std::map<int, int> lastSeason_;                // row number -> last season that added to it
+    std::array<std::unordered_map<QString, int>, 101> rowOf_; // by slot: name -> row number
+    std::vector<int> lastSeason_; // by row number - 2: last season that added to it
 };
 
 } // namespace
@@ -105,16 +109,12 @@ std::vector<ArchivedSeason> careerSeasons(const QString& dataFolder, const QStri
     const QList<int>& teams, std::vector<ArchivedSeason>* leftOut)
 {
     const bool all = names.size() == 1 && names.front().compare(u"all", Qt::CaseInsensitive) == 0;
-    const QString installation = installationId(dataFolder);
     std::vector<ArchivedSeason> chosen;
     QStringList found;
-    for (ArchivedSeason& season : listSeasons(dataFolder)) {
+    for (ArchivedSeason& season : listSeasons(dataFolder, SeasonCheck::Sizes, filesRead(teams))) {
         if (!all && !names.contains(season.name))
             continue;
         found << season.name;
-        if (season.usable())
-            season.problem = checkSeasonFolder(
-                season.folder, installation, SeasonCheck::Sizes, nullptr, filesRead(teams));
         if (season.usable())
             chosen.push_back(season);
         else if (leftOut)

@@ -6,11 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QUuid>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
 
 namespace scorvane {
 namespace {
@@ -32,6 +37,60 @@ QByteArray readAll(const QString& path, bool* ok = nullptr)
     return bytes;
 }
 
+// Files whose checksum was found right in this run, by path, with what identified them then.
+// An archive is never written after it is made, so a file with the same inode, size and change
+// time holds the same bytes: a report computed again (sort, format, one player) does not read
+// every archived file twice more.
+struct FileStamp
+{
+    qint64 size = 0;
+    quint64 inode = 0;
+    qint64 changedNs = 0;
+    quint64 checksum = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::mutex verifiedLock;
+std::map<QString, FileStamp>& verifiedFiles()
+{
+    static std::map<QString, FileStamp> files;
+    return files;
+}
+
+std::optional<FileStamp> stampOf(const QString& path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{static_cast<qint64>(info.st_size), static_cast<quint64>(info.st_ino),
+        static_cast<qint64>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec, 0};
+}
+
+// Whether the file's bytes have `checksum`, read and summed unless this run already did so for
+// the same file unchanged.
+bool hasChecksum(const QString& path, quint64 checksum)
+{
+    std::optional<FileStamp> stamp = stampOf(path);
+    if (stamp) {
+        stamp->checksum = checksum;
+        const std::lock_guard lock(verifiedLock);
+        const auto known = verifiedFiles().find(path);
+        if (known != verifiedFiles().end() && known->second == *stamp)
+            return true;
+    }
+    const QByteArray bytes = readAll(path);
+    if (seasonChecksum(bytes.constData(), bytes.size()) != checksum)
+        return false;
+    if (stamp) {
+        const std::lock_guard lock(verifiedLock);
+        verifiedFiles()[path] = *stamp;
+    }
+    return true;
+}
+
 QStringList dataFileNames(const QString& folder)
 {
     return QDir(folder).entryList(
@@ -39,6 +98,12 @@ QStringList dataFileNames(const QString& folder)
 }
 
 } // namespace
+
+void forgetCheckedSeasonFiles()
+{
+    const std::lock_guard lock(verifiedLock);
+    verifiedFiles().clear();
+}
 
 QString seasonsFolder(const QString& dataFolder)
 {
@@ -185,6 +250,9 @@ QString checkSeasonFolder(const QString& folder, const QString& installation, Se
         *out = record;
     if (record.installation != installation)
         return QStringLiteral("it was made by another installation of the program");
+    QSet<QString> summed;
+    for (const QString& name : contentsOf)
+        summed.insert(name.toUpper());
     bool hasTeamList = false;
     for (const SeasonFileEntry& entry : record.files) {
         hasTeamList = hasTeamList || entry.name.compare(u"KVTEAMS.DAT", Qt::CaseInsensitive) == 0;
@@ -193,19 +261,17 @@ QString checkSeasonFolder(const QString& folder, const QString& installation, Se
             return QStringLiteral("%1 is missing").arg(entry.name);
         if (info.size() != entry.size)
             return QStringLiteral("%1 is damaged (its size changed)").arg(entry.name);
-        if (check == SeasonCheck::Contents
-            || contentsOf.contains(entry.name, Qt::CaseInsensitive)) {
-            const QByteArray bytes = readAll(info.filePath());
-            if (seasonChecksum(bytes.constData(), bytes.size()) != entry.checksum)
-                return QStringLiteral("%1 is damaged (its contents changed)").arg(entry.name);
-        }
+        if ((check == SeasonCheck::Contents || summed.contains(entry.name.toUpper()))
+            && !hasChecksum(info.filePath(), entry.checksum))
+            return QStringLiteral("%1 is damaged (its contents changed)").arg(entry.name);
     }
     if (!hasTeamList)
         return QStringLiteral("KVTEAMS.DAT is missing");
     return {};
 }
 
-std::vector<ArchivedSeason> listSeasons(const QString& dataFolder, SeasonCheck check)
+std::vector<ArchivedSeason> listSeasons(
+    const QString& dataFolder, SeasonCheck check, const QStringList& contentsOf)
 {
     std::vector<ArchivedSeason> list;
     const QString root = seasonsFolder(dataFolder);
@@ -216,7 +282,7 @@ std::vector<ArchivedSeason> listSeasons(const QString& dataFolder, SeasonCheck c
         ArchivedSeason season;
         season.folder = root + folder + u'/';
         SeasonRecord record;
-        season.problem = checkSeasonFolder(season.folder, installation, check, &record);
+        season.problem = checkSeasonFolder(season.folder, installation, check, &record, contentsOf);
         season.name = record.valid ? record.name : folder;
         list.push_back(season);
     }

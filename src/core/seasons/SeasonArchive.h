@@ -68,9 +68,14 @@ enum class SeasonCheck {
     Contents, // and every file's checksum
 };
 
+// A file's checksum, once found right, is not read again in the same run while the file keeps
+// its inode, size and change time. This forgets every such file (a benchmark's first run).
+void forgetCheckedSeasonFiles();
+
 // The archives of the data folder's seasons folder, by name.
-std::vector<ArchivedSeason> listSeasons(
-    const QString& dataFolder, SeasonCheck check = SeasonCheck::Sizes);
+// `contentsOf` as for checkSeasonFolder.
+std::vector<ArchivedSeason> listSeasons(const QString& dataFolder,
+    SeasonCheck check = SeasonCheck::Sizes, const QStringList& contentsOf = {});
 
 // What is wrong with one archive folder; empty when it is sound. With Sizes, the checksums of the
 // files named in `contentsOf` (any letter case) are checked all the same: those a report reads.
