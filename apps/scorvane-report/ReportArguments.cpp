@@ -221,6 +221,16 @@ const std::map<QString, OptionReader>& optionReaders()
                 return QString();
             }},
         {QStringLiteral("copies"), count(&R::copies, 1, 50)},
+        {QStringLiteral("seasons"),
+            [](R& r, const QString&, const QString& v) {
+                QStringList names;
+                for (const QString& name : v.split(u','))
+                    names << name.trimmed();
+                if (names.contains(QString()))
+                    return QStringLiteral("--seasons takes all or season names, comma separated");
+                r.seasons = names;
+                return QString();
+            }},
     };
     return readers;
 }
@@ -314,6 +324,8 @@ QString check(ReportRequest& r)
         return QStringLiteral("--individual takes exactly one team");
     if (!r.rulesFile.isEmpty() && r.reportKind != ReportKind::LeagueTable)
         return QStringLiteral("--rules works only with table");
+    if (r.seasons && r.reportKind != ReportKind::PlayerStatistics)
+        return QStringLiteral("--seasons works only with players");
     if (r.append && r.format != OutputFormat::Text)
         return QStringLiteral("--append works only with --format text");
     if (r.fromGame > r.toGame)
@@ -378,6 +390,10 @@ void applyReportRequest(const ReportRequest& r, AppState& state)
     if (r.individual) {
         selection.individual = true;
         selection.individualPlayer = *r.individual;
+    }
+    if (r.seasons) {
+        selection.career = true;
+        selection.careerSeasons = *r.seasons;
     }
     if (r.linesPerPage)
         settings.linesPerPage = *r.linesPerPage;

@@ -46,6 +46,8 @@ struct ReportRequest
     bool append = false;
     OutputFormat format = OutputFormat::Text; // text, or the report's table as CSV or HTML
     bool help = false;
+    // players: career statistics over the current season and these archived ones ("all").
+    std::optional<QStringList> seasons;
 };
 
 struct ParsedRequest

@@ -6,6 +6,7 @@
 #include "core/output/ReportPrinting.h"
 #include "core/output/TableExport.h"
 #include "core/reports/LeagueRulesFile.h"
+#include "core/seasons/CareerStats.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
 #include "core/state/Settings.h"
@@ -59,6 +60,22 @@ void printLine(std::FILE* stream, const QString& text)
     const QByteArray bytes = (text + u'\n').toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
+}
+
+// An archived season asked for that the career leaves out is named, with its problem.
+void tellLeftOutSeasons(const AppState& state, const QStringList& seasons, std::FILE* err)
+{
+    QList<int> teams;
+    for (int slot = 1; slot <= 100; ++slot) {
+        if (state.teamChoice.selected[slot])
+            teams << slot;
+    }
+    std::vector<ArchivedSeason> leftOut;
+    careerSeasons(state.settings.dataFolder, seasons, teams, &leftOut);
+    for (const ArchivedSeason& season : leftOut)
+        printLine(err,
+            QStringLiteral("scorvane-report: season %1 left out: %2")
+                .arg(season.name, season.problem));
 }
 
 // Copies the named file of `from` (any letter case) into `to` under the program's own name;
@@ -273,6 +290,8 @@ int run(const ReportRequest& r, std::FILE* out, std::FILE* err)
     // read only (see copyData).
     if (r.reportKind == ReportKind::PlayerStatistics)
         state.settings.dataFolder = folderWithSlash(r.dataFolder);
+    if (r.seasons)
+        tellLeftOutSeasons(state, *r.seasons, err);
 
     StreamOutput standardOutput(out);
     OutputEngine engine(state.printJob, state.settings, [&](const QString& error) {
@@ -345,6 +364,9 @@ QString reportUsage()
         "                        of one sheet: numbers, percentages and dates stored as such)\n"
         "  -o, --output FILE     write to FILE (default: standard output)\n"
         "  --append              append to FILE instead of replacing it (text only)\n"
+        "  --seasons all|NAMES   career statistics: the current season plus all or the named\n"
+        "                        archived seasons, comma separated (players); an archive that\n"
+        "                        is damaged or missing is named on standard error, left out\n"
         "  --help                show this text\n"
         "\n"
         "Text output is byte for byte what printing the same report to a text file writes;\n"

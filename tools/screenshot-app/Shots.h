@@ -66,5 +66,6 @@ void shotsEntry(ShotContext& context);
 void shotsPlayerStatistics(ShotContext& context);
 void shotsTeamReports(ShotContext& context);
 void shotsImport(ShotContext& context);
+void shotsSeasons(ShotContext& context);
 
 } // namespace scorvane::shots

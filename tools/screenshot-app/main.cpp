@@ -67,6 +67,7 @@ int main(int argc, char* argv[])
     shotsPlayerStatistics(context);
     shotsTeamReports(context);
     shotsImport(context);
+    shotsSeasons(context);
 
     mdi.closeChildWindows();
     state.files.closeDataFile(AllFiles);

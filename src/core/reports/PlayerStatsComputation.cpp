@@ -56,8 +56,9 @@ void percentage(float& target, qint32 numerator, qint32 denominator)
             static_cast<double>(qint64{numerator} * 100) / static_cast<double>(denominator));
 }
 
-// Row 1's sums, total shots, the percentages and the first display order.
-void finish(PlayerStatsTable& table)
+} // namespace
+
+void finishPlayerStats(PlayerStatsTable& table)
 {
     const int rows = table.rowCount();
     auto& sums = table.rows.front().totals;
@@ -85,8 +86,6 @@ void finish(PlayerStatsTable& table)
     table.sortedOrder = table.displayOrder;
 }
 
-} // namespace
-
 PlayerStatsResult computePlayerStats(const PlayerStatsInput& input)
 {
     // Individual mode reports one player of the first team.
@@ -95,7 +94,7 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input)
         : input.teams;
     std::vector<TeamStatsPart> parts = readTeamParts(input, slots);
     PlayerStatsResult result = joinParts(parts);
-    finish(result.table);
+    finishPlayerStats(result.table);
     return result;
 }
 

@@ -40,6 +40,10 @@ struct PlayerStatsResult
 // the first record beyond the to game. Writes nothing.
 PlayerStatsResult computePlayerStats(const PlayerStatsInput& input);
 
+// Row 1's sums from the other rows, total shots, the percentages and the first display order of
+// rows already summed (the last step of computePlayerStats, also used when seasons are joined).
+void finishPlayerStats(PlayerStatsTable& table);
+
 // The names a team's roster file gives: "Player n" (with the number's sign blank) for every
 // number, then each record's name at its number.
 RosterNameTable readRosterNames(

@@ -71,6 +71,13 @@ PlayerStatsGrid playerStatsGrid(const PlayerStatsTable& table, const PlayerRepor
     if (layout.individual)
         grid.columns.push_back({QStringLiteral("Game Type"),
             codes.contains(1) ? TeamColumnWidth + 100 : TeamColumnWidth, false});
+    // Career: the seasons a player's figures come from, or the season of each of one player's
+    // games.
+    const int seasonsColumn = layout.career ? static_cast<int>(grid.columns.size()) : -1;
+    if (layout.career)
+        grid.columns.push_back(
+            {layout.individual ? QStringLiteral("Season") : QStringLiteral("Seasons"),
+                layout.individual ? TeamColumnWidth : 800, !layout.individual});
     grid.fixedColumns = static_cast<int>(grid.columns.size());
     for (int code : codes)
         grid.columns.push_back(
@@ -95,6 +102,8 @@ PlayerStatsGrid playerStatsGrid(const PlayerStatsTable& table, const PlayerRepor
     totals[0] = QStringLiteral("Totals:");
     if (layout.individual)
         totals[1] = QStringLiteral(" ");
+    if (seasonsColumn >= 0 && !layout.individual)
+        totals[seasonsColumn] = QString::number(table.totals().seasons);
     for (qsizetype c = 0; c < codes.size(); ++c) {
         const auto column = static_cast<std::size_t>(grid.fixedColumns + c);
         totals[static_cast<int>(column)] = totalText(table.totals(), codes[c]);
@@ -131,6 +140,9 @@ PlayerStatsGrid playerStatsGrid(const PlayerStatsTable& table, const PlayerRepor
                     ? rightTrimBlanks(layout.teamShortNames[row.team])
                     : QString();
         }
+        if (seasonsColumn >= 0)
+            cells[seasonsColumn] = layout.individual ? layout.seasonNames.value(row.season)
+                                                     : numberText(row.seasons);
         for (qsizetype c = 0; c < codes.size(); ++c)
             cells[grid.fixedColumns + static_cast<int>(c)] = valueText(row, codes[c]);
         grid.rows.push_back(cells);

@@ -1,5 +1,8 @@
 #include "core/reports/PlayerStatsReport.h"
 
+#include "core/seasons/CareerStats.h"
+#include "core/seasons/SeasonViewing.h"
+
 #include "core/output/OutputEngine.h"
 #include "core/reports/PlayerStatsExport.h"
 #include "core/state/AppState.h"
@@ -10,12 +13,22 @@ namespace scorvane {
 PreparedPlayerReport preparePlayerReport(const PlayerReportRequest& request)
 {
     PreparedPlayerReport report;
-    PlayerStatsResult computed = computePlayerStats(request.stats);
-    report.table = std::move(computed.table);
-    report.error = computed.error;
-
     const ReportSelection& selection = request.stats.selection;
     PlayerReportLayout& layout = report.layout;
+    if (selection.career) {
+        CareerStatsResult career = computeCareerStats(request.stats, selection.careerSeasons);
+        report.table = std::move(career.table);
+        report.error = career.error;
+        layout.career = true;
+        layout.seasonNames = career.seasonNames;
+        for (const ArchivedSeason& season : career.leftOut)
+            layout.leftOutSeasons << season.name + QStringLiteral(": ") + season.problem;
+    } else {
+        PlayerStatsResult computed = computePlayerStats(request.stats);
+        report.table = std::move(computed.table);
+        report.error = computed.error;
+    }
+
     layout.columns = request.columns;
     layout.individual = selection.individual;
     layout.severalTeams = request.stats.teams.size() >= 2;
@@ -55,7 +68,7 @@ PlayerReportRequest playerReportRequest(const AppState& state)
     r.teamShortNames = state.teamChoice.shortNames;
     r.gameTypeNames = state.settings.gameTypeNames;
     r.userStatCodes = state.settings.userStatCodes;
-    r.print.title = state.printJob.title;
+    r.print.title = withSeasonName(state, state.printJob.title);
     r.print.copies = state.printJob.copies;
     r.print.linesPerPage = state.settings.linesPerPage;
     r.print.top = state.printJob.top;

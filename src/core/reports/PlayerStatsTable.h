@@ -22,6 +22,8 @@ struct PlayerStatsRow
     std::array<float, 6> percentages{}; // 0 where the denominator is 0
     int game = 0;                       // individual mode: the game of the row
     int gameType = 0;                   // individual mode: numeric value of its type byte
+    int seasons = 0; // career: the seasons the row's games come from (row 1: seasons read)
+    int season = 0;  // career, individual mode: the game's season, an index from 0
 };
 
 // The computed table and the order its rows are shown in. Rows and positions count from 1 as

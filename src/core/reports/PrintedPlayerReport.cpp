@@ -18,6 +18,15 @@ constexpr Align Left = Align::Left;
 constexpr Align Right = Align::Right;
 constexpr int CentredBelow = 80; // narrower lines are centred on the page
 const QString TeamGap = QString(11, u' ');
+constexpr int SeasonsWidth = 8;     // " Seasons"
+constexpr int SeasonNameWidth = 11; // one player's games: the season's name and a blank
+
+int seasonColumnWidth(const PlayerReportLayout& layout)
+{
+    if (!layout.career)
+        return 0;
+    return layout.individual ? SeasonNameWidth : SeasonsWidth;
+}
 
 int nameWidth(const PlayerStatsTable& table, bool individual)
 {
@@ -102,6 +111,10 @@ private:
                     nameWidth_, Left);
         if (layout_.severalTeams)
             heading_ += QStringLiteral("Team       ");
+        if (layout_.career)
+            heading_ += layout_.individual
+                ? padText(QStringLiteral("Season"), SeasonNameWidth, Left)
+                : QStringLiteral(" Seasons");
         for (const CategoryForm& form : forms_)
             heading_ += form.heading;
         width_ = std::max(static_cast<int>(heading_.size()), CentredBelow);
@@ -185,6 +198,10 @@ private:
             if (layout_.severalTeams)
                 text += fitWidth(layout_.teamShortNames[row.team], 10) + u' ';
         }
+        if (layout_.career && layout_.individual)
+            text += fitWidth(layout_.seasonNames.value(row.season), SeasonNameWidth - 1) + u' ';
+        else if (layout_.career)
+            appendInteger(text, row.seasons, SeasonsWidth);
         text.reserve(text.size() + 7 * columns_.size());
         for (qsizetype c = 0; c < columns_.size(); ++c) {
             const int code = columns_[c];
@@ -236,6 +253,13 @@ TotalsLines totalsLines(const PlayerStatsTable& table, const PlayerReportLayout&
         t.b += TeamGap;
     }
     const PlayerStatsRow& totals = table.totals();
+    if (layout.career && !layout.individual) {
+        t.a += integerText(totals.seasons, SeasonsWidth);
+        t.b += QString(SeasonsWidth, u' ');
+    } else if (layout.career) {
+        t.a += QString(seasonColumnWidth(layout), u' ');
+        t.b += QString(seasonColumnWidth(layout), u' ');
+    }
     bool onB = true; // where the next wide total goes
     for (int code : shownColumns(layout.columns)) {
         const CategoryForm form = categoryForm(code, layout.userStatCodes);

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace scorvane {
 
@@ -25,6 +26,11 @@ struct PlayerReportLayout
     GameTypeNameTable gameTypeNames;
     UserStatCodeTable userStatCodes;
     MinimumSplit minimum; // position 0: no marker
+    // Career: a Seasons column after the name (team mode: how many seasons; one player's games:
+    // the game's season, from these names).
+    bool career = false;
+    QStringList seasonNames;
+    QStringList leftOutSeasons; // "name: problem" of each archive asked for but not read
 };
 
 // The print dialog's choices that shape the pages.

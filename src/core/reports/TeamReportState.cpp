@@ -1,5 +1,7 @@
 #include "core/reports/TeamReportState.h"
 
+#include "core/seasons/SeasonViewing.h"
+
 #include "core/state/AppState.h"
 
 namespace scorvane {
@@ -27,7 +29,8 @@ TeamReportInput teamReportInput(const AppState& state, ScoresForm scoresForm)
 
 PageChoices pageChoices(const AppState& state)
 {
-    return PageChoices{state.printJob.title, state.printJob.copies, state.settings.linesPerPage};
+    return PageChoices{withSeasonName(state, state.printJob.title), state.printJob.copies,
+        state.settings.linesPerPage};
 }
 
 } // namespace scorvane

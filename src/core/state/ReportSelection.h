@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -28,6 +29,10 @@ struct ReportSelection
     int individualPlayer = 0;
     MinimumKind minimumKind = MinimumKind::GamesPlayed;
     int minimumValue = 0;
+    // Player statistics over seasons: the current season plus these archived ones, a player
+    // being the same name (any case) in the same team slot.
+    bool career = false;
+    QStringList careerSeasons;
 
     bool typeIsCounted(int gameType) const { return typeCounted.at(gameType - 1); }
 };

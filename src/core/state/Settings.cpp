@@ -80,7 +80,7 @@ void Settings::writeRecord(AppState& state)
     record.reportBold = settings.reportBold ? -1 : 0;
     record.sortColumn = static_cast<qint16>(settings.sortColumn);
     record.sortOrder = settings.sortOrder == SortOrder::Descending ? 'D' : 'A';
-    record.dataPathText = settings.dataFolder;
+    record.dataPathText = state.files.homeDataFolder(); // never a season viewed meanwhile
     record.reportPathText = settings.reportFolder;
     record.blankReservedFields();
     files.put(FileSettings, 1, record);

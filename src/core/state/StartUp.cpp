@@ -178,7 +178,7 @@ void shutDown(AppState& state)
 {
     state.files.closeDataFile(AllFiles);
     Settings::save(state);
-    removeEmptyDataFiles(state.settings.dataFolder);
+    removeEmptyDataFiles(state.files.homeDataFolder());
 }
 
 } // namespace scorvane

@@ -34,7 +34,8 @@ QByteArray guardedRead(ErrorReporter& reporter, const QString& path)
     }
 }
 
-// Commits the change, offering Retry on a write error. False when cancelled: nothing changed.
+} // namespace
+
 bool commitWithRetry(ErrorReporter& reporter, ChangeSet& set, const QString& folder)
 {
     for (;;) {
@@ -52,6 +53,8 @@ bool commitWithRetry(ErrorReporter& reporter, ChangeSet& set, const QString& fol
             return true;
     }
 }
+
+namespace {
 
 bool sameEntry(const QString& a, const QString& b)
 {
@@ -128,6 +131,10 @@ int copyDataFiles(AppState& state, const QString& from, const QString& to,
     state.files.closeDataFile(AllFiles);
     const QString source = folderWithSlash(from);
     const QString target = folderWithSlash(to);
+    if (state.files.refusesWrite(target,
+            keptFolder ? QStringLiteral("Restoring the data files")
+                       : QStringLiteral("Backing up the data files")))
+        return -1;
     recoverPendingChange(target); // a copy a crash cut short is finished or thrown away first
     const QStringList names = QDir(source).entryList(
         {QStringLiteral("KV*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);

@@ -8,6 +8,12 @@
 namespace scorvane {
 
 struct AppState;
+class ChangeSet;
+class ErrorReporter;
+
+// Commits the change, offering Retry on a write error. False when cancelled: nothing changed.
+// A change decided but not finished is finished by the next start-up or copy into `folder`.
+bool commitWithRetry(ErrorReporter& reporter, ChangeSet& set, const QString& folder);
 
 // True when `target` names the data folder itself: the same folder on disk (device and inode, so
 // links and doubled slashes are seen through), or the same name without regard to letter case (so

@@ -24,6 +24,23 @@
 
 namespace scorvane {
 
+bool DataFiles::inViewedSeason(const QString& path) const
+{
+    return seasonView_ && path.startsWith(seasonView_->folder);
+}
+
+bool DataFiles::refusesWrite(const QString& path, const QString& operation)
+{
+    if (!inViewedSeason(withSlash(path)))
+        return false;
+    FileError error = FileError::fromErrno(EROFS, path);
+    error.code = FileError::SeasonReadOnly;
+    error.systemText = seasonView_->name;
+    error.operation = operation;
+    reporter_.reportWriteError(error);
+    return true;
+}
+
 DataFiles::DataFiles(const DataFolders& folders, const int& teamSlot, ErrorReporter& reporter)
     : folders_(folders)
     , teamSlot_(teamSlot)
@@ -104,9 +121,12 @@ void DataFiles::openDataFile(int fileNumber)
     const QByteArray native = QFile::encodeName(path);
     int fd = -1;
     bool readOnly = false;
+    const bool viewed = inViewedSeason(path);
     guard(path, [&] {
         readOnly = false;
-        fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        fd = viewed ? -1 : ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (viewed)
+            errno = EROFS;
         if (fd < 0 && (errno == EACCES || errno == EROFS)) {
             // A read-only folder still opens for viewing; saving there is refused at the change.
             readOnly = true;
@@ -134,10 +154,12 @@ bool DataFiles::tryOpenDataFile(int fileNumber)
 {
     recordLength(fileNumber);
     closeDataFile(fileNumber);
-    const QByteArray native = QFile::encodeName(fileName(fileNumber));
-    int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const QString path = fileName(fileNumber);
+    const QByteArray native = QFile::encodeName(path);
+    const bool viewed = inViewedSeason(path);
+    int fd = viewed ? -1 : ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     bool readOnly = false;
-    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+    if (viewed || (fd < 0 && (errno == EACCES || errno == EROFS))) {
         readOnly = true; // a read-only folder opens for viewing
         fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     }
@@ -358,7 +380,9 @@ DataFiles::Staged& DataFiles::stage(int fileNumber)
 
 void DataFiles::writeOutsideChange(int fileNumber, const std::function<void()>& work)
 {
-    if (!change(QStringLiteral("Save ") + QFileInfo(fileName(fileNumber)).fileName(), work))
+    // A viewed season's refusal is not a fault: the program goes on without the write.
+    if (!change(QStringLiteral("Save ") + QFileInfo(fileName(fileNumber)).fileName(), work)
+        && !inViewedSeason(fileName(fileNumber)))
         reporter_.endProgram();
 }
 
@@ -387,6 +411,10 @@ bool DataFiles::change(const QString& operation, const std::function<void()>& wo
 bool DataFiles::commitChange(const QString& operation)
 {
     ChangeSet set(operation);
+    for (const auto& [name, held] : staged_) {
+        if ((held.removed || held.changed()) && refusesWrite(name, operation))
+            return false;
+    }
     for (const auto& [name, held] : staged_) {
         if (held.removed) {
             if (held.existed || QFileInfo::exists(name))

@@ -8,8 +8,18 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace scorvane {
+
+// An archived season opened for viewing: its folder is the data folder meanwhile, and the
+// current season's folder waits in `homeFolder`.
+struct SeasonView
+{
+    QString name;
+    QString folder; // ends with "/"
+    QString homeFolder;
+};
 
 // File numbers by which every part of the program names its files.
 enum FileNumber : int {
@@ -96,6 +106,19 @@ public:
     // opens for viewing).
     bool isReadOnly(int fileNumber) const;
 
+    // While a season is viewed, nothing in its folder is ever written: its files open read-only,
+    // and a change that would write, truncate or delete a file there is refused whole, the error
+    // reporter told once with the season's name. Every save of every window meets this here.
+    void setSeasonView(std::optional<SeasonView> view) { seasonView_ = std::move(view); }
+    const std::optional<SeasonView>& seasonView() const { return seasonView_; }
+    // The current season's data folder, also while an archived one is viewed.
+    QString homeDataFolder() const
+    {
+        return seasonView_ ? seasonView_->homeFolder : folders_.dataFolder;
+    }
+    // True, after telling the error reporter, when `path` lies in the viewed season's folder.
+    bool refusesWrite(const QString& path, const QString& operation);
+
 private:
     // A file's contents while a change holds it.
     // A small file keeps its old contents to compare with at the end; a large one (a season's
@@ -113,6 +136,7 @@ private:
     };
 
     int descriptor(int fileNumber) const;
+    bool inViewedSeason(const QString& path) const;
     void guard(const QString& path, const std::function<bool()>& operation);
     QString stagedKey(int fileNumber);
     Staged* staged(int fileNumber);
@@ -128,6 +152,7 @@ private:
     std::map<QString, Staged> staged_;   // by full file name, while a change runs
     std::map<int, QString> changeNames_; // file names built during the running change
     int changeDepth_ = 0;
+    std::optional<SeasonView> seasonView_;
 };
 
 } // namespace scorvane

@@ -42,6 +42,8 @@ FileErrorMessage FileErrorMessage::describe(const FileError& error)
         return {QStringLiteral("Error"), error.systemText, true};
     case FileError::PermissionDenied:
         return {QStringLiteral("Disk Error"), QStringLiteral("Disk write-protected"), false};
+    case FileError::SeasonReadOnly:
+        return describeWrite(error);
     default:
         return {QStringLiteral("Error"),
             QStringLiteral("Unrecoverable Error - ") + error.systemText, false};
@@ -50,6 +52,13 @@ FileErrorMessage FileErrorMessage::describe(const FileError& error)
 
 FileErrorMessage FileErrorMessage::describeWrite(const FileError& error)
 {
+    if (error.code == FileError::SeasonReadOnly)
+        return {QStringLiteral("Season Is Read-Only"),
+            QStringLiteral("%1 was not done: the season \"%2\" is open for viewing only, and "
+                           "its files are never changed.\n\nChoose File > Open Season and "
+                           "pick the current season to make changes.")
+                .arg(error.operation, error.systemText),
+            false};
     QString reason = error.systemText;
     if (error.code == FileError::PermissionDenied)
         reason = QStringLiteral("the folder or file does not allow writing");

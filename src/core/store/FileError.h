@@ -11,6 +11,7 @@ struct FileError
         DeviceTimeout = 25,
         DiskNotReady = 71,
         PermissionDenied = 70,
+        SeasonReadOnly = 1070, // a write refused in an archived season: systemText is its name
         Other = 0,
     };
 

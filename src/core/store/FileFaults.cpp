@@ -1,6 +1,7 @@
 #include "core/store/FileFaults.h"
 
 #include <cerrno>
+#include <csignal>
 
 namespace scorvane {
 namespace {
@@ -10,6 +11,7 @@ int failStep = 0;
 int failErrno = 0;
 bool failSticky = false;
 int taken = 0;
+int killStep = 0;
 
 } // namespace
 
@@ -21,9 +23,16 @@ void FileFaults::failAt(int step, int errnoValue, bool sticky)
     taken = 0;
 }
 
+void FileFaults::killAt(int step)
+{
+    failAt(0, 0);
+    killStep = step;
+}
+
 void FileFaults::reset()
 {
     failAt(0, 0);
+    killStep = 0;
 }
 
 int FileFaults::stepsTaken()
@@ -34,6 +43,8 @@ int FileFaults::stepsTaken()
 bool FileFaults::allowStep()
 {
     ++taken;
+    if (killStep != 0 && taken == killStep)
+        std::raise(SIGKILL); // the step is never taken, and nothing after it
     if (failStep == 0)
         return true;
     if (taken == failStep || (failSticky && taken > failStep)) {

@@ -11,6 +11,9 @@ public:
     // Makes step number `step` (counting from 1 after this call) fail with `errnoValue`, and every
     // later step too when `sticky` (a disk that stays full). 0 disarms.
     static void failAt(int step, int errnoValue, bool sticky = false);
+    // Ends the process at once, as a kill would, just before step `step` (tests run it in a
+    // child process).
+    static void killAt(int step);
     static void reset();
 
     // Steps taken since the last failAt or reset.

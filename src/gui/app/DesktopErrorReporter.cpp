@@ -31,6 +31,10 @@ ErrorReporter::Choice DesktopErrorReporter::reportFileError(const FileError& err
 ErrorReporter::Choice DesktopErrorReporter::reportWriteError(const FileError& error)
 {
     const FileErrorMessage m = FileErrorMessage::describeWrite(error);
+    if (!m.offersRetry) {
+        prompter_.ask(owner_, {m.title, m.text, Message::Buttons::Ok, Message::Icon::Warning});
+        return Choice::Cancel;
+    }
     Message message{m.title, m.text, Message::Buttons::RetryCancel, Message::Icon::Critical,
         Message::Answer::Retry};
     return prompter_.ask(owner_, message) == Message::Answer::Retry ? Choice::Retry

@@ -14,6 +14,7 @@
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/SampleLeagueCommand.h"
 
+#include "gui/seasons/SeasonCommands.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -153,6 +155,7 @@ void MainWindow::buildMenus()
             takeTeamSelection();
             exportSeasonWorkbook(*this);
         }));
+    addSeasonItems(*this, file);
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
 
@@ -248,6 +251,7 @@ void MainWindow::setTeamItemsEnabled(int count)
         menuAction(QString::fromLatin1(name))->setEnabled(e.exactlyOne);
     for (const char* name : {"mnuStandings", "mnuLeagueTable"})
         menuAction(QString::fromLatin1(name))->setEnabled(e.twoOrMore);
+    applySeasonMode(*this);
 }
 
 void MainWindow::selectionChanged(int count)

@@ -6,6 +6,7 @@
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
 #include "gui/app/WindowHelpers.h"
+#include "gui/seasons/CareerChoiceBox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -152,6 +153,11 @@ void ComputeDialog::buildUi()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(playerRow);
+    if (CareerChoiceBox::offered(
+            selection_.kind == ReportKind::PlayerStatistics, context_.dataFolder)) {
+        careerBox_ = new CareerChoiceBox(listSeasons(context_.dataFolder), this);
+        layout->addWidget(careerBox_);
+    }
     layout->addLayout(buttons);
 
     connect(okButton_, &QPushButton::clicked, this, &ComputeDialog::okClicked);
@@ -176,6 +182,8 @@ void ComputeDialog::load()
     fillGameList();
     specialSelectCheck_->setChecked(selection_.onlySelectedGames);
     listChanged_ = false;
+    if (careerBox_)
+        careerBox_->load(selection_.career, selection_.careerSeasons);
 }
 
 void ComputeDialog::showForm(const ComputeForm& form)
@@ -273,6 +281,10 @@ void ComputeDialog::okClicked()
     if (listChanged_ && !storeExplicitList())
         return;
     selection_ = outcome.selection;
+    if (careerBox_) {
+        selection_.career = careerBox_->career();
+        selection_.careerSeasons = careerBox_->tickedSeasons();
+    }
     accept();
 }
 

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace scorvane {
 
+class CareerChoiceBox;
 class ErrorReporter;
 class Prompter;
 
@@ -90,6 +91,7 @@ private:
     QPushButton* allButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    CareerChoiceBox* careerBox_ = nullptr; // player statistics with archived seasons only
 };
 
 } // namespace scorvane
