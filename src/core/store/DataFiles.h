@@ -2,12 +2,15 @@
 
 #include "core/store/DataFolders.h"
 #include "core/store/ErrorReporter.h"
+#include "core/store/FileSnapshot.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace scorvane {
 
@@ -92,6 +95,17 @@ public:
     bool change(const QString& operation, const std::function<void()>& work);
     bool inChange() const { return changeDepth_ > 0; }
 
+    // From now on every change that completes is handed to `recorder` with the whole bytes of
+    // each file it replaced or removed (an empty function stops it). Returns the recorder it
+    // replaces, so that recorders can be nested.
+    ChangeRecorder setChangeRecorder(ChangeRecorder recorder);
+
+    // Puts whole files in place as one change named `operation`: each path gets its bytes, and
+    // an empty array removes the file. Files that already hold their bytes are not written. The
+    // same Retry and Cancel as any change; false when cancelled, and then no file changed.
+    bool putWholeFiles(
+        const QString& operation, const std::vector<std::pair<QString, QByteArray>>& files);
+
     // True when the folder of the file refused writing when it was opened (a read-only folder
     // opens for viewing).
     bool isReadOnly(int fileNumber) const;
@@ -105,6 +119,7 @@ private:
         QByteArray bytes;
         QByteArray original;
         bool keepsOriginal = true;
+        bool originalKept = false; // `original` holds the bytes read, also for a large file
         bool altered = false;
         bool existed = false;
         bool removed = false;
@@ -118,6 +133,7 @@ private:
     Staged* staged(int fileNumber);
     Staged& stage(int fileNumber);
     bool commitChange(const QString& operation);
+    std::vector<FileSnapshot> snapshotsOfChange() const;
     void writeOutsideChange(int fileNumber, const std::function<void()>& work);
 
     const DataFolders& folders_;
@@ -128,6 +144,7 @@ private:
     std::map<QString, Staged> staged_;   // by full file name, while a change runs
     std::map<int, QString> changeNames_; // file names built during the running change
     int changeDepth_ = 0;
+    ChangeRecorder recorder_;
 };
 
 } // namespace scorvane
