@@ -8,6 +8,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/shell/BackupWindow.h"
 #include "gui/shell/HelpWindow.h"
 #include "gui/shell/SampleLeagueCommand.h"
@@ -141,6 +142,10 @@ void MainWindow::buildMenus()
     addItem(file, "mnuCheckData", QStringLiteral("&Check Data Files"), [this] { checkData(); });
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
+
+    undoHistory_ = new UndoHistory(
+        *this, [this] { return currentChild(); }, this);
+    undoHistory_->addEditMenu(menuBar());
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));
