@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <unistd.h>
 
 namespace scorvane::testing {
 
@@ -27,6 +28,17 @@ inline void addFolder(FolderSnapshot& snapshot, const QString& tag, const QStrin
         if (name != DataFolderLock::lockFileName())
             snapshot[tag + u'/' + name] = readWholeFile(folder + name);
     }
+}
+
+// Runs `work` in a child process and returns its pid; the child ends without any clean-up.
+template <typename Work> pid_t runInChild(Work work)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        work();
+        ::_exit(0);
+    }
+    return pid;
 }
 
 // Equal snapshots, or the names of the files that differ.

@@ -34,17 +34,6 @@ GameRecord insertedGame()
     return GameRecord::decode(GameBytes{.number = 2, .opponent = "Inserted"}.bytes());
 }
 
-// Runs `work` in a child process and returns its pid; the child ends without any clean-up.
-template <typename Work> pid_t runInChild(Work work)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        work();
-        ::_exit(0);
-    }
-    return pid;
-}
-
 } // namespace
 
 TEST(FolderLock, ASecondProgramIsRefusedAndAStaleLockTakenOver)

@@ -1,7 +1,13 @@
 #include "Shots.h"
 
+#include "core/games/GameFile.h"
 #include "core/teams/TeamSelection.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/games/ImportGameDialog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace scorvane::shots {
 
@@ -28,6 +34,20 @@ void shotsGames(ShotContext& context)
     context.state.currentGame.reselect = 4;
     context.save(context.open(WindowGameMenu), QStringLiteral("games-list"));
     context.saveMain(QStringLiteral("games-list-in-main-window"));
+
+    // The Edit menu naming a game deleted from the list; undone again for the other pictures.
+    const qint32 lastGame = context.state.files.recordCount(FileGames);
+    UndoHistory::recorded(
+        context.mdi, [&] { return deleteGame(context.state.files, lastGame); },
+        [&] { return QStringLiteral("Delete Game %1").arg(lastGame); });
+    context.open(WindowGameMenu);
+    if (auto* edit = context.mdi.findChild<QMenu*>(QStringLiteral("mnuEdit"))) {
+        edit->popup(context.mdi.mapToGlobal(QPoint(40, context.mdi.menuBar()->height())));
+        context.save(edit, QStringLiteral("edit-menu-undo"));
+        edit->hide();
+    }
+    if (QAction* undo = context.mdi.menuAction(QStringLiteral("mnuUndo")))
+        undo->trigger();
 
     context.save(openGameScreen(context, GameEdit::Add, 7), QStringLiteral("games-screen-add"));
     context.save(

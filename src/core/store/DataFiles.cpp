@@ -373,7 +373,9 @@ DataFiles::Staged& DataFiles::stage(int fileNumber)
     fresh.existed = true;
     fresh.bytes = readBytes(fileNumber, 0, fileLength(fileNumber));
     fresh.keepsOriginal = fresh.bytes.size() <= LargeFile;
-    if (fresh.keepsOriginal)
+    // A recorded change needs the old bytes of a large file too; shared until the first write.
+    fresh.originalKept = fresh.keepsOriginal || recorder_;
+    if (fresh.originalKept)
         fresh.original = fresh.bytes;
     return staged_.emplace(stagedKey(fileNumber), std::move(fresh)).first->second;
 }
@@ -408,8 +410,59 @@ bool DataFiles::change(const QString& operation, const std::function<void()>& wo
     return done;
 }
 
+ChangeRecorder DataFiles::setChangeRecorder(ChangeRecorder recorder)
+{
+    return std::exchange(recorder_, std::move(recorder));
+}
+
+namespace {
+
+QByteArray readFileAt(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+bool DataFiles::putWholeFiles(
+    const QString& operation, const std::vector<std::pair<QString, QByteArray>>& files)
+{
+    return change(operation, [&] {
+        for (const auto& [path, bytes] : files) {
+            Staged held;
+            held.original = readFileAt(path);
+            held.originalKept = true;
+            held.existed = QFileInfo::exists(path);
+            if (held.original == bytes)
+                continue; // already in place: never rewritten
+            held.bytes = bytes;
+            held.removed = bytes.isEmpty();
+            staged_[path] = std::move(held);
+        }
+    });
+}
+
+std::vector<FileSnapshot> DataFiles::snapshotsOfChange() const
+{
+    std::vector<FileSnapshot> files;
+    for (const auto& [name, held] : staged_) {
+        if (!held.removed && !held.changed())
+            continue;
+        // A file deleted unread was never staged with its bytes: the disk still holds them.
+        QByteArray before = held.originalKept ? held.original : readFileAt(name);
+        QByteArray after = held.removed ? QByteArray() : held.bytes;
+        if (before != after)
+            files.push_back({name, std::move(before), std::move(after)});
+    }
+    return files;
+}
+
 bool DataFiles::commitChange(const QString& operation)
 {
+    // Taken before the commit: a removed file's old bytes are read from the disk.
+    const std::vector<FileSnapshot> recorded
+        = recorder_ ? snapshotsOfChange() : std::vector<FileSnapshot>();
     ChangeSet set(operation);
     for (const auto& [name, held] : staged_) {
         if ((held.removed || held.changed()) && refusesWrite(name, operation))
@@ -449,6 +502,8 @@ bool DataFiles::commitChange(const QString& operation)
         if (fd < 0)
             fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     }
+    if (recorder_ && !recorded.empty())
+        recorder_(operation, recorded);
     return true;
 }
 

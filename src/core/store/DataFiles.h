@@ -2,6 +2,7 @@
 
 #include "core/store/DataFolders.h"
 #include "core/store/ErrorReporter.h"
+#include "core/store/FileSnapshot.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +10,8 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace scorvane {
 
@@ -102,6 +105,17 @@ public:
     bool change(const QString& operation, const std::function<void()>& work);
     bool inChange() const { return changeDepth_ > 0; }
 
+    // From now on every change that completes is handed to `recorder` with the whole bytes of
+    // each file it replaced or removed (an empty function stops it). Returns the recorder it
+    // replaces, so that recorders can be nested.
+    ChangeRecorder setChangeRecorder(ChangeRecorder recorder);
+
+    // Puts whole files in place as one change named `operation`: each path gets its bytes, and
+    // an empty array removes the file. Files that already hold their bytes are not written. The
+    // same Retry and Cancel as any change; false when cancelled, and then no file changed.
+    bool putWholeFiles(
+        const QString& operation, const std::vector<std::pair<QString, QByteArray>>& files);
+
     // True when the folder of the file refused writing when it was opened (a read-only folder
     // opens for viewing).
     bool isReadOnly(int fileNumber) const;
@@ -128,6 +142,7 @@ private:
         QByteArray bytes;
         QByteArray original;
         bool keepsOriginal = true;
+        bool originalKept = false; // `original` holds the bytes read, also for a large file
         bool altered = false;
         bool existed = false;
         bool removed = false;
@@ -142,6 +157,7 @@ private:
     Staged* staged(int fileNumber);
     Staged& stage(int fileNumber);
     bool commitChange(const QString& operation);
+    std::vector<FileSnapshot> snapshotsOfChange() const;
     void writeOutsideChange(int fileNumber, const std::function<void()>& work);
 
     const DataFolders& folders_;
@@ -153,6 +169,7 @@ private:
     std::map<int, QString> changeNames_; // file names built during the running change
     int changeDepth_ = 0;
     std::optional<SeasonView> seasonView_;
+    ChangeRecorder recorder_;
 };
 
 } // namespace scorvane

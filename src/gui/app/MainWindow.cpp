@@ -8,6 +8,7 @@
 #include "gui/app/ChildWindow.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TeamListView.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/import/SpreadsheetImportCommand.h"
 #include "gui/output/SeasonWorkbookCommand.h"
 #include "gui/shell/BackupWindow.h"
@@ -158,6 +159,10 @@ void MainWindow::buildMenus()
     addSeasonItems(*this, file);
     file->addSeparator();
     addItem(file, "mnuExitProgram", QStringLiteral("E&xit Program"), [this] { close(); });
+
+    undoHistory_ = new UndoHistory(
+        *this, [this] { return currentChild(); }, this);
+    undoHistory_->addEditMenu(menuBar());
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReport"));

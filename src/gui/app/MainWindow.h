@@ -23,6 +23,7 @@ namespace scorvane {
 
 class ChildWindow;
 class HelpWindow;
+class UndoHistory;
 
 // The main window: menus, the tool box with the exit button, and one child window at a time.
 class MainWindow : public QMainWindow, public WindowHost
@@ -46,6 +47,7 @@ public:
     void runMenuCommand(const QString& menuObjectName) override;
     void showStatus(const QString& text) override;
     bool changeDataFolder(const QString& folder) override;
+    UndoHistory* undoHistory() override { return undoHistory_; }
 
     // Shows a window of `kind` as the one child window (a notice when it does not exist yet).
     void showWindow(WindowKind kind);
@@ -116,6 +118,7 @@ private:
     StartNotes startNotes_; // holds the data folder's lock while the program runs
     QPointer<HelpWindow> help_;
     UrlOpener urlOpener_;
+    UndoHistory* undoHistory_ = nullptr;
 };
 
 } // namespace scorvane

@@ -12,6 +12,7 @@ namespace scorvane {
 
 class ChildWindow;
 class Prompter;
+class UndoHistory;
 
 // What every window needs from the main window: the program state, the prompter, the one child
 // window slot, and the pointer. Implemented by MainWindow (and by a small host in window tests).
@@ -43,6 +44,9 @@ public:
     // Moves the program to another data folder (already checked for the settings file), tells
     // the user what the new folder needed, and returns false when another program holds it.
     virtual bool changeDataFolder(const QString& folder) = 0;
+    // The run's undo history, where windows store what their commands changed (none in hosts
+    // that keep no history).
+    virtual UndoHistory* undoHistory() { return nullptr; }
 
     // Whether a window of `kind` exists now, shown or modal; each window keeps its own mark.
     bool isOpen(WindowKind kind) const { return open_[kind]; }

@@ -4,6 +4,7 @@
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 
@@ -641,7 +642,10 @@ bool PlayerFiguresWindow::saveAll()
     }
     if (anyChanged_) {
         BusyPointer busy;
-        if (!entry_->saveAll())
+        const qint16 game = state().currentGame.number;
+        if (!UndoHistory::recorded(
+                host(), [&] { return entry_->saveAll(); },
+                [&] { return QStringLiteral("Player Figures of Game %1").arg(game); }))
             return false; // nothing was written; the figures stay on the screen
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "core/games/GameFile.h"
 #include "gui/app/Prompter.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/games/GameListBox.h"
@@ -168,7 +169,10 @@ void GameListWindow::deleteClicked()
     const qint32 record = state().currentGame.record;
     {
         const BusyPointer busy;
-        if (!deleteGame(state().files, record))
+        const qint16 number = state().currentGame.number;
+        if (!UndoHistory::recorded(
+                host(), [&] { return deleteGame(state().files, record); },
+                [&] { return QStringLiteral("Delete Game %1").arg(number); }))
             return;
     }
     load();

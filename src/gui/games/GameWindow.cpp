@@ -4,6 +4,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/games/ImportGameDialog.h"
@@ -283,6 +284,15 @@ bool GameWindow::runDateCheck()
     return check.valid;
 }
 
+QString GameWindow::stepName() const
+{
+    const QString verb = imported_  ? QStringLiteral("Import")
+        : edit_ == GameEdit::Add    ? QStringLiteral("Add")
+        : edit_ == GameEdit::Insert ? QStringLiteral("Insert")
+                                    : QStringLiteral("Change");
+    return QStringLiteral("%1 Game %2").arg(verb).arg(gameNumber_);
+}
+
 bool GameWindow::saveGame()
 {
     if (!runDateCheck()) {
@@ -295,7 +305,14 @@ bool GameWindow::saveGame()
     AppState& s = state();
     const GameRecord game = recordOfFields(collect(), gameNumber_);
     const BusyPointer busy;
-    const qint32 written = scorvane::saveGame(s.files, edit_, gameRecord_, game);
+    qint32 written = 0;
+    UndoHistory::recorded(
+        host(),
+        [&] {
+            written = scorvane::saveGame(s.files, edit_, gameRecord_, game);
+            return written != 0;
+        },
+        [&] { return stepName(); });
     if (written == 0)
         return false; // the write was cancelled: the fields stay as typed
     s.currentGame.record = written;
@@ -385,8 +402,10 @@ void GameWindow::importClicked()
         return;
     }
     const auto choice = ImportGameDialog::choose(s, s.currentGame.opponentSlot, this);
-    if (choice)
+    if (choice) {
         fill(importedFields(collect(), choice->game, choice->withComment));
+        imported_ = true;
+    }
 }
 
 } // namespace scorvane

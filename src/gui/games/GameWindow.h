@@ -39,6 +39,7 @@ private:
     bool runDateCheck();
     // Saves the game; false (after telling the user) when the date is invalid.
     bool saveGame();
+    QString stepName() const; // the undo history's name for what saving does
     void leaveToGameList();
 
     void okClicked();
@@ -67,6 +68,7 @@ private:
     qint32 gameRecord_ = 0; // the game's record in file 4 (modes "I" and "C")
     qint16 gameNumber_ = 0;
     bool changed_ = false;
+    bool imported_ = false; // the fields came from the opponent's game
     bool loading_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 #include "gui/output/DesktopOutput.h"
@@ -284,7 +285,12 @@ bool RosterWindow::queryClose()
     // The roster reaches the disk only here; ending the program keeps the edits too.
     playerNameFocusLost();
     // Each file is written only when it changed, and whole; a cancelled write keeps the window.
-    return rewriteRosterFile(state()) && rewritePlayerContacts(state().files, contacts_);
+    return UndoHistory::recorded(
+        host(),
+        [&] {
+            return rewriteRosterFile(state()) && rewritePlayerContacts(state().files, contacts_);
+        },
+        [] { return QStringLiteral("Roster Changes"); });
 }
 
 } // namespace scorvane

@@ -5,6 +5,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/Prompter.h"
 #include "gui/app/TextBoxes.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 
@@ -102,7 +103,9 @@ void PlayerNumberWindow::okClicked()
         return;
     }
     BusyPointer busy;
-    if (!changePlayerNumber(state(), contacts_, oldNumber, newNumber))
+    if (!UndoHistory::recorded(
+            host(), [&] { return changePlayerNumber(state(), contacts_, oldNumber, newNumber); },
+            [&] { return QStringLiteral("Player Number %1 to %2").arg(oldNumber).arg(newNumber); }))
         return;
     fillList();
     playerList_->setCurrentRow(newNumber - 1);
