@@ -144,7 +144,8 @@ TEST(CsvSheetReading, FilesAsSpreadsheetsAndClubSystemsSaveThem)
 
 TEST(CsvSheetReading, FilesThatAreNoSheetAreRefusedWithAReason)
 {
-    const QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    static constexpr char pngStart[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10";
+    const QByteArray png(pngStart, sizeof pngStart - 1);
     QByteArray noise;
     for (int i = 0; i < 256; ++i)
         noise += static_cast<char>((i * 37) % 256);
