@@ -107,6 +107,14 @@ TEST(CareerReport, SeasonsAllPrintsTheJoinedPlayersWithASeasonsColumn)
         printPlayerStatistics(s, engine);
     }
     EXPECT_TRUE(samePrintout(readWholeFile(s.printJob.outputFile), expected));
+
+    // The exported table has the same Seasons column; one player's games name each game's season.
+    EXPECT_EQ(csvLines(d.run("--seasons all --format csv").out),
+        texts({"Row|Player|Seasons|G|GS|SOG", "|ann|2|3|4|9", "|Cal|1|1|1|1", "|Bea|1|1|0|1",
+            "Totals|Totals|2|3|5|11"}));
+    EXPECT_EQ(csvLines(d.run("--seasons all --format csv --individual 10").out),
+        texts({"Row|Game|Game Type|Season|G|GS|SOG", "|1|League|2001|1|1|2", "|2|League|2001|1|2|3",
+            "|1|League|Current|1|1|4", "Totals|Totals|||3|4|9"}));
 }
 
 TEST(CareerReport, ADamagedArchiveIsNamedAndLeftOut)

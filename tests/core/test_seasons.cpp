@@ -4,6 +4,7 @@
 #include "SafeWriteSupport.h"
 
 #include "core/games/GameFile.h"
+#include "core/output/ReportPrinting.h"
 #include "core/seasons/NewSeason.h"
 #include "core/seasons/SeasonArchive.h"
 #include "core/seasons/SeasonViewing.h"
@@ -299,6 +300,13 @@ TEST(SeasonView, NothingInAViewedSeasonIsWrittenAndTheHomeFolderIsKept)
     EXPECT_EQ(message.title, QStringLiteral("Season Is Read-Only"));
     EXPECT_TRUE(message.text.contains(QStringLiteral("\"2002\"")));
     EXPECT_FALSE(message.offersRetry);
+
+    // Every report's exported heading names the season, as its printout does.
+    for (const ReportKind kind : {ReportKind::Roster, ReportKind::Record, ReportKind::GameScores}) {
+        t.state.printJob.title = defaultReportTitle(kind);
+        EXPECT_EQ(reportExportTable(kind, t.state).title,
+            defaultReportTitle(kind) + QStringLiteral(" - Season 2002"));
+    }
 
     // A team without files in the archive opens empty; nothing is made for it.
     chooseTeam(t.state, 7);

@@ -5,6 +5,7 @@
 #include "core/reports/TeamReportState.h"
 #include "core/roster/PlayerContacts.h"
 #include "core/roster/RosterPrintout.h"
+#include "core/seasons/SeasonViewing.h"
 #include "core/state/AppState.h"
 
 namespace scorvane {
@@ -69,7 +70,7 @@ ExportTable reportExportTable(ReportKind kind, AppState& state, ScoresForm score
     }
     TeamReportInput input = teamReportInput(state, scoresForm);
     input.selection.kind = kind;
-    TeamReportTable result = teamReportTable(input, state.printJob.title);
+    TeamReportTable result = teamReportTable(input, withSeasonName(state, state.printJob.title));
     if (result.fault) {
         state.reporter.reportFileError(*result.fault);
         state.reporter.endProgram();

@@ -39,11 +39,16 @@ ExportTable playerStatsExportTable(
         leading = {QStringLiteral("Player"), QStringLiteral("Team")};
     else
         leading = {QStringLiteral("Player")};
+    // Career: where the figures come from, as in print (one player's games: each game's season).
+    if (layout.career)
+        leading << (layout.individual ? QStringLiteral("Season") : QStringLiteral("Seasons"));
     out.headings = leading;
     for (int code : codes)
         out.headings << trimBlanks(categoryForm(code, layout.userStatCodes).heading);
     if (layout.individual)
         out.numericColumns << 0;
+    if (layout.career && !layout.individual)
+        out.numericColumns << static_cast<int>(leading.size() - 1);
     for (qsizetype c = leading.size(); c < out.headings.size(); ++c) {
         out.numericColumns << static_cast<int>(c);
         if (isPercentageCategory(codes[c - leading.size()]))
@@ -54,16 +59,22 @@ ExportTable playerStatsExportTable(
         QStringList line;
         if (totals) {
             line << QStringLiteral("Totals");
-            while (line.size() < leading.size())
+            while (line.size() < leading.size() - (layout.career ? 1 : 0))
                 line << QString();
+            if (layout.career)
+                line << (layout.individual ? QString() : QString::number(row.seasons));
         } else if (layout.individual) {
             const bool named = row.gameType >= 1 && row.gameType <= 7;
             line << QString::number(row.game)
                  << (named ? trimBlanks(layout.gameTypeNames[row.gameType]) : QString());
+            if (layout.career)
+                line << trimBlanks(layout.seasonNames.value(row.season));
         } else {
             line << trimBlanks(row.name);
             if (layout.severalTeams)
                 line << trimBlanks(layout.teamShortNames[row.team]);
+            if (layout.career)
+                line << QString::number(row.seasons);
         }
         for (int code : codes)
             line << categoryCell(row, code);

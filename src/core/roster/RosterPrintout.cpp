@@ -1,6 +1,7 @@
 #include "core/roster/RosterPrintout.h"
 
 #include "core/output/OutputEngine.h"
+#include "core/seasons/SeasonViewing.h"
 #include "core/state/AppState.h"
 #include "core/text/Blanks.h"
 
@@ -32,7 +33,7 @@ public:
         if (!line(QString()))
             return false;
         engine_.setPrintFont(PrintFont::Title);
-        if (!line(state_.printJob.title) || !line(QString())
+        if (!line(withSeasonName(state_, state_.printJob.title)) || !line(QString())
             || !line(rightTrimBlanks(state_.teamChoice.names[state_.teamChoice.currentSlot]))
             || !line(QString()))
             return false;
@@ -123,7 +124,7 @@ void printRoster(AppState& state, const PlayerContactTable& contacts, OutputEngi
 ExportTable rosterExportTable(const AppState& state, const PlayerContactTable& contacts)
 {
     ExportTable table;
-    table.title = trimBlanks(state.printJob.title);
+    table.title = trimBlanks(withSeasonName(state, state.printJob.title));
     table.team = trimBlanks(state.teamChoice.names[state.teamChoice.currentSlot]);
     table.headings = {QStringLiteral("Number"), QStringLiteral("Name"), QStringLiteral("Phone"),
         QStringLiteral("Address 1"), QStringLiteral("Address 2"), QStringLiteral("City"),
