@@ -4,6 +4,7 @@
 
 #include "gui/entry/PlayerFiguresWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -100,6 +101,62 @@ private Q_SLOTS:
         QVERIFY(!f.child<QCheckBox>("chkPlayed")->isChecked());
         f.selectRow(3);
         QCOMPARE(f.box(16)->text(), QStringLiteral("2"));
+    }
+
+    // Edit > Undo and Redo walk the screen's own steps while it is open: each box typed into
+    // (the keys of one visit are one step, the tick typing made included) and each played tick,
+    // bringing the step's player back on screen. Everything undone leaves nothing to save; once
+    // saved, the figures are one stored step.
+    void eachBoxAndTickIsAStepUntilTheScreenIsLeft()
+    {
+        ScreenFixture f(threePlayers(), numberedGames(1), {}, 1);
+        QAction* undo = f.mdi->menuAction(QStringLiteral("mnuUndo"));
+        QAction* redo = f.mdi->menuAction(QStringLiteral("mnuRedo"));
+        auto* played = f.child<QCheckBox>("chkPlayed");
+        const QString sog = f.child<QLabel>("lblCat3")->text().trimmed();
+        QVERIFY(!undo->isEnabled());
+        f.type(2, QStringLiteral("3"));
+        f.type(3, QStringLiteral("15"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo %1 of Player 4").arg(sog));
+        f.selectRow(1);
+        played->click();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Played Mark of Player 7"));
+        undo->trigger();
+        QVERIFY(!played->isChecked());
+        QCOMPARE(f.child<QLabel>("lblPlayerCount")->text(), QStringLiteral("1"));
+
+        // Ctrl+Z in a box is the screen's step, not the box's typing: back to player 4.
+        f.box(5)->setFocus();
+        QTest::keyClick(f.box(5), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.table()->currentRow(), 0);
+        QCOMPARE(f.textsOf({"txtCat2", "txtCat3"}), texts({"3", "0"}));
+        QCOMPARE(QApplication::focusWidget(), f.box(3));
+        QTest::keyClick(f.box(3), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.box(3)->text(), QStringLiteral("15"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Played Mark of Player 7"));
+        undo->trigger();
+        undo->trigger();
+        QCOMPARE(f.textsOf({"txtCat2", "txtCat3"}), texts({"0", "0"}));
+        QVERIFY(!played->isChecked());
+        QCOMPARE(f.marker(0), QStringLiteral("picNoBallHL"));
+        QVERIFY(!undo->isEnabled());
+        const int asked = f.prompter.asked.size();
+        f.click("cmdCancel");
+        QCOMPARE(f.prompter.asked.size(), asked); // nothing left to lose
+        QVERIFY(!f.screenOpen());
+
+        f.open();
+        f.type(2, QStringLiteral("12"));
+        undo->trigger();
+        QCOMPARE(f.box(2)->text(), QStringLiteral("0"));
+        redo->trigger();
+        QCOMPARE(f.box(2)->text(), QStringLiteral("12"));
+        f.click("cmdOK");
+        QCoreApplication::processEvents();
+        QCOMPARE(f.results(), resultBytes(1, 4, {{2, 12}}));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Player Figures of Game 1"));
+        undo->trigger();
+        QVERIFY(f.results().isEmpty());
     }
 
     void onlyTheFirstFailingRuleIsShownWithFocusOnItsBox()

@@ -4,13 +4,15 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 
 namespace scorvane::shots {
 
 // Pictures of the player screen for the first sample team: a played player selected, a new
-// figure typed for another, and the team totals view.
+// figure typed for another with the Edit menu offering to undo it, and the team totals view.
 void shotsEntry(ShotContext& context)
 {
     TeamLines first{};
@@ -37,6 +39,13 @@ void shotsEntry(ShotContext& context)
     goals->setFocus();
     goals->setText(QStringLiteral("2"));
     context.save(screen, QStringLiteral("entry-pscreen-editing"));
+
+    // The Edit menu naming the screen's last step: the figure just typed.
+    if (auto* edit = context.mdi.findChild<QMenu*>(QStringLiteral("mnuEdit"))) {
+        edit->popup(context.mdi.mapToGlobal(QPoint(40, context.mdi.menuBar()->height())));
+        context.save(edit, QStringLiteral("entry-pscreen-edit-menu"));
+        edit->hide();
+    }
 
     screen->findChild<QPushButton*>(QStringLiteral("cmdTeam"))->click();
     context.save(screen, QStringLiteral("entry-pscreen-team-totals"));

@@ -363,6 +363,8 @@ void MainWindow::showWindow(ChildWindow* child)
     centreWindow(frame);
     child->setFocus();
     child->opened();
+    if (undoHistory_ != nullptr)
+        undoHistory_->showState();
 }
 
 namespace {

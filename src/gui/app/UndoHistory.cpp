@@ -60,30 +60,73 @@ void UndoHistory::addEditMenu(QMenuBar* bar)
     redoAction_->setObjectName(QStringLiteral("mnuRedo"));
     redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    const auto follow = [this] {
-        followDataFolder();
-        const bool reachable = storedStepsReachable();
-        undoAction_->setEnabled(reachable && stack_->canUndo());
-        redoAction_->setEnabled(reachable && stack_->canRedo());
-        const QString undoText = stack_->canUndo() ? stack_->undoText() : QString();
-        const QString redoText = stack_->canRedo() ? stack_->redoText() : QString();
-        undoAction_->setText(
-            undoText.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoText);
-        redoAction_->setText(
-            redoText.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoText);
-    };
-    connect(stack_, &QUndoStack::indexChanged, this, follow);
-    connect(edit, &QMenu::aboutToShow, this, follow);
+    connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::showState);
+    connect(edit, &QMenu::aboutToShow, this, &UndoHistory::showState);
     // Shortcuts work while the menu is closed: the open window is checked when they fire.
     connect(edit, &QMenu::aboutToHide, this, [this] {
-        undoAction_->setEnabled(stack_->canUndo());
-        redoAction_->setEnabled(stack_->canRedo());
+        const QUndoStack* typing = typingSteps();
+        const QUndoStack* steps = typing != nullptr ? typing : stack_;
+        undoAction_->setEnabled(steps->canUndo());
+        redoAction_->setEnabled(steps->canRedo());
     });
     connect(undoAction_, &QAction::triggered, this, [this] { perform(true); });
     connect(redoAction_, &QAction::triggered, this, [this] { perform(false); });
-    follow();
+    showState();
     undoAction_->setEnabled(stack_->canUndo());
     redoAction_->setEnabled(stack_->canRedo());
+}
+
+void UndoHistory::showState()
+{
+    if (undoAction_ == nullptr)
+        return;
+    followDataFolder();
+    const QUndoStack* typing = typingSteps();
+    const QUndoStack* steps = typing != nullptr ? typing : stack_;
+    const bool reachable = typing != nullptr || storedStepsReachable();
+    undoAction_->setEnabled(reachable && steps->canUndo());
+    redoAction_->setEnabled(reachable && steps->canRedo());
+    const QString undoText = steps->canUndo() ? steps->undoText() : QString();
+    const QString redoText = steps->canRedo() ? steps->redoText() : QString();
+    undoAction_->setText(
+        undoText.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoText);
+    redoAction_->setText(
+        redoText.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoText);
+}
+
+void UndoHistory::followTypingSteps(QUndoStack* steps, StepReady ready)
+{
+    typing_ = steps;
+    typingReady_ = std::move(ready);
+    connect(steps, &QUndoStack::indexChanged, this, &UndoHistory::showState);
+    // Queued: the window owning the steps is still being taken down when they go.
+    connect(steps, &QObject::destroyed, this, &UndoHistory::showState, Qt::QueuedConnection);
+    showState();
+}
+
+QUndoStack* UndoHistory::typingSteps() const
+{
+    // Only while the window they belong to is the one open: a window left is on its way out.
+    if (!typing_ || !currentChild_ || typing_->parent() != currentChild_())
+        return nullptr;
+    return typing_.data();
+}
+
+bool UndoHistory::performTyping(bool undo)
+{
+    QUndoStack* steps = typingSteps();
+    if (steps == nullptr)
+        return false;
+    const int at = undo ? steps->index() - 1 : steps->index();
+    if (at < 0 || at >= steps->count())
+        return true;
+    if (typingReady_ && !typingReady_(*steps->command(at), undo))
+        return true;
+    if (undo)
+        steps->undo();
+    else
+        steps->redo();
+    return true;
 }
 
 void UndoHistory::record(StoredStep step)
@@ -135,6 +178,8 @@ void UndoHistory::followDataFolder()
 
 void UndoHistory::perform(bool undo)
 {
+    if (performTyping(undo))
+        return;
     followDataFolder();
     if (!storedStepsReachable())
         return;

@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenuBar;
+class QUndoCommand;
 class QUndoStack;
 
 namespace scorvane {
@@ -38,6 +39,15 @@ public:
     void clear();
     QUndoStack& stack() { return *stack_; }
 
+    // Sets the menu items' names and states for the window open now (another was just opened).
+    void showState();
+
+    // A window's own steps of typing not yet stored (the player screen's boxes): while `steps`
+    // lives, Edit > Undo and Redo walk it instead of the stored steps. `ready` is asked before
+    // each of its steps is undone (true) or redone (false); false leaves the step where it is.
+    using StepReady = std::function<bool(const QUndoCommand& step, bool undo)>;
+    void followTypingSteps(QUndoStack* steps, StepReady ready);
+
     // Runs `command` with its changes captured; when it returns true, what it changed becomes
     // one step named by `name` (asked afterwards: a game's number may be known only then).
     static bool recorded(WindowHost& host, const std::function<bool()>& command,
@@ -45,6 +55,8 @@ public:
 
 private:
     void perform(bool undo);
+    QUndoStack* typingSteps() const;
+    bool performTyping(bool undo);
     bool storedStepsReachable() const;
     void followDataFolder();
     void refreshAfterStep();
@@ -55,6 +67,8 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QString folder_; // the data folder the steps belong to
+    QPointer<QUndoStack> typing_;
+    StepReady typingReady_;
 };
 
 } // namespace scorvane

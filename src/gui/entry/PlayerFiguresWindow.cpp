@@ -3,7 +3,6 @@
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 #include "gui/app/Prompter.h"
-#include "gui/app/TextBoxes.h"
 #include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
@@ -17,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,10 +24,8 @@ namespace scorvane {
 namespace {
 
 constexpr int MarkerSize = 18;
-constexpr int BoxColumns = 6; // the 29 boxes stand in rows of six
 constexpr int MarkerRole = Qt::UserRole + 1;
 
-const QRegularExpression DigitsPattern(QStringLiteral("[0-9]*"));
 const QString ErrorTitle = QStringLiteral("Error");
 const QString ChangedTitle = QStringLiteral("Player Statistics Changed!");
 
@@ -47,6 +43,9 @@ QIcon markerIcon(Marker marker)
 
 PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
     : ChildWindow(host, WindowPScreen)
+    , typingSteps_([this](int player, const ShownFigures& figures,
+                       int focusBox) { showStepFigures(player, figures, focusBox); },
+          this)
 {
     setObjectName(QStringLiteral("frmPScreen"));
     setWindowTitle(QStringLiteral("Player Statistics"));
@@ -55,15 +54,15 @@ PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
     buildUi();
     if (auto game = findEntryGame(state().files, state().currentGame.number)) {
         entry_.emplace(state().files, *game);
-        showHeading();
+        heading_->show(makeGameHeading(entry_->game(), state().teamChoice.currentName));
     }
     setWindowTitle(QStringLiteral("Player Screen - ") + state().teamChoice.currentName);
     for (int k = 0; k < BoxCount; ++k) {
         const QString code = statisticCode(k, state().settings.userStatCodes);
-        catLabel[k]->setText(code);
+        boxes_->label(k)->setText(code);
         // A user-named box whose code is still blank has no label text to be known by.
         if (trimBlanks(code).isEmpty())
-            catEdit[k]->setAccessibleName(
+            boxes_->box(k)->setAccessibleName(
                 QStringLiteral("%1 %2").arg(statisticLongName(k)).arg(k - UserStatisticFirst + 1));
     }
     if (!entry_)
@@ -71,9 +70,11 @@ PlayerFiguresWindow::PlayerFiguresWindow(WindowHost& host)
     fillTable();
     showPlayerCount();
     currentChanged_ = false;
-    anyChanged_ = false;
     moveSelectionTo(0);
     runRowSelection(0, -1);
+    if (UndoHistory* history = host.undoHistory())
+        history->followTypingSteps(&typingSteps_.stack(),
+            [this](const QUndoCommand& step, bool undo) { return readyForStep(step, undo); });
 }
 
 void PlayerFiguresWindow::opened()
@@ -91,30 +92,7 @@ void PlayerFiguresWindow::opened()
 void PlayerFiguresWindow::buildUi()
 {
     auto* heading = new QGridLayout;
-    homeNameLabel_ = makeLabel(this, "lblHomeName");
-    homeScoreLabel_ = makeLabel(this, "lblHomeScore");
-    visitorNameLabel_ = makeLabel(this, "lblVisitorName");
-    visitorScoreLabel_ = makeLabel(this, "lblVisitorScore");
-    gameNumberLabel_ = makeLabel(this, "lblGameNumber");
-    gameDateLabel_ = makeLabel(this, "lblGameDate");
-    gameLocationLabel_ = makeLabel(this, "lblGameLocation");
-    for (QLabel* side : {homeNameLabel_, homeScoreLabel_, visitorNameLabel_, visitorScoreLabel_}) {
-        QFont bold = side->font();
-        bold.setBold(true);
-        side->setFont(bold);
-    }
-    heading->addWidget(homeNameLabel_, 0, 0);
-    heading->addWidget(homeScoreLabel_, 0, 1);
-    heading->addWidget(visitorNameLabel_, 1, 0);
-    heading->addWidget(visitorScoreLabel_, 1, 1);
-    heading->addWidget(gameNumberLabel_, 0, 3);
-    heading->addWidget(makeLabel(this, "Label5", QStringLiteral("Date:")), 0, 4);
-    heading->addWidget(gameDateLabel_, 0, 5);
-    heading->addWidget(makeLabel(this, "Label6", QStringLiteral("Location:")), 1, 4);
-    heading->addWidget(gameLocationLabel_, 1, 5);
-    heading->setHorizontalSpacing(12);
-    heading->setColumnMinimumWidth(2, 24);
-    heading->setColumnStretch(5, 1);
+    heading_.emplace(this, heading);
 
     playerListTable_ = new QTableWidget(0, 2, this);
     playerListTable_->setObjectName(QStringLiteral("tblPlayerList"));
@@ -144,32 +122,9 @@ void PlayerFiguresWindow::buildUi()
     playerNameLabel_->setFont(nameFont);
 
     auto* boxes = new QGridLayout;
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 8;
-    for (int k = 0; k < BoxCount; ++k) {
-        auto* box = new QLineEdit(QStringLiteral("0"), this);
-        box->setObjectName(QStringLiteral("txtCat%1").arg(k));
-        box->setMaxLength(4);
-        box->setFixedWidth(boxWidth);
-        box->setAlignment(Qt::AlignRight);
-        box->setAccessibleDescription(statisticLongName(k));
-        TextBoxes::selectAllOnFocus(box);
-        TextBoxes::digitsOnly(box);
-        // Pasted text passes no key filter: only digits are taken.
-        box->setValidator(new QRegularExpressionValidator(DigitsPattern, box));
-        box->installEventFilter(this); // after the digit filter, so Enter, + and - reach us first
-        auto* label = makeLabel(this, "", {});
-        label->setObjectName(QStringLiteral("lblCat%1").arg(k));
-        label->setBuddy(box);
-        label->setToolTip(statisticLongName(k));
-        label->setMinimumWidth(boxWidth);
-        catEdit[k] = box;
-        catLabel[k] = label;
-        const int row = (k / BoxColumns) * 2;
-        const int column = k % BoxColumns;
-        boxes->addWidget(label, row, column);
-        boxes->addWidget(box, row + 1, column);
-        connect(box, &QLineEdit::textChanged, this, [this] { boxChanged(); });
-    }
+    boxes_.emplace(this, boxes, this);
+    for (int k = 0; k < BoxCount; ++k)
+        connect(boxes_->box(k), &QLineEdit::textChanged, this, [this, k] { boxChanged(k); });
 
     playedCheck_ = new QCheckBox(QStringLiteral("Played in Game"), this);
     playedCheck_->setObjectName(QStringLiteral("chkPlayed"));
@@ -237,14 +192,14 @@ void PlayerFiguresWindow::buildUi()
     }
 
     // Keyboard order: the boxes, the check box, the buttons, then the table (and round again).
-    QWidget* previous = catEdit[BoxCount - 1];
+    QWidget* previous = boxes_->box(BoxCount - 1);
     for (QWidget* next : std::initializer_list<QWidget*>{playedCheck_, teamButton_, rosterButton_,
              gameScreenButton_, okButton_, cancelButton_, playerListTable_}) {
         setTabOrder(previous, next);
         previous = next;
     }
     for (int k = 0; k + 1 < BoxCount; ++k)
-        setTabOrder(catEdit[k], catEdit[k + 1]);
+        setTabOrder(boxes_->box(k), boxes_->box(k + 1));
     for (QWidget* w : std::initializer_list<QWidget*>{playedCheck_, teamButton_, rosterButton_,
              gameScreenButton_, okButton_, cancelButton_, playerListTable_})
         w->installEventFilter(this);
@@ -268,18 +223,6 @@ void PlayerFiguresWindow::buildUi()
         gameScreenButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::gameScreenClicked);
     connect(okButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::okClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &PlayerFiguresWindow::cancelClicked);
-}
-
-void PlayerFiguresWindow::showHeading()
-{
-    const GameHeading h = makeGameHeading(entry_->game(), state().teamChoice.currentName);
-    gameNumberLabel_->setText(h.gameNumberText);
-    gameDateLabel_->setText(h.dateText);
-    gameLocationLabel_->setText(rightTrimBlanks(h.locationText));
-    homeNameLabel_->setText(rightTrimBlanks(h.homeName));
-    homeScoreLabel_->setText(h.homeScore);
-    visitorNameLabel_->setText(rightTrimBlanks(h.visitorName));
-    visitorScoreLabel_->setText(h.visitorScore);
 }
 
 // Table -----------------------------------------------------------------------------------------
@@ -377,8 +320,8 @@ void PlayerFiguresWindow::focusFirstBox()
 {
     // Box 0 may still have the focus (Page Down from it): no focus event comes then, yet its
     // text must be selected, so that the next figure replaces the "0", and its name shown.
-    const bool alreadyThere = catEdit[0]->hasFocus();
-    catEdit[0]->setFocus();
+    const bool alreadyThere = boxes_->box(0)->hasFocus();
+    boxes_->box(0)->setFocus();
     if (alreadyThere)
         boxFocused(0);
 }
@@ -390,16 +333,10 @@ void PlayerFiguresWindow::showPlayer()
     const PlayerSlot& slot = entry_->slot(currentPlayer_);
     std::array<qint64, BoxCount> values{};
     std::copy(slot.values.begin(), slot.values.end(), values.begin());
-    fillBoxes(values);
+    boxes_->fill(values);
     playedCheck_->setChecked(slot.played);
-}
-
-void PlayerFiguresWindow::fillBoxes(const std::array<qint64, BoxCount>& values)
-{
-    fillingBoxes_ = true;
-    for (int k = 0; k < BoxCount; ++k)
-        catEdit[k]->setText(valueText(values[k]));
-    fillingBoxes_ = false;
+    shown_ = shownFigures();
+    ++typingVisit_;
 }
 
 bool PlayerFiguresWindow::commitCurrent()
@@ -408,57 +345,103 @@ bool PlayerFiguresWindow::commitCurrent()
         return true;
     std::array<qint32, 24> fixed{};
     for (int k = 0; k < 24; ++k)
-        fixed[k] = static_cast<qint32>(numericValue(catEdit[k]->text()));
+        fixed[k] = static_cast<qint32>(numericValue(boxes_->box(k)->text()));
     if (const auto failure = checkFigures(fixed)) {
         prompter().tell(this, ErrorTitle, failure->message);
         // The box at fault is selected whole, so the corrected figure replaces the wrong one
         // even when the box had the focus already.
-        catEdit[failure->focusIndex]->setFocus();
-        catEdit[failure->focusIndex]->selectAll();
+        boxes_->box(failure->focusIndex)->setFocus();
+        boxes_->box(failure->focusIndex)->selectAll();
         return false;
     }
-    entry_->storeValues(currentPlayer_, boxValues());
+    entry_->storeValues(currentPlayer_, boxes_->values());
     currentChanged_ = false;
     return true;
 }
 
-StatValueArray PlayerFiguresWindow::boxValues() const
-{
-    StatValueArray values{};
-    for (int k = 0; k < BoxCount; ++k)
-        values[k] = valueOfText(catEdit[k]->text());
-    return values;
-}
-
 // Boxes and the played mark ---------------------------------------------------------------------
 
-void PlayerFiguresWindow::boxChanged()
+void PlayerFiguresWindow::boxChanged(int k)
 {
-    if (fillingBoxes_ || totalsView_ || !entry_)
+    if (boxes_->filling() || totalsView_ || !entry_)
         return;
     currentChanged_ = true;
-    anyChanged_ = true;
     setRowMarker(currentRow_, Marker::BallHL);
     if (!playedCheck_->isChecked()) {
         playedCheck_->setChecked(true); // setChecked does not run the click logic
         entry_->setPlayed(currentPlayer_, true);
         showPlayerCount();
     }
+    const QString code = trimBlanks(boxes_->label(k)->text());
+    recordStep(QStringLiteral("%1 of Player %2")
+                   .arg(code.isEmpty() ? statisticLongName(k) : code)
+                   .arg(currentPlayer_),
+        typingVisit_ * BoxCount + k);
 }
 
 void PlayerFiguresWindow::playedClicked()
 {
     currentChanged_ = true;
-    anyChanged_ = true;
     if (!playedCheck_->isChecked()) {
         entry_->setPlayed(currentPlayer_, false);
-        fillBoxes({}); // a player who did not play has no figures
+        boxes_->fill({}); // a player who did not play has no figures
         setRowMarker(currentRow_, Marker::NoBallHL);
     } else {
         entry_->setPlayed(currentPlayer_, true);
         setRowMarker(currentRow_, Marker::BallHL);
     }
     showPlayerCount();
+    recordStep(QStringLiteral("Played Mark of Player %1").arg(currentPlayer_), -1);
+}
+
+ShownFigures PlayerFiguresWindow::shownFigures() const
+{
+    return ShownFigures{playedCheck_->isChecked(), boxes_->texts()};
+}
+
+void PlayerFiguresWindow::recordStep(const QString& name, int joinKey)
+{
+    const ShownFigures now = shownFigures();
+    typingSteps_.changed(currentPlayer_, shown_, now, name, joinKey);
+    shown_ = now;
+}
+
+bool PlayerFiguresWindow::readyForStep(const QUndoCommand& step, bool undo)
+{
+    if (!entry_)
+        return false;
+    const int player = FiguresTypingSteps::playerOf(step);
+    if (player == currentPlayer_ && !totalsView_)
+        return true;
+    const int row = static_cast<int>(rowPlayers_.indexOf(player));
+    if (row < 0) {
+        prompter().tell(this, undo ? QStringLiteral("Cannot Undo") : QStringLiteral("Cannot Redo"),
+            QStringLiteral("Player %1 is no longer listed on this screen.").arg(player),
+            Message::Icon::Warning);
+        return false;
+    }
+    // Leaving the player being edited checks their figures first, as a click on the row does.
+    runRowSelection(row, currentRow_);
+    return player == currentPlayer_ && !totalsView_;
+}
+
+void PlayerFiguresWindow::showStepFigures(int player, const ShownFigures& figures, int focusBox)
+{
+    if (player != currentPlayer_ || totalsView_)
+        return; // readyForStep brought the player up; nothing else is shown
+    boxes_->setTexts(figures.texts);
+    playedCheck_->setChecked(figures.played);
+    entry_->setPlayed(player, figures.played);
+    setRowMarker(currentRow_, figures.played ? Marker::BallHL : Marker::NoBallHL);
+    showPlayerCount();
+    currentChanged_ = true;
+    shown_ = figures;
+    if (focusBox >= 0) {
+        boxes_->box(focusBox)->setFocus();
+        boxFocused(focusBox); // a new visit: what is typed next is a step of its own
+    } else {
+        playedCheck_->setFocus();
+    }
 }
 
 void PlayerFiguresWindow::showPlayerCount()
@@ -475,17 +458,19 @@ void PlayerFiguresWindow::boxFocused(int k)
     incrementButton_->setEnabled(true);
     decrementButton_->setEnabled(true);
     lastBox_ = k;
+    ++typingVisit_;
     // Selected now for keyboard arrival; the shared focus handling selects again after a click.
-    catEdit[k]->selectAll();
+    boxes_->box(k)->selectAll();
     msgLabel_->setText(statisticLongName(k));
 }
 
 void PlayerFiguresWindow::stepLastBox(int step)
 {
-    QLineEdit* box = catEdit[lastBox_];
+    QLineEdit* box = boxes_->box(lastBox_);
     if (totalsView_ || box->isReadOnly())
         return;
     const qint64 value = numericValue(box->text());
+    ++typingVisit_; // each press is a step of its own
     if (step > 0 && value < 9999)
         box->setText(valueText(value + 1));
     else if (step < 0 && value > 0)
@@ -524,15 +509,8 @@ void PlayerFiguresWindow::enterTotalsView()
     const TeamTotals totals = entry_->totals();
     std::array<qint64, BoxCount> sums{};
     std::copy(totals.sums.begin(), totals.sums.end(), sums.begin());
-    for (QLineEdit* box : catEdit) {
-        box->setFocusPolicy(Qt::NoFocus);
-        box->setReadOnly(true);
-        box->setMaxLength(32767);         // totals may be longer than four digits
-        QPalette shaded = box->palette(); // read-only boxes look it
-        shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
-        box->setPalette(shaded);
-    }
-    fillBoxes(sums);
+    boxes_->setTotalsLook(true);
+    boxes_->fill(sums);
     msgLabel_->setText(QStringLiteral("Players Recorded -") + numberText(totals.playersCounted));
     currentChanged_ = false;
     if (focusWidget() == nullptr || qobject_cast<QLineEdit*>(focusWidget()) != nullptr)
@@ -544,21 +522,23 @@ void PlayerFiguresWindow::leaveTotalsView()
     if (!totalsView_)
         return;
     totalsView_ = false;
-    for (QLineEdit* box : catEdit) {
-        box->setFocusPolicy(Qt::StrongFocus);
-        box->setReadOnly(false);
-        box->setMaxLength(4);
-        box->setPalette(QPalette());
-    }
+    boxes_->setTotalsLook(false);
 }
 
 // Focus, keys and the message line --------------------------------------------------------------
 
 bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto found = std::find(catEdit.begin(), catEdit.end(), watched);
-    if (found != catEdit.end()) {
-        const int k = static_cast<int>(found - catEdit.begin());
+    if (const int k = boxes_ ? boxes_->indexOf(watched) : -1; k >= 0) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Undo and Redo are the screen's steps (Edit menu), not the box's own typing.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+                || key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+                event->ignore();
+                return true;
+            }
+        }
         if (event->type() == QEvent::FocusIn) {
             boxFocused(k);
         } else if (event->type() == QEvent::KeyPress) {
@@ -566,7 +546,7 @@ bool PlayerFiguresWindow::eventFilter(QObject* watched, QEvent* event)
             switch (key->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-                catEdit[(k + 1) % BoxCount]->setFocus();
+                boxes_->box((k + 1) % BoxCount)->setFocus();
                 return true;
             case Qt::Key_Plus:
                 stepLastBox(1);
@@ -640,7 +620,7 @@ bool PlayerFiguresWindow::saveAll()
         moveSelectionTo(currentRow_);
         return false;
     }
-    if (anyChanged_) {
+    if (anyChanged()) {
         BusyPointer busy;
         const qint16 game = state().currentGame.number;
         if (!UndoHistory::recorded(
@@ -659,7 +639,7 @@ void PlayerFiguresWindow::okClicked()
 
 bool PlayerFiguresWindow::confirmDiscard()
 {
-    if (!anyChanged_)
+    if (!anyChanged())
         return true;
     if (reallyCancel(prompter(), this, ChangedTitle))
         return true;
@@ -677,7 +657,7 @@ bool PlayerFiguresWindow::queryClose()
 {
     // Leaving by a menu command or the program's end: unsaved figures are saved, dropped or kept
     // on the screen, as the user answers.
-    if (!entry_ || !anyChanged_)
+    if (!entry_ || !anyChanged())
         return true;
     const Message question{ChangedTitle, QStringLiteral("Save player statistics?"),
         Message::Buttons::YesNoCancel, Message::Icon::Question, Message::Answer::Yes};
@@ -694,7 +674,7 @@ bool PlayerFiguresWindow::queryClose()
 
 void PlayerFiguresWindow::gameScreenClicked()
 {
-    if (anyChanged_) {
+    if (anyChanged()) {
         if (!saveFirst(prompter(), this, ChangedTitle, QStringLiteral("Save player statistics?"))) {
             state().currentGame.edit = GameEdit::Change;
             leaveTo(WindowGameScreen);

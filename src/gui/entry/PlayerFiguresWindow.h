@@ -2,6 +2,9 @@
 
 #include "core/entry/PlayerEntry.h"
 #include "gui/app/ChildWindow.h"
+#include "gui/entry/CategoryBoxes.h"
+#include "gui/entry/FiguresTypingSteps.h"
+#include "gui/entry/GameHeadingLabels.h"
 #include "gui/entry/MarkerPictures.h"
 
 #include <QList>
@@ -14,11 +17,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QUndoCommand;
 
 namespace scorvane {
 
 // The player screen: every player's figures for the current game, one player at a time in the 29
-// category boxes, with the team's totals on request. Nothing is written until OK or Game Screen.
+// category boxes, with the team's totals on request. Nothing is written until OK or Game Screen;
+// until then Edit > Undo and Redo walk the screen's own steps, one per changed box or played tick.
 class PlayerFiguresWindow : public ChildWindow
 {
     Q_OBJECT
@@ -37,7 +42,6 @@ private:
     static constexpr int BoxCount = EnteredStatisticCount;
 
     void buildUi();
-    void showHeading();
     void fillTable();
     void setRowMarker(int row, Marker marker);
     void setRowHighlighted(int row, bool highlighted);
@@ -48,13 +52,18 @@ private:
     void moveSelectionTo(int row);
     void showPlayer();
     void focusFirstBox();
-    void fillBoxes(const std::array<qint64, BoxCount>& values);
     // Checks the figures being edited and copies them into the player's slot; false (with the
     // message shown and the focus on the box at fault) when a rule fails.
     bool commitCurrent();
-    StatValueArray boxValues() const;
 
-    void boxChanged();
+    void boxChanged(int k);
+    // The shown player's figures as they are on screen now, and a step from the last ones.
+    ShownFigures shownFigures() const;
+    void recordStep(const QString& name, int joinKey);
+    // Brings the step's player on screen (false, with the reason told, when that cannot be).
+    bool readyForStep(const QUndoCommand& step, bool undo);
+    void showStepFigures(int player, const ShownFigures& figures, int focusBox);
+    bool anyChanged() const { return !typingSteps_.atStart(); }
     void boxFocused(int k);
     void playedClicked();
     void teamClicked();
@@ -80,24 +89,18 @@ private:
     int currentPlayer_ = 0;
     int currentRow_ = 0;
     bool currentChanged_ = false;
-    bool anyChanged_ = false;
+    FiguresTypingSteps typingSteps_;
+    ShownFigures shown_;  // the current player's figures as the last step left them
+    int typingVisit_ = 0; // counts arrivals in a box: keys typed in one visit are one step
     bool totalsView_ = false;
     bool playersMode_ = true;
     int lastBox_ = 0;
-    bool fillingBoxes_ = false;    // the window itself is writing the boxes
     bool movingSelection_ = false; // the window itself is moving the table selection
 
-    QLabel* gameNumberLabel_ = nullptr;
-    QLabel* gameDateLabel_ = nullptr;
-    QLabel* gameLocationLabel_ = nullptr;
-    QLabel* homeNameLabel_ = nullptr;
-    QLabel* homeScoreLabel_ = nullptr;
-    QLabel* visitorNameLabel_ = nullptr;
-    QLabel* visitorScoreLabel_ = nullptr;
+    std::optional<GameHeadingLabels> heading_;
     QTableWidget* playerListTable_ = nullptr;
     QLabel* playerNameLabel_ = nullptr;
-    std::array<QLineEdit*, BoxCount> catEdit{};
-    std::array<QLabel*, BoxCount> catLabel{};
+    std::optional<CategoryBoxes> boxes_;
     QLabel* msgLabel_ = nullptr;
     QCheckBox* playedCheck_ = nullptr;
     QLabel* playerCountLabel_ = nullptr;
