@@ -98,6 +98,14 @@ private Q_SLOTS:
         QVERIFY(
             f.mdi->statusBar()->currentMessage().contains(QStringLiteral("Imported 2 players")));
         QCOMPARE(f.prompter.fileQuestions.size(), 1);
+
+        // The import is one undo step: the roster and its contacts come back as they were.
+        QAction* undo = f.mdi->menuAction(QStringLiteral("mnuUndo"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Roster Import"));
+        undo->trigger();
+        QCOMPARE(f.readDataFile(QStringLiteral("KVPN1.DAT")), nameBytes(10, "Ann"));
+        QVERIFY(f.readDataFile(QStringLiteral("KVPI1.DAT")).isEmpty());
+        QVERIFY(f.state->roster.free[12]); // the roster in memory follows its file
     }
 
     void cancelAndEscapeWriteNothing()

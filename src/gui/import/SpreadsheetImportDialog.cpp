@@ -5,6 +5,7 @@
 #include "core/text/Blanks.h"
 #include "gui/app/OkCancelRow.h"
 #include "gui/app/Prompter.h"
+#include "gui/app/UndoHistory.h"
 #include "gui/app/WindowHelpers.h"
 #include "gui/app/WindowHost.h"
 
@@ -350,7 +351,13 @@ void SpreadsheetImportDialog::okClicked()
     bool done = false;
     {
         BusyPointer busy;
-        done = plan_->write(host_.state());
+        // One undo step, named for what came in.
+        done = UndoHistory::recorded(
+            host_, [&] { return plan_->write(host_.state()); },
+            [&] {
+                return kind() == ImportKind::Roster ? QStringLiteral("Roster Import")
+                                                    : QStringLiteral("Games Import");
+            });
     }
     if (!done)
         return; // a write error the user cancelled: nothing changed, the preview stays
