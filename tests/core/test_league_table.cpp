@@ -325,3 +325,35 @@ TEST(LeagueRulesFile, MissingFileGivesTheDefaultsAndSavingLeavesNoTrace)
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".new")));
     EXPECT_EQ(*readLeagueRules(path).rules, rules);
 }
+
+// An opponent is a team of the table whatever its letter case and its blanks at either end, the
+// accented capitals of the files' character set included; any other difference is another team.
+TEST(LeagueTable, OpponentsMatchTeamNamesInAnyCaseAndBlanks)
+{
+    const QString fullWidth = QStringLiteral("Twenty-Five Letters Long!");
+    const std::vector<const char*> same = {"bay owls", "BAY OWLS", "  Bay Owls", "Bay Owls   ",
+        "\xD6L\xDC"
+        "DENIZ",
+        "\xF6l\xFC"
+        "deniz",
+        "TWENTY-FIVE LETTERS LONG!"};
+    const std::vector<const char*> other
+        = {"Bay Owl", "Bay  Owls", "Bay Owls FC", "Oludeniz", "Twenty-Five Letters Long"};
+    std::vector<LeagueGame> games;
+    int day = 1;
+    for (const auto* names : {&same, &other}) {
+        for (const char* name : *names) {
+            const QByteArray date
+                = QStringLiteral("09%1%2").arg(day++, 2, 10, QChar(u'0')).arg(2).toLatin1();
+            games.push_back(game(name, 1, 0, date.constData()));
+        }
+    }
+    const std::vector<LeagueTeamGames> teams{{1, QStringLiteral("Harbor"), games},
+        {2, QStringLiteral("Bay Owls"), {}}, {3, QStringLiteral("\u00D6l\u00FCdeniz"), {}},
+        {4, fullWidth, {}}};
+    const LeagueTable table(teams, preset(0));
+    std::map<int, int> played;
+    for (const LeagueRow& row : table.rows())
+        played[row.slot] = row.played;
+    EXPECT_EQ(played, (std::map<int, int>{{1, 12}, {2, 4}, {3, 2}, {4, 1}}));
+}

@@ -107,20 +107,21 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
     return result;
 }
 
-CountedLeagueGames GameFileReader::leagueGames(int slot, const ReportSelection& selection)
+std::optional<FileError> GameFileReader::leagueGames(
+    int slot, const ReportSelection& selection, std::vector<LeagueGame>& games)
 {
-    CountedLeagueGames result;
-    result.fault = load(slot);
-    result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
-    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
-        LeagueGame& game = result.games.emplace_back();
+    games.clear();
+    std::optional<FileError> fault = load(slot);
+    games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
+    walkCountedGames(buffer_, selection, [&games](const char* record, const GameRecord&) {
+        LeagueGame& game = games.emplace_back();
         game.goalsFor = integerAt(record, GoalsForAt);
         game.goalsAgainst = integerAt(record, GoalsAgainstAt);
         game.homeGame = record[HomeAt];
         std::copy_n(record + DateAt, game.date.size(), game.date.begin());
         std::copy_n(record + OpponentAt, game.opponent.size(), game.opponent.begin());
     });
-    return result;
+    return fault;
 }
 
 CountedGames GameFileReader::games(int slot, const ReportSelection& selection)

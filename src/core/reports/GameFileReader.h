@@ -42,12 +42,6 @@ struct LeagueGame
     std::array<char, 25> opponent{}; // padded with blanks
 };
 
-struct CountedLeagueGames
-{
-    std::vector<LeagueGame> games;
-    std::optional<FileError> fault;
-};
-
 struct CountedResults
 {
     std::vector<GameResult> games;
@@ -76,8 +70,10 @@ public:
     CountedResults results(int slot, const ReportSelection& selection);
     // The whole records of the counted games, in record order.
     CountedGames games(int slot, const ReportSelection& selection);
-    // What the league table needs of the counted games, in record order, without decoding texts.
-    CountedLeagueGames leagueGames(int slot, const ReportSelection& selection);
+    // What the league table needs of the counted games, in record order, without decoding texts,
+    // into `games` (emptied first; its room is kept, so one vector serves every team).
+    std::optional<FileError> leagueGames(
+        int slot, const ReportSelection& selection, std::vector<LeagueGame>& games);
 
 private:
     // Fills the buffer with the slot's file; empty when there is none.

@@ -4,8 +4,12 @@
 #include "core/text/TextCodec.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <span>
+#include <utility>
 
 namespace scorvane {
 
@@ -28,112 +32,154 @@ constexpr std::array<unsigned char, 256> FoldTable = [] {
     return table;
 }();
 
+// A name field as the table compares it: blanks trimmed, letters folded, zero-padded to 32
+// bytes held in four words, so that two names compare and hash as four numbers.
+struct NameKey
+{
+    std::array<std::uint64_t, 4> words{};
+
+    static NameKey of(const char* bytes, std::size_t size)
+    {
+        std::size_t begin = 0;
+        std::size_t end = size;
+        while (begin < end && bytes[begin] == ' ')
+            ++begin;
+        while (end > begin && bytes[end - 1] == ' ')
+            --end;
+        std::array<unsigned char, 32> folded{};
+        for (std::size_t k = begin; k < end && k - begin < folded.size(); ++k)
+            folded[k - begin] = FoldTable[static_cast<unsigned char>(bytes[k])];
+        NameKey key;
+        std::memcpy(key.words.data(), folded.data(), folded.size());
+        return key;
+    }
+
+    // The same for a 25-byte opponent field, eight bytes at a time: plain ASCII names that do
+    // not start with a blank (nearly all) are trimmed and folded without a byte loop.
+    static NameKey ofField(const std::array<char, 25>& field)
+    {
+        if constexpr (std::endian::native != std::endian::little)
+            return of(field.data(), field.size());
+        constexpr std::uint64_t High = 0x8080808080808080ULL;
+        constexpr std::uint64_t Low = 0x7F7F7F7F7F7F7F7FULL;
+        constexpr std::uint64_t Blanks = 0x2020202020202020ULL;
+        constexpr auto bytesOf = [](std::uint64_t c) { return c * 0x0101010101010101ULL; };
+        NameKey key;
+        std::memcpy(key.words.data(), field.data(), 24);
+        key.words[3] = (Blanks << 8) | static_cast<unsigned char>(field[24]);
+        const std::uint64_t any = key.words[0] | key.words[1] | key.words[2] | key.words[3];
+        if ((any & High) != 0 || field[0] == ' ')
+            return of(field.data(), field.size());
+        std::size_t length = 0; // up to the last byte that is not a blank
+        for (std::size_t k = 0; k < key.words.size(); ++k) {
+            std::uint64_t& word = key.words[k];
+            const std::uint64_t other = word ^ Blanks;
+            const std::uint64_t notBlank = (((other & Low) + Low) | other) & High;
+            if (notBlank != 0)
+                length = k * 8 + static_cast<std::size_t>(63 - std::countl_zero(notBlank)) / 8 + 1;
+            // Capitals to small letters: the bytes from 'A' to 'Z' gain 0x20.
+            const std::uint64_t fromA = word + bytesOf(0x80 - 'A');
+            const std::uint64_t pastZ = word + bytesOf(0x80 - 'Z' - 1);
+            word |= ((fromA & ~pastZ) & High) >> 2;
+        }
+        for (std::size_t k = 0; k < key.words.size(); ++k) {
+            const std::size_t start = k * 8;
+            if (length <= start)
+                key.words[k] = 0;
+            else if (length < start + 8)
+                key.words[k] &= (std::uint64_t{1} << (8 * (length - start))) - 1;
+        }
+        return key;
+    }
+
+    std::uint64_t hash() const
+    {
+        std::uint64_t mixed = (words[0] * 0x9E3779B97F4A7C15ULL)
+            ^ (words[1] * 0xC2B2AE3D27D4EB4FULL) ^ (words[2] * 0x165667B19E3779F9ULL)
+            ^ (words[3] * 0x27D4EB2F165667C5ULL);
+        // The low bits of a product depend only on the low bytes, which most names share.
+        mixed ^= mixed >> 33;
+        mixed *= 0xFF51AFD7ED558CCDULL;
+        return mixed ^ (mixed >> 33);
+    }
+
+    bool operator==(const NameKey& other) const
+    {
+        return ((words[0] ^ other.words[0]) | (words[1] ^ other.words[1])
+                   | (words[2] ^ other.words[2]) | (words[3] ^ other.words[3]))
+            == 0;
+    }
+};
+
 // The chosen teams by name, blanks trimmed and in any letter case, looked up straight from an
-// opponent field's bytes so that no text is made per game: a hash of the folded bytes finds the
-// candidates, the bytes confirm.
+// opponent field's bytes so that no text is made per game.
 class TeamNameIndex
 {
 public:
-    explicit TeamNameIndex(const std::vector<LeagueTeamGames>& teams)
+    explicit TeamNameIndex(const std::vector<LeagueTeam>& teams)
     {
+        std::size_t size = 16;
+        while (size < teams.size() * 4)
+            size *= 2;
+        slots_.assign(size, Slot{});
         for (std::size_t i = 0; i < teams.size(); ++i) {
-            QByteArray bytes = TextCodec::encode(trimBlanks(teams[i].teamName)).left(25);
-            for (char& b : bytes)
-                b = static_cast<char>(FoldTable[static_cast<unsigned char>(b)]);
-            names_.push_back({hashOf(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                static_cast<int>(i), bytes});
+            const QByteArray bytes = TextCodec::encode(trimBlanks(teams[i].teamName)).left(25);
+            const NameKey key
+                = NameKey::of(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+            Slot& slot = slotOf(key);
+            if (slot.team < 0) // the first of two teams of one name is the one found
+                slot = Slot{key, static_cast<int>(i)};
         }
-        // By hash, and the first of two teams of one name first.
-        std::stable_sort(names_.begin(), names_.end(),
-            [](const Name& x, const Name& y) { return x.hash < y.hash; });
     }
 
     // The first team of that name, or -1.
     int find(const std::array<char, 25>& field) const
     {
-        std::size_t begin = 0;
-        std::size_t end = field.size();
-        while (begin < end && field[begin] == ' ')
-            ++begin;
-        while (end > begin && field[end - 1] == ' ')
-            --end;
-        std::array<char, 25> folded{};
-        const std::size_t length = end - begin;
-        for (std::size_t k = 0; k < length; ++k)
-            folded[k] = static_cast<char>(FoldTable[static_cast<unsigned char>(field[begin + k])]);
-        const std::uint64_t hash = hashOf(folded.data(), length);
-        auto at = std::lower_bound(names_.begin(), names_.end(), hash,
-            [](const Name& name, std::uint64_t h) { return name.hash < h; });
-        for (; at != names_.end() && at->hash == hash; ++at) {
-            if (static_cast<std::size_t>(at->folded.size()) == length
-                && std::equal(folded.begin(), folded.begin() + static_cast<std::ptrdiff_t>(length),
-                    at->folded.constData()))
-                return at->team;
-        }
-        return -1;
+        return slotOf(NameKey::ofField(field)).team;
     }
 
 private:
-    static std::uint64_t hashOf(const char* bytes, std::size_t length)
+    struct Slot
     {
-        std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
-        for (std::size_t k = 0; k < length; ++k)
-            hash = (hash ^ static_cast<unsigned char>(bytes[k])) * 1099511628211ULL;
-        return hash;
-    }
-
-    struct Name
-    {
-        std::uint64_t hash = 0;
-        int team = 0;
-        QByteArray folded;
+        NameKey key;
+        int team = -1;
     };
-    std::vector<Name> names_;
+
+    // The slot holding `key`, or the empty one where it would go (open addressing).
+    const Slot& slotOf(const NameKey& key) const
+    {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t at = static_cast<std::size_t>(key.hash()) & mask;
+        while (slots_[at].team >= 0 && !(slots_[at].key == key))
+            at = (at + 1) & mask;
+        return slots_[at];
+    }
+    Slot& slotOf(const NameKey& key) { return const_cast<Slot&>(std::as_const(*this).slotOf(key)); }
+
+    std::vector<Slot> slots_; // at most a quarter full, so every probe ends at an empty slot
 };
 
-// One game as the table counts it: `first` (a team's index) against `second` (another team's
-// index, or -1 for an opponent outside the table).
-struct Match
+// One team's record of a game against another team of the table, as small as it can be held:
+// a season's worth of these is the only thing kept of the games until all are read.
+struct BetweenRecord
 {
-    int first = 0;
-    int second = -1;
-    int firstGoals = 0;
-    int secondGoals = 0;
-    bool firstAway = false;
+    std::array<char, 6> date{};
+    std::uint8_t opponent = 0; // the other team's index
+    std::uint8_t marks = 0;    // Away, Counted
+    qint16 goalsFor = 0;
+    qint16 goalsAgainst = 0;
+
+    static constexpr std::uint8_t Away = 1;
+    static constexpr std::uint8_t Counted = 2; // the record counted for its game: not its twin,
+                                               // not in dispute
+    bool away() const { return (marks & Away) != 0; }
+    bool counted() const { return (marks & Counted) != 0; }
 };
+static_assert(sizeof(BetweenRecord) == 12);
 
-Match matchFrom(int team, int opponent, const LeagueGame& game)
+bool sameDate(const std::array<char, 6>& a, const std::array<char, 6>& b)
 {
-    return Match{team, opponent, game.goalsFor, game.goalsAgainst, game.homeGame == '2'};
-}
-
-// Pairs the games `i` recorded against `j` with those `j` recorded against `i` by their date,
-// in record order; a pair that agrees is one match, a pair that disagrees none.
-void pairGames(int i, int j, const std::vector<const LeagueGame*>& ofFirst,
-    const std::vector<const LeagueGame*>& ofSecond, std::vector<Match>& matches,
-    std::vector<std::pair<const LeagueGame*, const LeagueGame*>>& disagreeing,
-    std::vector<char>& used)
-{
-    used.assign(ofSecond.size(), 0);
-    for (const LeagueGame* game : ofFirst) {
-        std::size_t k = 0;
-        while (k < ofSecond.size() && (used[k] || ofSecond[k]->date != game->date))
-            ++k;
-        if (k == ofSecond.size()) {
-            matches.push_back(matchFrom(i, j, *game));
-            continue;
-        }
-        used[k] = 1;
-        const LeagueGame& other = *ofSecond[k];
-        if (other.goalsFor == game->goalsAgainst && other.goalsAgainst == game->goalsFor)
-            matches.push_back(matchFrom(i, j, *game));
-        else
-            disagreeing.emplace_back(game, &other);
-    }
-    for (std::size_t k = 0; k < ofSecond.size(); ++k) {
-        if (!used[k])
-            matches.push_back(matchFrom(j, i, *ofSecond[k]));
-    }
+    return std::memcmp(a.data(), b.data(), a.size()) == 0;
 }
 
 // What one team gains from a match, from its own side.
@@ -178,17 +224,13 @@ void addToRow(LeagueRow& row, const Side& side, const LeagueRules& rules)
 class Ranking
 {
 public:
-    Ranking(
-        std::vector<LeagueRow>& rows, const std::vector<Match>& matches, const LeagueRules& rules)
+    // `recordsOf(i, j)`: the records team i made of its games against team j.
+    using RecordsOf = std::function<std::span<const BetweenRecord>(std::size_t, std::size_t)>;
+    Ranking(std::vector<LeagueRow>& rows, RecordsOf recordsOf, const LeagueRules& rules)
         : rows_(rows)
         , rules_(rules)
-        , placeInGroup_(rows.size(), -1)
-    {
-        for (const Match& m : matches) {
-            if (m.second >= 0)
-                betweenTeams_.push_back(m);
-        }
-    }
+        , recordsOf_(std::move(recordsOf))
+    { }
 
     // The indices of `group` in their final order.
     std::vector<int> order(std::vector<int> group, std::size_t ruleIndex)
@@ -228,27 +270,28 @@ public:
 private:
     std::vector<long long> valuesOf(const std::vector<int>& group, TieBreaker rule) const
     {
-        const auto own = [&](const std::function<long long(const LeagueRow&)>& value) {
+        const auto own = [&](long long (*value)(const LeagueRow&)) {
             std::vector<long long> values;
+            values.reserve(group.size());
             for (int team : group)
                 values.push_back(value(rows_[static_cast<std::size_t>(team)]));
             return values;
         };
         switch (rule) {
         case TieBreaker::Points:
-            return own([](const LeagueRow& r) { return r.points; });
+            return own([](const LeagueRow& r) -> long long { return r.points; });
         case TieBreaker::GoalDifference:
-            return own([](const LeagueRow& r) { return r.goalDifference; });
+            return own([](const LeagueRow& r) -> long long { return r.goalDifference; });
         case TieBreaker::GoalsFor:
-            return own([](const LeagueRow& r) { return r.goalsFor; });
+            return own([](const LeagueRow& r) -> long long { return r.goalsFor; });
         case TieBreaker::FewestGoalsAgainst:
-            return own([](const LeagueRow& r) { return -r.goalsAgainst; });
+            return own([](const LeagueRow& r) -> long long { return -r.goalsAgainst; });
         case TieBreaker::Wins:
-            return own([](const LeagueRow& r) { return r.won; });
+            return own([](const LeagueRow& r) -> long long { return r.won; });
         case TieBreaker::AwayGoals:
-            return own([](const LeagueRow& r) { return r.awayGoals; });
+            return own([](const LeagueRow& r) -> long long { return r.awayGoals; });
         case TieBreaker::FewestGamesPlayed:
-            return own([](const LeagueRow& r) { return -r.played; });
+            return own([](const LeagueRow& r) -> long long { return -r.played; });
         case TieBreaker::HeadToHeadPoints:
         case TieBreaker::HeadToHeadGoalDifference:
         case TieBreaker::HeadToHeadGoalsFor:
@@ -261,11 +304,7 @@ private:
     std::vector<long long> headToHead(const std::vector<int>& group, TieBreaker rule) const
     {
         std::vector<long long> values(group.size(), 0);
-        for (std::size_t k = 0; k < group.size(); ++k)
-            placeInGroup_[static_cast<std::size_t>(group[k])] = static_cast<int>(k);
-        const auto place = [&](int team) { return placeInGroup_[static_cast<std::size_t>(team)]; };
-        const auto add = [&](int at, const Side& side) {
-            long long& value = values[static_cast<std::size_t>(at)];
+        const auto add = [&](long long& value, const Side& side) {
             if (rule == TieBreaker::HeadToHeadPoints)
                 value += pointsFor(side, rules_);
             else if (rule == TieBreaker::HeadToHeadGoalDifference)
@@ -273,68 +312,175 @@ private:
             else
                 value += side.goalsFor;
         };
-        for (const Match& m : betweenTeams_) {
-            const int first = place(m.first);
-            const int second = place(m.second);
-            if (first < 0 || second < 0)
-                continue;
-            add(first, Side{m.firstGoals, m.secondGoals, m.firstAway});
-            add(second, Side{m.secondGoals, m.firstGoals, !m.firstAway});
+        for (std::size_t k = 0; k < group.size(); ++k) {
+            const auto team = static_cast<std::size_t>(group[k]);
+            for (int otherTeam : group) {
+                const auto other = static_cast<std::size_t>(otherTeam);
+                if (other == team)
+                    continue;
+                for (const BetweenRecord& r : recordsOf_(team, other)) {
+                    if (r.counted())
+                        add(values[k], Side{r.goalsFor, r.goalsAgainst, r.away()});
+                }
+                for (const BetweenRecord& r : recordsOf_(other, team)) {
+                    if (r.counted())
+                        add(values[k], Side{r.goalsAgainst, r.goalsFor, !r.away()});
+                }
+            }
         }
-        for (int team : group)
-            placeInGroup_[static_cast<std::size_t>(team)] = -1;
         return values;
     }
 
     std::vector<LeagueRow>& rows_;
     const LeagueRules& rules_;
-    std::vector<Match> betweenTeams_;       // the matches of two teams of the table
-    mutable std::vector<int> placeInGroup_; // by team, its place in the group ranked; -1 outside
+    RecordsOf recordsOf_;
+};
+
+// Counts the games of the chosen teams into their rows once each, team by team: a game against
+// an outside team at once, one against another team of the table once both teams' records are
+// in, pairing the two records of one game.
+class GameCounter
+{
+public:
+    GameCounter(const std::vector<LeagueTeam>& teams, std::vector<LeagueRow>& rows,
+        const LeagueRules& rules)
+        : teams_(teams)
+        , teamByName_(teams)
+        , rows_(rows)
+        , rules_(rules)
+        , count_(teams.size())
+        , firstOf_(count_ * count_ + 1, 0)
+    { }
+
+    // Takes team `i`'s games (teams in order): its records against other teams of the table are
+    // kept, sorted by the other team, record order kept.
+    void addTeam(std::size_t i, const std::vector<LeagueGame>& games)
+    {
+        const std::size_t start = between_.size();
+        std::vector<std::uint32_t> perOpponent(count_ + 1, 0);
+        for (const LeagueGame& game : games) {
+            const int found = teamByName_.find(game.opponent);
+            if (found < 0 || static_cast<std::size_t>(found) == i) {
+                countGame(i, -1, game.goalsFor, game.goalsAgainst, game.homeGame == '2');
+                continue;
+            }
+            between_.push_back(BetweenRecord{game.date, static_cast<std::uint8_t>(found),
+                game.homeGame == '2' ? BetweenRecord::Away : std::uint8_t{0}, game.goalsFor,
+                game.goalsAgainst});
+            ++perOpponent[static_cast<std::size_t>(found) + 1];
+        }
+        if (i == 0 && count_ > 1) // teams are alike: room for all of them at once
+            between_.reserve(between_.size() * count_ + between_.size() / 4);
+        for (std::size_t j = 1; j <= count_; ++j)
+            perOpponent[j] += perOpponent[j - 1];
+        for (std::size_t j = 0; j < count_; ++j)
+            firstOf_[i * count_ + j] = static_cast<std::uint32_t>(start) + perOpponent[j];
+        scratch_.assign(between_.begin() + static_cast<std::ptrdiff_t>(start), between_.end());
+        for (const BetweenRecord& record : scratch_)
+            between_[start + perOpponent[record.opponent]++] = record;
+        firstOf_[(i + 1) * count_] = static_cast<std::uint32_t>(between_.size());
+    }
+
+    // After the last team: pairs the records of every two teams; returns the games whose two
+    // records disagree.
+    std::vector<RecordDisagreement> pairAll()
+    {
+        std::vector<RecordDisagreement> disagreements;
+        std::vector<char> used; // scratch of the pairing, kept for every pair
+        for (std::size_t i = 0; i < count_; ++i) {
+            for (std::size_t j = i + 1; j < count_; ++j)
+                pairGames(i, j, used, disagreements);
+        }
+        return disagreements;
+    }
+
+    std::span<BetweenRecord> recordsOf(std::size_t team, std::size_t other)
+    {
+        const std::size_t at = team * count_ + other;
+        return {between_.data() + firstOf_[at], between_.data() + firstOf_[at + 1]};
+    }
+    std::span<const BetweenRecord> recordsOf(std::size_t team, std::size_t other) const
+    {
+        return const_cast<GameCounter&>(*this).recordsOf(team, other);
+    }
+
+private:
+    // Pairs the games `i` recorded against `j` with those `j` recorded against `i` by their
+    // date, in record order; a pair that agrees is one game, a pair that disagrees none.
+    void pairGames(std::size_t i, std::size_t j, std::vector<char>& used,
+        std::vector<RecordDisagreement>& disagreements)
+    {
+        const std::span<BetweenRecord> first = recordsOf(i, j);
+        const std::span<BetweenRecord> second = recordsOf(j, i);
+        if (first.empty() && second.empty())
+            return;
+        used.assign(second.size(), 0);
+        for (BetweenRecord& game : first) {
+            std::size_t k = 0;
+            while (k < second.size() && (used[k] || !sameDate(second[k].date, game.date)))
+                ++k;
+            if (k < second.size()) {
+                used[k] = 1;
+                const BetweenRecord& other = second[k];
+                if (other.goalsFor != game.goalsAgainst || other.goalsAgainst != game.goalsFor) {
+                    disagreements.push_back(RecordDisagreement{teams_[i].slot, teams_[j].slot,
+                        QString::fromLatin1(game.date.data(), 6), game.goalsFor, game.goalsAgainst,
+                        other.goalsFor, other.goalsAgainst});
+                    continue;
+                }
+            }
+            game.marks |= BetweenRecord::Counted;
+            countGame(i, static_cast<int>(j), game.goalsFor, game.goalsAgainst, game.away());
+        }
+        for (std::size_t k = 0; k < second.size(); ++k) {
+            if (used[k])
+                continue;
+            BetweenRecord& game = second[k];
+            game.marks |= BetweenRecord::Counted;
+            countGame(j, static_cast<int>(i), game.goalsFor, game.goalsAgainst, game.away());
+        }
+    }
+
+    // Counts a game recorded by `team` for it and for `opponent` (a team of the table, or -1).
+    void countGame(std::size_t team, int opponent, int goalsFor, int goalsAgainst, bool away)
+    {
+        addToRow(rows_[team], Side{goalsFor, goalsAgainst, away}, rules_);
+        if (opponent >= 0)
+            addToRow(rows_[static_cast<std::size_t>(opponent)], Side{goalsAgainst, goalsFor, !away},
+                rules_);
+    }
+
+    const std::vector<LeagueTeam>& teams_;
+    TeamNameIndex teamByName_;
+    std::vector<LeagueRow>& rows_;
+    const LeagueRules& rules_;
+    std::size_t count_;
+    std::vector<BetweenRecord> between_; // by team, then by the other team, then record order
+    std::vector<std::uint32_t> firstOf_; // where team i's records against team j start
+    std::vector<BetweenRecord> scratch_;
 };
 
 } // namespace
 
 LeagueTable::LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules rules)
+    : LeagueTable(
+        [&teams] {
+            std::vector<LeagueTeam> named;
+            for (const LeagueTeamGames& team : teams)
+                named.push_back(LeagueTeam{team.slot, team.teamName});
+            return named;
+        }(),
+        std::move(rules), [&teams](std::size_t index) { return &teams[index].games; })
+{ }
+
+LeagueTable::LeagueTable(
+    const std::vector<LeagueTeam>& teams, LeagueRules rules, const LeagueGamesOf& gamesOf)
     : rules_(std::move(rules))
 {
+    // Team indices are kept in one byte: there are at most 100 teams.
+    Q_ASSERT(teams.size() <= 255);
     const int count = static_cast<int>(teams.size());
-    const TeamNameIndex teamByName(teams);
-    std::vector<Match> matches;
-    std::size_t gameCount = 0;
-    for (const LeagueTeamGames& team : teams)
-        gameCount += team.games.size();
-    matches.reserve(gameCount);
-    // against[i * count + j]: the games team i recorded against team j.
-    std::vector<std::vector<const LeagueGame*>> against(
-        static_cast<std::size_t>(count) * static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        for (const LeagueGame& game : teams[static_cast<std::size_t>(i)].games) {
-            const int found = teamByName.find(game.opponent);
-            if (found < 0 || found == i)
-                matches.push_back(matchFrom(i, -1, game));
-            else
-                against[static_cast<std::size_t>(i * count + found)].push_back(&game);
-        }
-    }
-    std::vector<std::pair<const LeagueGame*, const LeagueGame*>> disagreeing;
-    std::vector<char> used; // scratch of the pairing, kept for every pair
-    for (int i = 0; i < count; ++i) {
-        for (int j = i + 1; j < count; ++j) {
-            const std::size_t ij = static_cast<std::size_t>(i * count + j);
-            const std::size_t ji = static_cast<std::size_t>(j * count + i);
-            const std::size_t before = disagreeing.size();
-            pairGames(i, j, against[ij], against[ji], matches, disagreeing, used);
-            for (std::size_t k = before; k < disagreeing.size(); ++k) {
-                const auto [first, second] = disagreeing[k];
-                disagreements_.push_back(RecordDisagreement{teams[static_cast<std::size_t>(i)].slot,
-                    teams[static_cast<std::size_t>(j)].slot,
-                    QString::fromLatin1(first->date.data(), 6), first->goalsFor,
-                    first->goalsAgainst, second->goalsFor, second->goalsAgainst});
-            }
-        }
-    }
-
-    for (const LeagueTeamGames& team : teams) {
+    for (const LeagueTeam& team : teams) {
         LeagueRow row;
         row.slot = team.slot;
         row.teamName = team.teamName;
@@ -342,18 +488,25 @@ LeagueTable::LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules 
         row.points = -row.pointsDeducted;
         rows_.push_back(row);
     }
-    for (const Match& m : matches) {
-        addToRow(rows_[static_cast<std::size_t>(m.first)],
-            Side{m.firstGoals, m.secondGoals, m.firstAway}, rules_);
-        if (m.second >= 0)
-            addToRow(rows_[static_cast<std::size_t>(m.second)],
-                Side{m.secondGoals, m.firstGoals, !m.firstAway}, rules_);
+    GameCounter counter(teams, rows_, rules_);
+    for (std::size_t i = 0; i < teams.size(); ++i) {
+        const std::vector<LeagueGame>* games = gamesOf(i);
+        if (games == nullptr)
+            return;
+        counter.addTeam(i, *games);
     }
+    disagreements_ = counter.pairAll();
 
     std::vector<int> all(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         all[static_cast<std::size_t>(i)] = i;
-    const std::vector<int> order = Ranking(rows_, matches, rules_).order(all, 0);
+    const std::vector<int> order = Ranking(
+        rows_,
+        [&counter](std::size_t team, std::size_t other) {
+            return std::as_const(counter).recordsOf(team, other);
+        },
+        rules_)
+                                       .order(all, 0);
     std::vector<LeagueRow> ranked;
     ranked.reserve(rows_.size());
     for (int team : order)

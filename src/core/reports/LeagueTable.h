@@ -5,10 +5,18 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace scorvane {
+
+// One chosen team of the league table.
+struct LeagueTeam
+{
+    int slot = 0;
+    QString teamName; // as the team list holds it
+};
 
 // One chosen team's counted games, in record order, for the league table.
 struct LeagueTeamGames
@@ -17,6 +25,10 @@ struct LeagueTeamGames
     QString teamName; // as the team list holds it
     std::vector<LeagueGame> games;
 };
+
+// The counted games of the team at `index`, valid until the next call; nullptr stops the
+// counting (the caller knows why and drops the table).
+using LeagueGamesOf = std::function<const std::vector<LeagueGame>*(std::size_t index)>;
 
 // One team's line of the league table.
 struct LeagueRow
@@ -62,6 +74,9 @@ public:
     LeagueTable() = default;
     // `teams` in team-list order, which also orders teams level on every rule.
     LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules rules);
+    // The same, asking for each team's games in turn, so that only one team's are held at once.
+    LeagueTable(
+        const std::vector<LeagueTeam>& teams, LeagueRules rules, const LeagueGamesOf& gamesOf);
 
     const std::vector<LeagueRow>& rows() const { return rows_; }
     const std::vector<RecordDisagreement>& disagreements() const { return disagreements_; }

@@ -203,16 +203,20 @@ bool LeagueTableReport::print(OutputEngine& engine, const PageChoices& choices) 
 LeagueTableResult computeLeagueTable(const QString& dataFolder, const QList<int>& slots,
     const TeamNameTable& teamNames, const ReportSelection& selection, const LeagueRules& rules)
 {
-    std::vector<LeagueTeamGames> teams;
+    std::vector<LeagueTeam> teams;
     teams.reserve(static_cast<std::size_t>(slots.size()));
+    for (int slot : slots)
+        teams.push_back(LeagueTeam{slot, teamNames[slot]});
     GameFileReader reader(dataFolder);
-    for (int slot : slots) {
-        CountedLeagueGames counted = reader.leagueGames(slot, selection);
-        if (counted.fault)
-            return {LeagueTableReport(), counted.fault};
-        teams.push_back(LeagueTeamGames{slot, teamNames[slot], std::move(counted.games)});
-    }
-    return {LeagueTableReport(LeagueTable(teams, rules)), std::nullopt};
+    std::vector<LeagueGame> games; // one team's at a time
+    std::optional<FileError> fault;
+    LeagueTable table(teams, rules, [&](std::size_t index) -> const std::vector<LeagueGame>* {
+        fault = reader.leagueGames(teams[index].slot, selection, games);
+        return fault ? nullptr : &games;
+    });
+    if (fault)
+        return {LeagueTableReport(), fault};
+    return {LeagueTableReport(std::move(table)), std::nullopt};
 }
 
 } // namespace scorvane
