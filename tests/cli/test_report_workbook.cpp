@@ -87,6 +87,7 @@ TEST(ReportToolWorkbook, EveryKindHoldsTheRowsOfItsCsvWithTypedCells)
         {"scores --teams 3", "Game Scores", 'd'},
         {"scores --short --teams 3 --title Away/Home", "Away Home", 'd'},
         {"standings --teams 1,2,3,4", "Team Standings", '%'},
+        {"table --teams 1,2,3,4", "League Table", 'n'},
     };
     for (const Case& c : cases) {
         const std::string line = c.line;

@@ -159,6 +159,8 @@ ExportTable LeagueTableReport::exportTable(const QString& title) const
     const ReportGrid shown = grid();
     for (const GridColumn& column : shown.columns)
         table.headings << column.heading;
+    // Pos is a number too, except for a shared place ("3="), which stays text.
+    table.numericColumns << 0;
     for (int c = 2; c <= 9; ++c)
         table.numericColumns << c;
     for (const QStringList& row : shown.rows)
