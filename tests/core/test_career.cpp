@@ -131,6 +131,25 @@ TEST(Career, JoinsPlayersByNameWithinATeamAndLeavesTheDamagedSeasonOut)
     EXPECT_EQ(t.totals().seasons, 3);
 }
 
+// Files are checked as they are read, and one found right is not read for its checksum again
+// while unchanged: a file damaged after a career found it right is still found out.
+TEST(Career, AFileDamagedAfterACareerFoundItRightIsFoundOutNextTime)
+{
+    ThreeSeasons s;
+    ASSERT_EQ(computeCareerStats(s.input({1}), {QStringLiteral("2001")}).seasonNames,
+        texts({"2001", "Current"}));
+    const QString roster
+        = seasonsFolder(s.state.settings.dataFolder) + QStringLiteral("2001/KVPN1.DAT");
+    QByteArray bytes = readWholeFile(roster);
+    bytes[3] = 'x'; // "Ann" is now "Axn": same size
+    writeWholeFile(roster, bytes);
+    const CareerStatsResult again = computeCareerStats(s.input({1}), {QStringLiteral("2001")});
+    EXPECT_EQ(again.seasonNames, texts({"Current"}));
+    ASSERT_EQ(again.leftOut.size(), 1u);
+    EXPECT_EQ(
+        again.leftOut[0].problem, QStringLiteral("KVPN1.DAT is damaged (its contents changed)"));
+}
+
 TEST(Career, OnlyTheSeasonsAskedForAreCounted)
 {
     ThreeSeasons s;

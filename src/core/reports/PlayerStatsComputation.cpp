@@ -1,6 +1,7 @@
 #include "core/reports/PlayerStatsComputation.h"
 
 #include "core/reports/TeamQueue.h"
+#include "core/store/ContentChecksum.h"
 #include "core/store/PlayerNameRecord.h"
 #include "core/store/WholeFile.h"
 #include "core/text/Blanks.h"
@@ -37,6 +38,10 @@ PlayerStatsResult joinParts(std::vector<TeamStatsPart>& parts)
     for (TeamStatsPart& part : parts) {
         if (part.error) {
             result.error = part.error;
+            break;
+        }
+        if (!part.damagedFile.isEmpty()) {
+            result.damagedFile = part.damagedFile;
             break;
         }
         games += part.gameChanges - (part.firstGame != 0 && part.firstGame == lastGame ? 1 : 0);
@@ -98,13 +103,16 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input)
     return result;
 }
 
-RosterNameTable readRosterNames(const QString& rosterPath, std::optional<FileError>* error)
+RosterNameTable readRosterNames(
+    const QString& rosterPath, std::optional<FileError>* error, quint64* checksum)
 {
     RosterNameTable names = defaultRosterNames();
     WholeFile file;
     const std::optional<FileError> problem = file.read(rosterPath);
     if (error != nullptr)
         *error = problem;
+    if (checksum != nullptr)
+        *checksum = ContentChecksum::of(reinterpret_cast<const char*>(file.data()), file.size());
     const qint64 count = file.size() / PlayerNameRecord::Length;
     for (qint64 r = 0; r < count; ++r) {
         const uchar* record = file.data() + r * PlayerNameRecord::Length;

@@ -5,6 +5,7 @@
 #include "core/store/FileError.h"
 #include "core/text/OneBasedArray.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -26,12 +27,16 @@ struct PlayerStatsInput
     // How many threads read teams at once; 0 lets the machine's processor count decide. The
     // result does not depend on it.
     int threads = 0;
+    // The checksums the files must have, by file name in capitals (an archived season's files,
+    // checked as they are read); a file not named here is not checked.
+    QHash<QString, quint64> checksums;
 };
 
 struct PlayerStatsResult
 {
     PlayerStatsTable table;
     std::optional<FileError> error; // the file that could not be read
+    QString damagedFile;            // the file whose checksum differed (its name); then no table
 };
 
 // Sums every counted statistics record into one row per player (per team and player with
@@ -45,8 +50,9 @@ PlayerStatsResult computePlayerStats(const PlayerStatsInput& input);
 void finishPlayerStats(PlayerStatsTable& table);
 
 // The names a team's roster file gives: "Player n" (with the number's sign blank) for every
-// number, then each record's name at its number.
-RosterNameTable readRosterNames(
-    const QString& rosterPath, std::optional<FileError>* error = nullptr);
+// number, then each record's name at its number. `checksum`, when given, receives the checksum
+// of the file's bytes.
+RosterNameTable readRosterNames(const QString& rosterPath,
+    std::optional<FileError>* error = nullptr, quint64* checksum = nullptr);
 
 } // namespace scorvane

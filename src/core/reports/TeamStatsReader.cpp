@@ -1,5 +1,6 @@
 #include "core/reports/TeamStatsReader.h"
 
+#include "core/store/ContentChecksum.h"
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 
@@ -66,18 +67,44 @@ TeamStatsPart TeamStatsReader::read(int slot)
     part_ = {};
     playerRow_.fill(0);
     sums_.fill(PlayerSums{});
-    if (input_.teams.size() >= 2 || !input_.currentTeamNames)
-        names_ = readRosterNames(teamFile(input_.dataFolder, "KVPN", slot), &part_.error);
-    else
+    const QString rosterName = QStringLiteral("KVPN%1.DAT").arg(slot);
+    const QString resultsName = QStringLiteral("KVPS%1.DAT").arg(slot);
+    const auto rosterSum = input_.checksums.constFind(rosterName);
+    const auto resultsSum = input_.checksums.constFind(resultsName);
+    if (input_.teams.size() >= 2 || !input_.currentTeamNames) {
+        quint64 checksum = 0;
+        names_ = readRosterNames(teamFile(input_.dataFolder, "KVPN", slot), &part_.error,
+            rosterSum != input_.checksums.cend() ? &checksum : nullptr);
+        if (!part_.error && rosterSum != input_.checksums.cend() && checksum != *rosterSum) {
+            part_.damagedFile = rosterName;
+            return std::move(part_);
+        }
+    } else {
         names_ = *input_.currentTeamNames;
+    }
     if (part_.error)
         return std::move(part_);
     if (!anyName_) {
         for (int n = 1; n <= 99; ++n)
             lowerNames_[n] = fitWidth(names_[n], 17).toLower();
     }
-    part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
-        [this, slot](const uchar* data, qint64 size) { return sumBlock(data, size, slot); });
+    if (resultsSum == input_.checksums.cend()) {
+        part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
+            [this, slot](const uchar* data, qint64 size) { return sumBlock(data, size, slot); });
+    } else {
+        // Checked as it is read: the whole file is summed for its checksum, though the figures
+        // may end before it does.
+        ContentChecksum checksum;
+        bool summing = true;
+        part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
+            [&](const uchar* data, qint64 size) {
+                checksum.add(reinterpret_cast<const char*>(data), size);
+                summing = summing && sumBlock(data, size, slot);
+                return true;
+            });
+        if (!part_.error && checksum.value() != *resultsSum)
+            part_.damagedFile = resultsName;
+    }
     moveSumsToRows();
     return std::move(part_);
 }

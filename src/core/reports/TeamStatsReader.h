@@ -24,6 +24,7 @@ struct TeamStatsPart
     int firstGame = 0;   // 0 when nothing was counted
     int lastGame = 0;
     std::optional<FileError> error; // the roster or statistics file that could not be read
+    QString damagedFile; // the file whose checksum is not the one it must have (its name)
 };
 
 // Sums one team's counted statistics records into rows, a team at a time. A reader keeps its

@@ -105,13 +105,17 @@ QString currentSeasonName()
     return QStringLiteral("Current");
 }
 
-std::vector<ArchivedSeason> careerSeasons(const QString& dataFolder, const QStringList& names,
-    const QList<int>& teams, std::vector<ArchivedSeason>* leftOut)
+namespace {
+
+// The archives asked for, checked as careerSeasons says; the checksums only when `contents`.
+std::vector<ArchivedSeason> chosenSeasons(const QString& dataFolder, const QStringList& names,
+    const QList<int>& teams, std::vector<ArchivedSeason>* leftOut, bool contents)
 {
     const bool all = names.size() == 1 && names.front().compare(u"all", Qt::CaseInsensitive) == 0;
     std::vector<ArchivedSeason> chosen;
     QStringList found;
-    for (ArchivedSeason& season : listSeasons(dataFolder, SeasonCheck::Sizes, filesRead(teams))) {
+    for (ArchivedSeason& season :
+        listSeasons(dataFolder, SeasonCheck::Sizes, contents ? filesRead(teams) : QStringList())) {
         if (!all && !names.contains(season.name))
             continue;
         found << season.name;
@@ -122,16 +126,26 @@ std::vector<ArchivedSeason> careerSeasons(const QString& dataFolder, const QStri
     }
     for (const QString& name : names) {
         if (!all && !found.contains(name) && leftOut)
-            leftOut->push_back({name, {}, QStringLiteral("no archived season has this name")});
+            leftOut->push_back({name, {}, QStringLiteral("no archived season has this name"), {}});
     }
     return chosen;
+}
+
+} // namespace
+
+std::vector<ArchivedSeason> careerSeasons(const QString& dataFolder, const QStringList& names,
+    const QList<int>& teams, std::vector<ArchivedSeason>* leftOut)
+{
+    return chosenSeasons(dataFolder, names, teams, leftOut, true);
 }
 
 CareerStatsResult computeCareerStats(const PlayerStatsInput& input, const QStringList& names)
 {
     CareerStatsResult result;
+    // The files' checksums are checked as they are read for the figures, not before: a season
+    // with a damaged file is dropped whole once it is found, before any of it is joined.
     const std::vector<ArchivedSeason> archives
-        = careerSeasons(input.dataFolder, names, input.teams, &result.leftOut);
+        = chosenSeasons(input.dataFolder, names, input.teams, &result.leftOut, false);
     const bool individual = input.selection.individual && !input.teams.isEmpty();
     QString player;
     if (individual) {
@@ -153,14 +167,36 @@ CareerStatsResult computeCareerStats(const PlayerStatsInput& input, const QStrin
             if (season.selection.individualPlayer == 0)
                 continue;
         }
+        std::vector<SeasonFileCheck> checks;
+        // Only the files this report reads: one player's games read the first team's alone.
+        for (const QString& name :
+            filesRead(individual ? QList<int>{input.teams.front()} : input.teams)) {
+            const auto checksum = archive.checksums.constFind(name.toUpper());
+            if (checksum == archive.checksums.cend())
+                continue;
+            SeasonFileCheck check(resolveInFolder(archive.folder, name), *checksum);
+            if (check.knownRight())
+                continue;
+            season.checksums.insert(name.toUpper(), *checksum);
+            checks.push_back(std::move(check));
+        }
         PlayerStatsResult computed = computePlayerStats(season);
+        if (!computed.damagedFile.isEmpty()) {
+            ArchivedSeason failed = archive;
+            failed.problem
+                = QStringLiteral("%1 is damaged (its contents changed)").arg(computed.damagedFile);
+            result.leftOut.push_back(failed);
+            continue;
+        }
         if (computed.error) {
-            // Checked sound a moment ago: a file that fails now is left out, never half-read.
+            // A file that cannot be read leaves the season out whole: it is never half-read.
             ArchivedSeason failed = archive;
             failed.problem = QStringLiteral("%1 cannot be read").arg(computed.error->path);
             result.leftOut.push_back(failed);
             continue;
         }
+        for (const SeasonFileCheck& check : checks)
+            check.foundRight();
         join.add(computed.table, static_cast<int>(result.seasonNames.size()));
         result.seasonNames << archive.name;
     }

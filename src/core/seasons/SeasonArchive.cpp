@@ -1,6 +1,7 @@
 #include "core/seasons/SeasonArchive.h"
 
 #include "core/store/ChangeSet.h"
+#include "core/store/ContentChecksum.h"
 #include "core/text/Paths.h"
 
 #include <QDir>
@@ -41,15 +42,7 @@ QByteArray readAll(const QString& path, bool* ok = nullptr)
 // An archive is never written after it is made, so a file with the same inode, size and change
 // time holds the same bytes: a report computed again (sort, format, one player) does not read
 // every archived file twice more.
-struct FileStamp
-{
-    qint64 size = 0;
-    quint64 inode = 0;
-    qint64 changedNs = 0;
-    quint64 checksum = 0;
-
-    bool operator==(const FileStamp&) const = default;
-};
+using FileStamp = SeasonFileCheck::Stamp;
 
 std::mutex verifiedLock;
 std::map<QString, FileStamp>& verifiedFiles()
@@ -58,7 +51,7 @@ std::map<QString, FileStamp>& verifiedFiles()
     return files;
 }
 
-std::optional<FileStamp> stampOf(const QString& path)
+std::optional<FileStamp> stampOf(const QString& path, quint64 checksum)
 {
     struct stat info
     {
@@ -66,28 +59,34 @@ std::optional<FileStamp> stampOf(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
     return FileStamp{static_cast<qint64>(info.st_size), static_cast<quint64>(info.st_ino),
-        static_cast<qint64>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec, 0};
+        static_cast<qint64>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec, checksum};
+}
+
+bool knownRight(const QString& path, const FileStamp& stamp)
+{
+    const std::lock_guard lock(verifiedLock);
+    const auto known = verifiedFiles().find(path);
+    return known != verifiedFiles().end() && known->second == stamp;
+}
+
+void rememberRight(const QString& path, const FileStamp& stamp)
+{
+    const std::lock_guard lock(verifiedLock);
+    verifiedFiles()[path] = stamp;
 }
 
 // Whether the file's bytes have `checksum`, read and summed unless this run already did so for
 // the same file unchanged.
 bool hasChecksum(const QString& path, quint64 checksum)
 {
-    std::optional<FileStamp> stamp = stampOf(path);
-    if (stamp) {
-        stamp->checksum = checksum;
-        const std::lock_guard lock(verifiedLock);
-        const auto known = verifiedFiles().find(path);
-        if (known != verifiedFiles().end() && known->second == *stamp)
-            return true;
-    }
+    const std::optional<FileStamp> stamp = stampOf(path, checksum);
+    if (stamp && knownRight(path, *stamp))
+        return true;
     const QByteArray bytes = readAll(path);
     if (seasonChecksum(bytes.constData(), bytes.size()) != checksum)
         return false;
-    if (stamp) {
-        const std::lock_guard lock(verifiedLock);
-        verifiedFiles()[path] = *stamp;
-    }
+    if (stamp)
+        rememberRight(path, *stamp);
     return true;
 }
 
@@ -98,6 +97,22 @@ QStringList dataFileNames(const QString& folder)
 }
 
 } // namespace
+
+SeasonFileCheck::SeasonFileCheck(QString path, quint64 checksum)
+    : path_(std::move(path))
+    , stamp_(stampOf(path_, checksum))
+{ }
+
+bool SeasonFileCheck::knownRight() const
+{
+    return stamp_ && scorvane::knownRight(path_, *stamp_);
+}
+
+void SeasonFileCheck::foundRight() const
+{
+    if (stamp_ && stampOf(path_, stamp_->checksum) == stamp_)
+        rememberRight(path_, *stamp_);
+}
 
 void forgetCheckedSeasonFiles()
 {
@@ -152,25 +167,7 @@ QString seasonNameProblem(const QString& name)
 
 quint64 seasonChecksum(const char* data, qint64 size)
 {
-    // FNV-1a over 64-bit words in four independent lanes (so the multiplications overlap), the
-    // lanes folded together, then the remaining bytes and the length.
-    constexpr quint64 Prime = 1099511628211ULL;
-    constexpr quint64 Basis = 14695981039346656037ULL;
-    std::array<quint64, 4> lanes{Basis, Basis ^ 1, Basis ^ 2, Basis ^ 3};
-    qint64 at = 0;
-    for (; at + 32 <= size; at += 32) {
-        for (std::size_t lane = 0; lane < lanes.size(); ++lane) {
-            quint64 word = 0;
-            std::memcpy(&word, data + at + 8 * static_cast<qint64>(lane), 8);
-            lanes[lane] = (lanes[lane] ^ word) * Prime;
-        }
-    }
-    quint64 hash = Basis;
-    for (const quint64 lane : lanes)
-        hash = (hash ^ lane) * Prime;
-    for (; at < size; ++at)
-        hash = (hash ^ static_cast<uchar>(data[at])) * Prime;
-    return (hash ^ static_cast<quint64>(size)) * Prime;
+    return ContentChecksum::of(data, size);
 }
 
 QByteArray SeasonRecord::encode() const
@@ -284,6 +281,8 @@ std::vector<ArchivedSeason> listSeasons(
         SeasonRecord record;
         season.problem = checkSeasonFolder(season.folder, installation, check, &record, contentsOf);
         season.name = record.valid ? record.name : folder;
+        for (const SeasonFileEntry& entry : record.files)
+            season.checksums.insert(entry.name.toUpper(), entry.checksum);
         list.push_back(season);
     }
     std::sort(list.begin(), list.end(),

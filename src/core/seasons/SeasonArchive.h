@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace scorvane {
@@ -59,8 +61,37 @@ struct ArchivedSeason
     QString name;   // from its record (the folder name when there is none)
     QString folder; // ends with "/"
     QString problem;
+    QHash<QString, quint64> checksums; // from its record: each file's, by name in capitals
 
     bool usable() const { return problem.isEmpty(); }
+};
+
+// One archived file a report is about to read, with the checksum its season record gives. A
+// file found right once in a run is not checked again while it keeps its inode, size and
+// change time (an archive is never written after it is made; any write moves the change time).
+class SeasonFileCheck
+{
+public:
+    SeasonFileCheck(QString path, quint64 checksum); // notes the file as it is now
+
+    // Found right earlier in this run and unchanged since.
+    bool knownRight() const;
+    // Read and found right: remembered, unless it changed since it was noted.
+    void foundRight() const;
+
+    struct Stamp
+    {
+        qint64 size = 0;
+        quint64 inode = 0;
+        qint64 changedNs = 0;
+        quint64 checksum = 0;
+
+        bool operator==(const Stamp&) const = default;
+    };
+
+private:
+    QString path_;
+    std::optional<Stamp> stamp_;
 };
 
 enum class SeasonCheck {
