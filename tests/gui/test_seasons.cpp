@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -100,6 +101,9 @@ private Q_SLOTS:
         QCOMPARE(openSeasonRow(f, 1),
             QStringList({QStringLiteral("Current season"), QStringLiteral("2002")}));
         QVERIFY(f.mdi->windowTitle().endsWith(QStringLiteral(" - Season 2002 (read-only)")));
+        auto* note = f.mdi->findChild<QLabel*>(QStringLiteral("lblViewedSeason"));
+        QVERIFY(note && note->isVisibleTo(f.mdi.get()));
+        QCOMPARE(note->text(), QStringLiteral("Season 2002 (read-only)"));
         f.mdi->selectionChanged(1);
         QVERIFY(!enabled(f, "mnuRoster") && !enabled(f, "mnuTeamName")
             && !enabled(f, "mnuDeleteFiles") && !enabled(f, "mnuRestore")
@@ -116,6 +120,7 @@ private Q_SLOTS:
         openSeasonRow(f, 0);
         QCOMPARE(f.dataPath(), home);
         QVERIFY(!f.mdi->windowTitle().contains(QStringLiteral("Season")));
+        QVERIFY(!note->isVisibleTo(f.mdi.get()));
         f.mdi->selectionChanged(1);
         QVERIFY(enabled(f, "mnuRoster") && enabled(f, "mnuNewSeason"));
     }

@@ -8,7 +8,9 @@
 #include "gui/seasons/OpenSeasonDialog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 #include <QVariant>
 
 namespace scorvane {
@@ -64,6 +66,18 @@ void applySeasonMode(MainWindow& main)
             ? base
             : base + QStringLiteral(" - Season ") + season + QStringLiteral(" (read-only)"));
     main.menuAction(QStringLiteral("mnuNewSeason"))->setEnabled(season.isEmpty());
+    // The title bar may be out of sight (a maximised window, a panel): the status bar says it
+    // too, for as long as the archive is viewed.
+    auto* note = main.findChild<QLabel*>(QStringLiteral("lblViewedSeason"));
+    if (note == nullptr && !season.isEmpty()) {
+        note = new QLabel(&main);
+        note->setObjectName(QStringLiteral("lblViewedSeason"));
+        main.statusBar()->addPermanentWidget(note);
+    }
+    if (note != nullptr) {
+        note->setText(QStringLiteral("Season ") + season + QStringLiteral(" (read-only)"));
+        note->setVisible(!season.isEmpty());
+    }
     if (season.isEmpty())
         return;
     for (const char* name : WritingItems) {
