@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 
+#include <unistd.h>
+
 namespace scorvane {
 
 namespace {
@@ -234,6 +236,12 @@ QString writeWorkbook(const QString& path, const QList<NamedTable>& sheets)
                                                                  : QFileDevice::ReadOwner
             | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     QFile::setPermissions(partial.fileName(), permissions);
+    // On the disk before it takes the old file's name, so that a crash cannot leave an empty one.
+    {
+        QFile written(partial.fileName());
+        if (!written.open(QIODevice::ReadOnly) || ::fsync(written.handle()) != 0)
+            return QStringLiteral("The workbook cannot be written to the disk as %1").arg(path);
+    }
     if (std::rename(
             QFile::encodeName(partial.fileName()).constData(), QFile::encodeName(path).constData())
         != 0)
