@@ -151,6 +151,13 @@ private Q_SLOTS:
         QCOMPARE(f.box(2)->text(), QStringLiteral("0"));
         redo->trigger();
         QCOMPARE(f.box(2)->text(), QStringLiteral("12"));
+        // From the team totals, the step's player comes back to be changed.
+        f.click("cmdTeam");
+        undo->trigger();
+        QCOMPARE(f.child<QLabel>("lblPlayerName")->text(), QStringLiteral("Ana Lopes"));
+        QCOMPARE(f.box(2)->text(), QStringLiteral("0"));
+        QVERIFY(!f.box(2)->isReadOnly());
+        redo->trigger();
         f.click("cmdOK");
         QCoreApplication::processEvents();
         QCOMPARE(f.results(), resultBytes(1, 4, {{2, 12}}));
