@@ -1,10 +1,10 @@
 #include "ImportCommand.h"
 
+#include "ToolSupport.h"
+
 #include "core/import/GameImport.h"
 #include "core/import/RosterImport.h"
 #include "core/state/AppState.h"
-#include "core/state/DefaultSettings.h"
-#include "core/state/Settings.h"
 #include "core/store/ChangeSet.h"
 #include "core/store/DataFolderLock.h"
 #include "core/store/FileError.h"
@@ -13,7 +13,6 @@
 #include "core/text/Paths.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -28,27 +27,6 @@ constexpr int ExitDone = 0;
 constexpr int ExitProblems = 1;
 constexpr int ExitBadArguments = 2;
 
-struct ImportStopped
-{
-    QString message;
-};
-
-// A file fault stops the import; the change it was in leaves every file as it was.
-class ImportErrorReporter : public ErrorReporter
-{
-public:
-    Choice reportFileError(const FileError& error) override
-    {
-        last_ = QStringLiteral("%1: %2").arg(error.path, FileErrorMessage::describe(error).text);
-        return Choice::Cancel;
-    }
-    [[noreturn]] void endProgram() override { throw ImportStopped{last_}; }
-    const QString& last() const { return last_; }
-
-private:
-    QString last_ = QStringLiteral("file error");
-};
-
 struct ImportRequest
 {
     ImportKind kind = ImportKind::Roster;
@@ -61,13 +39,6 @@ struct ImportRequest
     std::optional<ConflictChoice> onConflict;
     QStringList mappings; // "Heading=field"
 };
-
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = (text + u'\n').toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 QString fieldKey(const QString& text)
 {
@@ -192,30 +163,6 @@ QString parse(const QStringList& arguments, ImportRequest& r, bool& help)
 
 // The game type names come from the settings: the file given, else the installed one, else
 // the built-in defaults. The settings are read from a copy and never written.
-void loadSettings(const ImportRequest& r, AppState& state, const QString& work)
-{
-    state.settings.settingsFolder = work;
-    QString source = r.settingsFile;
-    if (source.isEmpty()) {
-        const QString installed
-            = resolveInFolder(defaultSettingsFolder(), QStringLiteral("QMKV.INI"));
-        if (QFileInfo::exists(installed))
-            source = installed;
-    }
-    if (source.isEmpty()) {
-        const QString error = supplyDefaultSettings(work, state.settings.dataFolder);
-        if (!error.isEmpty())
-            throw ImportStopped{error};
-    } else if (!QFile::copy(source, work + QStringLiteral("QMKV.INI"))) {
-        throw ImportStopped{QStringLiteral("cannot read settings file %1").arg(source)};
-    }
-    const QString dataFolder = state.settings.dataFolder;
-    if (Settings::load(state) == Settings::LoadResult::Corrupt)
-        throw ImportStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
-    state.settings.dataFolder = dataFolder;
-    state.settings.reportFolder = dataFolder;
-}
-
 QString choiceWord(ConflictChoice choice)
 {
     switch (choice) {
@@ -232,7 +179,7 @@ QString choiceWord(ConflictChoice choice)
 void printPreview(const ImportRequest& r, const CsvSheet& sheet, const QList<ImportField>& mapping,
     const ImportPlan& plan, std::FILE* out)
 {
-    print(out,
+    printLine(out,
         QStringLiteral("%1: %2, separated by %3, %4 rows")
             .arg(r.file, encodingName(sheet.encoding), separatorName(sheet.separator))
             .arg(sheet.rows.size()));
@@ -240,7 +187,7 @@ void printPreview(const ImportRequest& r, const CsvSheet& sheet, const QList<Imp
     for (qsizetype c = 0; c < sheet.headings.size(); ++c)
         columns
             << QStringLiteral("%1 -> %2").arg(sheet.headings[c], importFieldName(mapping.value(c)));
-    print(out, QStringLiteral("columns: ") + columns.join(QStringLiteral(", ")));
+    printLine(out, QStringLiteral("columns: ") + columns.join(QStringLiteral(", ")));
     for (std::size_t at = 0; at < plan.rows().size(); ++at) {
         const ImportRow& row = plan.rows()[at];
         const QStringList shown = plan.cells(at);
@@ -252,18 +199,18 @@ void printPreview(const ImportRequest& r, const CsvSheet& sheet, const QList<Imp
         const QString state = row.hasProblem() ? QStringLiteral("left out")
             : row.isStored()                   ? QStringLiteral("stored")
                                                : QStringLiteral("skipped");
-        print(out,
+        printLine(out,
             QStringLiteral("line %1 (%2): %3")
                 .arg(row.line)
                 .arg(state, cells.join(QStringLiteral(", "))));
         if (row.conflict)
-            print(out,
+            printLine(out,
                 QStringLiteral("    conflict: %1 (%2)")
                     .arg(row.conflictText,
                         r.onConflict ? choiceWord(row.choice)
                                      : QStringLiteral("choose with --on-conflict")));
         for (const ImportIssue& issue : row.issues) {
-            print(out,
+            printLine(out,
                 (issue.severity == ImportIssue::Severity::Problem ? QStringLiteral("    problem: ")
                                                                   : QStringLiteral("    note: "))
                     + issue.text);
@@ -289,46 +236,45 @@ int run(const ImportRequest& r, std::FILE* out, std::FILE* err)
 {
     QFile file(r.file);
     if (!QFileInfo(r.file).isFile() || !file.open(QIODevice::ReadOnly))
-        throw ImportStopped{QStringLiteral("cannot read %1").arg(r.file)};
+        throw ToolStopped{QStringLiteral("cannot read %1").arg(r.file)};
     const CsvSheet sheet = readCsvSheet(file.readAll());
     if (!sheet.refusal.isEmpty())
-        throw ImportStopped{QStringLiteral("%1: %2").arg(r.file, sheet.refusal)};
+        throw ToolStopped{QStringLiteral("%1: %2").arg(r.file, sheet.refusal)};
 
     QList<ImportField> mapping = matchColumns(r.kind, sheet.headings);
     const QString mapError = applyMappings(r, sheet.headings, mapping);
     if (!mapError.isEmpty()) {
-        print(err, QStringLiteral("scorvane-report import: ") + mapError);
+        printLine(err, QStringLiteral("scorvane-report import: ") + mapError);
         return ExitBadArguments;
     }
     if (const QString absent = missingColumns(r.kind, mapping); !absent.isEmpty())
-        throw ImportStopped{
+        throw ToolStopped{
             QStringLiteral("%1: %2 (--map HEADING=FIELD names the column)").arg(r.file, absent)};
     const QString data = folderWithSlash(r.dataFolder);
     if (!QFileInfo(data).isDir())
-        throw ImportStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
+        throw ToolStopped{QStringLiteral("cannot read data folder %1").arg(r.dataFolder)};
     if (QFileInfo(resolveInFolder(data, QStringLiteral("KVTEAMS.DAT"))).size() != 4000)
-        throw ImportStopped{QStringLiteral("no team list KVTEAMS.DAT in %1").arg(r.dataFolder)};
+        throw ToolStopped{QStringLiteral("no team list KVTEAMS.DAT in %1").arg(r.dataFolder)};
     // The desktop program on the same folder would not see the change: one program at a time.
     DataFolderLock lock;
     switch (lock.lock(data)) {
     case DataFolderLock::Result::Locked:
         break;
     case DataFolderLock::Result::HeldByOther:
-        throw ImportStopped{QStringLiteral("the data folder is in use by %1").arg(lock.holder())};
+        throw ToolStopped{QStringLiteral("the data folder is in use by %1").arg(lock.holder())};
     case DataFolderLock::Result::Unavailable:
-        throw ImportStopped{
-            QStringLiteral("the data folder %1 cannot be written").arg(r.dataFolder)};
+        throw ToolStopped{QStringLiteral("the data folder %1 cannot be written").arg(r.dataFolder)};
     }
     recoverPendingChange(data);
 
     QTemporaryDir work;
     if (!work.isValid())
-        throw ImportStopped{QStringLiteral("cannot create a temporary folder")};
-    ImportErrorReporter reporter;
+        throw ToolStopped{QStringLiteral("cannot create a temporary folder")};
+    ToolErrorReporter reporter(ErrorReporter::Choice::Cancel);
     AppState state(reporter);
     state.settings.dataFolder = data;
     state.settings.reportFolder = data;
-    loadSettings(r, state, work.path() + u'/');
+    loadToolSettings(state, r.settingsFile, work.path() + u'/');
     const QStringList missing = missingTeamFiles(data, r.team);
     checkAndLoadTeamList(state.files, state.teamChoice.names, state.teamChoice.shortNames);
     TeamLines lines{};
@@ -346,7 +292,7 @@ int run(const ImportRequest& r, std::FILE* out, std::FILE* err)
 
     const ImportSummary s = plan->summary();
     const int unresolved = r.onConflict ? 0 : s.conflicts;
-    print(out,
+    printLine(out,
         QStringLiteral(
             "%1 rows: %2 to store (%3 replacing), %4 with problems, %5 conflicts, %6 skipped")
             .arg(plan->rows().size())
@@ -364,20 +310,21 @@ int run(const ImportRequest& r, std::FILE* out, std::FILE* err)
             reasons << QStringLiteral("%1 conflicts are unresolved (--on-conflict replace, add or "
                                       "skip resolves them)")
                            .arg(unresolved);
-        print(err,
+        printLine(err,
             QStringLiteral("scorvane-report import: nothing written: %1; --skip-problems leaves "
                            "such rows out")
                 .arg(reasons.join(QStringLiteral(" and "))));
         code = ExitProblems;
     } else if (r.dryRun) {
-        print(out, QStringLiteral("nothing written (--dry-run)"));
+        printLine(out, QStringLiteral("nothing written (--dry-run)"));
     } else if (s.stored == 0) {
-        print(out, QStringLiteral("nothing to write"));
+        printLine(out, QStringLiteral("nothing to write"));
     } else if (!plan->write(state)) {
-        print(err, QStringLiteral("scorvane-report import: nothing written: ") + reporter.last());
+        printLine(
+            err, QStringLiteral("scorvane-report import: nothing written: ") + reporter.last());
         code = ExitProblems;
     } else {
-        print(out, QStringLiteral("written: %1 rows").arg(s.stored));
+        printLine(out, QStringLiteral("written: %1 rows").arg(s.stored));
     }
     state.files.closeDataFile(AllFiles);
     for (const QString& path : missing) {
@@ -426,17 +373,17 @@ int runImportCommand(const QStringList& arguments, std::FILE* out, std::FILE* er
     bool help = false;
     const QString error = parse(arguments, request, help);
     if (help) {
-        print(out, importUsage());
+        printLine(out, importUsage());
         return ExitDone;
     }
     if (!error.isEmpty()) {
-        print(err, QStringLiteral("scorvane-report import: ") + error);
+        printLine(err, QStringLiteral("scorvane-report import: ") + error);
         return ExitBadArguments;
     }
     try {
         return run(request, out, err);
-    } catch (const ImportStopped& stopped) {
-        print(err, QStringLiteral("scorvane-report import: ") + stopped.message);
+    } catch (const ToolStopped& stopped) {
+        printLine(err, QStringLiteral("scorvane-report import: ") + stopped.message);
         return ExitProblems;
     }
 }

@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include "ReportArguments.h"
+#include "ToolSupport.h"
 
 #include "core/output/OutputEngine.h"
 #include "core/output/ReportPrinting.h"
@@ -9,7 +10,6 @@
 #include "core/seasons/CareerStats.h"
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
-#include "core/state/Settings.h"
 #include "core/store/DataFiles.h"
 #include "core/store/TeamList.h"
 #include "core/teams/TeamSelection.h"
@@ -32,35 +32,6 @@ namespace {
 constexpr int ExitDone = 0;
 constexpr int ExitDataError = 1;
 constexpr int ExitBadArguments = 2;
-
-// Ends the run from deep inside the file layer with the message to print.
-struct ToolStopped
-{
-    QString message;
-};
-
-// A file fault ends the tool with the fault described on one line.
-class ToolErrorReporter : public ErrorReporter
-{
-public:
-    Choice reportFileError(const FileError& error) override
-    {
-        const FileErrorMessage message = FileErrorMessage::describe(error);
-        last_ = QStringLiteral("%1: %2").arg(error.path, message.text);
-        return Choice::EndProgram;
-    }
-    [[noreturn]] void endProgram() override { throw ToolStopped{last_}; }
-
-private:
-    QString last_ = QStringLiteral("file error");
-};
-
-void printLine(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = (text + u'\n').toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 // An archived season asked for that the career leaves out is named, with its problem.
 void tellLeftOutSeasons(const AppState& state, const QStringList& seasons, std::FILE* err)
@@ -131,32 +102,10 @@ void copyData(const ReportRequest& r, AppState& state, const QString& work)
     state.settings.reportFolder = copy;
 }
 
-// The settings: the file given, else the installed one, else the built-in defaults.
+// The settings, in a folder of the run's own; a page too short for the headings gets the default.
 void loadSettings(const ReportRequest& r, AppState& state, const QString& work)
 {
-    state.settings.settingsFolder = work + QStringLiteral("settings/");
-    QDir().mkpath(state.settings.settingsFolder);
-    const QString target = state.settings.settingsFolder + QStringLiteral("QMKV.INI");
-    QString source = r.settingsFile;
-    if (source.isEmpty()) {
-        const QString installed
-            = resolveInFolder(defaultSettingsFolder(), QStringLiteral("QMKV.INI"));
-        if (QFileInfo::exists(installed))
-            source = installed;
-    }
-    if (source.isEmpty()) {
-        const QString error
-            = supplyDefaultSettings(state.settings.settingsFolder, state.settings.dataFolder);
-        if (!error.isEmpty())
-            throw ToolStopped{error};
-    } else if (!QFile::copy(source, target)) {
-        throw ToolStopped{QStringLiteral("cannot read settings file %1").arg(source)};
-    }
-    const QString dataPath = state.settings.dataFolder;
-    if (Settings::load(state) == Settings::LoadResult::Corrupt)
-        throw ToolStopped{QStringLiteral("%1 is not a 669-byte settings file").arg(source)};
-    state.settings.dataFolder = dataPath;
-    state.settings.reportFolder = dataPath;
+    loadToolSettings(state, r.settingsFile, work + QStringLiteral("settings/"));
     // A page shorter than the report's own headings cannot be laid out.
     if (state.settings.linesPerPage < 21)
         state.settings.linesPerPage = 60;
