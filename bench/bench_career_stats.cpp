@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -114,18 +115,8 @@ BenchSeasons& sharedSeasons()
 void BM_ReadSeasonFiles(benchmark::State& bench)
 {
     const BenchSeasons& seasons = sharedSeasons();
-    for (auto _ : bench) {
-        qint64 total = 0;
-        for (const QString& path : seasons.files) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                std::abort();
-            const QByteArray bytes = file.readAll();
-            total += bytes.size();
-            benchmark::DoNotOptimize(bytes.constData());
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(bench::readEachFileOnce(seasons.files));
 }
 BENCHMARK(BM_ReadSeasonFiles)->UseRealTime()->Unit(benchmark::kMillisecond);
 

@@ -147,25 +147,9 @@ void BM_CopyGameFile(benchmark::State& bench)
     BenchFolder& folder = sharedFolder();
     const QString source = folder.dir.path() + QStringLiteral("/games.DAT");
     BenchFolder::write(source, QByteArray(qsizetype{GameRows} * GameRecord::Length, 'g'));
-    const QByteArray staged = QFile::encodeName(folder.data + QStringLiteral("COPY.new"));
-    const QByteArray copy = QFile::encodeName(folder.data + QStringLiteral("COPY.DAT"));
-    const QByteArray dir = QFile::encodeName(folder.data);
-    for (auto _ : bench) {
-        QFile in(source);
-        if (!in.open(QIODevice::ReadOnly))
-            std::abort();
-        const QByteArray bytes = in.readAll();
-        const int fd = ::open(staged.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0
-            || ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) != bytes.size()
-            || ::fsync(fd) != 0 || ::close(fd) != 0
-            || ::rename(staged.constData(), copy.constData()) != 0)
-            std::abort();
-        const int dirFd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ::fsync(dirFd);
-        ::close(dirFd);
-        benchmark::DoNotOptimize(bytes.constData());
-    }
+    const bench::CopyLikeASave copier(folder.data);
+    for (auto _ : bench)
+        copier.copy(source);
 }
 BENCHMARK(BM_CopyGameFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 

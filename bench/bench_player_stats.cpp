@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -92,18 +93,11 @@ BenchFolder& sharedFolder()
 void BM_ReadStatisticsFiles(benchmark::State& bench)
 {
     BenchFolder& folder = sharedFolder();
-    for (auto _ : bench) {
-        qint64 total = 0;
-        for (int slot : folder.teams) {
-            QFile file(folder.statisticsPath(slot));
-            if (!file.open(QIODevice::ReadOnly))
-                std::abort();
-            const QByteArray bytes = file.readAll();
-            total += bytes.size();
-            benchmark::DoNotOptimize(bytes.constData());
-        }
-        benchmark::DoNotOptimize(total);
-    }
+    QStringList paths;
+    for (int slot : folder.teams)
+        paths << folder.statisticsPath(slot);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(bench::readEachFileOnce(paths));
 }
 BENCHMARK(BM_ReadStatisticsFiles)->UseRealTime()->Unit(benchmark::kMillisecond);
 

@@ -112,28 +112,10 @@ BENCHMARK(BM_SaveAllInsert20)->UseRealTime()->Unit(benchmark::kMillisecond);
 void BM_CopyStatisticsFile(benchmark::State& bench)
 {
     BenchFolder& folder = sharedFolder();
-    const QByteArray staged
-        = QFile::encodeName(folder.folders.dataFolder + QStringLiteral("COPY.new"));
-    const QByteArray copy
-        = QFile::encodeName(folder.folders.dataFolder + QStringLiteral("COPY.DAT"));
-    const QByteArray dir = QFile::encodeName(folder.folders.dataFolder);
-    for (auto _ : bench) {
-        QFile source(folder.statisticsPath());
-        if (!source.open(QIODevice::ReadOnly))
-            std::abort();
-        const QByteArray bytes = source.readAll();
-        // Write beside, flush, rename, flush the folder: the same steps as a save.
-        const int fd = ::open(staged.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0
-            || ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) != bytes.size()
-            || ::fsync(fd) != 0 || ::close(fd) != 0
-            || ::rename(staged.constData(), copy.constData()) != 0)
-            std::abort();
-        const int dirFd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ::fsync(dirFd);
-        ::close(dirFd);
-        benchmark::DoNotOptimize(bytes.constData());
-    }
+    // Write beside, flush, rename, flush the folder: the same steps as a save.
+    const bench::CopyLikeASave copier(folder.folders.dataFolder);
+    for (auto _ : bench)
+        copier.copy(folder.statisticsPath());
 }
 BENCHMARK(BM_CopyStatisticsFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 

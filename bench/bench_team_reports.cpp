@@ -21,24 +21,13 @@
 
 using namespace scorvane;
 using scorvane::bench::AbortingReporter;
+using scorvane::bench::DiscardingOutput;
+using scorvane::bench::readEachFileOnce;
 
 namespace {
 
 constexpr int TeamCount = 100;
 constexpr int GamesPerTeam = 300;
-
-// Takes the printed lines and keeps nothing.
-class DiscardingOutput : public OutputDevice
-{
-public:
-    QString open() override { return {}; }
-    QString writeLine(const QString& line) override
-    {
-        benchmark::DoNotOptimize(line.constData());
-        return {};
-    }
-    QString close() override { return {}; }
-};
 
 // A data folder with the game files of teams 1 to 100: a mix of wins, losses and ties over
 // all game types, a few deleted games among them.
@@ -103,17 +92,11 @@ BENCHMARK(BM_Standings100Teams)->UseRealTime()->Unit(benchmark::kMillisecond);
 void BM_ReadGameFilesOnce(benchmark::State& bench)
 {
     BenchFolder& folder = sharedFolder();
+    QStringList paths;
+    for (int slot : folder.slots)
+        paths << folder.path + QStringLiteral("KVGS%1.DAT").arg(slot);
     for (auto _ : bench) {
-        qint64 total = 0;
-        for (int slot : folder.slots) {
-            QFile file(folder.path + QStringLiteral("KVGS%1.DAT").arg(slot));
-            if (!file.open(QIODevice::ReadOnly))
-                std::abort();
-            const QByteArray bytes = file.readAll();
-            total += bytes.size();
-            benchmark::DoNotOptimize(bytes.constData());
-        }
-        if (total != qint64{TeamCount} * GamesPerTeam * GameRecord::Length)
+        if (readEachFileOnce(paths) != qint64{TeamCount} * GamesPerTeam * GameRecord::Length)
             bench.SkipWithError("short read");
     }
 }
