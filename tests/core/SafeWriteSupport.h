@@ -2,6 +2,7 @@
 
 #include "GameBytes.h"
 
+#include "core/store/ChangeSet.h"
 #include "core/store/DataFolderLock.h"
 #include "core/store/SettingsRecord.h"
 #include "core/store/TeamRecord.h"
@@ -10,9 +11,11 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace scorvane::testing {
@@ -39,6 +42,30 @@ template <typename Work> pid_t runInChild(Work work)
         ::_exit(0);
     }
     return pid;
+}
+
+// Kills `child` once `micros` microseconds have passed, waits for it, and finishes any change it
+// left half done in `dataFolder`, as the program's next start does.
+inline void killAndRecover(pid_t child, int micros, const QString& dataFolder)
+{
+    ::usleep(static_cast<useconds_t>(micros));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    recoverPendingChange(dataFolder);
+}
+
+// A team list of all 100 slots, "Team 1" ("T1") to "Team 100" ("T100").
+inline QByteArray numberedTeamList()
+{
+    QByteArray teams;
+    for (int slot = 1; slot <= 100; ++slot) {
+        TeamRecord record;
+        record.teamName = QStringLiteral("Team %1").arg(slot);
+        record.teamShortName = QStringLiteral("T%1").arg(slot);
+        teams += record.encode();
+    }
+    return teams;
 }
 
 // Equal snapshots, or the names of the files that differ.
@@ -69,13 +96,7 @@ struct TeamFolder : TempState
 
     explicit TeamFolder(int extraResults = 0)
     {
-        QByteArray teams;
-        for (int slot = 1; slot <= 100; ++slot) {
-            TeamRecord record;
-            record.teamName = QStringLiteral("Team %1").arg(slot);
-            record.teamShortName = QStringLiteral("T%1").arg(slot);
-            teams += record.encode();
-        }
+        const QByteArray teams = numberedTeamList();
         writeWholeFile(state.settings.dataFolder + QStringLiteral("KVTEAMS.DAT"), teams);
         writeWholeFile(state.settings.dataFolder + QStringLiteral("KVPN1.DAT"),
             nameBytes(10, "Ann") + nameBytes(11, "Bea") + nameBytes(12, "Cal"));

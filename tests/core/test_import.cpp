@@ -57,14 +57,7 @@ struct ImportTeam : TempState
     explicit ImportTeam(const QByteArray& roster = {}, const QByteArray& contacts = {},
         const QByteArray& games = {}, const QByteArray& results = {})
     {
-        QByteArray teams;
-        for (int slot = 1; slot <= 100; ++slot) {
-            TeamRecord record;
-            record.teamName = QStringLiteral("Team %1").arg(slot);
-            record.teamShortName = QStringLiteral("T%1").arg(slot);
-            teams += record.encode();
-        }
-        writeData("KVTEAMS.DAT", teams);
+        writeData("KVTEAMS.DAT", numberedTeamList());
         writeData("KVPN1.DAT", roster);
         writeData("KVPI1.DAT", contacts);
         writeData("KVGS1.DAT", games);
@@ -486,11 +479,7 @@ TEST(ImportSafety, AKillAtAnyMomentLeavesTheFilesBeforeOrAfter)
     for (int round = 0; round < 12; ++round) {
         TeamFolder t;
         const pid_t child = inChild(t);
-        ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        recoverPendingChange(t.state.settings.dataFolder);
+        killAndRecover(child, moment(random), t.state.settings.dataFolder);
         const FolderSnapshot now = t.snapshot();
         EXPECT_TRUE(now == before || now == after) << "round " << round;
     }

@@ -134,11 +134,7 @@ TEST(KilledInsert, EveryKillLeavesTheGamesAndResultsBeforeOrAfter)
         TeamFolder t(Results);
         const pid_t child
             = runInChild([&] { saveGame(t.state.files, GameEdit::Insert, 2, insertedGame()); });
-        ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        recoverPendingChange(t.state.settings.dataFolder);
+        killAndRecover(child, moment(random), t.state.settings.dataFolder);
         const FolderSnapshot now = t.snapshot();
         const bool valid = now == before || now == after;
         EXPECT_TRUE(valid) << "round " << round;

@@ -301,11 +301,7 @@ TEST(StoredSteps, EveryKillDuringTheUndoOfADeletionLeavesTheFilesBeforeOrAfter)
         TeamFolder t(Results);
         const StoredStep step = deletionOfGame2(t);
         const pid_t child = undoInChild(t, step);
-        ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        recoverPendingChange(t.state.settings.dataFolder);
+        killAndRecover(child, moment(random), t.state.settings.dataFolder);
         const FolderSnapshot now = t.snapshot();
         EXPECT_TRUE(now == deleted || now == original) << "round " << round;
         settled += now == deleted || now == original ? 1 : 0;
