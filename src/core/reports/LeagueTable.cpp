@@ -7,7 +7,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <span>
 #include <utility>
 
@@ -220,122 +219,6 @@ void addToRow(LeagueRow& row, const Side& side, const LeagueRules& rules)
     row.points += pointsFor(side, rules);
 }
 
-// Ranks teams level so far, rule by rule, splitting them wherever a rule tells them apart.
-class Ranking
-{
-public:
-    // `recordsOf(i, j)`: the records team i made of its games against team j.
-    using RecordsOf = std::function<std::span<const BetweenRecord>(std::size_t, std::size_t)>;
-    Ranking(std::vector<LeagueRow>& rows, RecordsOf recordsOf, const LeagueRules& rules)
-        : rows_(rows)
-        , rules_(rules)
-        , recordsOf_(std::move(recordsOf))
-    { }
-
-    // The indices of `group` in their final order.
-    std::vector<int> order(std::vector<int> group, std::size_t ruleIndex)
-    {
-        if (group.size() < 2)
-            return group;
-        if (ruleIndex == rules_.tieBreakers.size()) {
-            for (std::size_t k = 1; k < group.size(); ++k)
-                rows_[static_cast<std::size_t>(group[k])].levelWithAbove = true;
-            return group; // team-list order
-        }
-        const TieBreaker rule = rules_.tieBreakers[ruleIndex];
-        const std::vector<long long> values = valuesOf(group, rule);
-        std::vector<std::size_t> byValue(group.size());
-        for (std::size_t k = 0; k < byValue.size(); ++k)
-            byValue[k] = k;
-        std::stable_sort(byValue.begin(), byValue.end(),
-            [&](std::size_t a, std::size_t b) { return values[a] > values[b]; });
-        std::vector<int> ordered;
-        for (std::size_t start = 0; start < byValue.size();) {
-            std::size_t end = start + 1;
-            while (end < byValue.size() && values[byValue[end]] == values[byValue[start]])
-                ++end;
-            std::vector<int> level;
-            for (std::size_t k = start; k < end; ++k)
-                level.push_back(group[byValue[k]]);
-            const std::vector<int> inner = order(level, ruleIndex + 1);
-            // The rule separates whichever team heads the lower group once it is ranked.
-            if (start > 0)
-                rows_[static_cast<std::size_t>(inner.front())].decidedBy = rule;
-            ordered.insert(ordered.end(), inner.begin(), inner.end());
-            start = end;
-        }
-        return ordered;
-    }
-
-private:
-    std::vector<long long> valuesOf(const std::vector<int>& group, TieBreaker rule) const
-    {
-        const auto own = [&](long long (*value)(const LeagueRow&)) {
-            std::vector<long long> values;
-            values.reserve(group.size());
-            for (int team : group)
-                values.push_back(value(rows_[static_cast<std::size_t>(team)]));
-            return values;
-        };
-        switch (rule) {
-        case TieBreaker::Points:
-            return own([](const LeagueRow& r) -> long long { return r.points; });
-        case TieBreaker::GoalDifference:
-            return own([](const LeagueRow& r) -> long long { return r.goalDifference; });
-        case TieBreaker::GoalsFor:
-            return own([](const LeagueRow& r) -> long long { return r.goalsFor; });
-        case TieBreaker::FewestGoalsAgainst:
-            return own([](const LeagueRow& r) -> long long { return -r.goalsAgainst; });
-        case TieBreaker::Wins:
-            return own([](const LeagueRow& r) -> long long { return r.won; });
-        case TieBreaker::AwayGoals:
-            return own([](const LeagueRow& r) -> long long { return r.awayGoals; });
-        case TieBreaker::FewestGamesPlayed:
-            return own([](const LeagueRow& r) -> long long { return -r.played; });
-        case TieBreaker::HeadToHeadPoints:
-        case TieBreaker::HeadToHeadGoalDifference:
-        case TieBreaker::HeadToHeadGoalsFor:
-            break;
-        }
-        return headToHead(group, rule);
-    }
-
-    // The rule's figure from the games among the group's teams alone.
-    std::vector<long long> headToHead(const std::vector<int>& group, TieBreaker rule) const
-    {
-        std::vector<long long> values(group.size(), 0);
-        const auto add = [&](long long& value, const Side& side) {
-            if (rule == TieBreaker::HeadToHeadPoints)
-                value += pointsFor(side, rules_);
-            else if (rule == TieBreaker::HeadToHeadGoalDifference)
-                value += cappedDifference(side, rules_.goalDifferenceCap);
-            else
-                value += side.goalsFor;
-        };
-        for (std::size_t k = 0; k < group.size(); ++k) {
-            const auto team = static_cast<std::size_t>(group[k]);
-            for (int otherTeam : group) {
-                const auto other = static_cast<std::size_t>(otherTeam);
-                if (other == team)
-                    continue;
-                for (const BetweenRecord& r : recordsOf_(team, other)) {
-                    if (r.counted())
-                        add(values[k], Side{r.goalsFor, r.goalsAgainst, r.away()});
-                }
-                for (const BetweenRecord& r : recordsOf_(other, team)) {
-                    if (r.counted())
-                        add(values[k], Side{r.goalsAgainst, r.goalsFor, !r.away()});
-                }
-            }
-        }
-        return values;
-    }
-
-    std::vector<LeagueRow>& rows_;
-    const LeagueRules& rules_;
-    RecordsOf recordsOf_;
-};
-
 // Counts the games of the chosen teams into their rows once each, team by team: a game against
 // an outside team at once, one against another team of the table once both teams' records are
 // in, pairing the two records of one game.
@@ -460,6 +343,121 @@ private:
     std::vector<BetweenRecord> scratch_;
 };
 
+// Ranks teams level so far, rule by rule, splitting them wherever a rule tells them apart.
+class Ranking
+{
+public:
+    // `games`: the counted games, for head-to-head.
+    Ranking(std::vector<LeagueRow>& rows, const GameCounter& games, const LeagueRules& rules)
+        : rows_(rows)
+        , rules_(rules)
+        , games_(games)
+    { }
+
+    // The indices of `group` in their final order.
+    std::vector<int> order(std::vector<int> group, std::size_t ruleIndex)
+    {
+        if (group.size() < 2)
+            return group;
+        if (ruleIndex == rules_.tieBreakers.size()) {
+            for (std::size_t k = 1; k < group.size(); ++k)
+                rows_[static_cast<std::size_t>(group[k])].levelWithAbove = true;
+            return group; // team-list order
+        }
+        const TieBreaker rule = rules_.tieBreakers[ruleIndex];
+        const std::vector<long long> values = valuesOf(group, rule);
+        std::vector<std::size_t> byValue(group.size());
+        for (std::size_t k = 0; k < byValue.size(); ++k)
+            byValue[k] = k;
+        std::stable_sort(byValue.begin(), byValue.end(),
+            [&](std::size_t a, std::size_t b) { return values[a] > values[b]; });
+        std::vector<int> ordered;
+        for (std::size_t start = 0; start < byValue.size();) {
+            std::size_t end = start + 1;
+            while (end < byValue.size() && values[byValue[end]] == values[byValue[start]])
+                ++end;
+            std::vector<int> level;
+            for (std::size_t k = start; k < end; ++k)
+                level.push_back(group[byValue[k]]);
+            const std::vector<int> inner = order(level, ruleIndex + 1);
+            // The rule separates whichever team heads the lower group once it is ranked.
+            if (start > 0)
+                rows_[static_cast<std::size_t>(inner.front())].decidedBy = rule;
+            ordered.insert(ordered.end(), inner.begin(), inner.end());
+            start = end;
+        }
+        return ordered;
+    }
+
+private:
+    std::vector<long long> valuesOf(const std::vector<int>& group, TieBreaker rule) const
+    {
+        const auto own = [&](long long (*value)(const LeagueRow&)) {
+            std::vector<long long> values;
+            values.reserve(group.size());
+            for (int team : group)
+                values.push_back(value(rows_[static_cast<std::size_t>(team)]));
+            return values;
+        };
+        switch (rule) {
+        case TieBreaker::Points:
+            return own([](const LeagueRow& r) -> long long { return r.points; });
+        case TieBreaker::GoalDifference:
+            return own([](const LeagueRow& r) -> long long { return r.goalDifference; });
+        case TieBreaker::GoalsFor:
+            return own([](const LeagueRow& r) -> long long { return r.goalsFor; });
+        case TieBreaker::FewestGoalsAgainst:
+            return own([](const LeagueRow& r) -> long long { return -r.goalsAgainst; });
+        case TieBreaker::Wins:
+            return own([](const LeagueRow& r) -> long long { return r.won; });
+        case TieBreaker::AwayGoals:
+            return own([](const LeagueRow& r) -> long long { return r.awayGoals; });
+        case TieBreaker::FewestGamesPlayed:
+            return own([](const LeagueRow& r) -> long long { return -r.played; });
+        case TieBreaker::HeadToHeadPoints:
+        case TieBreaker::HeadToHeadGoalDifference:
+        case TieBreaker::HeadToHeadGoalsFor:
+            break;
+        }
+        return headToHead(group, rule);
+    }
+
+    // The rule's figure from the games among the group's teams alone.
+    std::vector<long long> headToHead(const std::vector<int>& group, TieBreaker rule) const
+    {
+        std::vector<long long> values(group.size(), 0);
+        const auto add = [&](long long& value, const Side& side) {
+            if (rule == TieBreaker::HeadToHeadPoints)
+                value += pointsFor(side, rules_);
+            else if (rule == TieBreaker::HeadToHeadGoalDifference)
+                value += cappedDifference(side, rules_.goalDifferenceCap);
+            else
+                value += side.goalsFor;
+        };
+        for (std::size_t k = 0; k < group.size(); ++k) {
+            const auto team = static_cast<std::size_t>(group[k]);
+            for (int otherTeam : group) {
+                const auto other = static_cast<std::size_t>(otherTeam);
+                if (other == team)
+                    continue;
+                for (const BetweenRecord& r : games_.recordsOf(team, other)) {
+                    if (r.counted())
+                        add(values[k], Side{r.goalsFor, r.goalsAgainst, r.away()});
+                }
+                for (const BetweenRecord& r : games_.recordsOf(other, team)) {
+                    if (r.counted())
+                        add(values[k], Side{r.goalsAgainst, r.goalsFor, !r.away()});
+                }
+            }
+        }
+        return values;
+    }
+
+    std::vector<LeagueRow>& rows_;
+    const LeagueRules& rules_;
+    const GameCounter& games_;
+};
+
 } // namespace
 
 LeagueTable::LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules rules)
@@ -500,13 +498,7 @@ LeagueTable::LeagueTable(
     std::vector<int> all(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         all[static_cast<std::size_t>(i)] = i;
-    const std::vector<int> order = Ranking(
-        rows_,
-        [&counter](std::size_t team, std::size_t other) {
-            return std::as_const(counter).recordsOf(team, other);
-        },
-        rules_)
-                                       .order(all, 0);
+    const std::vector<int> order = Ranking(rows_, counter, rules_).order(all, 0);
     std::vector<LeagueRow> ranked;
     ranked.reserve(rows_.size());
     for (int team : order)
