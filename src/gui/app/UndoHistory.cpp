@@ -64,10 +64,9 @@ void UndoHistory::addEditMenu(QMenuBar* bar)
     connect(edit, &QMenu::aboutToShow, this, &UndoHistory::showState);
     // Shortcuts work while the menu is closed: the open window is checked when they fire.
     connect(edit, &QMenu::aboutToHide, this, [this] {
-        const QUndoStack* typing = typingSteps();
-        const QUndoStack* steps = typing != nullptr ? typing : stack_;
-        undoAction_->setEnabled(steps->canUndo());
-        redoAction_->setEnabled(steps->canRedo());
+        const QUndoStack& steps = walkedSteps();
+        undoAction_->setEnabled(steps.canUndo());
+        redoAction_->setEnabled(steps.canRedo());
     });
     connect(undoAction_, &QAction::triggered, this, [this] { perform(true); });
     connect(redoAction_, &QAction::triggered, this, [this] { perform(false); });
@@ -81,13 +80,12 @@ void UndoHistory::showState()
     if (undoAction_ == nullptr)
         return;
     followDataFolder();
-    const QUndoStack* typing = typingSteps();
-    const QUndoStack* steps = typing != nullptr ? typing : stack_;
-    const bool reachable = typing != nullptr || storedStepsReachable();
-    undoAction_->setEnabled(reachable && steps->canUndo());
-    redoAction_->setEnabled(reachable && steps->canRedo());
-    const QString undoText = steps->canUndo() ? steps->undoText() : QString();
-    const QString redoText = steps->canRedo() ? steps->redoText() : QString();
+    const QUndoStack& steps = walkedSteps();
+    const bool reachable = &steps != stack_ || storedStepsReachable();
+    undoAction_->setEnabled(reachable && steps.canUndo());
+    redoAction_->setEnabled(reachable && steps.canRedo());
+    const QString undoText = steps.canUndo() ? steps.undoText() : QString();
+    const QString redoText = steps.canRedo() ? steps.redoText() : QString();
     undoAction_->setText(
         undoText.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoText);
     redoAction_->setText(
@@ -110,6 +108,12 @@ QUndoStack* UndoHistory::typingSteps() const
     if (!typing_ || !currentChild_ || typing_->parent() != currentChild_())
         return nullptr;
     return typing_.data();
+}
+
+const QUndoStack& UndoHistory::walkedSteps() const
+{
+    const QUndoStack* typing = typingSteps();
+    return typing != nullptr ? *typing : *stack_;
 }
 
 bool UndoHistory::performTyping(bool undo)

@@ -56,6 +56,8 @@ public:
 private:
     void perform(bool undo);
     QUndoStack* typingSteps() const;
+    // The steps Edit > Undo and Redo walk now: the open window's typing, else the stored ones.
+    const QUndoStack& walkedSteps() const;
     bool performTyping(bool undo);
     bool storedStepsReachable() const;
     void followDataFolder();
