@@ -88,23 +88,20 @@ TeamStatsPart TeamStatsReader::read(int slot)
         for (int n = 1; n <= 99; ++n)
             lowerNames_[n] = fitWidth(names_[n], 17).toLower();
     }
-    if (resultsSum == input_.checksums.cend()) {
-        part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
-            [this, slot](const uchar* data, qint64 size) { return sumBlock(data, size, slot); });
-    } else {
-        // Checked as it is read: the whole file is summed for its checksum, though the figures
-        // may end before it does.
-        ContentChecksum checksum;
-        bool summing = true;
-        part_.error = file_.readInBlocks(teamFile(input_.dataFolder, "KVPS", slot), BlockBytes,
-            [&](const uchar* data, qint64 size) {
+    // An archived file is checked as it is read: then the whole file is summed for its
+    // checksum, though the figures may end before it does.
+    const bool checked = resultsSum != input_.checksums.cend();
+    ContentChecksum checksum;
+    bool summing = true;
+    part_.error = file_.readInBlocks(
+        teamFile(input_.dataFolder, "KVPS", slot), BlockBytes, [&](const uchar* data, qint64 size) {
+            if (checked)
                 checksum.add(reinterpret_cast<const char*>(data), size);
-                summing = summing && sumBlock(data, size, slot);
-                return true;
-            });
-        if (!part_.error && checksum.value() != *resultsSum)
-            part_.damagedFile = resultsName;
-    }
+            summing = summing && sumBlock(data, size, slot);
+            return summing || checked;
+        });
+    if (checked && !part_.error && checksum.value() != *resultsSum)
+        part_.damagedFile = resultsName;
     moveSumsToRows();
     return std::move(part_);
 }

@@ -156,6 +156,9 @@ CareerStatsResult computeCareerStats(const PlayerStatsInput& input, const QStrin
                 : readRosterNames(resolveInFolder(input.dataFolder,
                     QStringLiteral("KVPN%1.DAT").arg(input.teams.front())))[number];
     }
+    // Only the files this report reads are checked: one player's games read the first team's.
+    const QStringList checkedFiles
+        = filesRead(individual ? QList<int>{input.teams.front()} : input.teams);
     CareerJoin join(individual);
     for (const ArchivedSeason& archive : archives) {
         PlayerStatsInput season = input;
@@ -168,9 +171,7 @@ CareerStatsResult computeCareerStats(const PlayerStatsInput& input, const QStrin
                 continue;
         }
         std::vector<SeasonFileCheck> checks;
-        // Only the files this report reads: one player's games read the first team's alone.
-        for (const QString& name :
-            filesRead(individual ? QList<int>{input.teams.front()} : input.teams)) {
+        for (const QString& name : checkedFiles) {
             const auto checksum = archive.checksums.constFind(name.toUpper());
             if (checksum == archive.checksums.cend())
                 continue;
