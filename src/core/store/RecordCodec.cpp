@@ -2,6 +2,7 @@
 
 #include "core/text/TextCodec.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace scorvane {
@@ -10,32 +11,36 @@ FieldWriter::FieldWriter(int recordLength)
     : bytes_(recordLength, ' ')
 { }
 
+char* FieldWriter::at(int width)
+{
+    if (offset_ + width > bytes_.size())
+        throw std::logic_error("record field beyond record length");
+    char* p = bytes_.data() + offset_;
+    offset_ += width;
+    return p;
+}
+
 void FieldWriter::integer(qint16 value)
 {
-    const auto bits = static_cast<quint16>(value);
-    bytes_[offset_] = static_cast<char>(bits & 0xFF);
-    bytes_[offset_ + 1] = static_cast<char>(bits >> 8);
-    offset_ += 2;
+    putInteger(at(2), 0, value);
 }
 
 void FieldWriter::text(const QString& value, int width)
 {
-    raw(TextCodec::encode(value.left(width)), width);
+    TextCodec::encodeInto(value, width, at(width));
 }
 
 void FieldWriter::raw(const QByteArray& bytes, int width)
 {
-    if (offset_ + width > bytes_.size())
-        throw std::logic_error("record field beyond record length");
+    char* out = at(width);
     const int n = std::min<int>(width, static_cast<int>(bytes.size()));
-    for (int i = 0; i < width; ++i)
-        bytes_[offset_ + i] = i < n ? bytes[i] : ' ';
-    offset_ += width;
+    std::copy_n(bytes.constData(), n, out);
+    std::fill(out + n, out + width, ' ');
 }
 
 void FieldWriter::byte(char value)
 {
-    bytes_[offset_++] = value;
+    *at(1) = value;
 }
 
 QByteArray FieldWriter::finish() const

@@ -22,6 +22,8 @@ public:
     QByteArray finish() const; // asserts that every byte was written
 
 private:
+    char* at(int width);
+
     QByteArray bytes_;
     int offset_ = 0;
 };
@@ -53,6 +55,15 @@ inline qint16 integerAt(const void* record, int offset)
 {
     const auto* bytes = static_cast<const unsigned char*>(record) + offset;
     return static_cast<qint16>(bytes[0] | (bytes[1] << 8));
+}
+
+// Writes a little-endian 16-bit integer at `offset` of raw record bytes.
+inline void putInteger(void* record, int offset, qint16 value)
+{
+    auto* bytes = static_cast<unsigned char*>(record) + offset;
+    const auto bits = static_cast<quint16>(value);
+    bytes[0] = static_cast<unsigned char>(bits & 0xFF);
+    bytes[1] = static_cast<unsigned char>(bits >> 8);
 }
 
 } // namespace scorvane

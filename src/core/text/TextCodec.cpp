@@ -1,5 +1,6 @@
 #include "core/text/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -84,10 +85,19 @@ QString TextCodec::storableOnly(const QString& text)
 
 QByteArray TextCodec::encode(const QString& text)
 {
-    QByteArray bytes(text.size(), ' ');
-    for (qsizetype i = 0; i < text.size(); ++i)
-        bytes[i] = encodeChar(text[i]);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    encodeInto(text, static_cast<int>(text.size()), bytes.data());
     return bytes;
+}
+
+void TextCodec::encodeInto(QStringView text, int width, char* out)
+{
+    const qsizetype n = std::min<qsizetype>(width, text.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t code = text[i].unicode();
+        out[i] = code < 0x80 ? static_cast<char>(code) : encodeChar(text[i]);
+    }
+    std::fill(out + n, out + width, ' ');
 }
 
 } // namespace scorvane

@@ -20,6 +20,8 @@ public:
     // A character with no byte in the table becomes "?".
     static char encodeChar(QChar ch);
     static QByteArray encode(const QString& text);
+    // The first `width` characters written as bytes at `out`, the rest of the width blanks.
+    static void encodeInto(QStringView text, int width, char* out);
 
     // Whether the character has a byte of its own, so that it reads back as typed.
     static bool canStore(QChar ch);
