@@ -39,7 +39,7 @@ std::vector<QStringList> cellsOf(const CsvSheet& sheet)
 {
     std::vector<QStringList> all;
     for (const CsvSheet::Row& row : sheet.rows)
-        all.push_back(row.cells);
+        all.push_back(sheet.cells(row));
     return all;
 }
 
@@ -116,6 +116,9 @@ TEST(CsvSheetReading, FilesAsSpreadsheetsAndClubSystemsSaveThem)
             bytesOf("a,b,c\n1\n\n,,\n1,2,3,4\r2,3\r"), CsvEncoding::Utf8, u',',
             texts({"a", "b", "c"}), {texts({"1"}), texts({"1", "2", "3", "4"}), texts({"2", "3"})},
             {2, 5, 6}},
+        {"text after a closing quote is kept, blanks before an opening one are not",
+            bytesOf("a,b,c\n \"x,\"y, \"q\",\"\"\n"), CsvEncoding::Utf8, u',',
+            texts({"a", "b", "c"}), {texts({"x,y", "q", ""})}, {2}},
         {"UTF-16 as a spreadsheet's Unicode text",
             QByteArray("\xFF\xFE", 2) + QByteArray("N\0o\0\t\0N\0a\0m\0e\0\n\0001\0\t\0\xE9\0", 22),
             CsvEncoding::Utf16, u'\t', texts({"No", "Name"}), {{u8("1"), u8("é")}}, {2}},
@@ -190,7 +193,7 @@ TEST(ImportedDates, TheWaysSpreadsheetsWriteADateBecomeSixDigits)
     };
     for (const auto& [text, stored] : good) {
         const ImportedDate date = importedGameDate(u8(text));
-        EXPECT_EQ(date.stored, u8(stored)) << text;
+        EXPECT_EQ(date.storedText(), u8(stored)) << text;
         EXPECT_TRUE(date.error.isEmpty()) << text << ": " << date.error.toStdString();
     }
     for (const char* bad : {"2/30/2024", "13/01/2024", "4/31/24", "2035-01-01", "1929-12-31",
@@ -199,8 +202,8 @@ TEST(ImportedDates, TheWaysSpreadsheetsWriteADateBecomeSixDigits)
         EXPECT_FALSE(date.error.isEmpty()) << bad;
         EXPECT_TRUE(date.error.contains(u8(bad))) << bad;
     }
-    EXPECT_LT(dateOrderKey(u8("123199")), dateOrderKey(u8("010100")));
-    EXPECT_LT(dateOrderKey(u8("010100")), dateOrderKey(u8("000000")));
+    EXPECT_LT(dateOrderKey("123199"), dateOrderKey("010100"));
+    EXPECT_LT(dateOrderKey("010100"), dateOrderKey("000000"));
 }
 
 TEST(SpreadsheetRoster, EveryRowIsShownWithItsProblems)
@@ -403,6 +406,11 @@ TEST(SpreadsheetGames, BadCellsAreProblemsAndDuplicatesConflicts)
         EXPECT_TRUE(issuesOf(rows[r]).contains(u8(problems[r]))) << issuesOf(rows[r]).toStdString();
     }
     EXPECT_TRUE(issuesOf(rows[4]).contains(u8("goals against \"-1\"")));
+    const auto numbers = t.games(bytesOf("Date,Opponent,Goals For,Goals Against\n"
+                                         "3/5/02,F,007,+3\n3/6/02,G,999, 12 \n"));
+    EXPECT_TRUE(issuesOf(numbers->rows()[0]).contains(u8("goals against \"+3\"")));
+    EXPECT_EQ(numbers->cells(0)[6], u8("7"));
+    EXPECT_EQ(numbers->cells(1)[6] + u' ' + numbers->cells(1)[7], u8("999 12"));
 
     // Replace writes over game 1 in place: its number and figures stay, the figures' copied
     // game type follows the game.

@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace scorvane {
@@ -72,25 +73,38 @@ QString decode(const QByteArray& bytes, CsvEncoding& encoding)
     return decodeWindows1252(bytes);
 }
 
+CsvSheet::CellSlice slice(qsizetype start, qsizetype length, bool unquoted = false)
+{
+    CsvSheet::CellSlice cell;
+    cell.start = static_cast<quint32>(start);
+    cell.length = static_cast<quint32>(length);
+    cell.unquoted = unquoted ? 1U : 0U;
+    return cell;
+}
+
 // Splits the text into records of cells. A quote opens a quoted cell only at the start of a
 // cell; inside it a doubled quote is one quote and separators and line breaks are text.
 class CsvSplitter
 {
 public:
-    CsvSplitter(QStringView text, QChar separator)
-        : text_(text)
-        , separator_(separator)
+    explicit CsvSplitter(CsvSheet& sheet)
+        : text_(sheet.text)
+        , separator_(sheet.separator)
+        , sheet_(sheet)
     { }
 
     bool atEnd() const { return pos_ >= text_.size(); }
 
+    // The next row, its cells added to the sheet's cells.
     CsvSheet::Row next()
     {
         CsvSheet::Row row;
         row.line = line_;
+        row.firstCell = sheet_.cellSlices.size();
         while (true) {
             bool endOfRow = false;
-            row.cells << nextCell(row, endOfRow);
+            sheet_.cellSlices.push_back(nextCell(row, endOfRow));
+            ++row.cellCount;
             if (endOfRow || pos_ >= text_.size())
                 return row;
         }
@@ -113,7 +127,7 @@ private:
     }
 
     // One cell; `endOfRow` when a line end follows it. A plain cell is one slice of the text.
-    QString nextCell(CsvSheet::Row& row, bool& endOfRow)
+    CsvSheet::CellSlice nextCell(CsvSheet::Row& row, bool& endOfRow)
     {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] == u' ')
@@ -124,26 +138,34 @@ private:
         while (pos_ < text_.size()) {
             const QChar c = text_[pos_];
             if (c == separator_) {
-                const QString cell = text_.mid(start, pos_ - start).toString();
                 ++pos_;
-                return cell;
+                return slice(start, pos_ - 1 - start);
             }
             if (c == u'\r' || c == u'\n') {
-                const QString cell = text_.mid(start, pos_ - start).toString();
+                const qsizetype end = pos_;
                 endOfRow = atLineEnd();
-                return cell;
+                return slice(start, end - start);
             }
             ++pos_;
         }
-        return text_.mid(start).toString();
+        return slice(start, pos_ - start);
     }
 
     // A cell that opens with a quote: doubled quotes are quotes, separators and line breaks are
-    // text; whatever follows the closing quote up to the separator is kept as well.
-    QString quotedCell(CsvSheet::Row& row, bool& endOfRow)
+    // text; whatever follows the closing quote up to the separator is kept as well. The text
+    // between the quotes is a slice of the file unless a doubled quote or text after the
+    // closing quote makes it one of its own.
+    CsvSheet::CellSlice quotedCell(CsvSheet::Row& row, bool& endOfRow)
     {
         ++pos_; // the opening quote
-        QString cell;
+        const qsizetype contentStart = pos_;
+        qsizetype contentEnd = -1; // the closing quote, while the text is one slice
+        QString own;
+        bool owned = false;
+        const auto takeOwn = [&](qsizetype end) {
+            own = text_.mid(contentStart, end - contentStart).toString();
+            owned = true;
+        };
         bool quoted = true;
         while (pos_ < text_.size()) {
             const QChar c = text_[pos_];
@@ -151,36 +173,48 @@ private:
                 ++pos_;
                 if (c == u'"') {
                     if (nextIs(u'"')) {
-                        cell += u'"';
+                        if (!owned)
+                            takeOwn(pos_ - 1);
+                        own += u'"';
                         ++pos_;
                     } else {
                         quoted = false;
+                        contentEnd = pos_ - 1;
                     }
                     continue;
                 }
                 if (c == u'\n' || (c == u'\r' && !nextIs(u'\n')))
                     ++line_;
-                cell += c;
+                if (owned)
+                    own += c;
                 continue;
             }
             if (c == separator_) {
                 ++pos_;
-                return cell;
+                break;
             }
             if (atLineEnd()) {
                 endOfRow = true;
-                return cell;
+                break;
             }
-            cell += c;
+            if (!owned)
+                takeOwn(contentEnd);
+            own += c;
             ++pos_;
         }
         if (quoted)
             row.fault = QStringLiteral("a quote opened on line %1 is never closed").arg(row.line);
-        return cell;
+        if (owned) {
+            const qsizetype start = sheet_.unquotedText.size();
+            sheet_.unquotedText += own;
+            return slice(start, own.size(), true);
+        }
+        return slice(contentStart, (quoted ? pos_ : contentEnd) - contentStart);
     }
 
     QStringView text_;
     QChar separator_;
+    CsvSheet& sheet_;
     qsizetype pos_ = 0;
     int line_ = 1;
 };
@@ -208,10 +242,10 @@ QChar detectSeparator(QStringView text)
     return QChar(Separators[best]);
 }
 
-bool blankRow(const CsvSheet::Row& row)
+bool blankRow(const CsvSheet& sheet, const CsvSheet::Row& row)
 {
-    for (const QString& cell : row.cells) {
-        if (!cell.trimmed().isEmpty())
+    for (int c = 0; c < row.cellCount; ++c) {
+        if (!sheet.cell(row, c).trimmed().isEmpty())
             return false;
     }
     return row.fault.isEmpty();
@@ -219,11 +253,25 @@ bool blankRow(const CsvSheet::Row& row)
 
 } // namespace
 
+QStringList CsvSheet::cells(const Row& row) const
+{
+    QStringList all;
+    all.reserve(row.cellCount);
+    for (int c = 0; c < row.cellCount; ++c)
+        all << cell(row, c).toString();
+    return all;
+}
+
 CsvSheet readCsvSheet(const QByteArray& bytes)
 {
     CsvSheet sheet;
-    const QString text = decode(bytes, sheet.encoding);
-    if (text.trimmed().isEmpty()) {
+    sheet.text = decode(bytes, sheet.encoding);
+    const QString& text = sheet.text;
+    if (text.size() > CsvSheet::MaxCharacters / 2) { // the quoted cells' texts come on top
+        sheet.refusal = QStringLiteral("The file is too large to import.");
+        return sheet;
+    }
+    if (QStringView(text).trimmed().isEmpty()) {
         sheet.refusal = QStringLiteral("The file is empty.");
         return sheet;
     }
@@ -233,19 +281,25 @@ CsvSheet readCsvSheet(const QByteArray& bytes)
         return sheet;
     }
     sheet.separator = detectSeparator(text);
-    CsvSplitter splitter(text, sheet.separator);
+    CsvSplitter splitter(sheet);
     bool haveHeadings = false;
     while (!splitter.atEnd()) {
         CsvSheet::Row row = splitter.next();
-        if (blankRow(row))
-            continue;
-        if (!haveHeadings) {
-            for (const QString& heading : row.cells)
-                sheet.headings << heading.trimmed();
+        const bool blank = blankRow(sheet, row);
+        if (!blank && !haveHeadings) {
+            for (int c = 0; c < row.cellCount; ++c)
+                sheet.headings << sheet.cell(row, c).trimmed().toString();
             haveHeadings = true;
+            // Room for as many cells on every line as the headings have, grown once at most.
+            const auto lines
+                = static_cast<std::size_t>(std::count(text.cbegin(), text.cend(), u'\n') + 2);
+            sheet.cellSlices.reserve(lines * static_cast<std::size_t>(row.cellCount) + 16);
+            sheet.rows.reserve(static_cast<qsizetype>(lines));
+        } else if (!blank) {
+            sheet.rows << std::move(row);
             continue;
         }
-        sheet.rows << row;
+        sheet.cellSlices.resize(row.firstCell); // the cells of a row not kept
     }
     return sheet;
 }

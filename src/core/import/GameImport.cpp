@@ -3,10 +3,13 @@
 #include "core/state/AppState.h"
 #include "core/store/DataFiles.h"
 #include "core/text/Blanks.h"
+#include "core/text/TextCodec.h"
 
 #include <QHash>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <string_view>
 
 namespace scorvane {
 
@@ -15,24 +18,76 @@ namespace {
 constexpr int LocationWidth = 20;
 constexpr int OpponentWidth = 25;
 constexpr int CommentWidth = 58;
+constexpr int DateWidth = 6;
 
-// The last two digits of a number from 0 to 99 (a date's parts), written straight in.
-void appendTwoDigits(QString& text, int value)
+constexpr int NumberAt = offsetOf(&GameRecord::gameNumber);
+constexpr int DateAt = offsetOf(&GameRecord::gameDate);
+constexpr int LocationAt = offsetOf(&GameRecord::gameLocation);
+constexpr int OpponentAt = offsetOf(&GameRecord::opponent);
+constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
+constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
+constexpr int CommentAt = offsetOf(&GameRecord::gameComment);
+constexpr int TypeAt = offsetOf(&GameRecord::gameType);
+constexpr int HomeAt = offsetOf(&GameRecord::homeGame);
+
+// The last two digits of a number from 0 to 99 (a date's parts).
+void putTwoDigits(char* at, int value)
 {
-    text += QChar(char16_t(u'0' + value / 10 % 10));
-    text += QChar(char16_t(u'0' + value % 10));
+    at[0] = static_cast<char>('0' + value / 10 % 10);
+    at[1] = static_cast<char>('0' + value % 10);
+}
+
+// Games of the same date and opponent (trimmed, any letter case) are duplicates. The key holds
+// the date and up to a field's width of the opponent, folded; the rest is zeros, which no
+// stored or read character is.
+struct DuplicateKey
+{
+    std::array<char16_t, DateWidth + OpponentWidth> chars{};
+
+    bool operator==(const DuplicateKey&) const = default;
+};
+
+size_t qHash(const DuplicateKey& key, size_t seed = 0)
+{
+    return qHashBits(key.chars.data(), sizeof(key.chars), seed);
+}
+
+char16_t codeUnit(QChar c)
+{
+    return c.unicode();
+}
+char16_t codeUnit(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+template <typename DateText> DuplicateKey duplicateKey(const DateText& date, QStringView opponent)
+{
+    DuplicateKey key;
+    for (std::size_t at = 0; at < DateWidth && at < static_cast<std::size_t>(date.size()); ++at)
+        key.chars[at] = codeUnit(date[at]);
+    std::size_t at = DateWidth;
+    for (const QChar c : rightTrimmedView(leftTrimmedView(opponent)).left(OpponentWidth)) {
+        const char16_t code = c.unicode();
+        key.chars[at++] = code >= u'A' && code <= u'Z' ? static_cast<char16_t>(code + 32)
+            : code < 0x80                              ? code
+                                                       : c.toLower().unicode();
+    }
+    return key;
 }
 
 // Home or away from the cell; empty when the cell says neither.
 std::optional<char> homeMark(QStringView text)
 {
-    static constexpr std::array<const char16_t*, 9> Home{
+    static constexpr std::array<std::u16string_view, 9> Home{
         u"home", u"h", u"1", u"yes", u"y", u"true", u"x", u"vs", u"vs."};
-    static constexpr std::array<const char16_t*, 8> Away{
+    static constexpr std::array<std::u16string_view, 8> Away{
         u"away", u"a", u"2", u"no", u"n", u"false", u"@", u"at"};
     const auto among = [&](const auto& words) {
-        return std::any_of(words.begin(), words.end(), [&](const char16_t* word) {
-            return text.compare(QStringView(word), Qt::CaseInsensitive) == 0;
+        // Texts of other lengths never match, whatever their letter case.
+        return std::any_of(words.begin(), words.end(), [&](std::u16string_view word) {
+            return static_cast<qsizetype>(word.size()) == text.size()
+                && text.compare(QStringView(word), Qt::CaseInsensitive) == 0;
         });
     };
     if (text.isEmpty() || among(Away))
@@ -44,12 +99,13 @@ std::optional<char> homeMark(QStringView text)
 
 // The type whose name (trimmed) the cell gives, ignoring case, or its digit; the first type
 // for an empty cell.
-std::optional<char> typeDigit(const QString& text, const GameTypeNameTable& trimmedNames)
+std::optional<char> typeDigit(QStringView text, const GameTypeNameTable& trimmedNames)
 {
     if (text.isEmpty())
         return '1';
     for (int t = 1; t <= 7; ++t) {
-        if (trimmedNames[t].compare(text, Qt::CaseInsensitive) == 0)
+        if (trimmedNames[t].size() == text.size()
+            && trimmedNames[t].compare(text, Qt::CaseInsensitive) == 0)
             return static_cast<char>('0' + t);
     }
     if (text.size() == 1 && text[0] >= u'1' && text[0] <= u'7')
@@ -66,10 +122,18 @@ bool realDay(int month, int day)
         && day <= Days[static_cast<std::size_t>(month - 1)];
 }
 
-std::optional<qint16> goals(const QString& text)
+std::optional<qint16> goals(QStringView text)
 {
     if (text.isEmpty())
         return 0;
+    // A few plain digits, as nearly every cell holds, are read here; the rest as numbers are.
+    if (text.size() <= 3
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        int value = 0;
+        for (const QChar c : text)
+            value = value * 10 + (c.unicode() - u'0');
+        return static_cast<qint16>(value);
+    }
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 0 || value > 999 || text.startsWith(u'+'))
@@ -77,26 +141,18 @@ std::optional<qint16> goals(const QString& text)
     return static_cast<qint16>(value);
 }
 
-QString duplicateKey(const GameRecord& game)
-{
-    const QStringView opponent = rightTrimmedView(leftTrimmedView(game.opponent));
-    QString key;
-    key.reserve(game.gameDate.size() + 1 + opponent.size());
-    key += game.gameDate;
-    key += u'|';
-    for (const QChar c : opponent)
-        key += c.toLower();
-    return key;
-}
-
 } // namespace
 
-ImportedDate importedGameDate(const QString& text)
+ImportedDate importedGameDate(QStringView text)
 {
     if (text.isEmpty())
-        return {QStringLiteral("000000"), {}};
-    const ImportedDate notADate{
-        {}, QStringLiteral("date \"%1\" is not a date (MM/DD/YYYY)").arg(text)};
+        return {};
+    const auto fault = [&](const char* reason) {
+        ImportedDate date;
+        date.error = QStringLiteral("date \"%1\"").arg(text) + QLatin1StringView(reason);
+        return date;
+    };
+    const auto notADate = [&] { return fault(" is not a date (MM/DD/YYYY)"); };
     // Runs of digits and the one separator between them; a time after an ISO date is ignored.
     QStringView view(text);
     if (view.size() > 10 && (view[10] == u'T' || view[10] == u' '))
@@ -113,10 +169,10 @@ ImportedDate importedGameDate(const QString& text)
                 separator = view[i];
             if (view[i] != separator
                 || (separator != u'/' && separator != u'-' && separator != u'.'))
-                return notADate;
+                return notADate();
         }
         if (count == parts.size() || i == start)
-            return notADate;
+            return notADate();
         parts[count++] = view.mid(start, i - start);
         start = i + 1;
     }
@@ -143,31 +199,32 @@ ImportedDate importedGameDate(const QString& text)
         year = number(parts[2]);
         yearDigits = parts[2].size();
     } else {
-        return notADate;
+        return notADate();
     }
     if (yearDigits == 4) {
         if (year < 1930 || year > 2029)
-            return {{},
-                QStringLiteral("date \"%1\": only the years 1930 to 2029 can be stored").arg(text)};
+            return fault(": only the years 1930 to 2029 can be stored");
         year %= 100;
     }
     if (!realDay(month, day))
-        return {{}, QStringLiteral("date \"%1\" is not a real day").arg(text)};
-    QString stored;
-    stored.reserve(6);
-    appendTwoDigits(stored, month);
-    appendTwoDigits(stored, day);
-    appendTwoDigits(stored, year);
-    return {stored, {}};
+        return fault(" is not a real day");
+    ImportedDate date;
+    putTwoDigits(date.stored.data(), month);
+    putTwoDigits(date.stored.data() + 2, day);
+    putTwoDigits(date.stored.data() + 4, year);
+    return date;
 }
 
-int dateOrderKey(const QString& stored)
+int dateOrderKey(std::string_view stored)
 {
-    if (stored == u"000000" || stored.size() != 6)
+    if (stored == "000000" || stored.size() != 6
+        || !std::all_of(stored.begin(), stored.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return 99999999;
-    const int year = stored.mid(4, 2).toInt();
+    const auto two
+        = [&](std::size_t at) { return (stored[at] - '0') * 10 + (stored[at + 1] - '0'); };
+    const int year = two(4);
     const int century = year <= 29 ? 2000 : 1900;
-    return (century + year) * 10000 + stored.left(2).toInt() * 100 + stored.mid(2, 2).toInt();
+    return (century + year) * 10000 + two(0) * 100 + two(2);
 }
 
 GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
@@ -183,49 +240,76 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
 {
     for (int t = 1; t <= 7; ++t)
         typeNames_[t] = trimBlanks(typeNames_[t]);
-    QHash<QString, int> existingByKey;
+    QHash<DuplicateKey, int> existingByKey;
+    existingByKey.reserve(static_cast<qsizetype>(existing_.size()));
     for (std::size_t g = 0; g < existing_.size(); ++g) {
-        const QString key = duplicateKey(existing_[g].game);
+        const GameRecord& game = existing_[g].game;
+        const DuplicateKey key = duplicateKey(QStringView(game.gameDate), game.opponent);
         if (!existingByKey.contains(key)) // the first of two such games is the one shown
             existingByKey.insert(key, static_cast<int>(g));
     }
-    QHash<QString, int> lineByKey;
-    lineByKey.reserve(sheet.rows.size());
-    rows_.reserve(sheet.rows.size());
-    games_.reserve(sheet.rows.size());
-    const auto text = [&](const CsvSheet::Row& row, ImportField field) {
-        return fieldText(row, mapping, field);
+    const auto rowCount = static_cast<std::size_t>(sheet.rows.size());
+    QHash<DuplicateKey, int> lineByKey;
+    lineByKey.reserve(static_cast<qsizetype>(rowCount));
+    rows_.reserve(rowCount);
+    games_.reserve(rowCount);
+    static const QByteArray blankGame = GameRecord{}.encode();
+    records_.resize(static_cast<qsizetype>(rowCount) * GameRecord::Length);
+    char* record = records_.data();
+    // Each field's text is a slice of the file's text, or of a text of its own kept here.
+    struct FieldTexts
+    {
+        QString joined;
+        QString stored;
+    };
+    std::array<FieldTexts, 8> scratch;
+    std::array<std::vector<int>, 8> columns;
+    const std::array<ImportField, 8> fields{ImportField::Date, ImportField::Opponent,
+        ImportField::HomeAway, ImportField::Location, ImportField::GameType, ImportField::GoalsFor,
+        ImportField::GoalsAgainst, ImportField::Comment};
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        columns[f] = columnsOf(mapping, fields[f]);
+    const auto text = [&](const CsvSheet::Row& row, ImportField field, std::size_t slot) {
+        Q_ASSERT(fields[slot] == field);
+        return fieldView(sheet, row, columns[slot], scratch[slot].joined);
+    };
+    const auto storeText = [&](QStringView value, int width, const QString& name, int at,
+                               ImportRow& row, std::size_t slot) {
+        const QStringView stored
+            = storedTextView(value, width, name, row.issues, scratch[slot].stored);
+        TextCodec::encodeInto(stored, width, record + at);
+        return stored;
     };
     for (const CsvSheet::Row& source : sheet.rows) {
         ImportRow row;
         row.line = source.line;
         if (!source.fault.isEmpty())
             addProblem(row, source.fault);
-        if (nothingToImport(source, mapping))
+        if (nothingToImport(sheet, source, mapping))
             addProblem(row, QStringLiteral("nothing in this row to import"));
         Game game;
-        GameRecord& record = game.record;
-        const ImportedDate date = importedGameDate(text(source, ImportField::Date));
+        std::memcpy(record, blankGame.constData(), GameRecord::Length);
+        const ImportedDate date = importedGameDate(text(source, ImportField::Date, 0));
         if (!date.error.isEmpty())
             addProblem(row, date.error);
-        record.gameDate = date.error.isEmpty() ? date.stored : QStringLiteral("000000");
-        record.opponent = storedText(text(source, ImportField::Opponent), OpponentWidth,
-            QStringLiteral("Opponent"), row.issues);
-        const QString home = text(source, ImportField::HomeAway);
+        std::memcpy(record + DateAt, date.stored.data(), DateWidth);
+        const QStringView opponent = storeText(text(source, ImportField::Opponent, 1),
+            OpponentWidth, QStringLiteral("Opponent"), OpponentAt, row, 1);
+        const QStringView home = text(source, ImportField::HomeAway, 2);
         if (const auto mark = homeMark(home))
-            record.homeGame = *mark;
+            record[HomeAt] = *mark;
         else
             addProblem(row, QStringLiteral("home/away \"%1\" is neither home nor away").arg(home));
-        record.gameLocation = storedText(text(source, ImportField::Location), LocationWidth,
-            QStringLiteral("Location"), row.issues);
-        const QString type = text(source, ImportField::GameType);
+        storeText(text(source, ImportField::Location, 3), LocationWidth, QStringLiteral("Location"),
+            LocationAt, row, 3);
+        const QStringView type = text(source, ImportField::GameType, 4);
         if (const auto digit = typeDigit(type, typeNames_))
-            record.gameType = *digit;
+            record[TypeAt] = *digit;
         else
             addProblem(
                 row, QStringLiteral("game type \"%1\" is not one of the game types").arg(type));
-        const QString goalsFor = text(source, ImportField::GoalsFor);
-        const QString goalsAgainst = text(source, ImportField::GoalsAgainst);
+        const QStringView goalsFor = text(source, ImportField::GoalsFor, 5);
+        const QStringView goalsAgainst = text(source, ImportField::GoalsAgainst, 6);
         const auto scored = goals(goalsFor);
         const auto conceded = goals(goalsAgainst);
         if (!scored)
@@ -233,12 +317,12 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
         if (!conceded)
             addProblem(
                 row, QStringLiteral("goals against \"%1\" is not 0 to 999").arg(goalsAgainst));
-        record.goalsFor = scored.value_or(0);
-        record.goalsAgainst = conceded.value_or(0);
-        record.gameComment = storedText(text(source, ImportField::Comment), CommentWidth,
-            QStringLiteral("Comment"), row.issues);
-        if (date.error.isEmpty() && record.gameDate != u"000000") {
-            const QString key = duplicateKey(record);
+        putInteger(record, GoalsForAt, scored.value_or(0));
+        putInteger(record, GoalsAgainstAt, conceded.value_or(0));
+        storeText(text(source, ImportField::Comment, 7), CommentWidth, QStringLiteral("Comment"),
+            CommentAt, row, 7);
+        if (date.error.isEmpty() && date.digits() != "000000") {
+            const DuplicateKey key = duplicateKey(date.stored, opponent);
             if (const auto earlier = lineByKey.constFind(key); earlier != lineByKey.cend()) {
                 addProblem(row, QStringLiteral("same date and opponent as line %1").arg(*earlier));
             } else {
@@ -252,9 +336,10 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
                 }
             }
         }
-        game.dateKey = dateOrderKey(record.gameDate);
+        game.dateKey = dateOrderKey(date.digits());
         rows_.push_back(std::move(row));
-        games_.push_back(std::move(game));
+        games_.push_back(game);
+        record += GameRecord::Length;
     }
     refresh();
 }
@@ -282,19 +367,26 @@ void GameImport::refresh()
     std::stable_sort(appended.begin(), appended.end(),
         [&](std::size_t a, std::size_t b) { return games_[a].dateKey < games_[b].dateKey; });
     auto next = static_cast<qint16>(existing_.size());
+    char* records = records_.data();
     for (std::size_t r : appended) {
         games_[r].storedNumber = ++next;
-        games_[r].record.gameNumber = next;
+        putInteger(records + static_cast<qsizetype>(r) * GameRecord::Length, NumberAt, next);
     }
     appendOrder_ = std::move(appended);
+}
+
+GameRecord GameImport::readGame(std::size_t row) const
+{
+    return GameRecord::decode(
+        records_.mid(static_cast<qsizetype>(row) * GameRecord::Length, GameRecord::Length));
 }
 
 QStringList GameImport::cells(std::size_t r) const
 {
     const Game& game = games_[r];
     const GameRecord record = rows_[r].conflict && rows_[r].choice == ConflictChoice::Replace
-        ? replacement(game)
-        : game.record;
+        ? replacement(r)
+        : readGame(r);
     return QStringList{game.storedNumber == 0 ? QString() : QString::number(game.storedNumber),
         record.gameDate == u"000000" ? QString() : dateWithSlashes(record.gameDate),
         trimBlanks(record.opponent),
@@ -305,10 +397,10 @@ QStringList GameImport::cells(std::size_t r) const
 }
 
 // The existing game with the fields the file has columns for written over it.
-GameRecord GameImport::replacement(const Game& game) const
+GameRecord GameImport::replacement(std::size_t row) const
 {
-    GameRecord record = existing_[game.existing].game;
-    const GameRecord& read = game.record;
+    GameRecord record = existing_[games_[row].existing].game;
+    const GameRecord read = readGame(row);
     const auto mapped = [&](ImportField f) { return isMapped(mapping_, f); };
     if (mapped(ImportField::Opponent))
         record.opponent = read.opponent;
@@ -327,13 +419,23 @@ GameRecord GameImport::replacement(const Game& game) const
     return record;
 }
 
-std::vector<GameRecord> GameImport::appendedGames() const
+QByteArray GameImport::appendedBytes() const
 {
-    std::vector<GameRecord> appended;
-    appended.reserve(appendOrder_.size());
+    if (appendOrder_.empty())
+        return {};
+    // Every row appended in file order, as a schedule in date order is: the rows' bytes as
+    // they are, shared rather than copied.
+    bool inRowOrder = appendOrder_.size() == games_.size();
+    for (std::size_t i = 0; inRowOrder && i < appendOrder_.size(); ++i)
+        inRowOrder = appendOrder_[i] == i;
+    if (inRowOrder)
+        return records_;
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(appendOrder_.size()) * GameRecord::Length);
     for (std::size_t r : appendOrder_)
-        appended.push_back(games_[r].record);
-    return appended;
+        bytes.append(QByteArrayView(records_).sliced(
+            static_cast<qsizetype>(r) * GameRecord::Length, GameRecord::Length));
+    return bytes;
 }
 
 bool GameImport::write(AppState& state)
@@ -346,13 +448,10 @@ bool GameImport::write(AppState& state)
             if (rows_[r].isStored() && rows_[r].conflict
                 && rows_[r].choice == ConflictChoice::Replace)
                 saveGame(files, GameEdit::Change, existing_[games_[r].existing].recordNumber,
-                    replacement(games_[r]));
+                    replacement(r));
         }
         // One block after the last whole record, as Add Game writes each of them.
-        QByteArray bytes;
-        bytes.reserve(static_cast<qsizetype>(appendOrder_.size()) * GameRecord::Length);
-        for (std::size_t r : appendOrder_)
-            bytes += games_[r].record.encode();
+        const QByteArray bytes = appendedBytes();
         if (!bytes.isEmpty())
             files.writeBytes(FileGames,
                 static_cast<qint64>(files.recordCount(FileGames)) * GameRecord::Length, bytes);

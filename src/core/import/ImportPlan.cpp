@@ -48,21 +48,44 @@ ImportSummary ImportPlan::summary() const
     return s;
 }
 
-QString fieldText(const CsvSheet::Row& row, const QList<ImportField>& mapping, ImportField field)
+std::vector<int> columnsOf(const QList<ImportField>& mapping, ImportField field)
 {
-    QString joined;
+    std::vector<int> columns;
     for (int c = 0; c < mapping.size(); ++c) {
-        if (mapping[c] != field)
-            continue;
-        const QString text = CsvSheet::cell(row, c).trimmed();
+        if (mapping[c] == field)
+            columns.push_back(c);
+    }
+    return columns;
+}
+
+QStringView fieldView(const CsvSheet& sheet, const CsvSheet::Row& row,
+    const std::vector<int>& columns, QString& joined)
+{
+    QStringView found;
+    bool several = false;
+    for (const int c : columns) {
+        const QStringView text = sheet.cell(row, c).trimmed();
         if (text.isEmpty())
             continue;
-        if (joined.isEmpty())
-            joined = text; // shared, not copied: the common case of one column
-        else
-            joined += QStringLiteral("; ") + text;
+        if (found.isEmpty()) {
+            found = text; // the common case of one column: no text of its own
+            continue;
+        }
+        if (!several)
+            joined = found.toString();
+        several = true;
+        joined += QStringLiteral("; ");
+        joined += text;
     }
-    return joined;
+    return several ? QStringView(joined) : found;
+}
+
+QString fieldText(const CsvSheet& sheet, const CsvSheet::Row& row,
+    const QList<ImportField>& mapping, ImportField field)
+{
+    QString joined;
+    const QStringView text = fieldView(sheet, row, columnsOf(mapping, field), joined);
+    return text.data() == joined.constData() ? joined : text.toString();
 }
 
 bool isMapped(const QList<ImportField>& mapping, ImportField field)
@@ -73,6 +96,14 @@ bool isMapped(const QList<ImportField>& mapping, ImportField field)
 QString storedText(
     const QString& text, int width, const QString& fieldName, QList<ImportIssue>& issues)
 {
+    QString changed;
+    const QStringView stored = storedTextView(text, width, fieldName, issues, changed);
+    return stored.data() == text.constData() && stored.size() == text.size() ? text : changed;
+}
+
+QStringView storedTextView(QStringView text, int width, const QString& fieldName,
+    QList<ImportIssue>& issues, QString& changed)
+{
     // Plain printable ASCII that fits is stored as it is, which is nearly every cell.
     const bool plain = text.size() <= width && std::all_of(text.begin(), text.end(), [](QChar c) {
         return c.unicode() >= 0x20 && c.unicode() < 0x7F;
@@ -80,10 +111,10 @@ QString storedText(
     if (plain)
         return text;
     // A line break inside a quoted cell cannot be kept in a one-line field: it becomes a blank.
-    QString flat = text;
+    QString flat = text.toString();
     flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     flat.replace(u'\n', u' ').replace(u'\r', u' ').replace(u'\t', u' ');
-    if (flat != text)
+    if (QStringView(flat) != text)
         issues << ImportIssue{ImportIssue::Severity::Notice,
             QStringLiteral("%1: line breaks and tabs are stored as blanks").arg(fieldName)};
     QString lost;
@@ -108,7 +139,8 @@ QString storedText(
                 .arg(width)
                 .arg(flat.mid(width))};
     }
-    return stored;
+    changed = std::move(stored);
+    return changed;
 }
 
 void addProblem(ImportRow& row, const QString& text)
@@ -131,10 +163,11 @@ QString missingColumns(ImportKind kind, const QList<ImportField>& mapping)
     return {};
 }
 
-bool nothingToImport(const CsvSheet::Row& row, const QList<ImportField>& mapping)
+bool nothingToImport(
+    const CsvSheet& sheet, const CsvSheet::Row& row, const QList<ImportField>& mapping)
 {
     for (int c = 0; c < mapping.size(); ++c) {
-        if (mapping[c] != ImportField::None && !CsvSheet::cell(row, c).trimmed().isEmpty())
+        if (mapping[c] != ImportField::None && !sheet.cell(row, c).trimmed().isEmpty())
             return false;
     }
     return true;

@@ -90,9 +90,14 @@ private:
     QStringList columns_;
 };
 
-// The text of `column`'s cells of `row` joined for the field, trimmed; several columns (other
-// information) joined with "; ".
-QString fieldText(const CsvSheet::Row& row, const QList<ImportField>& mapping, ImportField field);
+// The text of the cells of `row` read into the field, trimmed; several columns (other
+// information) joined with "; " in `joined`, which the view then points into.
+QStringView fieldView(const CsvSheet& sheet, const CsvSheet::Row& row,
+    const std::vector<int>& columns, QString& joined);
+// The columns the mapping reads into the field, in column order.
+std::vector<int> columnsOf(const QList<ImportField>& mapping, ImportField field);
+QString fieldText(const CsvSheet& sheet, const CsvSheet::Row& row,
+    const QList<ImportField>& mapping, ImportField field);
 bool isMapped(const QList<ImportField>& mapping, ImportField field);
 
 // The text as stored in a field of `width` characters: cut to the width and every character
@@ -100,6 +105,10 @@ bool isMapped(const QList<ImportField>& mapping, ImportField field);
 // field.
 QString storedText(
     const QString& text, int width, const QString& fieldName, QList<ImportIssue>& issues);
+// The same as a view: the text itself when it is stored as it is (nearly every cell), else
+// `changed` holding the stored text.
+QStringView storedTextView(QStringView text, int width, const QString& fieldName,
+    QList<ImportIssue>& issues, QString& changed);
 
 void addProblem(ImportRow& row, const QString& text);
 
@@ -108,6 +117,7 @@ void addProblem(ImportRow& row, const QString& text);
 QString missingColumns(ImportKind kind, const QList<ImportField>& mapping);
 
 // True when every column the mapping reads is blank in the row.
-bool nothingToImport(const CsvSheet::Row& row, const QList<ImportField>& mapping);
+bool nothingToImport(
+    const CsvSheet& sheet, const CsvSheet::Row& row, const QList<ImportField>& mapping);
 
 } // namespace scorvane

@@ -59,13 +59,14 @@ int readNumber(const QString& text, ImportRow& row)
     return number;
 }
 
-QString readName(const CsvSheet::Row& source, const QList<ImportField>& mapping)
+QString readName(
+    const CsvSheet& sheet, const CsvSheet::Row& source, const QList<ImportField>& mapping)
 {
-    const QString name = fieldText(source, mapping, ImportField::Name);
+    const QString name = fieldText(sheet, source, mapping, ImportField::Name);
     if (!name.isEmpty())
         return name;
-    const QString joined = fieldText(source, mapping, ImportField::FirstName) + u' '
-        + fieldText(source, mapping, ImportField::LastName);
+    const QString joined = fieldText(sheet, source, mapping, ImportField::FirstName) + u' '
+        + fieldText(sheet, source, mapping, ImportField::LastName);
     return joined.trimmed();
 }
 
@@ -89,14 +90,14 @@ RosterImport::RosterImport(const CsvSheet& sheet, const QList<ImportField>& mapp
         if (!source.fault.isEmpty())
             addProblem(row, source.fault);
         Player player;
-        player.number = readNumber(fieldText(source, mapping, ImportField::Number), row);
-        const QString name = readName(source, mapping);
+        player.number = readNumber(fieldText(sheet, source, mapping, ImportField::Number), row);
+        const QString name = readName(sheet, source, mapping);
         if (name.isEmpty())
             addProblem(row, QStringLiteral("no player name"));
         player.name = storedText(name, NameWidth, QStringLiteral("Name"), row.issues);
         for (const ContactField& f : contactFields())
-            player.contact.*f.member = storedText(fieldText(source, mapping, f.field), f.width,
-                QString::fromLatin1(f.name), row.issues);
+            player.contact.*f.member = storedText(fieldText(sheet, source, mapping, f.field),
+                f.width, QString::fromLatin1(f.name), row.issues);
         if (player.number != 0) {
             const auto [earlier, first] = lineOfNumber.emplace(player.number, row.line);
             if (!first)

@@ -282,6 +282,12 @@ void DataFiles::writeBytes(int fileNumber, qint64 offset, const QByteArray& byte
         return;
     }
     Staged& held = stage(fileNumber);
+    if (offset == 0 && held.bytes.isEmpty()) {
+        // A whole file written into an empty one (an import): kept as it is, not copied.
+        held.bytes = bytes;
+        held.altered = held.altered || !bytes.isEmpty();
+        return;
+    }
     if (held.bytes.size() < offset + bytes.size()) {
         held.bytes.resize(offset + bytes.size(), '\0');
         held.altered = true;

@@ -180,7 +180,7 @@ void SpreadsheetImportDialog::fillColumns()
     const CsvSheet::Row first = sheet_.rows.isEmpty() ? CsvSheet::Row{} : sheet_.rows.first();
     for (int c = 0; c < sheet_.headings.size(); ++c) {
         columnsTable_->setItem(c, 0, cellItem(sheet_.headings[c]));
-        columnsTable_->setItem(c, 1, cellItem(CsvSheet::cell(first, c).simplified()));
+        columnsTable_->setItem(c, 1, cellItem(sheet_.cell(first, c).toString().simplified()));
         auto* combo = new QComboBox(columnsTable_);
         combo->setObjectName(QStringLiteral("cboField%1").arg(c));
         combo->setAccessibleName(QStringLiteral("Read column %1 as").arg(sheet_.headings[c]));
