@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/MemoryReuse.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -46,6 +48,7 @@ struct Ratio
 inline int runWithRatios(int argc, char** argv, const Ratio& baseline,
     std::initializer_list<Ratio> measured, double goal = 2.0)
 {
+    keepFreedMemoryForReuse(); // as the programs run
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

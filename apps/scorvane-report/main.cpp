@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 #include "ReportCommand.h"
+#include "core/state/MemoryReuse.h"
 #include "core/store/IntegrityCheck.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    scorvane::keepFreedMemoryForReuse();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -1,5 +1,6 @@
 #include "core/state/AppState.h"
 #include "core/state/DefaultSettings.h"
+#include "core/state/MemoryReuse.h"
 #include "core/state/StartUp.h"
 #include "gui/app/DesktopErrorReporter.h"
 #include "gui/app/DesktopPrompter.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[])
             || std::strcmp(argv[1], "--write-default-settings") == 0))
         return runInstallerSwitch(argc, argv);
 
+    keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scorvane"));
 
