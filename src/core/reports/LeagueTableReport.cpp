@@ -5,6 +5,8 @@
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 
+#include <QStringTokenizer>
+
 #include <algorithm>
 
 namespace scorvane {
@@ -32,19 +34,20 @@ QString score(int goalsFor, int goalsAgainst)
     return QString::number(goalsFor) + u'-' + QString::number(goalsAgainst);
 }
 
-// Breaks `text` at blanks into lines of at most `width`; later lines are indented by two.
+// Breaks `text` at blanks into lines of at most `width` (a longer word stands alone); later lines
+// are indented by two. The words are taken as views, so a note costs one text per line.
 QStringList wrapped(const QString& text, int width)
 {
     QStringList lines;
     QString line;
-    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QString indent = lines.isEmpty() ? QString() : QStringLiteral("  ");
+    for (const QStringView word : QStringTokenizer(text, u' ', Qt::SkipEmptyParts)) {
         if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
             lines << line;
-            line = QStringLiteral("  ") + word;
-        } else {
-            line = line.isEmpty() ? indent + word : line + u' ' + word;
+            line = QStringLiteral("  ");
+        } else if (!line.isEmpty()) {
+            line += u' ';
         }
+        line += word;
     }
     if (!line.isEmpty())
         lines << line;
