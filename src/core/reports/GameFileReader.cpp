@@ -13,13 +13,8 @@ namespace {
 
 constexpr int NumberAt = offsetOf(&GameRecord::gameNumber);
 constexpr int StatusAt = offsetOf(&GameRecord::gameStatus);
-constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
-constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
 constexpr int TypeAt = offsetOf(&GameRecord::gameType);
 constexpr int SpecialAt = offsetOf(&GameRecord::specialSelect);
-constexpr int HomeAt = offsetOf(&GameRecord::homeGame);
-constexpr int DateAt = offsetOf(&GameRecord::gameDate);
-constexpr int OpponentAt = offsetOf(&GameRecord::opponent);
 
 qsizetype recordCount(const QByteArray& bytes)
 {
@@ -101,27 +96,37 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
     result.fault = load(slot);
     result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
     walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
-        result.games.push_back(GameResult{probe.gameNumber, probe.gameType,
-            integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
+        const GameRecordView game(record);
+        result.games.push_back(
+            GameResult{probe.gameNumber, probe.gameType, game.goalsFor(), game.goalsAgainst()});
     });
     return result;
 }
 
-std::optional<FileError> GameFileReader::leagueGames(
-    int slot, const ReportSelection& selection, std::vector<LeagueGame>& games)
+std::optional<FileError> GameFileReader::countedRecords(
+    int slot, const ReportSelection& selection, std::vector<GameRecordView>& games)
 {
     games.clear();
     std::optional<FileError> fault = load(slot);
     games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
-    walkCountedGames(buffer_, selection, [&games](const char* record, const GameRecord&) {
-        LeagueGame& game = games.emplace_back();
-        game.goalsFor = integerAt(record, GoalsForAt);
-        game.goalsAgainst = integerAt(record, GoalsAgainstAt);
-        game.homeGame = record[HomeAt];
-        std::copy_n(record + DateAt, game.date.size(), game.date.begin());
-        std::copy_n(record + OpponentAt, game.opponent.size(), game.opponent.begin());
-    });
+    walkCountedGames(buffer_, selection,
+        [&games](const char* record, const GameRecord&) { games.emplace_back(record); });
     return fault;
+}
+
+QByteArray GameRecordView::bytesOf(const LeagueGame& game)
+{
+    QByteArray record(GameRecord::Length, ' ');
+    const auto putInteger = [&record](int at, qint16 value) {
+        record[at] = static_cast<char>(value & 0xFF);
+        record[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+    };
+    putInteger(GoalsForAt, game.goalsFor);
+    putInteger(GoalsAgainstAt, game.goalsAgainst);
+    record[HomeAt] = game.homeGame;
+    std::copy(game.date.begin(), game.date.end(), record.begin() + DateAt);
+    std::copy(game.opponent.begin(), game.opponent.end(), record.begin() + OpponentAt);
+    return record;
 }
 
 CountedGames GameFileReader::games(int slot, const ReportSelection& selection)

@@ -213,10 +213,10 @@ LeagueTableResult computeLeagueTable(const QString& dataFolder, const QList<int>
     for (int slot : slots)
         teams.push_back(LeagueTeam{slot, teamNames[slot]});
     GameFileReader reader(dataFolder);
-    std::vector<LeagueGame> games; // one team's at a time
+    std::vector<GameRecordView> games; // one team's at a time, where the reader holds them
     std::optional<FileError> fault;
-    LeagueTable table(teams, rules, [&](std::size_t index) -> const std::vector<LeagueGame>* {
-        fault = reader.leagueGames(teams[index].slot, selection, games);
+    LeagueTable table(teams, rules, [&](std::size_t index) -> const std::vector<GameRecordView>* {
+        fault = reader.countedRecords(teams[index].slot, selection, games);
         return fault ? nullptr : &games;
     });
     if (fault)
