@@ -92,15 +92,13 @@ struct NameKey
         return key;
     }
 
-    std::uint64_t hash() const
+    // The top `bits` bits of one product of all four words: the top bits of a product depend on
+    // every byte of the words, so names that differ only in their last letters spread too.
+    std::uint64_t hash(int bits) const
     {
-        std::uint64_t mixed = (words[0] * 0x9E3779B97F4A7C15ULL)
-            ^ (words[1] * 0xC2B2AE3D27D4EB4FULL) ^ (words[2] * 0x165667B19E3779F9ULL)
-            ^ (words[3] * 0x27D4EB2F165667C5ULL);
-        // The low bits of a product depend only on the low bytes, which most names share.
-        mixed ^= mixed >> 33;
-        mixed *= 0xFF51AFD7ED558CCDULL;
-        return mixed ^ (mixed >> 33);
+        const std::uint64_t mixed = words[0] ^ std::rotl(words[1], 21) ^ std::rotl(words[2], 42)
+            ^ std::rotl(words[3], 11);
+        return (mixed * 0x9E3779B97F4A7C15ULL) >> (64 - bits);
     }
 
     bool operator==(const NameKey& other) const
@@ -118,10 +116,10 @@ class TeamNameIndex
 public:
     explicit TeamNameIndex(const std::vector<LeagueTeam>& teams)
     {
-        std::size_t size = 16;
-        while (size < teams.size() * 4)
-            size *= 2;
-        slots_.assign(size, Slot{});
+        bits_ = 4;
+        while ((std::size_t{1} << bits_) < teams.size() * 4)
+            ++bits_;
+        slots_.assign(std::size_t{1} << bits_, Slot{});
         for (std::size_t i = 0; i < teams.size(); ++i) {
             const QByteArray bytes = TextCodec::encode(trimBlanks(teams[i].teamName)).left(25);
             const NameKey key
@@ -146,7 +144,7 @@ private:
     const Slot& slotOf(const NameKey& key) const
     {
         const std::size_t mask = slots_.size() - 1;
-        std::size_t at = static_cast<std::size_t>(key.hash()) & mask;
+        std::size_t at = static_cast<std::size_t>(key.hash(bits_));
         while (slots_[at].team >= 0 && !(slots_[at].key == key))
             at = (at + 1) & mask;
         return slots_[at];
@@ -154,6 +152,7 @@ private:
     Slot& slotOf(const NameKey& key) { return const_cast<Slot&>(std::as_const(*this).slotOf(key)); }
 
     std::vector<Slot> slots_; // at most a quarter full, so every probe ends at an empty slot
+    int bits_ = 0;            // 2 to the bits_ slots
 };
 
 // A team's record of a game against a team of the table read after it, held until that team's
