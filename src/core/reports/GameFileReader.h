@@ -4,8 +4,10 @@
 #include "core/store/FileError.h"
 #include "core/store/GameRecord.h"
 #include "core/store/RecordCodec.h"
+#include "core/store/WholeFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -105,11 +107,16 @@ public:
         int slot, const ReportSelection& selection, std::vector<GameRecordView>& games);
 
 private:
-    // Fills the buffer with the slot's file; empty when there is none.
+    // Reads the slot's file; empty when there is none.
     std::optional<FileError> load(int slot);
+    std::optional<FileError> loadByQFile(const QString& name);
+    // The bytes last read.
+    QByteArrayView bytes() const;
 
     QString dataFolder_;
-    QByteArray buffer_;
+    WholeFile file_;           // open, size, one read, close
+    QByteArray buffer_;        // after a file could not be read so
+    bool readByQFile_ = false; // which of the two holds the last file
 };
 
 } // namespace scorvane
