@@ -149,6 +149,55 @@ TEST(LeagueTable, AGameBothTeamsRecordedCountsOnceOrNotAtAll)
                        "game is not counted until the two records agree."));
 }
 
+TEST(LeagueTable, RecordsOfOneDatePairInRecordOrderAndDisputesAreListedByPair)
+{
+    // Teams 1 and 2 both recorded a double header on 09/03 and a game on 09/04, team 2 in
+    // another order. The first records of 09/03 agree (team 1 won 2-1) and count once; the
+    // second ones and those of 09/04 disagree. Teams 1 and 4, and teams 2 and 3, disagree on
+    // one game each. The notes go by pair in list order, then by team 1's record order.
+    const LeagueTable table(
+        {team(1,
+             {game("Team 2", 3, 0, "090402"), game("Team 2", 2, 1, "090302"),
+                 game("Team 2", 0, 0, "090302"), game("Team 4", 1, 0, "090102")}),
+            team(2,
+                {game("Team 1", 1, 2, "090302"), game("Team 1", 1, 1, "090302"),
+                    game("Team 1", 1, 1, "090402"), game("Team 3", 2, 0, "090202")}),
+            team(3, {game("Team 2", 2, 0, "090202")}), team(4, {game("Team 1", 1, 0, "090102")})},
+        preset(0));
+    EXPECT_EQ(rowsOf(table),
+        lines({"1 1 1 1 0 0 2 1 1 3 | ", "3 2= 0 0 0 0 0 0 0 0 | points",
+            "4 2= 0 0 0 0 0 0 0 0 | level", "2 4 1 0 0 1 1 2 -1 0 | goal difference"}));
+    QStringList disputes;
+    for (const RecordDisagreement& d : table.disagreements())
+        disputes << QStringLiteral("%1v%2 %3 %4-%5 %6-%7")
+                        .arg(d.firstSlot)
+                        .arg(d.secondSlot)
+                        .arg(d.date)
+                        .arg(d.firstFor)
+                        .arg(d.firstAgainst)
+                        .arg(d.secondFor)
+                        .arg(d.secondAgainst);
+    EXPECT_EQ(disputes.join(u'|').toStdString(),
+        "1v2 090402 3-0 1-1|1v2 090302 0-0 1-1|1v4 090102 1-0 1-0|2v3 090202 2-0 2-0");
+}
+
+TEST(LeagueTable, HeadToHeadFiguresCountFromEachSide)
+{
+    // Team 1 recorded its 1-0 win over team 2; team 2 recorded its 4-1 win over team 1. Level on
+    // points and head-to-head points; head-to-head goal difference -2 against +2 puts team 2 first.
+    // Capped at one goal a game both are level on it, and head-to-head goals (2 against 4) decide.
+    const std::vector<LeagueTeamGames> teams{
+        team(1, {game("Team 2", 1, 0, "090102")}), team(2, {game("Team 1", 4, 1, "090802")})};
+    LeagueRules rules;
+    rules.tieBreakers = {TieBreaker::Points, TieBreaker::HeadToHeadPoints,
+        TieBreaker::HeadToHeadGoalDifference, TieBreaker::HeadToHeadGoalsFor};
+    EXPECT_EQ(rowsOf(LeagueTable(teams, rules)),
+        lines({"2 1 2 1 0 1 4 2 2 3 | ", "1 2 2 1 0 1 2 4 -2 3 | head-to-head goal difference"}));
+    rules.goalDifferenceCap = 1;
+    EXPECT_EQ(rowsOf(LeagueTable(teams, rules)),
+        lines({"2 1 2 1 0 1 4 2 0 3 | ", "1 2 2 1 0 1 2 4 0 3 | head-to-head goals for"}));
+}
+
 TEST(LeagueTable, AGameOnlyOneTeamRecordedCountsForBoth)
 {
     // Team 2 recorded neither of its games; teams 1 and 3 did.

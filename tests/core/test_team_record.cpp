@@ -7,6 +7,8 @@
 #include "core/reports/TeamRecordReport.h"
 #include "core/reports/TeamReportText.h"
 
+#include <QDir>
+
 using namespace scorvane;
 using namespace scorvane::testing;
 
@@ -70,6 +72,16 @@ TEST(GameFileReader, WalkStartsAtTheFromGameAndStopsBeyondTheToGame)
     const CountedGames whole = reader.games(1, ReportSelection{});
     ASSERT_EQ(whole.games.size(), 5U);
     EXPECT_EQ(whole.games[0].opponent, fitWidth(QStringLiteral("Rovers"), 25));
+
+    // A game file that cannot be read is a fault naming it; the next file reads as before.
+    const QString folder = f.state.settings.dataFolder + QStringLiteral("KVGS3.DAT");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const CountedResults unreadable = reader.results(3, ReportSelection{});
+    ASSERT_TRUE(unreadable.fault);
+    EXPECT_EQ(unreadable.fault->code, FileError::Other);
+    EXPECT_EQ(unreadable.fault->path, folder);
+    EXPECT_EQ(unreadable.fault->systemText, QStringLiteral("file to open is a directory"));
+    EXPECT_EQ(goals(ReportSelection{}), (QList<int>{1, 2, 3, 4, 5}));
 }
 
 // A game with no type byte counts in the totals only.

@@ -13,15 +13,10 @@ namespace {
 
 constexpr int NumberAt = offsetOf(&GameRecord::gameNumber);
 constexpr int StatusAt = offsetOf(&GameRecord::gameStatus);
-constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
-constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
 constexpr int TypeAt = offsetOf(&GameRecord::gameType);
 constexpr int SpecialAt = offsetOf(&GameRecord::specialSelect);
-constexpr int HomeAt = offsetOf(&GameRecord::homeGame);
-constexpr int DateAt = offsetOf(&GameRecord::gameDate);
-constexpr int OpponentAt = offsetOf(&GameRecord::opponent);
 
-qsizetype recordCount(const QByteArray& bytes)
+qsizetype recordCount(QByteArrayView bytes)
 {
     return bytes.size() / GameRecord::Length;
 }
@@ -29,12 +24,12 @@ qsizetype recordCount(const QByteArray& bytes)
 // Hands every counted record of `bytes` to `take`. Only the fields the game test reads are
 // filled in the probe, which is reused so that skipped games cost no copies.
 template <typename Take>
-void walkCountedGames(const QByteArray& bytes, const ReportSelection& selection, Take take)
+void walkCountedGames(QByteArrayView bytes, const ReportSelection& selection, Take take)
 {
     const qsizetype count = recordCount(bytes);
     GameRecord probe;
     for (qsizetype index = std::max(selection.fromGame, 1) - 1; index < count; ++index) {
-        const char* record = bytes.constData() + index * GameRecord::Length;
+        const char* record = bytes.data() + index * GameRecord::Length;
         probe.gameNumber = integerAt(record, NumberAt);
         if (probe.gameNumber > selection.toGame)
             break;
@@ -79,12 +74,30 @@ bool openGameFile(
 
 } // namespace
 
+QByteArrayView GameFileReader::bytes() const
+{
+    if (readByQFile_)
+        return buffer_;
+    return {file_.data(), file_.size()};
+}
+
 std::optional<FileError> GameFileReader::load(int slot)
+{
+    const QString name = QStringLiteral("KVGS") + QString::number(slot) + QStringLiteral(".DAT");
+    readByQFile_ = false;
+    if (!file_.read(dataFolder_ + name))
+        return std::nullopt;
+    // A file that cannot be read so is read again through QFile, whose words for the error the
+    // messages have always shown.
+    readByQFile_ = true;
+    return loadByQFile(name);
+}
+
+std::optional<FileError> GameFileReader::loadByQFile(const QString& name)
 {
     buffer_.resize(0);
     QFile file;
     std::optional<FileError> fault;
-    const QString name = QStringLiteral("KVGS") + QString::number(slot) + QStringLiteral(".DAT");
     if (!openGameFile(file, dataFolder_, name, fault))
         return fault;
     buffer_.resize(file.size());
@@ -99,36 +112,46 @@ CountedResults GameFileReader::results(int slot, const ReportSelection& selectio
 {
     CountedResults result;
     result.fault = load(slot);
-    result.games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
-    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord& probe) {
-        result.games.push_back(GameResult{probe.gameNumber, probe.gameType,
-            integerAt(record, GoalsForAt), integerAt(record, GoalsAgainstAt)});
+    result.games.reserve(static_cast<std::size_t>(recordCount(bytes())));
+    walkCountedGames(bytes(), selection, [&result](const char* record, const GameRecord& probe) {
+        const GameRecordView game(record);
+        result.games.push_back(
+            GameResult{probe.gameNumber, probe.gameType, game.goalsFor(), game.goalsAgainst()});
     });
     return result;
 }
 
-std::optional<FileError> GameFileReader::leagueGames(
-    int slot, const ReportSelection& selection, std::vector<LeagueGame>& games)
+std::optional<FileError> GameFileReader::countedRecords(
+    int slot, const ReportSelection& selection, std::vector<GameRecordView>& games)
 {
     games.clear();
     std::optional<FileError> fault = load(slot);
-    games.reserve(static_cast<std::size_t>(recordCount(buffer_)));
-    walkCountedGames(buffer_, selection, [&games](const char* record, const GameRecord&) {
-        LeagueGame& game = games.emplace_back();
-        game.goalsFor = integerAt(record, GoalsForAt);
-        game.goalsAgainst = integerAt(record, GoalsAgainstAt);
-        game.homeGame = record[HomeAt];
-        std::copy_n(record + DateAt, game.date.size(), game.date.begin());
-        std::copy_n(record + OpponentAt, game.opponent.size(), game.opponent.begin());
-    });
+    games.reserve(static_cast<std::size_t>(recordCount(bytes())));
+    walkCountedGames(bytes(), selection,
+        [&games](const char* record, const GameRecord&) { games.emplace_back(record); });
     return fault;
+}
+
+QByteArray GameRecordView::bytesOf(const LeagueGame& game)
+{
+    QByteArray record(GameRecord::Length, ' ');
+    const auto putInteger = [&record](int at, qint16 value) {
+        record[at] = static_cast<char>(value & 0xFF);
+        record[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+    };
+    putInteger(GoalsForAt, game.goalsFor);
+    putInteger(GoalsAgainstAt, game.goalsAgainst);
+    record[HomeAt] = game.homeGame;
+    std::copy(game.date.begin(), game.date.end(), record.begin() + DateAt);
+    std::copy(game.opponent.begin(), game.opponent.end(), record.begin() + OpponentAt);
+    return record;
 }
 
 CountedGames GameFileReader::games(int slot, const ReportSelection& selection)
 {
     CountedGames result;
     result.fault = load(slot);
-    walkCountedGames(buffer_, selection, [&result](const char* record, const GameRecord&) {
+    walkCountedGames(bytes(), selection, [&result](const char* record, const GameRecord&) {
         result.games.push_back(
             GameRecord::decode(QByteArray::fromRawData(record, GameRecord::Length)));
     });

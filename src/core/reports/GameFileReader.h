@@ -3,8 +3,11 @@
 #include "core/state/ReportSelection.h"
 #include "core/store/FileError.h"
 #include "core/store/GameRecord.h"
+#include "core/store/RecordCodec.h"
+#include "core/store/WholeFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -42,6 +45,34 @@ struct LeagueGame
     std::array<char, 25> opponent{}; // padded with blanks
 };
 
+// A game's record where it lies in the reader's buffer, its fields read in place: nothing of it
+// is copied but what is used.
+class GameRecordView
+{
+public:
+    explicit GameRecordView(const char* record)
+        : record_(record)
+    { }
+
+    qint16 goalsFor() const { return integerAt(record_, GoalsForAt); }
+    qint16 goalsAgainst() const { return integerAt(record_, GoalsAgainstAt); }
+    bool away() const { return record_[HomeAt] == '2'; }
+    const char* date() const { return record_ + DateAt; }         // "MMDDYY"
+    const char* opponent() const { return record_ + OpponentAt; } // 25 bytes, blank-padded
+
+    // The bytes of a record that holds `game` where this class reads it, blanks elsewhere.
+    static QByteArray bytesOf(const LeagueGame& game);
+
+private:
+    static constexpr int GoalsForAt = offsetOf(&GameRecord::goalsFor);
+    static constexpr int GoalsAgainstAt = offsetOf(&GameRecord::goalsAgainst);
+    static constexpr int HomeAt = offsetOf(&GameRecord::homeGame);
+    static constexpr int DateAt = offsetOf(&GameRecord::gameDate);
+    static constexpr int OpponentAt = offsetOf(&GameRecord::opponent);
+
+    const char* record_;
+};
+
 struct CountedResults
 {
     std::vector<GameResult> games;
@@ -70,17 +101,22 @@ public:
     CountedResults results(int slot, const ReportSelection& selection);
     // The whole records of the counted games, in record order.
     CountedGames games(int slot, const ReportSelection& selection);
-    // What the league table needs of the counted games, in record order, without decoding texts,
-    // into `games` (emptied first; its room is kept, so one vector serves every team).
-    std::optional<FileError> leagueGames(
-        int slot, const ReportSelection& selection, std::vector<LeagueGame>& games);
+    // The counted games' records, in record order, where they lie in the reader's buffer (valid
+    // until the next read), into `games` (emptied first; its room is kept for the next team).
+    std::optional<FileError> countedRecords(
+        int slot, const ReportSelection& selection, std::vector<GameRecordView>& games);
 
 private:
-    // Fills the buffer with the slot's file; empty when there is none.
+    // Reads the slot's file; empty when there is none.
     std::optional<FileError> load(int slot);
+    std::optional<FileError> loadByQFile(const QString& name);
+    // The bytes last read.
+    QByteArrayView bytes() const;
 
     QString dataFolder_;
-    QByteArray buffer_;
+    WholeFile file_;           // open, size, one read, close
+    QByteArray buffer_;        // after a file could not be read so
+    bool readByQFile_ = false; // which of the two holds the last file
 };
 
 } // namespace scorvane

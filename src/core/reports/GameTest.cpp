@@ -1,6 +1,5 @@
 #include "core/reports/GameTest.h"
 
-#include "core/store/GameRecord.h"
 #include "core/text/Blanks.h"
 
 #include <utility>
@@ -16,13 +15,6 @@ bool gameTypePasses(const ReportSelection& selection, char gameType)
             return false;
     }
     return true;
-}
-
-bool gameCounts(const ReportSelection& selection, const GameRecord& game)
-{
-    return game.gameStatus == 'A' && game.gameNumber >= selection.fromGame
-        && game.gameNumber <= selection.toGame && gameTypePasses(selection, game.gameType)
-        && (!selection.onlySelectedGames || game.specialSelect == '2');
 }
 
 GameRange checkGameRange(const QString& fromText, const QString& toText)

@@ -8,16 +8,21 @@
 
 namespace scorvane {
 
-struct GameRecord;
-
 // Whether a game type byte passes the selection: every type counts when all are ticked;
 // otherwise a byte is refused only when it is the digit of an unticked type, so a byte outside
 // "1".."7" (a blank, a "9") always passes.
 bool gameTypePasses(const ReportSelection& selection, char gameType);
 
-// The one test every report applies to a game: active, inside the range, of a counted type,
-// and marked in the explicit list when only those games count. The player filters play no part.
-bool gameCounts(const ReportSelection& selection, const GameRecord& game);
+// The one test every report applies to a game (a GameRecord): active, inside the range, of a
+// counted type, and marked in the explicit list when only those games count. The player filters
+// play no part. Defined here so that the game walks, which apply it to every record, inline it.
+template <typename Game> bool gameCounts(const ReportSelection& selection, const Game& game)
+{
+    return game.gameStatus == 'A' && game.gameNumber >= selection.fromGame
+        && game.gameNumber <= selection.toGame
+        && (selection.allTypesCounted || gameTypePasses(selection, game.gameType))
+        && (!selection.onlySelectedGames || game.specialSelect == '2');
+}
 
 // The range typed in the Compute window, checked and ordered.
 struct GameRangeProblem

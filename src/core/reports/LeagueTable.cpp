@@ -7,7 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <span>
+#include <tuple>
 #include <utility>
 
 namespace scorvane {
@@ -55,20 +55,21 @@ struct NameKey
 
     // The same for a 25-byte opponent field, eight bytes at a time: plain ASCII names that do
     // not start with a blank (nearly all) are trimmed and folded without a byte loop.
-    static NameKey ofField(const std::array<char, 25>& field)
+    static NameKey ofField(const char* field)
     {
+        constexpr std::size_t FieldSize = 25;
         if constexpr (std::endian::native != std::endian::little)
-            return of(field.data(), field.size());
+            return of(field, FieldSize);
         constexpr std::uint64_t High = 0x8080808080808080ULL;
         constexpr std::uint64_t Low = 0x7F7F7F7F7F7F7F7FULL;
         constexpr std::uint64_t Blanks = 0x2020202020202020ULL;
         constexpr auto bytesOf = [](std::uint64_t c) { return c * 0x0101010101010101ULL; };
         NameKey key;
-        std::memcpy(key.words.data(), field.data(), 24);
+        std::memcpy(key.words.data(), field, 24);
         key.words[3] = (Blanks << 8) | static_cast<unsigned char>(field[24]);
         const std::uint64_t any = key.words[0] | key.words[1] | key.words[2] | key.words[3];
         if ((any & High) != 0 || field[0] == ' ')
-            return of(field.data(), field.size());
+            return of(field, FieldSize);
         std::size_t length = 0; // up to the last byte that is not a blank
         for (std::size_t k = 0; k < key.words.size(); ++k) {
             std::uint64_t& word = key.words[k];
@@ -91,15 +92,13 @@ struct NameKey
         return key;
     }
 
-    std::uint64_t hash() const
+    // The top `bits` bits of one product of all four words: the top bits of a product depend on
+    // every byte of the words, so names that differ only in their last letters spread too.
+    std::uint64_t hash(int bits) const
     {
-        std::uint64_t mixed = (words[0] * 0x9E3779B97F4A7C15ULL)
-            ^ (words[1] * 0xC2B2AE3D27D4EB4FULL) ^ (words[2] * 0x165667B19E3779F9ULL)
-            ^ (words[3] * 0x27D4EB2F165667C5ULL);
-        // The low bits of a product depend only on the low bytes, which most names share.
-        mixed ^= mixed >> 33;
-        mixed *= 0xFF51AFD7ED558CCDULL;
-        return mixed ^ (mixed >> 33);
+        const std::uint64_t mixed = words[0] ^ std::rotl(words[1], 21) ^ std::rotl(words[2], 42)
+            ^ std::rotl(words[3], 11);
+        return (mixed * 0x9E3779B97F4A7C15ULL) >> (64 - bits);
     }
 
     bool operator==(const NameKey& other) const
@@ -117,10 +116,10 @@ class TeamNameIndex
 public:
     explicit TeamNameIndex(const std::vector<LeagueTeam>& teams)
     {
-        std::size_t size = 16;
-        while (size < teams.size() * 4)
-            size *= 2;
-        slots_.assign(size, Slot{});
+        bits_ = 4;
+        while ((std::size_t{1} << bits_) < teams.size() * 4)
+            ++bits_;
+        slots_.assign(std::size_t{1} << bits_, Slot{});
         for (std::size_t i = 0; i < teams.size(); ++i) {
             const QByteArray bytes = TextCodec::encode(trimBlanks(teams[i].teamName)).left(25);
             const NameKey key
@@ -131,11 +130,8 @@ public:
         }
     }
 
-    // The first team of that name, or -1.
-    int find(const std::array<char, 25>& field) const
-    {
-        return slotOf(NameKey::ofField(field)).team;
-    }
+    // The first team named in a 25-byte opponent field, or -1.
+    int find(const char* field) const { return slotOf(NameKey::ofField(field)).team; }
 
 private:
     struct Slot
@@ -148,7 +144,7 @@ private:
     const Slot& slotOf(const NameKey& key) const
     {
         const std::size_t mask = slots_.size() - 1;
-        std::size_t at = static_cast<std::size_t>(key.hash()) & mask;
+        std::size_t at = static_cast<std::size_t>(key.hash(bits_));
         while (slots_[at].team >= 0 && !(slots_[at].key == key))
             at = (at + 1) & mask;
         return slots_[at];
@@ -156,30 +152,41 @@ private:
     Slot& slotOf(const NameKey& key) { return const_cast<Slot&>(std::as_const(*this).slotOf(key)); }
 
     std::vector<Slot> slots_; // at most a quarter full, so every probe ends at an empty slot
+    int bits_ = 0;            // 2 to the bits_ slots
 };
 
-// One team's record of a game against another team of the table, as small as it can be held:
-// a season's worth of these is the only thing kept of the games until all are read.
-struct BetweenRecord
+// A team's record of a game against a team of the table read after it, held until that team's
+// own records are read and the two records of one game are paired.
+struct WaitingRecord
 {
     std::array<char, 6> date{};
-    std::uint8_t opponent = 0; // the other team's index
-    std::uint8_t marks = 0;    // Away, Counted
+    std::uint8_t team = 0;  // the index of the team that recorded it
+    std::uint8_t marks = 0; // Away, Paired
     qint16 goalsFor = 0;
     qint16 goalsAgainst = 0;
 
     static constexpr std::uint8_t Away = 1;
-    static constexpr std::uint8_t Counted = 2; // the record counted for its game: not its twin,
-                                               // not in dispute
+    static constexpr std::uint8_t Paired = 2; // the later team's record of the game was found
     bool away() const { return (marks & Away) != 0; }
-    bool counted() const { return (marks & Counted) != 0; }
+    bool paired() const { return (marks & Paired) != 0; }
 };
-static_assert(sizeof(BetweenRecord) == 12);
+static_assert(sizeof(WaitingRecord) == 12);
 
-bool sameDate(const std::array<char, 6>& a, const std::array<char, 6>& b)
+bool sameDate(const std::array<char, 6>& a, const char* b)
 {
-    return std::memcmp(a.data(), b.data(), a.size()) == 0;
+    return std::memcmp(a.data(), b, a.size()) == 0;
 }
+
+// The counted games between two teams of the table summed from each side, for head-to-head:
+// "low" is the team earlier in the list. The later team's goal difference is the negated one.
+struct PairTally
+{
+    int pointsLow = 0;
+    int pointsHigh = 0;
+    int differenceLow = 0; // capped per game when the rules cap it
+    int goalsLow = 0;
+    int goalsHigh = 0;
+};
 
 // What one team gains from a match, from its own side.
 struct Side
@@ -219,9 +226,10 @@ void addToRow(LeagueRow& row, const Side& side, const LeagueRules& rules)
     row.points += pointsFor(side, rules);
 }
 
-// Counts the games of the chosen teams into their rows once each, team by team: a game against
-// an outside team at once, one against another team of the table once both teams' records are
-// in, pairing the two records of one game.
+// Counts the games of the chosen teams into their rows once each, team by team. A game against
+// an outside team counts at once; so does one against a team read before, paired with that
+// team's record of it if there is one. A record against a team still to be read waits for it:
+// only those are held, and each team's are let go once its own games are in.
 class GameCounter
 {
 public:
@@ -232,105 +240,124 @@ public:
         , rows_(rows)
         , rules_(rules)
         , count_(teams.size())
-        , firstOf_(count_ * count_ + 1, 0)
+        , waitingFor_(count_)
+        , firstFrom_(count_ + 1, 0)
+        , tallies_(count_ < 2 ? 0 : count_ * (count_ - 1) / 2)
     { }
 
-    // Takes team `i`'s games (teams in order): its records against other teams of the table are
-    // kept, sorted by the other team, record order kept.
-    void addTeam(std::size_t i, const std::vector<LeagueGame>& games)
+    // Takes team `j`'s games (teams in order).
+    void addTeam(std::size_t j, const std::vector<GameRecordView>& games)
     {
-        const std::size_t start = between_.size();
-        std::vector<std::uint32_t> perOpponent(count_ + 1, 0);
-        for (const LeagueGame& game : games) {
-            const int found = teamByName_.find(game.opponent);
-            if (found < 0 || static_cast<std::size_t>(found) == i) {
-                countGame(i, -1, game.goalsFor, game.goalsAgainst, game.homeGame == '2');
+        std::vector<WaitingRecord>& waiting = waitingFor_[j];
+        // The earlier teams' records against j stand team by team, as they were read.
+        std::fill(firstFrom_.begin(), firstFrom_.end(), 0);
+        for (const WaitingRecord& record : waiting)
+            ++firstFrom_[record.team + std::size_t{1}];
+        for (std::size_t i = 1; i <= j; ++i)
+            firstFrom_[i] += firstFrom_[i - 1];
+        for (const GameRecordView& game : games) {
+            const int found = teamByName_.find(game.opponent());
+            if (found < 0 || static_cast<std::size_t>(found) == j) {
+                countGame(j, -1, Side{game.goalsFor(), game.goalsAgainst(), game.away()});
                 continue;
             }
-            between_.push_back(BetweenRecord{game.date, static_cast<std::uint8_t>(found),
-                game.homeGame == '2' ? BetweenRecord::Away : std::uint8_t{0}, game.goalsFor,
-                game.goalsAgainst});
-            ++perOpponent[static_cast<std::size_t>(found) + 1];
+            const auto other = static_cast<std::size_t>(found);
+            if (other > j) {
+                WaitingRecord record{{}, static_cast<std::uint8_t>(j),
+                    game.away() ? WaitingRecord::Away : std::uint8_t{0}, game.goalsFor(),
+                    game.goalsAgainst()};
+                std::memcpy(record.date.data(), game.date(), record.date.size());
+                waitingFor_[other].push_back(record);
+            } else {
+                pairWithEarlier(other, j, game, waiting);
+            }
         }
-        if (i == 0 && count_ > 1) // teams are alike: room for all of them at once
-            between_.reserve(between_.size() * count_ + between_.size() / 4);
-        for (std::size_t j = 1; j <= count_; ++j)
-            perOpponent[j] += perOpponent[j - 1];
-        for (std::size_t j = 0; j < count_; ++j)
-            firstOf_[i * count_ + j] = static_cast<std::uint32_t>(start) + perOpponent[j];
-        scratch_.assign(between_.begin() + static_cast<std::ptrdiff_t>(start), between_.end());
-        for (const BetweenRecord& record : scratch_)
-            between_[start + perOpponent[record.opponent]++] = record;
-        firstOf_[(i + 1) * count_] = static_cast<std::uint32_t>(between_.size());
+        for (const WaitingRecord& record : waiting) {
+            if (!record.paired())
+                countGame(record.team, static_cast<int>(j),
+                    Side{record.goalsFor, record.goalsAgainst, record.away()});
+        }
+        std::vector<WaitingRecord>().swap(waiting); // its room serves the teams still to come
     }
 
-    // After the last team: pairs the records of every two teams; returns the games whose two
-    // records disagree.
-    std::vector<RecordDisagreement> pairAll()
+    // After the last team: the games whose two records disagree, by the two teams in list order,
+    // then in the earlier team's record order.
+    std::vector<RecordDisagreement> disagreements()
     {
-        std::vector<RecordDisagreement> disagreements;
-        std::vector<char> used; // scratch of the pairing, kept for every pair
-        for (std::size_t i = 0; i < count_; ++i) {
-            for (std::size_t j = i + 1; j < count_; ++j)
-                pairGames(i, j, used, disagreements);
-        }
-        return disagreements;
+        std::sort(disputed_.begin(), disputed_.end(), [](const Disputed& a, const Disputed& b) {
+            return std::tie(a.first, a.second, a.position)
+                < std::tie(b.first, b.second, b.position);
+        });
+        std::vector<RecordDisagreement> found;
+        found.reserve(disputed_.size());
+        for (const Disputed& d : disputed_)
+            found.push_back(d.disagreement);
+        return found;
     }
 
-    std::span<BetweenRecord> recordsOf(std::size_t team, std::size_t other)
-    {
-        const std::size_t at = team * count_ + other;
-        return {between_.data() + firstOf_[at], between_.data() + firstOf_[at + 1]};
-    }
-    std::span<const BetweenRecord> recordsOf(std::size_t team, std::size_t other) const
-    {
-        return const_cast<GameCounter&>(*this).recordsOf(team, other);
-    }
+    // The counted games between teams `a` and `b`.
+    const PairTally& tally(std::size_t a, std::size_t b) const { return tallies_[pairIndex(a, b)]; }
 
 private:
-    // Pairs the games `i` recorded against `j` with those `j` recorded against `i` by their
-    // date, in record order; a pair that agrees is one game, a pair that disagrees none.
-    void pairGames(std::size_t i, std::size_t j, std::vector<char>& used,
-        std::vector<RecordDisagreement>& disagreements)
+    struct Disputed
     {
-        const std::span<BetweenRecord> first = recordsOf(i, j);
-        const std::span<BetweenRecord> second = recordsOf(j, i);
-        if (first.empty() && second.empty())
-            return;
-        used.assign(second.size(), 0);
-        for (BetweenRecord& game : first) {
-            std::size_t k = 0;
-            while (k < second.size() && (used[k] || !sameDate(second[k].date, game.date)))
-                ++k;
-            if (k < second.size()) {
-                used[k] = 1;
-                const BetweenRecord& other = second[k];
-                if (other.goalsFor != game.goalsAgainst || other.goalsAgainst != game.goalsFor) {
-                    disagreements.push_back(RecordDisagreement{teams_[i].slot, teams_[j].slot,
-                        QString::fromLatin1(game.date.data(), 6), game.goalsFor, game.goalsAgainst,
-                        other.goalsFor, other.goalsAgainst});
-                    continue;
-                }
-            }
-            game.marks |= BetweenRecord::Counted;
-            countGame(i, static_cast<int>(j), game.goalsFor, game.goalsAgainst, game.away());
-        }
-        for (std::size_t k = 0; k < second.size(); ++k) {
-            if (used[k])
+        std::size_t first = 0;
+        std::size_t second = 0;
+        std::size_t position = 0; // of the earlier team's record among its waiting ones
+        RecordDisagreement disagreement;
+    };
+
+    static std::size_t pairIndex(std::size_t a, std::size_t b)
+    {
+        const auto [low, high] = std::minmax(a, b);
+        return high * (high - 1) / 2 + low;
+    }
+
+    // Pairs `j`'s record of a game against the earlier team `i` with the first of i's records
+    // against j of the same date not paired yet: records of one date pair up in record order.
+    // A pair that agrees is one game, counted as the earlier team recorded it; a pair that
+    // disagrees is none; a record without its twin counts as it stands.
+    void pairWithEarlier(std::size_t i, std::size_t j, const GameRecordView& game,
+        std::vector<WaitingRecord>& waiting)
+    {
+        for (std::size_t k = firstFrom_[i]; k < firstFrom_[i + 1]; ++k) {
+            WaitingRecord& earlier = waiting[k];
+            if (earlier.paired() || !sameDate(earlier.date, game.date()))
                 continue;
-            BetweenRecord& game = second[k];
-            game.marks |= BetweenRecord::Counted;
-            countGame(j, static_cast<int>(i), game.goalsFor, game.goalsAgainst, game.away());
+            earlier.marks |= WaitingRecord::Paired;
+            if (game.goalsFor() != earlier.goalsAgainst
+                || game.goalsAgainst() != earlier.goalsFor) {
+                disputed_.push_back(Disputed{i, j, k,
+                    RecordDisagreement{teams_[i].slot, teams_[j].slot,
+                        QString::fromLatin1(earlier.date.data(), 6), earlier.goalsFor,
+                        earlier.goalsAgainst, game.goalsFor(), game.goalsAgainst()}});
+            } else {
+                countGame(i, static_cast<int>(j),
+                    Side{earlier.goalsFor, earlier.goalsAgainst, earlier.away()});
+            }
+            return;
         }
+        countGame(j, static_cast<int>(i), Side{game.goalsFor(), game.goalsAgainst(), game.away()});
     }
 
     // Counts a game recorded by `team` for it and for `opponent` (a team of the table, or -1).
-    void countGame(std::size_t team, int opponent, int goalsFor, int goalsAgainst, bool away)
+    void countGame(std::size_t team, int opponent, const Side& side)
     {
-        addToRow(rows_[team], Side{goalsFor, goalsAgainst, away}, rules_);
-        if (opponent >= 0)
-            addToRow(rows_[static_cast<std::size_t>(opponent)], Side{goalsAgainst, goalsFor, !away},
-                rules_);
+        addToRow(rows_[team], side, rules_);
+        if (opponent < 0)
+            return;
+        const auto other = static_cast<std::size_t>(opponent);
+        const Side theirs{side.goalsAgainst, side.goalsFor, !side.away};
+        addToRow(rows_[other], theirs, rules_);
+        const bool low = team < other;
+        const Side& lowSide = low ? side : theirs;
+        const Side& highSide = low ? theirs : side;
+        PairTally& pair = tallies_[pairIndex(team, other)];
+        pair.pointsLow += pointsFor(lowSide, rules_);
+        pair.pointsHigh += pointsFor(highSide, rules_);
+        pair.differenceLow += cappedDifference(lowSide, rules_.goalDifferenceCap);
+        pair.goalsLow += lowSide.goalsFor;
+        pair.goalsHigh += highSide.goalsFor;
     }
 
     const std::vector<LeagueTeam>& teams_;
@@ -338,9 +365,10 @@ private:
     std::vector<LeagueRow>& rows_;
     const LeagueRules& rules_;
     std::size_t count_;
-    std::vector<BetweenRecord> between_; // by team, then by the other team, then record order
-    std::vector<std::uint32_t> firstOf_; // where team i's records against team j start
-    std::vector<BetweenRecord> scratch_;
+    std::vector<std::vector<WaitingRecord>> waitingFor_; // by the team they wait for
+    std::vector<std::uint32_t> firstFrom_; // scratch: where each earlier team's waiting ones start
+    std::vector<PairTally> tallies_;       // by pair: (1,0), (2,0), (2,1), (3,0), ...
+    std::vector<Disputed> disputed_;
 };
 
 // Ranks teams level so far, rule by rule, splitting them wherever a rule tells them apart.
@@ -426,28 +454,20 @@ private:
     std::vector<long long> headToHead(const std::vector<int>& group, TieBreaker rule) const
     {
         std::vector<long long> values(group.size(), 0);
-        const auto add = [&](long long& value, const Side& side) {
-            if (rule == TieBreaker::HeadToHeadPoints)
-                value += pointsFor(side, rules_);
-            else if (rule == TieBreaker::HeadToHeadGoalDifference)
-                value += cappedDifference(side, rules_.goalDifferenceCap);
-            else
-                value += side.goalsFor;
-        };
         for (std::size_t k = 0; k < group.size(); ++k) {
             const auto team = static_cast<std::size_t>(group[k]);
             for (int otherTeam : group) {
                 const auto other = static_cast<std::size_t>(otherTeam);
                 if (other == team)
                     continue;
-                for (const BetweenRecord& r : games_.recordsOf(team, other)) {
-                    if (r.counted())
-                        add(values[k], Side{r.goalsFor, r.goalsAgainst, r.away()});
-                }
-                for (const BetweenRecord& r : games_.recordsOf(other, team)) {
-                    if (r.counted())
-                        add(values[k], Side{r.goalsAgainst, r.goalsFor, !r.away()});
-                }
+                const PairTally& pair = games_.tally(team, other);
+                const bool low = team < other;
+                if (rule == TieBreaker::HeadToHeadPoints)
+                    values[k] += low ? pair.pointsLow : pair.pointsHigh;
+                else if (rule == TieBreaker::HeadToHeadGoalDifference)
+                    values[k] += low ? pair.differenceLow : -pair.differenceLow;
+                else
+                    values[k] += low ? pair.goalsLow : pair.goalsHigh;
             }
         }
         return values;
@@ -461,15 +481,24 @@ private:
 } // namespace
 
 LeagueTable::LeagueTable(const std::vector<LeagueTeamGames>& teams, LeagueRules rules)
-    : LeagueTable(
-        [&teams] {
-            std::vector<LeagueTeam> named;
-            for (const LeagueTeamGames& team : teams)
-                named.push_back(LeagueTeam{team.slot, team.teamName});
-            return named;
-        }(),
-        std::move(rules), [&teams](std::size_t index) { return &teams[index].games; })
-{ }
+{
+    std::vector<LeagueTeam> named;
+    QByteArrayList records; // each team's games laid out as records, read where they lie
+    for (const LeagueTeamGames& team : teams) {
+        named.push_back(LeagueTeam{team.slot, team.teamName});
+        QByteArray& bytes = records.emplace_back();
+        for (const LeagueGame& game : team.games)
+            bytes += GameRecordView::bytesOf(game);
+    }
+    std::vector<GameRecordView> games;
+    *this = LeagueTable(named, std::move(rules), [&](std::size_t index) {
+        games.clear();
+        const QByteArray& bytes = records[static_cast<qsizetype>(index)];
+        for (qsizetype at = 0; at < bytes.size(); at += GameRecord::Length)
+            games.emplace_back(bytes.constData() + at);
+        return &games;
+    });
+}
 
 LeagueTable::LeagueTable(
     const std::vector<LeagueTeam>& teams, LeagueRules rules, const LeagueGamesOf& gamesOf)
@@ -488,12 +517,12 @@ LeagueTable::LeagueTable(
     }
     GameCounter counter(teams, rows_, rules_);
     for (std::size_t i = 0; i < teams.size(); ++i) {
-        const std::vector<LeagueGame>* games = gamesOf(i);
+        const std::vector<GameRecordView>* games = gamesOf(i);
         if (games == nullptr)
             return;
         counter.addTeam(i, *games);
     }
-    disagreements_ = counter.pairAll();
+    disagreements_ = counter.disagreements();
 
     std::vector<int> all(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)

@@ -28,7 +28,7 @@ struct LeagueTeamGames
 
 // The counted games of the team at `index`, valid until the next call; nullptr stops the
 // counting (the caller knows why and drops the table).
-using LeagueGamesOf = std::function<const std::vector<LeagueGame>*(std::size_t index)>;
+using LeagueGamesOf = std::function<const std::vector<GameRecordView>*(std::size_t index)>;
 
 // One team's line of the league table.
 struct LeagueRow

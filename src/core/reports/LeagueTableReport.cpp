@@ -5,7 +5,12 @@
 #include "core/text/Blanks.h"
 #include "core/text/Formatting.h"
 
+#include <QHash>
+#include <QStringTokenizer>
+
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace scorvane {
 
@@ -27,24 +32,54 @@ QString decidedText(const LeagueRow& row, bool printed)
     return printed ? tieBreakerShortName(*row.decidedBy) : tieBreakerName(*row.decidedBy);
 }
 
-QString score(int goalsFor, int goalsAgainst)
+// A number's decimal digits, held where they are made: a printed line takes them without a text
+// of their own.
+class Digits
 {
-    return QString::number(goalsFor) + u'-' + QString::number(goalsAgainst);
+public:
+    explicit Digits(int value)
+    {
+        std::array<char, 12> bytes{};
+        char* end = std::to_chars(bytes.data(), bytes.data() + bytes.size(), value).ptr;
+        size_ = end - bytes.data();
+        std::copy(bytes.data(), end, text_.begin());
+    }
+    QStringView view() const { return {text_.data(), size_}; }
+
+private:
+    std::array<char16_t, 12> text_{};
+    qsizetype size_ = 0;
+};
+
+void appendScore(QString& line, int goalsFor, int goalsAgainst)
+{
+    line += Digits(goalsFor).view();
+    line += u'-';
+    line += Digits(goalsAgainst).view();
 }
 
-// Breaks `text` at blanks into lines of at most `width`; later lines are indented by two.
+// Appends `text` cut or padded with blanks to `width`, as fitWidth makes it.
+void appendFitted(QString& line, QStringView text, int width)
+{
+    const QStringView kept = text.first(std::min<qsizetype>(text.size(), width));
+    line += kept;
+    line.resize(line.size() + (width - kept.size()), u' ');
+}
+
+// Breaks `text` at blanks into lines of at most `width` (a longer word stands alone); later lines
+// are indented by two. The words are taken as views, so a note costs one text per line.
 QStringList wrapped(const QString& text, int width)
 {
     QStringList lines;
     QString line;
-    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QString indent = lines.isEmpty() ? QString() : QStringLiteral("  ");
+    for (const QStringView word : QStringTokenizer(text, u' ', Qt::SkipEmptyParts)) {
         if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
             lines << line;
-            line = QStringLiteral("  ") + word;
-        } else {
-            line = line.isEmpty() ? indent + word : line + u' ' + word;
+            line = QStringLiteral("  ");
+        } else if (!line.isEmpty()) {
+            line += u' ';
         }
+        line += word;
     }
     if (!line.isEmpty())
         lines << line;
@@ -105,13 +140,34 @@ QStringList LeagueTableReport::notes() const
                          .arg(d.points == 1 ? QStringLiteral("point") : QStringLiteral("points"),
                              d.reason.trimmed());
     }
+    // "First v Second, 09/15/02: First recorded 2-1, Second recorded 1-1; the game is not counted
+    // until the two records agree.", each note made in one text.
+    QHash<int, QString> names; // each team's trimmed once
+    const auto nameOf = [&](int slot) -> const QString& {
+        auto found = names.find(slot);
+        if (found == names.end())
+            found = names.insert(slot, teamNameOf(slot));
+        return *found;
+    };
     for (const RecordDisagreement& d : table_.disagreements()) {
-        const QString first = teamNameOf(d.firstSlot);
-        const QString second = teamNameOf(d.secondSlot);
-        notes << QStringLiteral("%1 v %2, %3: %1 recorded %4, %2 recorded %5; the game is not "
-                                "counted until the two records agree.")
-                     .arg(first, second, dateWithSlashes(d.date), score(d.firstFor, d.firstAgainst),
-                         score(d.secondFor, d.secondAgainst));
+        const QString& first = nameOf(d.firstSlot);
+        const QString& second = nameOf(d.secondSlot);
+        QString& note = notes.emplaceBack();
+        note.reserve(2 * (first.size() + second.size()) + 100);
+        note += first;
+        note += u" v ";
+        note += second;
+        note += u", ";
+        note += dateWithSlashes(d.date);
+        note += u": ";
+        note += first;
+        note += u" recorded ";
+        appendScore(note, d.firstFor, d.firstAgainst);
+        note += u", ";
+        note += second;
+        note += u" recorded ";
+        appendScore(note, d.secondFor, d.secondAgainst);
+        note += u"; the game is not counted until the two records agree.";
     }
     return notes;
 }
@@ -132,11 +188,18 @@ QString LeagueTableReport::dashLine() const
 
 QString LeagueTableReport::teamLine(const LeagueRow& row) const
 {
-    return fitWidth(positionText(row), 4) + fitWidth(row.teamName, 25) + countField(row.played, 4)
-        + countField(row.won, 4) + countField(row.tied, 4) + countField(row.lost, 4)
-        + countField(row.goalsFor, 4) + countField(row.goalsAgainst, 4)
-        + countField(row.goalDifference, 5) + countField(row.points, 5) + QStringLiteral("  ")
-        + decidedText(row, true);
+    QString line;
+    line.reserve(LineWidth);
+    appendFitted(line, positionText(row), 4);
+    appendFitted(line, row.teamName, 25);
+    // Right-aligned as countField puts them: a figure wider than its column is left out.
+    for (const auto& [value, width] :
+        {std::pair{row.played, 4}, {row.won, 4}, {row.tied, 4}, {row.lost, 4}, {row.goalsFor, 4},
+            {row.goalsAgainst, 4}, {row.goalDifference, 5}, {row.points, 5}})
+        appendPadded(line, Digits(value).view(), width, Align::Right);
+    line += u"  ";
+    line += decidedText(row, true);
+    return line;
 }
 
 QStringList LeagueTableReport::noteLines() const
@@ -210,10 +273,10 @@ LeagueTableResult computeLeagueTable(const QString& dataFolder, const QList<int>
     for (int slot : slots)
         teams.push_back(LeagueTeam{slot, teamNames[slot]});
     GameFileReader reader(dataFolder);
-    std::vector<LeagueGame> games; // one team's at a time
+    std::vector<GameRecordView> games; // one team's at a time, where the reader holds them
     std::optional<FileError> fault;
-    LeagueTable table(teams, rules, [&](std::size_t index) -> const std::vector<LeagueGame>* {
-        fault = reader.leagueGames(teams[index].slot, selection, games);
+    LeagueTable table(teams, rules, [&](std::size_t index) -> const std::vector<GameRecordView>* {
+        fault = reader.countedRecords(teams[index].slot, selection, games);
         return fault ? nullptr : &games;
     });
     if (fault)
