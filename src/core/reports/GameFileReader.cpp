@@ -135,12 +135,8 @@ std::optional<FileError> GameFileReader::countedRecords(
 QByteArray GameRecordView::bytesOf(const LeagueGame& game)
 {
     QByteArray record(GameRecord::Length, ' ');
-    const auto putInteger = [&record](int at, qint16 value) {
-        record[at] = static_cast<char>(value & 0xFF);
-        record[at + 1] = static_cast<char>((value >> 8) & 0xFF);
-    };
-    putInteger(GoalsForAt, game.goalsFor);
-    putInteger(GoalsAgainstAt, game.goalsAgainst);
+    putInteger(record.data(), GoalsForAt, game.goalsFor);
+    putInteger(record.data(), GoalsAgainstAt, game.goalsAgainst);
     record[HomeAt] = game.homeGame;
     std::copy(game.date.begin(), game.date.end(), record.begin() + DateAt);
     std::copy(game.opponent.begin(), game.opponent.end(), record.begin() + OpponentAt);
