@@ -43,7 +43,7 @@ PlayerStatsTable table(const std::vector<std::pair<QString, int>>& players)
     return t;
 }
 
-PlayerReportLayout layout(QList<int> columns = {1, 7, 4, 8})
+PlayerReportLayout reportLayout(QList<int> columns = {1, 7, 4, 8})
 {
     PlayerReportLayout l;
     l.columns = columns;
@@ -65,7 +65,7 @@ QStringList headings(const PlayerStatsGrid& grid)
 TEST(PlayerStatsGrid, HeadingsTotalsAndPlayerRowsOfOneTeam)
 {
     PlayerStatsTable t = table({{QStringLiteral("Ann Lee"), 3}, {QStringLiteral("Bo Kim"), 12}});
-    const PlayerStatsGrid grid = playerStatsGrid(t, layout({1, 7, 4, 0, 45, 8}));
+    const PlayerStatsGrid grid = playerStatsGrid(t, reportLayout({1, 7, 4, 0, 45, 8}));
     // Blank codes above 37 show nothing; the slot list ends nowhere in particular.
     EXPECT_EQ(headings(grid), texts({"2 Player(s)", "G", "GS", "SOG", "QS%"}));
     EXPECT_EQ(grid.fixedColumns, 1);
@@ -78,7 +78,8 @@ TEST(PlayerStatsGrid, HeadingsTotalsAndPlayerRowsOfOneTeam)
     // a character of the longest name, 10 at least.
     EXPECT_EQ(std::tuple(grid.columns[1].width, grid.columns[4].width, grid.columns[0].width),
         std::tuple(350, 450, 1100));
-    EXPECT_EQ(playerStatsGrid(table({{QString(17, u'x'), 1}}), layout()).columns[0].width, 1870);
+    EXPECT_EQ(
+        playerStatsGrid(table({{QString(17, u'x'), 1}}), reportLayout()).columns[0].width, 1870);
 }
 
 TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
@@ -86,7 +87,7 @@ TEST(PlayerStatsGrid, SeveralTeamsAddTheTeamColumnAndTheMarkerRowSpansIt)
     PlayerStatsTable t = table({{QStringLiteral("A"), 5}, {QStringLiteral("B"), 2},
         {QStringLiteral("C"), 3}, {QStringLiteral("D"), 1}});
     t.rows[2].team = 2;
-    PlayerReportLayout l = layout({1});
+    PlayerReportLayout l = reportLayout({1});
     l.severalTeams = true;
     l.minimum = splitByMinimum(t, MinimumKind::GamesPlayed, 3);
     const PlayerStatsGrid grid = playerStatsGrid(t, l);
@@ -130,12 +131,12 @@ TEST(ComputeChoices, OkOrdersTheRangeAndTakesTypesAndPlayerFilters)
 
 TEST(PlayerStatsGrid, NothingCountedShowsOneRowAndHidesTheButtonsThatNeedRows)
 {
-    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, layout({}));
+    const PlayerStatsGrid team = playerStatsGrid(PlayerStatsTable{}, reportLayout({}));
     EXPECT_EQ(headings(team), (QStringList{QStringLiteral("0 Player(s)"), QString()}));
     ASSERT_EQ(team.rows.size(), 1U);
     EXPECT_EQ(team.rows[0][0], QStringLiteral("No Players"));
     EXPECT_EQ(team.totalsRow, -1);
-    PlayerReportLayout one = layout();
+    PlayerReportLayout one = reportLayout();
     one.individual = true;
     EXPECT_EQ(playerStatsGrid(PlayerStatsTable{}, one).rows[0][0], QStringLiteral("No Games"));
 

@@ -6,17 +6,6 @@
 
 namespace scorvane {
 
-bool gameTypePasses(const ReportSelection& selection, char gameType)
-{
-    if (selection.allTypesCounted)
-        return true;
-    for (int type = 1; type <= 7; ++type) {
-        if (!selection.typeIsCounted(type) && gameType == static_cast<char>('0' + type))
-            return false;
-    }
-    return true;
-}
-
 GameRange checkGameRange(const QString& fromText, const QString& toText)
 {
     GameRange range;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/ReportSelection.h"
+#include "core/store/GameRecord.h"
 
 #include <QString>
 
@@ -11,16 +12,24 @@ namespace scorvane {
 // Whether a game type byte passes the selection: every type counts when all are ticked;
 // otherwise a byte is refused only when it is the digit of an unticked type, so a byte outside
 // "1".."7" (a blank, a "9") always passes.
-bool gameTypePasses(const ReportSelection& selection, char gameType);
+inline bool gameTypePasses(const ReportSelection& selection, char gameType)
+{
+    if (selection.allTypesCounted)
+        return true;
+    for (int type = 1; type <= 7; ++type) {
+        if (!selection.typeIsCounted(type) && gameType == static_cast<char>('0' + type))
+            return false;
+    }
+    return true;
+}
 
-// The one test every report applies to a game (a GameRecord): active, inside the range, of a
-// counted type, and marked in the explicit list when only those games count. The player filters
-// play no part. Defined here so that the game walks, which apply it to every record, inline it.
-template <typename Game> bool gameCounts(const ReportSelection& selection, const Game& game)
+// The one test every report applies to a game: active, inside the range, of a counted type,
+// and marked in the explicit list when only those games count. The player filters play no part.
+// Defined here so that the game walks, which apply it to every record, inline it.
+inline bool gameCounts(const ReportSelection& selection, const GameRecord& game)
 {
     return game.gameStatus == 'A' && game.gameNumber >= selection.fromGame
-        && game.gameNumber <= selection.toGame
-        && (selection.allTypesCounted || gameTypePasses(selection, game.gameType))
+        && game.gameNumber <= selection.toGame && gameTypePasses(selection, game.gameType)
         && (!selection.onlySelectedGames || game.specialSelect == '2');
 }
 
