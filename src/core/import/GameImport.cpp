@@ -256,27 +256,26 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
     static const QByteArray blankGame = GameRecord{}.encode();
     records_.resize(static_cast<qsizetype>(rowCount) * GameRecord::Length);
     char* record = records_.data();
-    // Each field's text is a slice of the file's text, or of a text of its own kept here.
+    // Each field's text is a slice of the file's text, or of a text of its own kept here; the
+    // columns read into each field are worked out once.
     struct FieldTexts
     {
+        std::vector<int> columns;
         QString joined;
         QString stored;
     };
-    std::array<FieldTexts, 8> scratch;
-    std::array<std::vector<int>, 8> columns;
-    const std::array<ImportField, 8> fields{ImportField::Date, ImportField::Opponent,
-        ImportField::HomeAway, ImportField::Location, ImportField::GameType, ImportField::GoalsFor,
-        ImportField::GoalsAgainst, ImportField::Comment};
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        columns[f] = columnsOf(mapping, fields[f]);
-    const auto text = [&](const CsvSheet::Row& row, ImportField field, std::size_t slot) {
-        Q_ASSERT(fields[slot] == field);
-        return fieldView(sheet, row, columns[slot], scratch[slot].joined);
+    std::array<FieldTexts, static_cast<std::size_t>(ImportField::Comment) + 1> fields;
+    const auto of
+        = [&](ImportField field) -> FieldTexts& { return fields[static_cast<std::size_t>(field)]; };
+    for (const ImportField field : importFields(ImportKind::Games))
+        of(field).columns = columnsOf(mapping, field);
+    const auto text = [&](const CsvSheet::Row& row, ImportField field) {
+        return fieldView(sheet, row, of(field).columns, of(field).joined);
     };
-    const auto storeText = [&](QStringView value, int width, const QString& name, int at,
-                               ImportRow& row, std::size_t slot) {
+    const auto storeText = [&](const CsvSheet::Row& source, ImportField field, int width,
+                               const QString& name, int at, ImportRow& row) {
         const QStringView stored
-            = storedTextView(value, width, name, row.issues, scratch[slot].stored);
+            = storedTextView(text(source, field), width, name, row.issues, of(field).stored);
         TextCodec::encodeInto(stored, width, record + at);
         return stored;
     };
@@ -289,27 +288,27 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
             addProblem(row, QStringLiteral("nothing in this row to import"));
         Game game;
         std::memcpy(record, blankGame.constData(), GameRecord::Length);
-        const ImportedDate date = importedGameDate(text(source, ImportField::Date, 0));
+        const ImportedDate date = importedGameDate(text(source, ImportField::Date));
         if (!date.error.isEmpty())
             addProblem(row, date.error);
         std::memcpy(record + DateAt, date.stored.data(), DateWidth);
-        const QStringView opponent = storeText(text(source, ImportField::Opponent, 1),
-            OpponentWidth, QStringLiteral("Opponent"), OpponentAt, row, 1);
-        const QStringView home = text(source, ImportField::HomeAway, 2);
+        const QStringView opponent = storeText(source, ImportField::Opponent, OpponentWidth,
+            QStringLiteral("Opponent"), OpponentAt, row);
+        const QStringView home = text(source, ImportField::HomeAway);
         if (const auto mark = homeMark(home))
             record[HomeAt] = *mark;
         else
             addProblem(row, QStringLiteral("home/away \"%1\" is neither home nor away").arg(home));
-        storeText(text(source, ImportField::Location, 3), LocationWidth, QStringLiteral("Location"),
-            LocationAt, row, 3);
-        const QStringView type = text(source, ImportField::GameType, 4);
+        storeText(source, ImportField::Location, LocationWidth, QStringLiteral("Location"),
+            LocationAt, row);
+        const QStringView type = text(source, ImportField::GameType);
         if (const auto digit = typeDigit(type, typeNames_))
             record[TypeAt] = *digit;
         else
             addProblem(
                 row, QStringLiteral("game type \"%1\" is not one of the game types").arg(type));
-        const QStringView goalsFor = text(source, ImportField::GoalsFor, 5);
-        const QStringView goalsAgainst = text(source, ImportField::GoalsAgainst, 6);
+        const QStringView goalsFor = text(source, ImportField::GoalsFor);
+        const QStringView goalsAgainst = text(source, ImportField::GoalsAgainst);
         const auto scored = goals(goalsFor);
         const auto conceded = goals(goalsAgainst);
         if (!scored)
@@ -319,8 +318,8 @@ GameImport::GameImport(const CsvSheet& sheet, const QList<ImportField>& mapping,
                 row, QStringLiteral("goals against \"%1\" is not 0 to 999").arg(goalsAgainst));
         putInteger(record, GoalsForAt, scored.value_or(0));
         putInteger(record, GoalsAgainstAt, conceded.value_or(0));
-        storeText(text(source, ImportField::Comment, 7), CommentWidth, QStringLiteral("Comment"),
-            CommentAt, row, 7);
+        storeText(
+            source, ImportField::Comment, CommentWidth, QStringLiteral("Comment"), CommentAt, row);
         if (date.error.isEmpty() && date.digits() != "000000") {
             const DuplicateKey key = duplicateKey(date.stored, opponent);
             if (const auto earlier = lineByKey.constFind(key); earlier != lineByKey.cend()) {
